@@ -1,0 +1,50 @@
+# Velmar: the two everyday commands are `make run` and `make test`.
+
+BUILD_DIR      ?= build
+ASAN_BUILD_DIR ?= build-asan
+TSAN_BUILD_DIR ?= build-tsan
+BENCH_BUILD_DIR ?= build-bench
+FUZZ_BUILD_DIR ?= build-fuzz
+JOBS           ?= $(shell nproc)
+ARGS           ?=
+
+CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
+
+.PHONY: deps configure build run test test-asan test-tsan bench fuzz clean
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja:
+	$(CMAKE_CONFIGURE) -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/velmar $(ARGS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	$(CMAKE_CONFIGURE) -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMAR_SANITIZE=ON
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+test-tsan: deps
+	$(CMAKE_CONFIGURE) -S . -B $(TSAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMAR_TSAN=ON
+	cmake --build $(TSAN_BUILD_DIR) -j $(JOBS) --target test_core
+	cd $(TSAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L unit -R 'Thread|Concurrent'
+
+bench: deps
+	$(CMAKE_CONFIGURE) -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_BENCH=ON -DVELMAR_BUILD_TESTS=OFF
+	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	@for b in $(BENCH_BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(TSAN_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -1,0 +1,44 @@
+#pragma once
+// Start-up and shutdown of the desktop program.
+
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+namespace velmar {
+
+class TfrmMain;
+class TfrmSlownikZew;
+class TfrmWinieta;
+
+class TProgram {
+public:
+    // arguments: the command line without the program name.
+    explicit TProgram(const QStringList& arguments);
+    ~TProgram();
+    TProgram(const TProgram&) = delete;
+    TProgram& operator=(const TProgram&) = delete;
+
+    // Runs the start-up sequence up to the message loop: the windows exist, the data
+    // is loaded and the main window is shown.
+    void Start();
+
+    TfrmMain* Translator() const { return translator_.get(); }
+    TfrmSlownikZew* Dictionary() const { return dictionary_.get(); }
+    // The window whose closing ends the program.
+    QWidget* MainWindow() const;
+
+private:
+    void CreateMainWindows();
+    void ApplySettingsAndLoad();
+
+    std::unique_ptr<TfrmMain> translator_;
+    std::unique_ptr<TfrmSlownikZew> dictionary_;
+    std::unique_ptr<TfrmWinieta> splash_;
+    bool dictionaryFirst_ = false;
+};
+
+// The desktop program: start-up, the message loop, shutdown.
+int RunProgram(int argc, char** argv);
+
+} // namespace velmar

@@ -1,0 +1,32 @@
+#pragma once
+// The dictionary window: a headword box and list on the left, the entry on the right.
+
+#include <QMainWindow>
+
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+
+namespace velmar {
+
+class TfrmSlownikZew : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmSlownikZew(QWidget* parent = nullptr);
+
+    QLineEdit* HeadwordBox() const { return edtHaslo_; }
+    QListWidget* HeadwordList() const { return lsbHasla_; }
+    QTextBrowser* EntryView() const { return redHaslo_; }
+
+    // Sets the caption of the window for the current direction.
+    void UpdateTitle();
+
+private:
+    void CreateMenus();
+
+    QLineEdit* edtHaslo_ = nullptr;
+    QListWidget* lsbHasla_ = nullptr;
+    QTextBrowser* redHaslo_ = nullptr;
+};
+
+} // namespace velmar
