@@ -6,6 +6,8 @@ namespace velmar::genpl {
 
 std::string Rewritten(std::string_view s, std::string_view rules)
 {
+    if (s.empty())
+        return {};
     return RewrittenOr(s, rules, {});
 }
 

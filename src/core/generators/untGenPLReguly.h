@@ -8,7 +8,8 @@
 
 namespace velmar::genpl {
 
-// s rewritten by the first rule whose key ends it; empty when no rule matches.
+// s rewritten by the first rule whose key ends it; empty when no rule matches or s is
+// empty (a missing alternative stays missing).
 std::string Rewritten(std::string_view s, std::string_view rules);
 // The same, with fallback when no rule matches.
 std::string RewrittenOr(std::string_view s, std::string_view rules, std::string_view fallback);

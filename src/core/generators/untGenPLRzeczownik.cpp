@@ -95,7 +95,7 @@ bool ParseCode(string_view code, TKod& kod)
 // Compounds whose both parts decline, cell by cell (form / alternative).
 struct TStalyWzor {
     const char* Lemma;
-    TFormaPl Cells[kNounCellCount];
+    TKomorkaPl Cells[kNounCellCount];
 };
 
 const std::array<TStalyWzor, 4>& FixedParadigms()
@@ -208,21 +208,21 @@ int BuildNounParadigmPl(string_view lemmaIn, string_view codeIn, TNounParadigm& 
     const string lemma = Trim(lemmaIn);
     string code = Trim(codeIn);
     if (lemma.empty())
-        return nbEmptyLemma;
+        return wbPustyLemat;
     if (code.empty())
-        return nbEmptyCode;
+        return wbPustyKod;
 
     const TFraza fraza = SplitPhrase(lemma, code);
     code.erase(0, code.find_first_not_of("<>%"));
     TKod kod;
     if (!ParseCode(code, kod))
-        return nbInvalidCode;
+        return wbZlyKod;
 
     TDeklinacja d{fraza.Noun, fraza.Noun, kod.Gender, kod.Pattern, kod.Alternations, paradigm};
     Decline(d);
     if (!fraza.Prefix.empty() || !fraza.Tail.empty())
         WrapCells(paradigm, fraza.Prefix, fraza.Tail);
-    return nbOk;
+    return wbOk;
 }
 
 int NounCellPl(int case_, int number)
@@ -236,7 +236,7 @@ int NounCellPl(int case_, int number)
 string GenNounPl(string_view lemma, string_view code, int case_, int number)
 {
     TNounParadigm paradigm;
-    if (BuildNounParadigmPl(lemma, code, paradigm) != nbOk)
+    if (BuildNounParadigmPl(lemma, code, paradigm) != wbOk)
         return Trim(lemma);
     return paradigm.Cells[static_cast<std::size_t>(NounCellPl(case_, number))].Forma;
 }

@@ -8,6 +8,8 @@
 // from the first "0" that is not the last byte, the stem-alternation codes. Codes
 // "47…" and "48…" are plural-only nouns ("488…" masculine personal).
 
+#include "core/generators/untGenTlumaczPl.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -15,7 +17,7 @@
 namespace velmar {
 
 // One form of a paradigm cell and the alternative form some cells have.
-struct TFormaPl {
+struct TKomorkaPl {
     std::string Forma;
     std::string Alternatywa;
 };
@@ -25,19 +27,13 @@ inline constexpr int kNounCellCount = 13;
 // Cells 0–6: nominative … vocative singular; 7–12: nominative … locative plural (the
 // vocative plural reads cell 7).
 struct TNounParadigm {
-    std::array<TFormaPl, kNounCellCount> Cells;
+    std::array<TKomorkaPl, kNounCellCount> Cells;
     bool NoPlural = false;
     bool Indeclinable = false;
 };
 
-enum TNounBuild : int {
-    nbOk = 0,
-    nbEmptyLemma = 1,
-    nbEmptyCode = 2,
-    nbInvalidCode = 3, // first byte not a digit, or a gender type above 6
-};
-
-// Fills every cell (a cell no rule fills stays empty). Returns a TNounBuild value.
+// Fills every cell (a cell no rule fills stays empty). Returns a TWynikBudowy:
+// wbZlyKod for a code whose first byte is not a digit or whose gender type is above 6.
 int BuildNounParadigmPl(std::string_view lemma, std::string_view code, TNounParadigm& paradigm);
 
 // The cell of a case (1–7, anything else nominative) and number (2 plural, anything

@@ -115,7 +115,7 @@ void SingularCases(TDeklinacja& d)
     }
 }
 
-TFormaPl NominativePlural(const TDeklinacja& d)
+TKomorkaPl NominativePlural(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;
@@ -166,7 +166,7 @@ TFormaPl NominativePlural(const TDeklinacja& d)
     return {};
 }
 
-TFormaPl GenitivePlural(const TDeklinacja& d)
+TKomorkaPl GenitivePlural(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;

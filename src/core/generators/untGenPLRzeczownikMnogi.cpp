@@ -20,7 +20,7 @@ string PluralOnlyStem(const TDeklinacja& d)
     return RewrittenOr(d.Lemma, "owie=,ręce=ręk,e=,i=,y=,a="_pl, d.Lemma);
 }
 
-TFormaPl Genitive(const TDeklinacja& d, const string& s)
+TKomorkaPl Genitive(const TDeklinacja& d, const string& s)
 {
     const string& lemma = d.Lemma;
     const string& code = d.Pattern;

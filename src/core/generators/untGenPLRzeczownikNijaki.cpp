@@ -50,7 +50,7 @@ TTematy NeuterStems(const TDeklinacja& d)
 }
 
 // A form from each plural stem: the second one (pattern "35") gives the alternative.
-TFormaPl FromPluralStems(const TTematy& t, std::string_view ending)
+TKomorkaPl FromPluralStems(const TTematy& t, std::string_view ending)
 {
     return {t.Plural + string(ending), t.Plural2.empty() ? string() : t.Plural2 + string(ending)};
 }
@@ -77,7 +77,7 @@ string Locative(const TDeklinacja& d, const string& stem)
     return stem + "u";
 }
 
-TFormaPl GenitivePlural(const TDeklinacja& d, const TTematy& t)
+TKomorkaPl GenitivePlural(const TDeklinacja& d, const TTematy& t)
 {
     const string& lemma = d.Lemma;
     constexpr string_view kSoftEnd = "nie=ń,cie=ć,zie=ź,sie=ś"_pl;
@@ -121,7 +121,7 @@ TFormaPl GenitivePlural(const TDeklinacja& d, const TTematy& t)
     return {t.Singular, {}};
 }
 
-TFormaPl InstrumentalPlural(const TDeklinacja& d, const TTematy& t)
+TKomorkaPl InstrumentalPlural(const TDeklinacja& d, const TTematy& t)
 {
     if (d.Lemma == "rok")
         return {"latami", "laty"};

@@ -26,8 +26,8 @@ struct TDeklinacja {
     {
         return Alternations.find(code) != std::string::npos;
     }
-    TFormaPl& operator[](int cell) { return Table.Cells[static_cast<std::size_t>(cell)]; }
-    const TFormaPl& operator[](int cell) const { return Table.Cells[static_cast<std::size_t>(cell)]; }
+    TKomorkaPl& operator[](int cell) { return Table.Cells[static_cast<std::size_t>(cell)]; }
+    const TKomorkaPl& operator[](int cell) const { return Table.Cells[static_cast<std::size_t>(cell)]; }
 };
 
 // The first stem alternation present in the codes rewrites the stem; the feminine

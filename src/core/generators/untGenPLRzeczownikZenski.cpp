@@ -16,7 +16,7 @@ constexpr string_view kDativeInIe =
     "czna=cznie,szna=sznie,zda=ździe,da=dzie,ra=rze,sta=ście,ta=cie,cha=sze,ha=że,ła=le,"
     "zna=źnie,sna=śnie"_pl;
 
-TFormaPl Genitive(const TDeklinacja& d)
+TKomorkaPl Genitive(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;
@@ -38,7 +38,7 @@ TFormaPl Genitive(const TDeklinacja& d)
     return {s + "y", {}};
 }
 
-TFormaPl Dative(const TDeklinacja& d)
+TKomorkaPl Dative(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;
@@ -60,7 +60,7 @@ TFormaPl Dative(const TDeklinacja& d)
     return d[1];
 }
 
-TFormaPl NominativePlural(const TDeklinacja& d)
+TKomorkaPl NominativePlural(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;
@@ -106,7 +106,7 @@ string GenitivePluralMobile(const TDeklinacja& d)
     return WithMobileVowel(d.Stem);
 }
 
-TFormaPl GenitivePlural(const TDeklinacja& d)
+TKomorkaPl GenitivePlural(const TDeklinacja& d)
 {
     const string& s = d.Stem;
     const string& lemma = d.Lemma;
@@ -144,7 +144,7 @@ TFormaPl GenitivePlural(const TDeklinacja& d)
     if (d.PatternIn("<32><33><43>"))
         return {Inner(s, "ę=ą,o=ó"_pl, 1), {}};
     if (d.Pattern == "34")
-        return lemma == "kaleka" ? TFormaPl{"kalek", {}} : TFormaPl{s + "ów"_pl, s};
+        return lemma == "kaleka" ? TKomorkaPl{"kalek", {}} : TKomorkaPl{s + "ów"_pl, s};
     if (d.PatternIn("<41><14>"))
         return {GenitivePluralMobile(d), {}};
     if (d.Pattern == "15")
@@ -168,7 +168,7 @@ TFormaPl GenitivePlural(const TDeklinacja& d)
     return {};
 }
 
-TFormaPl InstrumentalPlural(const TDeklinacja& d)
+TKomorkaPl InstrumentalPlural(const TDeklinacja& d)
 {
     const string& lemma = d.Lemma;
     if (lemma == "skroń"_pl)
