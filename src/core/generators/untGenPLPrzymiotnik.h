@@ -33,6 +33,12 @@ enum TTrybPrzymiotnika : int {
     tpImieslow = 1,
 };
 
+// Removes an emphatic or indefinite particle ("jakiś", "któryż", "jakikolwiek") from the
+// end of lemma and returns it ("ś", "ż", "kolwiek"); empty when there is none.
+std::string SetParticleAside(std::string& lemma);
+// form with the particle appended; "ż" is written "że" after a consonant.
+std::string WithParticle(const std::string& form, const std::string& particle);
+
 // The cell of (case 1–7, number 1–2, gender 0–4); the vocative plural reads the
 // nominative plural. Values outside those ranges count as 1.
 int AdjCellIndex(int grammaticalCase, int number, int gender);

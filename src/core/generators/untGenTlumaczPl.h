@@ -68,8 +68,8 @@ struct TLiczbaRodzaj {
 
 // Polish: a noun code (after "<", ">", "%") gives its gender type from the first byte;
 // a plural-only code ("47", "48") gives number 2 and gender 0 for "488" (masculine
-// personal plural), else 1. French: the noun codes give their gender, and "0", "01",
-// "F", "02" are plural only. Every other code gives {0, −1}.
+// personal plural), else 1. French: "0", "01" masculine and "F", "02" feminine plural
+// only; first byte "1" masculine, "2" feminine, "3" both. Every other code gives {0, −1}.
 TLiczbaRodzaj NumberAndGenderOfCode(std::string_view code, std::uint8_t language);
 
 // ---------------------------------------------------------------- Polish features
@@ -151,6 +151,9 @@ int ConvertGender(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int 
 
 // ---------------------------------------------------------------- small shared rules
 
+// A Polish vowel letter: A E I O U Y Ą Ę Ó in either case.
+bool IsPolishVowel(unsigned char c);
+
 // Whether a Polish preposition takes its vowel form before nextWord ("w" → "we" before
 // "Wrocławiu", "z" → "ze" before "szkoły"); the caller adds the "e".
 bool NeedsVowelAfterPreposition(std::string_view preposition, std::string_view nextWord);
@@ -175,6 +178,14 @@ struct TOpisFormy {
     std::string TenseName;
     std::string GenderNumber;    // "m sing", "f plur", "sing/plur" for a noun …
 };
+
+// Which alternatives the choice of a meaning for a French form passes over: the first
+// kind for the tense codes 3, 8, 11–18, 20, 23, 24, the second for 1, 2, 6, 7, 9, 19, 30.
+struct TPomijaneAlternatywy {
+    bool SkipAlt1 = false;
+    bool SkipAlt2 = false;
+};
+TPomijaneAlternatywy MeaningSkipsOfTense(int tense);
 
 // The description of an analysed French form. translationForms are the Polish forms
 // ("lemma *code") of the meaning chosen for the form; each is generated for the form's
