@@ -3,6 +3,7 @@
 #include "core/generators/untGenPLRzeczownik.h"
 
 #include "core/app/untUtils.h"
+#include "core/generators/untGenPLPrzymiotnik.h"
 #include "core/generators/untGenPLReguly.h"
 #include "core/generators/untGenPLRzeczownikWzory.h"
 #include "core/generators/untGenPLTekst.h"
@@ -192,6 +193,34 @@ void Decline(TDeklinacja& d)
     }
 }
 
+// The adjective of an adjective–noun phrase, declined in the noun's gender and joined to
+// every form of the noun on its side.
+void JoinAdjective(const TFraza& fraza, int nounGender, TNounParadigm& table)
+{
+    string adjective = fraza.Adjective;
+    if (nounGender == 6 && (EndsWith(adjective, "y") || EndsWith(adjective, "i")))
+        ApplyEndingRules(adjective, "dzy=gi,dzi=dy,acy=aki,ecy=eki,icy=iki,ocy=oki,ycy=yki,rzy=ry,"
+                                    "ści=sty,duzi=duży,li=ły,i=y,y=y"_pl);
+    TAdjParadigmPl declined;
+    if (BuildAdjParadigmPl(adjective, "7", tpPrzymiotnik, declined) != wbOk)
+        return;
+    const int gender = nounGender == 5 ? rdzNijaki : nounGender == 6 ? rdzMeskoosobowy : nounGender;
+    const auto join = [&](string& form, const string& adjectiveForm) {
+        if (form.empty())
+            return;
+        form = fraza.AdjectiveSide == '<' ? adjectiveForm + " " + form : form + " " + adjectiveForm;
+    };
+    for (int cell = 0; cell < kNounCellCount; ++cell) {
+        const bool plural = cell >= 7;
+        const int przypadek = plural ? cell - 6 : cell + 1;
+        const string& adjectiveForm =
+            declined.Cells[static_cast<std::size_t>(AdjCellIndex(przypadek, plural ? 2 : 1, gender))];
+        auto& nounCell = table.Cells[static_cast<std::size_t>(cell)];
+        join(nounCell.Forma, adjectiveForm);
+        join(nounCell.Alternatywa, adjectiveForm);
+    }
+}
+
 void WrapCells(TNounParadigm& table, const string& prefix, const string& tail)
 {
     for (auto& cell : table.Cells) {
@@ -220,6 +249,8 @@ int BuildNounParadigmPl(string_view lemmaIn, string_view codeIn, TNounParadigm& 
 
     TDeklinacja d{fraza.Noun, fraza.Noun, kod.Gender, kod.Pattern, kod.Alternations, paradigm};
     Decline(d);
+    if (fraza.AdjectiveSide != 0)
+        JoinAdjective(fraza, kod.Gender, paradigm);
     if (!fraza.Prefix.empty() || !fraza.Tail.empty())
         WrapCells(paradigm, fraza.Prefix, fraza.Tail);
     return wbOk;

@@ -129,6 +129,19 @@ TEST(NounParadigm, PercentPhraseDeclinesItsFirstWord)
     EXPECT_EQ(ToUtf8(GenNounPl(FromUtf8("kiszka się"), "334", 5, 2), jezPolski), "kiszkami się");
 }
 
+TEST(NounParadigm, DeclinesTheAdjectiveOfAPhrase)
+{
+    const auto form = [](const char* lemma, const char* code, int case_, int number) {
+        return ToUtf8(GenNounPl(FromUtf8(lemma), code, case_, number), jezPolski);
+    };
+    EXPECT_EQ(form("biały dom", "<134", 6, 1), "białym domu");
+    EXPECT_EQ(form("zielona herbata", "<34", 2, 1), "zielonej herbaty");
+    EXPECT_EQ(form("zielona herbata", "<34", 5, 2), "zielonymi herbatami");
+    EXPECT_EQ(form("kobieta pracująca", ">34", 3, 1), "kobiecie pracującej");
+    EXPECT_EQ(form("Polak mały", ">031", 1, 2), "Polacy mali");
+    EXPECT_EQ(form("Państwo młodzi", ">4881", 2, 2), "Państwa młodych");
+}
+
 TEST(NounParadigm, KeepsAlternativeForms)
 {
     TNounParadigm p;
