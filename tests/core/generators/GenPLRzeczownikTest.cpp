@@ -142,7 +142,8 @@ TEST(NounParadigm, EmptyPatternIsIndeclinable)
 TEST(NounParadigm, ShortLemmasStayInsideTheString)
 {
     // Every pattern with one- and two-byte lemmas: no rule may read before the start.
-    for (const char* code : {"11", "1410", "2110208", "31", "35", "341", "4", "41", "423", "45", "471", "4881", "4897", "097", "06", "396"})
+    for (const char* code : {"11", "1410", "2110208", "31", "35", "341", "4", "41", "423", "45", "471",
+                             "4881", "4897", "097", "06", "396"})
         for (const char* lemma : {"a", "o", "e", "y", "k", "ie", "ka"}) {
             TNounParadigm p;
             EXPECT_EQ(BuildNounParadigmPl(lemma, code, p), wbOk) << lemma << " *" << code;
