@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
@@ -11,9 +12,25 @@
 namespace velmar {
 namespace {
 
-// Every form of a word over cases, numbers, genders, degrees and the flags.
+// Every verb form by person and subject gender.
+std::vector<std::string> VerbForms(const std::string& word)
+{
+    std::vector<std::string> forms;
+    for (int formCode : {1, 2, 3, 4, 5, 6, 7, 9, 10, 21, 22, 23, 24, 61})
+        for (int person : {1, 2, 3, 4, 5, 6, 9})
+            for (int subjectGender : {0, 3})
+                forms.push_back(GenFormPl(word, {.Person = person, .FormCode = formCode,
+                                                 .SubjectNumber = person > 3 ? 2 : 1,
+                                                 .SubjectGender = subjectGender}));
+    return forms;
+}
+
+// Every form of a word over cases, numbers, genders, degrees and the flags; for a verb
+// over the verb forms.
 std::vector<std::string> AllForms(const std::string& word)
 {
+    if (WordClassOfCode(SplitWordPl(word).Code, jezPolski) == ksCzasownik)
+        return VerbForms(word);
     std::vector<std::string> forms;
     for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
         for (int number = 1; number <= 2; ++number)
@@ -34,6 +51,8 @@ TEST(GeneratorsConcurrent, ThreadsGenerateTheSameFormsAsOneThread)
         {FromUtf8("dobry *7"), FromUtf8("jakiś *96"), FromUtf8("on *90"), FromUtf8("nią *90")},
         {FromUtf8("pięć *95"), FromUtf8("dwadzieścia trzy *95"), FromUtf8("dwudziesty pierwszy *95"),
          FromUtf8("szybko *70"), "que*90"},
+        {FromUtf8("pies *2110208"), FromUtf8("oko *423"), FromUtf8("czytać **1"),
+         FromUtf8("nie robić się **61"), FromUtf8("powinien **1")},
     };
     std::vector<std::vector<std::vector<std::string>>> together(words.size());
     std::vector<std::thread> threads;
