@@ -32,7 +32,16 @@ INSTANTIATE_TEST_SUITE_P(NounMasculine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"sędzia *06", {.Case = 1, .Number = 2}, "sędziowie"},
     TPrzypadekPl{"znajomy *097", {.Case = 1, .Number = 2}, "znajomi"},
     TPrzypadekPl{"znajomy *097", {.Case = 2}, "znajomego"},
-    TPrzypadekPl{"pan *041", {.Case = 7}, "panie"}));
+    TPrzypadekPl{"pan *041", {.Case = 7}, "panie"},
+    // "07" takes the stem from the word list, "06" turns "ą" into "ę".
+    TPrzypadekPl{"ojciec *01407", {.Case = 2}, "ojca"},
+    TPrzypadekPl{"ojciec *01407", {.Case = 1, .Number = 2}, "ojcowie"},
+    TPrzypadekPl{"tydzień *1107", {.Case = 2}, "tygodnia"},
+    TPrzypadekPl{"tydzień *1107", {.Case = 2, .Number = 2}, "tygodni"},
+    TPrzypadekPl{"ząb *2406", {.Case = 2}, "zęba"},
+    TPrzypadekPl{"ząb *2406", {.Case = 6}, "zębie"},
+    TPrzypadekPl{"koń *211", {.Case = 2}, "konia"},
+    TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"}));
 
 INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"ręka *333", {.Case = 5, .Number = 2}, "rękoma"},
@@ -54,6 +63,13 @@ INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"noc *37", {.Case = 5}, "nocą"},
     TPrzypadekPl{"noc *37", {.Case = 4}, "noc"},
     TPrzypadekPl{"pani *312", {.Case = 4}, "panią"},
+    TPrzypadekPl{"kość *35", {.Case = 2}, "kości"},
+    TPrzypadekPl{"kość *35", {.Case = 5}, "kością"},
+    TPrzypadekPl{"kość *35", {.Case = 5, .Number = 2}, "kośćmi"},
+    TPrzypadekPl{"kość *35", {.Case = 6, .Number = 2}, "kościach"},
+    TPrzypadekPl{"księgowa *397", {.Case = 2}, "księgowej"},
+    TPrzypadekPl{"księgowa *397", {.Case = 4}, "księgową"},
+    TPrzypadekPl{"księgowa *397", {.Case = 5, .Number = 2}, "księgowymi"},
     TPrzypadekPl{"Wielkanoc *37", {.Case = 2}, "Wielkiejnocy"},
     TPrzypadekPl{"rzeczpospolita *397", {.Case = 5, .Number = 2}, "rzeczamipospolitymi"}));
 
@@ -73,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(NounNeuter, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"imię *45", {.Case = 2}, "imienia"},
     TPrzypadekPl{"imię *45", {.Case = 1, .Number = 2}, "imiona"},
     TPrzypadekPl{"miasto *432", {.Case = 6}, "mieście"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 2}, "zwierzęcia"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 1, .Number = 2}, "zwierzęta"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 2, .Number = 2}, "zwierząt"},
+    TPrzypadekPl{"Zakopane *496", {.Case = 2}, "Zakopanego"},
+    TPrzypadekPl{"Zakopane *496", {.Case = 6}, "Zakopanym"},
     TPrzypadekPl{"muzeum *46", {.Case = 2}, "muzeum"},
     TPrzypadekPl{"muzeum *46", {.Case = 2, .Number = 2}, "muzeów"}));
 
@@ -83,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(NounPluralOnly, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"nożyczki *471", {.Case = 2, .Number = 2}, "nożyczek"},
     TPrzypadekPl{"nożyczki *471", {.Case = 5, .Number = 2}, "nożyczkami"},
     TPrzypadekPl{"Niemcy *4882", {.Case = 6, .Number = 2}, "Niemczech"},
-    TPrzypadekPl{"ludzie *4881", {.Case = 5, .Number = 2}, "ludźmi"}));
+    TPrzypadekPl{"ludzie *4881", {.Case = 5, .Number = 2}, "ludźmi"},
+    TPrzypadekPl{"zakochani *4897", {.Case = 2, .Number = 2}, "zakochanych"},
+    TPrzypadekPl{"zakochani *4897", {.Case = 4, .Number = 2}, "zakochanych"},
+    // Only the plural cells of a plural-only noun are filled.
+    TPrzypadekPl{"nożyczki *471", {.Case = 2}, "nożyczki"}));
 
 INSTANTIATE_TEST_SUITE_P(NounPhrases, GenFormPlTable, ::testing::Values(
     // Only the last word of a plain phrase declines.
