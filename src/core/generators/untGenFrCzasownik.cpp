@@ -507,7 +507,7 @@ constexpr std::array<std::string_view, 6> kAvoirSubjonctif = {"aie", "aies", "ai
 // Slot offset of a participle agreeing in number and gender.
 int AgreementOffset(int number, int gender)
 {
-    return (gender == rfZenski ? 1 : 0) + (number == 2 ? 2 : 0);
+    return (gender == rdzFrZenski ? 1 : 0) + (number == 2 ? 2 : 0);
 }
 
 // The past participle of a compound tense: agreeing with the subject after "être",

@@ -37,7 +37,7 @@ constexpr std::string_view kCompoundNouns =
 struct TKodRzeczownikaFr {
     bool TylkoMnoga = false;  // plural only: both numbers give the lemma
     bool Nieodmienny = false; // invariable: both numbers give the lemma
-    int Rodzaj = rfObojetny;
+    int Rodzaj = rdzFrObydwa;
 };
 
 TKodRzeczownikaFr ReadNounCode(std::string_view rawCode)
@@ -45,17 +45,17 @@ TKodRzeczownikaFr ReadNounCode(std::string_view rawCode)
     std::string code(rawCode);
     std::erase(code, '$');
     if (code == "0" || code == "01")
-        return {true, false, rfMeski};
+        return {true, false, rdzFrMeski};
     if (code == "F" || code == "02")
-        return {true, false, rfZenski};
+        return {true, false, rdzFrZenski};
     if (code == "11" || code == "12")
-        return {false, true, rfMeski};
+        return {false, true, rdzFrMeski};
     if (code == "21" || code == "22")
-        return {false, true, rfZenski};
+        return {false, true, rdzFrZenski};
     if (code == "1")
-        return {false, false, rfMeski};
+        return {false, false, rdzFrMeski};
     if (code == "2")
-        return {false, false, rfZenski};
+        return {false, false, rdzFrZenski};
     return {};
 }
 
@@ -365,7 +365,7 @@ std::string GenAdjFr(std::string_view lemma, std::string_view code, int number, 
 {
     const TPrzymiotnikFr forms = BuildAdjFormsFr(lemma, code);
     const bool plural = number == 2;
-    const bool feminine = gender == rfZenski;
+    const bool feminine = gender == rdzFrZenski;
     if (plural)
         return feminine ? forms.ZenskaMn : forms.MeskaMn;
     return feminine ? forms.ZenskaPoj : forms.MeskaPoj;
@@ -383,7 +383,7 @@ std::string GenDeterminerFr(std::string_view lemma, int number, int gender)
     const TOkreslnikFr* row = FindDeterminer(lemma);
     if (row == nullptr)
         return std::string(lemma);
-    const std::size_t column = 1 + (number == 2 ? 2 : 0) + (gender == rfZenski ? 1 : 0);
+    const std::size_t column = 1 + (number == 2 ? 2 : 0) + (gender == rdzFrZenski ? 1 : 0);
     return (*row)[column];
 }
 

@@ -12,10 +12,9 @@
 #include <string>
 #include <string_view>
 
-namespace velmar {
+#include "core/generators/untGenTlumaczFr.h"
 
-// Gender values of the French generators: 0 both, 1 masculine, 2 feminine.
-enum TRodzajFr : int { rfObojetny = 0, rfMeski = 1, rfZenski = 2 };
+namespace velmar {
 
 // ---------------------------------------------------------------- nouns
 
@@ -25,7 +24,7 @@ struct TRzeczownikFr {
     std::string Pojedyncza;  // singular
     std::string Mnoga;       // plural
     std::string MnogaAlt;    // a second accepted plural ("matches" beside "matchs")
-    int Rodzaj = rfObojetny; // the gender the code names
+    int Rodzaj = rdzFrObydwa; // TRodzajFr the code names
 };
 
 TRzeczownikFr BuildNounFormsFr(std::string_view lemma, std::string_view code);

@@ -143,11 +143,11 @@ TEST(GenVerbFr, SimpleFormsByType)
 
 TEST(GenVerbFr, ParticiplesAgreeWithTheWord)
 {
-    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 2, 1, 1, czParticipePasse, 3, rfZenski)), "parlées");
-    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 1, 2, 2, czParticipePasse, 3, rfMeski)), "parlé");
-    EXPECT_EQ(GenVerbFr("parler", "4", 2, 1, 1, czParticipePresent, 3, rfMeski), "parlants");
-    EXPECT_EQ(GenVerbFr("prendre", "4", 1, 1, 1, czParticipePasse, 3, rfZenski), "prise");
-    EXPECT_EQ(GenVerbFr("rire", "4", 2, 1, 1, czParticipePasse, 3, rfZenski), "ri");
+    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 2, 1, 1, czParticipePasse, 3, rdzFrZenski)), "parlées");
+    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 1, 2, 2, czParticipePasse, 3, rdzFrMeski)), "parlé");
+    EXPECT_EQ(GenVerbFr("parler", "4", 2, 1, 1, czParticipePresent, 3, rdzFrMeski), "parlants");
+    EXPECT_EQ(GenVerbFr("prendre", "4", 1, 1, 1, czParticipePasse, 3, rdzFrZenski), "prise");
+    EXPECT_EQ(GenVerbFr("rire", "4", 2, 1, 1, czParticipePasse, 3, rdzFrZenski), "ri");
 }
 
 TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
@@ -162,23 +162,23 @@ TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
         const char* Form;
     };
     const TCase cases[] = {
-        {"venir", "4", czPasseCompose, 6, 2, rfZenski, "sont venues"},
-        {"venir", "4", czPasseCompose, 3, 1, rfMeski, "est venu"},
-        {"avoir", "4", czPasseCompose, 1, 1, rfMeski, "ai eu"},
-        {"rester", "4", czPasseCompose, 1, 1, rfMeski, "suis resté"},
-        {"parler", "4", czPasseCompose, 4, 2, rfZenski, "avons parlé"},
-        {"parler", "6", czPasseCompose, 4, 2, rfZenski, "sommes parlées"},
-        {"parler", "R", czPasseCompose, 2, 1, rfZenski, "es parlée"},
-        {"parler", "4", czSubjonctifPasse, 3, 1, rfMeski, "ait parlé"},
-        {"tomber", "4", czSubjonctifPasse, 5, 2, rfMeski, "soyez tombés"},
-        {"parler", "4", czParticipePresentAyant, 3, 1, rfMeski, "ayant parlé"},
-        {"partir", "4", czParticipePresentAyant, 3, 1, rfZenski, "étant partie"},
-        {"s'asseoir", "4", czPasseCompose, 3, 1, rfZenski, "se est assise"},
-        {"parler", "4", czPasseCompose, 9, 1, rfMeski, "a parlé"},
+        {"venir", "4", czPasseCompose, 6, 2, rdzFrZenski, "sont venues"},
+        {"venir", "4", czPasseCompose, 3, 1, rdzFrMeski, "est venu"},
+        {"avoir", "4", czPasseCompose, 1, 1, rdzFrMeski, "ai eu"},
+        {"rester", "4", czPasseCompose, 1, 1, rdzFrMeski, "suis resté"},
+        {"parler", "4", czPasseCompose, 4, 2, rdzFrZenski, "avons parlé"},
+        {"parler", "6", czPasseCompose, 4, 2, rdzFrZenski, "sommes parlées"},
+        {"parler", "R", czPasseCompose, 2, 1, rdzFrZenski, "es parlée"},
+        {"parler", "4", czSubjonctifPasse, 3, 1, rdzFrMeski, "ait parlé"},
+        {"tomber", "4", czSubjonctifPasse, 5, 2, rdzFrMeski, "soyez tombés"},
+        {"parler", "4", czParticipePresentAyant, 3, 1, rdzFrMeski, "ayant parlé"},
+        {"partir", "4", czParticipePresentAyant, 3, 1, rdzFrZenski, "étant partie"},
+        {"s'asseoir", "4", czPasseCompose, 3, 1, rdzFrZenski, "se est assise"},
+        {"parler", "4", czPasseCompose, 9, 1, rdzFrMeski, "a parlé"},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), c.Code, 1, c.SubjectNumber, c.SubjectGender, c.Tense,
-                                 c.Person, rfMeski)),
+                                 c.Person, rdzFrMeski)),
                   c.Form)
             << c.Lemma << " " << c.Tense;
 }

@@ -64,10 +64,10 @@ TEST(GenNounFr, AlternativePluralAndGenderOfCode)
     const TRzeczownikFr match = BuildNounFormsFr("match", "1");
     EXPECT_EQ(match.Mnoga, "matchs");
     EXPECT_EQ(match.MnogaAlt, "matches");
-    EXPECT_EQ(match.Rodzaj, rfMeski);
+    EXPECT_EQ(match.Rodzaj, rdzFrMeski);
     EXPECT_TRUE(BuildNounFormsFr("cheval", "1").MnogaAlt.empty());
-    EXPECT_EQ(BuildNounFormsFr("table", "22").Rodzaj, rfZenski);
-    EXPECT_EQ(BuildNounFormsFr("table", "5").Rodzaj, rfObojetny);
+    EXPECT_EQ(BuildNounFormsFr("table", "22").Rodzaj, rdzFrZenski);
+    EXPECT_EQ(BuildNounFormsFr("table", "5").Rodzaj, rdzFrObydwa);
 }
 
 struct TAdjCase {
@@ -114,17 +114,17 @@ TEST(GenAdjFr, GenderAndNumber)
     for (const TAdjCase& c : cases) {
         SCOPED_TRACE(c.Lemma);
         const std::string lemma = Fr(c.Lemma);
-        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 1, rfMeski)), c.Lemma);
-        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 1, rfZenski)), c.FeminineSingular);
-        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 2, rfMeski)), c.MasculinePlural);
-        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 2, rfZenski)), c.FemininePlural);
+        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 1, rdzFrMeski)), c.Lemma);
+        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 1, rdzFrZenski)), c.FeminineSingular);
+        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 2, rdzFrMeski)), c.MasculinePlural);
+        EXPECT_EQ(Utf8(GenAdjFr(lemma, "7", 2, rdzFrZenski)), c.FemininePlural);
     }
 }
 
 TEST(GenAdjFr, BelBeforeAVowelAndInvariableCode)
 {
     EXPECT_EQ(BuildAdjFormsFr("beau", "7").MeskaPojAlt, "bel");
-    EXPECT_EQ(Utf8(GenAdjFr(Fr("hébreu"), "7", 2, rfMeski)), "hébreux");
+    EXPECT_EQ(Utf8(GenAdjFr(Fr("hébreu"), "7", 2, rdzFrMeski)), "hébreux");
     EXPECT_TRUE(BuildAdjFormsFr("grand", "7").MeskaPojAlt.empty());
     // Code 78 fills only the masculine singular; the entry point falls back to the lemma.
     const TPrzymiotnikFr invariable = BuildAdjFormsFr("bon", "78");
@@ -136,13 +136,13 @@ TEST(GenAdjFr, BelBeforeAVowelAndInvariableCode)
 
 TEST(GenDeterminerFr, TableByNumberAndGender)
 {
-    EXPECT_EQ(GenDeterminerFr("ce", 1, rfZenski), "cette");
-    EXPECT_EQ(GenDeterminerFr("ce", 1, rfMeski), "ce");
-    EXPECT_EQ(GenDeterminerFr("mon", 2, rfMeski), "mes");
-    EXPECT_EQ(GenDeterminerFr("tout", 2, rfZenski), "toutes");
-    EXPECT_EQ(GenDeterminerFr("tout", 2, rfObojetny), "tous");
-    EXPECT_EQ(Utf8(GenDeterminerFr(Fr("celui-là"), 2, rfZenski)), "celles-là");
-    EXPECT_EQ(GenDeterminerFr("quel", 2, rfZenski), "quel");
+    EXPECT_EQ(GenDeterminerFr("ce", 1, rdzFrZenski), "cette");
+    EXPECT_EQ(GenDeterminerFr("ce", 1, rdzFrMeski), "ce");
+    EXPECT_EQ(GenDeterminerFr("mon", 2, rdzFrMeski), "mes");
+    EXPECT_EQ(GenDeterminerFr("tout", 2, rdzFrZenski), "toutes");
+    EXPECT_EQ(GenDeterminerFr("tout", 2, rdzFrObydwa), "tous");
+    EXPECT_EQ(Utf8(GenDeterminerFr(Fr("celui-là"), 2, rdzFrZenski)), "celles-là");
+    EXPECT_EQ(GenDeterminerFr("quel", 2, rdzFrZenski), "quel");
     EXPECT_TRUE(IsDeterminerFr("leur"));
     EXPECT_FALSE(IsDeterminerFr("quel"));
 }
