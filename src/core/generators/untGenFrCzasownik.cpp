@@ -2,7 +2,7 @@
 
 #include "core/app/untUtils.h"
 #include "core/generators/untGenFrFunkcje.h"
-#include "core/generators/untGenFrTekst.h"
+#include "core/generators/untGenFrReguly.h"
 
 #include <algorithm>
 
@@ -20,40 +20,11 @@ struct TRdzenFr {
     int Typ = 0;
 };
 
-// ---------------------------------------------------------------- rule helpers
-
-// The first rule of the list whose key ends s, applied; empty when none applies.
-std::string Rule(std::string_view s, std::string_view rules)
-{
-    std::string out;
-    ApplyEndingRules(s, rules, out);
-    return out;
-}
-
-// The first applicable rule, else the fallback.
-std::string RuleOr(std::string_view s, std::string_view rules, std::string fallback)
-{
-    ApplyEndingRules(s, rules, fallback);
-    return fallback;
-}
-
-// s with a suffix, or nothing when there is no s to extend.
-std::string Plus(const std::string& s, std::string_view suffix)
-{
-    return s.empty() ? std::string() : s + std::string(suffix);
-}
-
-const TZbiorZnakow& Vowels()
-{
-    static const TZbiorZnakow vowels = CharsToSet("AEIOUaeiouÀÂÈÉÊËÎÏÔÙÛàâèéêëîïôùû"_fr);
-    return vowels;
-}
-
 // Index of the last vowel of s, or npos.
 std::size_t LastVowel(std::string_view s)
 {
     for (std::size_t i = s.size(); i-- > 0;)
-        if (Vowels().test(static_cast<unsigned char>(s[i])))
+        if (IsVowelFr(static_cast<unsigned char>(s[i])))
             return i;
     return std::string_view::npos;
 }
@@ -105,10 +76,10 @@ std::string Present1sgFirstGroup(const TRdzenFr& r)
     constexpr std::string_view graveEter = "acheter,corseter,crocheter,fureter,haleter,racheter";
     if (EndsWithRuleKey(r.Lemat, doubling)) {
         if (InCommaList(r.Lemat, graveEler))
-            return Rule(r.Lemat, "eler=èle"_fr);
+            return EndingRule(r.Lemat, "eler=èle"_fr);
         if (InCommaList(r.Lemat, graveEter))
-            return Rule(r.Lemat, "eter=ète"_fr);
-        return Rule(r.Lemat, doubling);
+            return EndingRule(r.Lemat, "eter=ète"_fr);
+        return EndingRule(r.Lemat, doubling);
     }
     std::string stem = r.Temat;
     const std::size_t vowel = LastVowel(stem);
@@ -130,22 +101,22 @@ std::string Present1sg(const TRdzenFr& r)
     switch (r.Typ) {
     case 1:
     case 8: return Present1sgFirstGroup(r);
-    case 2: return RuleOr(r.Lemat, "haïr=hais"_fr, r.Krotki + "s");
+    case 2: return EndingRuleOr(r.Lemat, "haïr=hais"_fr, r.Krotki + "s");
     case 3: return r.Temat + "e";
-    case 4: return Rule(r.Lemat, "être=suis,avoir=ai,aller=vais"_fr);
+    case 4: return EndingRule(r.Lemat, "être=suis,avoir=ai,aller=vais"_fr);
     case 5:
-        return RuleOr(r.Lemat,
+        return EndingRuleOr(r.Lemat,
                       "absoudre=absous,battre=bats,paraître=parais,connaître=connais,aindre=ains,"
                       "eindre=eins,décroître=décroîs,croître=croîs,dissoudre=dissous,repaître=repais,"
                       "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
                       r.Temat + "s");
     case 6:
-        return RuleOr(r.Lemat,
+        return EndingRuleOr(r.Lemat,
                       "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
                       "valoir=vaux,vouloir=veux,seoir=sois"_fr,
                       r.Krotki + "s");
     case 7:
-        return RuleOr(r.Lemat,
+        return EndingRuleOr(r.Lemat,
                       "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
                       "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
                       "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
@@ -158,20 +129,20 @@ std::string Present1pl(const TRdzenFr& r)
 {
     switch (r.Typ) {
     case 2: return r.Krotki + "ssons";
-    case 4: return Rule(r.Lemat, "être=sommes,avoir=avons,aller=allons"_fr);
+    case 4: return EndingRule(r.Lemat, "être=sommes,avoir=avons,aller=allons"_fr);
     case 5:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "absoudre=absolvons,boire=buvons,clore=closons,coudre=cousons,croire=croyons,"
                     "dissoudre=dissolvons,écrire=écrivons,maudire=maudissons,moudre=moulons,"
                     "prendre=prenons,résoudre=résolvons,traire=trayons,vaincre=vainquons,"
                     "scrire=scrivons,décrire=décrivons,rire=rions,oindre=oignons,eindre=eignons,"
                     "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
     case 6:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
                     "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
-    case 7: return Rule(r.Lemat, "fuir=fuyons,ir=ons");
-    default: return RuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
+    case 7: return EndingRule(r.Lemat, "fuir=fuyons,ir=ons");
+    default: return EndingRuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
     }
 }
 
@@ -188,51 +159,51 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     case 5:
     case 6:
     case 7: f[at + 1] = p1; break;
-    case 4: f[at + 1] = Rule(r.Lemat, "être=es,avoir=as,aller=vas"_fr); break;
-    default: f[at + 1] = Plus(p1, "s");
+    case 4: f[at + 1] = EndingRule(r.Lemat, "être=es,avoir=as,aller=vas"_fr); break;
+    default: f[at + 1] = WithSuffix(p1, "s");
     }
 
     switch (r.Typ) {
-    case 2: f[at + 2] = RuleOr(r.Lemat, "haïr=hait"_fr, r.Krotki + "t"); break;
-    case 4: f[at + 2] = Rule(r.Lemat, "être=est,avoir=a,aller=va"_fr); break;
+    case 2: f[at + 2] = EndingRuleOr(r.Lemat, "haïr=hait"_fr, r.Krotki + "t"); break;
+    case 4: f[at + 2] = EndingRule(r.Lemat, "être=est,avoir=a,aller=va"_fr); break;
     case 5:
-        f[at + 2] = RuleOr(p1,
+        f[at + 2] = EndingRuleOr(p1,
                            "clos=clôt,connais=connaît,parais=paraît,nais=naît,plais=plaît,"
                            "repais=repaît,vaincs=vainc,ts=t,ds=d,s=t"_fr,
                            p1);
         break;
-    case 6: f[at + 2] = RuleOr(p1, "x=t,ts=t,ds=d,s=t", p1); break;
-    case 7: f[at + 2] = RuleOr(p1, "ts=t,s=t", p1); break;
+    case 6: f[at + 2] = EndingRuleOr(p1, "x=t,ts=t,ds=d,s=t", p1); break;
+    case 7: f[at + 2] = EndingRuleOr(p1, "ts=t,s=t", p1); break;
     default: f[at + 2] = p1;
     }
 
     if (r.Typ == 5)
-        f[at + 4] = RuleOr(r.Lemat,
+        f[at + 4] = EndingRuleOr(r.Lemat,
                            "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
                            "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
                            "faire=faites"_fr,
-                           Rule(p4, "ons=ez"));
+                           EndingRule(p4, "ons=ez"));
     else
-        f[at + 4] = RuleOr(r.Lemat, "être=êtes,ger=gez,cer=cez"_fr, Rule(p4, "ons=ez"));
+        f[at + 4] = EndingRuleOr(r.Lemat, "être=êtes,ger=gez,cer=cez"_fr, EndingRule(p4, "ons=ez"));
 
     switch (r.Typ) {
     case 2: f[at + 5] = r.Krotki + "ssent"; break;
-    case 4: f[at + 5] = Rule(r.Lemat, "avoir=ont,être=sont,aller=vont"_fr); break;
+    case 4: f[at + 5] = EndingRule(r.Lemat, "avoir=ont,être=sont,aller=vont"_fr); break;
     case 5:
-        f[at + 5] = RuleOr(r.Lemat,
+        f[at + 5] = EndingRuleOr(r.Lemat,
                            "boire=boivent,croire=croient,faire=font,prendre=prennent,traire=traient",
-                           Rule(p4, "ons=ent"));
+                           EndingRule(p4, "ons=ent"));
         break;
     case 6:
-        f[at + 5] = Rule(r.Lemat,
+        f[at + 5] = EndingRule(r.Lemat,
                          "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
                          "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
                          "vouloir=veulent,voir=voient,oir=ent"_fr);
         break;
     case 7:
-        f[at + 5] = Rule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr);
+        f[at + 5] = EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr);
         break;
-    default: f[at + 5] = Plus(p1, "nt");
+    default: f[at + 5] = WithSuffix(p1, "nt");
     }
 }
 
@@ -241,14 +212,14 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
 void BuildImparfait(const TRdzenFr& r, TFormy& f)
 {
     const int at = TenseSlotFr(czImparfait);
-    const std::string i1 = RuleOr(r.Lemat, "être=étais"_fr, Rule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
-    const std::string i4 = RuleOr(r.Lemat, "ger=gions,cer=cions", Rule(i1, "ais=ions"));
+    const std::string i1 = EndingRuleOr(r.Lemat, "être=étais"_fr, EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
+    const std::string i4 = EndingRuleOr(r.Lemat, "ger=gions,cer=cions", EndingRule(i1, "ais=ions"));
     f[at] = i1;
     f[at + 1] = i1;
-    f[at + 2] = Rule(i1, "s=t");
+    f[at + 2] = EndingRule(i1, "s=t");
     f[at + 3] = i4;
-    f[at + 4] = Rule(i4, "ons=ez");
-    f[at + 5] = Rule(i1, "s=ent");
+    f[at + 4] = EndingRule(i4, "ons=ez");
+    f[at + 5] = EndingRule(i1, "s=ent");
 }
 
 // ---------------------------------------------------------------- passé simple
@@ -257,12 +228,12 @@ std::string PasseSimple1sg(const TRdzenFr& r)
 {
     switch (r.Typ) {
     case 1:
-    case 8: return Rule(r.Lemat, "ger=geai,cer=çai,er=ai"_fr);
+    case 8: return EndingRule(r.Lemat, "ger=geai,cer=çai,er=ai"_fr);
     case 2:
     case 3: return r.Krotki + "s";
-    case 4: return Rule(r.Lemat, "être=fus,avoir=eus,aller=allai"_fr);
+    case 4: return EndingRule(r.Lemat, "être=fus,avoir=eus,aller=allai"_fr);
     case 5:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "soudre=solus,croître=crûs,connaître=connus,naître=naquis,paraître=parus,"
                     "battre=battis,boire=bus,circoncire=circoncis,duire=duisis,confire=confis,"
                     "dire=dis,coudre=cousis,croire=crus,écrire=écrivis,scrire=scrivis,faire=fis,"
@@ -271,11 +242,11 @@ std::string PasseSimple1sg(const TRdzenFr& r)
                     "vaincre=vainquis,vivre=vécus,cuire=cuisis,truire=truisis,indre=ignis,"
                     "ndre=ndis,ure=us,ire=is,re=is"_fr);
     case 6:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
                     "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
     case 7:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
                     "ir=is"_fr);
     default: return {};
@@ -296,13 +267,13 @@ void BuildPasseSimple(const TRdzenFr& r, TFormy& f)
     if (ps1.empty())
         return;
     const int at = TenseSlotFr(czPasseSimple);
-    const std::string ps4 = Rule(ps1, "ai=âmes,is=îmes,us=ûmes,ins=înmes,s=mes"_fr);
+    const std::string ps4 = EndingRule(ps1, "ai=âmes,is=îmes,us=ûmes,ins=înmes,s=mes"_fr);
     f[at] = ps1;
-    f[at + 1] = RuleOr(ps1, "ai=as", ps1);
-    f[at + 2] = Rule(ps1, "ai=a,s=t");
+    f[at + 1] = EndingRuleOr(ps1, "ai=as", ps1);
+    f[at + 2] = EndingRule(ps1, "ai=a,s=t");
     f[at + 3] = ps4;
-    f[at + 4] = Rule(ps4, "mes=tes");
-    f[at + 5] = Rule(ps1, "ai=èrent,s=rent"_fr);
+    f[at + 4] = EndingRule(ps4, "mes=tes");
+    f[at + 5] = EndingRule(ps1, "ai=èrent,s=rent"_fr);
 }
 
 // ---------------------------------------------------------------- futur and conditionnel
@@ -310,21 +281,21 @@ void BuildPasseSimple(const TRdzenFr& r, TFormy& f)
 std::string Futur1sg(const TRdzenFr& r, const std::string& present1sg)
 {
     switch (r.Typ) {
-    case 1: return Plus(present1sg, "rai");
+    case 1: return WithSuffix(present1sg, "rai");
     case 2: return r.Lemat + "ai";
-    case 3: return Rule(r.Lemat, "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
-    case 4: return Rule(r.Lemat, "être=serai,avoir=aurai,aller=irai"_fr);
-    case 5: return Rule(r.Lemat, "faire=ferai,e=ai");
+    case 3: return EndingRule(r.Lemat, "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
+    case 4: return EndingRule(r.Lemat, "être=serai,avoir=aurai,aller=irai"_fr);
+    case 5: return EndingRule(r.Lemat, "faire=ferai,e=ai");
     case 6:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
                     "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
                     "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
     case 7:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
                     "ir=irai"_fr);
-    case 8: return Rule(r.Lemat, "voyer=verrai");
+    case 8: return EndingRule(r.Lemat, "voyer=verrai");
     default: return {};
     }
 }
@@ -336,17 +307,17 @@ void BuildFuturConditionnel(const TRdzenFr& r, TFormy& f)
         return;
     const int fut = TenseSlotFr(czFutur);
     f[fut] = f1;
-    f[fut + 1] = Rule(f1, "i=s");
-    f[fut + 2] = Rule(f1, "i=");
-    f[fut + 3] = Rule(f1, "ai=ons");
-    f[fut + 4] = Rule(f1, "ai=ez");
-    f[fut + 5] = Rule(f1, "ai=ont");
+    f[fut + 1] = EndingRule(f1, "i=s");
+    f[fut + 2] = EndingRule(f1, "i=");
+    f[fut + 3] = EndingRule(f1, "ai=ons");
+    f[fut + 4] = EndingRule(f1, "ai=ez");
+    f[fut + 5] = EndingRule(f1, "ai=ont");
     const int cond = TenseSlotFr(czConditionnel);
     f[cond] = f1 + "s";
     f[cond + 1] = f1 + "s";
     f[cond + 2] = f1 + "t";
-    f[cond + 3] = Rule(f1, "ai=ions");
-    f[cond + 4] = Rule(f1, "ai=iez");
+    f[cond + 3] = EndingRule(f1, "ai=ions");
+    f[cond + 4] = EndingRule(f1, "ai=iez");
     f[cond + 5] = f1 + "ent";
 }
 
@@ -354,48 +325,48 @@ void BuildFuturConditionnel(const TRdzenFr& r, TFormy& f)
 
 void BuildSubjonctifPresent(const TRdzenFr& r, TFormy& f)
 {
-    const std::string fromPresent3pl = Rule(f[TenseSlotFr(czPresent) + 5], "nt=");
+    const std::string fromPresent3pl = EndingRule(f[TenseSlotFr(czPresent) + 5], "nt=");
     const std::string imparfait1pl = f[TenseSlotFr(czImparfait) + 3];
     std::string s1 = fromPresent3pl;
     std::string s4 = imparfait1pl;
     switch (r.Typ) {
     case 4:
-        s1 = Rule(r.Lemat, "avoir=aie,être=sois,aller=aille"_fr);
-        s4 = RuleOr(r.Lemat, "avoir=ayons,être=soyons,aller=allions"_fr, imparfait1pl);
+        s1 = EndingRule(r.Lemat, "avoir=aie,être=sois,aller=aille"_fr);
+        s4 = EndingRuleOr(r.Lemat, "avoir=ayons,être=soyons,aller=allions"_fr, imparfait1pl);
         break;
     case 5:
-        s1 = RuleOr(r.Lemat, "faire=fasse", fromPresent3pl);
-        s4 = RuleOr(r.Lemat, "faire=fassions", imparfait1pl);
+        s1 = EndingRuleOr(r.Lemat, "faire=fasse", fromPresent3pl);
+        s4 = EndingRuleOr(r.Lemat, "faire=fassions", imparfait1pl);
         break;
     case 6:
-        s1 = RuleOr(r.Lemat,
+        s1 = EndingRuleOr(r.Lemat,
                     "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
                     fromPresent3pl);
-        s4 = RuleOr(r.Lemat, "pouvoir=puissions,savoir=sachions", imparfait1pl);
+        s4 = EndingRuleOr(r.Lemat, "pouvoir=puissions,savoir=sachions", imparfait1pl);
         break;
     default: break;
     }
     const int at = TenseSlotFr(czSubjonctifPresent);
     f[at] = s1;
-    f[at + 1] = RuleOr(r.Lemat, "être=sois"_fr, Plus(s1, "s"));
-    f[at + 2] = r.Typ == 4 ? RuleOr(r.Lemat, "avoir=ait,être=soit"_fr, s1) : s1;
+    f[at + 1] = EndingRuleOr(r.Lemat, "être=sois"_fr, WithSuffix(s1, "s"));
+    f[at + 2] = r.Typ == 4 ? EndingRuleOr(r.Lemat, "avoir=ait,être=soit"_fr, s1) : s1;
     f[at + 3] = s4;
-    f[at + 4] = Rule(s4, "ons=ez");
-    f[at + 5] = RuleOr(r.Lemat, "être=soient"_fr, Plus(s1, "nt"));
+    f[at + 4] = EndingRule(s4, "ons=ez");
+    f[at + 5] = EndingRuleOr(r.Lemat, "être=soient"_fr, WithSuffix(s1, "nt"));
 }
 
 void BuildSubjonctifImparfait(TFormy& f)
 {
     const int ps = TenseSlotFr(czPasseSimple);
-    const std::string si1 = Rule(f[ps], "ai=asse,s=sse");
+    const std::string si1 = EndingRule(f[ps], "ai=asse,s=sse");
     if (si1.empty())
         return;
     const int at = TenseSlotFr(czSubjonctifImparfait);
     f[at] = si1;
     f[at + 1] = si1 + "s";
-    f[at + 2] = Rule(f[ps + 3], "mes=t");
-    f[at + 3] = Rule(si1, "e=ions");
-    f[at + 4] = Rule(si1, "e=iez");
+    f[at + 2] = EndingRule(f[ps + 3], "mes=t");
+    f[at + 3] = EndingRule(si1, "e=ions");
+    f[at + 4] = EndingRule(si1, "e=iez");
     f[at + 5] = si1 + "nt";
 }
 
@@ -408,19 +379,19 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
     const std::string& p1 = f[TenseSlotFr(czPresent)];
     std::string im2 = p1;
     if (r.Typ == 4)
-        im2 = Rule(r.Lemat, "être=sois,avoir=aie,aller=va"_fr);
+        im2 = EndingRule(r.Lemat, "être=sois,avoir=aie,aller=va"_fr);
     else if (r.Typ == 6)
-        im2 = RuleOr(r.Lemat, "savoir=sache,vouloir=veuille", p1);
-    const std::string im4 = RuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
+        im2 = EndingRuleOr(r.Lemat, "savoir=sache,vouloir=veuille", p1);
+    const std::string im4 = EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
                                    f[TenseSlotFr(czPresent) + 3]);
     std::string im5;
     if (!ApplyEndingRules(r.Lemat, "être=soyez"_fr, im5)) {
         if (r.Typ == 5)
-            im5 = Rule(im4, "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
+            im5 = EndingRule(im4, "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
                             "médisons=médisez,prédisons=prédisez,redisons=redites,"
                             "interdisons=interdites,disons=dites,ons=ez"_fr);
         else
-            im5 = RuleOr(r.Lemat, "ger=gez,cer=cez,ons=ez", Rule(im4, "ons=ez"));
+            im5 = EndingRuleOr(r.Lemat, "ger=gez,cer=cez,ons=ez", EndingRule(im4, "ons=ez"));
     }
     f[kImperatifSlotFr] = im2;
     f[kImperatifSlotFr + 1] = im4;
@@ -429,26 +400,26 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
 
 void BuildParticipePresent(const TRdzenFr& r, TFormy& f)
 {
-    const std::string fromPresent = Rule(f[TenseSlotFr(czPresent) + 3], "ons=ant");
+    const std::string fromPresent = EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ant");
     const std::string pp =
-        r.Typ == 4 ? RuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent) : fromPresent;
+        r.Typ == 4 ? EndingRuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent) : fromPresent;
     const int at = kParticipePresentSlotFr;
     f[at] = pp;
-    f[at + 1] = Plus(pp, "e");
-    f[at + 2] = Plus(pp, "s");
-    f[at + 3] = Plus(pp, "es");
+    f[at + 1] = WithSuffix(pp, "e");
+    f[at + 2] = WithSuffix(pp, "s");
+    f[at + 3] = WithSuffix(pp, "es");
 }
 
 std::string ParticipePasse(const TRdzenFr& r)
 {
     switch (r.Typ) {
     case 1:
-    case 8: return Rule(r.Lemat, "er=é"_fr);
-    case 2: return Rule(r.Lemat, "ir=i,ïr=ï"_fr);
-    case 3: return Rule(r.Lemat, "rir=ert,ir=i");
-    case 4: return Rule(r.Lemat, "aller=allé,avoir=eu,être=été"_fr);
+    case 8: return EndingRule(r.Lemat, "er=é"_fr);
+    case 2: return EndingRule(r.Lemat, "ir=i,ïr=ï"_fr);
+    case 3: return EndingRule(r.Lemat, "rir=ert,ir=i");
+    case 4: return EndingRule(r.Lemat, "aller=allé,avoir=eu,être=été"_fr);
     case 5:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "absoudre=absous,dissoudre=dissous,soudre=solu,accroître=accru,croître=crû,"
                     "paraître=paru,battre=battu,boire=bu,circoncire=circoncis,clore=clos,duire=duit,"
                     "confire=confit,connaître=connu,coudre=cousu,croire=cru,frire=frit,naître=né,"
@@ -457,11 +428,11 @@ std::string ParticipePasse(const TRdzenFr& r)
                     "suivre=suivi,suffire=suffi,taire=tu,vivre=vécu,traire=trait,indre=int,"
                     "ndre=ndu,ure=u,ire=it,re=u"_fr);
     case 6:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
                     "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
     case 7:
-        return Rule(r.Lemat,
+        return EndingRule(r.Lemat,
                     "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
     default: return {};
     }
@@ -476,22 +447,22 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
     std::string masculinePlural;
     switch (r.Typ) {
     case 5:
-        feminine = Rule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
-        masculinePlural = Rule(masculine, "ri=ri,suffi=suffi,s=s,=s");
+        feminine = EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
+        masculinePlural = EndingRule(masculine, "ri=ri,suffi=suffi,s=s,=s");
         break;
     case 6:
-        feminine = Rule(masculine, "pu=pu,û=ue,=e"_fr);
-        masculinePlural = Rule(masculine, "pu=pu,s=s,=s");
+        feminine = EndingRule(masculine, "pu=pu,û=ue,=e"_fr);
+        masculinePlural = EndingRule(masculine, "pu=pu,s=s,=s");
         break;
     default:
-        feminine = Rule(masculine, "e=e,û=ue,=e"_fr);
-        masculinePlural = Rule(masculine, "s=s,=s");
+        feminine = EndingRule(masculine, "e=e,û=ue,=e"_fr);
+        masculinePlural = EndingRule(masculine, "s=s,=s");
     }
     const int at = kParticipePasseSlotFr;
     f[at] = masculine;
     f[at + 1] = feminine;
     f[at + 2] = masculinePlural;
-    f[at + 3] = Rule(feminine, "ri=ri,pu=pu,suffi=suffi,=s");
+    f[at + 3] = EndingRule(feminine, "ri=ri,pu=pu,suffi=suffi,=s");
 }
 
 // ---------------------------------------------------------------- selecting a form

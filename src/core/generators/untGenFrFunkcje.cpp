@@ -1,7 +1,7 @@
 #include "core/generators/untGenFrFunkcje.h"
 
 #include "core/app/untUtils.h"
-#include "core/generators/untGenFrTekst.h"
+#include "core/generators/untGenFrReguly.h"
 
 #include <algorithm>
 #include <vector>
@@ -59,23 +59,14 @@ TKodRzeczownikaFr ReadNounCode(std::string_view rawCode)
     return {};
 }
 
-// The value of the first rule whose key ends the lemma (the rest of the lemma kept),
-// or the lemma's own exceptional value when it has one.
+// The lemma's own exceptional value when it has one, else the first ending rule.
 std::string ExceptionOrEnding(std::string_view lemma, std::string_view exceptions,
                               std::string_view rules, bool caseSensitive = true)
 {
     std::string result;
     if (RuleValue(lemma, exceptions, result))
         return result;
-    ApplyEndingRules(lemma, rules, result, caseSensitive);
-    return result;
-}
-
-std::string WithSuffix(std::string_view lemma, std::string_view suffix)
-{
-    std::string result(lemma);
-    result += suffix;
-    return result;
+    return EndingRule(lemma, rules, caseSensitive);
 }
 
 // ---------------------------------------------------------------- adjective steps
@@ -129,10 +120,10 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
         if (RuleValue(lemma, eurExceptions, result))
             return result;
         if (InCommaList(lemma, "retenteur,chanteur,conteur,lesteur,menteur,sauteur,sauveteur,zozoteur"))
-            return ExceptionOrEnding(lemma, {}, "teur=teuse");
+            return EndingRule(lemma, "teur=teuse");
         if (lemma == "rieur")
             return "rieuse";
-        return ExceptionOrEnding(lemma, {}, rRules);
+        return EndingRule(lemma, rRules);
     }
 
     if (EndsWith(lemma, "s")) {
@@ -144,10 +135,10 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
     constexpr std::string_view tRules = "et=ette,t=te";
     if (EndsWithRuleKey(lemma, tRules)) {
         if (InCommaList(lemma, etToEte))
-            return ExceptionOrEnding(lemma, {}, "et=ète"_fr);
+            return EndingRule(lemma, "et=ète"_fr);
         if (InCommaList(lemma, tAddsTe))
             return WithSuffix(lemma, "te");
-        return ExceptionOrEnding(lemma, {}, tRules);
+        return EndingRule(lemma, tRules);
     }
 
     std::string result;
@@ -155,7 +146,7 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
         return result;
     if (ApplyEndingRules(lemma, "eux=euse,oux=ouse", result))
         return result;
-    return ExceptionOrEnding(lemma, {}, "e=e,=e");
+    return EndingRule(lemma, "e=e,=e");
 }
 
 std::string MasculinePluralAdjFr(std::string_view lemma)
@@ -171,7 +162,7 @@ std::string MasculinePluralAdjFr(std::string_view lemma)
     constexpr std::string_view rules = "al=aux,s=s,z=z,x=x";
     if (!EndsWithRuleKey(lemma, rules) || InCommaList(lemma, "final,naval,banal,bancal,fatal"))
         return WithSuffix(lemma, "s");
-    return ExceptionOrEnding(lemma, {}, rules);
+    return EndingRule(lemma, rules);
 }
 
 std::string FemininePluralAdjFr(std::string_view lemma, const std::string& feminine)
@@ -277,12 +268,6 @@ constexpr std::string_view kIrregularVerbs =
         "<tordre><traduire><traire><transcrire><transmettre><transparaître><tressaillir>"
         "<vaincre><valoir><venir><vêtir><vivre><voir><vouloir>"_fr;
 
-const TZbiorZnakow& FrenchVowels()
-{
-    static const TZbiorZnakow vowels =
-        CharsToSet("AEIOUaeiouÀÂÈÉÊËÎÏÔÙÛàâèéêëîïôùû"_fr);
-    return vowels;
-}
 
 } // namespace
 
@@ -402,6 +387,12 @@ std::string ReflexiveFr(std::string_view lemma, int person)
 
 // ---------------------------------------------------------------- small rules
 
+bool IsVowelFr(unsigned char c)
+{
+    static const TZbiorZnakow vowels = CharsToSet("AEIOUaeiouÀÂÈÉÊËÎÏÔÙÛàâèéêëîïôùû"_fr);
+    return vowels.test(c);
+}
+
 bool IsAspiratedHFr(std::string_view word)
 {
     const std::string key = LowerStr(FirstWord(word));
@@ -414,7 +405,7 @@ bool ElisionAllowed(std::string_view word)
     if (word.empty())
         return false;
     const auto first = static_cast<unsigned char>(word[0]);
-    if (FrenchVowels().test(first))
+    if (IsVowelFr(first))
         return true;
     return (first == 'h' || first == 'H') && !IsAspiratedHFr(word);
 }
@@ -429,10 +420,9 @@ bool IsIrregularVerbFr(std::string_view lemma)
 bool IsOneSyllableFr(std::string_view word)
 {
     const std::string upper = UpperStr(word);
-    const TZbiorZnakow& vowels = FrenchVowels();
     bool groupSeen = false;
     for (std::size_t pos = 0; pos < upper.size(); ++pos) {
-        if (!vowels.test(static_cast<unsigned char>(upper[pos])))
+        if (!IsVowelFr(static_cast<unsigned char>(upper[pos])))
             continue;
         if (groupSeen)
             return false;

@@ -63,6 +63,9 @@ std::string ReflexiveFr(std::string_view lemma, int person);
 
 // ---------------------------------------------------------------- small rules
 
+// A, E, I, O, U and their accented forms, either case; "y" is not one.
+bool IsVowelFr(unsigned char c);
+
 // Whether a preceding article or pronoun elides before this text: its first byte is a
 // vowel, or an h and the first word is not a form of a word with an aspirated h.
 bool ElisionAllowed(std::string_view word);
