@@ -52,7 +52,8 @@ std::string EndingOf(std::string_view infinitive)
 {
     if (EndsWith(infinitive, "oir"))
         return "oir";
-    return std::string(infinitive.substr(infinitive.size() - std::min<std::size_t>(2, infinitive.size())));
+    return std::string(
+        infinitive.substr(infinitive.size() - std::min<std::size_t>(2, infinitive.size())));
 }
 
 TRdzenFr AnalyseInfinitive(std::string_view infinitive)
@@ -105,22 +106,25 @@ std::string Present1sg(const TRdzenFr& r)
     case 3: return r.Temat + "e";
     case 4: return EndingRule(r.Lemat, "être=suis,avoir=ai,aller=vais"_fr);
     case 5:
-        return EndingRuleOr(r.Lemat,
-                      "absoudre=absous,battre=bats,paraître=parais,connaître=connais,aindre=ains,"
-                      "eindre=eins,décroître=décroîs,croître=croîs,dissoudre=dissous,repaître=repais,"
-                      "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
-                      r.Temat + "s");
+        return EndingRuleOr(
+            r.Lemat,
+            "absoudre=absous,battre=bats,paraître=parais,connaître=connais,aindre=ains,"
+            "eindre=eins,décroître=décroîs,croître=croîs,dissoudre=dissous,repaître=repais,"
+            "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
+            r.Temat + "s");
     case 6:
-        return EndingRuleOr(r.Lemat,
-                      "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
-                      "valoir=vaux,vouloir=veux,seoir=sois"_fr,
-                      r.Krotki + "s");
+        return EndingRuleOr(
+            r.Lemat,
+            "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
+            "valoir=vaux,vouloir=veux,seoir=sois"_fr,
+            r.Krotki + "s");
     case 7:
-        return EndingRuleOr(r.Lemat,
-                      "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
-                      "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
-                      "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
-                      r.Temat + "s");
+        return EndingRuleOr(
+            r.Lemat,
+            "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
+            "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
+            "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
+            r.Temat + "s");
     default: return {};
     }
 }
@@ -131,16 +135,18 @@ std::string Present1pl(const TRdzenFr& r)
     case 2: return r.Krotki + "ssons";
     case 4: return EndingRule(r.Lemat, "être=sommes,avoir=avons,aller=allons"_fr);
     case 5:
-        return EndingRule(r.Lemat,
-                    "absoudre=absolvons,boire=buvons,clore=closons,coudre=cousons,croire=croyons,"
-                    "dissoudre=dissolvons,écrire=écrivons,maudire=maudissons,moudre=moulons,"
-                    "prendre=prenons,résoudre=résolvons,traire=trayons,vaincre=vainquons,"
-                    "scrire=scrivons,décrire=décrivons,rire=rions,oindre=oignons,eindre=eignons,"
-                    "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
+        return EndingRule(
+            r.Lemat,
+            "absoudre=absolvons,boire=buvons,clore=closons,coudre=cousons,croire=croyons,"
+            "dissoudre=dissolvons,écrire=écrivons,maudire=maudissons,moudre=moulons,"
+            "prendre=prenons,résoudre=résolvons,traire=trayons,vaincre=vainquons,"
+            "scrire=scrivons,décrire=décrivons,rire=rions,oindre=oignons,eindre=eignons,"
+            "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
     case 6:
-        return EndingRule(r.Lemat,
-                    "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
-                    "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
+        return EndingRule(
+            r.Lemat,
+            "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
+            "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
     case 7: return EndingRule(r.Lemat, "fuir=fuyons,ir=ons");
     default: return EndingRuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
     }
@@ -168,9 +174,9 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     case 4: f[at + 2] = EndingRule(r.Lemat, "être=est,avoir=a,aller=va"_fr); break;
     case 5:
         f[at + 2] = EndingRuleOr(p1,
-                           "clos=clôt,connais=connaît,parais=paraît,nais=naît,plais=plaît,"
-                           "repais=repaît,vaincs=vainc,ts=t,ds=d,s=t"_fr,
-                           p1);
+                                 "clos=clôt,connais=connaît,parais=paraît,nais=naît,plais=plaît,"
+                                 "repais=repaît,vaincs=vainc,ts=t,ds=d,s=t"_fr,
+                                 p1);
         break;
     case 6: f[at + 2] = EndingRuleOr(p1, "x=t,ts=t,ds=d,s=t", p1); break;
     case 7: f[at + 2] = EndingRuleOr(p1, "ts=t,s=t", p1); break;
@@ -178,11 +184,12 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     }
 
     if (r.Typ == 5)
-        f[at + 4] = EndingRuleOr(r.Lemat,
-                           "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
-                           "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
-                           "faire=faites"_fr,
-                           EndingRule(p4, "ons=ez"));
+        f[at + 4] =
+            EndingRuleOr(r.Lemat,
+                         "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
+                         "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
+                         "faire=faites"_fr,
+                         EndingRule(p4, "ons=ez"));
     else
         f[at + 4] = EndingRuleOr(r.Lemat, "être=êtes,ger=gez,cer=cez"_fr, EndingRule(p4, "ons=ez"));
 
@@ -190,15 +197,15 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     case 2: f[at + 5] = r.Krotki + "ssent"; break;
     case 4: f[at + 5] = EndingRule(r.Lemat, "avoir=ont,être=sont,aller=vont"_fr); break;
     case 5:
-        f[at + 5] = EndingRuleOr(r.Lemat,
-                           "boire=boivent,croire=croient,faire=font,prendre=prennent,traire=traient",
-                           EndingRule(p4, "ons=ent"));
+        f[at + 5] = EndingRuleOr(
+            r.Lemat, "boire=boivent,croire=croient,faire=font,prendre=prennent,traire=traient",
+            EndingRule(p4, "ons=ent"));
         break;
     case 6:
         f[at + 5] = EndingRule(r.Lemat,
-                         "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
-                         "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
-                         "vouloir=veulent,voir=voient,oir=ent"_fr);
+                               "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
+                               "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
+                               "vouloir=veulent,voir=voient,oir=ent"_fr);
         break;
     case 7:
         f[at + 5] = EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr);
@@ -212,7 +219,8 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
 void BuildImparfait(const TRdzenFr& r, TFormy& f)
 {
     const int at = TenseSlotFr(czImparfait);
-    const std::string i1 = EndingRuleOr(r.Lemat, "être=étais"_fr, EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
+    const std::string i1 = EndingRuleOr(r.Lemat, "être=étais"_fr,
+                                        EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
     const std::string i4 = EndingRuleOr(r.Lemat, "ger=gions,cer=cions", EndingRule(i1, "ais=ions"));
     f[at] = i1;
     f[at + 1] = i1;
@@ -233,22 +241,25 @@ std::string PasseSimple1sg(const TRdzenFr& r)
     case 3: return r.Krotki + "s";
     case 4: return EndingRule(r.Lemat, "être=fus,avoir=eus,aller=allai"_fr);
     case 5:
-        return EndingRule(r.Lemat,
-                    "soudre=solus,croître=crûs,connaître=connus,naître=naquis,paraître=parus,"
-                    "battre=battis,boire=bus,circoncire=circoncis,duire=duisis,confire=confis,"
-                    "dire=dis,coudre=cousis,croire=crus,écrire=écrivis,scrire=scrivis,faire=fis,"
-                    "lire=lus,luire=luisis,mettre=mis,moudre=moulus,nuire=nuisis,plaire=plus,"
-                    "prendre=pris,repaître=repus,rire=ris,rompre=rompis,suivre=suivis,taire=tus,"
-                    "vaincre=vainquis,vivre=vécus,cuire=cuisis,truire=truisis,indre=ignis,"
-                    "ndre=ndis,ure=us,ire=is,re=is"_fr);
+        return EndingRule(
+            r.Lemat,
+            "soudre=solus,croître=crûs,connaître=connus,naître=naquis,paraître=parus,"
+            "battre=battis,boire=bus,circoncire=circoncis,duire=duisis,confire=confis,"
+            "dire=dis,coudre=cousis,croire=crus,écrire=écrivis,scrire=scrivis,faire=fis,"
+            "lire=lus,luire=luisis,mettre=mis,moudre=moulus,nuire=nuisis,plaire=plus,"
+            "prendre=pris,repaître=repus,rire=ris,rompre=rompis,suivre=suivis,taire=tus,"
+            "vaincre=vainquis,vivre=vécus,cuire=cuisis,truire=truisis,indre=ignis,"
+            "ndre=ndis,ure=us,ire=is,re=is"_fr);
     case 6:
-        return EndingRule(r.Lemat,
-                    "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
-                    "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
+        return EndingRule(
+            r.Lemat,
+            "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
+            "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
     case 7:
-        return EndingRule(r.Lemat,
-                    "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
-                    "ir=is"_fr);
+        return EndingRule(
+            r.Lemat,
+            "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
+            "ir=is"_fr);
     default: return {};
     }
 }
@@ -283,18 +294,22 @@ std::string Futur1sg(const TRdzenFr& r, const std::string& present1sg)
     switch (r.Typ) {
     case 1: return WithSuffix(present1sg, "rai");
     case 2: return r.Lemat + "ai";
-    case 3: return EndingRule(r.Lemat, "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
+    case 3:
+        return EndingRule(r.Lemat,
+                          "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
     case 4: return EndingRule(r.Lemat, "être=serai,avoir=aurai,aller=irai"_fr);
     case 5: return EndingRule(r.Lemat, "faire=ferai,e=ai");
     case 6:
-        return EndingRule(r.Lemat,
-                    "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
-                    "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
-                    "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
+        return EndingRule(
+            r.Lemat,
+            "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
+            "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
+            "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
     case 7:
-        return EndingRule(r.Lemat,
-                    "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
-                    "ir=irai"_fr);
+        return EndingRule(
+            r.Lemat,
+            "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
+            "ir=irai"_fr);
     case 8: return EndingRule(r.Lemat, "voyer=verrai");
     default: return {};
     }
@@ -339,9 +354,10 @@ void BuildSubjonctifPresent(const TRdzenFr& r, TFormy& f)
         s4 = EndingRuleOr(r.Lemat, "faire=fassions", imparfait1pl);
         break;
     case 6:
-        s1 = EndingRuleOr(r.Lemat,
-                    "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
-                    fromPresent3pl);
+        s1 = EndingRuleOr(
+            r.Lemat,
+            "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
+            fromPresent3pl);
         s4 = EndingRuleOr(r.Lemat, "pouvoir=puissions,savoir=sachions", imparfait1pl);
         break;
     default: break;
@@ -382,14 +398,16 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
         im2 = EndingRule(r.Lemat, "être=sois,avoir=aie,aller=va"_fr);
     else if (r.Typ == 6)
         im2 = EndingRuleOr(r.Lemat, "savoir=sache,vouloir=veuille", p1);
-    const std::string im4 = EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
-                                   f[TenseSlotFr(czPresent) + 3]);
+    const std::string im4 =
+        EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
+                     f[TenseSlotFr(czPresent) + 3]);
     std::string im5;
     if (!ApplyEndingRules(r.Lemat, "être=soyez"_fr, im5)) {
         if (r.Typ == 5)
-            im5 = EndingRule(im4, "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
-                            "médisons=médisez,prédisons=prédisez,redisons=redites,"
-                            "interdisons=interdites,disons=dites,ons=ez"_fr);
+            im5 = EndingRule(im4,
+                             "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
+                             "médisons=médisez,prédisons=prédisez,redisons=redites,"
+                             "interdisons=interdites,disons=dites,ons=ez"_fr);
         else
             im5 = EndingRuleOr(r.Lemat, "ger=gez,cer=cez,ons=ez", EndingRule(im4, "ons=ez"));
     }
@@ -419,21 +437,23 @@ std::string ParticipePasse(const TRdzenFr& r)
     case 3: return EndingRule(r.Lemat, "rir=ert,ir=i");
     case 4: return EndingRule(r.Lemat, "aller=allé,avoir=eu,être=été"_fr);
     case 5:
-        return EndingRule(r.Lemat,
-                    "absoudre=absous,dissoudre=dissous,soudre=solu,accroître=accru,croître=crû,"
-                    "paraître=paru,battre=battu,boire=bu,circoncire=circoncis,clore=clos,duire=duit,"
-                    "confire=confit,connaître=connu,coudre=cousu,croire=cru,frire=frit,naître=né,"
-                    "inclure=inclus,lire=lu,luire=lui,mettre=mis,moudre=moulu,mourir=mort,nuire=nui,"
-                    "plaire=plu,prendre=pris,repaître=repu,écrire=écrit,scrire=scrit,rire=ri,"
-                    "suivre=suivi,suffire=suffi,taire=tu,vivre=vécu,traire=trait,indre=int,"
-                    "ndre=ndu,ure=u,ire=it,re=u"_fr);
+        return EndingRule(
+            r.Lemat,
+            "absoudre=absous,dissoudre=dissous,soudre=solu,accroître=accru,croître=crû,"
+            "paraître=paru,battre=battu,boire=bu,circoncire=circoncis,clore=clos,duire=duit,"
+            "confire=confit,connaître=connu,coudre=cousu,croire=cru,frire=frit,naître=né,"
+            "inclure=inclus,lire=lu,luire=lui,mettre=mis,moudre=moulu,mourir=mort,nuire=nui,"
+            "plaire=plu,prendre=pris,repaître=repu,écrire=écrit,scrire=scrit,rire=ri,"
+            "suivre=suivi,suffire=suffi,taire=tu,vivre=vécu,traire=trait,indre=int,"
+            "ndre=ndu,ure=u,ire=it,re=u"_fr);
     case 6:
         return EndingRule(r.Lemat,
-                    "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
-                    "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
+                          "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
+                          "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
     case 7:
-        return EndingRule(r.Lemat,
-                    "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
+        return EndingRule(
+            r.Lemat,
+            "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
     default: return {};
     }
 }
@@ -447,7 +467,8 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
     std::string masculinePlural;
     switch (r.Typ) {
     case 5:
-        feminine = EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
+        feminine =
+            EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
         masculinePlural = EndingRule(masculine, "ri=ri,suffi=suffi,s=s,=s");
         break;
     case 6:
@@ -467,13 +488,13 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
 
 // ---------------------------------------------------------------- selecting a form
 
-constexpr std::array<std::string_view, 6> kEtrePresent = {"suis", "es", "est", "sommes",
-                                                         "êtes"_fr, "sont"};
-constexpr std::array<std::string_view, 6> kEtreSubjonctif = {"sois", "sois", "soit",
-                                                            "soyons", "soyez", "soient"};
+constexpr std::array<std::string_view, 6> kEtrePresent = {"suis",   "es",      "est",
+                                                          "sommes", "êtes"_fr, "sont"};
+constexpr std::array<std::string_view, 6> kEtreSubjonctif = {"sois",   "sois",  "soit",
+                                                             "soyons", "soyez", "soient"};
 constexpr std::array<std::string_view, 6> kAvoirPresent = {"ai", "as", "a", "avons", "avez", "ont"};
-constexpr std::array<std::string_view, 6> kAvoirSubjonctif = {"aie", "aies", "ait",
-                                                             "ayons", "ayez", "aient"};
+constexpr std::array<std::string_view, 6> kAvoirSubjonctif = {"aie",   "aies", "ait",
+                                                              "ayons", "ayez", "aient"};
 
 // Slot offset of a participle agreeing in number and gender.
 int AgreementOffset(int number, int gender)
@@ -541,7 +562,8 @@ bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjec
                         CompoundParticiple(v, subjectNumber, subjectGender));
         return true;
     case czParticipePresentAyant:
-        form = Compound(v.ZByc ? "étant"_fr : "ayant", CompoundParticiple(v, subjectNumber, subjectGender));
+        form = Compound(v.ZByc ? "étant"_fr : "ayant",
+                        CompoundParticiple(v, subjectNumber, subjectGender));
         return true;
     default: return false;
     }
@@ -576,7 +598,8 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
     v.Zwrotny = ApplyPrefixRules(trimmed, "s'=,se =", v.Bezokolicznik);
     if (!v.Zwrotny)
         v.Bezokolicznik = trimmed;
-    v.ZByc = v.Zwrotny || code == "6" || code == "R" || InCommaList(v.Bezokolicznik, kVerbsWithEtre);
+    v.ZByc =
+        v.Zwrotny || code == "6" || code == "R" || InCommaList(v.Bezokolicznik, kVerbsWithEtre);
 
     const TRdzenFr r = AnalyseInfinitive(v.Bezokolicznik);
     v.Typ = r.Typ;
@@ -605,7 +628,8 @@ std::string GenVerbFr(std::string_view lemma, std::string_view code, int number,
         return ReflexiveFr("se", person);
     const TCzasownikFr v = BuildVerbFormsFr(lemma, code);
     std::string form;
-    if (v.Typ == 0 || !SelectForm(v, number, subjectNumber, subjectGender, tense, person, gender, form))
+    if (v.Typ == 0 ||
+        !SelectForm(v, number, subjectNumber, subjectGender, tense, person, gender, form))
         return std::string(lemma);
     if (form.empty() || !v.Zwrotny)
         return form;
@@ -628,6 +652,7 @@ struct TZakresZnacznikaFr {
 // Masculine and feminine, singular and plural, for the nominal tags.
 constexpr int M = 1, F = 2, Sg = 1, Pl = 2;
 
+// clang-format off
 constexpr TZakresZnacznikaFr kFormTagsFr[] = {
     // nouns, determiners and adjectives
     {1, 2, 0, 0, M, Sg}, {11, 12, 0, 0, M, Sg}, {31, 32, 0, 0, M, Sg}, {41, 42, 0, 0, M, Sg},
@@ -673,6 +698,7 @@ constexpr TZakresZnacznikaFr kFormTagsFr[] = {
     {200, 200, czParticipePresent, 0, M, Sg}, {202, 202, czParticipePresent, 0, F, Sg},
     {203, 203, czParticipePresent, 0, M, Pl},
 };
+// clang-format on
 
 } // namespace
 

@@ -13,26 +13,27 @@ namespace {
 // Compound nouns whose plural inflects more than the last part, as quoted
 // "singular=plural" pairs.
 constexpr std::string_view kCompoundNouns =
-        "\"arc-en-ciel=arcs-en-ciel\",\"ballon-sonde=ballons-sondes\",\"beau-fils=beaux-fils\","
-        "\"beau-frère=beaux-frères\",\"beau-père=beaux-pères\",\"belle-fille=belles-filles\","
-        "\"belle-mère=belles-mères\",\"belle-soeur=belles-soeurs\",\"bétail=bestiaux\","
-        "\"cerf-volant=cerfs-volants\",\"chauve-souris=chauves-souris\","
-        "\"chef-d'oeuvre=chefs-d'oeuvre\",\"chef-lieu=chefs-lieux\",\"cheval-vapeur=chevaux-vapeur\","
-        "\"chou-fleur=choux-fleurs\",\"chou-navet=choux-navets\",\"chou-rave=choux-raves\","
-        "\"clair-obscur=clairs-obscurs\",\"coffre-fort=coffres-forts\",\"compte-rendu=comptes-rendus\","
-        "\"court-circuit=courts-circuits\",\"croc-en-jambe=crocs-en-jambes\","
-        "\"cul-de-jatte=culs-de-jatte\",\"cul-de-sac=culs-de-sac\",\"eau-de-vie=eaux-de-vie\","
-        "\"état-major=états-majors\",\"garde-malade=gardes-malades\",\"grand-père=grands-pères\","
-        "\"haut-fond=hauts-fonds\",\"machine-outil=machines-outils\",\"main-d'oeuvre=mains-d'oeuvre\","
-        "\"mandat-poste=mandats-postes\",\"maréchal-ferrant=maréchaux-ferrants\","
-        "\"marteau-pilon=marteaux-pilons\",\"martin-pêcheur=martins-pêcheurs\","
-        "\"moissonneuse-lieuse=moissonneuses-lieuses\",\"petite-fille=petites-filles\","
-        "\"plate-bande=plates-bandes\",\"plate-forme=plates-formes\",\"pot-pourris=pots-pourris\","
-        "\"premier-né=premiers-nés\",\"quartier-maître=quartiers-maîtres\","
-        "\"rond-de-cuir=ronds-de-cuir\",\"sourde-muette=sourdes-muettes\",\"sourd-muet=sourds-muets\","
-        "\"tente-abri=tentes-abris\",\"timbre-poste=timbres-poste\",\"wagon-cisterne=wagons-cisternes\","
-        "\"wagon-lit=wagons-lits\",\"wagon-restaurant=wagons-restaurants\",\"watt-heure=watts-heure\","
-        "\"wattman=wattmen\",\"yachtman=yachtmen\""_fr;
+    "\"arc-en-ciel=arcs-en-ciel\",\"ballon-sonde=ballons-sondes\",\"beau-fils=beaux-fils\","
+    "\"beau-frère=beaux-frères\",\"beau-père=beaux-pères\",\"belle-fille=belles-filles\","
+    "\"belle-mère=belles-mères\",\"belle-soeur=belles-soeurs\",\"bétail=bestiaux\","
+    "\"cerf-volant=cerfs-volants\",\"chauve-souris=chauves-souris\","
+    "\"chef-d'oeuvre=chefs-d'oeuvre\",\"chef-lieu=chefs-lieux\",\"cheval-vapeur=chevaux-vapeur\","
+    "\"chou-fleur=choux-fleurs\",\"chou-navet=choux-navets\",\"chou-rave=choux-raves\","
+    "\"clair-obscur=clairs-obscurs\",\"coffre-fort=coffres-forts\",\"compte-rendu=comptes-rendus\","
+    "\"court-circuit=courts-circuits\",\"croc-en-jambe=crocs-en-jambes\","
+    "\"cul-de-jatte=culs-de-jatte\",\"cul-de-sac=culs-de-sac\",\"eau-de-vie=eaux-de-vie\","
+    "\"état-major=états-majors\",\"garde-malade=gardes-malades\",\"grand-père=grands-pères\","
+    "\"haut-fond=hauts-fonds\",\"machine-outil=machines-outils\",\"main-d'oeuvre=mains-d'oeuvre\","
+    "\"mandat-poste=mandats-postes\",\"maréchal-ferrant=maréchaux-ferrants\","
+    "\"marteau-pilon=marteaux-pilons\",\"martin-pêcheur=martins-pêcheurs\","
+    "\"moissonneuse-lieuse=moissonneuses-lieuses\",\"petite-fille=petites-filles\","
+    "\"plate-bande=plates-bandes\",\"plate-forme=plates-formes\",\"pot-pourris=pots-pourris\","
+    "\"premier-né=premiers-nés\",\"quartier-maître=quartiers-maîtres\","
+    "\"rond-de-cuir=ronds-de-cuir\",\"sourde-muette=sourdes-muettes\",\"sourd-muet=sourds-muets\","
+    "\"tente-abri=tentes-abris\",\"timbre-poste=timbres-poste\","
+    "\"wagon-cisterne=wagons-cisternes\","
+    "\"wagon-lit=wagons-lits\",\"wagon-restaurant=wagons-restaurants\",\"watt-heure=watts-heure\","
+    "\"wattman=wattmen\",\"yachtman=yachtmen\""_fr;
 
 struct TKodRzeczownikaFr {
     bool TylkoMnoga = false;  // plural only: both numbers give the lemma
@@ -75,14 +76,15 @@ std::string ExceptionOrEnding(std::string_view lemma, std::string_view exception
 std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternative)
 {
     constexpr std::string_view invariable =
-        "angora,bougon,camaïeu,châtain,chic,gnangnan,grognon,kaki,marron,mastoc,rococo,snob,souillon"_fr;
+        "angora,bougon,camaïeu,châtain,chic,gnangnan,grognon,kaki,marron,mastoc,rococo,snob,"
+        "souillon"_fr;
     constexpr std::string_view cExceptions =
         "grec=grecque,blanc=blanche,franc=franche,sec=sèche"_fr;
-    constexpr std::string_view nExceptions =
-        "paysan=paysanne,bénin=bénigne,malin=maligne"_fr;
+    constexpr std::string_view nExceptions = "paysan=paysanne,bénin=bénigne,malin=maligne"_fr;
     constexpr std::string_view nRules = "ien=ienne,on=onne,n=ne,er=ère"_fr;
     constexpr std::string_view comparatives =
-        "antérieur,postérieur,extérieur,inférieur,supérieur,majeur,mineur,meilleur,ultérieur,citérieur"_fr;
+        "antérieur,postérieur,extérieur,inférieur,supérieur,majeur,mineur,meilleur,ultérieur,"
+        "citérieur"_fr;
     constexpr std::string_view eurExceptions =
         "accusateur=accusatrice,enchanteur=enchanteresse,pécheur=pécheresse,vengeur=vengeresse,"
         "avant-courreur=avant-courrière,vainqueur=victorieuse"_fr;
@@ -119,7 +121,8 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
         std::string result;
         if (RuleValue(lemma, eurExceptions, result))
             return result;
-        if (InCommaList(lemma, "retenteur,chanteur,conteur,lesteur,menteur,sauteur,sauveteur,zozoteur"))
+        if (InCommaList(lemma,
+                        "retenteur,chanteur,conteur,lesteur,menteur,sauteur,sauveteur,zozoteur"))
             return EndingRule(lemma, "teur=teuse");
         if (lemma == "rieur")
             return "rieuse";
@@ -184,11 +187,11 @@ const std::vector<TOkreslnikFr>& Determiners()
 {
     static const std::vector<TOkreslnikFr> table = [] {
         std::vector<TOkreslnikFr> rows;
-        for (std::string_view row : {"mon,mon,ma,mes,mes"_fr, "ton,ton,ta,tes,tes"_fr,
-                                     "son,son,sa,ses,ses"_fr, "ce,ce,cette,ces,ces"_fr,
-                                     "notre,notre,notre,nos,nos"_fr, "votre,votre,votre,vos,vos"_fr,
-                                     "leur,leur,leur,leurs,leurs"_fr, "tout,tout,toute,tous,toutes"_fr,
-                                     "celui-là,celui-là,celle-là,ceux-là,celles-là"_fr})
+        for (std::string_view row :
+             {"mon,mon,ma,mes,mes"_fr, "ton,ton,ta,tes,tes"_fr, "son,son,sa,ses,ses"_fr,
+              "ce,ce,cette,ces,ces"_fr, "notre,notre,notre,nos,nos"_fr,
+              "votre,votre,votre,vos,vos"_fr, "leur,leur,leur,leurs,leurs"_fr,
+              "tout,tout,toute,tous,toutes"_fr, "celui-là,celui-là,celle-là,ceux-là,celles-là"_fr})
             rows.push_back(CommaListItems(row));
         return rows;
     }();
@@ -229,45 +232,44 @@ const std::vector<std::string>& AspiratedHWords()
 
 constexpr std::string_view kIrregularVerbs =
     "<abattre><absoudre><abstenir><abstraire><accourir><accroire><accroître><accueillir>"
-        "<acquérir><adjoindre><admettre><advenir><aller><apercevoir><apparaître><appartenir>"
-        "<apprendre><assaillir><asseoir><asservir><astreindre><atteindre><attendre><avoir>"
-        "<battre><boire><bouillir><braire><bruire><ceindre><chaloir><choir><circoncire>"
-        "<circonscrire><circonvenir><clore><combattre><commettre><comparaître><complaire>"
-        "<comprendre><compromettre><concevoir><conclure><concourir><condescendre><conduire>"
-        "<confire><confondre><conjoindre><connaître><conquérir><consentir><construire><contenir>"
-        "<contraindre><contrebattre><contredire><contrefaire><contrevenir><convaincre><convenir>"
-        "<correspondre><corrompre><coudre><courir><couvrir><craindre><croire><croître><cueillir>"
-        "<cuire><débattre><décevoir><déchoir><déconfire><découdre><découvrir><décrire><décroître>"
-        "<dédire><déduire><défaillir><défaire><défendre><démentir><démettre><démordre><départir>"
-        "<dépeindre><déplaire><dépourvoir><déprendre><désapprendre><descendre><desservir>"
-        "<déteindre><détendre><détenir><détordre><détruire><devenir><dévêtir><devoir><dire>"
-        "<disconvenir><disjoindre><disparaître><dissoudre><distendre><distordre><distraire>"
-        "<dormir><échoir><éclore><éconduire><écrire><élire><émettre><émouvoir><empreindre>"
-        "<enceindre><enclore><encourir><endormir><enduire><enfreindre><enfuir><enjoindre>"
-        "<enquérir><ensuivre><entendre><entremettre><entreprendre><entretenir><entrevoir>"
-        "<entr'ouvrir><envoyer><épandre><éprendre><équivaloir><éteindre><étendre><être>"
-        "<étreindre><exclure><extraire><faillir><faire><falloir><feindre><fendre><fondre>"
-        "<forclore><forfaire><frire><fuir><geindre><gésir><haïr><inclure><induire><inscrire>"
-        "<instruire><interdire><interrompre><intervenir><introduire><joindre><lire><luire>"
-        "<maintenir><maudire><méconnaître><médire><méfaire><mentir><méprendre><messeoir><mettre>"
-        "<mordre><morfondre><moudre><mourir><mouvoir><naître><nuire><obtenir><occire><offrir>"
-        "<oindre><omettre><ouïr><ouvrir><paître><paraître><parcourir><parfaire><partir><parvenir>"
-        "<peindre><pendre><percevoir><perdre><permettre><plaindre><plaire><pleuvoir><poindre>"
-        "<pondre><pourfendre><poursuivre><pourvoir><pouvoir><prédire><prendre><prescrire>"
-        "<présentir><pressentir><prétendre><prévaloir><prévenir><prévoir><produire><promettre>"
-        "<promouvoir><proscrire><provenir><rabattre><rasseoir><rebattre><recevoir><reconduire>"
-        "<reconnaître><reconquérir><reconstruire><recoudre><recourir><recouvrir><recueillir>"
-        "<redescendre><redevoir><redire><réduire><refondre><rejoindre><relire><reluire><remettre>"
-        "<renaître><rendre><renvoyer><repaître><répandre><reparaître><repartir><repentir>"
-        "<répondre><reprendre><reproduire><requérir><résoudre><ressentir><ressortir>"
-        "<ressouvenir><restreindre><retenir><revaloir><revendre><revenir><revêtir><revivre>"
-        "<revoir><rire><rompre><rouvrir><saillir><satisfaire><savoir><secourir><séduire><sentir>"
-        "<seoir><servir><sortir><souffrir><soumettre><sourdre><sourire><souscrire><soustraire>"
-        "<soutenir><souvenir><subvenir><suffire><suivre><surcroître><surfaire><surprendre>"
-        "<surseoir><survenir><survivre><suspendre><taire><teindre><tendre><tenir><tondre>"
-        "<tordre><traduire><traire><transcrire><transmettre><transparaître><tressaillir>"
-        "<vaincre><valoir><venir><vêtir><vivre><voir><vouloir>"_fr;
-
+    "<acquérir><adjoindre><admettre><advenir><aller><apercevoir><apparaître><appartenir>"
+    "<apprendre><assaillir><asseoir><asservir><astreindre><atteindre><attendre><avoir>"
+    "<battre><boire><bouillir><braire><bruire><ceindre><chaloir><choir><circoncire>"
+    "<circonscrire><circonvenir><clore><combattre><commettre><comparaître><complaire>"
+    "<comprendre><compromettre><concevoir><conclure><concourir><condescendre><conduire>"
+    "<confire><confondre><conjoindre><connaître><conquérir><consentir><construire><contenir>"
+    "<contraindre><contrebattre><contredire><contrefaire><contrevenir><convaincre><convenir>"
+    "<correspondre><corrompre><coudre><courir><couvrir><craindre><croire><croître><cueillir>"
+    "<cuire><débattre><décevoir><déchoir><déconfire><découdre><découvrir><décrire><décroître>"
+    "<dédire><déduire><défaillir><défaire><défendre><démentir><démettre><démordre><départir>"
+    "<dépeindre><déplaire><dépourvoir><déprendre><désapprendre><descendre><desservir>"
+    "<déteindre><détendre><détenir><détordre><détruire><devenir><dévêtir><devoir><dire>"
+    "<disconvenir><disjoindre><disparaître><dissoudre><distendre><distordre><distraire>"
+    "<dormir><échoir><éclore><éconduire><écrire><élire><émettre><émouvoir><empreindre>"
+    "<enceindre><enclore><encourir><endormir><enduire><enfreindre><enfuir><enjoindre>"
+    "<enquérir><ensuivre><entendre><entremettre><entreprendre><entretenir><entrevoir>"
+    "<entr'ouvrir><envoyer><épandre><éprendre><équivaloir><éteindre><étendre><être>"
+    "<étreindre><exclure><extraire><faillir><faire><falloir><feindre><fendre><fondre>"
+    "<forclore><forfaire><frire><fuir><geindre><gésir><haïr><inclure><induire><inscrire>"
+    "<instruire><interdire><interrompre><intervenir><introduire><joindre><lire><luire>"
+    "<maintenir><maudire><méconnaître><médire><méfaire><mentir><méprendre><messeoir><mettre>"
+    "<mordre><morfondre><moudre><mourir><mouvoir><naître><nuire><obtenir><occire><offrir>"
+    "<oindre><omettre><ouïr><ouvrir><paître><paraître><parcourir><parfaire><partir><parvenir>"
+    "<peindre><pendre><percevoir><perdre><permettre><plaindre><plaire><pleuvoir><poindre>"
+    "<pondre><pourfendre><poursuivre><pourvoir><pouvoir><prédire><prendre><prescrire>"
+    "<présentir><pressentir><prétendre><prévaloir><prévenir><prévoir><produire><promettre>"
+    "<promouvoir><proscrire><provenir><rabattre><rasseoir><rebattre><recevoir><reconduire>"
+    "<reconnaître><reconquérir><reconstruire><recoudre><recourir><recouvrir><recueillir>"
+    "<redescendre><redevoir><redire><réduire><refondre><rejoindre><relire><reluire><remettre>"
+    "<renaître><rendre><renvoyer><repaître><répandre><reparaître><repartir><repentir>"
+    "<répondre><reprendre><reproduire><requérir><résoudre><ressentir><ressortir>"
+    "<ressouvenir><restreindre><retenir><revaloir><revendre><revenir><revêtir><revivre>"
+    "<revoir><rire><rompre><rouvrir><saillir><satisfaire><savoir><secourir><séduire><sentir>"
+    "<seoir><servir><sortir><souffrir><soumettre><sourdre><sourire><souscrire><soustraire>"
+    "<soutenir><souvenir><subvenir><suffire><suivre><surcroître><surfaire><surprendre>"
+    "<surseoir><survenir><survivre><suspendre><taire><teindre><tendre><tenir><tondre>"
+    "<tordre><traduire><traire><transcrire><transmettre><transparaître><tressaillir>"
+    "<vaincre><valoir><venir><vêtir><vivre><voir><vouloir>"_fr;
 
 } // namespace
 

@@ -96,9 +96,17 @@ struct TCell {
     const char* Form;
 };
 
+// Each cell through the generator, for a singular masculine subject.
+void ExpectCells(std::initializer_list<TCell> cells)
+{
+    for (const TCell& c : cells)
+        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), "4", 1, 1, 1, c.Tense, c.Person, 1)), c.Form)
+            << c.Lemma << " " << c.Tense << "/" << c.Person;
+}
+
 TEST(GenVerbFr, SimpleFormsByType)
 {
-    const TCell cells[] = {
+    ExpectCells({
         {"appeler", 1, 1, "appelle"},     {"jeter", 1, 6, "jettent"},
         {"geler", 1, 1, "gèle"},          {"acheter", 1, 3, "achète"},
         {"mener", 1, 1, "mène"},          {"céder", 1, 1, "cède"},
@@ -135,10 +143,7 @@ TEST(GenVerbFr, SimpleFormsByType)
         {"parler", 82, 1, "parle"},       {"parler", 84, 1, "parlons"},
         {"parler", 85, 1, "parlez"},      {"parler", 1, 0, "parle"},
         {"parler", 1, 9, "parle"},
-    };
-    for (const TCell& c : cells)
-        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), "4", 1, 1, 1, c.Tense, c.Person, 1)), c.Form)
-            << c.Lemma << " " << c.Tense << "/" << c.Person;
+    });
 }
 
 TEST(GenVerbFr, ParticiplesAgreeWithTheWord)
@@ -185,15 +190,12 @@ TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
 
 TEST(GenVerbFr, PronominalVerbs)
 {
-    const TCell cells[] = {
+    ExpectCells({
         {"s'asseoir", 1, 1, "me assieds"},  {"se laver", 1, 4, "nous lavons"},
         {"se laver", 1, 3, "se lave"},      {"s'appeler", 1, 5, "vous appelez"},
         {"se taire", 10, 2, "te taire"},    {"se", 1, 2, "te"},
         {"s'asseoir", 12, 1, "s'asseoir"},
-    };
-    for (const TCell& c : cells)
-        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), "4", 1, 1, 1, c.Tense, c.Person, 1)), c.Form)
-            << c.Lemma;
+    });
     const TCzasownikFr verb = BuildVerbFormsFr("se laver", "4");
     EXPECT_TRUE(verb.Zwrotny);
     EXPECT_TRUE(verb.ZByc);
