@@ -139,6 +139,7 @@ TWierszeFr FrenchVerbRows()
             rows.push_back({name + " " + label, features});
         }
     }
+    rows.push_back({ToUtf8(TenseName(19), jezFrancuski), {.FormCode = 19}});
     return rows;
 }
 
