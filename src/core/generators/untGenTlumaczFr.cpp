@@ -3,6 +3,8 @@
 #include <array>
 
 #include "core/app/untUtils.h"
+#include "core/generators/untGenFrCzasownik.h"
+#include "core/generators/untGenFrFunkcje.h"
 #include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
@@ -20,10 +22,17 @@ std::string DispatchFr(const TSlowoKod& word, const TCechyFr& f)
     const std::string& code = word.Code;
     if (code.empty() || !IsAlnum(static_cast<unsigned char>(code.front())))
         return lemma;
-    // The noun, verb, adjective, determiner and reflexive generators of French give the
-    // lemma until they are linked in here.
-    if (FirstByteIn(code, "0123F") || FirstByteIn(code, "456RZ") || code == "7")
-        return lemma;
+    if (FirstByteIn(code, "0123F"))
+        return GenNounFr(lemma, code, f.Number);
+    if (FirstByteIn(code, "456RZ"))
+        return GenVerbFr(lemma, code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person,
+                         f.Gender);
+    if (code == "7")
+        return GenAdjFr(lemma, code, f.Number, f.Gender);
+    if (code == "95" && IsDeterminerFr(lemma))
+        return GenDeterminerFr(lemma, f.Number, f.Gender);
+    if (code == "94" && lemma == "se")
+        return ReflexiveFr(lemma, f.Person);
     if (code == "90" && f.QueToQui && lemma == "que")
         return "qui";
     return lemma;
