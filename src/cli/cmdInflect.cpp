@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmdInflectTabelePl.h"
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
@@ -42,16 +43,6 @@ std::string PersonLabel(int person)
 }
 
 // ---------------------------------------------------------------- Polish tables
-
-TWierszePl NounRows()
-{
-    TWierszePl rows;
-    for (int number = 1; number <= 2; ++number)
-        for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
-            rows.push_back({CaseLabel(grammaticalCase) + (number == 1 ? " lp." : " lm."),
-                            {.Case = grammaticalCase, .Number = number}});
-    return rows;
-}
 
 TWierszePl AdjectiveRows(bool withDegrees)
 {
@@ -100,36 +91,6 @@ TWierszePl AdverbRows()
     return {{"stopień równy", {}}, {"stopień wyższy", {.Degree = 1}}, {"stopień najwyższy", {.Degree = 2}}};
 }
 
-TWierszePl VerbRows()
-{
-    TWierszePl rows;
-    rows.push_back({"bezokolicznik", {.FormCode = fpBezokolicznik}});
-    auto personal = [&](const char* tense, int form, std::initializer_list<int> persons) {
-        for (int person : persons) {
-            const int gender = person > 3 ? rdzMeskoosobowy : rdzMeskorzeczowy;
-            rows.push_back({std::string(tense) + " " + PersonLabel(person),
-                            {.Person = person, .FormCode = form, .SubjectNumber = person > 3 ? 2 : 1,
-                             .SubjectGender = gender}});
-        }
-    };
-    personal("czas teraźniejszy", fpTeraz, {1, 2, 3, 4, 5, 6});
-    personal("czas przeszły", fpPrzeszly, {1, 2, 3, 4, 5, 6});
-    for (int gender : {rdzZenski, rdzNijaki})
-        rows.push_back({std::string("czas przeszły 3 os. lp. ") + kGenders[gender],
-                        {.Person = 3, .FormCode = fpPrzeszly, .SubjectGender = gender}});
-    rows.push_back({"czas przeszły 3 os. lm. niemęskoos.",
-                    {.Person = 6, .FormCode = fpPrzeszly, .SubjectNumber = 2, .SubjectGender = rdzZenski}});
-    personal("czas przyszły", fpPrzyszly, {1, 2, 3, 4, 5, 6});
-    personal("tryb przypuszczający", fpTrybPrzypuszczajacy, {1, 2, 3, 4, 5, 6});
-    personal("tryb rozkazujący", fpRozkazujacy, {2, 4, 5});
-    rows.push_back({"imiesłów przysłówkowy", {.FormCode = fpImieslowPrzyslowkowy}});
-    rows.push_back({"imiesłów czynny", {.FormCode = fpImieslowCzynny}});
-    rows.push_back({"imiesłów bierny", {.FormCode = fpImieslowBierny}});
-    rows.push_back({"rzeczownik odczasownikowy", {.FormCode = fpRzeczownikOdczasownikowy}});
-    rows.push_back({"forma bezosobowa czasu przeszłego", {.FormCode = fpBezosobowyPrzeszly}});
-    return rows;
-}
-
 TWierszePl PolishRows(const std::string& word)
 {
     const TSlowoKod split = SplitWordPl(word);
@@ -138,8 +99,6 @@ TWierszePl PolishRows(const std::string& word)
     if ((code == "90" || code == "95") && InTagList(split.Lemma, adjectivalPronouns))
         return AdjectiveRows(false);
     switch (WordClassOfCode(code, jezPolski, true)) {
-    case ksRzeczownik: return NounRows();
-    case ksCzasownik: return VerbRows();
     case ksPrzymiotnik:
     case ksOkreslnik: return AdjectiveRows(code == "7");
     case ksPrzyslowek: return AdverbRows();
@@ -213,16 +172,23 @@ std::size_t DisplayWidth(const std::string& utf8)
     return width;
 }
 
-template <typename TCechy, typename TGen>
-void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, const std::string& word,
-                std::uint8_t language, TGen generate)
+void PrintRows(std::ostream& out, const std::vector<TWierszTabeli>& rows)
 {
     std::size_t labelWidth = 0;
     for (const auto& row : rows)
         labelWidth = std::max(labelWidth, DisplayWidth(row.Label));
     for (const auto& row : rows)
-        out << row.Label << std::string(labelWidth - DisplayWidth(row.Label) + 2, ' ')
-            << ToUtf8(generate(word, row.Features), language) << "\n";
+        out << row.Label << std::string(labelWidth - DisplayWidth(row.Label) + 2, ' ') << row.Forms << "\n";
+}
+
+template <typename TCechy, typename TGen>
+void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, const std::string& word,
+                std::uint8_t language, TGen generate)
+{
+    std::vector<TWierszTabeli> printed;
+    for (const auto& row : rows)
+        printed.push_back({row.Label, ToUtf8(generate(word, row.Features), language)});
+    PrintRows(out, printed);
 }
 
 int NumberOr(const TArgumenty& args, const std::string& name, int fallback)
@@ -300,7 +266,10 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
     const std::string code = polish ? SplitWordPl(word).Code : SplitWordFr(word).Code;
     const std::string label = WordClassLabel(WordClassOfCode(code, language, true), jezPolski);
     io.Out << ToUtf8(word, language) << (label.empty() ? "" : " (" + ToUtf8(label, jezPolski) + ")") << "\n";
-    if (polish)
+    if (const auto nounOrVerb = polish ? NounOrVerbTablePl(word) : std::vector<TWierszTabeli>();
+        !nounOrVerb.empty())
+        PrintRows(io.Out, nounOrVerb);
+    else if (polish)
         PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);
     else
         PrintTable(io.Out, FrenchRows(word), word, language, GenFormFr);

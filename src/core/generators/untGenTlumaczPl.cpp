@@ -5,8 +5,10 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "core/generators/untGenPLCzasownik.h"
 #include "core/generators/untGenPLLiczebnik.h"
 #include "core/generators/untGenPLPrzymiotnik.h"
+#include "core/generators/untGenPLRzeczownik.h"
 #include "core/generators/untGenPLZaimek.h"
 #include "core/generators/untGenTlumaczFr.h"
 
@@ -120,16 +122,6 @@ constexpr std::array<const char*, 13> kFrenchClassCodes = {
 
 // ---------------------------------------------------------------- dispatch
 
-std::string GenNounStandIn(const TSlowoKod& word)
-{
-    return word.Lemma;
-}
-
-std::string GenVerbStandIn(const TSlowoKod& word)
-{
-    return word.Lemma;
-}
-
 bool IsVerbGeneratorCode(std::string_view code)
 {
     return FirstByteIn(code, "!$*/@") || FirstByte(code) == 248;
@@ -150,9 +142,9 @@ std::string DispatchPl(const TSlowoKod& word, const TCechyPl& f)
     if (code.empty())
         return lemma;
     if (FirstByteIn(code, "01234"))
-        return GenNounStandIn(word);
+        return GenNounPl(lemma, code, f.Case, f.Number);
     if (IsVerbGeneratorCode(code))
-        return GenVerbStandIn(word);
+        return GenVerbPl(lemma, code, f);
     if (code == "96" && lemma == "ta")
         return GenAdjPl("ten", code, f.Case, f.AdverbFlag, f.Degree, f.Gender, f.Number);
     if (CodeIs(code, {"7", "96", "78", "777"}))

@@ -162,9 +162,9 @@ bool NeedsVowelAfterPreposition(std::string_view preposition, std::string_view n
 
 // What the forms dictionary's analysis of a French inflected form says about it.
 struct TAnalizaFormy {
-    std::string Code;        // grammatical code of the form's base
+    std::string Code{};      // grammatical code of the form's base
     int Tense = 0;           // French tense code, 0 none
-    std::vector<int> Persons; // persons the form can stand for (1–6)
+    std::vector<int> Persons{}; // persons the form can stand for (1–6)
     int Person = 0;          // the single person of the analysis, 0 none
     int Gender = -1;         // French gender, −1 none
     int Number = -1;         // 0 either, 1 singular, 2 plural, −1 none
