@@ -113,6 +113,20 @@ TEST(VerbParadigm, ShortLemmasStayInsideTheString)
         }
 }
 
+TEST(VerbParadigm, PhrasesKeepTheWordsAroundTheVerb)
+{
+    const auto form = [](const char* lemma, const char* code, const TCechyPl& f) {
+        return ToUtf8(GenVerbPl(FromUtf8(lemma), FromUtf8(code), f), jezPolski);
+    };
+    // "%": the verb is the first word; otherwise the last, with a final digit dropped;
+    // "ř" in a code marks the dictionary entry, not the class.
+    EXPECT_EQ(form("mieć nadzieję", "%/3", {.Person = 3, .FormCode = 1}), "ma nadzieję");
+    EXPECT_EQ(form("mieć nadzieję się", "%/3", {.Person = 6, .FormCode = 1}), "mają nadzieję się");
+    EXPECT_EQ(form("dobrze czytać2", "*1", {.Person = 1, .FormCode = 1}), "dobrze czytam");
+    EXPECT_EQ(form("nie móc się", "/1", {.FormCode = 22}), "nie można było się");
+    EXPECT_EQ(form("czytać", "ř*1", {.Person = 3, .FormCode = 1}), "czyta");
+}
+
 TEST(VerbParadigm, ReportsWhatItCannotBuild)
 {
     TVerbParadigm p;
