@@ -119,7 +119,7 @@ TEST(VerbParadigm, PhrasesKeepTheWordsAroundTheVerb)
         return ToUtf8(GenVerbPl(FromUtf8(lemma), FromUtf8(code), f), jezPolski);
     };
     // "%": the verb is the first word; otherwise the last, with a final digit dropped;
-    // "ř" in a code marks the dictionary entry, not the class.
+    // the reflexive mark "ř" is no part of the class.
     EXPECT_EQ(form("mieć nadzieję", "%/3", {.Person = 3, .FormCode = 1}), "ma nadzieję");
     EXPECT_EQ(form("mieć nadzieję się", "%/3", {.Person = 6, .FormCode = 1}), "mają nadzieję się");
     EXPECT_EQ(form("dobrze czytać2", "*1", {.Person = 1, .FormCode = 1}), "dobrze czytam");
