@@ -31,7 +31,11 @@ INSTANTIATE_TEST_SUITE_P(VerbClass1, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"czytać **1", {.FormCode = 61}, "czytający"},
     TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 8}, "czytawszy"},
     TPrzypadekPl{"czytać **1", {.FormCode = 22}, "czytano"},
-    TPrzypadekPl{"czytać **1", {.FormCode = 27}, "czytać"}));
+    TPrzypadekPl{"czytać **1", {.FormCode = 27}, "czytać"},
+    // The past without its person ending, and the impersonal person in the conditional.
+    TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 10, .SubjectGender = 3}, "czytała"},
+    TPrzypadekPl{"czytać **1", {.Person = 4, .FormCode = 10, .SubjectGender = 0}, "czytali"},
+    TPrzypadekPl{"czytać **1", {.Person = 9, .FormCode = 4}, "czytałoby"}));
 
 INSTANTIATE_TEST_SUITE_P(VerbClass61, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
