@@ -7,8 +7,6 @@
 #include "core/generators/untGenPLReguly.h"
 #include "core/generators/untGenPLTekst.h"
 
-#include <algorithm>
-
 namespace velmar {
 
 namespace {
