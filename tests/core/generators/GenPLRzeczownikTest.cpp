@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"kobieta *34", {.Case = 7}, "kobieto"},
     TPrzypadekPl{"ulica *31", {.Case = 2}, "ulicy"},
     TPrzypadekPl{"ulica *31", {.Case = 2, .Number = 2}, "ulic"},
+    // A final "0" belongs to the pattern ("10", not "1" with alternations).
+    TPrzypadekPl{"ulica *310", {.Case = 2, .Number = 2}, "ulicy"},
     TPrzypadekPl{"ziemia *31", {.Case = 2}, "ziemi"},
     TPrzypadekPl{"sosna *341", {.Case = 2, .Number = 2}, "sosen"},
     TPrzypadekPl{"gwiazda *342", {.Case = 3}, "gwieździe"},
