@@ -36,6 +36,13 @@ TEST(InflectPl, ShowsAlternativeForms)
     EXPECT_NE(out.find("narzędnik lm.    oczyma / oczami\n"), std::string::npos) << out;
 }
 
+TEST(InflectPl, MarksTheFormsAWordDoesNotHave)
+{
+    const std::string out = InflectPl("Państwo *4881");
+    EXPECT_NE(out.find("dopełniacz lp.   —\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("dopełniacz lm.   Państwa\n"), std::string::npos) << out;
+}
+
 TEST(InflectPl, PrintsEveryTenseParticipleAndTheVerbalNoun)
 {
     const std::string out = InflectPl("nie robić się **61");
