@@ -448,7 +448,8 @@ void TRtfCzytnik::OnChar(char16_t character)
         akapit_.Dopisz(std::u16string_view(&character, 1), CurrentAttributes());
         return;
     case TCel::TabelaCzcionek:
-        if (nowaCzcionka_.Nazwa.size() < 256)
+        // A font name has no tabs or other control characters.
+        if (character >= 0x20 && nowaCzcionka_.Nazwa.size() < 256)
             nowaCzcionka_.Nazwa += character;
         return;
     case TCel::TabelaKolorow:

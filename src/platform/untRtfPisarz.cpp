@@ -50,12 +50,15 @@ private:
     std::vector<std::int32_t> colours_;
 };
 
-// A font name ends at ";", so a font name writes its own ";" as a Unicode character.
+// A font name ends at ";", so a font name writes its own ";" as a Unicode character;
+// it cannot hold control characters, and the reader drops them.
 enum class TMiejsce { Tekst, NazwaCzcionki };
 
 void AppendEscaped(std::string& out, std::u16string_view text, TMiejsce where = TMiejsce::Tekst)
 {
     for (const char16_t c : text) {
+        if (where == TMiejsce::NazwaCzcionki && c < 0x20)
+            continue;
         if (c == u';' && where == TMiejsce::NazwaCzcionki) {
             out += "\\u59?";
         } else if (c == u'\\' || c == u'{' || c == u'}') {
