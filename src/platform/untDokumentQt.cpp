@@ -121,7 +121,8 @@ void ApplyParagraphAttributes(QTextCursor& cursor, const TAtrybutyAkapitu& attri
             previous.textList()->add(cursor.block());
         else
             cursor.createList(QTextListFormat::ListDisc);
-        cursor.setBlockFormat(BlockFormatOf(attributes));
+        // Merged, not set: the list membership lives in the block format.
+        cursor.mergeBlockFormat(BlockFormatOf(attributes));
     } else if (!attributes.Wypunktowanie && list) {
         list->remove(cursor.block());
         cursor.setBlockFormat(BlockFormatOf(attributes));
