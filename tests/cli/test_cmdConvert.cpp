@@ -1,29 +1,20 @@
 // velmar-cli convert, run in-process.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/untCli.h"
 #include "core/app/untUtils.h"
 #include "platform/untLibreOffice.h"
 #include "platform/untRtfCzytnik.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace velmar::cli {
 namespace {
 
-struct TWynikPolecenia {
-    int Status;
-    std::string Err;
-};
-
-TWynikPolecenia Convert(std::vector<std::string> words)
+test::CliResult Convert(std::vector<std::string> words)
 {
-    std::istringstream in;
-    std::ostringstream out, err;
-    TWejscieWyjscie io{in, out, err};
     words.insert(words.begin(), "convert");
-    return {RunCli(words, io), err.str()};
+    return test::RunCliCaptured(words);
 }
 
 std::string Fixture(const char* name)
