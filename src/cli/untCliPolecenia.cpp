@@ -4,9 +4,12 @@
 
 namespace velmar::cli {
 
+int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
+
 const std::vector<TPolecenie>& Commands()
 {
     static const std::vector<TPolecenie> commands = {
+        {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
     };
     return commands;
 }
