@@ -5,6 +5,7 @@
 namespace velmar::cli {
 
 int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -17,6 +18,7 @@ const std::vector<TPolecenie>& Commands()
          "  always reads it in the code page. --unicode writes UTF-16 text with a byte-order\n"
          "  mark. --lang names the document's language (default fr).",
          RunConvert},
+        {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
     };
     return commands;
 }

@@ -5,8 +5,11 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
+#include "core/app/untUstawienia.h"
+#include "platform/untUstawieniaQt.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untIkony.h"
+#include "ui/app/untPytanie.h"
 #include "ui/app/untWinieta.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
@@ -20,9 +23,16 @@ TProgram::TProgram(const QStringList& arguments)
     const std::string first = arguments.isEmpty() ? std::string() : arguments.front().toStdString();
     ApplyWorkingMode(program, ChooseWorkingMode(first));
     QApplication::setApplicationDisplayName(Utf8ToQString(program.ApplicationTitle));
+    // Every setting has its default before any window exists.
+    auto& settings = Ustawienia();
+    settings.SetStore(std::make_unique<TMagazynUstawienQt>());
+    settings.SetDefaults();
 }
 
-TProgram::~TProgram() = default;
+TProgram::~TProgram()
+{
+    UstawPytanie(nullptr);
+}
 
 void TProgram::Start()
 {
@@ -61,8 +71,15 @@ void TProgram::ApplySettingsAndLoad()
     const QIcon icon = ModeIcon(ProductFile(tabele::IconResource, Program().WorkingMode));
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
-    // Settings, user dictionaries, the mode's data files and the text profiles are
-    // applied here, in that order, while the splash window is up.
+    question_ = std::make_unique<TfrmPytanie>(MainWindow());
+    UstawPytanie(question_.get());
+    // Settings, user dictionaries, the mode's data files and the text profiles, in that
+    // order, while the splash window is up; the windows relabel themselves in the
+    // interface language. Closing the program writes the settings back.
+    auto& settings = Ustawienia();
+    settings.Uruchomiony = true;
+    settings.ApplySettings(true);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, MainWindow(), [] { Ustawienia().SaveSettings(); });
 }
 
 int RunProgram(int argc, char** argv)

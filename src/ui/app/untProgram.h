@@ -8,6 +8,7 @@
 namespace velmar {
 
 class TfrmMain;
+class TfrmPytanie;
 class TfrmSlownikZew;
 class TfrmWinieta;
 
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<TfrmMain> translator_;
     std::unique_ptr<TfrmSlownikZew> dictionary_;
     std::unique_ptr<TfrmWinieta> splash_;
+    std::unique_ptr<TfrmPytanie> question_;
     bool dictionaryFirst_ = false;
 };
 
