@@ -51,7 +51,7 @@ int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io)
     const QString output = QString::fromStdString(args.Positional()[1]);
     const auto application = EnsureApplication();
 
-    TDokument document;
+    TTekstFormatowany document;
     const TOtwarcie how{tpDowolny, language, args.Flag("codepage")};
     if (const TWynik read = LoadDocumentFile(document, input, how); !read) {
         io.Err << "velmar-cli convert: " << input.toStdString() << ": " << Reason(read.Komunikat)

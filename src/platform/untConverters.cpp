@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
-#include "platform/untDokumentQt.h"
+#include "platform/untTekstFormatowanyQt.h"
 #include "platform/untLibreOffice.h"
 #include "platform/untQtTekst.h"
 #include "platform/untRtfCzytnik.h"
@@ -152,13 +152,13 @@ bool IsForeignFormat(const QString& fileName)
 
 namespace {
 
-TDokument PlainDocument(const QString& text)
+TTekstFormatowany PlainDocument(const QString& text)
 {
     QString normalised = text;
     normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     normalised.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    TDokument document;
+    TTekstFormatowany document;
     for (const QString& line : normalised.split(QLatin1Char('\n'))) {
         TAkapit paragraph;
         paragraph.Dopisz(line.toStdU16String(), {});
@@ -168,7 +168,7 @@ TDokument PlainDocument(const QString& text)
 }
 
 // The text of a document with CR LF between paragraphs and for line breaks.
-QString PlainTextOf(const TDokument& document)
+QString PlainTextOf(const TTekstFormatowany& document)
 {
     QString text = QString::fromStdU16String(document.Tekst());
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
@@ -263,7 +263,7 @@ QString ExportFormatFor(const QString& fileName)
     return QStringLiteral("doc:MS Word 97");
 }
 
-TWynik ImportThroughLibreOffice(TDokument& document, const QString& fileName)
+TWynik ImportThroughLibreOffice(TTekstFormatowany& document, const QString& fileName)
 {
     const QTemporaryDir folder;
     if (!folder.isValid())
@@ -279,7 +279,7 @@ TWynik ImportThroughLibreOffice(TDokument& document, const QString& fileName)
     return {};
 }
 
-TWynik ExportThroughLibreOffice(const TDokument& document, const QString& fileName)
+TWynik ExportThroughLibreOffice(const TTekstFormatowany& document, const QString& fileName)
 {
     const QTemporaryDir folder;
     if (!folder.isValid())
@@ -303,7 +303,7 @@ int ResolveType(int type, const QString& fileName)
 
 } // namespace
 
-TWynik LoadDocumentFile(TDokument& document, const QString& fileName, const TOtwarcie& how)
+TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how)
 {
     if (!QFileInfo(fileName).isFile())
         return {kmBladOtwierania};
@@ -330,7 +330,7 @@ TWynik LoadDocumentFile(TDokument& document, const QString& fileName, const TOtw
     return {};
 }
 
-TWynik SaveDocumentFile(const TDokument& document, const QString& fileName, int type,
+TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type,
                         std::uint8_t /*language*/)
 {
     if (IsReadOnlyFile(fileName))
@@ -356,7 +356,7 @@ TWynik SaveDocumentFile(const TDokument& document, const QString& fileName, int 
 
 TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how)
 {
-    TDokument document;
+    TTekstFormatowany document;
     const TWynik result = LoadDocumentFile(document, fileName, how);
     if (result)
         FillDocument(pane, document);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 #include "platform/untTekstyInterfejsu.h"
 
 class QTextDocument;
@@ -39,8 +39,8 @@ struct TFormatPliku {
 class TFormatyPlikow {
 public:
     // The lists this product offers: codes 1, 2, 3, 4, 6 to open, 2, 3, 4, 5, 6 to save.
-    static TFormatyPlikow ForOpening(const TTekstInterfejsu& texts);
-    static TFormatyPlikow ForSaving(const TTekstInterfejsu& texts);
+    static TFormatyPlikow ForOpening(const TTekstInterfejsu& texts = TekstyProgramu());
+    static TFormatyPlikow ForSaving(const TTekstInterfejsu& texts = TekstyProgramu());
 
     const std::vector<TFormatPliku>& Items() const { return formaty_; }
     int Count() const { return static_cast<int>(formaty_.size()); }
@@ -86,11 +86,11 @@ struct TOtwarcie {
 // Reads a file of any format the program knows. Plain text is split into paragraphs
 // at every kind of line break. On failure the message is 130 (125 when LibreOffice
 // failed) and document is unchanged.
-TWynik LoadDocumentFile(TDokument& document, const QString& fileName, const TOtwarcie& how);
+TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how);
 // Writes a document; the type 1 or 6 decides by the file name. A file without write
 // permission is refused, and every write is atomic: on failure (message 131, or 126
 // when LibreOffice failed) the previous file is intact.
-TWynik SaveDocumentFile(const TDokument& document, const QString& fileName, int type,
+TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type,
                         std::uint8_t language);
 
 // The same for a pane's document; a failed open leaves the pane as it was.

@@ -76,7 +76,7 @@ class TRtfCzytnik {
 public:
     explicit TRtfCzytnik(std::string_view bytes) : in_(bytes) {}
 
-    TDokument Read();
+    TTekstFormatowany Read();
 
 private:
     // ---- scanning
@@ -118,11 +118,11 @@ private:
     std::array<int, 3> skladowe_{-1, -1, -1};
 
     TAtrybutyTekstu atrybuty_; // cache of CurrentAttributes
-    TDokument dokument_;
+    TTekstFormatowany dokument_;
     TAkapit akapit_;
 };
 
-TDokument TRtfCzytnik::Read()
+TTekstFormatowany TRtfCzytnik::Read()
 {
     while (pos_ < in_.size() && !koniec_) {
         const char c = in_[pos_];
@@ -501,7 +501,7 @@ bool IsRtf(std::string_view bytes)
     return bytes.starts_with("{\\rtf");
 }
 
-std::optional<TDokument> ReadRtf(std::string_view bytes)
+std::optional<TTekstFormatowany> ReadRtf(std::string_view bytes)
 {
     if (!IsRtf(bytes))
         return std::nullopt;

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 
 namespace velmar {
 
@@ -20,6 +20,6 @@ bool IsRtf(std::string_view bytes);
 
 // The document held by the bytes; nullopt when they are not RTF. Malformed RTF reads
 // as far as it makes sense (unbalanced groups close at the end of the input).
-std::optional<TDokument> ReadRtf(std::string_view bytes);
+std::optional<TTekstFormatowany> ReadRtf(std::string_view bytes);
 
 } // namespace velmar

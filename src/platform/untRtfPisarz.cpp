@@ -16,7 +16,7 @@ constexpr int kStronaKodowa = 1252;
 // is the nameless default font, colour 0 the automatic colour.
 class TTabele {
 public:
-    explicit TTabele(const TDokument& document)
+    explicit TTabele(const TTekstFormatowany& document)
     {
         fonts_.push_back({});
         for (const auto& paragraph : document.Akapity)
@@ -134,7 +134,7 @@ void AppendRun(std::string& out, const TFragment& run, const TTabele& tables)
 
 } // namespace
 
-std::string WriteRtf(const TDokument& document)
+std::string WriteRtf(const TTekstFormatowany& document)
 {
     const TTabele tables(document);
     std::string out;

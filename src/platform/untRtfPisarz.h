@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 
 namespace velmar {
 
-std::string WriteRtf(const TDokument& document);
+std::string WriteRtf(const TTekstFormatowany& document);
 
 } // namespace velmar

@@ -10,6 +10,9 @@ namespace velmar {
 
 using TTekstInterfejsu = std::function<QString(int id)>;
 
+// The program's interface texts in the current interface language.
+TTekstInterfejsu TekstyProgramu();
+
 // Interface text ids of the file and desktop services' messages.
 enum TKomunikat : int {
     kmBrak = 0,

@@ -10,7 +10,7 @@
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "platform/untConverters.h"
-#include "platform/untDokumentQt.h"
+#include "platform/untTekstFormatowanyQt.h"
 #include "platform/untLibreOffice.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
@@ -33,14 +33,14 @@ QString TextById(int id)
     return QStringLiteral("T%1").arg(id);
 }
 
-TDokument OneParagraph(std::u16string text, TAtrybutyTekstu attributes = {})
+TTekstFormatowany OneParagraph(std::u16string text, TAtrybutyTekstu attributes = {})
 {
-    TDokument document;
+    TTekstFormatowany document;
     document.Akapity.push_back({{}, {{std::move(text), std::move(attributes)}}});
     return document;
 }
 
-std::string TextOf(const TDokument& document)
+std::string TextOf(const TTekstFormatowany& document)
 {
     return WideToUtf8(document.Tekst());
 }
@@ -104,7 +104,7 @@ TEST(OtwieraniePlikow, PlainTextIsReadInTheLanguagesCodePage)
 {
     test::TempFolder folder;
     const auto file = Q(folder.Write("pl.txt", "w\xb9s\r\nkot"));
-    TDokument document;
+    TTekstFormatowany document;
     ASSERT_TRUE(LoadDocumentFile(document, file, {tpTekst, jezPolski, true}));
     EXPECT_EQ(TextOf(document), "wąs\nkot");
 }
@@ -112,7 +112,7 @@ TEST(OtwieraniePlikow, PlainTextIsReadInTheLanguagesCodePage)
 TEST(OtwieraniePlikow, WithoutConversionValidUtf8WinsOverTheCodePage)
 {
     test::TempFolder folder;
-    TDokument document;
+    TTekstFormatowany document;
     ASSERT_TRUE(LoadDocumentFile(document, Q(folder.Write("u.txt", "\xEF\xBB\xBFwąs")),
                                  {tpTekst, jezPolski, false}));
     EXPECT_EQ(TextOf(document), "wąs");
@@ -123,7 +123,7 @@ TEST(OtwieraniePlikow, WithoutConversionValidUtf8WinsOverTheCodePage)
 TEST(OtwieraniePlikow, Utf16TextWithEitherByteOrder)
 {
     test::TempFolder folder;
-    TDokument document;
+    TTekstFormatowany document;
     ASSERT_TRUE(LoadDocumentFile(document, Q(folder.Write("le.txt", std::string("\xFF\xFE\x05\x01\n\0", 6))),
                                  {tpTekstUnicode, jezPolski, true}));
     EXPECT_EQ(TextOf(document), "ą\n");
@@ -136,7 +136,7 @@ TEST(OtwieraniePlikow, Utf16TextWithEitherByteOrder)
 
 TEST(OtwieraniePlikow, AllDocumentsDecidesByTheFileName)
 {
-    TDokument document;
+    TTekstFormatowany document;
     ASSERT_TRUE(LoadDocumentFile(document, FixturePath("hand-1250.rtf"), {tpWszystkieDokumenty, 0, true}));
     EXPECT_EQ(WideToUtf8(document.Akapity[0].Tekst()), "Nagłówek");
 }
@@ -156,7 +156,7 @@ TEST(OtwieraniePlikow, AFailedOpenLeavesThePaneAsItWas)
 TEST(ZapisPlikow, EachTypeWritesItsOwnBytes)
 {
     test::TempFolder folder;
-    TDokument document = OneParagraph(u"wąs");
+    TTekstFormatowany document = OneParagraph(u"wąs");
     document.Akapity.push_back({{}, {{u"kot\u2028pies", {}}}});
     const struct {
         const char* Name;
@@ -182,10 +182,10 @@ TEST(ZapisPlikow, RtfSavedAndOpenedAgainKeepsTheFormatting)
     TAtrybutyTekstu bold;
     bold.Pogrubienie = true;
     bold.Czcionka = "DejaVu Sans";
-    const TDokument document = OneParagraph(u"Zażółć", bold);
+    const TTekstFormatowany document = OneParagraph(u"Zażółć", bold);
     const auto file = Q(folder / "a.rtf");
     ASSERT_TRUE(SaveDocumentFile(document, file, tpWszystkieDokumenty, jezPolski));
-    TDokument read;
+    TTekstFormatowany read;
     ASSERT_TRUE(LoadDocumentFile(read, file, {tpDowolny, jezPolski, true}));
     EXPECT_EQ(read, document);
 }
@@ -237,7 +237,7 @@ TEST(LibreOffice, WordDocumentsAreReadAndWrittenThroughIt)
 {
     if (!TLibreOffice::Available())
         GTEST_SKIP() << "soffice is not on the PATH (install libreoffice-writer-nogui)";
-    TDokument document;
+    TTekstFormatowany document;
     ASSERT_TRUE(LoadDocumentFile(document, FixturePath("libreoffice.docx"), {}));
     ASSERT_GE(document.Akapity.size(), 2u);
     EXPECT_EQ(WideToUtf8(document.Akapity[0].Tekst()), "Zwykły tekst z pogrubionym słowem.");
@@ -246,7 +246,7 @@ TEST(LibreOffice, WordDocumentsAreReadAndWrittenThroughIt)
     test::TempFolder folder;
     const auto file = Q(folder / "out.doc");
     ASSERT_TRUE(SaveDocumentFile(OneParagraph(u"Où est le café ? Gęś."), file, tpWord, 0));
-    TDokument back;
+    TTekstFormatowany back;
     ASSERT_TRUE(LoadDocumentFile(back, file, {}));
     EXPECT_EQ(WideToUtf8(back.Akapity[0].Tekst()), "Où est le café ? Gęś.");
 }
@@ -256,7 +256,7 @@ TEST(LibreOffice, WithoutItForeignFormatsFailWithTheFileMessages)
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nonexistent");
     test::TempFolder folder;
-    TDokument document;
+    TTekstFormatowany document;
     const auto opened = LoadDocumentFile(document, FixturePath("libreoffice.docx"), {});
     const auto saved = SaveDocumentFile(OneParagraph(u"x"), Q(folder / "x.doc"), tpWord, 0);
     qputenv("PATH", path);
@@ -325,14 +325,14 @@ TEST(FormatTekstu, OneFontWithOneBoldWordGivesThreeRuns)
 TEST(FormatTekstu, PaneKeepsWhatTheDocumentModelCarries)
 {
     const auto read = [] {
-        TDokument document;
+        TTekstFormatowany document;
         LoadDocumentFile(document, FixturePath("hand-1250.rtf"), {});
         document.Normalizuj();
         return document;
     }();
     QTextDocument pane;
     FillDocument(pane, read);
-    const TDokument shown = ReadDocument(pane);
+    const TTekstFormatowany shown = ReadDocument(pane);
     ASSERT_EQ(shown.Akapity.size(), read.Akapity.size());
     for (std::size_t i = 0; i < read.Akapity.size(); ++i)
         EXPECT_EQ(shown.Akapity[i], read.Akapity[i]) << i << " " << WideToUtf8(read.Akapity[i].Tekst());

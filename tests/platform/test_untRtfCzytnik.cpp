@@ -22,7 +22,7 @@ std::string Utf8(std::u16string_view text)
     return WideToUtf8(text);
 }
 
-std::vector<std::string> ParagraphTexts(const TDokument& document)
+std::vector<std::string> ParagraphTexts(const TTekstFormatowany& document)
 {
     std::vector<std::string> texts;
     for (const auto& paragraph : document.Akapity)
@@ -36,9 +36,9 @@ class TLosowyDokument {
 public:
     explicit TLosowyDokument(unsigned seed) : random_(seed) {}
 
-    TDokument Make()
+    TTekstFormatowany Make()
     {
-        TDokument document;
+        TTekstFormatowany document;
         const int paragraphs = Number(1, 6);
         for (int p = 0; p < paragraphs; ++p) {
             TAkapit paragraph;
@@ -93,7 +93,7 @@ private:
 TEST(RtfRoundTrip, ReadingWhatTheWriterWroteGivesTheSameDocument)
 {
     for (unsigned seed = 1; seed <= 300; ++seed) {
-        TDokument original = TLosowyDokument(seed).Make();
+        TTekstFormatowany original = TLosowyDokument(seed).Make();
         original.Normalizuj();
         const std::string rtf = WriteRtf(original);
         const auto read = ReadRtf(rtf);
@@ -104,7 +104,7 @@ TEST(RtfRoundTrip, ReadingWhatTheWriterWroteGivesTheSameDocument)
 
 TEST(RtfRoundTrip, WriterDeclaresCodePage1252AndEscapesTheRest)
 {
-    TDokument document;
+    TTekstFormatowany document;
     document.Akapity.push_back({{}, {{u"é ą Ж", {}}}});
     const std::string rtf = WriteRtf(document);
     EXPECT_NE(rtf.find("\\ansicpg1252"), std::string::npos);

@@ -89,14 +89,14 @@ std::string TNotatki::DecodeLineBreaks(std::string_view stored)
 bool TNotatki::Load(const std::filesystem::path& file)
 {
     wpisy_.clear();
-    nieczytelny_.clear();
+    wczytanieNieudane_ = false;
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return !error;
     std::ifstream in(file, std::ios::binary);
     std::stringstream content;
     if (!in || !(content << in.rdbuf())) {
-        nieczytelny_ = file;
+        wczytanieNieudane_ = true;
         return false;
     }
     std::string line;
@@ -116,7 +116,7 @@ bool TNotatki::Load(const std::filesystem::path& file)
 
 bool TNotatki::Save(const std::filesystem::path& file) const
 {
-    if (!nieczytelny_.empty() && nieczytelny_ == file)
+    if (wczytanieNieudane_)
         return false;
     if (wpisy_.empty()) {
         std::error_code error;

@@ -32,7 +32,7 @@ public:
     void Clear() { wpisy_.clear(); }
 
     // Replaces the notes with the file's. A missing file gives no notes; a file that
-    // cannot be read leaves the notes empty and refuses later saves over that file,
+    // cannot be read leaves the notes empty and refuses saves until a load succeeds,
     // so that it is not overwritten with less than it holds.
     bool Load(const std::filesystem::path& file);
     // Writes the notes atomically, or removes the file when there are none. On
@@ -48,7 +48,7 @@ private:
         std::string Value;
     };
     std::vector<TWpis> wpisy_;
-    std::filesystem::path nieczytelny_; // a file that failed to load
+    bool wczytanieNieudane_ = false;
 };
 
 } // namespace velmar

@@ -11,6 +11,7 @@
 #include "ui/app/untIkony.h"
 #include "ui/app/untPytanie.h"
 #include "ui/app/untWinieta.h"
+#include "ui/browser/untNotatki.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
 
@@ -64,6 +65,11 @@ void TProgram::CreateMainWindows()
     }
     translator_->setAttribute(Qt::WA_QuitOnClose, !dictionaryFirst_);
     dictionary_->setAttribute(Qt::WA_QuitOnClose, dictionaryFirst_);
+    // Hidden until the dictionary window asks for it; in the dictionary modes it loads
+    // and saves the notes with the settings.
+    notes_ = std::make_unique<TfrmNotatki>();
+    notes_->setAttribute(Qt::WA_QuitOnClose, false);
+    notes_->ConnectToSettings();
 }
 
 void TProgram::ApplySettingsAndLoad()

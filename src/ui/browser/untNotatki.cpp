@@ -2,12 +2,17 @@
 
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "core/app/untFoldery.h"
+#include "core/app/untPytanie.h"
+#include "core/app/untStale.h"
+#include "core/app/untStaleApp.h"
+#include "core/app/untTransTeksty.h"
+#include "core/app/untUstawienia.h"
 #include "platform/untQtTekst.h"
 
 namespace velmar {
@@ -43,13 +48,50 @@ TfrmNotatki::TfrmNotatki(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmNotatki"));
-    pytanie_ = [this](int textId) {
-        return QMessageBox::question(this, windowTitle(), Text(textId)) == QMessageBox::Yes;
+    teksty_ = TekstyProgramu();
+    pytanie_ = [](int textId) {
+        const auto language = static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu);
+        return Pytanie().Zapytaj(InterfaceTextWide(language, textId), TPrzyciski::TakNie) ==
+               TOdpowiedz::Tak;
     };
     CreateControls();
     resize(520, 340);
     lsbNotatkiClick();
     RefreshCaptions();
+}
+
+TfrmNotatki::~TfrmNotatki()
+{
+    for (const auto& disconnect : rozlaczenia_)
+        disconnect();
+}
+
+void TfrmNotatki::ConnectToSettings()
+{
+    if (!IsDictionaryMode(Program().WorkingMode))
+        return;
+    auto& settings = Ustawienia();
+    const int applied = settings.PoZastosowaniu.Add([this] { ApplyNoteSettings(); });
+    const int saving = settings.PrzedZapisem.Add([this](int) { SaveNotes(); });
+    const int captions = settings.PoOdswiezeniuNapisow.Add([this] { RefreshCaptions(); });
+    rozlaczenia_.push_back([applied, saving, captions] {
+        auto& s = Ustawienia();
+        s.PoZastosowaniu.Remove(applied);
+        s.PrzedZapisem.Remove(saving);
+        s.PoOdswiezeniuNapisow.Remove(captions);
+    });
+}
+
+void TfrmNotatki::ApplyNoteSettings()
+{
+    const auto& program = Program();
+    SetLanguages(program.SourceLanguage, static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu));
+    const std::string name = ProductFile(tabele::NotesFile, program.WorkingMode);
+    if (name.empty())
+        SetNotesFile({});
+    else
+        SetNotesFile(Foldery().ReadPath(name), Foldery().WritePath(name));
+    LoadNotes();
 }
 
 void TfrmNotatki::CreateControls()
@@ -98,6 +140,12 @@ void TfrmNotatki::SetTexts(TTekstInterfejsu texts)
     RefreshCaptions();
 }
 
+void TfrmNotatki::SetNotesFile(std::filesystem::path readFrom, std::filesystem::path writeTo)
+{
+    plikZapisu_ = writeTo.empty() ? readFrom : std::move(writeTo);
+    plikOdczytu_ = std::move(readFrom);
+}
+
 void TfrmNotatki::SetLanguages(std::uint8_t source, std::uint8_t interfaceLanguage)
 {
     jezykZrodla_ = source;
@@ -121,8 +169,8 @@ void TfrmNotatki::RefreshCaptions()
 void TfrmNotatki::LoadNotes()
 {
     TZajety busy(zajety_);
-    if (!plik_.empty())
-        notatki_.Load(plik_);
+    if (!plikOdczytu_.empty())
+        notatki_.Load(plikOdczytu_);
     FillList();
     if (lsbNotatki_->count() > 0)
         lsbNotatki_->setCurrentRow(0);
@@ -131,7 +179,7 @@ void TfrmNotatki::LoadNotes()
 
 bool TfrmNotatki::SaveNotes()
 {
-    return plik_.empty() || notatki_.Save(plik_);
+    return plikZapisu_.empty() || notatki_.Save(plikZapisu_);
 }
 
 void TfrmNotatki::FillList()

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/dictionaries/untNotatki.h"
 #include "platform/untTekstyInterfejsu.h"
@@ -26,16 +27,26 @@ public:
     using TPytanie = std::function<bool(int textId)>;
 
     explicit TfrmNotatki(QWidget* parent = nullptr);
+    ~TfrmNotatki() override;
 
-    // Where the interface texts and the answers to questions come from.
+    // In the dictionary modes: applying the settings loads the notes file of the
+    // current mode, saving the settings writes it, and captions follow the interface
+    // language.
+    void ConnectToSettings();
+    // Languages and file of the current working mode, then LoadNotes.
+    void ApplyNoteSettings();
+
+    // Where the interface texts and the answers to questions come from; by default
+    // the program's texts and its question window.
     void SetTexts(TTekstInterfejsu texts);
     void SetQuestion(TPytanie ask) { pytanie_ = std::move(ask); }
     // Headwords are in the source language of the direction; notes are shown in the
     // interface language.
     void SetLanguages(std::uint8_t source, std::uint8_t interfaceLanguage);
-    // The notes file of the working mode; an empty path (the translator modes) means
+    // The notes file of the working mode, read from one place and written to another
+    // when the data folder is read-only; an empty path (the translator modes) means
     // the notes are neither loaded nor saved.
-    void SetNotesFile(std::filesystem::path file) { plik_ = std::move(file); }
+    void SetNotesFile(std::filesystem::path readFrom, std::filesystem::path writeTo = {});
 
     // Reads the notes file (the notes are replaced) and shows the first note.
     void LoadNotes();
@@ -72,12 +83,14 @@ private:
     QString Text(int id) const;
 
     TNotatki notatki_;
-    std::filesystem::path plik_;
+    std::filesystem::path plikOdczytu_;
+    std::filesystem::path plikZapisu_;
     TTekstInterfejsu teksty_;
     TPytanie pytanie_;
     std::uint8_t jezykZrodla_ = 2;
     std::uint8_t jezykInterfejsu_ = 0;
     bool zajety_ = false; // the window itself is filling the list or the note
+    std::vector<std::function<void()>> rozlaczenia_; // removes the settings listeners
 
     QSplitter* splitter_ = nullptr;
     QListWidget* lsbNotatki_ = nullptr;

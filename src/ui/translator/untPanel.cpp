@@ -6,7 +6,7 @@
 #include <QTextEdit>
 
 #include "core/app/untUtils.h"
-#include "platform/untDokumentQt.h"
+#include "platform/untTekstFormatowanyQt.h"
 #include "platform/untQtTekst.h"
 #include "platform/untRtfCzytnik.h"
 #include "platform/untRtfPisarz.h"
@@ -101,7 +101,7 @@ std::string TPanel::SelText() const
 
 void TPanel::ReplaceSelection(std::string_view text, const TAtrybutyTekstu& attributes)
 {
-    TDokument document = DocumentFromText(text);
+    TTekstFormatowany document = DocumentFromText(text);
     for (auto& paragraph : document.Akapity)
         for (auto& run : paragraph.Fragmenty)
             run.Atrybuty = attributes;
@@ -170,7 +170,7 @@ std::string TPanel::StreamOut(TStrumien kind, bool selectionOnly) const
     const QTextCursor cursor = Cursor();
     const int from = selectionOnly ? cursor.selectionStart() : 0;
     const int to = selectionOnly ? cursor.selectionEnd() : TextLength();
-    const TDokument document = ReadDocument(*edit_->document(), from, to);
+    const TTekstFormatowany document = ReadDocument(*edit_->document(), from, to);
     if (kind == TStrumien::Rtf)
         return WriteRtf(document);
     QString text = QString::fromStdU16String(document.Tekst());
@@ -181,7 +181,7 @@ std::string TPanel::StreamOut(TStrumien kind, bool selectionOnly) const
 
 void TPanel::StreamIn(std::string_view bytes, TStrumien kind, bool selectionOnly)
 {
-    std::optional<TDokument> document;
+    std::optional<TTekstFormatowany> document;
     if (kind == TStrumien::Rtf)
         document = ReadRtf(bytes);
     if (!document)
@@ -198,9 +198,9 @@ void TPanel::StreamIn(std::string_view bytes, TStrumien kind, bool selectionOnly
     edit_->setTextCursor(cursor);
 }
 
-TDokument TPanel::DocumentFromText(std::string_view text) const
+TTekstFormatowany TPanel::DocumentFromText(std::string_view text) const
 {
-    TDokument document;
+    TTekstFormatowany document;
     document.Akapity.emplace_back();
     std::string line;
     const auto flush = [&] {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/app/untFormatTekstu.h"
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 
 class QTextEdit;
 class QTextCursor;
@@ -71,7 +71,7 @@ public:
     void StreamIn(std::string_view bytes, TStrumien kind, bool selectionOnly = false);
 
 private:
-    TDokument DocumentFromText(std::string_view text) const;
+    TTekstFormatowany DocumentFromText(std::string_view text) const;
     QTextCursor Cursor() const;
 
     QTextEdit* edit_;

@@ -57,6 +57,13 @@ TEST_F(NotatkiWindowTest, CaptionsComeFromTheInterfaceTexts)
     EXPECT_FALSE(ControlsEnabled()) << "no notes yet";
 }
 
+TEST(NotatkiWindow, WithoutOwnTextsTheProgramsInterfaceTextsAreShown)
+{
+    TfrmNotatki window;
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Notatki"));
+    EXPECT_EQ(window.GoToButton()->text(), QString::fromUtf8("&Idź do hasła"));
+}
+
 TEST_F(NotatkiWindowTest, TypedNoteSurvivesSaveAndReopenWithItsLineBreaks)
 {
     window.AddNote("maison");

@@ -1,4 +1,4 @@
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 
 namespace velmar {
 
@@ -20,7 +20,7 @@ void TAkapit::Dopisz(std::u16string_view text, const TAtrybutyTekstu& attributes
         Fragmenty.push_back({std::u16string(text), attributes});
 }
 
-std::u16string TDokument::Tekst() const
+std::u16string TTekstFormatowany::Tekst() const
 {
     std::u16string text;
     for (std::size_t i = 0; i < Akapity.size(); ++i) {
@@ -31,7 +31,7 @@ std::u16string TDokument::Tekst() const
     return text;
 }
 
-void TDokument::Normalizuj()
+void TTekstFormatowany::Normalizuj()
 {
     for (auto& paragraph : Akapity) {
         std::vector<TFragment> runs;

@@ -6,7 +6,7 @@
 #include <QTextBlockFormat>
 
 #include "core/app/untFormatTekstu.h"
-#include "platform/untDokument.h"
+#include "platform/untTekstFormatowany.h"
 
 class QTextBlock;
 class QTextCursor;
@@ -23,11 +23,11 @@ void ApplyParagraphAttributes(QTextCursor& cursor, const TAtrybutyAkapitu& attri
 
 // The paragraphs of the document between two positions (the whole document by
 // default); a paragraph cut by the range keeps the part inside it.
-TDokument ReadDocument(const QTextDocument& document, int from = 0, int to = -1);
+TTekstFormatowany ReadDocument(const QTextDocument& document, int from = 0, int to = -1);
 // Replaces the whole content of the document.
-void FillDocument(QTextDocument& document, const TDokument& content);
+void FillDocument(QTextDocument& document, const TTekstFormatowany& content);
 // Inserts the paragraphs at the cursor: the first joins the cursor's paragraph.
-void InsertDocument(QTextCursor& cursor, const TDokument& content);
+void InsertDocument(QTextCursor& cursor, const TTekstFormatowany& content);
 
 // The character-format runs of a paragraph, neighbours with equal attributes merged;
 // run starts count from the paragraph start.

@@ -42,7 +42,7 @@ struct TAkapit {
     bool operator==(const TAkapit&) const = default;
 };
 
-struct TDokument {
+struct TTekstFormatowany {
     std::vector<TAkapit> Akapity;
 
     // The text with one '\n' between paragraphs.
@@ -50,7 +50,7 @@ struct TDokument {
     // Drops empty runs and merges neighbouring runs with equal attributes.
     void Normalizuj();
 
-    bool operator==(const TDokument&) const = default;
+    bool operator==(const TTekstFormatowany&) const = default;
 };
 
 } // namespace velmar

@@ -1,4 +1,4 @@
-#include "platform/untDokumentQt.h"
+#include "platform/untTekstFormatowanyQt.h"
 
 #include <QColor>
 #include <QFont>
@@ -129,11 +129,11 @@ void ApplyParagraphAttributes(QTextCursor& cursor, const TAtrybutyAkapitu& attri
     }
 }
 
-TDokument ReadDocument(const QTextDocument& document, int from, int to)
+TTekstFormatowany ReadDocument(const QTextDocument& document, int from, int to)
 {
     if (to < 0)
         to = document.characterCount() - 1;
-    TDokument content;
+    TTekstFormatowany content;
     for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
          block = block.next()) {
         TAkapit paragraph;
@@ -154,7 +154,7 @@ TDokument ReadDocument(const QTextDocument& document, int from, int to)
     return content;
 }
 
-void InsertDocument(QTextCursor& cursor, const TDokument& content)
+void InsertDocument(QTextCursor& cursor, const TTekstFormatowany& content)
 {
     cursor.beginEditBlock();
     bool first = true;
@@ -169,7 +169,7 @@ void InsertDocument(QTextCursor& cursor, const TDokument& content)
     cursor.endEditBlock();
 }
 
-void FillDocument(QTextDocument& document, const TDokument& content)
+void FillDocument(QTextDocument& document, const TTekstFormatowany& content)
 {
     document.clear();
     QTextCursor cursor(&document);
