@@ -115,7 +115,8 @@ TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString&
         choice.Indeks = saveFormats.IndexOfType(wantedType);
         return choice;
     }
-    const QString extension = QFileInfo(fileName).suffix().toLower();
+    const QFileInfo info(fileName);
+    const QString extension = info.suffix().toLower();
     const auto& items = saveFormats.Items();
     const auto indexOf = [&](auto&& fits) {
         for (int i = 0; i < saveFormats.Count(); ++i)
@@ -131,14 +132,10 @@ TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString&
             return f.Rozszerzenie == extension || f.Typ == tpDowolny;
         });
     choice.ProponowanaNazwa = fileName;
-    if (choice.Indeks >= 0 && saveFormats[choice.Indeks].Typ != tpDowolny) {
-        const QFileInfo info(fileName);
-        const QString shorter = info.completeBaseName();
-        if (!shorter.contains(QLatin1Char('.')))
-            choice.ProponowanaNazwa = info.path() == u"." && !fileName.startsWith(u"./")
-                                          ? shorter
-                                          : QDir(info.path()).filePath(shorter);
-    }
+    // The dialog adds the extension back; a name with another dot would lose part of it.
+    if (choice.Indeks >= 0 && saveFormats[choice.Indeks].Typ != tpDowolny &&
+        !info.suffix().isEmpty() && !info.completeBaseName().contains(QLatin1Char('.')))
+        choice.ProponowanaNazwa = fileName.chopped(info.suffix().size() + 1);
     return choice;
 }
 

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <unistd.h>
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
@@ -13,6 +12,7 @@
 #include "platform/untTekstFormatowanyQt.h"
 #include "platform/untLibreOffice.h"
 #include "support/FileSizeLimit.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempFolder.h"
 
 namespace velmar {
@@ -217,17 +217,15 @@ TEST(ZapisPlikow, AFailedWriteLeavesTheOldFileIntact)
 TEST(ZapisPlikow, SavingIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 {
     test::TempFolder folder;
-    const auto sub = folder / "locked";
-    std::filesystem::create_directory(sub);
-    const auto file = sub / "old.rtf";
-    test::TempFolder::Read(folder.Write("locked/old.rtf", "old"));
-    std::filesystem::permissions(sub, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const bool locked = access(sub.c_str(), W_OK) != 0;
-    const TWynik result = SaveDocumentFile(OneParagraph(u"new"), Q(file), tpRtf, 0);
-    std::filesystem::permissions(sub, std::filesystem::perms::owner_all);
-    if (!locked)
-        GTEST_SKIP() << "this user writes into read-only folders (root); the full-disk case covers it";
-    EXPECT_FALSE(result);
+    const auto file = folder.Write("old.rtf", "old");
+    TWynik result;
+    {
+        test::ReadOnlyFolder locked(folder.Path());
+        if (!locked.Locked())
+            GTEST_SKIP() << "this user writes into read-only folders (root); the full-disk case covers it";
+        result = SaveDocumentFile(OneParagraph(u"new"), Q(file), tpRtf, 0);
+    }
+    EXPECT_EQ(result.Komunikat, kmBladZapisu);
     EXPECT_EQ(test::TempFolder::Read(file), "old");
 }
 

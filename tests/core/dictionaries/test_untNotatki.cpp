@@ -1,11 +1,10 @@
 // Notes on headwords: the file, line breaks, letter case and failed saves.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untNotatki.h"
 #include "support/FileSizeLimit.h"
+#include "support/ReadOnlyFolder.h"
 #include "support/TempFolder.h"
 
 namespace velmar {
@@ -81,14 +80,23 @@ TEST(Notatki, NoNotesRemoveTheFile)
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
-TEST(Notatki, ASaveOnAFullDiskKeepsTheOldFile)
-{
+// Notes loaded from a file and changed since, ready to fail their save.
+class NotatkiFailedSave : public ::testing::Test {
+protected:
+    NotatkiFailedSave()
+    {
+        EXPECT_TRUE(notes.Load(file));
+        notes.SetNote(notes.Add("kot"), "chat");
+    }
+
     test::TempFolder folder;
     const std::string old = "dom=maison\r\n";
-    const auto file = folder.Write("notplfr2.dat", old);
+    const std::filesystem::path file = folder.Write("notplfr2.dat", old);
     TNotatki notes;
-    ASSERT_TRUE(notes.Load(file));
-    notes.SetNote(notes.Add("kot"), "chat");
+};
+
+TEST_F(NotatkiFailedSave, OnAFullDiskTheOldFileStays)
+{
     bool saved = true;
     {
         test::FileSizeLimit diskFull(4);
@@ -102,22 +110,15 @@ TEST(Notatki, ASaveOnAFullDiskKeepsTheOldFile)
         << "the temporary file is removed";
 }
 
-TEST(Notatki, ASaveIntoAReadOnlyFolderKeepsTheOldFile)
+TEST_F(NotatkiFailedSave, IntoAReadOnlyFolderTheOldFileStays)
 {
-    test::TempFolder folder;
-    const std::string old = "dom=maison\r\n";
-    const auto file = folder.Write("notplfr2.dat", old);
-    TNotatki notes;
-    ASSERT_TRUE(notes.Load(file));
-    notes.SetNote(notes.Add("kot"), "chat");
-
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
-    const bool folderLocked = access(folder.Path().c_str(), W_OK) != 0;
-    const bool saved = notes.Save(file);
-    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-    if (!folderLocked)
-        GTEST_SKIP() << "this user writes into read-only folders (root), nothing can fail";
+    bool saved = true;
+    {
+        test::ReadOnlyFolder locked(folder.Path());
+        if (!locked.Locked())
+            GTEST_SKIP() << "this user writes into read-only folders (root); the full-disk case covers it";
+        saved = notes.Save(file);
+    }
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::TempFolder::Read(file), old);
 }
