@@ -10,21 +10,12 @@
 #include <QTabWidget>
 
 #include "core/app/untPytanie.h"
+#include "support/SettingsSnapshot.h"
 #include "ui/app/untOpcjeTrans.h"
 
 using namespace velmar;
 
 namespace {
-
-// Everything the settings store, captured in memory so that two objects compare.
-TMagazynUstawienPamiec Snapshot(TTransUstawienia& settings)
-{
-    auto memory = std::make_unique<TMagazynUstawienPamiec>();
-    auto* snapshot = memory.get();
-    settings.SetStore(std::move(memory));
-    settings.SaveTranslatorSettings();
-    return *snapshot;
-}
 
 QRadioButton* Radio(QWidget& window, const char* group, int index)
 {
@@ -76,7 +67,7 @@ TEST_F(OptionsWindow, ConfirmingCopiesEveryOptionBack)
     window.Zatwierdz(confirmed_);
     EXPECT_FALSE(confirmed_.KierunekZmieniony);
     EXPECT_FALSE(confirmed_.JezykInterfejsuZmieniony);
-    EXPECT_TRUE(Snapshot(confirmed_) == Snapshot(settings_));
+    EXPECT_TRUE(test::SettingsSnapshot(confirmed_) == test::SettingsSnapshot(settings_));
 }
 
 TEST_F(OptionsWindow, ModeRadioIsMappedThroughTheModeList)
