@@ -174,6 +174,9 @@ void TfrmOpcjeTrans::OdswiezNapisyOkna()
     OdswiezNapisy(this);
     for (int i = 0; i < cmbKopiujTekst_->count(); ++i)
         cmbKopiujTekst_->setItemText(i, Napis(cmbKopiujTekst_->itemData(i).toInt()));
+    for (const auto& marker : znaczniki_)
+        for (std::size_t i = 0; i < marker.Styl.size(); ++i)
+            marker.Styl[i]->setToolTip(Napis(kStyleHints[i]));
 }
 
 QCheckBox* TfrmOpcjeTrans::Pole(QVBoxLayout* layout, int idNapisu, bool TOpcjeUstawien::*pole, const char* nazwa)

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "core/app/untPytanie.h"
 #include "support/SettingsSnapshot.h"
@@ -111,6 +112,7 @@ TEST_F(OptionsWindow, CaptionsFollowTheInterfaceLanguage)
     EXPECT_EQ(autocorrection->text(), QStringLiteral("Utiliser l'autocorrection"));
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("Traduction"));
     EXPECT_EQ(copy->itemText(3), QStringLiteral("avant chaque paragraphe"));
+    EXPECT_EQ(window.findChild<QToolButton*>("chbZaznaczNieznaneU")->toolTip(), QStringLiteral("Souligné"));
     EXPECT_TRUE(window.findChild<QCheckBox*>("chbImperativProsze")->text().contains(QStringLiteral("proszę")));
     EXPECT_TRUE(window.findChild<QCheckBox*>("chbFrWlaczRozroznianieA")->text().endsWith(QChar(u'à')));
     Ustawienia().SetInterfaceLanguage(jezPolski);
