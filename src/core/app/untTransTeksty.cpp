@@ -284,26 +284,33 @@ void TGotoweTeksty::Fill(std::uint8_t language)
     auto texts = std::make_shared<TZestaw>();
     for (int id : Ids())
         (*texts)[id] = {InterfaceText(language, id), InterfaceTextWide(language, id, false)};
-    texts_.store(std::move(texts));
+    const std::lock_guard lock(mutex_);
+    texts_ = std::move(texts);
 }
 
-const TGotoweTeksty::TTekst* TGotoweTeksty::Find(const TZestaw& texts, int id)
+std::shared_ptr<const TGotoweTeksty::TZestaw> TGotoweTeksty::Current() const
 {
-    const auto it = texts.find(id);
-    return it == texts.end() ? nullptr : &it->second;
+    const std::lock_guard lock(mutex_);
+    return texts_;
+}
+
+const TGotoweTeksty::TTekst* TGotoweTeksty::Find(const std::shared_ptr<const TZestaw>& texts, int id) const
+{
+    const auto it = texts->find(id);
+    return it == texts->end() ? nullptr : &it->second;
 }
 
 std::string TGotoweTeksty::Text(int id) const
 {
-    const auto texts = texts_.load();
-    const TTekst* text = Find(*texts, id);
+    const auto texts = Current();
+    const TTekst* text = Find(texts, id);
     return text ? text->Narrow : std::string();
 }
 
 TWide TGotoweTeksty::Wide(int id) const
 {
-    const auto texts = texts_.load();
-    const TTekst* text = Find(*texts, id);
+    const auto texts = Current();
+    const TTekst* text = Find(texts, id);
     return text ? text->Wide : TWide();
 }
 

@@ -4,10 +4,10 @@
 // sources (untTransTeksty.tsv) compiled into the program; its cells are kept as 8-bit
 // text in the code page of their column's language.
 
-#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -128,9 +128,11 @@ private:
         TWide Wide;
     };
     using TZestaw = std::map<int, TTekst>;
-    static const TTekst* Find(const TZestaw& texts, int id);
+    const TTekst* Find(const std::shared_ptr<const TZestaw>& texts, int id) const;
+    std::shared_ptr<const TZestaw> Current() const;
 
-    std::atomic<std::shared_ptr<const TZestaw>> texts_;
+    mutable std::mutex mutex_;
+    std::shared_ptr<const TZestaw> texts_;
 };
 
 // Ids of the ready-made texts that the Parts name.
