@@ -677,7 +677,19 @@ void TTransUstawienia::ApplySettings(bool startup)
     OdwrotnySlownikWczytany = OdwrotnySlownikWczytany || ObaSlowniki;
     LoadProfiles();
     ReloadInterfaceTexts();
+    if (startup)
+        RegisterStoredHotKey();
     PoZastosowaniu.Notify();
+}
+
+void TTransUstawienia::RegisterStoredHotKey()
+{
+    // The stored state says what the user wants; the key is grabbed only now.
+    if (!HotKeyWlaczony)
+        return;
+    HotKeyWlaczony = false;
+    if (!SetHotKeyEnabled(true))
+        Pytanie().Zapytaj(Teksty.Wide(tekst::ZajetyKlawisz), TPrzyciski::OK);
 }
 
 void TTransUstawienia::SwapDirection()

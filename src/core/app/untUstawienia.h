@@ -385,6 +385,7 @@ private:
     void WriteKeyboard();
     void ValidateInterfaceLanguage();
     bool ReportSaveFailure(bool stored);
+    void RegisterStoredHotKey();
     void RefreshTranslationModes();
 
     std::unique_ptr<TMagazynUstawien> store_;

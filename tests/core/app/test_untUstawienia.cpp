@@ -374,6 +374,21 @@ TEST_F(Settings, HotKeyTakenByAnotherProgramStaysOff)
     EXPECT_TRUE(settings_->HotKeyWlaczony);
 }
 
+TEST_F(Settings, StoredHotKeyIsRegisteredAtStartUpAndATakenKeyReported)
+{
+    TPytanieSkryptowe questions;
+    UstawPytanie(&questions);
+    store_->WriteBool(kFrPol, "HotKeyWlaczony", true);
+    auto service = std::make_unique<RefusingHotKey>();
+    auto* refusing = service.get();
+    settings_->SetHotKeyService(std::move(service));
+    settings_->ApplySettings(true);
+    EXPECT_EQ(refusing->registrations, 1);
+    EXPECT_FALSE(settings_->HotKeyWlaczony);
+    ASSERT_EQ(questions.Zadane().size(), 1u);
+    EXPECT_TRUE(WideToUtf8(questions.Zadane()[0].Tekst).starts_with("Uwaga: wybrany gorący klawisz"));
+}
+
 TEST_F(Settings, WideHandlingDependsOnCodePageAndSimilarLetters)
 {
     settings_->SystemowaStronaKodowa = 1250;
