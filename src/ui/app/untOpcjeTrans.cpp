@@ -82,6 +82,20 @@ QGroupBox* AddGroup(QVBoxLayout* layout, int idTytulu, QVBoxLayout*& inside)
     return group;
 }
 
+// A captioned field on a row of its own; a short field leaves the rest of the row empty.
+void AddLabelled(QVBoxLayout* layout, int idNapisu, QWidget* field, bool wide)
+{
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(layout->parentWidget());
+    PrzypiszNapis(label, idNapisu);
+    label->setBuddy(field);
+    row->addWidget(label);
+    row->addWidget(field, wide ? 1 : 0);
+    if (!wide)
+        row->addStretch();
+    layout->addLayout(row);
+}
+
 void Check(QButtonGroup* group, int id)
 {
     if (QAbstractButton* button = group->button(id))
@@ -246,17 +260,11 @@ void TfrmOpcjeTrans::UtworzTlumaczenie(QTabWidget* tabs)
     VELMAR_POLE(right, 745, BezAkcentowDuze);
     VELMAR_POLE(right, 746, TekstArchaiczny);
 
-    auto* copyRow = new QHBoxLayout;
-    auto* copyLabel = new QLabel(tabs);
-    PrzypiszNapis(copyLabel, 768);
     cmbKopiujTekst_ = new QComboBox(tabs);
     cmbKopiujTekst_->setObjectName("cmbKopiujTekstZrodlowy");
     for (int id = 780; id <= 783; ++id)
         cmbKopiujTekst_->addItem(QString(), id);
-    copyLabel->setBuddy(cmbKopiujTekst_);
-    copyRow->addWidget(copyLabel);
-    copyRow->addWidget(cmbKopiujTekst_, 1);
-    right->addLayout(copyRow);
+    AddLabelled(right, 768, cmbKopiujTekst_, true);
     right->addStretch();
 }
 
@@ -311,17 +319,10 @@ void TfrmOpcjeTrans::UtworzArchiwum(QTabWidget* tabs)
     AddGroup(page, 784, archive);
     VELMAR_POLE(archive, 785, UzywajArchiwum);
     VELMAR_POLE(archive, 786, TlumaczenieDoArchiwum);
-    auto* similarityRow = new QHBoxLayout;
-    auto* similarityLabel = new QLabel(tabs);
-    PrzypiszNapis(similarityLabel, 787);
     edtArchiwumProcent_ = new QSpinBox(tabs);
     edtArchiwumProcent_->setObjectName("edtArchiwumProcent");
     edtArchiwumProcent_->setRange(0, 100);
-    similarityLabel->setBuddy(edtArchiwumProcent_);
-    similarityRow->addWidget(similarityLabel);
-    similarityRow->addWidget(edtArchiwumProcent_);
-    similarityRow->addStretch();
-    archive->addLayout(similarityRow);
+    AddLabelled(archive, 787, edtArchiwumProcent_, false);
 
     QVBoxLayout* marking = nullptr;
     AddGroup(page, 788, marking);
@@ -384,17 +385,10 @@ void TfrmOpcjeTrans::UtworzInterfejs(QTabWidget* tabs)
     chbCzcionkaW2K_->setVisible(KeyboardRecord(Program().ForeignLanguage).WymagaW2K);
     VELMAR_POLE(page, 795, LiteryPodobne);
 
-    auto* suffixRow = new QHBoxLayout;
-    auto* suffixLabel = new QLabel(tabs);
-    PrzypiszNapis(suffixLabel, 806);
     edtRozszerzenie_ = new QLineEdit(tabs);
     edtRozszerzenie_->setObjectName("edtDomyslneRozszerzenie");
     edtRozszerzenie_->setMaxLength(16);
-    suffixLabel->setBuddy(edtRozszerzenie_);
-    suffixRow->addWidget(suffixLabel);
-    suffixRow->addWidget(edtRozszerzenie_);
-    suffixRow->addStretch();
-    page->addLayout(suffixRow);
+    AddLabelled(page, 806, edtRozszerzenie_, false);
     page->addStretch();
 }
 
@@ -404,15 +398,9 @@ void TfrmOpcjeTrans::UtworzGoracyKlawisz(QTabWidget* tabs)
     AddTab(tabs, 706, "tabHotKey", page);
     QVBoxLayout* hotKey = nullptr;
     AddGroup(page, 901, hotKey);
-    auto* keyRow = new QHBoxLayout;
-    auto* keyLabel = new QLabel(tabs);
-    PrzypiszNapis(keyLabel, 902);
     edtHotKey_ = new QKeySequenceEdit(tabs);
     edtHotKey_->setObjectName("edtHotKey");
-    keyLabel->setBuddy(edtHotKey_);
-    keyRow->addWidget(keyLabel);
-    keyRow->addWidget(edtHotKey_, 1);
-    hotKey->addLayout(keyRow);
+    AddLabelled(hotKey, 902, edtHotKey_, true);
     chbHotKeyWlacz_ = new QCheckBox(tabs);
     chbHotKeyWlacz_->setObjectName("chbHotKeyWlacz");
     PrzypiszNapis(chbHotKeyWlacz_, 903);
