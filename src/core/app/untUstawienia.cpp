@@ -395,9 +395,6 @@ public:
             store_.WriteInteger(key_, "SlListaSlowWidth", options_.SlListaSlowWidth);
     }
 
-    TMagazynUstawien& Store() { return store_; }
-    const std::string& Key() const { return key_; }
-
 private:
     TMagazynUstawien& store_;
     std::string key_;
@@ -729,6 +726,18 @@ void TTransUstawienia::SetDictionaryPaneLayout(int layout)
         return;
     TransSlownik = layout;
     PoZmianieUkladu.Notify();
+}
+
+void TTransUstawienia::SetLetterBarVisible(bool visible)
+{
+    PasekLitery = visible;
+    PoZmianiePaskaLiter.Notify();
+}
+
+void TTransUstawienia::SetStayOnTop(bool onTop)
+{
+    NaWierzchu = onTop;
+    PoZmianieNaWierzchu.Notify();
 }
 
 bool TTransUstawienia::SetHotKeyEnabled(bool enabled)

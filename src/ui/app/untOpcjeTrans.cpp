@@ -63,14 +63,13 @@ void ShowColour(QToolButton* button, std::uint32_t colour)
     button->setIcon(QIcon(swatch));
 }
 
-QWidget* AddTab(QTabWidget* tabs, int idNapisu, const char* nazwa, QVBoxLayout*& layout)
+void AddTab(QTabWidget* tabs, int idNapisu, const char* nazwa, QVBoxLayout*& layout)
 {
     auto* page = new QWidget(tabs);
     page->setObjectName(nazwa);
     layout = new QVBoxLayout(page);
     tabs->addTab(page, QString());
     PrzypiszNapis(page, idNapisu);
-    return page;
 }
 
 QGroupBox* AddGroup(QVBoxLayout* layout, int idTytulu, QVBoxLayout*& inside)

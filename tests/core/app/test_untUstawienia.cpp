@@ -305,6 +305,26 @@ TEST_F(Settings, TranslationModesAreThoseTheProductOffers)
     EXPECT_EQ(notified, 1);
 }
 
+TEST_F(Settings, LayoutSettersStoreAndNotifyTheirListeners)
+{
+    std::vector<std::string> calls;
+    settings_->PoZmianieUkladu.Add([&] { calls.push_back("layout"); });
+    settings_->PoZmianiePaskaLiter.Add([&] { calls.push_back("letters"); });
+    settings_->PoZmianieNaWierzchu.Add([&] { calls.push_back("on top"); });
+    settings_->SetToolbarVisible(false);
+    settings_->SetHorizontalSplit(false);
+    settings_->SetDictionaryPaneLayout(3);
+    settings_->SetDictionaryPaneLayout(2);
+    settings_->SetLetterBarVisible(false);
+    settings_->SetStayOnTop(true);
+    EXPECT_THAT(calls, ::testing::ElementsAre("layout", "layout", "layout", "letters", "on top"));
+    EXPECT_FALSE(settings_->PasekNarzedziowy);
+    EXPECT_FALSE(settings_->WidokPoziomy);
+    EXPECT_EQ(settings_->TransSlownik, 2);
+    EXPECT_FALSE(settings_->PasekLitery);
+    EXPECT_TRUE(settings_->NaWierzchu);
+}
+
 TEST_F(Settings, CurrentUserDictionaryFileFollowsModeAndChoice)
 {
     EXPECT_EQ(settings_->CurrentUserDictionaryFile(), "frpol2.su");
