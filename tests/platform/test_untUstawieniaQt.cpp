@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "core/app/untUstawienia.h"
+#include "support/SettingsSnapshot.h"
 #include "support/TempFolder.h"
 
 namespace velmar {
@@ -12,16 +13,6 @@ namespace {
 QString QPath(const std::filesystem::path& path)
 {
     return QString::fromStdString(path.string());
-}
-
-// Everything the settings write, captured in memory so that two runs can be compared.
-TMagazynUstawienPamiec Snapshot(TTransUstawienia& settings)
-{
-    auto memory = std::make_unique<TMagazynUstawienPamiec>();
-    auto* snapshot = memory.get();
-    settings.SetStore(std::move(memory));
-    settings.SaveTranslatorSettings();
-    return *snapshot;
 }
 
 class IniSettings : public ::testing::Test {
@@ -57,7 +48,7 @@ TEST_F(IniSettings, FileWrittenByARunReadsBackToEqualSettings)
     EXPECT_EQ(read.TrybPracy, 8);
     EXPECT_EQ(read.JezykInterfejsu, jezFrancuski);
     EXPECT_EQ(read.OstatniePliki, written.OstatniePliki);
-    EXPECT_TRUE(Snapshot(read) == Snapshot(written));
+    EXPECT_TRUE(test::SettingsSnapshot(read) == test::SettingsSnapshot(written));
 
     const std::string ini = test::TempFolder::Read(file);
     EXPECT_NE(ini.find("[SOFTWARE]"), std::string::npos) << ini;

@@ -277,33 +277,49 @@ const std::vector<int>& TGotoweTeksty::Ids()
     return ids;
 }
 
+TGotoweTeksty::TGotoweTeksty() : texts_(std::make_shared<const TZestaw>()) {}
+
 void TGotoweTeksty::Fill(std::uint8_t language)
 {
-    texts_.clear();
+    auto texts = std::make_shared<TZestaw>();
     for (int id : Ids())
-        texts_[id] = {InterfaceText(language, id), InterfaceTextWide(language, id, false)};
+        (*texts)[id] = {InterfaceText(language, id), InterfaceTextWide(language, id, false)};
+    const std::lock_guard lock(mutex_);
+    texts_ = std::move(texts);
 }
 
-const std::string& TGotoweTeksty::Text(int id) const
+std::shared_ptr<const TGotoweTeksty::TZestaw> TGotoweTeksty::Current() const
 {
-    static const std::string empty;
-    const auto it = texts_.find(id);
-    return it == texts_.end() ? empty : it->second.Narrow;
+    const std::lock_guard lock(mutex_);
+    return texts_;
 }
 
-const TWide& TGotoweTeksty::Wide(int id) const
+const TGotoweTeksty::TTekst* TGotoweTeksty::Find(const std::shared_ptr<const TZestaw>& texts, int id) const
 {
-    static const TWide empty;
-    const auto it = texts_.find(id);
-    return it == texts_.end() ? empty : it->second.Wide;
+    const auto it = texts->find(id);
+    return it == texts->end() ? nullptr : &it->second;
 }
 
-const TWide& TGotoweTeksty::LanguageName(std::uint8_t language) const
+std::string TGotoweTeksty::Text(int id) const
+{
+    const auto texts = Current();
+    const TTekst* text = Find(texts, id);
+    return text ? text->Narrow : std::string();
+}
+
+TWide TGotoweTeksty::Wide(int id) const
+{
+    const auto texts = Current();
+    const TTekst* text = Find(texts, id);
+    return text ? text->Wide : TWide();
+}
+
+TWide TGotoweTeksty::LanguageName(std::uint8_t language) const
 {
     return Wide(language < kLanguageCount ? kLanguageNameIds[language] : 0);
 }
 
-const TWide& TGotoweTeksty::LanguageLocative(std::uint8_t language) const
+TWide TGotoweTeksty::LanguageLocative(std::uint8_t language) const
 {
     return Wide(language < kLanguageCount ? kLocativeIds[language] : 0);
 }

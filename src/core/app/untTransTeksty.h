@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -98,18 +100,22 @@ void ApplyFont(TCzcionka& target, const TCzcionka& source, std::uint8_t language
 
 // The texts that many windows and the translation worker show, fetched once per
 // interface language: language names, common buttons, common messages, the show/hide
-// menu pairs, profile names and document format names.
+// menu pairs, profile names and document format names. The window thread refills them
+// when the interface language changes while the worker may be reading: a refill
+// publishes a new set, and a reader keeps the set it started with.
 class TGotoweTeksty {
 public:
+    TGotoweTeksty();
+
     // Fetches every ready-made text in the language.
     void Fill(std::uint8_t language);
 
     // 8-bit text and its display form; empty for an id that is not ready-made.
-    const std::string& Text(int id) const;
-    const TWide& Wide(int id) const;
+    std::string Text(int id) const;
+    TWide Wide(int id) const;
 
-    const TWide& LanguageName(std::uint8_t language) const;
-    const TWide& LanguageLocative(std::uint8_t language) const;
+    TWide LanguageName(std::uint8_t language) const;
+    TWide LanguageLocative(std::uint8_t language) const;
     // The profile name of a subject number (0..51), without hot-key markers.
     std::string ProfileName(int subject) const;
 
@@ -121,7 +127,12 @@ private:
         std::string Narrow;
         TWide Wide;
     };
-    std::map<int, TTekst> texts_;
+    using TZestaw = std::map<int, TTekst>;
+    const TTekst* Find(const std::shared_ptr<const TZestaw>& texts, int id) const;
+    std::shared_ptr<const TZestaw> Current() const;
+
+    mutable std::mutex mutex_;
+    std::shared_ptr<const TZestaw> texts_;
 };
 
 // Ids of the ready-made texts that the Parts name.

@@ -395,9 +395,6 @@ public:
             store_.WriteInteger(key_, "SlListaSlowWidth", options_.SlListaSlowWidth);
     }
 
-    TMagazynUstawien& Store() { return store_; }
-    const std::string& Key() const { return key_; }
-
 private:
     TMagazynUstawien& store_;
     std::string key_;
@@ -677,7 +674,19 @@ void TTransUstawienia::ApplySettings(bool startup)
     OdwrotnySlownikWczytany = OdwrotnySlownikWczytany || ObaSlowniki;
     LoadProfiles();
     ReloadInterfaceTexts();
+    if (startup)
+        RegisterStoredHotKey();
     PoZastosowaniu.Notify();
+}
+
+void TTransUstawienia::RegisterStoredHotKey()
+{
+    // The stored state says what the user wants; the key is grabbed only now.
+    if (!HotKeyWlaczony)
+        return;
+    HotKeyWlaczony = false;
+    if (!SetHotKeyEnabled(true))
+        Pytanie().Zapytaj(Teksty.Wide(tekst::ZajetyKlawisz), TPrzyciski::OK);
 }
 
 void TTransUstawienia::SwapDirection()
@@ -717,6 +726,18 @@ void TTransUstawienia::SetDictionaryPaneLayout(int layout)
         return;
     TransSlownik = layout;
     PoZmianieUkladu.Notify();
+}
+
+void TTransUstawienia::SetLetterBarVisible(bool visible)
+{
+    PasekLitery = visible;
+    PoZmianiePaskaLiter.Notify();
+}
+
+void TTransUstawienia::SetStayOnTop(bool onTop)
+{
+    NaWierzchu = onTop;
+    PoZmianieNaWierzchu.Notify();
 }
 
 bool TTransUstawienia::SetHotKeyEnabled(bool enabled)

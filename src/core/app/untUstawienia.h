@@ -295,8 +295,9 @@ public:
     void SetDefaults();
 
     // The start-up sequence's settings part: reset the documents, read the mode's
-    // values, load the data (LoadData), read the profiles, refresh the captions and
-    // tell the settings-applied listeners. Chosen by the working mode.
+    // values, load the dictionaries (WczytajSlowniki), read the profiles, refresh the
+    // captions, register a stored hot key (at start-up) and tell the settings-applied
+    // listeners. Translator or dictionary values by the working mode.
     void ApplySettings(bool startup);
     // Writes the mode's values; a failure is shown once through the question window.
     bool SaveSettings();
@@ -322,6 +323,9 @@ public:
     void SetToolbarVisible(bool visible);
     void SetHorizontalSplit(bool horizontal);
     void SetDictionaryPaneLayout(int layout);
+    // Options of the dictionary window, each with its own listeners.
+    void SetLetterBarVisible(bool visible);
+    void SetStayOnTop(bool onTop);
     // Registers or unregisters the global hot key; false when the key is taken (the
     // hot key is then off; text 132 tells the user).
     bool SetHotKeyEnabled(bool enabled);
@@ -385,6 +389,7 @@ private:
     void WriteKeyboard();
     void ValidateInterfaceLanguage();
     bool ReportSaveFailure(bool stored);
+    void RegisterStoredHotKey();
     void RefreshTranslationModes();
 
     std::unique_ptr<TMagazynUstawien> store_;

@@ -63,14 +63,13 @@ void ShowColour(QToolButton* button, std::uint32_t colour)
     button->setIcon(QIcon(swatch));
 }
 
-QWidget* AddTab(QTabWidget* tabs, int idNapisu, const char* nazwa, QVBoxLayout*& layout)
+void AddTab(QTabWidget* tabs, int idNapisu, const char* nazwa, QVBoxLayout*& layout)
 {
     auto* page = new QWidget(tabs);
     page->setObjectName(nazwa);
     layout = new QVBoxLayout(page);
     tabs->addTab(page, QString());
     PrzypiszNapis(page, idNapisu);
-    return page;
 }
 
 QGroupBox* AddGroup(QVBoxLayout* layout, int idTytulu, QVBoxLayout*& inside)
@@ -80,6 +79,20 @@ QGroupBox* AddGroup(QVBoxLayout* layout, int idTytulu, QVBoxLayout*& inside)
     PrzypiszNapis(group, idTytulu);
     layout->addWidget(group);
     return group;
+}
+
+// A captioned field on a row of its own; a short field leaves the rest of the row empty.
+void AddLabelled(QVBoxLayout* layout, int idNapisu, QWidget* field, bool wide)
+{
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(layout->parentWidget());
+    PrzypiszNapis(label, idNapisu);
+    label->setBuddy(field);
+    row->addWidget(label);
+    row->addWidget(field, wide ? 1 : 0);
+    if (!wide)
+        row->addStretch();
+    layout->addLayout(row);
 }
 
 void Check(QButtonGroup* group, int id)
@@ -127,6 +140,9 @@ bool StoredHotKey(int combination, int& virtualKey, int& modifiers)
     return true;
 }
 
+// A check box named after its option.
+#define VELMAR_POLE(layout, idNapisu, opcja) Pole(layout, idNapisu, &TOpcjeUstawien::opcja, "chb" #opcja)
+
 TfrmOpcjeTrans::TfrmOpcjeTrans(QWidget* parent) : QDialog(parent)
 {
     setObjectName("frmOpcjeTrans");
@@ -171,6 +187,9 @@ void TfrmOpcjeTrans::OdswiezNapisyOkna()
     OdswiezNapisy(this);
     for (int i = 0; i < cmbKopiujTekst_->count(); ++i)
         cmbKopiujTekst_->setItemText(i, Napis(cmbKopiujTekst_->itemData(i).toInt()));
+    for (const auto& marker : znaczniki_)
+        for (std::size_t i = 0; i < marker.Styl.size(); ++i)
+            marker.Styl[i]->setToolTip(Napis(kStyleHints[i]));
 }
 
 QCheckBox* TfrmOpcjeTrans::Pole(QVBoxLayout* layout, int idNapisu, bool TOpcjeUstawien::*pole, const char* nazwa)
@@ -227,30 +246,24 @@ void TfrmOpcjeTrans::UtworzTlumaczenie(QTabWidget* tabs)
 
     grpSzybkosc_ = Grupa(right, 708, {709, 710}, "rgrSzybkosc");
     grpKierunek_ = Grupa(right, 711, {712, 730}, "rgrKierunek");
-    Pole(right, 735, &TOpcjeUstawien::UzywajAutokorekty, "chbUzywajAutokorekty");
-    Pole(right, 736, &TOpcjeUstawien::RodzajTekstuAuto, "chbRodzajTekstuAuto");
-    Pole(right, 737, &TOpcjeUstawien::ObaSlowniki, "chbObaSlowniki");
-    Pole(right, 738, &TOpcjeUstawien::TlumaczPoImporcie, "chbTlumaczPoImporcie");
-    Pole(right, 739, &TOpcjeUstawien::DrugieZnaczenie, "chbDrugieZnaczenie");
-    Pole(right, 740, &TOpcjeUstawien::TlumaczWielkimi, "chbTlumaczWielkimi");
-    Pole(right, 741, &TOpcjeUstawien::TlumaczZWielkiej, "chbTlumaczZWielkiej");
-    Pole(right, 742, &TOpcjeUstawien::KursorWDolnym, "chbKursorWDolnym");
-    Pole(right, 743, &TOpcjeUstawien::ZachowujPrzeklad, "chbZachowujPrzeklad");
-    Pole(right, 744, &TOpcjeUstawien::BezAkcentow, "chbBezAkcentow");
-    Pole(right, 745, &TOpcjeUstawien::BezAkcentowDuze, "chbBezAkcentowDuze");
-    Pole(right, 746, &TOpcjeUstawien::TekstArchaiczny, "chbTekstArchaiczny");
+    VELMAR_POLE(right, 735, UzywajAutokorekty);
+    VELMAR_POLE(right, 736, RodzajTekstuAuto);
+    VELMAR_POLE(right, 737, ObaSlowniki);
+    VELMAR_POLE(right, 738, TlumaczPoImporcie);
+    VELMAR_POLE(right, 739, DrugieZnaczenie);
+    VELMAR_POLE(right, 740, TlumaczWielkimi);
+    VELMAR_POLE(right, 741, TlumaczZWielkiej);
+    VELMAR_POLE(right, 742, KursorWDolnym);
+    VELMAR_POLE(right, 743, ZachowujPrzeklad);
+    VELMAR_POLE(right, 744, BezAkcentow);
+    VELMAR_POLE(right, 745, BezAkcentowDuze);
+    VELMAR_POLE(right, 746, TekstArchaiczny);
 
-    auto* copyRow = new QHBoxLayout;
-    auto* copyLabel = new QLabel(tabs);
-    PrzypiszNapis(copyLabel, 768);
     cmbKopiujTekst_ = new QComboBox(tabs);
     cmbKopiujTekst_->setObjectName("cmbKopiujTekstZrodlowy");
     for (int id = 780; id <= 783; ++id)
         cmbKopiujTekst_->addItem(QString(), id);
-    copyLabel->setBuddy(cmbKopiujTekst_);
-    copyRow->addWidget(copyLabel);
-    copyRow->addWidget(cmbKopiujTekst_, 1);
-    right->addLayout(copyRow);
+    AddLabelled(right, 768, cmbKopiujTekst_, true);
     right->addStretch();
 }
 
@@ -272,17 +285,17 @@ void TfrmOpcjeTrans::UtworzTekstFrancuski(QTabWidget* tabs)
 
     QVBoxLayout* perfective = nullptr;
     AddGroup(right, 756, perfective);
-    Pole(perfective, 757, &TOpcjeUstawien::PrzeszloscDokonane, "chbPrzeszloscDokonane");
-    Pole(perfective, 758, &TOpcjeUstawien::PrzyszloscDokonane, "chbPrzyszloscDokonane");
-    Pole(perfective, 759, &TOpcjeUstawien::ModalDokonane, "chbModalDokonane");
-    Pole(perfective, 760, &TOpcjeUstawien::InfDokonane, "chbInfDokonane");
-    Pole(right, 749, &TOpcjeUstawien::ZmieniajSzykPL, "chbZmieniajSzykPL");
-    Pole(right, 765, &TOpcjeUstawien::FrZmieniajSzykPrzydawkiPrzym, "chbFrZmieniajSzykPrzydawkiPrzym");
-    Pole(right, 755, &TOpcjeUstawien::FrPomijajZaimkiOsobowe, "chbFrPomijajZaimkiOsobowe");
-    Pole(right, 764, &TOpcjeUstawien::FrTyWyZWielkiej, "chbFrTyWyZWielkiej");
-    Pole(right, 766, &TOpcjeUstawien::FrTlumaczOnJakoMy, "chbFrTlumaczOnJakoMy");
-    Pole(right, 769, &TOpcjeUstawien::ImperativProsze, "chbImperativProsze");
-    Pole(right, 779, &TOpcjeUstawien::FrWlaczRozroznianieA, "chbFrWlaczRozroznianieA");
+    VELMAR_POLE(perfective, 757, PrzeszloscDokonane);
+    VELMAR_POLE(perfective, 758, PrzyszloscDokonane);
+    VELMAR_POLE(perfective, 759, ModalDokonane);
+    VELMAR_POLE(perfective, 760, InfDokonane);
+    VELMAR_POLE(right, 749, ZmieniajSzykPL);
+    VELMAR_POLE(right, 765, FrZmieniajSzykPrzydawkiPrzym);
+    VELMAR_POLE(right, 755, FrPomijajZaimkiOsobowe);
+    VELMAR_POLE(right, 764, FrTyWyZWielkiej);
+    VELMAR_POLE(right, 766, FrTlumaczOnJakoMy);
+    VELMAR_POLE(right, 769, ImperativProsze);
+    VELMAR_POLE(right, 779, FrWlaczRozroznianieA);
     right->addStretch();
 }
 
@@ -291,9 +304,9 @@ void TfrmOpcjeTrans::UtworzTekstPolski(QTabWidget* tabs)
     QVBoxLayout* page = nullptr;
     AddTab(tabs, 747, "tabTekstPolski", page);
     grpPodmiot_ = Grupa(page, 752, {753, 754}, "rgrPodmiotMeski");
-    Pole(page, 755, &TOpcjeUstawien::PomijajZaimkiOsobowe, "chbPomijajZaimkiOsobowe");
-    Pole(page, 750, &TOpcjeUstawien::WstawiajPrzedimki, "chbWstawiajPrzedimki");
-    Pole(page, 751, &TOpcjeUstawien::PanPaniGrzecznosciowe, "chbPanPaniGrzecznosciowe");
+    VELMAR_POLE(page, 755, PomijajZaimkiOsobowe);
+    VELMAR_POLE(page, 750, WstawiajPrzedimki);
+    VELMAR_POLE(page, 751, PanPaniGrzecznosciowe);
     page->addStretch();
 }
 
@@ -303,19 +316,12 @@ void TfrmOpcjeTrans::UtworzArchiwum(QTabWidget* tabs)
     AddTab(tabs, 704, "tabArchiwum", page);
     QVBoxLayout* archive = nullptr;
     AddGroup(page, 784, archive);
-    Pole(archive, 785, &TOpcjeUstawien::UzywajArchiwum, "chbUzywajArchiwum");
-    Pole(archive, 786, &TOpcjeUstawien::TlumaczenieDoArchiwum, "chbTlumaczenieDoArchiwum");
-    auto* similarityRow = new QHBoxLayout;
-    auto* similarityLabel = new QLabel(tabs);
-    PrzypiszNapis(similarityLabel, 787);
+    VELMAR_POLE(archive, 785, UzywajArchiwum);
+    VELMAR_POLE(archive, 786, TlumaczenieDoArchiwum);
     edtArchiwumProcent_ = new QSpinBox(tabs);
     edtArchiwumProcent_->setObjectName("edtArchiwumProcent");
     edtArchiwumProcent_->setRange(0, 100);
-    similarityLabel->setBuddy(edtArchiwumProcent_);
-    similarityRow->addWidget(similarityLabel);
-    similarityRow->addWidget(edtArchiwumProcent_);
-    similarityRow->addStretch();
-    archive->addLayout(similarityRow);
+    AddLabelled(archive, 787, edtArchiwumProcent_, false);
 
     QVBoxLayout* marking = nullptr;
     AddGroup(page, 788, marking);
@@ -367,28 +373,21 @@ void TfrmOpcjeTrans::UtworzInterfejs(QTabWidget* tabs)
     QVBoxLayout* page = nullptr;
     AddTab(tabs, 705, "tabInterfejs", page);
     grpJezyk_ = Grupa(page, 731, {732, 734}, "rgrJezykInterfejsu");
-    Pole(page, 801, &TOpcjeUstawien::AutozapisPreferencji, "chbAutozapisPreferencji");
-    Pole(page, 802, &TOpcjeUstawien::ZapamietujPolozenieOkna, "chbZapamietujPolozenieOkna");
-    Pole(page, 803, &TOpcjeUstawien::PytajCzyZapisac, "chbPytajCzyZapisac");
-    Pole(page, 804, &TOpcjeUstawien::PytajCzyNadpisac, "chbPytajCzyNadpisac");
-    Pole(page, 805, &TOpcjeUstawien::UsuwajPrzetlumaczone, "chbUsuwajPrzetlumaczone");
-    Pole(page, 807, &TOpcjeUstawien::PokazujBiezaceSlowoWSlowniku, "chbPokazujBiezaceSlowoWSlowniku");
-    Pole(page, 789, &TOpcjeUstawien::BlokujUkladKlawiatury, "chbBlokujUkladKlawiatury");
-    chbCzcionkaW2K_ = Pole(page, 763, &TOpcjeUstawien::CzcionkaW2K, "chbCzcionkaW2K");
+    VELMAR_POLE(page, 801, AutozapisPreferencji);
+    VELMAR_POLE(page, 802, ZapamietujPolozenieOkna);
+    VELMAR_POLE(page, 803, PytajCzyZapisac);
+    VELMAR_POLE(page, 804, PytajCzyNadpisac);
+    VELMAR_POLE(page, 805, UsuwajPrzetlumaczone);
+    VELMAR_POLE(page, 807, PokazujBiezaceSlowoWSlowniku);
+    VELMAR_POLE(page, 789, BlokujUkladKlawiatury);
+    chbCzcionkaW2K_ = VELMAR_POLE(page, 763, CzcionkaW2K);
     chbCzcionkaW2K_->setVisible(KeyboardRecord(Program().ForeignLanguage).WymagaW2K);
-    Pole(page, 795, &TOpcjeUstawien::LiteryPodobne, "chbLiteryPodobne");
+    VELMAR_POLE(page, 795, LiteryPodobne);
 
-    auto* suffixRow = new QHBoxLayout;
-    auto* suffixLabel = new QLabel(tabs);
-    PrzypiszNapis(suffixLabel, 806);
     edtRozszerzenie_ = new QLineEdit(tabs);
     edtRozszerzenie_->setObjectName("edtDomyslneRozszerzenie");
     edtRozszerzenie_->setMaxLength(16);
-    suffixLabel->setBuddy(edtRozszerzenie_);
-    suffixRow->addWidget(suffixLabel);
-    suffixRow->addWidget(edtRozszerzenie_);
-    suffixRow->addStretch();
-    page->addLayout(suffixRow);
+    AddLabelled(page, 806, edtRozszerzenie_, false);
     page->addStretch();
 }
 
@@ -398,30 +397,24 @@ void TfrmOpcjeTrans::UtworzGoracyKlawisz(QTabWidget* tabs)
     AddTab(tabs, 706, "tabHotKey", page);
     QVBoxLayout* hotKey = nullptr;
     AddGroup(page, 901, hotKey);
-    auto* keyRow = new QHBoxLayout;
-    auto* keyLabel = new QLabel(tabs);
-    PrzypiszNapis(keyLabel, 902);
     edtHotKey_ = new QKeySequenceEdit(tabs);
     edtHotKey_->setObjectName("edtHotKey");
-    keyLabel->setBuddy(edtHotKey_);
-    keyRow->addWidget(keyLabel);
-    keyRow->addWidget(edtHotKey_, 1);
-    hotKey->addLayout(keyRow);
+    AddLabelled(hotKey, 902, edtHotKey_, true);
     chbHotKeyWlacz_ = new QCheckBox(tabs);
     chbHotKeyWlacz_->setObjectName("chbHotKeyWlacz");
     PrzypiszNapis(chbHotKeyWlacz_, 903);
     hotKey->addWidget(chbHotKeyWlacz_);
-    Pole(hotKey, 904, &TOpcjeUstawien::HotKeyAktywujOkno, "chbHotKeyAktywujOkno");
+    VELMAR_POLE(hotKey, 904, HotKeyAktywujOkno);
 
     QVBoxLayout* action = nullptr;
     AddGroup(page, 905, action);
-    Pole(action, 906, &TOpcjeUstawien::HotKeySlownik, "chbHotKeySlownik");
-    QCheckBox* paste = Pole(action, 907, &TOpcjeUstawien::HotKeyTlumacz, "chbHotKeyTlumacz");
+    VELMAR_POLE(action, 906, HotKeySlownik);
+    QCheckBox* paste = VELMAR_POLE(action, 907, HotKeyTlumacz);
     auto* pasteOptions = new QVBoxLayout;
     pasteOptions->setContentsMargins(24, 0, 0, 0);
     action->addLayout(pasteOptions);
-    QCheckBox* clear = Pole(pasteOptions, 908, &TOpcjeUstawien::HotKeyTlumaczWyczysc, "chbHotKeyTlumaczWyczysc");
-    QCheckBox* start = Pole(pasteOptions, 909, &TOpcjeUstawien::HotKeyTlumaczOdRazu, "chbHotKeyTlumaczOdRazu");
+    QCheckBox* clear = VELMAR_POLE(pasteOptions, 908, HotKeyTlumaczWyczysc);
+    QCheckBox* start = VELMAR_POLE(pasteOptions, 909, HotKeyTlumaczOdRazu);
     auto follow = [paste, clear, start] {
         clear->setEnabled(paste->isChecked());
         start->setEnabled(paste->isChecked());
@@ -504,6 +497,8 @@ std::uint8_t TfrmOpcjeTrans::WybranyJezykInterfejsu() const
 {
     return grpJezyk_->checkedId() == 1 ? Program().ForeignLanguage : Program().NativeLanguage;
 }
+
+#undef VELMAR_POLE
 
 bool TfrmOpcjeTrans::Wykonaj(QWidget* parent)
 {

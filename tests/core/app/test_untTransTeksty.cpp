@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "core/app/untStale.h"
 
 namespace velmar {
@@ -152,6 +155,23 @@ TEST(ReadyMadeTexts, FollowTheInterfaceLanguage)
     EXPECT_EQ(WideToUtf8(texts.Wide(tekst::Uwaga)), "Uwaga");
     EXPECT_EQ(ToUtf8(texts.ProfileName(3), jezPolski), "biologia");
     EXPECT_EQ(texts.ProfileName(52), "");
+}
+
+TEST(ReadyMadeTexts, ConcurrentReaderSeesOneWholeLanguage)
+{
+    TGotoweTeksty texts;
+    texts.Fill(jezPolski);
+    std::atomic<bool> done = false;
+    std::thread reader([&] {
+        while (!done) {
+            const std::string yes = WideToUtf8(texts.Wide(tekst::Tak));
+            ASSERT_TRUE(yes == "&Tak" || yes == "&Oui") << yes;
+        }
+    });
+    for (int i = 0; i < 200; ++i)
+        texts.Fill(i % 2 ? jezPolski : jezFrancuski);
+    done = true;
+    reader.join();
 }
 
 } // namespace

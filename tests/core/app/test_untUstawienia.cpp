@@ -305,6 +305,26 @@ TEST_F(Settings, TranslationModesAreThoseTheProductOffers)
     EXPECT_EQ(notified, 1);
 }
 
+TEST_F(Settings, LayoutSettersStoreAndNotifyTheirListeners)
+{
+    std::vector<std::string> calls;
+    settings_->PoZmianieUkladu.Add([&] { calls.push_back("layout"); });
+    settings_->PoZmianiePaskaLiter.Add([&] { calls.push_back("letters"); });
+    settings_->PoZmianieNaWierzchu.Add([&] { calls.push_back("on top"); });
+    settings_->SetToolbarVisible(false);
+    settings_->SetHorizontalSplit(false);
+    settings_->SetDictionaryPaneLayout(3);
+    settings_->SetDictionaryPaneLayout(2);
+    settings_->SetLetterBarVisible(false);
+    settings_->SetStayOnTop(true);
+    EXPECT_THAT(calls, ::testing::ElementsAre("layout", "layout", "layout", "letters", "on top"));
+    EXPECT_FALSE(settings_->PasekNarzedziowy);
+    EXPECT_FALSE(settings_->WidokPoziomy);
+    EXPECT_EQ(settings_->TransSlownik, 2);
+    EXPECT_FALSE(settings_->PasekLitery);
+    EXPECT_TRUE(settings_->NaWierzchu);
+}
+
 TEST_F(Settings, CurrentUserDictionaryFileFollowsModeAndChoice)
 {
     EXPECT_EQ(settings_->CurrentUserDictionaryFile(), "frpol2.su");
@@ -372,6 +392,21 @@ TEST_F(Settings, HotKeyTakenByAnotherProgramStaysOff)
     settings_->SetHotKeyService(std::make_unique<TBrakGoracegoKlawisza>());
     EXPECT_TRUE(settings_->SetHotKeyEnabled(true));
     EXPECT_TRUE(settings_->HotKeyWlaczony);
+}
+
+TEST_F(Settings, StoredHotKeyIsRegisteredAtStartUpAndATakenKeyReported)
+{
+    TPytanieSkryptowe questions;
+    UstawPytanie(&questions);
+    store_->WriteBool(kFrPol, "HotKeyWlaczony", true);
+    auto service = std::make_unique<RefusingHotKey>();
+    auto* refusing = service.get();
+    settings_->SetHotKeyService(std::move(service));
+    settings_->ApplySettings(true);
+    EXPECT_EQ(refusing->registrations, 1);
+    EXPECT_FALSE(settings_->HotKeyWlaczony);
+    ASSERT_EQ(questions.Zadane().size(), 1u);
+    EXPECT_TRUE(WideToUtf8(questions.Zadane()[0].Tekst).starts_with("Uwaga: wybrany gorący klawisz"));
 }
 
 TEST_F(Settings, WideHandlingDependsOnCodePageAndSimilarLetters)

@@ -8,23 +8,15 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include "core/app/untPytanie.h"
+#include "support/SettingsSnapshot.h"
 #include "ui/app/untOpcjeTrans.h"
 
 using namespace velmar;
 
 namespace {
-
-// Everything the settings store, captured in memory so that two objects compare.
-TMagazynUstawienPamiec Snapshot(TTransUstawienia& settings)
-{
-    auto memory = std::make_unique<TMagazynUstawienPamiec>();
-    auto* snapshot = memory.get();
-    settings.SetStore(std::move(memory));
-    settings.SaveTranslatorSettings();
-    return *snapshot;
-}
 
 QRadioButton* Radio(QWidget& window, const char* group, int index)
 {
@@ -76,7 +68,7 @@ TEST_F(OptionsWindow, ConfirmingCopiesEveryOptionBack)
     window.Zatwierdz(confirmed_);
     EXPECT_FALSE(confirmed_.KierunekZmieniony);
     EXPECT_FALSE(confirmed_.JezykInterfejsuZmieniony);
-    EXPECT_TRUE(Snapshot(confirmed_) == Snapshot(settings_));
+    EXPECT_TRUE(test::SettingsSnapshot(confirmed_) == test::SettingsSnapshot(settings_));
 }
 
 TEST_F(OptionsWindow, ModeRadioIsMappedThroughTheModeList)
@@ -120,6 +112,7 @@ TEST_F(OptionsWindow, CaptionsFollowTheInterfaceLanguage)
     EXPECT_EQ(autocorrection->text(), QStringLiteral("Utiliser l'autocorrection"));
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("Traduction"));
     EXPECT_EQ(copy->itemText(3), QStringLiteral("avant chaque paragraphe"));
+    EXPECT_EQ(window.findChild<QToolButton*>("chbZaznaczNieznaneU")->toolTip(), QStringLiteral("Souligné"));
     EXPECT_TRUE(window.findChild<QCheckBox*>("chbImperativProsze")->text().contains(QStringLiteral("proszę")));
     EXPECT_TRUE(window.findChild<QCheckBox*>("chbFrWlaczRozroznianieA")->text().endsWith(QChar(u'à')));
     Ustawienia().SetInterfaceLanguage(jezPolski);
