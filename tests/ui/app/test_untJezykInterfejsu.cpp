@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStandardPaths>
 
 #include "core/app/untUstawienia.h"
 #include "ui/app/untOpcjeTrans.h"
@@ -14,13 +13,6 @@
 using namespace velmar;
 
 namespace {
-
-// The program writes its settings file; in tests it goes to Qt's test location.
-class TestSettingsLocation : public testing::Environment {
-public:
-    void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
-};
-const auto* const kTestSettingsLocation = testing::AddGlobalTestEnvironment(new TestSettingsLocation);
 
 QString MenuTitle(QMainWindow* window)
 {
