@@ -267,7 +267,9 @@ private:
             ++quote;
         if (At(quote) != '"' && At(quote) != '\'')
             return false;
-        TakeIntoBefore(quote + 1 - i_);
+        // The comma and the byte behind it: a quote that closes the sentence, or the
+        // space before a quote that opens the next one.
+        TakeIntoBefore(2);
         utterance_.QuoteEnd = true;
         carry_.AfterQuoteComma = true;
         End(IsCapital(FirstLetter(Rest(i_))));
@@ -344,15 +346,28 @@ private:
                 return;
             token = ReadToken(start);
         }
+        if (!TCustomWypSlowa::IsWordToken(token)) {
+            // Not a word: it stays in the text behind the last word, as written.
+            words_.AppendAfterLast(before_ + std::string(original_.substr(start, i_ - start)));
+            before_.clear();
+            ClearSentenceStartUnlessDashes();
+            return;
+        }
         if (HasLetter(token) && !IsCapital(FirstLetter(token)))
             sentenceStart_ = false;
         const int index = words_.AddWord(token, before_, {}, offset_ + static_cast<int>(start),
                                          offset_ + static_cast<int>(i_), sentenceStart_);
         before_.clear();
-        if (!(IsDash(words_.Word(0).Text) && IsDash(words_.Word(words_.Count() - 1).Text)))
-            sentenceStart_ = false;
+        ClearSentenceStartUnlessDashes();
         if (index >= 0)
             EndAfterPeriod(token, words_.Word(words_.Count() - 1));
+    }
+
+    // A leading dash or comma keeps the next word sentence-initial.
+    void ClearSentenceStartUnlessDashes()
+    {
+        if (!(words_.Count() > 0 && IsDash(words_.Word(0).Text) && IsDash(words_.Word(words_.Count() - 1).Text)))
+            sentenceStart_ = false;
     }
 
     static bool IsDash(std::string_view text) { return text == "-" || text == ","; }

@@ -610,14 +610,17 @@ std::string TCustomWypSlowa::Generate(int wordIndex, int translationIndex)
     return text;
 }
 
+bool TCustomWypSlowa::IsWordToken(std::string_view token)
+{
+    return std::any_of(token.begin(), token.end(),
+                       [](char c) { return IsWordCharComma(static_cast<unsigned char>(c)); });
+}
+
 int TCustomWypSlowa::AddWord(const std::string& token, const std::string& before,
                              const TZnaczniki& markers, int start, int end, bool sentenceCapital,
                              const std::string& after)
 {
-    const bool isWord = std::any_of(token.begin(), token.end(), [](char c) {
-        return IsWordCharComma(static_cast<unsigned char>(c));
-    });
-    if (!isWord) {
+    if (!IsWordToken(token)) {
         AppendAfterLast(before + token + after);
         return -1;
     }
@@ -645,6 +648,8 @@ int TCustomWypSlowa::AddWord(const std::string& token, const std::string& before
     } else {
         added.FirstText = token;
         added.SetText(token);
+        // What the caller marked stays even when the preparation resets the word.
+        added.Markers |= markers;
     }
     return index;
 }

@@ -431,6 +431,7 @@ public:
     // Adds a token as segmentation finds it: a token without a letter, digit, "-" or ","
     // is no word and goes (with the texts around it) after the last word. Returns the
     // new word's index, or −1.
+    static bool IsWordToken(std::string_view token);
     int AddWord(const std::string& token, const std::string& before, const TZnaczniki& markers,
                 int start, int end, bool sentenceCapital, const std::string& after = {});
     // Inserts a word behind word i (i = −1: at the front).
