@@ -258,7 +258,7 @@ TEST(TransWypSegmentacja, RandomTextReassemblesByteForByte)
     const std::string alphabet = std::string("abcdeABCZ\xe9\xc9\xb3\xa3\x9c\xff") + "0123456789" +
                                  "     ..,,;:!?--\"'()[]<>{}&/@_\x91\x92`\t";
     std::mt19937 random(8);
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 1500; ++round) {
         std::string paragraph;
         const int length = static_cast<int>(random() % 60);
         for (int k = 0; k < length; ++k)
