@@ -25,10 +25,10 @@ const std::string& SignMark()
     return mark;
 }
 
-// Characters cleaned out of sub-record codes and word codes.
+// Characters cleaned out of sub-record codes and word codes: & = ‡ ¤ ± đ.
 const TZbiorZnakow& CodeNoise()
 {
-    static const TZbiorZnakow noise = CharsToSet(FromUtf8("&=‡¤±đ"));
+    static const TZbiorZnakow noise = CharsToSet("&=\x87\xA4\xB1\xF0");
     return noise;
 }
 
