@@ -137,12 +137,14 @@ void DropAccents(std::string& s)
         c = static_cast<char>(WithoutAccent(static_cast<uchar>(c)));
 }
 
-// Drops an accent of b where a has the base letter at the same position.
+// Drops an accent of b where a has the base letter at the same position, in either
+// case: a capital written without its accent ("Eleve") still matches "élève" once the
+// case relaxation has lower-cased it.
 void DropAccentsMatching(std::string_view a, std::string& b)
 {
     for (std::size_t i = 0; i < b.size() && i < a.size(); ++i) {
         const uchar plain = WithoutAccent(Byte(b, i));
-        if (plain != Byte(b, i) && plain == Byte(a, i))
+        if (plain != Byte(b, i) && UpperChar(plain) == UpperChar(Byte(a, i)))
             b[i] = static_cast<char>(plain);
     }
 }

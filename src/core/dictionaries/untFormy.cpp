@@ -290,10 +290,8 @@ TOdwolanie ParseFormLine(std::string_view line, std::uint8_t language)
 {
     TOdwolanie reading;
     const std::size_t separator = line.find(kFormSeparator);
-    if (separator == std::string_view::npos) {
-        reading.Form = std::string(line);
+    if (separator == std::string_view::npos)
         return reading;
-    }
     reading.Form = std::string(line.substr(0, separator));
     std::string_view rest = line.substr(separator + 1);
     if (rest.empty())

@@ -49,8 +49,8 @@ std::uint8_t RemapPolishFormCode(std::uint8_t code, std::int32_t priority, std::
 // base are listed for its form code.
 bool IsPreferredPolishReading(const TOdwolanie& reading);
 
-// Parses a decoded forms line of the source language. A line without "\" gives the
-// whole line as its form and an empty base.
+// Parses a decoded forms line of the source language. A line without "\" has no form,
+// like its key.
 TOdwolanie ParseFormLine(std::string_view line, std::uint8_t language);
 
 // The readings found for one form, in order.

@@ -35,7 +35,7 @@ TEST(FormLine, PriorityMarks)
 
 TEST(FormLine, MalformedLinesKeepWhatTheyHave)
 {
-    EXPECT_EQ(ParseFormLine("chats", jezFrancuski), (TOdwolanie{"chats", 0, "", 50}));
+    EXPECT_EQ(ParseFormLine("chats", jezFrancuski), (TOdwolanie{"", 0, "", 50}));
     EXPECT_EQ(ParseFormLine("chats\\", jezFrancuski), (TOdwolanie{"chats", 0, "", 50}));
     // A code byte that happens to be a mark is the code, not a priority.
     EXPECT_EQ(ParseFormLine("x\\+", jezFrancuski), (TOdwolanie{"x", '+', "", 50}));
