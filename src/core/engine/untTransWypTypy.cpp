@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "core/app/untUtils.h"
+#include "core/generators/untGenPLLiczebnik.h"
+#include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
 
@@ -91,12 +93,51 @@ std::uint8_t WordClassOfCodeNumber(int code, std::uint8_t language)
 
 // ---------------------------------------------------------------- readings
 
+TZnaczenie::TZnaczenie() : Entry(std::make_unique<TTransSlownikSlowo>()) {}
+
+TZnaczenie::~TZnaczenie() = default;
+
+TZnaczenie::TZnaczenie(const TZnaczenie& other) : Entry(std::make_unique<TTransSlownikSlowo>())
+{
+    CopyFields(other);
+    Features1 = other.Features1;
+    Features2 = other.Features2;
+}
+
+TZnaczenie& TZnaczenie::operator=(const TZnaczenie& other)
+{
+    if (this != &other) {
+        CopyFields(other);
+        Features1 = other.Features1;
+        Features2 = other.Features2;
+    }
+    return *this;
+}
+
 void TZnaczenie::Assign(const TZnaczenie& other)
 {
-    const TZbiorKodow features1 = Features1, features2 = Features2;
-    *this = other;
-    Features1 = features1;
-    Features2 = features2;
+    if (this != &other)
+        CopyFields(other);
+}
+
+void TZnaczenie::CopyFields(const TZnaczenie& other)
+{
+    Entry->Assign(*other.Entry);
+    DictKind = other.DictKind;
+    EntryIndex = other.EntryIndex;
+    Score = other.Score;
+    Lemma = other.Lemma;
+    Code = other.Code;
+    WordClass = other.WordClass;
+    Subclass = other.Subclass;
+    Note = other.Note;
+    Qualifier = other.Qualifier;
+    Extra = other.Extra;
+    Text1 = other.Text1;
+    Text2 = other.Text2;
+    SubRecord = other.SubRecord;
+    SubRecord2 = other.SubRecord2;
+    Flag = other.Flag;
 }
 
 TZnaczenie* TZnaczenia::Item(int i)
@@ -459,6 +500,11 @@ void TCustomWypSlowo::SetText(const std::string& text)
     Prepare();
 }
 
+std::uint8_t TCustomWypSlowo::TargetLanguage() const
+{
+    return owner_ ? owner_->Context().TargetLanguage : Program().TargetLanguage;
+}
+
 void TCustomWypSlowo::ChooseTranslation(int i)
 {
     const int index = owner_ ? owner_->IndexOf(this) : -1;
@@ -471,9 +517,93 @@ void TCustomWypSlowo::ChooseTranslation(int i)
         TranslationFlags = chosen.Flags;
         TranslationPrefix = chosen.Prefix;
         Chosen = chosen.Extra;
+        RecordTargetAgreement(chosen);
     }
     if (OnChange)
         OnChange(*this, index);
+}
+
+void TCustomWypSlowo::RecordTargetAgreement(const TTlumaczenie& chosen)
+{
+    if (owner_ == nullptr || group_ == nullptr || owner_->IsNoGroup(group_))
+        return;
+    const std::uint8_t target = TargetLanguage();
+    if (HasMarker(znGlowaGrupy)) {
+        TLiczbaRodzaj found;
+        for (const std::string& form : chosen.Forms) {
+            std::string word, code;
+            SplitAtStar(form, word, code, true);
+            word = Trim(word);
+            code = Trim(code);
+            if (!code.empty() && code != "90")
+                found = NumberAndGenderOfCode(code, target);
+            else if (target == jezPolski && InTagList(word, "<wszystko><nic><to><tamto><co>"))
+                found = {1, 4};
+            if (found.Number > 0 || found.Gender >= 0)
+                break;
+        }
+        if (found.Number <= 0 && found.Gender < 0)
+            return;
+        group_->num = found.Number == 2 ? 2 : HasMarker(znLiczbaMnoga) ? 1 : 0;
+        group_->genus = found.Gender;
+        if (target != jezPolski) {
+            const bool single = chosen.Forms.size() == 1;
+            group_->TargetGender = single ? found.Gender : -1;
+            group_->TargetNumber = single ? found.Number : 0;
+        }
+        return;
+    }
+    const bool numeralLike = WordClass == kwPrzyslowek || WordClass == kwLiczebnik || HasMarker(znLiczebnikowy);
+    if (target == jezPolski && numeralLike && group_->Type == tgNominalna && !NumericValueKnown &&
+        !HasAnyMarker(Znaczniki({znPorzadkowy, znSkrotKonczacy, znData, znRok}))) {
+        std::string words;
+        for (const std::string& form : chosen.Forms) {
+            std::string word, code;
+            SplitAtStar(form, word, code, true);
+            words += (words.empty() ? "" : " ") + Trim(word);
+        }
+        NumericValue = ParseNumber(words, AlphabetId(target));
+        NumeralClass = NumeralClassPl(words);
+        NumericValueKnown = true;
+    }
+}
+
+int TCustomWypSlowo::SelectSubRecord(const TZnaczenie& reading, bool, bool)
+{
+    return reading.Entry->SubRecords.Count() > 0 ? 0 : -1;
+}
+
+bool TCustomWypSlowo::SelectMeanings(const TZnaczenie& reading, int subRecord, bool, bool)
+{
+    const TTransSlownikPodrekord* sub = reading.Entry->SubRecords.Item(subRecord);
+    return sub != nullptr && sub->Meanings.Count() > 0;
+}
+
+int TCustomWypSlowo::TranslationGender()
+{
+    const std::uint8_t target = TargetLanguage();
+    for (int r = 0; r < Readings.Count(); ++r) {
+        const TZnaczenie& reading = *Readings.Item(r);
+        if (reading.DictKind == kRodzajUzytkownika)
+            continue;
+        const int subRecord = SelectSubRecord(reading, true, true);
+        if (subRecord < 0 || !SelectMeanings(reading, subRecord, false, false))
+            continue;
+        const TTransSlownikZnaczenie* meaning = reading.Entry->SubRecords.Item(subRecord)->Meanings.Item(0);
+        if (meaning == nullptr)
+            continue;
+        for (int k = meaning->AlternativeCount() - 1; k >= 0; --k) {
+            std::string code = meaning->WordCode(k);
+            if (StartsWith(code, "*"))
+                code.erase(0, 1);
+            const int gender = NumberAndGenderOfCode(Trim(code), target).Gender;
+            if (gender >= 0)
+                return gender;
+        }
+        if (target == jezPolski && EndsWithAny(meaning->Word(0), "anie,enie"))
+            return 4;
+    }
+    return -1;
 }
 
 void TCustomWypSlowo::AddNote(const std::string& text)

@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dictionaries/untTransSlownikSlowo.h"
 #include "core/engine/untTransWypSlowniki.h"
 
 namespace velmar {
@@ -94,6 +95,12 @@ class TCustomWypGrupa;
 // One reading of a source word: a candidate analysis taken from a dictionary.
 class TZnaczenie {
 public:
+    TZnaczenie();
+    ~TZnaczenie();
+    TZnaczenie(const TZnaczenie& other);
+    TZnaczenie& operator=(const TZnaczenie& other);
+
+    std::unique_ptr<TTransSlownikSlowo> Entry; // a copy of the dictionary entry; never null
     int DictKind = 8;
     int EntryIndex = -1;
     int Score = kOcenaNeutralna; // 100 user or forced, >50 preferred, <50 dispreferred, ≤0 rejected
@@ -111,6 +118,9 @@ public:
 
     // Copies everything but the two feature sets.
     void Assign(const TZnaczenie& other);
+
+private:
+    void CopyFields(const TZnaczenie& other);
 };
 
 class TZnaczenia {
@@ -247,6 +257,7 @@ struct TDaneSlowa {
     bool Capitalised = false, TitleCase = false, AllCaps = false;
     TZnaczniki Markers;
     double NumericValue = 0;
+    bool NumericValueKnown = false; // computed once, when a translation is chosen
     int NumeralClass = 0;
     bool Translate = true;
     bool Choosable = true;
@@ -295,6 +306,11 @@ public:
     virtual bool Lookup(std::string_view text, bool secondAttempt);
     virtual void AfterLookup1() {}
     virtual void AfterLookup2() {}
+    // The sub-record of a reading used for translation; the base takes the first, −1
+    // when the entry has none.
+    virtual int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass);
+    // Whether the sub-record offers meanings to translate with; the base takes them all.
+    virtual bool SelectMeanings(const TZnaczenie& reading, int subRecord, bool single, bool sparse);
     virtual void Transfer() {}
     virtual void CollectTranslations() {}
     virtual TCustomWypGrupa* Group() const { return group_; }
@@ -321,7 +337,12 @@ public:
     void SetText(const std::string& text);
 
     // ---- translations
+    // Moves translation i to the front, copies its texts into the word, and for a group
+    // head records the number and gender of the translation on the group.
     void ChooseTranslation(int i);
+    // The gender that the word's own translation has in the target language, −1 none.
+    int TranslationGender();
+    std::uint8_t TargetLanguage() const;
 
     // ---- markers and texts
     bool HasMarker(int bit) const;
@@ -338,6 +359,7 @@ public:
 
 private:
     void CommitFirst(bool keepCode);
+    void RecordTargetAgreement(const TTlumaczenie& chosen);
 
     TCustomWypSlowa* owner_;
     TCustomWypGrupa* group_ = nullptr;

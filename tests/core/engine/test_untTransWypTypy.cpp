@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "FakeSlowniki.h"
+#include "core/app/untUtils.h"
 #include "core/engine/untTransWypTypy.h"
 
 namespace velmar {
@@ -12,8 +13,9 @@ namespace {
 
 // An utterance list of one language with a single empty utterance to fill.
 struct TJednoZdanie {
-    explicit TJednoZdanie(std::uint8_t language = jezFrancuski, TSlownikiWypowiedzi* dictionaries = nullptr)
-        : list(TKontekstWypowiedzi{language, jezPolski, trybTranslatorFrPl, {}, dictionaries, nullptr})
+    explicit TJednoZdanie(std::uint8_t language = jezFrancuski, TSlownikiWypowiedzi* dictionaries = nullptr,
+                          std::uint8_t target = jezPolski)
+        : list(TKontekstWypowiedzi{language, target, trybTranslatorFrPl, {}, dictionaries, nullptr})
     {
         list.NewUtterance();
     }
@@ -276,6 +278,86 @@ TEST(TransWypZapytania, ScanningStopsAtTheEdgesAndClausesEndAtClauseStarts)
     EXPECT_FALSE(u.PhraseIn(4, 2, "<part x>"));
     EXPECT_TRUE(u.TextsAre(0, {"il", "dit"}));
     EXPECT_TRUE(u.TextIs(0, "IL", false, true));
+}
+
+// ---------------------------------------------------------------- chosen translations
+
+TEST(TransWypTlumaczenie, HeadWordGivesItsGroupTheNumberAndGenderOfTheTranslation)
+{
+    struct TPrzypadek {
+        std::uint8_t target;
+        std::vector<std::string> forms;
+        int num, genus, targetGender, targetNumber;
+    };
+    const TPrzypadek cases[] = {
+        {jezPolski, {"kotki *48"}, 2, 1, -1, 0},
+        {jezPolski, {"on *90", "wszystko"}, 0, 4, -1, 0},
+        {jezFrancuski, {"chat *1"}, 0, 1, 1, 0},
+        {jezFrancuski, {"chat *1", "noir *7"}, 0, 1, -1, 0},
+    };
+    for (const TPrzypadek& c : cases) {
+        TJednoZdanie z(jezFrancuski, nullptr, c.target);
+        TCustomWypSlowo& word = z.Add("chat");
+        z.Words().NewGroupAt(0, tgNominalna);
+        z.Utterance().SetHead(0);
+        TTlumaczenie& translation = word.Translations.Item(word.Translations.Add());
+        translation.Forms = c.forms;
+        translation.Prefix = "na";
+        int changed = -1;
+        word.OnChange = [&](TCustomWypSlowo&, int index) { changed = index; };
+        word.ChooseTranslation(0);
+        const TCustomWypGrupa& group = *word.Group();
+        EXPECT_EQ(group.num, c.num) << c.forms[0];
+        EXPECT_EQ(group.genus, c.genus) << c.forms[0];
+        EXPECT_EQ(group.TargetGender, c.targetGender) << c.forms[0];
+        EXPECT_EQ(group.TargetNumber, c.targetNumber) << c.forms[0];
+        EXPECT_EQ(word.TranslationPrefix, "na");
+        EXPECT_EQ(changed, 0);
+    }
+}
+
+TEST(TransWypTlumaczenie, NumeralTakesItsValueOnceFromTheTranslation)
+{
+    TJednoZdanie z(jezFrancuski);
+    TCustomWypSlowo& word = z.Add("cinq");
+    z.Add("chats");
+    z.Words().NewGroupAt(0, tgNominalna);
+    z.Words().ExtendGroupRight(*word.Group(), 1);
+    word.WordClass = kwLiczebnik;
+    word.Translations.Item(word.Translations.Add()).Forms = {FromUtf8("pięć *95")};
+    word.Translations.Item(word.Translations.Add()).Forms = {"dwa *95"};
+    word.ChooseTranslation(0);
+    EXPECT_EQ(word.NumericValue, 5);
+    EXPECT_EQ(word.NumeralClass, 1);
+    word.ChooseTranslation(1);
+    EXPECT_EQ(word.NumericValue, 5);
+    word.ChooseTranslation(7);
+    EXPECT_EQ(word.ChosenTranslation, -1);
+}
+
+TEST(TransWypTlumaczenie, TranslationGenderReadsTheFormsFromTheLast)
+{
+    TJednoZdanie z(jezFrancuski);
+    TCustomWypSlowo& word = z.Add("mot");
+    const auto addReading = [&](int kind, std::vector<std::string> words, std::vector<std::string> codes) {
+        TZnaczenie reading;
+        reading.DictKind = kind;
+        TTransSlownikPodrekord& sub = *reading.Entry->SubRecords.Item(reading.Entry->SubRecords.Append());
+        TTransSlownikZnaczenie& meaning = *sub.Meanings.Item(sub.Meanings.Append());
+        for (std::size_t k = 0; k < words.size(); ++k) {
+            const int at = meaning.AddAlternative();
+            meaning.Words[static_cast<std::size_t>(at)] = words[k];
+            meaning.WordCodes[static_cast<std::size_t>(at)] = codes[k];
+        }
+        word.Readings.Add(reading);
+    };
+    EXPECT_EQ(word.TranslationGender(), -1);
+    addReading(kRodzajUzytkownika, {"kobieta"}, {"*3"});
+    addReading(0, {"czytanie"}, {""});
+    EXPECT_EQ(word.TranslationGender(), 4) << "the user dictionary takes no part";
+    word.Readings.Clear();
+    addReading(0, {"pies", "kot"}, {"*2", ""});
+    EXPECT_EQ(word.TranslationGender(), 2);
 }
 
 // ---------------------------------------------------------------- variants
