@@ -6,6 +6,7 @@ namespace velmar::cli {
 
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -31,6 +32,13 @@ const std::vector<TPolecenie>& Commands()
          "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
          "  features (the others neutral); without, prints the whole paradigm.",
          RunInflect},
+        {"segment", "the utterances and words the engine makes of a text, with their readings",
+         "--lang fr|pl [--data DIR] < TEXT\n"
+         "  Each input line is a paragraph (UTF-8). Prints each utterance with its position,\n"
+         "  and each word with its text, the texts before and after it (control characters\n"
+         "  escaped), its start and length in the paragraph and its dictionary readings.\n"
+         "  --data names the folder of the data files (default: the data folder).",
+         RunSegment},
     };
     return commands;
 }

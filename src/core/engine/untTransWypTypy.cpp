@@ -613,6 +613,45 @@ void TCustomWypSlowo::AddNote(const std::string& text)
     Notes += text;
 }
 
+namespace {
+std::vector<std::string> Lines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        start = end;
+        if (start < text.size() && text[start] == '\r')
+            ++start;
+        if (start < text.size() && text[start] == '\n')
+            ++start;
+    }
+    return lines;
+}
+} // namespace
+
+void TCustomWypSlowo::ApplySearchOptions(const TZnajdzOpcje& options)
+{
+    if (options.Found == 0)
+        return;
+    SearchFlags = options.Found;
+    Text = options.InputWord;
+    BeforeRule = options.BeforeRule;
+    if (options.Aux2 >= 0)
+        for (int i = 0; i < Readings.Count(); ++i)
+            Readings.Item(i)->Qualifier = options.Aux2;
+    if (options.Aux1 > 0)
+        FormCase = options.Aux1;
+    if (options.WordClass > 0)
+        st = options.WordClass;
+    Markers |= options.Features;
+    RuleBefore = Lines(options.PrefixText);
+    RuleAfter = Lines(options.Extra);
+}
+
 // ---------------------------------------------------------------- group
 
 void TCustomWypGrupa::SetKind(std::uint8_t kind)

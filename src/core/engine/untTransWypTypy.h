@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dictionaries/untDictCompare.h"
 #include "core/dictionaries/untTransSlownikSlowo.h"
 #include "core/engine/untTransWypSlowniki.h"
 
@@ -279,6 +280,7 @@ struct TDaneSlowa {
     std::array<std::string, 6> Chosen; // Chosen1..Chosen6
     std::string OuterPrefix, OuterSuffix;
     std::uint8_t SearchFlags = 0;
+    std::string BeforeRule; // the text before a derivation rule changed it
     int VariantCounter = 0;
     TZnaczenia Readings;
     std::unique_ptr<TCustomWypowiedzenia> Nested; // utterances of bracketed text after it
@@ -353,6 +355,8 @@ public:
     void AddPreText(const std::string& text) { PreText += text; }
     void AddPostText(const std::string& text) { PostText += text; }
     void AddNote(const std::string& text);
+    // Takes over what a search that needed a derivation rule reports about the word.
+    void ApplySearchOptions(const TZnajdzOpcje& options);
 
     // Back to the state of a new word of no group (the sentinel's reset).
     void ClearState();
