@@ -227,6 +227,34 @@ int TZnaczenia::FirstWithFlag() const
     return -1;
 }
 
+bool TZnaczenia::GrammarCodeOf(int i, int wordClass, std::uint8_t language, std::string& code) const
+{
+    const TZnaczenie* reading = Item(i);
+    if (reading == nullptr || reading->DictKind == kRodzajUzytkownika || wordClass == 14 ||
+        wordClass == kwWieleKlas)
+        return false;
+    // A Polish verbal noun stands for its noun.
+    if (language == jezPolski && reading->Code >= 181 && reading->Code <= 188 && wordClass == kwRzeczownik) {
+        code = "41";
+        return true;
+    }
+    const TTransSlownikPodrekordy& subRecords = reading->Entry->SubRecords;
+    for (int s = 0; s < subRecords.Count(); ++s)
+        if (WordClassOfCode(subRecords.Item(s)->Code, language) == wordClass) {
+            code = subRecords.Item(s)->Code;
+            return true;
+        }
+    return false;
+}
+
+bool TZnaczenia::GrammarCodeFor(int wordClass, std::uint8_t language, std::string& code) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (GrammarCodeOf(i, wordClass, language, code))
+            return true;
+    return false;
+}
+
 void TZnaczenia::Score(const TZbiorKodow& codes, int score)
 {
     for (TZnaczenie& reading : items_)
@@ -722,6 +750,24 @@ TCustomWypGrupa& TCustomWypSlowa::Group(int i)
         return *groups_[static_cast<std::size_t>(i)];
     ResetSentinels();
     return *noGroup_;
+}
+
+void TCustomWypSlowa::SetGroup(int i, std::unique_ptr<TCustomWypGrupa> group)
+{
+    if (i < 0 || i >= GroupCount() || !group)
+        return;
+    const TCustomWypGrupa* old = groups_[static_cast<std::size_t>(i)].get();
+    for (auto& word : words_)
+        if (word->Group() == old)
+            word->SetGroup(noGroup_.get());
+    groups_.erase(groups_.begin() + i);
+    // Words of other groups that the new group spans leave them.
+    for (int j = std::max(group->First, 0); j <= group->Last && j < Count(); ++j) {
+        DetachFromGroup(j);
+        words_[static_cast<std::size_t>(j)]->SetGroup(group.get());
+    }
+    groups_.push_back(std::move(group));
+    SortGroups();
 }
 
 TPrzedPo& TCustomWypSlowa::Around(int i)

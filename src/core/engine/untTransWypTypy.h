@@ -144,6 +144,11 @@ public:
     void KeepCodes(const TZbiorKodow& codes);
     int FindLemmaIn(std::string_view tagList) const; // index, −1 when none
     int FirstWithFlag() const;                       // index, −1 when none
+    // The grammar code (of a sub-record of the entry) of the first reading outside the
+    // user dictionary that has one of the word class; false when none has.
+    bool GrammarCodeFor(int wordClass, std::uint8_t language, std::string& code) const;
+    // The same for reading i alone.
+    bool GrammarCodeOf(int i, int wordClass, std::uint8_t language, std::string& code) const;
     // Gives every reading with a code in the set the score, then orders the readings
     // by descending score, equal scores keeping their order.
     void Score(const TZbiorKodow& codes, int score);
@@ -440,6 +445,8 @@ public:
     bool InRange(int i) const { return i >= 0 && i < Count(); }
     void SetWord(int i, std::unique_ptr<TCustomWypSlowo> word);
     TCustomWypGrupa& Group(int i);
+    // Puts a group in place of group i; the words it spans point to it.
+    void SetGroup(int i, std::unique_ptr<TCustomWypGrupa> group);
     TPrzedPo& Around(int i);
     const TPrzedPo& Around(int i) const;
     int IndexOf(const TCustomWypSlowo* word) const;

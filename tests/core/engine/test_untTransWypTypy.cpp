@@ -137,6 +137,30 @@ TEST(TransWypZnaczenia, ClassSetPrefersTheBestNonEmptyScoreBandAndSkipsTheUserDi
     EXPECT_EQ(readings.FirstCodeIn(Kody({9})), -1);
 }
 
+TEST(TransWypZnaczenia, GrammarCodeOfAClassComesFromTheEntryOutsideTheUserDictionary)
+{
+    TZnaczenia readings;
+    const auto add = [&](int kind, int code, std::initializer_list<const char*> subCodes) {
+        TZnaczenie reading;
+        reading.DictKind = kind;
+        reading.Code = code;
+        for (const char* subCode : subCodes)
+            reading.Entry->SubRecords.Item(reading.Entry->SubRecords.Append())->Code = subCode;
+        readings.Add(reading);
+    };
+    add(kRodzajUzytkownika, 1, {"72"});
+    add(0, 1, {"1", "7"});
+    std::string code;
+    EXPECT_TRUE(readings.GrammarCodeFor(kwPrzymiotnik, jezFrancuski, code));
+    EXPECT_EQ(code, "7");
+    EXPECT_FALSE(readings.GrammarCodeFor(kwCzasownik, jezFrancuski, code));
+    EXPECT_FALSE(readings.GrammarCodeFor(kwWieleKlas, jezFrancuski, code));
+
+    add(0, 183, {"*"});
+    EXPECT_TRUE(readings.GrammarCodeOf(2, kwRzeczownik, jezPolski, code));
+    EXPECT_EQ(code, "41") << "a Polish verbal noun";
+}
+
 TEST(TransWypSlowo, ChoosingAReadingRecommitsAndRenamingLooksUpAgain)
 {
     test::TFakeSlowniki dictionaries;
@@ -254,6 +278,17 @@ TEST(TransWypGrupy, GroupsStaySortedAndAnswerTheQueries)
     EXPECT_EQ(nominal.Last, 1);
     EXPECT_TRUE(u.IsSingleWordGroup(2, tgZadna));
     EXPECT_EQ(words.GroupCount(), 3);
+
+    // A group put in place of another takes its words from the groups they were in.
+    std::unique_ptr<TCustomWypGrupa> replacement = words.NewGroup();
+    replacement->First = 2;
+    replacement->Last = 3;
+    replacement->Type = tgWerbalna;
+    words.SetGroup(1, std::move(replacement));
+    EXPECT_EQ(words.GroupCount(), 2);
+    EXPECT_EQ(nominal.Last, 1);
+    EXPECT_TRUE(u.IsGroupStart(2, tgWerbalna));
+    EXPECT_TRUE(u.IsGroupEnd(3, tgWerbalna));
 }
 
 TEST(TransWypZapytania, ScanningStopsAtTheEdgesAndClausesEndAtClauseStarts)
