@@ -7,6 +7,7 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStaleApp.h"
 #include "core/app/untUtils.h"
+#include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTransWypTypy.h"
@@ -37,25 +38,6 @@ std::string Quoted(std::string_view text, std::uint8_t language)
             shown += c;
     }
     return shown + "\"";
-}
-
-// The paragraphs of the input: its lines, whichever line ends it uses.
-std::vector<std::string> Paragraphs(const std::string& text)
-{
-    std::vector<std::string> paragraphs;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
-        paragraphs.push_back(text.substr(start, end - start));
-        start = end;
-        if (start < text.size() && text[start] == '\r')
-            ++start;
-        if (start < text.size() && text[start] == '\n')
-            ++start;
-    }
-    return paragraphs;
 }
 
 class TWypis {
@@ -147,9 +129,10 @@ int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io)
     context.Dictionaries = &worker;
 
     const std::string input((std::istreambuf_iterator<char>(io.In)), std::istreambuf_iterator<char>());
+    const std::string text = FromUtf8(input);
     TWypis listing(io.Out, program.SourceLanguage);
     int number = 0;
-    for (const std::string& paragraph : Paragraphs(FromUtf8(input))) {
+    for (const std::string_view paragraph : SplitLines(text)) {
         io.Out << "paragraph " << ++number << ' ' << Quoted(paragraph, program.SourceLanguage) << '\n';
         TCustomWypowiedzenia utterances(context);
         utterances.Segment(paragraph, true);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/app/untUtils.h"
+#include "core/dictionaries/untKod.h"
 #include "core/generators/untGenPLLiczebnik.h"
 #include "core/generators/untGenTlumaczPl.h"
 
@@ -644,20 +645,8 @@ void TCustomWypSlowo::AddNote(const std::string& text)
 namespace {
 std::vector<std::string> Lines(std::string_view text)
 {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        lines.emplace_back(text.substr(start, end - start));
-        start = end;
-        if (start < text.size() && text[start] == '\r')
-            ++start;
-        if (start < text.size() && text[start] == '\n')
-            ++start;
-    }
-    return lines;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    return {lines.begin(), lines.end()};
 }
 } // namespace
 
