@@ -118,6 +118,8 @@ public:
     // Scans to the end of the utterance; returns the position behind it.
     std::size_t Run(std::string_view endMarker, std::string_view startMarker)
     {
+        endMarker_ = endMarker;
+        startMarker_ = startMarker;
         if (list_.Context().Settings.TranslationMode == 14 && CutAtMarkers(endMarker, startMarker))
             return i_;
         while (!ended_ && i_ < limit_)
@@ -242,7 +244,8 @@ private:
     {
         const char closer = ClosingBracket(opener);
         const std::size_t close = text_.find(closer, i_ + 1);
-        if (close == std::string_view::npos || close >= limit_ || words_.Count() == 0) {
+        if (close == std::string_view::npos || close >= limit_ || words_.Count() == 0 ||
+            list_.Context().NestingDepth >= TCustomWypowiedzenia::kMaxNesting) {
             TakeIntoBefore(1);
             closer_ = closer;
             return;
@@ -254,7 +257,8 @@ private:
         TCustomWypSlowo& word = words_.Word(words_.Count() - 1);
         word.CreateNested();
         const std::size_t length = close - i_ + 1;
-        word.Nested->Segment(original_.substr(i_, length), false, {}, {}, offset_ + static_cast<int>(i_));
+        word.Nested->Segment(original_.substr(i_, length), false, endMarker_, startMarker_,
+                             offset_ + static_cast<int>(i_));
         i_ += length;
     }
 
@@ -392,6 +396,7 @@ private:
     std::size_t limit_;
     int offset_;
     bool sentenceStart_;
+    std::string_view endMarker_, startMarker_;
     std::string before_;
     char closer_ = '\0';
     bool ended_ = false;

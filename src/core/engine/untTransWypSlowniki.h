@@ -86,6 +86,7 @@ struct TKontekstWypowiedzi {
     TUstawieniaSegmentacji Settings;
     TSlownikiWypowiedzi* Dictionaries = nullptr; // none: every lookup fails
     const std::atomic<bool>* Stop = nullptr;      // the worker's stop request
+    int NestingDepth = 0;                         // bracket levels around the text
 };
 
 } // namespace velmar

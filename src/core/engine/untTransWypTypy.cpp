@@ -1059,7 +1059,14 @@ int TCustomWypowiedzenia::NewUtterance()
 
 std::unique_ptr<TCustomWypowiedzenia> TCustomWypowiedzenia::NewNested() const
 {
-    return std::make_unique<TCustomWypowiedzenia>(context_);
+    return std::make_unique<TCustomWypowiedzenia>(NestedContext());
+}
+
+TKontekstWypowiedzi TCustomWypowiedzenia::NestedContext() const
+{
+    TKontekstWypowiedzi nested = context_;
+    ++nested.NestingDepth;
+    return nested;
 }
 
 void TCustomWypowiedzenia::Append(std::unique_ptr<TCustomWypowiedzenie> utterance)

@@ -616,8 +616,12 @@ public:
 
     // Creates an utterance of the language, appends it and returns its index.
     virtual int NewUtterance();
-    // An empty list of the same language and run, for bracketed text.
+    // An empty list of the same language and run, for bracketed text (with the
+    // context of NestedContext).
     virtual std::unique_ptr<TCustomWypowiedzenia> NewNested() const;
+    // Brackets deeper than this stay in the texts around the words, so that a text of
+    // nothing but brackets cannot exhaust the stack.
+    static constexpr int kMaxNesting = 16;
 
     int Count() const { return static_cast<int>(items_.size()); }
     TCustomWypowiedzenie* Item(int i);
@@ -638,6 +642,8 @@ public:
 
 protected:
     void Append(std::unique_ptr<TCustomWypowiedzenie> utterance);
+    // The context of a nested list: this one, one bracket level deeper.
+    TKontekstWypowiedzi NestedContext() const;
 
 private:
     TKontekstWypowiedzi context_;

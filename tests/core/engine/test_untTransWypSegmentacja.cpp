@@ -240,6 +240,23 @@ void ExpectCovers(const TCustomWypowiedzenia& list, std::string_view paragraph, 
     ASSERT_EQ(position, offset + static_cast<int>(paragraph.size()));
 }
 
+TEST(TransWypSegmentacja, DeepBracketsStayInTheTextsAroundTheWords)
+{
+    std::string paragraph;
+    for (int i = 0; i < 20000; ++i)
+        paragraph += "a (";
+    paragraph += std::string(20000, ')');
+    TCustomWypowiedzenia list(Context(jezFrancuski));
+    list.Segment(paragraph, true);
+    ExpectCovers(list, paragraph, 0);
+    int depth = 0;
+    for (const TCustomWypowiedzenia* level = &list; level != nullptr && level->Count() > 0; ++depth) {
+        const TCustomWypSlowa& words = level->Item(0)->Words();
+        level = words.Count() > 0 ? words.Word(words.Count() - 1).Nested.get() : nullptr;
+    }
+    EXPECT_EQ(depth, TCustomWypowiedzenia::kMaxNesting + 1);
+}
+
 test::TFakeSlowniki PropertyDictionaries()
 {
     test::TFakeSlowniki dictionaries;
