@@ -777,7 +777,8 @@ const TPrzedPo& TCustomWypSlowa::Around(int i) const
 
 int TCustomWypSlowa::IndexOf(const TCustomWypSlowo* word) const
 {
-    for (int i = 0; i < Count(); ++i)
+    // From the end: the word asked for is mostly the one just added.
+    for (int i = Count() - 1; i >= 0; --i)
         if (words_[static_cast<std::size_t>(i)].get() == word)
             return i;
     return -1;
