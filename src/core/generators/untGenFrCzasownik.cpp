@@ -575,7 +575,8 @@ int ConjugationTypeFr(std::string_view infinitive)
 {
     const std::string ending = EndingOf(infinitive);
     if (ending == "er")
-        return infinitive == "aller" ? 4 : infinitive == "envoyer" ? 8 : 1;
+        // renvoyer conjugates like envoyer (renverrai), not like nettoyer
+        return infinitive == "aller" ? 4 : EndsWith(infinitive, "envoyer") ? 8 : 1;
     if (ending == "oir")
         return infinitive == "avoir" ? 4 : 6;
     if (ending == "re")

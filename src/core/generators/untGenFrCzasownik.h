@@ -56,7 +56,7 @@ struct TCzasownikFr {
 
 // The conjugation type of an infinitive (without a reflexive pronoun): 1 regular -er,
 // 2 -ir like finir, 3 -ir like ouvrir, 4 être/avoir/aller, 5 -re, 6 -oir, 7 other -ir,
-// 8 envoyer; 0 for an ending that none of them has.
+// 8 envoyer and renvoyer; 0 for an ending that none of them has.
 int ConjugationTypeFr(std::string_view infinitive);
 
 TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code);

@@ -208,7 +208,8 @@ const TOkreslnikFr* FindDeterminer(std::string_view lemma)
 
 // ---------------------------------------------------------------- word lists
 
-// Every form of the words that begin with an aspirated h, lower case, one per line.
+// Every form of the words that begin with an aspirated h, read once from the UTF-8 list
+// compiled into the program, as sorted lower-case 1252 text.
 const std::vector<std::string>& AspiratedHWords()
 {
     static const std::vector<std::string> words = [] {
@@ -220,7 +221,7 @@ const std::vector<std::string>& AspiratedHWords()
         while (start < text.size()) {
             const std::size_t end = std::min(text.find('\n', start), text.size());
             const std::string line = Trim(text.substr(start, end - start));
-            if (!line.empty() && line[0] != '#')
+            if (!line.empty())
                 list.push_back(LowerStr(FromUtf8(line)));
             start = end + 1;
         }

@@ -113,6 +113,7 @@ TEST(GenVerbFr, SimpleFormsByType)
         {"céder", 4, 1, "cèderai"},       {"créer", 1, 1, "crée"},
         {"payer", 1, 1, "paye"},          {"nettoyer", 4, 1, "nettoierai"},
         {"envoyer", 4, 1, "enverrai"},    {"envoyer", 1, 1, "envoie"},
+        {"renvoyer", 4, 1, "renverrai"},  {"nettoyer", 1, 1, "nettoie"},
         {"manger", 1, 4, "mangeons"},     {"manger", 2, 4, "mangions"},
         {"manger", 2, 1, "mangeais"},     {"manger", 3, 1, "mangeai"},
         {"commencer", 1, 4, "commençons"}, {"commencer", 3, 3, "commença"},
@@ -218,7 +219,7 @@ TEST(ConjugationTypeFr, EndingsAndLists)
         int Type;
     };
     const TCase cases[] = {
-        {"parler", 1},   {"aller", 4},  {"envoyer", 8},  {"renvoyer", 1}, {"avoir", 4},
+        {"parler", 1},   {"aller", 4},  {"envoyer", 8},  {"renvoyer", 8}, {"avoir", 4},
         {"voir", 6},     {"être", 4},   {"prendre", 5},  {"finir", 2},    {"haïr", 2},
         {"répartir", 2}, {"ouvrir", 3}, {"recourir", 3}, {"courir", 7},   {"devenir", 7},
         {"partir", 7},   {"sortir", 7}, {"rougir", 2},   {"bof", 0},      {"", 0},

@@ -6,6 +6,7 @@
 
 #include "core/app/untStale.h"
 #include "support/TempFolder.h"
+#include "ui/app/untIkony.h"
 #include "ui/app/untProgram.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
@@ -43,6 +44,7 @@ TEST_P(StartUp, TheModeDecidesTheMainWindow)
     EXPECT_TRUE(main->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_FALSE(other->testAttribute(Qt::WA_QuitOnClose));
     EXPECT_FALSE(main->windowTitle().isEmpty());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, StartUp,
@@ -59,6 +61,12 @@ TEST(StartUp, TranslatorShowsTwoEmptyPanesOneAboveTheOther)
     EXPECT_TRUE(window->TargetPane()->toPlainText().isEmpty());
     EXPECT_LT(window->SourcePane()->geometry().top(), window->TargetPane()->geometry().top());
     EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("francusko-polski")));
+}
+
+TEST(StartUp, UnknownIconNamesGiveNoIcon)
+{
+    EXPECT_FALSE(ModeIcon("SLPLFR").isNull());
+    EXPECT_TRUE(ModeIcon("FLAGA_XX").isNull());
 }
 
 TEST(StartUp, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
