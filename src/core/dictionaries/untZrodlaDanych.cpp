@@ -62,6 +62,8 @@ std::string RawSequence(unsigned char byte)
 // How a byte is read: in the language of its part of the line, or as part of a
 // grammatical code, whose bytes are those of code page 1250 (byte 248 is "ř").
 constexpr std::uint8_t kCodeReading = 255;
+// A byte that is a number rather than a character: the form code of a forms line.
+constexpr std::uint8_t kNumberReading = 254;
 
 // The readable form of each byte in a reading; empty for a byte that would not come
 // back unchanged through UTF-8.
@@ -81,7 +83,13 @@ const std::array<std::string, 256>& ReadableBytes(std::uint8_t reading)
     static const auto polish = build(jezPolski, false);
     static const auto western = build(jezFrancuski, false);
     static const auto codes = build(jezPolski, true);
-    return reading == kCodeReading ? codes : reading == jezPolski ? polish : western;
+    static const std::array<std::string, 256> numbers;
+    switch (reading) {
+    case kCodeReading: return codes;
+    case kNumberReading: return numbers;
+    case jezPolski: return polish;
+    default: return western;
+    }
 }
 
 // ---------------------------------------------------------------- languages of the parts
@@ -121,6 +129,13 @@ std::vector<std::uint8_t> LineLanguages(std::string_view text, const TTransSlown
     case rsUzytkownika:
     case rsZwrotow:
         return MainFormatLanguages(text, dictionary);
+    case rsOdwolan: {
+        std::vector<std::uint8_t> languages(text.size(), dictionary.SourceLang);
+        const std::size_t separator = text.find(dictionary.KeySeparator);
+        if (separator != std::string_view::npos && separator + 1 < text.size())
+            languages[separator + 1] = kNumberReading;
+        return languages;
+    }
     case rsZdan: {
         std::vector<std::uint8_t> languages(text.size(), dictionary.TargetLang);
         const std::size_t separator = std::min(text.find(dictionary.KeySeparator), text.size());
