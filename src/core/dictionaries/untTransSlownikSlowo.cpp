@@ -120,22 +120,14 @@ std::string TTransSlownikZnaczenie::WordsText() const
     return text;
 }
 
-std::string TTransSlownikZnaczenie::DisplayText() const
+// Comment, word (when withWords) and gloss of every alternative, joined by spaces.
+std::string TTransSlownikZnaczenie::AlternativesText(bool withWords) const
 {
     std::string text;
     for (int i = 0; i < AlternativeCount(); ++i) {
         AppendWord(text, Comment(i));
-        AppendWord(text, Word(i));
-        AppendWord(text, Gloss(i));
-    }
-    return text;
-}
-
-std::string TTransSlownikZnaczenie::NotesText() const
-{
-    std::string text;
-    for (int i = 0; i < AlternativeCount(); ++i) {
-        AppendWord(text, Comment(i));
+        if (withWords)
+            AppendWord(text, Word(i));
         AppendWord(text, Gloss(i));
     }
     return text;

@@ -158,11 +158,16 @@ public:
     int AddAlternative();
 
     std::string WordsText() const;   // the words joined by spaces
-    std::string DisplayText() const; // comment, word and gloss of each alternative
-    std::string NotesText() const;   // comments and glosses only
+    // Comment, word and gloss of each alternative.
+    std::string DisplayText() const { return AlternativesText(true); }
+    // Comments and glosses only.
+    std::string NotesText() const { return AlternativesText(false); }
 
     void ClearMeaning();
     void Assign(const TTransSlownikZnaczenie& other) { *this = other; }
+
+private:
+    std::string AlternativesText(bool withWords) const;
 };
 
 class TTransSlownikZnaczenia : public TListaWlasna<TTransSlownikZnaczenie> {

@@ -133,6 +133,8 @@ TEST_F(FrenchEntries, HiddenMeaningsAndSquareBrackets)
     EXPECT_TRUE(meanings.Item(1)->Hidden);
     EXPECT_EQ(meanings.Item(1)->Word(0), U("ukrywać"));
     EXPECT_EQ(meanings.Item(1)->Gloss(0), U("(coś)"));
+    EXPECT_EQ(meanings.Item(1)->DisplayText(), U("ukrywać (coś)"));
+    EXPECT_EQ(meanings.Item(1)->NotesText(), U("(coś)"));
     EXPECT_EQ(meanings.Item(2)->DisplayText(), U("kryć"));
     EXPECT_EQ(Bits(meanings.Item(2)->Codes), std::vector<int>({0})); // unknown code name
     entry.RemoveHiddenMeanings();
