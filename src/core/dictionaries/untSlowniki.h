@@ -91,8 +91,14 @@ public:
 private:
     using TBledy = std::vector<std::string>;
 
+    void ClearLists(bool clearAll);
     void ApplyLanguages(const TWartosciProgramu& program);
+    // The main list of a direction and its forms list, unless the main list is filled.
     void LoadDirection(bool polishSource, int mode, TBledy& failures);
+    // The sentence archive and the untranslatable words (translator modes only).
+    void LoadArchiveLists(int mode, bool clearAll, TBledy& failures);
+    // Phrases, collocations and categories (not in the dictionary modes).
+    void LoadTranslationLists(const TWartosciProgramu& program, TBledy& failures);
     // Loads a writable list unless it already holds the content of that same file
     // (a second apply of the settings must not drop lines that are not saved yet).
     void LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures);
