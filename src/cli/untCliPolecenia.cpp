@@ -5,6 +5,7 @@
 namespace velmar::cli {
 
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -22,6 +23,14 @@ const std::vector<TPolecenie>& Commands()
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
+         "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
+         "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
+         "      [--after-preposition] [--adverb] [--oblique] [--que-to-qui]\n"
+         "  WORD is the lemma with its marker and code as the dictionary stores them\n"
+         "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
+         "  features (the others neutral); without, prints the whole paradigm.",
+         RunInflect},
     };
     return commands;
 }
