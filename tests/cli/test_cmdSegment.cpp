@@ -1,6 +1,7 @@
 // velmar-cli segment over a small data folder.
 #include <gtest/gtest.h>
 
+#include "core/dictionaries/untZrodlaDanych.h"
 #include "core/engine/DaneFrancuskie.h"
 #include "support/CliRun.h"
 
@@ -45,6 +46,25 @@ TEST(CliSegment, ShowsUtterancesWordsTheirTextsAndReadings)
         "      reading \"souris\" code -1 class rzecz. score 100\n"
         "    tail \"\"\n";
     EXPECT_EQ(result.Out, expected);
+}
+
+TEST(CliSegment, FindsTheBundledDataWords)
+{
+    test::TempFolder folder;
+    const std::filesystem::path data = std::filesystem::path(VELMAR_FIXTURES_DIR) / ".." / ".." / "data";
+    for (const auto& [file, kind] : {std::pair{"frpol2.sg", "main"}, std::pair{"franc2.so", "forms"}})
+        BuildDictionaryFile(data / (std::string(file) + ".txt"), *MakeDictionaryOfKind(kind, jezFrancuski),
+                            folder / file);
+    const auto result = test::RunCliCaptured({"segment", "--lang", "fr", "--data", folder.Path().string()},
+                                             "Le chat mange dans la cuisine. Il aime les chiens.\n");
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    for (const char* line : {"  utterance 1: 0..30 \"Le chat mange dans la cuisine.\"\n",
+                             "    word 2 \"chat\" before \" \" after \"\" start 3 length 4\n"
+                             "      reading \"chat\" code 1 class rzecz. score 50\n",
+                             "      reading \"manger\" code 81 class czas. score 50\n",
+                             "  utterance 2: 30..50 \" Il aime les chiens.\"\n",
+                             "      reading \"chien\" code 3 class rzecz. score 50\n"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\nin\n" << result.Out;
 }
 
 TEST(CliSegment, TheLanguageIsRequired)
