@@ -45,6 +45,10 @@ std::bitset<N> Bity(std::initializer_list<int> bits)
 }
 inline TZbiorKodow Kody(std::initializer_list<int> codes) { return Bity<256>(codes); }
 TZbiorKodow KodyOdDo(int first, int last);
+inline bool CodeInSet(int code, const TZbiorKodow& codes)
+{
+    return code >= 0 && code <= 255 && codes.test(static_cast<std::size_t>(code));
+}
 inline TZnaczniki Znaczniki(std::initializer_list<int> markers) { return Bity<192>(markers); }
 
 // Word classes of a word and of a reading.

@@ -10,11 +10,6 @@ namespace velmar {
 
 namespace {
 
-bool CodeInSet(int code, const TZbiorKodow& codes)
-{
-    return code >= 0 && code <= 255 && codes.test(static_cast<std::size_t>(code));
-}
-
 bool ClassInMask(std::uint8_t wordClass, std::uint32_t mask)
 {
     return wordClass < 32 && (mask & KlasaBit(wordClass)) != 0;
