@@ -469,8 +469,8 @@ int TCustomWypowiedzenia::MatchToken(std::string_view rest, bool capitalised) co
     };
     const auto accepted = [&](TSlownikWyrazen dictionary, std::size_t length) {
         const std::string candidate = ReduceDoubleSpaces(rest.substr(0, length));
-        return length > 0 && !InTagList(candidate, ExcludedExpressions(Language()), false, true) &&
-               dictionaries->AcceptsExpression(dictionary, candidate);
+        return length > 0 && !InTagList(candidate, ExcludedExpressions(Language()), true, true) &&
+               dictionaries->AcceptsExpression(dictionary, candidate, capitalised);
     };
 
     const std::size_t first = NextWordEnd(rest, NextWordEnd(rest, 0));

@@ -53,7 +53,8 @@ public:
     // Whether a counting expression is taken as one token: the forms dictionary checks
     // the base form of its first reference in the main and phrase dictionaries, the
     // main dictionary refuses sign entries and verbal expressions.
-    virtual bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression) = 0;
+    virtual bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression,
+                                   bool capitalised) = 0;
     // The list of words never translated.
     virtual bool IsUntranslatable(std::string_view token) = 0;
 

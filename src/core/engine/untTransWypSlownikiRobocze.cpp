@@ -63,16 +63,16 @@ bool TSlownikiRobocze::EntryIsNotVerbal(TTransSlownikGlowny& dictionary, int ind
     return true;
 }
 
-bool TSlownikiRobocze::AcceptsExpression(TSlownikWyrazen which, std::string_view expression)
+bool TSlownikiRobocze::AcceptsExpression(TSlownikWyrazen which, std::string_view expression, bool capitalised)
 {
     int index = -1;
+    TZnajdzOpcje options = OptionsFor(expression, capitalised);
     switch (which) {
     case TSlownikWyrazen::Uzytkownika:
         return true;
     case TSlownikWyrazen::Glowny:
-        return set_.MainWorker.FindExact(expression, index) && EntryIsNotVerbal(set_.MainWorker, index, true);
+        return set_.MainWorker.Find(options) && EntryIsNotVerbal(set_.MainWorker, options.Index, true);
     case TSlownikWyrazen::Form: {
-        TZnajdzOpcje options = InitOptions(expression);
         if (!set_.FormsWorker.FindForms(options) || set_.FormsWorker.Readings().Empty())
             return false;
         const std::string base = set_.FormsWorker.Readings().Item(0).Base;

@@ -15,7 +15,7 @@ public:
 
     TProbaWyrazenia ProbeExpression(TSlownikWyrazen dictionary, std::string_view candidate,
                                     bool capitalised) override;
-    bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression) override;
+    bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression, bool capitalised) override;
     bool IsUntranslatable(std::string_view token) override;
     // The archive's prefix and similarity searches need the record views of the
     // archive unit; until it is there no sentence is found.

@@ -34,7 +34,7 @@ public:
         return probe;
     }
 
-    bool AcceptsExpression(TSlownikWyrazen, std::string_view expression) override
+    bool AcceptsExpression(TSlownikWyrazen, std::string_view expression, bool) override
     {
         return !Refused.contains(std::string(expression));
     }

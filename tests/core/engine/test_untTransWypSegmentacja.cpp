@@ -142,7 +142,7 @@ TEST(TransWypSegmentacja, UntranslatableWordsAndRefusedExpressions)
     test::TFakeSlowniki dictionaries;
     dictionaries.Untranslatable = {"Renault", "de la"};
     dictionaries.Expressions[TSlownikWyrazen::Glowny] = {"de la", "tout de suite"};
-    dictionaries.Expressions[TSlownikWyrazen::Form] = {"nie ma"};
+    dictionaries.Expressions[TSlownikWyrazen::Form] = {"nie ma", "Nie ma"};
     dictionaries.Refused = {"tout de suite"};
     TCustomWypowiedzenia list(Context(jezFrancuski, &dictionaries));
     list.Segment("Renault de la tout de suite", true);
@@ -151,8 +151,8 @@ TEST(TransWypSegmentacja, UntranslatableWordsAndRefusedExpressions)
     EXPECT_TRUE(name.HasAllMarkers(Znaczniki({znNazwaWlasna, znNieOznaczac, znNieTlumaczyc})));
 
     TCustomWypowiedzenia polish(Context(jezPolski, &dictionaries));
-    polish.Segment("nie ma nic", true);
-    EXPECT_EQ(Show(polish), "[nie] [ma] [nic]") << "excluded Polish expression";
+    polish.Segment("Nie ma nic", true);
+    EXPECT_EQ(Show(polish), "[^Nie] [ma] [nic]") << "excluded Polish expression, whatever its case";
 }
 
 TEST(TransWypSegmentacja, UserDictionaryWinsOverALongerMainExpression)

@@ -62,5 +62,13 @@ TEST_F(SlownikiRobocze, ExpressionsAreOneTokenUnlessVerbal)
     EXPECT_TRUE(words.Word(7).HasMarker(znNieTlumaczyc));
 }
 
+TEST_F(SlownikiRobocze, SentenceInitialExpressionIsFoundWithASmallFirstLetter)
+{
+    const TCustomWypSlowa& words = Segmented("Pomme de terre cuite.");
+    ASSERT_GE(words.Count(), 1);
+    EXPECT_EQ(words.Word(0).Text, "Pomme de terre");
+    EXPECT_EQ(words.Word(0).Lemma, "pomme de terre");
+}
+
 } // namespace
 } // namespace velmar
