@@ -1,5 +1,6 @@
 // velmar-cli segment: the utterances and words the engine makes of each paragraph of a
 // text, with the texts around the words and the readings the dictionaries give them.
+#include <filesystem>
 #include <iostream>
 #include <iterator>
 
@@ -113,9 +114,12 @@ int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io)
 
     TWartosciProgramu program;
     ApplyWorkingMode(program, ChooseWorkingMode(lang == "pl" ? "/transpl" : ""));
-    const TFolderyDanych folders = arguments.Value("data")
-                                       ? TFolderyDanych(*arguments.Value("data"), *arguments.Value("data"))
-                                       : Foldery();
+    const std::optional<std::string> dataFolder = arguments.Value("data");
+    if (dataFolder && !std::filesystem::is_directory(*dataFolder)) {
+        io.Err << "velmar-cli segment: no data folder " << *dataFolder << '\n';
+        return kBlad;
+    }
+    const TFolderyDanych folders = dataFolder ? TFolderyDanych(*dataFolder, *dataFolder) : Foldery();
     TSlowniki dictionaries(folders);
     for (const std::string& failure :
          dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))

@@ -67,10 +67,13 @@ TEST(CliSegment, FindsTheBundledDataWords)
         EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\nin\n" << result.Out;
 }
 
-TEST(CliSegment, TheLanguageIsRequired)
+TEST(CliSegment, RefusesAMissingLanguageOrDataFolder)
 {
     EXPECT_EQ(test::RunCliCaptured({"segment"}, "x").Status, 2);
     EXPECT_EQ(test::RunCliCaptured({"segment", "--lang", "de"}, "x").Status, 2);
+    const auto missing = test::RunCliCaptured({"segment", "--lang", "fr", "--data", "/nonexistent/velmar"}, "x");
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("/nonexistent/velmar"), std::string::npos);
 }
 
 } // namespace
