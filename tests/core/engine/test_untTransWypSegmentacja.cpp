@@ -192,9 +192,10 @@ TEST(TransWypSegmentacja, SimilarArchivedSentenceTakesTheNewNumber)
 {
     test::TFakeSlowniki dictionaries;
     dictionaries.SimilarArchive = {{"J'ai %number% chats", "Mam %1% koty"}};
-    for (const int level : {90, 100}) {
+    for (const auto& [level, useArchive] : {std::pair{90, true}, std::pair{100, true}, std::pair{90, false}}) {
         TKontekstWypowiedzi context = Context(jezFrancuski, &dictionaries);
         context.Settings.ArchivePercent = level;
+        context.Settings.UseArchive = useArchive;
         TCustomWypowiedzenia list(context);
         list.NewUtterance();
         TCustomWypowiedzenie& u = *list.Item(0);
@@ -202,8 +203,8 @@ TEST(TransWypSegmentacja, SimilarArchivedSentenceTakesTheNewNumber)
         u.Words().AddWord("3", " ", Znaczniki({znLiczba}), 5, 6, false);
         u.Words().AddWord("chats", " ", {}, 7, 12, false);
         u.FinishUtterance();
-        EXPECT_EQ(u.FromArchive, level == 90);
-        if (level == 90) {
+        EXPECT_EQ(u.FromArchive, level == 90 && useArchive);
+        if (u.FromArchive) {
             EXPECT_EQ(u.ArchiveTarget, "Mam 3 koty");
             EXPECT_EQ(u.Words().Count(), 0);
         }
