@@ -267,6 +267,9 @@ int TCustomWypSlowa::InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> wor
     for (auto& group : groups_) {
         if (group->First >= at) ++group->First;
         if (group->Last >= at) ++group->Last;
+        // A word inserted inside a group belongs to it.
+        if (group->First < at && group->Last > at)
+            words_[static_cast<std::size_t>(at)]->SetGroup(group.get());
     }
     return at;
 }

@@ -291,6 +291,28 @@ TEST(TransWypGrupy, GroupsStaySortedAndAnswerTheQueries)
     EXPECT_TRUE(u.IsGroupEnd(3, tgWerbalna));
 }
 
+TEST(TransWypGrupy, InsertedWordJoinsTheGroupAroundIt)
+{
+    TJednoZdanie z;
+    for (const char* text : {"le", "chat", "dort"})
+        z.Add(text);
+    TCustomWypSlowa& words = z.Words();
+    TCustomWypowiedzenie& u = z.Utterance();
+    words.NewGroupAt(0, tgNominalna);
+    words.ExtendGroupRight(words.Group(0), 1);
+    words.NewGroupAt(2, tgWerbalna);
+
+    const int inside = words.InsertWordAfter(0, words.NewWord(), {" ", ""});
+    EXPECT_EQ(inside, 1);
+    EXPECT_TRUE(u.InNominalGroup(inside));
+    EXPECT_EQ(u.GroupLast(0), 2);
+    EXPECT_TRUE(u.IsSingleWordGroup(3, tgWerbalna)) << "the groups behind move along";
+
+    const int behind = words.InsertWordAfter(3, words.NewWord(), {" ", ""});
+    EXPECT_FALSE(u.HasGroup(behind));
+    EXPECT_EQ(words.Count(), 5);
+}
+
 TEST(TransWypZapytania, ScanningStopsAtTheEdgesAndClausesEndAtClauseStarts)
 {
     TJednoZdanie z;
