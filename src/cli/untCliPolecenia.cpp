@@ -4,13 +4,28 @@
 
 namespace velmar::cli {
 
+int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
     static const std::vector<TPolecenie> commands = {
+        {"dict", "build, decode and check scrambled dictionary files; show one entry",
+         "build  --kind KIND --lang fr|pl SOURCE OUTPUT\n"
+         "       velmar-cli dict decode --kind KIND --lang fr|pl FILE\n"
+         "       velmar-cli dict check  --kind KIND --lang fr|pl FILE\n"
+         "       velmar-cli dict entry  --lang fr|pl FILE HEADWORD\n\n"
+         "KIND: main, forms, phrase, user, collocation, category, qualifier, archive,\n"
+         "untranslatable or data; --lang is the language of the file's keys.\n"
+         "SOURCE is UTF-8, one decoded line per line; {{NNN}} stands for the raw byte NNN.\n"
+         "build sorts the lines by the kind's key in byte order (not yet the dictionary\n"
+         "collation), scrambles them and writes CR LF lines; decode prints them back the\n"
+         "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
+         "entry prints the parsed entry of a headword of a main dictionary.",
+         RunDict},
         {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
          "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
          "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
@@ -28,6 +43,13 @@ const std::vector<TPolecenie>& Commands()
          "  mark. --lang names the document's language (default fr).",
          RunConvert},
         {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
+        {"segment", "the utterances and words the engine makes of a text, with their readings",
+         "--lang fr|pl [--data DIR] < TEXT\n"
+         "  Each input line is a paragraph (UTF-8). Prints each utterance with its position,\n"
+         "  and each word with its text, the texts before and after it (control characters\n"
+         "  escaped), its start and length in the paragraph and its dictionary readings.\n"
+         "  --data names the folder of the data files (default: the data folder).",
+         RunSegment},
     };
     return commands;
 }
