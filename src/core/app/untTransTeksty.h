@@ -140,8 +140,8 @@ namespace tekst {
 inline constexpr int Tak = 21, Nie = 22, Anuluj = 23, Zatwierdz = 24, Zamknij = 25, Dodaj = 26,
                      Usun = 27, Modyfikuj = 28, Kontynuuj = 29, Zakoncz = 30, Wybierz = 31,
                      Przerwij = 32, OK = 33;
-inline constexpr int Uwaga = 101, BrakPamieci = 128, NieznanyBlad = 129, ZajetyKlawisz = 132,
-                     ZapisUstawien = 139;
+inline constexpr int Uwaga = 101, BrakPamieci = 128, NieznanyBlad = 129, BladOtwarciaPliku = 130,
+                     BladZapisuPliku = 131, ZajetyKlawisz = 132, ZapisUstawien = 139;
 inline constexpr int TrybyTlumaczenia = 713; // + translation mode code
 inline constexpr int NazwyProfili = 1751;    // + subject number
 inline constexpr int SlownikDomyslny = 1926;

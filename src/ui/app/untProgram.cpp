@@ -6,6 +6,8 @@
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
 #include "core/app/untUstawienia.h"
+#include "core/app/untTransTeksty.h"
+#include "core/dictionaries/untSlowniki.h"
 #include "platform/untUstawieniaQt.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untIkony.h"
@@ -83,9 +85,54 @@ void TProgram::ApplySettingsAndLoad()
     // order, while the splash window is up; the windows relabel themselves in the
     // interface language. Closing the program writes the settings back.
     auto& settings = Ustawienia();
+    settings.WczytajSlowniki = [](bool startup) { LoadDictionaries(startup); };
+    settings.ZapiszSlowniki = [] { SaveDictionaries(); };
     settings.Uruchomiony = true;
     settings.ApplySettings(true);
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, MainWindow(), [] { Ustawienia().SaveSettings(); });
+}
+
+namespace {
+
+std::filesystem::path UserDictionaryFile()
+{
+    const std::string& chosen = Ustawienia().WybranySlownikUzytkownika;
+    return chosen.empty() ? std::filesystem::path(ProductFile(tabele::UserDictionary, Program().WorkingMode))
+                          : std::filesystem::path(chosen);
+}
+
+// Files that could not be read or written are named to the user after the message.
+void ReportFileFailures(int textId, const std::vector<std::string>& failures)
+{
+    if (failures.empty())
+        return;
+    std::string details;
+    for (const auto& failure : failures)
+        details += "\n" + failure;
+    const TWide text = InterfaceTextWide(Ustawienia().JezykInterfejsu, textId) + u":" + Utf8ToWide(details);
+    Pytanie().Zapytaj(text, TPrzyciski::OK);
+}
+
+} // namespace
+
+void LoadDictionaries(bool startup)
+{
+    auto& settings = Ustawienia();
+    try {
+        // At start-up the reverse direction comes only when the user asked for both.
+        const bool bothDirections = settings.ObaSlowniki && (startup || settings.OdwrotnySlownikWczytany);
+        ReportFileFailures(tekst::BladOtwarciaPliku,
+                           Slowniki().LoadDictionaries(Program(), bothDirections, UserDictionaryFile(), false));
+    } catch (const std::bad_alloc&) {
+        Pytanie().Zapytaj(InterfaceTextWide(settings.JezykInterfejsu, tekst::BrakPamieci), TPrzyciski::OK);
+    } catch (const std::exception&) {
+        Pytanie().Zapytaj(InterfaceTextWide(settings.JezykInterfejsu, tekst::NieznanyBlad), TPrzyciski::OK);
+    }
+}
+
+void SaveDictionaries()
+{
+    ReportFileFailures(tekst::BladZapisuPliku, Slowniki().SaveDictionaries(Program(), UserDictionaryFile()));
 }
 
 int RunProgram(int argc, char** argv)

@@ -43,6 +43,11 @@ private:
     bool dictionaryFirst_ = false;
 };
 
+// Loads the data files of the working mode into the program's dictionaries, and writes
+// their writable lines; failures are shown in the question window.
+void LoadDictionaries(bool startup);
+void SaveDictionaries();
+
 // The desktop program: start-up, the message loop, shutdown.
 int RunProgram(int argc, char** argv);
 
