@@ -130,18 +130,23 @@ unsigned char KeyByte(int product, int keyRow, std::size_t position)
     return kKeyTable[row * kKeyLength + position % kKeyLength];
 }
 
+// The last byte of a stored line: 10 XOR every byte of the text, kept out of the
+// escape set.
+unsigned char Checksum(std::string_view text)
+{
+    unsigned char check = 10;
+    for (const char c : text)
+        check ^= static_cast<unsigned char>(c);
+    return NeedsEscape(check) ? static_cast<unsigned char>(check + kEscapeShift) : check;
+}
+
 } // namespace
 
 std::string EncodeLine(std::string_view text, int keyRow, int product)
 {
     if (!HasKey(product, keyRow))
         return std::string(text);
-    unsigned char check = 10;
-    for (const char c : text)
-        check ^= static_cast<unsigned char>(c);
-    if (NeedsEscape(check))
-        check += kEscapeShift;
-
+    const unsigned char check = Checksum(text);
     std::string stored;
     stored.reserve(text.size() + text.size() / 4 + 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -190,6 +195,27 @@ std::string DecodeLine(std::string_view stored, int keyRow, int product)
 std::string DecodeLine(std::string_view stored, int keyRow)
 {
     return DecodeLine(stored, keyRow, Program().ProductNumber);
+}
+
+bool IsWellFormedLine(std::string_view stored, int keyRow)
+{
+    const int product = Program().ProductNumber;
+    if (!HasKey(product, keyRow))
+        return true;
+    if (stored.empty() || NeedsEscape(static_cast<unsigned char>(stored.back())))
+        return false;
+    const std::string_view body = stored.substr(0, stored.size() - 1);
+    for (std::size_t j = 0; j < body.size(); ++j) {
+        const auto b = static_cast<unsigned char>(body[j]);
+        if (b <= 32)
+            return false;
+        if (b != kEscape)
+            continue;
+        if (j + 1 >= body.size() || !NeedsEscape(static_cast<unsigned char>(body[j + 1] - kEscapeShift)))
+            return false;
+        ++j;
+    }
+    return Checksum(DecodeLine(stored, keyRow, product)) == static_cast<unsigned char>(stored.back());
 }
 
 std::vector<std::string_view> SplitLines(std::string_view bytes)

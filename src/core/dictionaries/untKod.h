@@ -29,6 +29,9 @@ std::string EncodeLine(std::string_view text, int keyRow);
 // stored text decodes to something; the empty line decodes to the empty string.
 std::string DecodeLine(std::string_view stored, int keyRow, int product);
 std::string DecodeLine(std::string_view stored, int keyRow);
+// Whether a stored line is what EncodeLine makes: no byte ≤ 32, only valid escapes,
+// and a checksum that matches the decoded text.
+bool IsWellFormedLine(std::string_view stored, int keyRow);
 
 // A list of scrambled lines shared by the dictionary instances of the window thread
 // and of the translation worker. Every access takes the list's own lock, so one

@@ -8,6 +8,7 @@
 // thread and never while a translation runs.
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,12 +39,13 @@ public:
     std::vector<std::string> SaveDictionaries(const TWartosciProgramu& program,
                                               const std::filesystem::path& userDictionaryFile);
     // Loads the user lines from the file (when it exists) and attaches both
-    // user-dictionary instances. Returns the failure, empty on success.
-    std::string AttachUserDictionary(const TWartosciProgramu& program,
-                                     const std::filesystem::path& userDictionaryFile);
+    // user-dictionary instances. Returns the failures.
+    std::vector<std::string> AttachUserDictionary(const TWartosciProgramu& program,
+                                                  const std::filesystem::path& userDictionaryFile);
     // Loads the opposite direction's main lines when still empty (inflection window).
-    std::string LoadReverseDictionary(const TWartosciProgramu& program);
-    // The main window's reload command: save, then load everything afresh.
+    std::vector<std::string> LoadReverseDictionary(const TWartosciProgramu& program);
+    // The main window's reload command: save, then load everything afresh. When a
+    // save fails nothing is reloaded, so the unsaved lines stay in memory.
     std::vector<std::string> Reload(const TWartosciProgramu& program, bool bothDirections,
                                     const std::filesystem::path& userDictionaryFile);
 
@@ -87,7 +89,25 @@ public:
     TTransSlownikKwal QualifiersTarget{jezPolski};
 
 private:
+    using TBledy = std::vector<std::string>;
+
+    void ApplyLanguages(const TWartosciProgramu& program);
+    void LoadDirection(bool polishSource, int mode, TBledy& failures);
+    // Loads a writable list unless it already holds the content of that same file
+    // (a second apply of the settings must not drop lines that are not saved yet).
+    void LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures);
+    void AttachInstances(const TWartosciProgramu& program);
+    void AttachUser(const TWartosciProgramu& program, const std::filesystem::path& file, bool reread,
+                    TBledy& failures);
+    void Load(TLinie& list, const std::filesystem::path& file, TBledy& failures);
+    void LoadNamed(TLinie& list, const std::string& fileName, TBledy& failures);
+    void Save(TLinie& list, const std::filesystem::path& file, TBledy& failures) const;
+    std::filesystem::path ReadPath(const std::filesystem::path& file) const;
+    std::filesystem::path WritePath(const std::filesystem::path& file) const;
+
     TFolderyDanych folders_;
+    // The file each writable list was last read from.
+    std::map<const TLinie*, std::filesystem::path> loadedFrom_;
 };
 
 // The set of the running program, over the folders of this run.

@@ -54,9 +54,9 @@ int TTransSlownik::Count() const
     return Lines ? Lines->Count() : 0;
 }
 
-std::string TTransSlownik::GetKey(int index) const
+std::string TTransSlownik::KeyOf(std::string_view line) const
 {
-    return KeyBeforeSeparator(DecodedLine(index), KeySeparator);
+    return KeyBeforeSeparator(line, KeySeparator);
 }
 
 std::string TTransSlownik::DecodedLine(int index) const
@@ -146,6 +146,17 @@ bool FoldsKeys(bool foldAccents, std::uint8_t language)
 
 // ---------------------------------------------------------------- TTransSlownikGlowny
 
+TSkladniaJezyka MainSyntaxFor(std::uint8_t sourceLanguage)
+{
+    const std::string graveAccents = "``";
+    switch (sourceLanguage) {
+    case jezFrancuski: return {CharsToSet("[{"), {}, {}, ""};
+    case jezAngielski: return {CharsToSet("{"), CharsToSet("{"), CharsToSet("["), graveAccents};
+    case jezPolski: return {{}, {}, {}, graveAccents};
+    default: return {};
+    }
+}
+
 TTransSlownikGlowny::TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uint8_t sourceLang,
                                          std::uint8_t targetLang, TZbiorZnakow charSet5)
     : TTransSlownik(kind, keyRow, sourceLang, targetLang, '_', '#', ';', kPhraseMark, '$', "", {}, {},
@@ -156,9 +167,9 @@ TTransSlownikGlowny::TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uin
 
 TTransSlownikGlowny::~TTransSlownikGlowny() = default;
 
-std::string TTransSlownikGlowny::GetKey(int index) const
+std::string TTransSlownikGlowny::KeyOf(std::string_view line) const
 {
-    std::string key = ExtractKey(DecodedLine(index), *this);
+    std::string key = ExtractKey(line, *this);
     if (FoldsKeys(FoldAccents, SourceLang))
         key = AccentFold(key, SourceAlphabet, 3);
     return key;
@@ -204,11 +215,10 @@ TTransSlownikOdwolan::TTransSlownikOdwolan(std::uint8_t language)
 {
 }
 
-std::string TTransSlownikOdwolan::GetKey(int index) const
+std::string TTransSlownikOdwolan::KeyOf(std::string_view line) const
 {
-    const std::string line = DecodedLine(index);
     const std::size_t separator = line.find('\\');
-    return separator == std::string::npos ? std::string() : line.substr(0, separator);
+    return separator == std::string_view::npos ? std::string() : std::string(line.substr(0, separator));
 }
 
 TTransSlownikKwal::TTransSlownikKwal(std::uint8_t language)
@@ -216,9 +226,9 @@ TTransSlownikKwal::TTransSlownikKwal(std::uint8_t language)
 {
 }
 
-std::string TTransSlownikKwal::GetKey(int index) const
+std::string TTransSlownikKwal::KeyOf(std::string_view line) const
 {
-    return ExtractKey(DecodedLine(index), *this);
+    return ExtractKey(line, *this);
 }
 
 TTransSlownikNieTlum::TTransSlownikNieTlum(std::uint8_t sourceLang, std::uint8_t targetLang)
@@ -232,9 +242,9 @@ TTransSlownikDanych::TTransSlownikDanych(std::uint8_t language)
 {
 }
 
-std::string TTransSlownikDanych::GetKey(int index) const
+std::string TTransSlownikDanych::KeyOf(std::string_view line) const
 {
-    std::string key = KeyBeforeSeparator(DecodedLine(index), KeySeparator);
+    std::string key = KeyBeforeSeparator(line, KeySeparator);
     if (FoldsKeys(FoldAccents, SourceLang))
         key = AccentFold(key, SourceAlphabet, 3);
     return key;
@@ -245,13 +255,12 @@ TTransSlownikKategorii::TTransSlownikKategorii(std::uint8_t language)
 {
 }
 
-std::string TTransSlownikKategorii::GetKey(int index) const
+std::string TTransSlownikKategorii::KeyOf(std::string_view line) const
 {
-    const std::string line = DecodedLine(index);
     const std::size_t separator = line.find(KeySeparator);
-    if (separator == std::string::npos)
+    if (separator == std::string_view::npos)
         return FirstWord(line);
-    return Trim(std::string_view(line).substr(0, separator));
+    return Trim(line.substr(0, separator));
 }
 
 TTransSlownikKolokacji::TTransSlownikKolokacji(std::uint8_t sourceLang, std::uint8_t targetLang)

@@ -60,9 +60,11 @@ public:
 
     // Number of lines; 0 while no list is attached.
     int Count() const;
-    // The key of line index; empty outside 0..Count−1. Unless a kind says otherwise:
-    // KeyBeforeSeparator with the kind's KeySeparator.
-    virtual std::string GetKey(int index) const;
+    // The key of line index; empty outside 0..Count−1.
+    std::string GetKey(int index) const { return KeyOf(DecodedLine(index)); }
+    // The key of a decoded line; each kind defines its own. Unless a kind says
+    // otherwise: KeyBeforeSeparator with the kind's KeySeparator.
+    virtual std::string KeyOf(std::string_view line) const;
     // The decoded line; empty outside 0..Count−1.
     std::string DecodedLine(int index) const;
     // A decoded line scrambled with this dictionary's key row, ready to store.
@@ -123,6 +125,15 @@ std::string ExtractKey(std::string_view line, const TTransSlownik& dictionary);
 // space when that space is at position 2 or later, else the whole line.
 std::string KeyBeforeSeparator(std::string_view line, char separator);
 
+// The parts of the main-dictionary syntax that depend on the source language of the
+// keys: the main dictionary takes all of them, the phrase dictionary CharSet3 and
+// MarkerText.
+struct TSkladniaJezyka {
+    TZbiorZnakow CharSet1, CharSet3, CharSet5;
+    std::string MarkerText;
+};
+TSkladniaJezyka MainSyntaxFor(std::uint8_t sourceLanguage);
+
 // The bilingual main dictionary, and the user and phrase dictionaries in the same
 // format. Owns one decoded entry, reused for every line it decodes.
 class TTransSlownikGlowny : public TTransSlownik {
@@ -131,7 +142,7 @@ public:
                         std::uint8_t targetLang, TZbiorZnakow charSet5 = {});
     ~TTransSlownikGlowny() override;
 
-    std::string GetKey(int index) const override;
+    std::string KeyOf(std::string_view line) const override;
     // The decoded line with its cross-references (" == headword") expanded.
     std::string GetEntryText(int index) const;
     // The cached decoded entry of line index: decoded again only for another index,
@@ -155,7 +166,7 @@ private:
 class TTransSlownikOdwolan : public TTransSlownik {
 public:
     explicit TTransSlownikOdwolan(std::uint8_t language);
-    std::string GetKey(int index) const override;
+    std::string KeyOf(std::string_view line) const override;
 
     // Every reading of options.Word into Readings (untSzukaj.cpp); with TryForms an
     // unlisted word goes through the rules of the source language.
@@ -178,7 +189,7 @@ private:
 class TTransSlownikKwal : public TTransSlownik {
 public:
     explicit TTransSlownikKwal(std::uint8_t language);
-    std::string GetKey(int index) const override;
+    std::string KeyOf(std::string_view line) const override;
 };
 
 // Words not to translate: "word _".
@@ -191,7 +202,7 @@ public:
 class TTransSlownikDanych : public TTransSlownik {
 public:
     explicit TTransSlownikDanych(std::uint8_t language);
-    std::string GetKey(int index) const override;
+    std::string KeyOf(std::string_view line) const override;
     bool FoldAccents = false;
 };
 
@@ -199,7 +210,7 @@ public:
 class TTransSlownikKategorii : public TTransSlownik {
 public:
     explicit TTransSlownikKategorii(std::uint8_t language);
-    std::string GetKey(int index) const override;
+    std::string KeyOf(std::string_view line) const override;
 };
 
 // Collocations: "head_pattern;pattern;…".
