@@ -9,6 +9,8 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/dictionaries/untZrodlaDanych.h"
+#include "support/TempFolder.h"
 
 namespace velmar {
 namespace {
@@ -174,6 +176,25 @@ TEST(Find, EveryKeyOfASortedRandomFileIsFound)
         ASSERT_TRUE(d.Dictionary.FindExact(key, index)) << ToUtf8(key, jezFrancuski);
         EXPECT_EQ(d.Dictionary.GetKey(index), key);
     }
+}
+
+TEST(DataTool, BuildsInCollationOrderAndCheckRejectsByteOrder)
+{
+    test::TempFolder folder;
+    const auto dictionary = MakeDictionaryOfKind("main", jezFrancuski);
+    const auto source = folder.Write("main.txt", "zèbre_x\nabc_x\nParis_x\nparis_x\nélan_x\n");
+    BuildDictionaryFile(source, *dictionary, folder / "built.sg");
+    EXPECT_TRUE(CheckDictionaryFile(folder / "built.sg", *dictionary).empty());
+    EXPECT_EQ(DecodeDictionaryFile(folder / "built.sg", *dictionary),
+              (std::vector<std::string>{"abc_x", "élan_x", "Paris_x", "paris_x", "zèbre_x"}));
+
+    std::string byteOrder;
+    for (const char* line : {"Paris_x", "abc_x", "paris_x"})
+        byteOrder += EncodeLine(line, kKeyRowMain) + "\r\n";
+    const auto file = folder.Write("bytes.sg", byteOrder);
+    const auto problems = CheckDictionaryFile(file, *dictionary);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].Line, 2);
 }
 
 TEST(Locate, NearestLineAndTheFirstLetter)
