@@ -115,7 +115,7 @@ TEST(DictCommand, UsageErrors)
              {"dict", "build", "--kind", "main", "--lang", "de", "a", "b"}, {"dict", "build", "--kind", "main", "--lang", "fr", "a"}})
         EXPECT_EQ(RunDictCli(words).Status, 2) << words.back();
     EXPECT_EQ(RunDictCli({"dict", "decode", "--kind", "main", "--lang", "fr", "/no/such/file"}).Status, 1);
-    EXPECT_NE(RunDictCli({"dict", "--help"}).Out.find("byte order"), std::string::npos);
+    EXPECT_NE(RunDictCli({"dict", "--help"}).Out.find("dictionary collation"), std::string::npos);
 }
 
 } // namespace
