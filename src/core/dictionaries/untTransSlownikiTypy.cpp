@@ -59,6 +59,11 @@ std::string TTransSlownik::KeyOf(std::string_view line) const
     return KeyBeforeSeparator(line, KeySeparator);
 }
 
+std::string TTransSlownik::GetKey(int index) const
+{
+    return KeyOf(Lines ? Lines->DecodedUntil(index, KeyRow, KeySeparator) : std::string());
+}
+
 std::string TTransSlownik::DecodedLine(int index) const
 {
     return Lines ? Lines->Decoded(index, KeyRow) : std::string();

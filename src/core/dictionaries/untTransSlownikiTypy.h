@@ -60,10 +60,12 @@ public:
 
     // Number of lines; 0 while no list is attached.
     int Count() const;
-    // The key of line index; empty outside 0..Count−1.
-    std::string GetKey(int index) const { return KeyOf(DecodedLine(index)); }
-    // The key of a decoded line; each kind defines its own. Unless a kind says
-    // otherwise: KeyBeforeSeparator with the kind's KeySeparator.
+    // The key of line index; empty outside 0..Count−1. Only the part of the line up to
+    // the first KeySeparator is decoded: searches read many keys.
+    std::string GetKey(int index) const;
+    // The key of a decoded line, or of its part up to the first KeySeparator; each kind
+    // defines its own. Unless a kind says otherwise: KeyBeforeSeparator with the kind's
+    // KeySeparator.
     virtual std::string KeyOf(std::string_view line) const;
     // The decoded line; empty outside 0..Count−1.
     std::string DecodedLine(int index) const;
