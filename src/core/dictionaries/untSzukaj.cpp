@@ -40,7 +40,7 @@ int StageFlags(const TEtap& stage, const TZnajdzOpcje& options)
 }
 
 // Whether the pattern (with "?" for any byte) matches s at pos.
-bool MatchesAt(std::string_view pattern, std::string_view s, std::size_t pos)
+bool PatternMatchesAt(std::string_view pattern, std::string_view s, std::size_t pos)
 {
     if (pos + pattern.size() > s.size())
         return false;
@@ -65,9 +65,9 @@ bool KeyMatchesFilter(std::string_view key, std::string_view pattern, bool whole
         return !wholeWords || ((at == 0 || key[at - 1] == ' ') && EndsWord(key, at + pattern.size()));
     }
     if (wholeWords)
-        return MatchesAt(pattern, key, 0) && EndsWord(key, pattern.size());
+        return PatternMatchesAt(pattern, key, 0) && EndsWord(key, pattern.size());
     for (std::size_t pos = 0; pos + pattern.size() <= key.size(); ++pos)
-        if (MatchesAt(pattern, key, pos))
+        if (PatternMatchesAt(pattern, key, pos))
             return true;
     return false;
 }

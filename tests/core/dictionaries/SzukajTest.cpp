@@ -31,20 +31,23 @@ void Fill(TLinie& lines, const std::vector<std::string>& decoded, int keyRow)
         lines.Add(EncodeLine(line, keyRow));
 }
 
-// A main dictionary over headwords written in UTF-8.
+std::vector<std::string> FromUtf8All(std::initializer_list<const char*> texts)
+{
+    std::vector<std::string> converted;
+    for (const char* text : texts)
+        converted.push_back(FromUtf8(text));
+    return converted;
+}
+
+// A main dictionary over the given headwords.
 class TSlownikTestowy {
 public:
-    TSlownikTestowy(std::initializer_list<const char*> headwords, std::uint8_t language)
-        : Dictionary(rsGlowny, kKeyRowMain, language, language == jezPolski ? jezFrancuski : jezPolski)
+    TSlownikTestowy(std::initializer_list<const char*> headwordsUtf8, std::uint8_t language)
+        : TSlownikTestowy(FromUtf8All(headwordsUtf8), language)
     {
-        std::vector<std::string> decoded;
-        for (const char* headword : headwords)
-            decoded.push_back(FromUtf8(headword) + "_ x");
-        Fill(Lines, Sorted(decoded, language, '_'), kKeyRowMain);
-        Dictionary.Attach(&Lines);
     }
-    explicit TSlownikTestowy(const std::vector<std::string>& keys, std::uint8_t language)
-        : Dictionary(rsGlowny, kKeyRowMain, language, jezPolski)
+    TSlownikTestowy(const std::vector<std::string>& keys, std::uint8_t language)
+        : Dictionary(rsGlowny, kKeyRowMain, language, language == jezPolski ? jezFrancuski : jezPolski)
     {
         std::vector<std::string> decoded;
         for (const std::string& key : keys)
