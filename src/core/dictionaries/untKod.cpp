@@ -389,7 +389,11 @@ void TLinie::LoadFromFile(const std::filesystem::path& file)
     }
     // Squeeze the line terminators out in place: each line moves left to where the
     // previous one ended, so the buffer holds the lines back to back.
-    std::vector<std::uint32_t> offsets{0};
+    std::size_t count = 0;
+    ForEachLine(bytes, [&](std::string_view) { ++count; });
+    std::vector<std::uint32_t> offsets;
+    offsets.reserve(count + 1);
+    offsets.push_back(0);
     std::size_t end = 0;
     ForEachLine(bytes, [&](std::string_view line) {
         if (line.data() != bytes.data() + end)

@@ -54,7 +54,7 @@ public:
                   char valencyMark, std::string markerText, TZbiorZnakow charSet1 = {},
                   TZbiorZnakow charSet2 = {}, TZbiorZnakow charSet3 = {},
                   TZbiorZnakow charSet4 = {}, TZbiorZnakow charSet5 = {});
-    virtual ~TTransSlownik();
+    virtual ~TTransSlownik() = default;
     TTransSlownik(const TTransSlownik&) = delete;
     TTransSlownik& operator=(const TTransSlownik&) = delete;
 

@@ -4,7 +4,9 @@
 
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
+#include "core/app/untStaleApp.h"
 #include "platform/untQtTekst.h"
+#include "ui/app/untIkony.h"
 #include "ui/app/untWinieta.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
@@ -56,6 +58,9 @@ void TProgram::CreateMainWindows()
 
 void TProgram::ApplySettingsAndLoad()
 {
+    const QIcon icon = ModeIcon(ProductFile(tabele::IconResource, Program().WorkingMode));
+    if (!icon.isNull())
+        QApplication::setWindowIcon(icon);
     // Settings, user dictionaries, the mode's data files and the text profiles are
     // applied here, in that order, while the splash window is up.
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "SlownikTestowy.h"
 #include "core/app/untStale.h"
 
@@ -131,6 +133,8 @@ TEST_F(FrenchEntries, HiddenMeaningsAndSquareBrackets)
     EXPECT_TRUE(meanings.Item(1)->Hidden);
     EXPECT_EQ(meanings.Item(1)->Word(0), U("ukrywać"));
     EXPECT_EQ(meanings.Item(1)->Gloss(0), U("(coś)"));
+    EXPECT_EQ(meanings.Item(1)->DisplayText(), U("ukrywać (coś)"));
+    EXPECT_EQ(meanings.Item(1)->NotesText(), U("(coś)"));
     EXPECT_EQ(meanings.Item(2)->DisplayText(), U("kryć"));
     EXPECT_EQ(Bits(meanings.Item(2)->Codes), std::vector<int>({0})); // unknown code name
     entry.RemoveHiddenMeanings();
@@ -314,6 +318,37 @@ TEST(EntryModel, GroupsAndCodeTagLists)
     EXPECT_EQ(entry.SubRecords.Item(0)->Code, "b2");
     entry.RemoveCode("<b2>");
     EXPECT_EQ(entry.SubRecords.Count(), 0);
+}
+
+TEST(EntryParsing, MalformedAndRandomLinesEndWithoutFailing)
+{
+    std::vector<std::string> lines = {
+        "", "_", "__", "#", "a_#", "a_# # #", "a_(((", "a_<<<", "a_>>><", "a_[[[", "a_{{{", "a_$", "a_+",
+        "a_&", "a_**", "a_\xD7", "a_\xD7\xD7\xD7", "a_\xD7_", "a_ == ", "a_ == == ==", "a_#1 x == a",
+        "a_#1 x <y <z> w> *", "a_#*r #*r #*x #*\x89 #*i", "a_(\xA4)(\xA4)", "a_``", "a_`` `` ``x",
+        "a_#1 ,,,;;;|||", "a_#1 x \x89 \x89 , \x89", "[a_b", "{a_b",
+    };
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> byte(1, 255);
+    for (int i = 0; i < 300; ++i) {
+        std::string line(static_cast<std::size_t>(i % 120), ' ');
+        for (char& c : line)
+            c = static_cast<char>(byte(random));
+        lines.push_back(line);
+    }
+    for (const auto language : {jezFrancuski, jezPolski}) {
+        SlownikTestowy dictionary("main", language, "");
+        dictionary.Main().KeepPhrases = true;
+        dictionary.Lines.Assign({});
+        for (const auto& line : lines)
+            dictionary.Lines.Add(dictionary.Dictionary->Encode(line));
+        for (int i = 0; i < dictionary.Lines.Count(); ++i) {
+            dictionary.Main().CachedIndex = -1;
+            const auto& entry = dictionary.Main().GetEntry(i);
+            TTransSlownikSlowo again;
+            again.Parse(entry.Serialize(*dictionary.Dictionary), true, *dictionary.Dictionary, true);
+        }
+    }
 }
 
 TEST(MeaningCodes, NamesNumbersAndOutOfRange)

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QTextEdit>
+
+#include "core/app/untStale.h"
+#include "support/TempFolder.h"
+#include "ui/app/untIkony.h"
+#include "ui/app/untProgram.h"
+#include "ui/browser/untSlownikZew.h"
+#include "ui/translator/untMain.h"
+
+using namespace velmar;
+
+namespace {
+
+struct StartCase {
+    const char* Argument;
+    bool DictionaryIsMain;
+    int Mode;
+};
+
+class StartUp : public testing::TestWithParam<StartCase> {};
+
+} // namespace
+
+TEST_P(StartUp, TheModeDecidesTheMainWindow)
+{
+    const auto& c = GetParam();
+    QStringList arguments;
+    if (*c.Argument)
+        arguments << c.Argument;
+    TProgram program(arguments);
+    program.Start();
+
+    EXPECT_EQ(Program().WorkingMode, c.Mode);
+    QWidget* main = program.MainWindow();
+    QWidget* other = c.DictionaryIsMain ? static_cast<QWidget*>(program.Translator())
+                                        : static_cast<QWidget*>(program.Dictionary());
+    EXPECT_EQ(main == program.Dictionary(), c.DictionaryIsMain);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(other->isVisible());
+    EXPECT_TRUE(main->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_FALSE(other->testAttribute(Qt::WA_QuitOnClose));
+    EXPECT_FALSE(main->windowTitle().isEmpty());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, StartUp,
+                         testing::Values(StartCase{"", false, 1}, StartCase{"/transpl", false, 2},
+                                         StartCase{"/slzewfr", true, 5}, StartCase{"/slzewpl", true, 6},
+                                         StartCase{"/SLZEWFR", false, 1}));
+
+TEST(StartUp, TranslatorShowsTwoEmptyPanesOneAboveTheOther)
+{
+    TProgram program({});
+    program.Start();
+    auto* window = program.Translator();
+    EXPECT_TRUE(window->SourcePane()->toPlainText().isEmpty());
+    EXPECT_TRUE(window->TargetPane()->toPlainText().isEmpty());
+    EXPECT_LT(window->SourcePane()->geometry().top(), window->TargetPane()->geometry().top());
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("francusko-polski")));
+}
+
+TEST(StartUp, UnknownIconNamesGiveNoIcon)
+{
+    EXPECT_FALSE(ModeIcon("SLPLFR").isNull());
+    EXPECT_TRUE(ModeIcon("FLAGA_XX").isNull());
+}
+
+TEST(StartUp, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
+{
+    test::TempFolder empty;
+    QProcess velmar;
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("VELMAR_DATA_DIR", QString::fromStdString(empty.Path().string()));
+    environment.insert("HOME", QString::fromStdString(empty.Path().string()));
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString((empty.Path() / "config").string()));
+    velmar.setProcessEnvironment(environment);
+    velmar.start(QStringLiteral(VELMAR_BIN_DIR "/velmar"), {});
+    ASSERT_TRUE(velmar.waitForStarted(10000));
+    EXPECT_FALSE(velmar.waitForFinished(2000)) << "velmar ended by itself: "
+                                               << velmar.readAllStandardError().toStdString();
+    velmar.terminate();
+    EXPECT_TRUE(velmar.waitForFinished(10000));
+}
