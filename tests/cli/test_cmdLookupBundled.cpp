@@ -2,13 +2,13 @@
 // headword is found exactly by lookup, every inflected form has readings.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
 #include "core/dictionaries/untZrodlaDanych.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace velmar::cli {
@@ -42,11 +42,9 @@ protected:
 
     int Run(const std::vector<std::string>& words)
     {
-        std::istringstream in;
-        out.str("");
-        err.str("");
-        TWejscieWyjscie io{in, out, err};
-        return RunCli(words, io);
+        const test::CliResult result = test::RunCliCaptured(words);
+        out = result.Out;
+        return result.Status;
     }
 
     // The distinct keys of a built file, as UTF-8.
@@ -66,8 +64,7 @@ protected:
     }
 
     test::TempFolder data;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::string out;
 };
 
 TEST_F(BundledData, EveryFilePassesTheCheck)
@@ -75,7 +72,7 @@ TEST_F(BundledData, EveryFilePassesTheCheck)
     for (const TPlik& file : kBundled)
         EXPECT_EQ(Run({"dict", "check", "--kind", file.Kind, "--lang", file.Lang, (data / file.Name).string()}),
                   kSukces)
-            << file.Name << "\n" << out.str();
+            << file.Name << "\n" << out;
 }
 
 TEST_F(BundledData, EveryHeadwordIsFoundExactly)
@@ -84,9 +81,9 @@ TEST_F(BundledData, EveryHeadwordIsFoundExactly)
         const std::vector<std::string> keys = Keys(file);
         std::vector<std::string> words{"lookup", "--mode", mode, "--data", data.Path().string()};
         words.insert(words.end(), keys.begin(), keys.end());
-        ASSERT_EQ(Run(words), kSukces) << file.Name << "\n" << out.str();
+        ASSERT_EQ(Run(words), kSukces) << file.Name << "\n" << out;
         for (const std::string& key : keys)
-            EXPECT_NE(out.str().find(key + ": " + key + " (exact)\n"), std::string::npos) << key;
+            EXPECT_NE(out.find(key + ": " + key + " (exact)\n"), std::string::npos) << key;
     }
 }
 
@@ -97,7 +94,7 @@ TEST_F(BundledData, EveryInflectedFormHasReadings)
         std::vector<std::string> words{"lookup", "--forms", "--mode", mode, "--data", data.Path().string()};
         words.insert(words.end(), forms.begin(), forms.end());
         Run(words);
-        EXPECT_EQ(out.str().find("no readings"), std::string::npos) << file.Name << "\n" << out.str();
+        EXPECT_EQ(out.find("no readings"), std::string::npos) << file.Name << "\n" << out;
     }
 }
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
 #include "core/dictionaries/untZrodlaDanych.h"
+#include "support/CliRun.h"
 #include "support/TempFolder.h"
 
 namespace velmar::cli {
@@ -34,22 +34,21 @@ protected:
     int Run(std::vector<std::string> words)
     {
         words.insert(words.begin(), {"lookup", "--data", data.Path().string()});
-        std::istringstream in;
-        out.str("");
-        err.str("");
-        TWejscieWyjscie io{in, out, err};
-        return RunCli(words, io);
+        const test::CliResult result = test::RunCliCaptured(words);
+        out = result.Out;
+        err = result.Err;
+        return result.Status;
     }
 
     test::TempFolder data;
-    std::ostringstream out;
-    std::ostringstream err;
+    std::string out;
+    std::string err;
 };
 
 TEST_F(Lookup, ReportsHowEachWordWasFound)
 {
-    ASSERT_EQ(Run({"chat", "CHAT", "paris", "eleve", "mais"}), kSukces) << err.str();
-    EXPECT_EQ(out.str(), "chat: chat (exact)\n  chat_#1m kot\n"
+    ASSERT_EQ(Run({"chat", "CHAT", "paris", "eleve", "mais"}), kSukces) << err;
+    EXPECT_EQ(out, "chat: chat (exact)\n  chat_#1m kot\n"
                          "CHAT: chat (case)\n  chat_#1m kot\n"
                          "paris: Paris (case)\n  Paris_#F Paryż\n"
                          "eleve: élève (accents)\n  élève_#1m uczeń\n"
@@ -59,13 +58,13 @@ TEST_F(Lookup, ReportsHowEachWordWasFound)
 TEST_F(Lookup, ExitOneWhenAWordIsFoundNowhere)
 {
     EXPECT_EQ(Run({"chat", "zzz"}), kBlad);
-    EXPECT_NE(out.str().find("zzz: no headword"), std::string::npos);
+    EXPECT_NE(out.find("zzz: no headword"), std::string::npos);
 }
 
 TEST_F(Lookup, FormsInSearchOrderWithTheRuleFallbacks)
 {
-    ASSERT_EQ(Run({"--forms", "est", "finissage", "reconstruire"}), kSukces) << out.str();
-    const std::string text = out.str();
+    ASSERT_EQ(Run({"--forms", "est", "finissage", "reconstruire"}), kSukces) << out;
+    const std::string text = out;
     EXPECT_NE(text.find("  reading est code 5 priority 100\n"
                         "  reading être code 80 priority 50\n"
                         "  reading est code 55 priority 20\n"),
@@ -83,8 +82,8 @@ TEST_F(Lookup, FormsInSearchOrderWithTheRuleFallbacks)
 TEST_F(Lookup, PolishDirectionAndTheDictionaryModeReadTheForms)
 {
     for (const char* mode : {"2", "6"}) {
-        ASSERT_EQ(Run({"--mode", mode, "--forms", "robiłby", "psa", "PIES"}), kSukces) << mode << err.str();
-        const std::string text = out.str();
+        ASSERT_EQ(Run({"--mode", mode, "--forms", "robiłby", "psa", "PIES"}), kSukces) << mode << err;
+        const std::string text = out;
         EXPECT_NE(text.find("  reading robić code 127 priority 50\n"), std::string::npos) << text;
         EXPECT_NE(text.find("  reading pies code 2 priority 50\n"), std::string::npos) << text;
         EXPECT_NE(text.find("PIES: pies (case)"), std::string::npos) << text;
@@ -99,10 +98,9 @@ TEST_F(Lookup, BadModeIsAUsageError)
 
 TEST_F(Lookup, MissingDataFolderFindsNothing)
 {
-    std::istringstream in;
-    TWejscieWyjscie io{in, out, err};
-    EXPECT_EQ(RunCli({"lookup", "--data", (data / "none").string(), "chat"}, io), kBlad);
-    EXPECT_NE(err.str().find("no main dictionary"), std::string::npos);
+    const test::CliResult result = test::RunCliCaptured({"lookup", "--data", (data / "none").string(), "chat"});
+    EXPECT_EQ(result.Status, kBlad);
+    EXPECT_NE(result.Err.find("no main dictionary"), std::string::npos);
 }
 
 } // namespace
