@@ -6,6 +6,7 @@ namespace velmar::cli {
 
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -32,6 +33,14 @@ const std::vector<TPolecenie>& Commands()
          "direction (default 1, French to Polish); --data the folder of the data files\n"
          "(default: the data folder). Exit 1 when a word is found nowhere.",
          RunLookup},
+        {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
+         "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
+         "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
+         "      [--after-preposition] [--adverb] [--oblique] [--que-to-qui]\n"
+         "  WORD is the lemma with its marker and code as the dictionary stores them\n"
+         "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
+         "  features (the others neutral); without, prints the whole paradigm.",
+         RunInflect},
     };
     return commands;
 }

@@ -1,0 +1,279 @@
+// velmar-cli inflect: one form of a word, or its whole paradigm as a table.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cmdInflectTabelePl.h"
+#include "cli/untCli.h"
+#include "core/app/untStale.h"
+#include "core/app/untUtils.h"
+#include "core/generators/untGenTlumaczFr.h"
+#include "core/generators/untGenTlumaczPl.h"
+
+namespace velmar::cli {
+
+namespace {
+
+const std::set<std::string> kFeatureValues = {"case", "number", "gender", "degree", "person",
+                                              "form", "subject-number", "subject-gender"};
+const std::set<std::string> kFeatureFlags = {"after-preposition", "adverb", "oblique", "que-to-qui"};
+
+// One row of a paradigm table: a Polish label (UTF-8) and the features of its form.
+template <typename TCechy>
+struct TWiersz {
+    std::string Label;
+    TCechy Features;
+};
+
+using TWierszePl = std::vector<TWiersz<TCechyPl>>;
+using TWierszeFr = std::vector<TWiersz<TCechyFr>>;
+
+constexpr const char* kCases[] = {"mianownik", "dopełniacz", "celownik", "biernik",
+                                  "narzędnik", "miejscownik", "wołacz"};
+constexpr const char* kGenders[] = {"m. osob.", "m. rzecz.", "m. żyw.", "ż.", "n."};
+
+std::string CaseLabel(int grammaticalCase)
+{
+    return kCases[grammaticalCase - 1];
+}
+
+std::string PersonLabel(int person)
+{
+    return std::to_string(person > 3 ? person - 3 : person) + " os. " + (person > 3 ? "lm." : "lp.");
+}
+
+// ---------------------------------------------------------------- Polish tables
+
+TWierszePl AdjectiveRows(bool withDegrees)
+{
+    TWierszePl rows;
+    for (int gender = rdzMeskoosobowy; gender <= rdzNijaki; ++gender)
+        for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+            rows.push_back({CaseLabel(grammaticalCase) + " lp. " + kGenders[gender],
+                            {.Case = grammaticalCase, .Gender = gender}});
+    for (int gender : {rdzMeskoosobowy, rdzMeskorzeczowy})
+        for (int grammaticalCase = 1; grammaticalCase <= 6; ++grammaticalCase)
+            rows.push_back({CaseLabel(grammaticalCase) + " lm. " + (gender == 0 ? "m. osob." : "niemęskoos."),
+                            {.Case = grammaticalCase, .Number = 2, .Gender = gender}});
+    rows.push_back({"przysłówek", {.AdverbFlag = true}});
+    if (withDegrees) {
+        rows.push_back({"stopień wyższy", {.Degree = 1}});
+        rows.push_back({"stopień najwyższy", {.Degree = 2}});
+    }
+    return rows;
+}
+
+TWierszePl PronounRows(const std::string& word)
+{
+    TWierszePl rows;
+    for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase) {
+        const TCechyPl plain{.Case = grammaticalCase};
+        const TCechyPl afterPreposition{.Case = grammaticalCase, .AfterPreposition = true};
+        rows.push_back({CaseLabel(grammaticalCase), plain});
+        if (GenFormPl(word, afterPreposition) != GenFormPl(word, plain))
+            rows.push_back({CaseLabel(grammaticalCase) + " po przyimku", afterPreposition});
+    }
+    return rows;
+}
+
+TWierszePl NumeralRows()
+{
+    TWierszePl rows;
+    for (int grammaticalCase = 1; grammaticalCase <= 6; ++grammaticalCase)
+        for (int gender = rdzMeskoosobowy; gender <= rdzNijaki; ++gender)
+            rows.push_back({CaseLabel(grammaticalCase) + " " + kGenders[gender],
+                            {.Case = grammaticalCase, .Gender = gender}});
+    return rows;
+}
+
+TWierszePl AdverbRows()
+{
+    return {{"stopień równy", {}}, {"stopień wyższy", {.Degree = 1}}, {"stopień najwyższy", {.Degree = 2}}};
+}
+
+TWierszePl PolishRows(const std::string& word)
+{
+    const TSlowoKod split = SplitWordPl(word);
+    const std::string& code = split.Code;
+    static const std::string adjectivalPronouns = FromUtf8("<który><wszystek><ten><tamten><jeden>");
+    if ((code == "90" || code == "95") && InTagList(split.Lemma, adjectivalPronouns))
+        return AdjectiveRows(false);
+    switch (WordClassOfCode(code, jezPolski, true)) {
+    case ksPrzymiotnik:
+    case ksOkreslnik: return AdjectiveRows(code == "7");
+    case ksPrzyslowek: return AdverbRows();
+    case ksZaimek: return PronounRows(word);
+    case ksLiczebnik: return NumeralRows();
+    default: return {{"forma podstawowa", {}}};
+    }
+}
+
+// ---------------------------------------------------------------- French tables
+
+TWierszeFr NumberGenderRows(bool withGender)
+{
+    if (!withGender)
+        return {{"lp.", {}}, {"lm.", {.Number = 2}}};
+    return {{"lp. m.", {}}, {"lp. ż.", {.Gender = rdzFrZenski}}, {"lm. m.", {.Number = 2}},
+            {"lm. ż.", {.Number = 2, .Gender = rdzFrZenski}}};
+}
+
+TWierszeFr FrenchVerbRows()
+{
+    TWierszeFr rows;
+    const std::string infinitive = ToUtf8(TenseName(10), jezFrancuski);
+    rows.push_back({infinitive, {.FormCode = 10}});
+    for (int tense : {1, 2, 3, 4, 5, 6, 7, 11, 16}) {
+        const std::string name = ToUtf8(TenseName(tense), jezFrancuski);
+        for (int person = 1; person <= 6; ++person)
+            rows.push_back({name + " " + PersonLabel(person),
+                            {.SubjectNumber = person > 3 ? 2 : 1, .FormCode = tense, .Person = person}});
+    }
+    const std::string imperative = ToUtf8(TenseName(8), jezFrancuski);
+    for (int person : {2, 4, 5})
+        rows.push_back({imperative + " " + PersonLabel(person), {.FormCode = 8, .Person = person}});
+    for (int tense : {9, 27}) {
+        const std::string name = ToUtf8(TenseName(tense), jezFrancuski);
+        for (auto& [label, features] : NumberGenderRows(true)) {
+            features.FormCode = tense;
+            rows.push_back({name + " " + label, features});
+        }
+    }
+    rows.push_back({ToUtf8(TenseName(19), jezFrancuski), {.FormCode = 19}});
+    return rows;
+}
+
+TWierszeFr FrenchRows(const std::string& word)
+{
+    const TSlowoKod split = SplitWordFr(word);
+    const std::string& code = split.Code;
+    if (code == "94" && split.Lemma == "se") {
+        TWierszeFr rows;
+        for (int person = 1; person <= 6; ++person)
+            rows.push_back({PersonLabel(person), {.Person = person}});
+        return rows;
+    }
+    if (code == "95" || code == "7")
+        return NumberGenderRows(true);
+    switch (WordClassOfCode(code, jezFrancuski, true)) {
+    case ksRzeczownik: return NumberGenderRows(false);
+    case ksCzasownik: return FrenchVerbRows();
+    default: return {{"forma podstawowa", {}}};
+    }
+}
+
+// ---------------------------------------------------------------- output
+
+std::size_t DisplayWidth(const std::string& utf8)
+{
+    std::size_t width = 0;
+    for (char c : utf8)
+        width += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return width;
+}
+
+void PrintRows(std::ostream& out, const std::vector<TWierszTabeli>& rows)
+{
+    std::size_t labelWidth = 0;
+    for (const auto& row : rows)
+        labelWidth = std::max(labelWidth, DisplayWidth(row.Label));
+    for (const auto& row : rows)
+        out << row.Label << std::string(labelWidth - DisplayWidth(row.Label) + 2, ' ') << row.Forms << "\n";
+}
+
+template <typename TCechy, typename TGen>
+void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, const std::string& word,
+                std::uint8_t language, TGen generate)
+{
+    std::vector<TWierszTabeli> printed;
+    for (const auto& row : rows)
+        printed.push_back({row.Label, ToUtf8(generate(word, row.Features), language)});
+    PrintRows(out, printed);
+}
+
+int NumberOr(const TArgumenty& args, const std::string& name, int fallback)
+{
+    return args.Number(name).value_or(fallback);
+}
+
+TCechyPl PolishFeatures(const TArgumenty& args)
+{
+    return {.Case = NumberOr(args, "case", 1),
+            .Number = NumberOr(args, "number", 1),
+            .Gender = NumberOr(args, "gender", 1),
+            .Degree = NumberOr(args, "degree", 0),
+            .Person = NumberOr(args, "person", 0),
+            .FormCode = NumberOr(args, "form", 0),
+            .SubjectNumber = NumberOr(args, "subject-number", 1),
+            .SubjectGender = NumberOr(args, "subject-gender", 1),
+            .NormaliseOblique = args.Flag("oblique"),
+            .AdverbFlag = args.Flag("adverb"),
+            .AfterPreposition = args.Flag("after-preposition")};
+}
+
+TCechyFr FrenchFeatures(const TArgumenty& args)
+{
+    return {.Number = NumberOr(args, "number", 1),
+            .Gender = NumberOr(args, "gender", 1),
+            .SubjectNumber = NumberOr(args, "subject-number", 1),
+            .SubjectGender = NumberOr(args, "subject-gender", 1),
+            .FormCode = NumberOr(args, "form", 0),
+            .Person = NumberOr(args, "person", 0),
+            .QueToQui = args.Flag("que-to-qui")};
+}
+
+bool HasFeatureOption(const TArgumenty& args)
+{
+    for (const auto& name : kFeatureValues)
+        if (args.Has(name))
+            return true;
+    for (const auto& name : kFeatureFlags)
+        if (args.Has(name))
+            return true;
+    return false;
+}
+
+// The word as typed, in the language's 8-bit text.
+std::string WordArgument(const TArgumenty& args)
+{
+    args.RequireAtLeast(1);
+    std::string word;
+    for (const std::string& part : args.Positional())
+        word += (word.empty() ? "" : " ") + part;
+    if (!IsValidUtf8(word))
+        throw TZleUzycie("the word is not UTF-8 text");
+    return FromUtf8(word);
+}
+
+} // namespace
+
+int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
+{
+    std::set<std::string> valueOptions = kFeatureValues;
+    valueOptions.insert("lang");
+    const TArgumenty args(words, valueOptions, kFeatureFlags);
+    if (!args.Has("lang"))
+        throw TZleUzycie("option --lang is required");
+    const bool polish = args.Choice("lang", {"pl", "fr"}, "pl") == "pl";
+    const std::string word = WordArgument(args);
+    const std::uint8_t language = polish ? jezPolski : jezFrancuski;
+
+    if (HasFeatureOption(args)) {
+        const std::string form = polish ? GenFormPl(word, PolishFeatures(args)) : GenFormFr(word, FrenchFeatures(args));
+        io.Out << ToUtf8(form, language) << "\n";
+        return kSukces;
+    }
+    const std::string code = polish ? SplitWordPl(word).Code : SplitWordFr(word).Code;
+    const std::string label = WordClassLabel(WordClassOfCode(code, language, true), jezPolski);
+    io.Out << ToUtf8(word, language) << (label.empty() ? "" : " (" + ToUtf8(label, jezPolski) + ")") << "\n";
+    if (const auto nounOrVerb = polish ? NounOrVerbTablePl(word) : std::vector<TWierszTabeli>();
+        !nounOrVerb.empty())
+        PrintRows(io.Out, nounOrVerb);
+    else if (polish)
+        PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);
+    else
+        PrintTable(io.Out, FrenchRows(word), word, language, GenFormFr);
+    return kSukces;
+}
+
+} // namespace velmar::cli

@@ -1,0 +1,87 @@
+// velmar-cli inflect: one form with feature options, the whole paradigm without.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "cli/untCli.h"
+
+namespace velmar::cli {
+namespace {
+
+struct TWynik {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+TWynik Inflect(const std::vector<std::string>& words)
+{
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    TWejscieWyjscie io{in, out, err};
+    std::vector<std::string> command = {"inflect"};
+    command.insert(command.end(), words.begin(), words.end());
+    const int status = RunCli(command, io);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Inflect, PrintsTheOneFormOfTheFeatures)
+{
+    const TWynik result = Inflect({"--lang", "pl", "dobry *7", "--case", "2", "--gender", "1"});
+    EXPECT_EQ(result.Status, kSukces);
+    EXPECT_EQ(result.Out, "dobrego\n");
+}
+
+TEST(Inflect, OptionsNotGivenTakeTheNeutralValues)
+{
+    EXPECT_EQ(Inflect({"--lang", "pl", "dobry *7", "--adverb"}).Out, "dobrze\n");
+    EXPECT_EQ(Inflect({"--lang", "pl", "dobry *7", "--degree", "2"}).Out, "najlepszy\n");
+    EXPECT_EQ(Inflect({"--lang", "pl", "on *90", "--case", "2", "--after-preposition"}).Out, "niego\n");
+    EXPECT_EQ(Inflect({"--lang", "pl", "mnie *90", "--case", "3", "--oblique"}).Out, "mi\n");
+    EXPECT_EQ(Inflect({"--lang", "fr", "que*90", "--que-to-qui"}).Out, "qui\n");
+    EXPECT_EQ(Inflect({"--lang", "pl", "dobry", "*7", "--number", "2", "--gender", "0"}).Out, "dobrzy\n");
+}
+
+TEST(Inflect, PrintsTheWholeAdjectiveParadigmWithPolishLabels)
+{
+    const TWynik result = Inflect({"--lang", "pl", "dobry *7"});
+    EXPECT_EQ(result.Status, kSukces);
+    const std::string& out = result.Out;
+    EXPECT_TRUE(out.starts_with("dobry *7 (przym.)\n")) << out;
+    EXPECT_NE(out.find("dopełniacz lp. m. rzecz.     dobrego\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("biernik lp. ż.               dobrą\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("mianownik lm. m. osob.       dobrzy\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("przysłówek                   dobrze\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("stopień najwyższy            najlepszy\n"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1 + 35 + 12 + 1 + 2);
+}
+
+TEST(Inflect, ShowsPronounFormsAfterAPrepositionWhereTheyDiffer)
+{
+    const std::string out = Inflect({"--lang", "pl", "on *90"}).Out;
+    EXPECT_NE(out.find("dopełniacz              go\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("dopełniacz po przyimku  niego\n"), std::string::npos) << out;
+    EXPECT_EQ(out.find("narzędnik po przyimku"), std::string::npos) << out;
+}
+
+TEST(Inflect, AWordWithoutCodeHasItsBaseFormOnly)
+{
+    EXPECT_EQ(Inflect({"--lang", "pl", "w"}).Out, "w\nforma podstawowa  w\n");
+}
+
+TEST(Inflect, RejectsBadUsage)
+{
+    EXPECT_EQ(Inflect({"dobry *7"}).Status, kZleUzycie);
+    EXPECT_EQ(Inflect({"--lang", "de", "gut"}).Status, kZleUzycie);
+    EXPECT_EQ(Inflect({"--lang", "pl"}).Status, kZleUzycie);
+    EXPECT_EQ(Inflect({"--lang", "pl", "dobry *7", "--case", "drugi"}).Status, kZleUzycie);
+    EXPECT_EQ(Inflect({"--lang", "pl", "\xB3\xF3\xBF"}).Status, kZleUzycie);
+    const TWynik unknown = Inflect({"--lang", "pl", "dobry *7", "--tense", "1"});
+    EXPECT_EQ(unknown.Status, kZleUzycie);
+    EXPECT_NE(unknown.Err.find("unknown option --tense"), std::string::npos) << unknown.Err;
+}
+
+} // namespace
+} // namespace velmar::cli

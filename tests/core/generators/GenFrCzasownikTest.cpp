@@ -1,0 +1,263 @@
+#include "core/generators/untGenFrCzasownik.h"
+
+#include "core/app/untStale.h"
+#include "core/app/untUtils.h"
+#include "core/generators/untGenFrFunkcje.h"
+
+#include <gtest/gtest.h>
+
+namespace velmar {
+namespace {
+
+std::string Fr(std::string_view utf8) { return FromUtf8(utf8); }
+std::string Utf8(std::string_view cp1252) { return ToUtf8(cp1252, jezFrancuski); }
+
+// The 54 simple forms of a verb, joined by spaces in slot order, "-" for an empty slot.
+std::string FormsLine(std::string_view lemma, std::string_view code = "4")
+{
+    const TCzasownikFr verb = BuildVerbFormsFr(Fr(lemma), code);
+    std::string line;
+    for (const std::string& form : verb.Formy) {
+        if (!line.empty())
+            line += ' ';
+        line += form.empty() ? std::string("-") : Utf8(form);
+    }
+    return line;
+}
+
+TEST(BuildVerbFormsFr, WholeParadigms)
+{
+    struct TCase {
+        const char* Lemma;
+        const char* Forms;
+    };
+    const TCase cases[] = {
+        {"parler",
+         "parle parles parle parlons parlez parlent "
+         "parlais parlais parlait parlions parliez parlaient "
+         "parlai parlas parla parlâmes parlâtes parlèrent "
+         "parlerai parleras parlera parlerons parlerez parleront "
+         "parlerais parlerais parlerait parlerions parleriez parleraient "
+         "parle parles parle parlions parliez parlent "
+         "parlasse parlasses parlât parlassions parlassiez parlassent "
+         "parle parlons parlez "
+         "parlant parlante parlants parlantes parlé parlée parlés parlées parler"},
+        {"finir",
+         "finis finis finit finissons finissez finissent "
+         "finissais finissais finissait finissions finissiez finissaient "
+         "finis finis finit finîmes finîtes finirent "
+         "finirai finiras finira finirons finirez finiront "
+         "finirais finirais finirait finirions finiriez finiraient "
+         "finisse finisses finisse finissions finissiez finissent "
+         "finisse finisses finît finissions finissiez finissent "
+         "finis finissons finissez "
+         "finissant finissante finissants finissantes fini finie finis finies finir"},
+        {"être",
+         "suis es est sommes êtes sont "
+         "étais étais était étions étiez étaient "
+         "fus fus fut fûmes fûtes furent "
+         "serai seras sera serons serez seront "
+         "serais serais serait serions seriez seraient "
+         "sois sois soit soyons soyez soient "
+         "fusse fusses fût fussions fussiez fussent "
+         "sois soyons soyez "
+         "étant étante étants étantes été étée étés étées être"},
+        {"venir",
+         "viens viens vient venons venez viennent "
+         "venais venais venait venions veniez venaient "
+         "vins vins vint vînmes vîntes vinrent "
+         "viendrai viendras viendra viendrons viendrez viendront "
+         "viendrais viendrais viendrait viendrions viendriez viendraient "
+         "vienne viennes vienne venions veniez viennent "
+         "vinsse vinsses vînt vinssions vinssiez vinssent "
+         "viens venons venez "
+         "venant venante venants venantes venu venue venus venues venir"},
+        // no passé simple or subjonctif imparfait for -traire; no impératif for pouvoir
+        {"traire",
+         "trais trais trait trayons trayez traient "
+         "trayais trayais trayait trayions trayiez trayaient "
+         "- - - - - - "
+         "trairai trairas traira trairons trairez trairont "
+         "trairais trairais trairait trairions trairiez trairaient "
+         "traie traies traie trayions trayiez traient "
+         "- - - - - - "
+         "trais trayons trayez "
+         "trayant trayante trayants trayantes trait traite traits traites traire"},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(FormsLine(c.Lemma), c.Forms) << c.Lemma;
+}
+
+// One cell of a paradigm: tense code, person, expected form.
+struct TCell {
+    const char* Lemma;
+    int Tense;
+    int Person;
+    const char* Form;
+};
+
+// Each cell through the generator, for a singular masculine subject.
+void ExpectCells(std::initializer_list<TCell> cells)
+{
+    for (const TCell& c : cells)
+        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), "4", 1, 1, 1, c.Tense, c.Person, 1)), c.Form)
+            << c.Lemma << " " << c.Tense << "/" << c.Person;
+}
+
+TEST(GenVerbFr, SimpleFormsByType)
+{
+    ExpectCells({
+        {"appeler", 1, 1, "appelle"},     {"jeter", 1, 6, "jettent"},
+        {"geler", 1, 1, "gèle"},          {"acheter", 1, 3, "achète"},
+        {"mener", 1, 1, "mène"},          {"céder", 1, 1, "cède"},
+        {"céder", 4, 1, "cèderai"},       {"créer", 1, 1, "crée"},
+        {"payer", 1, 1, "paye"},          {"nettoyer", 4, 1, "nettoierai"},
+        {"envoyer", 4, 1, "enverrai"},    {"envoyer", 1, 1, "envoie"},
+        {"renvoyer", 4, 1, "renverrai"},  {"nettoyer", 1, 1, "nettoie"},
+        {"manger", 1, 4, "mangeons"},     {"manger", 2, 4, "mangions"},
+        {"manger", 2, 1, "mangeais"},     {"manger", 3, 1, "mangeai"},
+        {"commencer", 1, 4, "commençons"}, {"commencer", 3, 3, "commença"},
+        {"parler", 7, 3, "parlât"},       {"ouvrir", 1, 1, "ouvre"},
+        {"ouvrir", 1, 2, "ouvres"},       {"ouvrir", 1, 4, "ouvrons"},
+        {"ouvrir", 27, 1, "ouvert"},      {"cueillir", 4, 1, "cueillerai"},
+        {"haïr", 1, 1, "hais"},           {"haïr", 1, 3, "hait"},
+        {"haïr", 27, 3, "haï"},           {"avoir", 1, 3, "a"},
+        {"avoir", 6, 3, "ait"},           {"avoir", 8, 2, "aie"},
+        {"aller", 1, 6, "vont"},          {"aller", 4, 1, "irai"},
+        {"aller", 6, 1, "aille"},         {"aller", 8, 2, "va"},
+        {"faire", 1, 5, "faites"},        {"faire", 1, 6, "font"},
+        {"faire", 4, 1, "ferai"},         {"faire", 6, 1, "fasse"},
+        {"faire", 8, 5, "faites"},        {"prendre", 1, 3, "prend"},
+        {"prendre", 1, 6, "prennent"},    {"prendre", 6, 1, "prenne"},
+        {"connaître", 1, 3, "connaît"},   {"connaître", 1, 4, "connaissons"},
+        {"dire", 1, 5, "dites"},          {"écrire", 3, 1, "écrivis"},
+        {"craindre", 1, 1, "crains"},     {"craindre", 1, 4, "craignons"},
+        {"naître", 27, 1, "né"},          {"pouvoir", 1, 1, "peux"},
+        {"pouvoir", 1, 3, "peut"},        {"pouvoir", 6, 1, "puisse"},
+        {"pouvoir", 8, 2, ""},     {"savoir", 8, 2, "sache"},
+        {"recevoir", 1, 1, "reçois"},     {"recevoir", 27, 1, "reçu"},
+        {"devoir", 27, 1, "dû"},          {"vouloir", 4, 1, "voudrai"},
+        {"asseoir", 1, 1, "assieds"},     {"asseoir", 1, 3, "assied"},
+        {"courir", 4, 1, "courrai"},      {"mourir", 27, 1, "mort"},
+        {"dormir", 1, 3, "dort"},         {"parler", 10, 1, "parler"},
+        {"parler", 12, 1, "parler"},      {"parler", 8, 7, "parle"},
+        {"parler", 82, 1, "parle"},       {"parler", 84, 1, "parlons"},
+        {"parler", 85, 1, "parlez"},      {"parler", 1, 0, "parle"},
+        {"parler", 1, 9, "parle"},
+    });
+}
+
+TEST(GenVerbFr, ParticiplesAgreeWithTheWord)
+{
+    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 2, 1, 1, czParticipePasse, 3, rdzFrZenski)), "parlées");
+    EXPECT_EQ(Utf8(GenVerbFr("parler", "4", 1, 2, 2, czParticipePasse, 3, rdzFrMeski)), "parlé");
+    EXPECT_EQ(GenVerbFr("parler", "4", 2, 1, 1, czParticipePresent, 3, rdzFrMeski), "parlants");
+    EXPECT_EQ(GenVerbFr("prendre", "4", 1, 1, 1, czParticipePasse, 3, rdzFrZenski), "prise");
+    EXPECT_EQ(GenVerbFr("rire", "4", 2, 1, 1, czParticipePasse, 3, rdzFrZenski), "ri");
+}
+
+TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
+{
+    struct TCase {
+        const char* Lemma;
+        const char* Code;
+        int Tense;
+        int Person;
+        int SubjectNumber;
+        int SubjectGender;
+        const char* Form;
+    };
+    const TCase cases[] = {
+        {"venir", "4", czPasseCompose, 6, 2, rdzFrZenski, "sont venues"},
+        {"venir", "4", czPasseCompose, 3, 1, rdzFrMeski, "est venu"},
+        {"avoir", "4", czPasseCompose, 1, 1, rdzFrMeski, "ai eu"},
+        {"rester", "4", czPasseCompose, 1, 1, rdzFrMeski, "suis resté"},
+        {"parler", "4", czPasseCompose, 4, 2, rdzFrZenski, "avons parlé"},
+        {"parler", "6", czPasseCompose, 4, 2, rdzFrZenski, "sommes parlées"},
+        {"parler", "R", czPasseCompose, 2, 1, rdzFrZenski, "es parlée"},
+        {"parler", "4", czSubjonctifPasse, 3, 1, rdzFrMeski, "ait parlé"},
+        {"tomber", "4", czSubjonctifPasse, 5, 2, rdzFrMeski, "soyez tombés"},
+        {"parler", "4", czParticipePresentAyant, 3, 1, rdzFrMeski, "ayant parlé"},
+        {"partir", "4", czParticipePresentAyant, 3, 1, rdzFrZenski, "étant partie"},
+        {"s'asseoir", "4", czPasseCompose, 3, 1, rdzFrZenski, "se est assise"},
+        {"parler", "4", czPasseCompose, 9, 1, rdzFrMeski, "a parlé"},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), c.Code, 1, c.SubjectNumber, c.SubjectGender, c.Tense,
+                                 c.Person, rdzFrMeski)),
+                  c.Form)
+            << c.Lemma << " " << c.Tense;
+}
+
+TEST(GenVerbFr, PronominalVerbs)
+{
+    ExpectCells({
+        {"s'asseoir", 1, 1, "me assieds"},  {"se laver", 1, 4, "nous lavons"},
+        {"se laver", 1, 3, "se lave"},      {"s'appeler", 1, 5, "vous appelez"},
+        {"se taire", 10, 2, "te taire"},    {"se", 1, 2, "te"},
+        {"s'asseoir", 12, 1, "s'asseoir"},
+    });
+    const TCzasownikFr verb = BuildVerbFormsFr("se laver", "4");
+    EXPECT_TRUE(verb.Zwrotny);
+    EXPECT_TRUE(verb.ZByc);
+    EXPECT_EQ(verb.Bezokolicznik, "laver");
+}
+
+TEST(GenVerbFr, LemmaWithoutAConjugationComesBack)
+{
+    for (const char* lemma : {"", "x", "ok", "s'", "sympa", "bof", "se xyz"}) {
+        EXPECT_EQ(BuildVerbFormsFr(lemma, "4").Typ, 0) << lemma;
+        EXPECT_EQ(GenVerbFr(lemma, "4", 1, 1, 1, czPresent, 1, 1), lemma) << lemma;
+        EXPECT_EQ(GenVerbFr(lemma, "4", 1, 1, 1, czPasseCompose, 1, 1), lemma) << lemma;
+    }
+}
+
+TEST(ConjugationTypeFr, EndingsAndLists)
+{
+    struct TCase {
+        const char* Infinitive;
+        int Type;
+    };
+    const TCase cases[] = {
+        {"parler", 1},   {"aller", 4},  {"envoyer", 8},  {"renvoyer", 8}, {"avoir", 4},
+        {"voir", 6},     {"être", 4},   {"prendre", 5},  {"finir", 2},    {"haïr", 2},
+        {"répartir", 2}, {"ouvrir", 3}, {"recourir", 3}, {"courir", 7},   {"devenir", 7},
+        {"partir", 7},   {"sortir", 7}, {"rougir", 2},   {"bof", 0},      {"", 0},
+    };
+    for (const TCase& c : cases)
+        EXPECT_EQ(ConjugationTypeFr(Fr(c.Infinitive)), c.Type) << c.Infinitive;
+}
+
+TEST(FormTagFr, TenseAndPersonOfTags)
+{
+    struct TCase {
+        int Tag;
+        int Tense;
+        int Person;
+        int Gender;
+        int Number;
+    };
+    const TCase cases[] = {
+        {1, 0, 0, 1, 1},     {62, 0, 0, 1, 1},    {14, 0, 0, 1, 2},    {56, 0, 0, 2, 1},
+        {37, 0, 0, 2, 2},    {80, 10, 0, -1, -1}, {81, 1, 1, -1, -1},  {90, 1, 1, -1, -1},
+        {93, 1, 2, -1, -1},  {97, 1, 3, -1, -1},  {102, 1, 4, -1, -1}, {105, 1, 5, -1, -1},
+        {109, 1, 6, -1, -1}, {116, 6, 3, -1, -1}, {124, 6, 3, -1, -1}, {121, 6, 2, -1, -1},
+        {137, 6, 6, -1, -1}, {138, 8, 4, -1, -1}, {142, 3, 1, -1, -1}, {149, 3, 6, -1, -1},
+        {153, 7, 3, -1, -1}, {162, 2, 3, -1, -1}, {168, 2, 4, -1, -1}, {174, 4, 4, -1, -1},
+        {183, 5, 3, -1, -1}, {195, 27, 0, 1, 1},  {192, 27, 0, 2, 1},  {197, 27, 0, 1, 2},
+        {194, 27, 0, 2, 2},  {202, 9, 0, 2, 1},   {203, 9, 0, 1, 2},
+    };
+    for (const TCase& c : cases) {
+        const TCechyFormyFr features = FormTagFr(c.Tag);
+        EXPECT_TRUE(features.Znana) << c.Tag;
+        EXPECT_EQ(features.Czas, c.Tense) << c.Tag;
+        EXPECT_EQ(features.Osoba, c.Person) << c.Tag;
+        EXPECT_EQ(features.Rodzaj, c.Gender) << c.Tag;
+        EXPECT_EQ(features.Liczba, c.Number) << c.Tag;
+    }
+    for (int unused : {0, 4, 8, 91, 94, 110, 118, 140, 143, 160, 166, 182, 199, 201, 204, 255})
+        EXPECT_FALSE(FormTagFr(unused).Znana) << unused;
+}
+
+} // namespace
+} // namespace velmar

@@ -1,0 +1,68 @@
+// The adjective paradigm as the noun, verb and numeral generators read it.
+#include <gtest/gtest.h>
+
+#include "core/app/untStale.h"
+#include "core/app/untUtils.h"
+#include "core/generators/untGenPLPrzymiotnik.h"
+#include "core/generators/untGenTlumaczPl.h"
+
+namespace velmar {
+namespace {
+
+std::string Cell(const TAdjParadigmPl& paradigm, int cell)
+{
+    return ToUtf8(paradigm.Cells[static_cast<std::size_t>(cell)], jezPolski);
+}
+
+TEST(BuildAdjParadigmPl, ParticiplesTakeTheirOwnMasculinePersonalPlural)
+{
+    TAdjParadigmPl adjective;
+    TAdjParadigmPl participle;
+    ASSERT_EQ(BuildAdjParadigmPl("czerwony", "7", tpPrzymiotnik, adjective), wbOk);
+    ASSERT_EQ(BuildAdjParadigmPl("czerwony", "7", tpImieslow, participle), wbOk);
+    EXPECT_EQ(Cell(adjective, 35), "czerwoni");
+    EXPECT_EQ(Cell(participle, 35), "czerweni");
+    EXPECT_EQ(Cell(participle, 41), "czerwone");
+}
+
+TEST(BuildAdjParadigmPl, KeepsPhraseWordsAroundTheDeclinedOne)
+{
+    TAdjParadigmPl paradigm;
+    ASSERT_EQ(BuildAdjParadigmPl(FromUtf8("bardzo znany się"), "7", tpPrzymiotnik, paradigm), wbOk);
+    EXPECT_EQ(Cell(paradigm, 1), "bardzo znanego się");
+    ASSERT_EQ(BuildAdjParadigmPl(FromUtf8("godny uwagi"), "%7", tpPrzymiotnik, paradigm), wbOk);
+    EXPECT_EQ(Cell(paradigm, 22), "godnej uwagi");
+    EXPECT_EQ(Cell(paradigm, 47), "godnie uwagi");
+}
+
+TEST(BuildAdjParadigmPl, ReportsAnEmptyLemmaOrCode)
+{
+    TAdjParadigmPl paradigm;
+    EXPECT_EQ(BuildAdjParadigmPl("  ", "7", tpPrzymiotnik, paradigm), wbPustyLemat);
+    EXPECT_EQ(BuildAdjParadigmPl("dobry", " ", tpPrzymiotnik, paradigm), wbPustyKod);
+    EXPECT_TRUE(paradigm.Cells[0].empty());
+}
+
+TEST(BuildAdjParadigmPl, FeminineLemmaImpliesItsGender)
+{
+    TAdjParadigmPl paradigm;
+    BuildAdjParadigmPl("nowe", "7", tpPrzymiotnik, paradigm);
+    EXPECT_EQ(paradigm.Gender, rdzNijaki);
+    EXPECT_EQ(paradigm.Lemma, "nowy");
+    EXPECT_EQ(GenAdjPl("nowe", "7", 2, false, 0, rdzMeskoosobowy, 1), "nowego");
+}
+
+TEST(AdjCells, NameAndIndexMatch)
+{
+    EXPECT_EQ(AdjCellName(AdjCellIndex(2, 1, 0)), "gen0");
+    EXPECT_EQ(AdjCellName(AdjCellIndex(7, 1, 4)), "voc4");
+    EXPECT_EQ(AdjCellName(AdjCellIndex(1, 2, 0)), "pnom0");
+    EXPECT_EQ(AdjCellName(AdjCellIndex(7, 2, 3)), "pnom1");
+    EXPECT_EQ(AdjCellName(AdjCellIndex(6, 2, 2)), "ploc1");
+    EXPECT_EQ(AdjCellName(AdjCellIndex(9, 5, 9)), "nom1");
+    EXPECT_EQ(ToUtf8(AdjCellName(kAdjAdverbCell), jezPolski), "przysłówek");
+    EXPECT_EQ(AdjCellName(48), "");
+}
+
+} // namespace
+} // namespace velmar
