@@ -312,6 +312,7 @@ TEST(FilterView, FindWorksOnTheFilteredLinesAndSwitchingIsIdempotent)
     // A new filter starts from the real lines even while a view is shown.
     d.Dictionary.SetFilter(true);
     EXPECT_EQ(d.Dictionary.FilterBy("u", false, false), 1);
+    EXPECT_EQ(d.Dictionary.FilterByWide(u"K?T", false, false), 2);
 }
 
 TEST(FilterView, TrimLeavesAThousandOfFifteenHundredAndNeverMoreThanItHolds)
