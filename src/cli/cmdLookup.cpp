@@ -2,7 +2,10 @@
 // dictionary window does (exact, then relaxing case, then accents, then the headword
 // the word begins), and with --forms lists the readings of each word as an inflected
 // form, the rule fallbacks included.
+#include <filesystem>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli/untCli.h"
 #include "core/app/untFoldery.h"
@@ -54,8 +57,6 @@ public:
         dictionary_.Attach(&lines_);
     }
 
-    bool Empty() const { return lines_.Empty(); }
-
     // Every reading of word, the rule fallbacks included; false when there is none.
     bool Print(const std::string& word, std::ostream& out)
     {
@@ -88,6 +89,38 @@ TWyborTrybu ModeOption(const TArgumenty& arguments)
     return {number, polishSource ? jezPolski : jezFrancuski, polishSource ? jezFrancuski : jezPolski};
 }
 
+// The data folder of --data (also where the user dictionary is read), or the program's.
+TFolderyDanych FoldersOption(const TArgumenty& arguments)
+{
+    const std::optional<std::string> data = arguments.Value("data");
+    return data ? TFolderyDanych(*data, *data) : Foldery();
+}
+
+void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& program,
+                        const TFolderyDanych& folders, std::ostream& err)
+{
+    const int mode = program.WorkingMode;
+    for (const std::string& failure :
+         dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, mode), true))
+        err << "velmar-cli lookup: " << failure << "\n";
+    if (dictionaries.Main.Count() == 0)
+        err << "velmar-cli lookup: no main dictionary \"" << ProductFile(tabele::MainDictionary, mode) << "\" in "
+            << folders.DataFolder() << "\n";
+}
+
+// The headword line and the entry text of word; false when no headword was found.
+bool PrintHeadword(TTransSlownikGlowny& main, const std::string& wordUtf8, std::ostream& out)
+{
+    const THaslo headword = FindHeadword(main, FromUtf8(wordUtf8));
+    if (headword.Index < 0) {
+        out << wordUtf8 << ": no headword\n";
+        return false;
+    }
+    out << wordUtf8 << ": " << ToUtf8(main.GetKey(headword.Index), main.SourceLang) << " ("
+        << headword.Relaxation << ")\n  " << TextToReadable(main.GetEntryText(headword.Index), main) << "\n";
+    return true;
+}
+
 } // namespace
 
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io)
@@ -96,37 +129,23 @@ int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io)
     arguments.RequireAtLeast(1);
     TWartosciProgramu program;
     ApplyWorkingMode(program, ModeOption(arguments));
-    const TFolderyDanych folders = arguments.Has("data")
-                                       ? TFolderyDanych(arguments.ValueOr("data", ""), arguments.ValueOr("data", ""))
-                                       : Foldery();
-
+    const TFolderyDanych folders = FoldersOption(arguments);
     TSlowniki dictionaries(folders);
-    for (const std::string& failure : dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
-        io.Err << "velmar-cli lookup: " << failure << "\n";
-    TTransSlownikGlowny& main = dictionaries.Main;
-    if (main.Count() == 0)
-        io.Err << "velmar-cli lookup: no main dictionary \""
-               << ProductFile(tabele::MainDictionary, program.WorkingMode) << "\" in " << folders.DataFolder()
-               << "\n";
+    LoadMainDictionary(dictionaries, program, folders, io.Err);
     std::optional<TFormy> forms;
     if (arguments.Flag("forms"))
         forms.emplace(folders, program.WorkingMode, program.SourceLanguage);
 
-    const std::uint8_t language = program.SourceLanguage;
     bool everyWordFound = true;
-    for (const std::string& wordUtf8 : arguments.Positional()) {
-        const std::string word = FromUtf8(wordUtf8);
-        const THaslo headword = FindHeadword(main, word);
-        if (headword.Index >= 0)
-            io.Out << wordUtf8 << ": " << ToUtf8(main.GetKey(headword.Index), language) << " ("
-                   << headword.Relaxation << ")\n  " << TextToReadable(main.GetEntryText(headword.Index), main)
-                   << "\n";
-        else
-            io.Out << wordUtf8 << ": no headword\n";
-        const bool hasReadings = forms && forms->Print(word, io.Out);
-        if (forms && !hasReadings)
-            io.Out << "  no readings\n";
-        everyWordFound = everyWordFound && (headword.Index >= 0 || hasReadings);
+    for (const std::string& word : arguments.Positional()) {
+        const bool hasHeadword = PrintHeadword(dictionaries.Main, word, io.Out);
+        bool hasReadings = false;
+        if (forms) {
+            hasReadings = forms->Print(FromUtf8(word), io.Out);
+            if (!hasReadings)
+                io.Out << "  no readings\n";
+        }
+        everyWordFound = everyWordFound && (hasHeadword || hasReadings);
     }
     return everyWordFound ? kSukces : kBlad;
 }
