@@ -91,9 +91,10 @@ public:
         int high = d_.Count() - 1;
         for (;;) {
             d_.Current = (low + high) / 2;
-            const int order = Compare(d_.Current, 0);
+            const std::string probe = d_.GetKey(d_.Current);
+            const int order = DictCompare(key_, probe, d_.SourceLang, 0);
             if (order == 0)
-                return SettleInRun(0);
+                return probe == key_ || SettleInRun(0);
             if (low == high && RelaxedStages())
                 return true;
             if (low >= high) {
