@@ -72,8 +72,6 @@ bool KeyMatchesFilter(std::string_view key, std::string_view pattern, bool whole
     return false;
 }
 
-} // namespace
-
 // ---------------------------------------------------------------- the binary search
 
 // The search as a walk over one dictionary: the plain binary search, then the relaxed
@@ -180,6 +178,8 @@ private:
     TZnajdzOpcje& options_;
     std::string key_;
 };
+
+} // namespace
 
 bool TTransSlownik::Find(TZnajdzOpcje& options)
 {
