@@ -104,6 +104,16 @@ TEST_F(FrenchEntries, HeadwordBracketsValencyAndPhrases)
     EXPECT_EQ(entry.Phrases.Item(1)->NoteB, U("głodować"));
 }
 
+TEST(EntryPhrases, TheFirstNotedAlternativeGoesToNoteA)
+{
+    SlownikTestowy dictionary("main", jezFrancuski, "faim_#2 głód ×avoir faim_v głodować ‰, być głodnym\n");
+    dictionary.Main().KeepPhrases = true;
+    const auto& phrase = *dictionary.Entry("faim").Phrases.Item(0);
+    EXPECT_EQ(phrase.NoteA, U("głodować"));
+    EXPECT_EQ(phrase.NoteB, "");
+    EXPECT_EQ(phrase.Translation, U("być głodnym"));
+}
+
 TEST_F(FrenchEntries, WithoutKeepPhrasesTheBodyEndsAtThePhraseMark)
 {
     dictionary.Main().KeepPhrases = false;

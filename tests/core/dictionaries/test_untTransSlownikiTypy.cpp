@@ -86,6 +86,17 @@ TEST(CrossReferences, FrenchCodePairsJoinTheirSubRecords)
     EXPECT_EQ(entry.SubRecords.Item(0)->Meanings.Item(1)->Word(0), "kotek");
 }
 
+TEST(CrossReferences, PolishBodyGoesBeforeTheFirstWordOfTheSubRecord)
+{
+    test::SlownikTestowy dictionary("main", jezPolski, "aa_#*r faire == bb\nbb_#*R refaire\n");
+    const auto& entry = dictionary.Entry("aa");
+    ASSERT_EQ(entry.SubRecords.Count(), 1);
+    EXPECT_EQ(entry.SubRecords.Item(0)->Marker, "*r");
+    const auto& meanings = entry.SubRecords.Item(0)->Meanings;
+    ASSERT_EQ(meanings.Count(), 1);
+    EXPECT_EQ(meanings.Item(0)->WordsText(), "refaire faire");
+}
+
 TEST(CrossReferences, AMissingTargetStaysAsText)
 {
     test::SlownikTestowy dictionary("main", jezFrancuski, "aa_#1 kot == *nic takiego, pies\n");
