@@ -120,22 +120,14 @@ std::string TTransSlownikZnaczenie::WordsText() const
     return text;
 }
 
-std::string TTransSlownikZnaczenie::DisplayText() const
+// Comment, word (when withWords) and gloss of every alternative, joined by spaces.
+std::string TTransSlownikZnaczenie::AlternativesText(bool withWords) const
 {
     std::string text;
     for (int i = 0; i < AlternativeCount(); ++i) {
         AppendWord(text, Comment(i));
-        AppendWord(text, Word(i));
-        AppendWord(text, Gloss(i));
-    }
-    return text;
-}
-
-std::string TTransSlownikZnaczenie::NotesText() const
-{
-    std::string text;
-    for (int i = 0; i < AlternativeCount(); ++i) {
-        AppendWord(text, Comment(i));
+        if (withWords)
+            AppendWord(text, Word(i));
         AppendWord(text, Gloss(i));
     }
     return text;
@@ -148,25 +140,6 @@ void TTransSlownikZnaczenie::ClearMeaning()
     Valency.Clear();
     Codes.reset();
     Plus = Preferred = Alt1 = Alt2 = GroupEnd = Hidden = false;
-}
-
-void TTransSlownikZnaczenie::Assign(const TTransSlownikZnaczenie& other)
-{
-    if (&other == this)
-        return;
-    Words = other.Words;
-    WordCodes = other.WordCodes;
-    Comments = other.Comments;
-    Glosses = other.Glosses;
-    Extras = other.Extras;
-    Valency.Assign(other.Valency);
-    Codes = other.Codes;
-    Plus = other.Plus;
-    Preferred = other.Preferred;
-    Alt1 = other.Alt1;
-    Alt2 = other.Alt2;
-    GroupEnd = other.GroupEnd;
-    Hidden = other.Hidden;
 }
 
 int TTransSlownikZnaczenia::FirstPreferred(bool skipAlt1, bool skipAlt2) const
@@ -189,18 +162,6 @@ int TTransSlownikZnaczenia::FirstPreferred(bool skipAlt1, bool skipAlt2) const
 
 // ---------------------------------------------------------------- sub-record and entry
 
-void TTransSlownikPodrekord::Assign(const TTransSlownikPodrekord& other)
-{
-    if (&other == this)
-        return;
-    Code = other.Code;
-    GroupLabel = other.GroupLabel;
-    Marker = other.Marker;
-    SichFlag = other.SichFlag;
-    ReflexiveFlag = other.ReflexiveFlag;
-    Meanings.Assign(other.Meanings);
-}
-
 void TTransSlownikSlowo::ClearEntry()
 {
     Headword.clear();
@@ -214,26 +175,6 @@ void TTransSlownikSlowo::ClearEntry()
     Pruned = Changed = SignFlag = false;
     Phrases.Clear();
     NameClasses.reset();
-}
-
-void TTransSlownikSlowo::Assign(const TTransSlownikSlowo& other)
-{
-    if (&other == this)
-        return;
-    Headword = other.Headword;
-    Index = other.Index;
-    HeadNote = other.HeadNote;
-    BraceNotes = other.BraceNotes;
-    HeadTail = other.HeadTail;
-    MarkerValue = other.MarkerValue;
-    SubRecords.Assign(other.SubRecords);
-    ExtraSubRecords.Assign(other.ExtraSubRecords);
-    Pruned = other.Pruned;
-    Changed = other.Changed;
-    Phrases.Assign(other.Phrases);
-    NameClasses = other.NameClasses;
-    SignFlag = other.SignFlag;
-    DictKind = other.DictKind;
 }
 
 void TTransSlownikSlowo::KeepGroup(const std::string& groupLabel)

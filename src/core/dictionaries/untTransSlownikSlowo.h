@@ -22,8 +22,13 @@ template <typename T>
 class TListaWlasna {
 public:
     TListaWlasna() = default;
-    TListaWlasna(const TListaWlasna&) = delete;
-    TListaWlasna& operator=(const TListaWlasna&) = delete;
+    // Copies are deep; the copy has no current item.
+    TListaWlasna(const TListaWlasna& other) { Assign(other); }
+    TListaWlasna& operator=(const TListaWlasna& other)
+    {
+        Assign(other);
+        return *this;
+    }
 
     int Count() const { return static_cast<int>(items_.size()); }
     // Null outside 0..Count−1; otherwise also becomes the current item.
@@ -79,11 +84,8 @@ public:
         if (&other == this)
             return;
         Clear();
-        for (const auto& item : other.items_) {
-            auto copy = std::make_unique<T>();
-            copy->Assign(*item);
-            items_.push_back(std::move(copy));
-        }
+        for (const auto& item : other.items_)
+            items_.push_back(std::make_unique<T>(*item));
     }
 
     auto begin() const { return items_.begin(); }
@@ -108,7 +110,6 @@ struct TTransSlownikRekcja {
     // The case strings as numbers, −1 when they are not numbers.
     int SourceCaseNumber() const;
     int TargetCaseNumber() const;
-    void Assign(const TTransSlownikRekcja& other) { *this = other; }
 };
 using TTransSlownikRekcje = TListaWlasna<TTransSlownikRekcja>;
 
@@ -119,7 +120,6 @@ struct TTransSlownikZwrot {
     std::string Translation;
     std::string NoteA; // alternatives marked as noted ("‰"), the first one
     std::string NoteB; // … or a later one
-    void Assign(const TTransSlownikZwrot& other) { *this = other; }
 };
 using TTransSlownikZwroty = TListaWlasna<TTransSlownikZwrot>;
 
@@ -158,11 +158,16 @@ public:
     int AddAlternative();
 
     std::string WordsText() const;   // the words joined by spaces
-    std::string DisplayText() const; // comment, word and gloss of each alternative
-    std::string NotesText() const;   // comments and glosses only
+    // Comment, word and gloss of each alternative.
+    std::string DisplayText() const { return AlternativesText(true); }
+    // Comments and glosses only.
+    std::string NotesText() const { return AlternativesText(false); }
 
     void ClearMeaning();
-    void Assign(const TTransSlownikZnaczenie& other);
+    void Assign(const TTransSlownikZnaczenie& other) { *this = other; }
+
+private:
+    std::string AlternativesText(bool withWords) const;
 };
 
 class TTransSlownikZnaczenia : public TListaWlasna<TTransSlownikZnaczenie> {
@@ -188,7 +193,7 @@ public:
     bool ReflexiveFlag = false; // Polish source: the code holds "ř"
     TTransSlownikZnaczenia Meanings;
 
-    void Assign(const TTransSlownikPodrekord& other);
+    void Assign(const TTransSlownikPodrekord& other) { *this = other; }
 };
 
 class TTransSlownikPodrekordy : public TListaWlasna<TTransSlownikPodrekord> {
@@ -202,8 +207,8 @@ public:
 class TTransSlownikSlowo {
 public:
     explicit TTransSlownikSlowo(std::uint8_t dictKind = 0) : DictKind(dictKind) {}
+    // Copied only on purpose, through Assign: the cache hands out references.
     TTransSlownikSlowo(const TTransSlownikSlowo&) = delete;
-    TTransSlownikSlowo& operator=(const TTransSlownikSlowo&) = delete;
 
     std::string Headword;
     int Index = -1;          // line number in the dictionary
@@ -221,7 +226,7 @@ public:
     std::uint8_t DictKind = 0;
 
     void ClearEntry();
-    void Assign(const TTransSlownikSlowo& other);
+    void Assign(const TTransSlownikSlowo& other) { *this = other; }
     // Fills the entry from a decoded line; never fails, a malformed line gives what
     // the steps can extract.
     void Parse(std::string_view line, bool keepPhrases, const TTransSlownik& dictionary,
@@ -239,6 +244,9 @@ public:
     // sub-records with their codes and meanings; phrases, notes, valency and the
     // headword's brackets are not written.
     std::string Serialize(const TTransSlownik& dictionary) const;
+
+private:
+    TTransSlownikSlowo& operator=(const TTransSlownikSlowo&) = default;
 };
 
 // Bit of a meaning code name ("m" → 25, "25" → 25); 0 for a name that is neither a

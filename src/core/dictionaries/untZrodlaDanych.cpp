@@ -59,20 +59,37 @@ std::string RawSequence(unsigned char byte)
     return Format("{{%03d}}", static_cast<int>(byte));
 }
 
-// Per language: whether a byte comes back unchanged through UTF-8.
-const std::array<bool, 256>& ReadableBytes(std::uint8_t language)
+// How a byte is read: in the language of its part of the line, or as part of a
+// grammatical code, whose bytes are those of code page 1250 (byte 248 is "ř").
+constexpr std::uint8_t kCodeReading = 255;
+// A byte that is a number rather than a character: the form code of a forms line.
+constexpr std::uint8_t kNumberReading = 254;
+
+// The readable form of each byte in a reading; empty for a byte that would not come
+// back unchanged through UTF-8.
+const std::array<std::string, 256>& ReadableBytes(std::uint8_t reading)
 {
-    static const auto build = [](std::uint8_t lang) {
-        std::array<bool, 256> readable{};
+    static const auto build = [](std::uint8_t language, bool codes) {
+        std::array<std::string, 256> readable;
         for (int b = 32; b < 256; ++b) {
             const std::string byte(1, static_cast<char>(b));
-            readable[static_cast<std::size_t>(b)] = b != 127 && FromUtf8(ToUtf8(byte, lang)) == byte;
+            std::string utf8 = codes && b == 248 ? std::string("ř") : ToUtf8(byte, language);
+            const bool control = b == 127 || (b >= 128 && b < 160 && ToWide(byte, language)[0] == b);
+            if (!control && FromUtf8(utf8) == byte)
+                readable[static_cast<std::size_t>(b)] = std::move(utf8);
         }
         return readable;
     };
-    static const std::array<bool, 256> polish = build(jezPolski);
-    static const std::array<bool, 256> western = build(jezFrancuski);
-    return language == jezPolski ? polish : western;
+    static const auto polish = build(jezPolski, false);
+    static const auto western = build(jezFrancuski, false);
+    static const auto codes = build(jezPolski, true);
+    static const std::array<std::string, 256> numbers;
+    switch (reading) {
+    case kCodeReading: return codes;
+    case kNumberReading: return numbers;
+    case jezPolski: return polish;
+    default: return western;
+    }
 }
 
 // ---------------------------------------------------------------- languages of the parts
@@ -91,14 +108,15 @@ std::vector<std::uint8_t> MainFormatLanguages(std::string_view text, const TTran
         return at;
     };
     for (std::size_t at = separator + 1; at < text.size(); ++at) {
-        if (text[at] == dictionary.CodeMark) {
-            at = paintToken(at, jezPolski);
+        const bool tokenStart = at == 0 || text[at - 1] == ' ';
+        if (text[at] == dictionary.CodeMark || (text[at] == '*' && tokenStart)) {
+            at = paintToken(at, kCodeReading);
         } else if (text[at] == dictionary.PhraseMark) {
             std::size_t end = text.find(dictionary.KeySeparator, at);
             end = end == std::string_view::npos ? text.size() : end;
             std::fill(languages.begin() + static_cast<long>(at), languages.begin() + static_cast<long>(end),
                       dictionary.SourceLang);
-            at = end < text.size() ? paintToken(end + 1, jezPolski) : end;
+            at = end < text.size() ? paintToken(end + 1, kCodeReading) : end;
         }
     }
     return languages;
@@ -111,6 +129,13 @@ std::vector<std::uint8_t> LineLanguages(std::string_view text, const TTransSlown
     case rsUzytkownika:
     case rsZwrotow:
         return MainFormatLanguages(text, dictionary);
+    case rsOdwolan: {
+        std::vector<std::uint8_t> languages(text.size(), dictionary.SourceLang);
+        const std::size_t separator = text.find(dictionary.KeySeparator);
+        if (separator != std::string_view::npos && separator + 1 < text.size())
+            languages[separator + 1] = kNumberReading;
+        return languages;
+    }
     case rsZdan: {
         std::vector<std::uint8_t> languages(text.size(), dictionary.TargetLang);
         const std::size_t separator = std::min(text.find(dictionary.KeySeparator), text.size());
@@ -194,10 +219,11 @@ std::string TextToReadable(std::string_view text, const TTransSlownik& dictionar
     std::string readable;
     for (std::size_t at = 0; at < text.size(); ++at) {
         const auto byte = static_cast<unsigned char>(text[at]);
-        if (!ReadableBytes(languages[at])[byte] || RawByteAt(text, at) >= 0)
+        const std::string& utf8 = ReadableBytes(languages[at])[byte];
+        if (utf8.empty() || RawByteAt(text, at) >= 0)
             readable += RawSequence(byte);
         else
-            readable += ToUtf8(text.substr(at, 1), languages[at]);
+            readable += utf8;
     }
     return readable;
 }

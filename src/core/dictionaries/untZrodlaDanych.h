@@ -27,8 +27,9 @@ std::unique_ptr<TTransSlownik> MakeDictionaryOfKind(std::string_view kind, std::
 // One readable line to the decoded 8-bit line.
 std::string ReadableToText(std::string_view utf8);
 // A decoded line to readable UTF-8, each part read in its own language (keys in the
-// source language, translations in the target language, grammatical codes in the
-// Polish code page). Bytes that have no readable form come out as "{{NNN}}".
+// source language, translations in the target language, grammatical codes — after
+// "#" or "*", and of phrases — in code page 1250). Bytes that have no readable form,
+// and the form code of a forms line, come out as "{{NNN}}".
 std::string TextToReadable(std::string_view text, const TTransSlownik& dictionary);
 
 // The stored lines of a readable source: converted, sorted by key (stable), scrambled.

@@ -1,0 +1,123 @@
+// The bundled data set under data/: every file builds, stays in order, and every
+// inflected form points at a headword of the main dictionary of its language.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "SlownikTestowy.h"
+#include "core/app/untStale.h"
+#include "core/generators/untGenTlumaczFr.h"
+#include "core/generators/untGenTlumaczPl.h"
+
+namespace velmar {
+namespace {
+
+std::string ReadSource(const std::string& name)
+{
+    const auto file = std::filesystem::path(VELMAR_FIXTURES_DIR).parent_path().parent_path() / "data" / name;
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(BundledData, MainListsAndTheirFormsAgree)
+{
+    for (const auto& [main, forms, language] :
+         {std::tuple{"frpol2.sg.txt", "franc2.so.txt", jezFrancuski}, std::tuple{"polfr2.sg.txt", "pol2.so.txt", jezPolski}}) {
+        SCOPED_TRACE(main);
+        test::SlownikTestowy headwords("main", language, ReadSource(main));
+        test::SlownikTestowy inflected("forms", language, ReadSource(forms));
+        EXPECT_GE(headwords.Dictionary->Count(), 100);
+
+        std::set<std::string> keys;
+        for (int i = 0; i < headwords.Dictionary->Count(); ++i) {
+            const auto& entry = headwords.Main().GetEntry(i);
+            ASSERT_GE(entry.SubRecords.Count(), 1) << entry.Headword;
+            EXPECT_FALSE(entry.SubRecords.Item(0)->Code.empty()) << entry.Headword;
+            EXPECT_GE(entry.SubRecords.Item(0)->Meanings.Count(), 1) << entry.Headword;
+            EXPECT_TRUE(keys.insert(entry.Headword).second) << "twice: " << entry.Headword;
+        }
+        std::set<std::string> bases;
+        for (int i = 0; i < inflected.Dictionary->Count(); ++i) {
+            const std::string line = inflected.Dictionary->DecodedLine(i);
+            const std::size_t separator = line.find('\\');
+            ASSERT_NE(separator, std::string::npos) << line;
+            ASSERT_GT(line.size(), separator + 2) << line;
+            bases.insert(line.substr(separator + 2));
+        }
+        for (const auto& base : bases)
+            EXPECT_TRUE(keys.contains(base)) << "no headword for " << ToUtf8(base, language);
+        EXPECT_EQ(bases.size(), keys.size()); // every headword has its forms
+    }
+}
+
+// Every inflected form of the forms file, by its base.
+std::map<std::string, std::set<std::string>> FormsByBase(const std::string& source, std::uint8_t language)
+{
+    test::SlownikTestowy forms("forms", language, ReadSource(source));
+    std::map<std::string, std::set<std::string>> byBase;
+    for (int i = 0; i < forms.Dictionary->Count(); ++i) {
+        const std::string line = forms.Dictionary->DecodedLine(i);
+        const std::size_t separator = line.find('\\');
+        byBase[line.substr(separator + 2)].insert(line.substr(0, separator));
+    }
+    return byBase;
+}
+
+// The generators, given a headword with the code of its entry, produce forms that the
+// forms file lists for that headword: the codes and the forms tell the same story.
+TEST(BundledData, PolishCodesGenerateTheListedForms)
+{
+    test::SlownikTestowy main("main", jezPolski, ReadSource("polfr2.sg.txt"));
+    const auto forms = FormsByBase("pol2.so.txt", jezPolski);
+    for (int i = 0; i < main.Dictionary->Count(); ++i) {
+        const auto& entry = main.Main().GetEntry(i);
+        const std::string code = entry.SubRecords.Item(0)->Code;
+        const std::string word = entry.Headword + " *" + code;
+        const auto& listed = forms.at(entry.Headword);
+        const auto expectListed = [&](const TCechyPl& features) {
+            const std::string form = GenFormPl(word, features);
+            EXPECT_TRUE(listed.contains(form)) << ToUtf8(word, jezPolski) << " → " << ToUtf8(form, jezPolski);
+        };
+        if (code.front() >= '0' && code.front() <= '4') {
+            for (int number = 1; number <= 2; ++number)
+                for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+                    expectListed({.Case = grammaticalCase, .Number = number});
+        } else if (code == "7") {
+            for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+                for (const int gender : {1, 3, 4}) // masculine inanimate, feminine, neuter
+                    expectListed({.Case = grammaticalCase, .Gender = gender});
+        } else if (code.front() == '*' || code.front() == '/') {
+            for (int person = 1; person <= 6; ++person)
+                expectListed({.Person = person, .FormCode = fpTeraz});
+        }
+    }
+}
+
+TEST(BundledData, FrenchCodesGenerateTheListedForms)
+{
+    test::SlownikTestowy main("main", jezFrancuski, ReadSource("frpol2.sg.txt"));
+    const auto forms = FormsByBase("franc2.so.txt", jezFrancuski);
+    for (int i = 0; i < main.Dictionary->Count(); ++i) {
+        const auto& entry = main.Main().GetEntry(i);
+        const std::string code = entry.SubRecords.Item(0)->Code;
+        const std::string word = entry.Headword + "*" + code;
+        const auto& listed = forms.at(entry.Headword);
+        const auto expectListed = [&](const TCechyFr& features) {
+            const std::string form = GenFormFr(word, features);
+            EXPECT_TRUE(listed.contains(form)) << ToUtf8(word, jezFrancuski) << " → " << ToUtf8(form, jezFrancuski);
+        };
+        if (code == "4" && !entry.Headword.starts_with("s'")) {
+            for (int person = 1; person <= 6; ++person)
+                expectListed({.FormCode = 1, .Person = person});
+        } else if (code.front() == '1' || code.front() == '2') {
+            for (int number = 1; number <= 2; ++number)
+                expectListed({.Number = number});
+        }
+    }
+}
+
+} // namespace
+} // namespace velmar
