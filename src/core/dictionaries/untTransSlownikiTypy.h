@@ -221,11 +221,4 @@ public:
     TTransSlownikKolokacji(std::uint8_t sourceLang, std::uint8_t targetLang);
 };
 
-// The sentence archive: "source \x14 translation \x15 translation…".
-class TTransSlownikZdan : public TTransSlownik {
-public:
-    // The key is the record's source sentence as stored.
-    TTransSlownikZdan(std::uint8_t sourceLang, std::uint8_t targetLang);
-};
-
 } // namespace velmar
