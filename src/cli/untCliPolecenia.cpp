@@ -8,7 +8,9 @@ int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunArchive(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -21,11 +23,20 @@ const std::vector<TPolecenie>& Commands()
          "KIND: main, forms, phrase, user, collocation, category, qualifier, archive,\n"
          "untranslatable or data; --lang is the language of the file's keys.\n"
          "SOURCE is UTF-8, one decoded line per line; {{NNN}} stands for the raw byte NNN.\n"
-         "build sorts the lines by the kind's key in byte order (not yet the dictionary\n"
-         "collation), scrambles them and writes CR LF lines; decode prints them back the\n"
+         "build sorts the lines by the kind's key under the dictionary collation of the\n"
+         "language, scrambles them and writes CR LF lines; decode prints them back the\n"
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"lookup", "find words in the main dictionary and their readings as inflected forms",
+         "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"
+         "For each word: the headword found, how it was found (exact, case, accents, or\n"
+         "prefix: the first headword the word begins) and its entry text. With --forms,\n"
+         "also the readings of the word as an inflected form (base, form code, priority),\n"
+         "best first, those found by the derivation rules included. --mode picks the\n"
+         "direction (default 1, French to Polish); --data the folder of the data files\n"
+         "(default: the data folder). Exit 1 when a word is found nowhere.",
+         RunLookup},
         {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
          "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
          "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
@@ -50,6 +61,13 @@ const std::vector<TPolecenie>& Commands()
          "  escaped), its start and length in the paragraph and its dictionary readings.\n"
          "  --data names the folder of the data files (default: the data folder).",
          RunSegment},
+        {"archive", "find a sentence in the sentence archive, or store a pair there",
+         "find --mode 1|2 [--data DIR] [--level 100|90|80|70] SENTENCE\n"
+         "      archive add  --mode 1|2 [--data DIR] SOURCE TRANSLATION\n"
+         "  find prints the stored translation (exit 1 when there is none); below 100 numbers\n"
+         "  and names may differ, and the sentence's own ones go into the translation.\n"
+         "  add stores the pair and saves the archive file atomically.",
+         RunArchive},
     };
     return commands;
 }

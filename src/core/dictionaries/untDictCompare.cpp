@@ -21,7 +21,8 @@ uchar Byte(std::string_view s, std::size_t i)
 // The letters of a language as the collation sees them: the members take part in the
 // comparison, everything else is skipped; the order string ranks the members.
 struct TAlfabetPorownania {
-    TZbiorZnakow Members;
+    std::array<bool, 256> Takes{}; // by byte: its capital is a member
+    std::array<uchar, 256> Upper{};
     std::array<int, 256> Rank{};
     bool ReplacesAccents = false; // code page 1252: accented capitals rank as their base letter
     bool French = false;
@@ -32,12 +33,17 @@ TAlfabetPorownania MakeAlphabet(std::string_view orderUtf8, std::string_view acc
 {
     TAlfabetPorownania alphabet;
     alphabet.Rank.fill(-1);
+    // The members: the capitals, digits, space and hyphen of the order string, and the
+    // accented capitals that rank as their base letter.
     const std::string order = FromUtf8(orderUtf8);
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        alphabet.Members.set(Byte(order, i));
+    TZbiorZnakow members = CharsToSet(order) | CharsToSet(FromUtf8(accentedUtf8));
+    for (std::size_t i = 0; i < order.size(); ++i)
         alphabet.Rank[Byte(order, i)] = static_cast<int>(i);
+    for (int c = 0; c < 256; ++c) {
+        const uchar upper = UpperChar(static_cast<uchar>(c));
+        alphabet.Upper[static_cast<std::size_t>(c)] = upper;
+        alphabet.Takes[static_cast<std::size_t>(c)] = members.test(upper);
     }
-    alphabet.Members |= CharsToSet(FromUtf8(accentedUtf8));
     alphabet.ReplacesAccents = replacesAccents;
     alphabet.French = french;
     return alphabet;
@@ -110,7 +116,10 @@ bool NeedsFrenchSpelling(std::string_view s)
 {
     if (s.size() >= 2 && Byte(s, 0) == kApostrophe && (s[1] == 'h' || s[1] == 'H'))
         return true;
-    return s.find_first_of("\x8C\x9C") != std::string_view::npos;
+    for (char c : s)
+        if (static_cast<uchar>(c) == kOeCapital || static_cast<uchar>(c) == kOeSmall)
+            return true;
+    return false;
 }
 
 // French spelling that the order ignores: "'h…" without its apostrophe, œ as oe.
@@ -220,7 +229,7 @@ public:
     }
 
 private:
-    bool Member(uchar c) const { return alphabet_.Members.test(UpperChar(c)); }
+    bool Member(uchar c) const { return alphabet_.Takes[c]; }
 
     void SkipNonMembers(std::string_view s, std::size_t& pos, TSlad& trace) const
     {
@@ -254,8 +263,8 @@ private:
     {
         if (ca == cb)
             return 0;
-        uchar ua = UpperChar(ca);
-        uchar ub = UpperChar(cb);
+        uchar ua = alphabet_.Upper[ca];
+        uchar ub = alphabet_.Upper[cb];
         if (ua != ub && alphabet_.ReplacesAccents) {
             traceA_.Accent(ua, letter);
             traceB_.Accent(ub, letter);
@@ -396,7 +405,7 @@ std::string TrimNonMembers(std::string_view word, std::uint8_t language)
     const TAlfabetPorownania* alphabet = AlphabetFor(language);
     if (alphabet == nullptr)
         return std::string(word);
-    const auto member = [&](char c) { return alphabet->Members.test(UpperChar(static_cast<uchar>(c))); };
+    const auto member = [&](char c) { return alphabet->Takes[static_cast<uchar>(c)]; };
     while (!word.empty() && !member(word.front()))
         word.remove_prefix(1);
     while (!word.empty() && !member(word.back()))

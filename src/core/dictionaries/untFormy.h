@@ -10,9 +10,11 @@
 
 #include <bitset>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/dictionaries/untDictCompare.h"

@@ -40,7 +40,7 @@ int StageFlags(const TEtap& stage, const TZnajdzOpcje& options)
 }
 
 // Whether the pattern (with "?" for any byte) matches s at pos.
-bool MatchesAt(std::string_view pattern, std::string_view s, std::size_t pos)
+bool PatternMatchesAt(std::string_view pattern, std::string_view s, std::size_t pos)
 {
     if (pos + pattern.size() > s.size())
         return false;
@@ -65,14 +65,12 @@ bool KeyMatchesFilter(std::string_view key, std::string_view pattern, bool whole
         return !wholeWords || ((at == 0 || key[at - 1] == ' ') && EndsWord(key, at + pattern.size()));
     }
     if (wholeWords)
-        return MatchesAt(pattern, key, 0) && EndsWord(key, pattern.size());
+        return PatternMatchesAt(pattern, key, 0) && EndsWord(key, pattern.size());
     for (std::size_t pos = 0; pos + pattern.size() <= key.size(); ++pos)
-        if (MatchesAt(pattern, key, pos))
+        if (PatternMatchesAt(pattern, key, pos))
             return true;
     return false;
 }
-
-} // namespace
 
 // ---------------------------------------------------------------- the binary search
 
@@ -91,9 +89,10 @@ public:
         int high = d_.Count() - 1;
         for (;;) {
             d_.Current = (low + high) / 2;
-            const int order = Compare(d_.Current, 0);
+            const std::string probe = d_.GetKey(d_.Current);
+            const int order = DictCompare(key_, probe, d_.SourceLang, 0);
             if (order == 0)
-                return SettleInRun(0);
+                return probe == key_ || SettleInRun(0);
             if (low == high && RelaxedStages())
                 return true;
             if (low >= high) {
@@ -179,6 +178,8 @@ private:
     TZnajdzOpcje& options_;
     std::string key_;
 };
+
+} // namespace
 
 bool TTransSlownik::Find(TZnajdzOpcje& options)
 {

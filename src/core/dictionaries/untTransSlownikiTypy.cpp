@@ -53,6 +53,11 @@ std::string TTransSlownik::KeyOf(std::string_view line) const
     return KeyBeforeSeparator(line, KeySeparator);
 }
 
+std::string TTransSlownik::GetKey(int index) const
+{
+    return KeyOf(Lines ? Lines->DecodedUntil(index, KeyRow, KeySeparator) : std::string());
+}
+
 std::string TTransSlownik::DecodedLine(int index) const
 {
     return Lines ? Lines->Decoded(index, KeyRow) : std::string();
@@ -259,12 +264,6 @@ std::string TTransSlownikKategorii::KeyOf(std::string_view line) const
 
 TTransSlownikKolokacji::TTransSlownikKolokacji(std::uint8_t sourceLang, std::uint8_t targetLang)
     : TTransSlownik(rsKolokacji, kKeyRowAuxiliary, sourceLang, targetLang, '_', '\0', ';', '\0', '\0', "")
-{
-}
-
-TTransSlownikZdan::TTransSlownikZdan(std::uint8_t sourceLang, std::uint8_t targetLang)
-    : TTransSlownik(rsZdan, kKeyRowAuxiliary, sourceLang, targetLang, kArchiveKeySeparator, '\0',
-                    kArchiveItemSeparator, '\0', '\0', "")
 {
 }
 

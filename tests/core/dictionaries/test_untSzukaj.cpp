@@ -9,6 +9,8 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/dictionaries/untZrodlaDanych.h"
+#include "support/TempFolder.h"
 
 namespace velmar {
 namespace {
@@ -29,20 +31,23 @@ void Fill(TLinie& lines, const std::vector<std::string>& decoded, int keyRow)
         lines.Add(EncodeLine(line, keyRow));
 }
 
-// A main dictionary over headwords written in UTF-8.
+std::vector<std::string> FromUtf8All(std::initializer_list<const char*> texts)
+{
+    std::vector<std::string> converted;
+    for (const char* text : texts)
+        converted.push_back(FromUtf8(text));
+    return converted;
+}
+
+// A main dictionary over the given headwords.
 class TSlownikTestowy {
 public:
-    TSlownikTestowy(std::initializer_list<const char*> headwords, std::uint8_t language)
-        : Dictionary(rsGlowny, kKeyRowMain, language, language == jezPolski ? jezFrancuski : jezPolski)
+    TSlownikTestowy(std::initializer_list<const char*> headwordsUtf8, std::uint8_t language)
+        : TSlownikTestowy(FromUtf8All(headwordsUtf8), language)
     {
-        std::vector<std::string> decoded;
-        for (const char* headword : headwords)
-            decoded.push_back(FromUtf8(headword) + "_ x");
-        Fill(Lines, Sorted(decoded, language, '_'), kKeyRowMain);
-        Dictionary.Attach(&Lines);
     }
-    explicit TSlownikTestowy(const std::vector<std::string>& keys, std::uint8_t language)
-        : Dictionary(rsGlowny, kKeyRowMain, language, jezPolski)
+    TSlownikTestowy(const std::vector<std::string>& keys, std::uint8_t language)
+        : Dictionary(rsGlowny, kKeyRowMain, language, language == jezPolski ? jezFrancuski : jezPolski)
     {
         std::vector<std::string> decoded;
         for (const std::string& key : keys)
@@ -176,6 +181,25 @@ TEST(Find, EveryKeyOfASortedRandomFileIsFound)
     }
 }
 
+TEST(DataTool, BuildsInCollationOrderAndCheckRejectsByteOrder)
+{
+    test::TempFolder folder;
+    const auto dictionary = MakeDictionaryOfKind("main", jezFrancuski);
+    const auto source = folder.Write("main.txt", "zèbre_x\nabc_x\nParis_x\nparis_x\nélan_x\n");
+    BuildDictionaryFile(source, *dictionary, folder / "built.sg");
+    EXPECT_TRUE(CheckDictionaryFile(folder / "built.sg", *dictionary).empty());
+    EXPECT_EQ(DecodeDictionaryFile(folder / "built.sg", *dictionary),
+              (std::vector<std::string>{"abc_x", "élan_x", "Paris_x", "paris_x", "zèbre_x"}));
+
+    std::string byteOrder;
+    for (const char* line : {"Paris_x", "abc_x", "paris_x"})
+        byteOrder += EncodeLine(line, kKeyRowMain) + "\r\n";
+    const auto file = folder.Write("bytes.sg", byteOrder);
+    const auto problems = CheckDictionaryFile(file, *dictionary);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].Line, 2);
+}
+
 TEST(Locate, NearestLineAndTheFirstLetter)
 {
     TSlownikTestowy d({"abeille", "chat", "chien", "zèbre"}, jezFrancuski);
@@ -288,6 +312,7 @@ TEST(FilterView, FindWorksOnTheFilteredLinesAndSwitchingIsIdempotent)
     // A new filter starts from the real lines even while a view is shown.
     d.Dictionary.SetFilter(true);
     EXPECT_EQ(d.Dictionary.FilterBy("u", false, false), 1);
+    EXPECT_EQ(d.Dictionary.FilterByWide(u"K?T", false, false), 2);
 }
 
 TEST(FilterView, TrimLeavesAThousandOfFifteenHundredAndNeverMoreThanItHolds)
