@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Velmar need.
 # Idempotent: when everything is already installed it only checks and returns.
+# With --fuzz it installs only what `make fuzz` needs on top (clang and its fuzzer runtime).
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  # fonts that cover Polish and French
-  fonts-dejavu-core fonts-liberation2
-)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages=(clang libclang-rt-14-dev)
+else
+  packages=(
+    # build
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+    # fonts that cover Polish and French
+    fonts-dejavu-core fonts-liberation2
+    # document conversion (.doc, .docx, .odt, .html) and its tests
+    libreoffice-writer-nogui
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
