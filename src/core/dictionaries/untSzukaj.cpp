@@ -72,6 +72,16 @@ bool KeyMatchesFilter(std::string_view key, std::string_view pattern, bool whole
     return false;
 }
 
+// One search of word with fresh options; index gets the line the search reports.
+template <typename Search>
+bool SearchWithPlainOptions(std::string_view word, int& index, Search search)
+{
+    TZnajdzOpcje options = InitOptions(word);
+    const bool found = search(options);
+    index = options.Index;
+    return found;
+}
+
 // ---------------------------------------------------------------- the binary search
 
 // The search as a walk over one dictionary: the plain binary search, then the relaxed
@@ -197,10 +207,7 @@ bool TTransSlownik::Find(TZnajdzOpcje& options)
 
 bool TTransSlownik::FindExact(std::string_view word, int& index)
 {
-    TZnajdzOpcje options = InitOptions(word);
-    const bool found = Find(options);
-    index = options.Index;
-    return found;
+    return SearchWithPlainOptions(word, index, [this](TZnajdzOpcje& options) { return Find(options); });
 }
 
 int TTransSlownik::Locate(std::string_view word)
@@ -363,10 +370,7 @@ bool TTransSlownikOdwolan::TryRules(TZnajdzOpcje& options)
 
 bool TTransSlownikOdwolan::FindFormsSimple(std::string_view word, int& index)
 {
-    TZnajdzOpcje options = InitOptions(word);
-    const bool found = FindForms(options);
-    index = options.Index;
-    return found;
+    return SearchWithPlainOptions(word, index, [this](TZnajdzOpcje& options) { return FindForms(options); });
 }
 
 bool TTransSlownikOdwolan::FilterForms(TZnajdzOpcje& options, const TKodyForm& codes,

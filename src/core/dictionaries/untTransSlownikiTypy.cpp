@@ -70,6 +70,11 @@ std::string TTransSlownik::Encode(std::string_view text) const
 
 void TTransSlownik::Attach(TLinie* lines)
 {
+    // A filtered view belongs to the lines it was made from: it ends here, or turning it
+    // off later would bring back the old lines.
+    FilterActive = false;
+    SavedLines = nullptr;
+    FilterLines.Clear();
     Lines = lines;
     CachedIndex = -1;
 }

@@ -315,6 +315,18 @@ TEST(FilterView, FindWorksOnTheFilteredLinesAndSwitchingIsIdempotent)
     EXPECT_EQ(d.Dictionary.FilterByWide(u"K?T", false, false), 2);
 }
 
+TEST(FilterView, AttachingOtherLinesEndsTheView)
+{
+    TSlownikTestowy d({"kit", "kot", "ul"}, jezPolski);
+    TSlownikTestowy other({"pies"}, jezPolski);
+    d.Dictionary.FilterBy("k", false, false);
+    d.Dictionary.SetFilter(true);
+    d.Dictionary.Attach(&other.Lines);
+    EXPECT_EQ(Keys(d.Dictionary), (std::vector<std::string>{"pies"}));
+    d.Dictionary.SetFilter(false);
+    EXPECT_EQ(Keys(d.Dictionary), (std::vector<std::string>{"pies"}));
+}
+
 TEST(FilterView, TrimLeavesAThousandOfFifteenHundredAndNeverMoreThanItHolds)
 {
     std::vector<std::string> keys;
