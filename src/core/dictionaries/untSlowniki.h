@@ -14,6 +14,7 @@
 
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
+#include "core/dictionaries/untArchiwumZdan.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 
 namespace velmar {

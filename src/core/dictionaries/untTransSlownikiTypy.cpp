@@ -267,10 +267,4 @@ TTransSlownikKolokacji::TTransSlownikKolokacji(std::uint8_t sourceLang, std::uin
 {
 }
 
-TTransSlownikZdan::TTransSlownikZdan(std::uint8_t sourceLang, std::uint8_t targetLang)
-    : TTransSlownik(rsZdan, kKeyRowAuxiliary, sourceLang, targetLang, kArchiveKeySeparator, '\0',
-                    kArchiveItemSeparator, '\0', '\0', "")
-{
-}
-
 } // namespace velmar

@@ -77,7 +77,8 @@ public:
     void SetSourceLanguage(std::uint8_t language);
     void SetTargetLanguage(std::uint8_t language);
 
-    // The line whose key equals key exactly (under CompareKeys), by binary search.
+    // The line whose key equals key exactly (under CompareKeys), by binary search; when
+    // there is none, index is where the key would stand.
     bool FindKeyExact(std::string_view key, int& index) const;
 
     // Search under the dictionary collation (untSzukaj.cpp). A search moves Current;
@@ -219,13 +220,6 @@ public:
 class TTransSlownikKolokacji : public TTransSlownik {
 public:
     TTransSlownikKolokacji(std::uint8_t sourceLang, std::uint8_t targetLang);
-};
-
-// The sentence archive: "source \x14 translation \x15 translation…".
-class TTransSlownikZdan : public TTransSlownik {
-public:
-    // The key is the record's source sentence as stored.
-    TTransSlownikZdan(std::uint8_t sourceLang, std::uint8_t targetLang);
 };
 
 } // namespace velmar

@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "core/app/untStale.h"
+#include "core/dictionaries/untArchiwumZdan.h"
 
 namespace velmar {
 
