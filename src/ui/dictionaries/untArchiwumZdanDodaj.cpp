@@ -7,6 +7,7 @@
 
 #include "core/app/untPytanie.h"
 #include "core/app/untStale.h"
+#include "core/app/untTransTeksty.h"
 #include "core/dictionaries/untArchiwumZdan.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untNapisy.h"
