@@ -273,6 +273,13 @@ void TfrmArchiwumZdan::showEvent(QShowEvent* event)
     ShowCountStatus(kWArchiwum, archive_.Count());
 }
 
+// A search result lives only while the window shows it.
+void TfrmArchiwumZdan::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    archive_.SetFilter(false);
+}
+
 void TfrmArchiwumZdan::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -164,10 +164,36 @@ TEST_F(ArchiveWindowTest, SearchFiltersTheListAndShowAllRestoresIt)
     EXPECT_EQ(Status(), QStringLiteral("3 zdania w archiwum"));
     EXPECT_FALSE(window.ShowAllButton()->isEnabled());
 
+    window.SearchButton()->click();
+    window.close();
+    EXPECT_FALSE(archive.FilterActive) << "closing ends the search result";
+    window.show();
+
     window.SearchBox()->setText(QStringLiteral("chien"));
     window.SearchButton()->click();
     EXPECT_EQ(Status(), QStringLiteral("Nie znaleziono pasujących zdań"));
     EXPECT_EQ(window.SentenceList()->count(), 3) << "nothing found leaves the whole archive";
+}
+
+TEST_F(ArchiveWindowTest, ChangesDuringASearchReachTheWholeArchive)
+{
+    Store("Le chat dort", "Kot śpi");
+    Store("J'ai 3 chats", "Mam 3 koty");
+    Store("Bonjour", "Dzień dobry");
+    window.show();
+    window.SearchBox()->setText(QStringLiteral("chat"));
+    window.SearchButton()->click();
+
+    Select(QStringLiteral("Le chat dort"));
+    window.DeleteButton()->click();
+    EXPECT_EQ(Items(window.SentenceList()), QStringList{"J'ai 3 chats"});
+    EXPECT_EQ(Status(), QStringLiteral("Znaleziono 1 zdanie"));
+    AddThroughDialog(QStringLiteral("Un chat noir"), QStringLiteral("Czarny kot"));
+    EXPECT_EQ(Items(window.SentenceList()), QStringList{"J'ai 3 chats"})
+        << "the search result stays as it was found";
+
+    window.ShowAllButton()->click();
+    EXPECT_EQ(Items(window.SentenceList()), (QStringList{"Bonjour", "J'ai 3 chats", "Un chat noir"}));
 }
 
 TEST_F(ArchiveWindowTest, DeletingTheOnlyTranslationAsksAndThenDeletesTheSentence)
@@ -252,6 +278,8 @@ TEST_F(ArchiveWindowTest, ListPagesThroughTheArchiveWithItsOwnScrollBar)
     QListWidget* list = window.SentenceList();
     EXPECT_EQ(list->count(), rows);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("zdanie 10"));
+    EXPECT_LE(list->visualItemRect(list->item(rows - 1)).bottom(), list->viewport()->height())
+        << "the whole page fits the list";
 
     QTest::keyClick(list, Qt::Key_PageDown);
     EXPECT_EQ(window.TopRecord(), rows);
