@@ -114,6 +114,8 @@ TfrmArchiwumZdan::~TfrmArchiwumZdan()
 
 void TfrmArchiwumZdan::CreateControls()
 {
+    // Created in the order Tab walks through them.
+    QWidget* searchRow = CreateSearchRow();
     lsbZdania_ = new QListWidget(this);
     lsbZdania_->setObjectName(QStringLiteral("lsbZdania"));
     // The list holds one page only; the scroll bar beside it walks the whole archive.
@@ -122,16 +124,17 @@ void TfrmArchiwumZdan::CreateControls()
     lsbZdania_->installEventFilter(this);
     scbZdania_ = new QScrollBar(Qt::Vertical, this);
     scbZdania_->setObjectName(QStringLiteral("scbZdania"));
-    lsbTlum_ = new QListWidget(this);
-    lsbTlum_->setObjectName(QStringLiteral("lsbTlum"));
-    lblZdania_ = NewLabel(this, "lblZdania", kZdania, lsbZdania_);
-    lblTlum_ = NewLabel(this, "lblTlum", kTlumaczenia, lsbTlum_);
-
+    scbZdania_->setFocusPolicy(Qt::NoFocus); // the list takes the paging keys
     btnDodaj_ = NewButton(this, "btnDodaj", kDodaj);
     btnUsun_ = NewButton(this, "btnUsun", kUsun);
+    lsbTlum_ = new QListWidget(this);
+    lsbTlum_->setObjectName(QStringLiteral("lsbTlum"));
     btnDodajTlum_ = NewButton(this, "btnDodajTlum", kDodajTlum);
-    btnUsunTlum_ = NewButton(this, "btnUsunTlum", kUsunTlum);
     btnEdytujTlum_ = NewButton(this, "btnEdytujTlum", kEdytujTlum);
+    btnUsunTlum_ = NewButton(this, "btnUsunTlum", kUsunTlum);
+    QWidget* optionsRow = CreateOptionsRow();
+    lblZdania_ = NewLabel(this, "lblZdania", kZdania, lsbZdania_);
+    lblTlum_ = NewLabel(this, "lblTlum", kTlumaczenia, lsbTlum_);
     stbZdania_ = new QStatusBar(this);
     stbZdania_->setObjectName(QStringLiteral("stbZdania"));
     stbZdania_->setSizeGripEnabled(false);
@@ -151,14 +154,14 @@ void TfrmArchiwumZdan::CreateControls()
     translationButtons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(CreateSearchRow());
+    layout->addWidget(searchRow);
     layout->addWidget(lblZdania_);
     layout->addLayout(sentences, 3);
     layout->addLayout(sentenceButtons);
     layout->addWidget(lblTlum_);
     layout->addWidget(lsbTlum_, 1);
     layout->addLayout(translationButtons);
-    layout->addWidget(CreateOptionsRow());
+    layout->addWidget(optionsRow);
     layout->addWidget(stbZdania_);
 }
 
@@ -505,8 +508,7 @@ void TfrmArchiwumZdan::btnDodajTlumClick()
     if (sentence.empty() ||
         OpenDialog(sentence, {}, TTrybDodawania::NoweTlumaczenie) != QDialog::Accepted)
         return;
-    FillTranslations(lsbTlum_->count());
-    lsbTlum_->setCurrentRow(lsbTlum_->count() - 1);
+    FillTranslations(lsbTlum_->count()); // the new translation comes last
 }
 
 void TfrmArchiwumZdan::btnEdytujTlumClick()
