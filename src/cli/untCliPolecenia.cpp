@@ -9,6 +9,7 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -52,6 +53,13 @@ const std::vector<TPolecenie>& Commands()
          "  mark. --lang names the document's language (default fr).",
          RunConvert},
         {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
+        {"segment", "the utterances and words the engine makes of a text, with their readings",
+         "--lang fr|pl [--data DIR] < TEXT\n"
+         "  Each input line is a paragraph (UTF-8). Prints each utterance with its position,\n"
+         "  and each word with its text, the texts before and after it (control characters\n"
+         "  escaped), its start and length in the paragraph and its dictionary readings.\n"
+         "  --data names the folder of the data files (default: the data folder).",
+         RunSegment},
     };
     return commands;
 }

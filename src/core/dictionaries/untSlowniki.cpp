@@ -209,6 +209,8 @@ std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& pr
     LoadTranslationLists(program, failures);
 
     AttachInstances(program);
+    if (LoadsTranslationData(mode))
+        Categories.ResolveReferences();
     AttachUser(program, userDictionaryFile, clearAll, failures);
     return failures;
 }

@@ -179,6 +179,8 @@ public:
     // recoded to newCode when it is > 0; true when any remain.
     bool FilterForms(TZnajdzOpcje& options, const TKodyForm& codes, bool skipSearch, int newCode);
     bool HasFormCode(const TKodyForm& codes) const { return readings_.HasFormCode(codes); }
+    // The parsed line index (untSlownikiPomocnicze.cpp); an empty reading outside the lines.
+    TOdwolanie ReadingAt(int index) const;
     const TOdwolania& Readings() const { return readings_; }
 
 private:
@@ -199,6 +201,13 @@ public:
 class TTransSlownikNieTlum : public TTransSlownik {
 public:
     TTransSlownikNieTlum(std::uint8_t sourceLang, std::uint8_t targetLang);
+
+    // Inserts the word at its sorted place; false (nothing changes) for a blank word or
+    // one already listed. index: where the word is or was put.
+    bool AddWord(std::string_view word, int& index);
+    bool AddWordWide(std::u16string_view word, int& index);
+    bool DeleteWord(int index);
+    std::string WordAt(int index) const { return GetKey(index); }
 };
 
 // Data lines shown by the browser: "key_value".
@@ -206,6 +215,8 @@ class TTransSlownikDanych : public TTransSlownik {
 public:
     explicit TTransSlownikDanych(std::uint8_t language);
     std::string KeyOf(std::string_view line) const override;
+    // The trimmed text after the key's "_" (after the first space without one).
+    std::string ValueAt(int index) const;
     bool FoldAccents = false;
 };
 
@@ -214,6 +225,13 @@ class TTransSlownikKategorii : public TTransSlownik {
 public:
     explicit TTransSlownikKategorii(std::uint8_t language);
     std::string KeyOf(std::string_view line) const override;
+
+    // The items of the category name ("uncountable$"); empty when there is none.
+    std::string Definition(std::string_view name);
+    bool InCategory(std::string_view word, std::string_view name);
+    // Replaces every "name$" item by that category's items, once per name and line, so
+    // that references nest without ever looping. Done once after loading.
+    void ResolveReferences();
 };
 
 // Collocations: "head_pattern;pattern;…".

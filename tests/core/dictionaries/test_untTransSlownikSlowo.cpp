@@ -177,10 +177,12 @@ TEST_F(FrenchEntries, CrossReferencesExpandAndCyclesEnd)
 
 TEST_F(FrenchEntries, LineWithoutSeparatorHasEmptyKey)
 {
-    // The empty key sorts after every other.
-    const int last = dictionary.Dictionary->Count() - 1;
-    EXPECT_EQ(dictionary.Dictionary->GetKey(last), "");
-    const auto& entry = dictionary.Main().GetEntry(last);
+    // Wherever the collation puts the empty key, its line is the one without a separator.
+    int line = 0;
+    while (line < dictionary.Dictionary->Count() && !dictionary.Dictionary->GetKey(line).empty())
+        ++line;
+    ASSERT_LT(line, dictionary.Dictionary->Count());
+    const auto& entry = dictionary.Main().GetEntry(line);
     EXPECT_EQ(entry.Headword, "");
     EXPECT_EQ(entry.SubRecords.Item(0)->Code, "sans");
 }
