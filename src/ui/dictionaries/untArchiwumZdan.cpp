@@ -267,6 +267,8 @@ void TfrmArchiwumZdan::ApplySettings()
 void TfrmArchiwumZdan::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (event->spontaneous())
+        return; // restored from the task bar: the page stays as it was
     chbUzywajArchiwum_->setChecked(settings_.UzywajArchiwum);
     chbTlumaczenieDoArchiwum_->setChecked(settings_.TlumaczenieDoArchiwum);
     updProcent_->setValue(settings_.ArchiwumProcent);
@@ -280,7 +282,8 @@ void TfrmArchiwumZdan::showEvent(QShowEvent* event)
 void TfrmArchiwumZdan::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    archive_.SetFilter(false);
+    if (!event->spontaneous())
+        archive_.SetFilter(false);
 }
 
 void TfrmArchiwumZdan::resizeEvent(QResizeEvent* event)
