@@ -81,21 +81,6 @@ private:
     TTransSlownikOdwolan dictionary_;
 };
 
-TWyborTrybu ModeOption(const TArgumenty& arguments)
-{
-    const std::string mode = arguments.Choice("mode", {"1", "2", "5", "6"}, "1");
-    const int number = std::stoi(mode);
-    const bool polishSource = number == trybTranslatorPlFr || number == trybSlownikPlFr;
-    return {number, polishSource ? jezPolski : jezFrancuski, polishSource ? jezFrancuski : jezPolski};
-}
-
-// The data folder of --data (also where the user dictionary is read), or the program's.
-TFolderyDanych FoldersOption(const TArgumenty& arguments)
-{
-    const std::optional<std::string> data = arguments.Value("data");
-    return data ? TFolderyDanych(*data, *data) : Foldery();
-}
-
 void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& program,
                         const TFolderyDanych& folders, std::ostream& err)
 {
@@ -128,8 +113,8 @@ int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io)
     const TArgumenty arguments(words, {"mode", "data"}, {"forms"});
     arguments.RequireAtLeast(1);
     TWartosciProgramu program;
-    ApplyWorkingMode(program, ModeOption(arguments));
-    const TFolderyDanych folders = FoldersOption(arguments);
+    ApplyWorkingMode(program, ModeOption(arguments, {"1", "2", "5", "6"}));
+    const TFolderyDanych folders = DataFoldersOption(arguments);
     TSlowniki dictionaries(folders);
     LoadMainDictionary(dictionaries, program, folders, io.Err);
     std::optional<TFormy> forms;

@@ -84,6 +84,19 @@ void TArgumenty::RequireAtLeast(std::size_t count) const
         throw TZleUzycie("expected at least " + std::to_string(count) + " argument(s)");
 }
 
+TWyborTrybu ModeOption(const TArgumenty& arguments, const std::set<std::string>& modes)
+{
+    const int number = std::stoi(arguments.Choice("mode", modes, "1"));
+    const bool polishSource = number == trybTranslatorPlFr || number == trybSlownikPlFr;
+    return {number, polishSource ? jezPolski : jezFrancuski, polishSource ? jezFrancuski : jezPolski};
+}
+
+TFolderyDanych DataFoldersOption(const TArgumenty& arguments)
+{
+    const std::optional<std::string> data = arguments.Value("data");
+    return data ? TFolderyDanych(*data, *data) : Foldery();
+}
+
 namespace {
 
 void PrintHelp(std::ostream& out)

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "core/app/untFoldery.h"
+#include "core/app/untStale.h"
+
 namespace velmar::cli {
 
 enum TKodWyjscia : int { kSukces = 0, kBlad = 1, kZleUzycie = 2 };
@@ -48,6 +51,11 @@ private:
     std::set<std::string> flags_;
     std::vector<std::string> positional_;
 };
+
+// The working mode of --mode (one of modes, default 1) with its languages.
+TWyborTrybu ModeOption(const TArgumenty& arguments, const std::set<std::string>& modes);
+// The data folder of --data (it then also takes the files written), or the program's.
+TFolderyDanych DataFoldersOption(const TArgumenty& arguments);
 
 // Where a command writes and what it reads.
 struct TWejscieWyjscie {

@@ -10,6 +10,7 @@ int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunArchive(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -60,6 +61,13 @@ const std::vector<TPolecenie>& Commands()
          "  escaped), its start and length in the paragraph and its dictionary readings.\n"
          "  --data names the folder of the data files (default: the data folder).",
          RunSegment},
+        {"archive", "find a sentence in the sentence archive, or store a pair there",
+         "find --mode 1|2 [--data DIR] [--level 100|90|80|70] SENTENCE\n"
+         "      archive add  --mode 1|2 [--data DIR] SOURCE TRANSLATION\n"
+         "  find prints the stored translation (exit 1 when there is none); below 100 numbers\n"
+         "  and names may differ, and the sentence's own ones go into the translation.\n"
+         "  add stores the pair and saves the archive file atomically.",
+         RunArchive},
     };
     return commands;
 }

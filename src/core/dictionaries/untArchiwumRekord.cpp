@@ -292,6 +292,32 @@ void AutoMark(std::string& source, std::string& translation)
     source = std::move(markedSource);
 }
 
+TZdanieZastepcze MarkVariableParts(std::string_view sentence, bool names)
+{
+    TZdanieZastepcze marked;
+    std::size_t copied = 0;
+    for (const auto& token : Tokens(sentence)) {
+        const std::string_view text = sentence.substr(token.Start, token.Length);
+        const char* kind = MarkOfToken(text, token.Start == 0);
+        if (!kind || (!names && std::string_view(kind) == "%propname%"))
+            continue;
+        marked.Text.append(sentence.substr(copied, token.Start - copied));
+        marked.Text += kind;
+        marked.Replaced.emplace_back(text);
+        copied = token.Start + token.Length;
+    }
+    marked.Text.append(sentence.substr(copied));
+    return marked;
+}
+
+std::string FillPlaceholders(std::string_view view, const std::vector<std::string>& texts)
+{
+    std::string filled(view);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        filled = ReplaceAll(filled, "%" + std::to_string(i + 1) + "%", texts[i]);
+    return filled;
+}
+
 TProblemTekstuArchiwum ArchiveTextProblem(std::string_view text)
 {
     if (Trim(text).empty())

@@ -77,6 +77,18 @@ public:
 // %number% / %propname% elements in both.
 void AutoMark(std::string& source, std::string& translation);
 
+// A sentence as the similarity search compares it: numbers, and with names also the
+// capitalised words after the first, stand as "%number%" and "%propname%"; Replaced
+// keeps their texts in order.
+struct TZdanieZastepcze {
+    std::string Text;
+    std::vector<std::string> Replaced;
+};
+TZdanieZastepcze MarkVariableParts(std::string_view sentence, bool names);
+// A stored translation's view with "%1%", "%2%"… replaced by the texts, in order; a
+// placeholder without a text stays.
+std::string FillPlaceholders(std::string_view view, const std::vector<std::string>& texts);
+
 // Why a text cannot be stored in the archive as it stands: it would read back
 // differently (a separator byte splits it, "<info " turns into markup) or not at all.
 enum class TProblemTekstuArchiwum { None, Empty, Separator, Markup };

@@ -90,9 +90,44 @@ bool TSlownikiRobocze::IsUntranslatable(std::string_view token)
     return set_.UntranslatableWorker.Count() > 0 && set_.UntranslatableWorker.FindExact(token, index);
 }
 
-TProbaArchiwum TSlownikiRobocze::ProbeArchive(std::string_view, bool) { return {}; }
+TProbaArchiwum TSlownikiRobocze::ProbeArchive(std::string_view prefix, bool)
+{
+    TTransSlownikZdan& archive = set_.ArchiveWorker;
+    TProbaArchiwum probe;
+    if (archive.Count() == 0 || prefix.empty())
+        return probe;
+    int index = 0;
+    if (archive.FindAt(prefix, 100, index)) {
+        probe.Complete = true;
+        if (const auto* first = archive.Record(index).Translations.Item(0))
+            probe.Translation = first->Plain;
+    }
+    // Longer stored sentences that begin with the prefix sort right behind it.
+    TZnajdzOpcje options;
+    options.Word = std::string(prefix);
+    for (index = std::max(index - 1, 0); index >= 0 && index < archive.Count(); ++index) {
+        const bool equal = archive.PrefixFrom(options, index);
+        if (index < 0)
+            break;
+        if (!equal) {
+            probe.More = true;
+            break;
+        }
+    }
+    return probe;
+}
 
-std::optional<std::string> TSlownikiRobocze::FindSimilarSentence(std::string_view, int) { return std::nullopt; }
+std::optional<std::string> TSlownikiRobocze::FindSimilarSentence(std::string_view text, int level)
+{
+    TTransSlownikZdan& archive = set_.ArchiveWorker;
+    int index = 0;
+    if (archive.Count() == 0 || !archive.FindAt(text, level, index))
+        return std::nullopt;
+    const auto* first = archive.Record(index).Translations.Item(0);
+    if (!first)
+        return std::nullopt;
+    return first->ViewAt(level);
+}
 
 bool TSlownikiRobocze::ReadingFromEntry(TTransSlownikGlowny& dictionary, int index, TZnaczenie& reading) const
 {

@@ -17,8 +17,8 @@ public:
                                     bool capitalised) override;
     bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression, bool capitalised) override;
     bool IsUntranslatable(std::string_view token) override;
-    // The archive's prefix and similarity searches need the record views of the
-    // archive unit; until it is there no sentence is found.
+    // The worker's sentence archive: by prefix on the plain sources, and by similarity
+    // on the views of a level.
     TProbaArchiwum ProbeArchive(std::string_view prefix, bool continuing) override;
     std::optional<std::string> FindSimilarSentence(std::string_view text, int level) override;
     // The user dictionary (score 100); else each reading of the inflected form whose

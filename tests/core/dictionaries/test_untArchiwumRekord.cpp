@@ -131,3 +131,13 @@ TEST(ArchiveRecords, TextsThatWouldReadBackDifferentlyAreRefused)
     EXPECT_EQ(ArchiveTextProblem("a <info tekst=1>"), TProblemTekstuArchiwum::Markup);
     EXPECT_NE(std::string(DescribeArchiveTextProblem(TProblemTekstuArchiwum::Markup)), "");
 }
+
+TEST(ArchiveSimilarity, VariablePartsStandAsPlaceholdersAndComeBack)
+{
+    EXPECT_EQ(MarkVariableParts("Paul a 5 chats et voit Anne.", false).Text, "Paul a %number% chats et voit Anne.");
+    const auto marked = MarkVariableParts("Paul a 5 chats et voit Anne.", true);
+    EXPECT_EQ(marked.Text, "Paul a %number% chats et voit %propname%.");
+    EXPECT_EQ(marked.Replaced, (std::vector<std::string>{"5", "Anne"}));
+    EXPECT_EQ(FillPlaceholders("Ma %1% kotów i widzi %2%, %3%", marked.Replaced),
+              "Ma 5 kotów i widzi Anne, %3%");
+}
