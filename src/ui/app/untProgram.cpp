@@ -1,6 +1,8 @@
 #include "ui/app/untProgram.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QTextEdit>
 
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
@@ -14,6 +16,7 @@
 #include "ui/app/untPytanie.h"
 #include "ui/app/untWinieta.h"
 #include "ui/browser/untNotatki.h"
+#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
 
@@ -40,6 +43,7 @@ TProgram::~TProgram()
 void TProgram::Start()
 {
     CreateMainWindows();
+    CreateArchiveWindow();
     splash_ = std::make_unique<TfrmWinieta>(Foldery().ReadPath("winieta.bmp"));
     splash_->ShowNow();
     ApplySettingsAndLoad();
@@ -72,6 +76,33 @@ void TProgram::CreateMainWindows()
     notes_ = std::make_unique<TfrmNotatki>();
     notes_->setAttribute(Qt::WA_QuitOnClose, false);
     notes_->ConnectToSettings();
+}
+
+namespace {
+
+// The selected text of a pane as 8-bit text, paragraph breaks as spaces.
+std::string SelectedText(const QTextEdit* pane)
+{
+    QString text = pane->textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, u' ').replace(QChar::LineSeparator, u' ');
+    return FromQString(text.trimmed());
+}
+
+} // namespace
+
+void TProgram::CreateArchiveWindow()
+{
+    // The window instance of the archive; its lines come with the dictionaries.
+    archive_ = std::make_unique<TfrmArchiwumZdan>(Slowniki().Archive, Ustawienia());
+    archive_->setAttribute(Qt::WA_QuitOnClose, false);
+    QObject::connect(translator_->ArchiveAction(), &QAction::triggered, archive_.get(), [this] {
+        archive_->show();
+        archive_->raise();
+    });
+    QObject::connect(translator_->AddToArchiveAction(), &QAction::triggered, archive_.get(), [this] {
+        archive_->OpenDialog(SelectedText(translator_->SourcePane()), SelectedText(translator_->TargetPane()),
+                             TTrybDodawania::NoweZdanie);
+    });
 }
 
 void TProgram::ApplySettingsAndLoad()

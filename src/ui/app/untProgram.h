@@ -12,6 +12,7 @@ class TfrmNotatki;
 class TfrmPytanie;
 class TfrmSlownikZew;
 class TfrmWinieta;
+class TfrmArchiwumZdan;
 
 class TProgram {
 public:
@@ -27,18 +28,21 @@ public:
 
     TfrmMain* Translator() const { return translator_.get(); }
     TfrmSlownikZew* Dictionary() const { return dictionary_.get(); }
+    TfrmArchiwumZdan* ArchiveWindow() const { return archive_.get(); }
     TfrmNotatki* Notes() const { return notes_.get(); }
     // The window whose closing ends the program.
     QWidget* MainWindow() const;
 
 private:
     void CreateMainWindows();
+    void CreateArchiveWindow();
     void ApplySettingsAndLoad();
 
     std::unique_ptr<TfrmMain> translator_;
     std::unique_ptr<TfrmSlownikZew> dictionary_;
     std::unique_ptr<TfrmNotatki> notes_;
     std::unique_ptr<TfrmWinieta> splash_;
+    std::unique_ptr<TfrmArchiwumZdan> archive_;
     std::unique_ptr<TfrmPytanie> question_;
     bool dictionaryFirst_ = false;
 };

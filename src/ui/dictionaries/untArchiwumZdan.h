@@ -77,6 +77,8 @@ public:
     void RefreshCaptions();
     // The similarity degree is offered here only in the product that lets users tune it.
     void ApplySettings();
+    // The add dialog in one of its modes; returns its result (QDialog::Accepted…).
+    int OpenDialog(const std::string& sentence, const std::string& translation, TTrybDodawania mode);
 
     int RowsPerPage() const { return wierszy_; }
     int TopRecord() const;
@@ -132,7 +134,6 @@ private:
     void btnDodajTlumClick();
     void btnEdytujTlumClick();
     void btnUsunTlumClick();
-    int OpenDialog(const std::string& sentence, const std::string& translation, TTrybDodawania mode);
     void SentenceAdded(int index);
     void SentenceDeleted(int index);
 

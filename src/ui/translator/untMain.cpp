@@ -48,6 +48,17 @@ void TfrmMain::CreateMenus()
     quit->setObjectName("actZakoncz");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    auto* toolsMenu = menuBar()->addMenu(QString());
+    toolsMenu->setObjectName("mniNarzedzia");
+    PrzypiszNapis(toolsMenu, 401);
+    actArchiwumZdan_ = toolsMenu->addAction(QString());
+    actArchiwumZdan_->setObjectName("actArchiwumZdan");
+    PrzypiszNapis(actArchiwumZdan_, 428);
+    actArchiwumZdanDodaj_ = toolsMenu->addAction(QString());
+    actArchiwumZdanDodaj_->setObjectName("actArchiwumZdanDodaj");
+    actArchiwumZdanDodaj_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    PrzypiszNapis(actArchiwumZdanDodaj_, 429);
 }
 
 void TfrmMain::UpdateTitle()

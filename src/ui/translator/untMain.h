@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QTextEdit;
 class QSplitter;
 
@@ -17,6 +18,10 @@ public:
     QTextEdit* SourcePane() const { return redGora_; }
     QTextEdit* TargetPane() const { return redDol_; }
 
+    // Tools menu: the sentence archive window, and adding the selected pair to it.
+    QAction* ArchiveAction() const { return actArchiwumZdan_; }
+    QAction* AddToArchiveAction() const { return actArchiwumZdanDodaj_; }
+
     // Sets the caption of the window for the current direction.
     void UpdateTitle();
     // Every caption again in the interface language (captions-refreshed listener).
@@ -28,6 +33,8 @@ private:
     QSplitter* splitter_ = nullptr;
     QTextEdit* redGora_ = nullptr;
     QTextEdit* redDol_ = nullptr;
+    QAction* actArchiwumZdan_ = nullptr;
+    QAction* actArchiwumZdanDodaj_ = nullptr;
     int captionsListener_ = 0;
 };
 

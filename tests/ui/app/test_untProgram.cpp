@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QAction>
+#include <QLineEdit>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "core/app/untStale.h"
 #include "support/TempFolder.h"
 #include "ui/app/untIkony.h"
 #include "ui/app/untProgram.h"
+#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
 
@@ -61,6 +65,33 @@ TEST(StartUp, TranslatorShowsTwoEmptyPanesOneAboveTheOther)
     EXPECT_TRUE(window->TargetPane()->toPlainText().isEmpty());
     EXPECT_LT(window->SourcePane()->geometry().top(), window->TargetPane()->geometry().top());
     EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("francusko-polski")));
+}
+
+TEST(StartUp, ToolsMenuOpensTheArchiveWithTheSelectedPair)
+{
+    TProgram program({});
+    program.Start();
+    auto* window = program.Translator();
+    window->SourcePane()->setPlainText(QStringLiteral("Où est la gare ?"));
+    window->TargetPane()->setPlainText(QStringLiteral("Gdzie jest dworzec?"));
+    window->SourcePane()->selectAll();
+    window->TargetPane()->selectAll();
+
+    window->ArchiveAction()->trigger();
+    EXPECT_TRUE(program.ArchiveWindow()->isVisible());
+
+    QString sentence, translation;
+    QTimer::singleShot(0, program.ArchiveWindow(), [&] {
+        auto* dialog = program.ArchiveWindow()->findChild<TfrmArchiwumZdanDodaj*>();
+        ASSERT_NE(dialog, nullptr);
+        sentence = dialog->SentenceBox()->text();
+        translation = dialog->TranslationBox()->text();
+        dialog->reject();
+    });
+    window->AddToArchiveAction()->trigger();
+    EXPECT_EQ(sentence, QStringLiteral("Où est la gare ?"));
+    EXPECT_EQ(translation, QStringLiteral("Gdzie jest dworzec?"));
+    program.ArchiveWindow()->close();
 }
 
 TEST(StartUp, UnknownIconNamesGiveNoIcon)
