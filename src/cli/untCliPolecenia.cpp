@@ -5,6 +5,7 @@
 namespace velmar::cli {
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -17,6 +18,19 @@ const std::vector<TPolecenie>& Commands()
          "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
          "  features (the others neutral); without, prints the whole paradigm.",
          RunInflect},
+        {"dict", "build, decode and check scrambled dictionary files; show one entry",
+         "build  --kind KIND --lang fr|pl SOURCE OUTPUT\n"
+         "       velmar-cli dict decode --kind KIND --lang fr|pl FILE\n"
+         "       velmar-cli dict check  --kind KIND --lang fr|pl FILE\n"
+         "       velmar-cli dict entry  --lang fr|pl FILE HEADWORD\n\n"
+         "KIND: main, forms, phrase, user, collocation, category, qualifier, archive,\n"
+         "untranslatable or data; --lang is the language of the file's keys.\n"
+         "SOURCE is UTF-8, one decoded line per line; {{NNN}} stands for the raw byte NNN.\n"
+         "build sorts the lines by the kind's key in byte order (not yet the dictionary\n"
+         "collation), scrambles them and writes CR LF lines; decode prints them back the\n"
+         "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
+         "entry prints the parsed entry of a headword of a main dictionary.",
+         RunDict},
     };
     return commands;
 }

@@ -1,0 +1,118 @@
+#pragma once
+// Dictionary line files: the line scrambling and the line list that the dictionary
+// instances of both threads read.
+//
+// A dictionary file is a sorted list of text lines, each scrambled on its own so that
+// no stored byte is a control byte or a space: CR LF can then separate the lines
+// safely. Lines stay scrambled in memory and are decoded one at a time on access.
+
+#include <cstdint>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmar {
+
+// Key rows of the scrambling; every dictionary kind carries one.
+inline constexpr int kKeyRowMain = 1;
+inline constexpr int kKeyRowForms = 2;
+inline constexpr int kKeyRowUser = 3;
+inline constexpr int kKeyRowAuxiliary = 4;
+
+// Scrambles a decoded line with this product's key and the key row. The result has
+// no byte ≤ 32; it is the text unchanged when the product or the key row has no key.
+std::string EncodeLine(std::string_view text, int keyRow, int product);
+std::string EncodeLine(std::string_view text, int keyRow);
+// The reverse of EncodeLine. The trailing checksum byte is not verified, so any
+// stored text decodes to something; the empty line decodes to the empty string.
+std::string DecodeLine(std::string_view stored, int keyRow, int product);
+std::string DecodeLine(std::string_view stored, int keyRow);
+// Whether a stored line is what EncodeLine makes: no byte ≤ 32, only valid escapes,
+// and a checksum that matches the decoded text.
+bool IsWellFormedLine(std::string_view stored, int keyRow);
+
+// A list of scrambled lines shared by the dictionary instances of the window thread
+// and of the translation worker. Every access takes the list's own lock, so one
+// thread may insert while another reads; a sequence of accesses (a search) is not
+// atomic and must not need to be.
+//
+// A list read from a file is kept as one buffer plus line offsets: the main and forms
+// lists reach millions of lines. The first change turns it into one string per line,
+// which suits the small writable lists (user dictionary, archive).
+class TLinie {
+public:
+    TLinie() = default;
+    TLinie(const TLinie&) = delete;
+    TLinie& operator=(const TLinie&) = delete;
+
+    int Count() const;
+    bool Empty() const { return Count() == 0; }
+
+    // The stored (scrambled) line; empty outside 0..Count−1.
+    std::string Line(int index) const;
+    // The line decoded with the key row; empty outside 0..Count−1.
+    std::string Decoded(int index, int keyRow) const;
+
+    void Add(std::string stored);
+    // Inserts before index (index = Count appends); refused outside 0..Count.
+    bool Insert(int index, std::string stored);
+    bool Replace(int index, std::string stored);
+    bool Delete(int index);
+    void Clear();
+    // Replaces the content with these stored lines.
+    void Assign(std::vector<std::string> stored);
+
+    // Replaces the content with the lines of a file: CR LF, a lone LF and a lone CR
+    // each end a line. Throws std::runtime_error when the file cannot be read; the
+    // list is then empty and remembers the failure (see LoadFailed).
+    void LoadFromFile(const std::filesystem::path& file);
+    // Writes every line followed by CR LF into a temporary file beside the target and
+    // renames it over the target, so a failed write leaves the old file as it was.
+    // Throws std::runtime_error on failure.
+    void SaveToFile(const std::filesystem::path& file) const;
+    // The last LoadFromFile failed; such a list must not be saved over its file.
+    bool LoadFailed() const;
+
+    // Bytes held for the lines (buffer, offsets or strings), for the memory figures.
+    std::size_t MemoryBytes() const;
+
+private:
+    std::string_view View(std::size_t index) const; // lock held
+    std::size_t CountLocked() const;
+    void Unpack(); // lock held: from buffer + offsets to one string per line
+
+    mutable std::mutex mutex_;
+    // Packed form: line i is packed_[offsets_[i], offsets_[i + 1]).
+    std::string packed_;
+    std::vector<std::uint32_t> offsets_;
+    // Unpacked form, used once the list has changed.
+    std::vector<std::string> lines_;
+    bool isPacked_ = false;
+    bool loadFailed_ = false;
+};
+
+// Calls onLine(line) for each line of file bytes: CR LF, LF and CR each end a line,
+// and a final terminator ends the last line without starting another.
+template <typename F>
+void ForEachLine(std::string_view bytes, F&& onLine)
+{
+    std::size_t start = 0;
+    const std::size_t size = bytes.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        onLine(bytes.substr(start, i - start));
+        if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        onLine(bytes.substr(start));
+}
+
+std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+} // namespace velmar

@@ -1,0 +1,285 @@
+#include "core/dictionaries/untSlowniki.h"
+
+#include <stdexcept>
+#include <system_error>
+
+#include "core/app/untStaleApp.h"
+
+namespace velmar {
+
+namespace {
+
+void SetMainSyntax(TTransSlownikGlowny& dictionary, std::uint8_t source, std::uint8_t target,
+                   bool foldAccents)
+{
+    dictionary.SetSourceLanguage(source);
+    dictionary.SetTargetLanguage(target);
+    dictionary.FoldAccents = foldAccents;
+    const TSkladniaJezyka syntax = MainSyntaxFor(source);
+    dictionary.CharSet1 = syntax.CharSet1;
+    dictionary.CharSet3 = syntax.CharSet3;
+    dictionary.CharSet5 = syntax.CharSet5;
+    dictionary.MarkerText = syntax.MarkerText;
+}
+
+void SetLanguages(TTransSlownik& dictionary, std::uint8_t source, std::uint8_t target)
+{
+    dictionary.SetSourceLanguage(source);
+    dictionary.SetTargetLanguage(target);
+}
+
+bool HoldsArchive(int mode)
+{
+    return mode == trybTranslatorFrPl || mode == trybTranslatorPlFr;
+}
+
+} // namespace
+
+TSlowniki::TSlowniki(TFolderyDanych folders) : folders_(std::move(folders)) {}
+
+std::filesystem::path TSlowniki::ReadPath(const std::filesystem::path& file) const
+{
+    return file.is_absolute() ? file : folders_.ReadPath(file.string());
+}
+
+std::filesystem::path TSlowniki::WritePath(const std::filesystem::path& file) const
+{
+    return file.is_absolute() ? file : folders_.WritePath(file.string());
+}
+
+void TSlowniki::Load(TLinie& list, const std::filesystem::path& file, TBledy& failures)
+{
+    // A missing file is an empty list that belongs to that file.
+    list.Clear();
+    loadedFrom_[&list] = file;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return;
+    try {
+        list.LoadFromFile(file);
+    } catch (const std::runtime_error& failure) {
+        loadedFrom_.erase(&list);
+        failures.push_back(failure.what());
+    }
+}
+
+void TSlowniki::LoadNamed(TLinie& list, const std::string& fileName, TBledy& failures)
+{
+    if (fileName.empty()) {
+        list.Clear();
+        return;
+    }
+    Load(list, ReadPath(fileName), failures);
+}
+
+void TSlowniki::LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures)
+{
+    const auto loaded = loadedFrom_.find(&list);
+    if (!reread && !fileName.empty() && loaded != loadedFrom_.end() && loaded->second == ReadPath(fileName))
+        return;
+    LoadNamed(list, fileName, failures);
+}
+
+void TSlowniki::ApplyLanguages(const TWartosciProgramu& program)
+{
+    const std::uint8_t source = program.SourceLanguage;
+    const std::uint8_t target = program.TargetLanguage;
+    const bool fold = program.ForeignLanguage == jezFrancuski || program.ForeignLanguage == jezWloski;
+    for (auto* main : {&Main, &MainWorker, &MainReserve1, &MainReserve2})
+        SetMainSyntax(*main, source, target, fold);
+    SetMainSyntax(Reverse, target, source, fold);
+    Main.KeepPhrases = true;
+
+    const TSkladniaJezyka syntax = MainSyntaxFor(source);
+    SetLanguages(Phrases, source, target);
+    Phrases.CharSet3 = syntax.CharSet3;
+    Phrases.MarkerText = syntax.MarkerText;
+    Phrases.FoldAccents = fold;
+
+    SetLanguages(Forms, source, source);
+    SetLanguages(FormsWorker, source, source);
+    SetLanguages(Collocations1, source, target);
+    SetLanguages(Collocations2, source, target);
+    SetLanguages(Categories, program.ForeignLanguage, program.ForeignLanguage);
+    for (TTransSlownik* dictionary :
+         std::initializer_list<TTransSlownik*>{&Archive, &ArchiveWorker, &Untranslatable, &UntranslatableWorker})
+        SetLanguages(*dictionary, source, target);
+    SetLanguages(DataSource, source, source);
+    SetLanguages(DataTarget, target, target);
+    DataSource.FoldAccents = DataTarget.FoldAccents = Main.FoldAccents;
+    SetLanguages(QualifiersSource, source, source);
+    SetLanguages(QualifiersTarget, target, target);
+}
+
+void TSlowniki::LoadDirection(bool polishSource, int mode, TBledy& failures)
+{
+    TLinie& main = polishSource ? Listy.MainPl : Listy.MainFr;
+    if (!main.Empty())
+        return;
+    LoadNamed(main, ProductFile(tabele::MainDictionary, mode), failures);
+    if (!IsDictionaryMode(mode))
+        LoadNamed(polishSource ? Listy.FormsPl : Listy.FormsFr, ProductFile(tabele::InflectedForms, mode), failures);
+}
+
+void TSlowniki::AttachInstances(const TWartosciProgramu& program)
+{
+    const bool polish = program.SourceLanguage == jezPolski;
+    const bool translationData = !IsDictionaryMode(program.WorkingMode);
+    TLinie& main = polish ? Listy.MainPl : Listy.MainFr;
+    for (auto* instance : {&Main, &MainWorker, &MainReserve1, &MainReserve2})
+        instance->Attach(&main);
+    Reverse.Attach(polish ? &Listy.MainFr : &Listy.MainPl);
+    Phrases.Attach(translationData ? (polish ? &Listy.PhrasesPlFr : &Listy.PhrasesFrPl) : nullptr);
+    TLinie* forms = translationData ? (polish ? &Listy.FormsPl : &Listy.FormsFr) : nullptr;
+    Forms.Attach(forms);
+    FormsWorker.Attach(forms);
+    Categories.Attach(&Listy.Categories);
+    Collocations1.Attach(&Listy.Collocations1);
+    Collocations2.Attach(&Listy.Collocations2);
+    Archive.Attach(&Listy.Archive);
+    ArchiveWorker.Attach(&Listy.Archive);
+    Untranslatable.Attach(&Listy.Untranslatable);
+    UntranslatableWorker.Attach(&Listy.Untranslatable);
+    DataSource.Attach(&Listy.DataMode);
+    DataTarget.Attach(&Listy.DataPartner);
+}
+
+std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
+                                                     const std::filesystem::path& userDictionaryFile,
+                                                     bool clearAll)
+{
+    TBledy failures;
+    const int mode = program.WorkingMode;
+    const int partner = PartnerMode(mode);
+    const bool polish = program.SourceLanguage == jezPolski;
+    auto& l = Listy;
+
+    if (clearAll)
+        for (auto* list : {&l.MainFr, &l.MainPl, &l.FormsFr, &l.FormsPl, &l.PhrasesFrPl, &l.PhrasesPlFr,
+                           &l.User, &l.Archive, &l.Untranslatable}) {
+            list->Clear();
+            loadedFrom_.erase(list);
+        }
+    for (auto* list : {&l.Collocations1, &l.Collocations2, &l.Categories, &l.DataMode, &l.DataPartner,
+                       &l.QualifiersSource, &l.QualifiersTarget})
+        list->Clear();
+
+    ApplyLanguages(program);
+    LoadNamed(l.QualifiersSource, LanguageInfo(program.SourceLanguage).QualifierFile, failures);
+    LoadNamed(l.QualifiersTarget, LanguageInfo(program.TargetLanguage).QualifierFile, failures);
+    QualifiersSource.Attach(&l.QualifiersSource);
+    QualifiersTarget.Attach(&l.QualifiersTarget);
+
+    LoadDirection(polish, mode, failures);
+    if (bothDirections)
+        LoadDirection(!polish, partner, failures);
+
+    const bool translator = IsTranslatorMode(mode);
+    for (auto [list, table] : {std::pair{&l.Archive, &tabele::SentenceArchive},
+                               std::pair{&l.Untranslatable, &tabele::Untranslatable}}) {
+        if (translator) {
+            LoadWritable(*list, ProductFile(*table, mode), clearAll, failures);
+        } else {
+            list->Clear();
+            loadedFrom_.erase(list);
+        }
+    }
+    LoadNamed(l.DataMode, ProductFile(tabele::DataLines, mode), failures);
+    LoadNamed(l.DataPartner, ProductFile(tabele::DataLines, partner), failures);
+
+    if (!IsDictionaryMode(mode)) {
+        const int frenchPolishMode = polish ? mode - 1 : mode;
+        LoadNamed(l.PhrasesFrPl, ProductFile(tabele::PhraseDictionary, frenchPolishMode), failures);
+        LoadNamed(l.PhrasesPlFr, ProductFile(tabele::PhraseDictionary, frenchPolishMode + 1), failures);
+        LoadNamed(l.Collocations1, ProductFile(tabele::Collocations, mode), failures);
+        LoadNamed(l.Collocations2, ProductFile(tabele::SecondCollocations, mode), failures);
+        LoadNamed(l.Categories, ProductFile(tabele::Categories, mode), failures);
+    }
+    AttachInstances(program);
+    AttachUser(program, userDictionaryFile, clearAll, failures);
+    return failures;
+}
+
+void TSlowniki::AttachUser(const TWartosciProgramu& program, const std::filesystem::path& file, bool reread,
+                           TBledy& failures)
+{
+    for (auto* user : {&User, &UserWorker})
+        SetLanguages(*user, program.SourceLanguage, program.TargetLanguage);
+    const auto path = ReadPath(file);
+    const auto loaded = loadedFrom_.find(&Listy.User);
+    const bool same = loaded != loadedFrom_.end() && loaded->second == path;
+    if (reread || !same)
+        Load(Listy.User, path, failures);
+    User.Attach(&Listy.User);
+    UserWorker.Attach(&Listy.User);
+}
+
+std::vector<std::string> TSlowniki::AttachUserDictionary(const TWartosciProgramu& program,
+                                                         const std::filesystem::path& userDictionaryFile)
+{
+    TBledy failures;
+    AttachUser(program, userDictionaryFile, true, failures);
+    return failures;
+}
+
+std::vector<std::string> TSlowniki::LoadReverseDictionary(const TWartosciProgramu& program)
+{
+    TBledy failures;
+    TLinie& reverse = program.SourceLanguage == jezPolski ? Listy.MainFr : Listy.MainPl;
+    if (reverse.Empty())
+        LoadNamed(reverse, ProductFile(tabele::MainDictionary, PartnerMode(program.WorkingMode)), failures);
+    Reverse.CachedIndex = -1;
+    return failures;
+}
+
+void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledy& failures) const
+{
+    if (list.LoadFailed()) {
+        failures.push_back(file.string() + " could not be read, so it is not written over");
+        return;
+    }
+    try {
+        if (list.Empty()) {
+            std::error_code error;
+            std::filesystem::remove(file, error);
+            if (error)
+                failures.push_back("cannot remove " + file.string() + ": " + error.message());
+        } else {
+            list.SaveToFile(file);
+        }
+    } catch (const std::runtime_error& failure) {
+        failures.push_back(failure.what());
+    }
+}
+
+std::vector<std::string> TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
+                                                     const std::filesystem::path& userDictionaryFile)
+{
+    TBledy failures;
+    const int mode = program.WorkingMode;
+    if (!HoldsArchive(mode) && !IsDictionaryMode(mode))
+        return failures; // the internet-page and file translators keep nothing
+    Save(Listy.User, WritePath(userDictionaryFile), failures);
+    if (HoldsArchive(mode)) {
+        Save(Listy.Archive, WritePath(ProductFile(tabele::SentenceArchive, mode)), failures);
+        Save(Listy.Untranslatable, WritePath(ProductFile(tabele::Untranslatable, mode)), failures);
+    }
+    return failures;
+}
+
+std::vector<std::string> TSlowniki::Reload(const TWartosciProgramu& program, bool bothDirections,
+                                           const std::filesystem::path& userDictionaryFile)
+{
+    TBledy failures = SaveDictionaries(program, userDictionaryFile);
+    if (!failures.empty())
+        return failures;
+    return LoadDictionaries(program, bothDirections, userDictionaryFile, true);
+}
+
+TSlowniki& Slowniki()
+{
+    static TSlowniki dictionaries(Foldery());
+    return dictionaries;
+}
+
+} // namespace velmar

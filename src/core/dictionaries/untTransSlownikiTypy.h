@@ -1,0 +1,193 @@
+#pragma once
+// Dictionaries: keyed access to a shared list of scrambled lines. Each kind of
+// dictionary (main, forms, phrases, categories…) is a subclass that knows its key
+// row, its syntax characters and how to take the key out of a decoded line.
+//
+// Instances do not own their lines: the window thread and the translation worker
+// each have their own instances over the same TLinie, so that the search cursor and
+// the one-entry cache of one thread never disturb the other. Every access to the
+// lines goes through the list's own lock.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/app/untUtils.h"
+#include "core/dictionaries/untKod.h"
+#include "core/dictionaries/untTransSlownikSlowo.h"
+
+namespace velmar {
+
+// Dictionary kinds.
+enum TRodzajSlownika : std::uint8_t {
+    rsGlowny = 0,        // the bilingual main dictionary
+    rsOdwolan = 1,       // inflected forms
+    rsUzytkownika = 2,   // a user dictionary
+    rsZwrotow = 3,       // phrases
+    rsKategorii = 5,     // categories
+    rsKolokacji = 6,     // collocations
+    rsZdan = 7,          // sentence archive
+    rsPomocniczy = 8,    // qualifiers, untranslatable words, data lines
+};
+
+// Byte values of the entry syntax that are not plain ASCII.
+inline constexpr char kPhraseMark = '\xD7';         // "×"
+inline constexpr char kArchiveKeySeparator = '\x14';
+inline constexpr char kArchiveItemSeparator = '\x15';
+
+// Accent folding of dictionary keys and bodies (mode 3: whole text; mode 4: a body,
+// leaving "$" items and the text after ":" alone). No folding table is defined for
+// the product's languages yet, so this is the identity; every caller goes through it.
+std::string AccentFold(std::string_view text, std::uint8_t alphabet, int mode);
+
+// The order of dictionary keys. Files are sorted by it and the exact lookup of
+// cross-references relies on it. Byte order until the dictionary collation replaces it.
+int CompareKeys(std::string_view a, std::string_view b, std::uint8_t language);
+
+class TTransSlownik {
+public:
+    TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceLang, std::uint8_t targetLang,
+                  char keySeparator, char codeMark, char itemSeparator, char phraseMark,
+                  char valencyMark, std::string markerText, TZbiorZnakow charSet1 = {},
+                  TZbiorZnakow charSet2 = {}, TZbiorZnakow charSet3 = {},
+                  TZbiorZnakow charSet4 = {}, TZbiorZnakow charSet5 = {});
+    virtual ~TTransSlownik();
+    TTransSlownik(const TTransSlownik&) = delete;
+    TTransSlownik& operator=(const TTransSlownik&) = delete;
+
+    // Number of lines; 0 while no list is attached.
+    int Count() const;
+    // The key of line index; empty outside 0..Count−1.
+    std::string GetKey(int index) const { return KeyOf(DecodedLine(index)); }
+    // The key of a decoded line; each kind defines its own. Unless a kind says
+    // otherwise: KeyBeforeSeparator with the kind's KeySeparator.
+    virtual std::string KeyOf(std::string_view line) const;
+    // The decoded line; empty outside 0..Count−1.
+    std::string DecodedLine(int index) const;
+    // A decoded line scrambled with this dictionary's key row, ready to store.
+    std::string Encode(std::string_view text) const;
+
+    // Points the dictionary at a line list (or none) and forgets the cached entry.
+    void Attach(TLinie* lines);
+    void SetSourceLanguage(std::uint8_t language);
+    void SetTargetLanguage(std::uint8_t language);
+
+    // The line whose key equals key exactly (under CompareKeys), by binary search.
+    bool FindKeyExact(std::string_view key, int& index) const;
+
+    TLinie* Lines = nullptr; // shared, never owned
+    int Current = 0;         // cursor of the last search
+    int CachedIndex = -1;    // line decoded into the entry cache, −1 when none
+    std::uint8_t Kind;
+    std::uint8_t SourceLang = 0;
+    std::uint8_t TargetLang = 0;
+    std::uint8_t SourceAlphabet = 0;
+    std::uint8_t TargetAlphabet = 0;
+    int KeyRow;
+    char KeySeparator;
+    char CodeMark;
+    char ItemSeparator;
+    char PhraseMark;
+    char ValencyMark;
+    std::string MarkerText;
+    TZbiorZnakow CharSet1, CharSet2, CharSet3, CharSet4, CharSet5;
+    // A filtered view replaces Lines by FilterLines and keeps the real list here.
+    TLinie* SavedLines = nullptr;
+    TLinie FilterLines;
+    bool FilterActive = false;
+};
+
+// Key extraction of the main-dictionary format: the trimmed text before the first
+// KeySeparator, cut before the first CharSet1/CharSet2 character.
+std::string ExtractKey(std::string_view line, const TTransSlownik& dictionary);
+// The trimmed text before the first separator; without one, the text before the first
+// space when that space is at position 2 or later, else the whole line.
+std::string KeyBeforeSeparator(std::string_view line, char separator);
+
+// The parts of the main-dictionary syntax that depend on the source language of the
+// keys: the main dictionary takes all of them, the phrase dictionary CharSet3 and
+// MarkerText.
+struct TSkladniaJezyka {
+    TZbiorZnakow CharSet1, CharSet3, CharSet5;
+    std::string MarkerText;
+};
+TSkladniaJezyka MainSyntaxFor(std::uint8_t sourceLanguage);
+
+// The bilingual main dictionary, and the user and phrase dictionaries in the same
+// format. Owns one decoded entry, reused for every line it decodes.
+class TTransSlownikGlowny : public TTransSlownik {
+public:
+    TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uint8_t sourceLang,
+                        std::uint8_t targetLang, TZbiorZnakow charSet5 = {});
+    ~TTransSlownikGlowny() override;
+
+    std::string KeyOf(std::string_view line) const override;
+    // The decoded line with its cross-references (" == headword") expanded.
+    std::string GetEntryText(int index) const;
+    // The cached decoded entry of line index: decoded again only for another index,
+    // or when the cached one was pruned or changed. Outside 0..Count−1 the cache is
+    // returned unchanged. The next call may overwrite it; Assign it to keep it.
+    TTransSlownikSlowo& GetEntry(int index);
+    // Empties the attached line list and forgets the cached entry.
+    void Clear();
+    // Every key, each followed by CR LF.
+    std::string AllKeys() const;
+    TWide AllKeysWide() const;
+
+    bool KeepPhrases = false;
+    bool FoldAccents = false;
+
+private:
+    std::unique_ptr<TTransSlownikSlowo> entry_;
+};
+
+// Inflected forms: lines "form\code base…"; the key is the form.
+class TTransSlownikOdwolan : public TTransSlownik {
+public:
+    explicit TTransSlownikOdwolan(std::uint8_t language);
+    std::string KeyOf(std::string_view line) const override;
+};
+
+// Qualifier labels: "key_label".
+class TTransSlownikKwal : public TTransSlownik {
+public:
+    explicit TTransSlownikKwal(std::uint8_t language);
+    std::string KeyOf(std::string_view line) const override;
+};
+
+// Words not to translate: "word _".
+class TTransSlownikNieTlum : public TTransSlownik {
+public:
+    TTransSlownikNieTlum(std::uint8_t sourceLang, std::uint8_t targetLang);
+};
+
+// Data lines shown by the browser: "key_value".
+class TTransSlownikDanych : public TTransSlownik {
+public:
+    explicit TTransSlownikDanych(std::uint8_t language);
+    std::string KeyOf(std::string_view line) const override;
+    bool FoldAccents = false;
+};
+
+// Named word lists: "name$=item,item,…".
+class TTransSlownikKategorii : public TTransSlownik {
+public:
+    explicit TTransSlownikKategorii(std::uint8_t language);
+    std::string KeyOf(std::string_view line) const override;
+};
+
+// Collocations: "head_pattern;pattern;…".
+class TTransSlownikKolokacji : public TTransSlownik {
+public:
+    TTransSlownikKolokacji(std::uint8_t sourceLang, std::uint8_t targetLang);
+};
+
+// The sentence archive: "source \x14 translation \x15 translation…".
+class TTransSlownikZdan : public TTransSlownik {
+public:
+    // The key is the record's source sentence as stored.
+    TTransSlownikZdan(std::uint8_t sourceLang, std::uint8_t targetLang);
+};
+
+} // namespace velmar
