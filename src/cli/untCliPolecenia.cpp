@@ -6,6 +6,7 @@ namespace velmar::cli {
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -26,11 +27,20 @@ const std::vector<TPolecenie>& Commands()
          "KIND: main, forms, phrase, user, collocation, category, qualifier, archive,\n"
          "untranslatable or data; --lang is the language of the file's keys.\n"
          "SOURCE is UTF-8, one decoded line per line; {{NNN}} stands for the raw byte NNN.\n"
-         "build sorts the lines by the kind's key in byte order (not yet the dictionary\n"
-         "collation), scrambles them and writes CR LF lines; decode prints them back the\n"
+         "build sorts the lines by the kind's key under the dictionary collation of the\n"
+         "language, scrambles them and writes CR LF lines; decode prints them back the\n"
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"lookup", "find words in the main dictionary and their readings as inflected forms",
+         "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"
+         "For each word: the headword found, how it was found (exact, case, accents, or\n"
+         "prefix: the first headword the word begins) and its entry text. With --forms,\n"
+         "also the readings of the word as an inflected form (base, form code, priority),\n"
+         "best first, those found by the derivation rules included. --mode picks the\n"
+         "direction (default 1, French to Polish); --data the folder of the data files\n"
+         "(default: the data folder). Exit 1 when a word is found nowhere.",
+         RunLookup},
     };
     return commands;
 }

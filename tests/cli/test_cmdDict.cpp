@@ -98,7 +98,7 @@ TEST(DictCommand, UsageErrors)
              {"dict", "build", "--kind", "main", "--lang", "de", "a", "b"}, {"dict", "build", "--kind", "main", "--lang", "fr", "a"}})
         EXPECT_EQ(test::RunCliCaptured(words).Status, 2) << words.back();
     EXPECT_EQ(test::RunCliCaptured({"dict", "decode", "--kind", "main", "--lang", "fr", "/no/such/file"}).Status, 1);
-    EXPECT_NE(test::RunCliCaptured({"dict", "--help"}).Out.find("byte order"), std::string::npos);
+    EXPECT_NE(test::RunCliCaptured({"dict", "--help"}).Out.find("dictionary collation"), std::string::npos);
 }
 
 } // namespace

@@ -168,7 +168,11 @@ std::string EncodeLine(std::string_view text, int keyRow)
     return EncodeLine(text, keyRow, Program().ProductNumber);
 }
 
-std::string DecodeLine(std::string_view stored, int keyRow, int product)
+namespace {
+
+// Decodes a stored line, stopping after the first decoded byte equal to stop (never
+// when stop is outside 0..255).
+std::string DecodeUntil(std::string_view stored, int keyRow, int product, int stop)
 {
     if (!HasKey(product, keyRow))
         return std::string(stored);
@@ -178,7 +182,8 @@ std::string DecodeLine(std::string_view stored, int keyRow, int product)
     const std::string_view body = stored.substr(0, stored.size() - 1);
 
     std::string text;
-    text.reserve(body.size());
+    if (stop < 0)
+        text.reserve(body.size());
     std::size_t position = 1;
     for (std::size_t j = 0; j < body.size(); ++j) {
         auto b = static_cast<unsigned char>(body[j]);
@@ -187,9 +192,24 @@ std::string DecodeLine(std::string_view stored, int keyRow, int product)
                 break; // a dangling escape carries no byte
             b = static_cast<unsigned char>(static_cast<unsigned char>(body[++j]) - kEscapeShift);
         }
-        text += static_cast<char>(check ^ KeyByte(product, keyRow, position++) ^ b);
+        const auto decoded = static_cast<unsigned char>(check ^ KeyByte(product, keyRow, position++) ^ b);
+        text += static_cast<char>(decoded);
+        if (decoded == stop)
+            break;
     }
     return text;
+}
+
+} // namespace
+
+std::string DecodeLine(std::string_view stored, int keyRow, int product)
+{
+    return DecodeUntil(stored, keyRow, product, -1);
+}
+
+std::string DecodeLineUntil(std::string_view stored, int keyRow, char stop)
+{
+    return DecodeUntil(stored, keyRow, Program().ProductNumber, static_cast<unsigned char>(stop));
 }
 
 std::string DecodeLine(std::string_view stored, int keyRow)
@@ -259,6 +279,14 @@ std::string TLinie::Decoded(int index, int keyRow) const
     if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
         return {};
     return DecodeLine(View(static_cast<std::size_t>(index)), keyRow);
+}
+
+std::string TLinie::DecodedUntil(int index, int keyRow, char stop) const
+{
+    std::lock_guard lock(mutex_);
+    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
+        return {};
+    return DecodeLineUntil(View(static_cast<std::size_t>(index)), keyRow, stop);
 }
 
 void TLinie::Unpack()

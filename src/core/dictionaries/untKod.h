@@ -29,6 +29,9 @@ std::string EncodeLine(std::string_view text, int keyRow);
 // stored text decodes to something; the empty line decodes to the empty string.
 std::string DecodeLine(std::string_view stored, int keyRow, int product);
 std::string DecodeLine(std::string_view stored, int keyRow);
+// The decoded line up to and including the first stop byte, all of it when there is
+// none: a search needs only the key before the separator.
+std::string DecodeLineUntil(std::string_view stored, int keyRow, char stop);
 // Whether a stored line is what EncodeLine makes: no byte ≤ 32, only valid escapes,
 // and a checksum that matches the decoded text.
 bool IsWellFormedLine(std::string_view stored, int keyRow);
@@ -54,6 +57,8 @@ public:
     std::string Line(int index) const;
     // The line decoded with the key row; empty outside 0..Count−1.
     std::string Decoded(int index, int keyRow) const;
+    // The line decoded up to and including the first stop byte (see DecodeLineUntil).
+    std::string DecodedUntil(int index, int keyRow, char stop) const;
 
     void Add(std::string stored);
     // Inserts before index (index = Count appends); refused outside 0..Count.

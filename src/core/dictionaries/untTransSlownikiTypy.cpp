@@ -9,8 +9,11 @@ std::string AccentFold(std::string_view text, std::uint8_t /*alphabet*/, int /*m
     return std::string(text);
 }
 
-int CompareKeys(std::string_view a, std::string_view b, std::uint8_t /*language*/)
+int CompareKeys(std::string_view a, std::string_view b, std::uint8_t language)
 {
+    if (const int order = DictCompare(a, b, language); order != 0)
+        return order;
+    // Keys the collation calls equal ("oeuvre", "œuvre") still get a fixed order.
     const int order = a.compare(b);
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
@@ -54,6 +57,11 @@ int TTransSlownik::Count() const
 std::string TTransSlownik::KeyOf(std::string_view line) const
 {
     return KeyBeforeSeparator(line, KeySeparator);
+}
+
+std::string TTransSlownik::GetKey(int index) const
+{
+    return KeyOf(Lines ? Lines->DecodedUntil(index, KeyRow, KeySeparator) : std::string());
 }
 
 std::string TTransSlownik::DecodedLine(int index) const

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/app/untUtils.h"
+#include "core/dictionaries/untFormy.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikSlowo.h"
 
@@ -41,8 +42,9 @@ inline constexpr char kArchiveItemSeparator = '\x15';
 // the product's languages yet, so this is the identity; every caller goes through it.
 std::string AccentFold(std::string_view text, std::uint8_t alphabet, int mode);
 
-// The order of dictionary keys. Files are sorted by it and the exact lookup of
-// cross-references relies on it. Byte order until the dictionary collation replaces it.
+// The order of dictionary keys: the dictionary collation, with the keys it calls equal
+// ordered by their bytes. Files are sorted by it and the exact lookup of
+// cross-references relies on it.
 int CompareKeys(std::string_view a, std::string_view b, std::uint8_t language);
 
 class TTransSlownik {
@@ -58,10 +60,12 @@ public:
 
     // Number of lines; 0 while no list is attached.
     int Count() const;
-    // The key of line index; empty outside 0..Count−1.
-    std::string GetKey(int index) const { return KeyOf(DecodedLine(index)); }
-    // The key of a decoded line; each kind defines its own. Unless a kind says
-    // otherwise: KeyBeforeSeparator with the kind's KeySeparator.
+    // The key of line index; empty outside 0..Count−1. Only the part of the line up to
+    // the first KeySeparator is decoded: searches read many keys.
+    std::string GetKey(int index) const;
+    // The key of a decoded line, or of its part up to the first KeySeparator; each kind
+    // defines its own. Unless a kind says otherwise: KeyBeforeSeparator with the kind's
+    // KeySeparator.
     virtual std::string KeyOf(std::string_view line) const;
     // The decoded line; empty outside 0..Count−1.
     std::string DecodedLine(int index) const;
@@ -75,6 +79,24 @@ public:
 
     // The line whose key equals key exactly (under CompareKeys), by binary search.
     bool FindKeyExact(std::string_view key, int& index) const;
+
+    // Search under the dictionary collation (untSzukaj.cpp). A search moves Current;
+    // everything else it reports goes into the options.
+    bool Find(TZnajdzOpcje& options);
+    bool FindExact(std::string_view word, int& index);
+    // The line to show for word: its own, or the nearest; −1 when there are no lines.
+    int Locate(std::string_view word);
+    // From index on, the first line not before options.Word: true when its key equals
+    // the word, false with index kept when the key starts with it, else index −1.
+    bool PrefixFrom(const TZnajdzOpcje& options, int& index);
+    bool FindOrPrefix(TZnajdzOpcje& options, int& index);
+
+    // The filtered view: FilterBy collects the matching lines, SetFilter(true) shows
+    // only them until SetFilter(false) or the next FilterBy.
+    int FilterBy(std::string_view pattern, bool wholeWords, bool matchCase);
+    int FilterByWide(std::u16string_view pattern, bool wholeWords, bool matchCase);
+    void TrimFilter(int count);
+    void SetFilter(bool on);
 
     TLinie* Lines = nullptr; // shared, never owned
     int Current = 0;         // cursor of the last search
@@ -147,6 +169,22 @@ class TTransSlownikOdwolan : public TTransSlownik {
 public:
     explicit TTransSlownikOdwolan(std::uint8_t language);
     std::string KeyOf(std::string_view line) const override;
+
+    // Every reading of options.Word into Readings (untSzukaj.cpp); with TryForms an
+    // unlisted word goes through the rules of the source language.
+    bool FindForms(TZnajdzOpcje& options);
+    bool FindFormsSimple(std::string_view word, int& index);
+    // Keeps the readings whose code is in codes (searching first unless skipSearch),
+    // recoded to newCode when it is > 0; true when any remain.
+    bool FilterForms(TZnajdzOpcje& options, const TKodyForm& codes, bool skipSearch, int newCode);
+    bool HasFormCode(const TKodyForm& codes) const { return readings_.HasFormCode(codes); }
+    const TOdwolania& Readings() const { return readings_; }
+
+private:
+    void CollectReadings();
+    bool TryRules(TZnajdzOpcje& options);
+
+    TOdwolania readings_;
 };
 
 // Qualifier labels: "key_label".

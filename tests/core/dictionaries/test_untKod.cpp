@@ -138,6 +138,19 @@ TEST(TLinie, DecodesWithTheKeyRow)
     EXPECT_EQ(lines.Decoded(2, 1), "");
 }
 
+TEST(LineScrambling, DecodingUntilAStopByteGivesThePrefixThroughIt)
+{
+    std::string text;
+    for (int c = 1; c < 256; ++c)
+        text += static_cast<char>(c); // every byte, escaped ones among them
+    for (char stop : {'_', '\x01', '@', '\xFF'}) {
+        const std::string stored = EncodeLine(text, 1);
+        EXPECT_EQ(DecodeLineUntil(stored, 1, stop), text.substr(0, text.find(stop) + 1)) << int{stop};
+    }
+    EXPECT_EQ(DecodeLineUntil(EncodeLine("no separator", 2), 2, '_'), "no separator");
+    EXPECT_EQ(DecodeLineUntil("", 2, '_'), "");
+}
+
 TEST(TLinie, AFailedLoadIsRemembered)
 {
     test::TempFolder folder;
