@@ -95,8 +95,7 @@ TWierszePl PolishRows(const std::string& word)
 {
     const TSlowoKod split = SplitWordPl(word);
     const std::string& code = split.Code;
-    static const std::string adjectivalPronouns = FromUtf8("<który><wszystek><ten><tamten><jeden>");
-    if ((code == "90" || code == "95") && InTagList(split.Lemma, adjectivalPronouns))
+    if ((code == "90" || code == "95") && IsAdjectivalPronounPl(split.Lemma))
         return AdjectiveRows(false);
     switch (WordClassOfCode(code, jezPolski, true)) {
     case ksPrzymiotnik:

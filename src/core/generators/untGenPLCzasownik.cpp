@@ -65,6 +65,11 @@ string WithEnding(const string& form, string_view ending)
     return form.empty() ? form : form + string(ending);
 }
 
+string WithPrefix(string_view prefix, const string& form)
+{
+    return form.empty() ? form : string(prefix) + form;
+}
+
 // Splits "nie …", a final " się" and the words around the verb off the lemma. A code
 // starting with "%" loses its marks: its verb is the first word.
 void PrepareLemma(string& lemma, string& code, TVerbParadigm& p)
@@ -211,17 +216,20 @@ void FillFutureAndImperative(const TKoniugacja& k, TVerbParadigm& p)
     s[45] = imperative;
     s[46] = {WithEnding(imperative.Forma, "my"), WithEnding(imperative.Alternatywa, "my")};
     s[47] = {WithEnding(imperative.Forma, "cie"), WithEnding(imperative.Alternatywa, "cie")};
+    // "niech" + present 1sg, 3sg and 3pl.
     const int niechSources[3] = {0, 4, 11};
     const char* niechByc[3] = {"niech będę"_pl, "niech będzie"_pl, "niech będą"_pl};
     for (int i = 0; i < 3; ++i) {
         const auto& present = s[static_cast<std::size_t>(niechSources[i])];
-        s[static_cast<std::size_t>(scNiech + i)] =
-            byc ? TKomorkaPl{niechByc[i], {}}
-                : TKomorkaPl{WithEnding("niech ", present.Forma), present.Alternatywa.empty() ? string() : "niech " + present.Alternatywa};
+        auto& niech = s[static_cast<std::size_t>(scNiech + i)];
+        if (byc)
+            niech = {niechByc[i], {}};
+        else
+            niech = {WithPrefix("niech ", present.Forma), WithPrefix("niech ", present.Alternatywa)};
     }
 }
 
-void FillParticiples(const TKoniugacja& k, bool withAlternatives, TVerbParadigm& p)
+void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
 {
     auto& s = p.Slots;
     if (k.Class == "+11")
@@ -231,14 +239,7 @@ void FillParticiples(const TKoniugacja& k, bool withAlternatives, TVerbParadigm&
     else
         s[64] = {WithEnding(s[11].Forma, "c"), WithEnding(s[11].Alternatywa, "c")};
     s[65] = {WithEnding(s[64].Forma, "y"), {}};
-    if (!s[65].Forma.empty())
-        BuildAdjParadigmPl(s[65].Forma, "7", tpPrzymiotnik, p.ActiveParticiple);
-
     s[66] = genpl::PassiveParticiple(k, s[4], s[11], s[17].Forma, s[25].Forma);
-    if (!s[66].Forma.empty())
-        BuildAdjParadigmPl(s[66].Forma, "7", tpImieslow, p.PassiveParticiple);
-    if (withAlternatives && !s[66].Alternatywa.empty())
-        BuildAdjParadigmPl(s[66].Alternatywa, "7", tpImieslow, p.PassiveParticipleAlt);
 
     constexpr string_view kAnterior =
         "ał=awszy,ął=ąwszy,eł=ewszy,ęł=ęwszy,ił=iwszy,oł=owszy,ół=ówszy,uł=uwszy,ył=ywszy,"
@@ -246,10 +247,6 @@ void FillParticiples(const TKoniugacja& k, bool withAlternatives, TVerbParadigm&
     s[67] = {Rewritten(s[17].Forma, kAnterior), Rewritten(s[17].Alternatywa, kAnterior)};
 
     s[68] = genpl::VerbalNoun(k, s[66]);
-    if (!s[68].Forma.empty())
-        BuildNounParadigmPl(s[68].Forma, "41", p.VerbalNoun);
-    if (withAlternatives && !s[68].Alternatywa.empty())
-        BuildNounParadigmPl(s[68].Alternatywa, "41", p.VerbalNounAlt);
 
     if (string impersonal = Rewritten(s[66].Forma, "ny=no,ty=to"); !impersonal.empty()) {
         s[69] = {impersonal, {}};
@@ -257,6 +254,41 @@ void FillParticiples(const TKoniugacja& k, bool withAlternatives, TVerbParadigm&
     } else {
         s[69] = {WithEnding(Rewritten(s[66].Forma, "ły=ło"_pl), kSie), {}};
     }
+}
+
+// The declined tables a build fills: one finite form needs none of them.
+enum TOdmiany : unsigned {
+    odBrak = 0,
+    odImieslowy = 1,   // the active and passive participles
+    odRzeczownik = 2,  // the verbal noun
+    odAlternatywy = 4, // the alternative passive participle and verbal noun as well
+};
+
+void DeclineTables(unsigned odmiany, TVerbParadigm& p)
+{
+    const auto& s = p.Slots;
+    const bool alternatives = (odmiany & odAlternatywy) != 0;
+    if (odmiany & odImieslowy) {
+        if (!s[65].Forma.empty())
+            BuildAdjParadigmPl(s[65].Forma, "7", tpPrzymiotnik, p.ActiveParticiple);
+        if (!s[66].Forma.empty())
+            BuildAdjParadigmPl(s[66].Forma, "7", tpImieslow, p.PassiveParticiple);
+        if (alternatives && !s[66].Alternatywa.empty())
+            BuildAdjParadigmPl(s[66].Alternatywa, "7", tpImieslow, p.PassiveParticipleAlt);
+    }
+    if (odmiany & odRzeczownik) {
+        if (!s[68].Forma.empty())
+            BuildNounParadigmPl(s[68].Forma, "41", p.VerbalNoun);
+        if (alternatives && !s[68].Alternatywa.empty())
+            BuildNounParadigmPl(s[68].Alternatywa, "41", p.VerbalNounAlt);
+    }
+}
+
+unsigned TablesFor(int formCode)
+{
+    if (formCode == fpImieslowBierny || formCode == fpImieslowCzynny)
+        return odImieslowy;
+    return formCode == fpRzeczownikOdczasownikowy ? odRzeczownik : odBrak;
 }
 
 // An alternative that repeats its form says nothing.
@@ -292,9 +324,12 @@ string TailAfterSie(const TVerbParadigm& p)
     return StartsWith(p.Tail, kSie) ? p.Tail.substr(kSie.size()) : p.Tail;
 }
 
-// prefix + form + " się" + the rest of the tail, never "się" twice.
+// prefix + form + " się" + the rest of the tail, never "się" twice; a missing form
+// stays missing.
 string WithSie(const TVerbParadigm& p, const string& form)
 {
+    if (form.empty())
+        return form;
     return p.Prefix + form + string(kSie) + TailAfterSie(p);
 }
 
@@ -336,15 +371,7 @@ string FiniteForm(const TVerbParadigm& p, const TCechyPl& f)
     return p.Wrap(p.Slots[static_cast<std::size_t>(slot)].Forma);
 }
 
-} // namespace
-
-string TVerbParadigm::Wrap(const string& form) const
-{
-    return genpl::Wrapped(Prefix, form, Tail);
-}
-
-int BuildVerbParadigmPl(string_view lemmaIn, string_view codeIn, bool withAlternatives,
-                        TVerbParadigm& p)
+int Build(string_view lemmaIn, string_view codeIn, unsigned odmiany, TVerbParadigm& p)
 {
     p = {};
     string lemma = Trim(lemmaIn);
@@ -375,9 +402,22 @@ int BuildVerbParadigmPl(string_view lemmaIn, string_view codeIn, bool withAltern
     FillPresent(k, p);
     FillPast(k, p);
     FillFutureAndImperative(k, p);
-    FillParticiples(k, withAlternatives, p);
+    FillParticiples(k, p);
     DropRepeatedAlternatives(p);
+    DeclineTables(odmiany, p);
     return wbOk;
+}
+
+} // namespace
+
+string TVerbParadigm::Wrap(const string& form) const
+{
+    return genpl::Wrapped(Prefix, form, Tail);
+}
+
+int BuildVerbParadigmPl(string_view lemma, string_view code, bool withAlternatives, TVerbParadigm& p)
+{
+    return Build(lemma, code, odImieslowy | odRzeczownik | (withAlternatives ? odAlternatywy : odBrak), p);
 }
 
 int VerbSlotPl(int formCode, int person, int subjectNumber, int subjectGender)
@@ -415,15 +455,18 @@ int VerbSlotPl(int formCode, int person, int subjectNumber, int subjectGender)
 string GenVerbPl(string_view lemma, string_view code, const TCechyPl& f)
 {
     TVerbParadigm p;
-    if (BuildVerbParadigmPl(lemma, code, false, p) != wbOk)
+    if (Build(lemma, code, TablesFor(f.FormCode), p) != wbOk)
         return Trim(lemma);
+    const auto participle = [&](const TAdjParadigmPl& declined) {
+        return p.Wrap(declined.Cells[static_cast<std::size_t>(AdjCellIndex(f.Case, f.Number, f.Gender))]);
+    };
     switch (f.FormCode) {
     case fpBezokolicznik:
         return p.Wrap(p.Lemma);
     case fpImieslowBierny:
-        return p.Wrap(p.PassiveParticiple.Cells[static_cast<std::size_t>(AdjCellIndex(f.Case, f.Number, f.Gender))]);
+        return participle(p.PassiveParticiple);
     case fpImieslowCzynny:
-        return p.Wrap(p.ActiveParticiple.Cells[static_cast<std::size_t>(AdjCellIndex(f.Case, f.Number, f.Gender))]);
+        return participle(p.ActiveParticiple);
     case fpRzeczownikOdczasownikowy:
         return p.Wrap(p.VerbalNoun.Cells[static_cast<std::size_t>(NounCellPl(f.Case, f.Number))].Forma);
     case fpBezosobowyTeraz:

@@ -149,8 +149,7 @@ std::string DispatchPl(const TSlowoKod& word, const TCechyPl& f)
         return GenAdjPl("ten", code, f.Case, f.AdverbFlag, f.Degree, f.Gender, f.Number);
     if (CodeIs(code, {"7", "96", "78", "777"}))
         return GenAdjPl(lemma, code, f.Case, f.AdverbFlag, f.Degree, f.Gender, f.Number);
-    static const std::string adjectivalPronouns = FromUtf8("<który><wszystek><ten><tamten><jeden>");
-    if (CodeIs(code, {"90", "95"}) && InTagList(lemma, adjectivalPronouns))
+    if (CodeIs(code, {"90", "95"}) && IsAdjectivalPronounPl(lemma))
         return GenAdjPl(lemma, "96", f.Case, f.AdverbFlag, f.Degree, f.Gender, f.Number);
     if (code == "90" && lemma == "jej" && f.Case >= 2)
         return GenPronounPl("ona", code, f.Case, f.AfterPreposition);
@@ -345,6 +344,12 @@ std::string GenFormPl(std::string_view word, const TCechyPl& features)
     const TSlowoKod split = SplitWordPl(word);
     const std::string form = Trim(DispatchPl(split, ClampFeaturesPl(features)));
     return form.empty() ? split.Lemma : form;
+}
+
+bool IsAdjectivalPronounPl(std::string_view lemma)
+{
+    static const std::string pronouns = FromUtf8("<który><wszystek><ten><tamten><jeden>");
+    return InTagList(lemma, pronouns);
 }
 
 std::string BaseFormOfPronoun(std::string_view form)

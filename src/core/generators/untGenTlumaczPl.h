@@ -137,6 +137,9 @@ enum TWynikBudowy : int {
 // code has no generator or the generator gives nothing.
 std::string GenFormPl(std::string_view word, const TCechyPl& features);
 
+// The pronouns and numerals declined like adjectives ("który", "ten", "jeden").
+bool IsAdjectivalPronounPl(std::string_view lemma);
+
 // "mnie" → "ja", "nim" → "on", …; any other word unchanged.
 std::string BaseFormOfPronoun(std::string_view form);
 

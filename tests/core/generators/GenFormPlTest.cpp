@@ -1,35 +1,12 @@
 // Polish forms through the entry point, as every caller reaches them.
-#include <gtest/gtest.h>
-
-#include "core/app/untStale.h"
-#include "core/app/untUtils.h"
-#include "core/generators/untGenTlumaczPl.h"
+#include "core/generators/GenFormPlTabela.h"
 
 namespace velmar {
 namespace {
 
-struct TPrzypadekPl {
-    const char* Word; // UTF-8
-    TCechyPl Features;
-    const char* Expected; // UTF-8
-};
-
-void PrintTo(const TPrzypadekPl& c, std::ostream* os)
-{
-    *os << c.Word << " case " << c.Features.Case << " number " << c.Features.Number << " gender "
-        << c.Features.Gender << " degree " << c.Features.Degree;
-}
-
-std::string Generate(const char* word, const TCechyPl& features)
-{
-    return ToUtf8(GenFormPl(FromUtf8(word), features), jezPolski);
-}
-
-class GenFormPlTable : public ::testing::TestWithParam<TPrzypadekPl> {};
-
 TEST_P(GenFormPlTable, GivesTheForm)
 {
-    EXPECT_EQ(Generate(GetParam().Word, GetParam().Features), GetParam().Expected);
+    EXPECT_EQ(GenerateUtf8(GetParam().Word, GetParam().Features), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Adjectives, GenFormPlTable, ::testing::Values(

@@ -1,122 +1,93 @@
 // Polish verbs through the entry point, as every caller reaches them.
-#include <gtest/gtest.h>
-
-#include "core/app/untStale.h"
-#include "core/app/untUtils.h"
 #include "core/generators/untGenPLCzasownik.h"
-#include "core/generators/untGenTlumaczPl.h"
+#include "core/generators/GenFormPlTabela.h"
 
 namespace velmar {
 namespace {
 
-struct TCzasownik {
-    const char* Word; // UTF-8
-    TCechyPl Features;
-    const char* Expected; // UTF-8
-};
-
-void PrintTo(const TCzasownik& c, std::ostream* os)
-{
-    *os << c.Word << " form " << c.Features.FormCode << " person " << c.Features.Person
-        << " subject number " << c.Features.SubjectNumber << " subject gender "
-        << c.Features.SubjectGender;
-}
-
-std::string Generate(const char* word, const TCechyPl& features)
-{
-    return ToUtf8(GenFormPl(FromUtf8(word), features), jezPolski);
-}
-
-class VerbTable : public ::testing::TestWithParam<TCzasownik> {};
-
-TEST_P(VerbTable, GivesTheForm)
-{
-    EXPECT_EQ(Generate(GetParam().Word, GetParam().Features), GetParam().Expected);
-}
-
 // The word string is "lemma *code" and a verb code begins with its aspect mark, so
 // "czytać **1" is "czytać" with the code "*1". Subject genders: 0 masculine personal,
 // 3 feminine, 4 neuter.
-INSTANTIATE_TEST_SUITE_P(Class1, VerbTable, ::testing::Values(
-    TCzasownik{"czytać **1", {.Person = 3, .FormCode = 1}, "czyta"},
-    TCzasownik{"czytać **1", {.Person = 1, .FormCode = 1}, "czytam"},
-    TCzasownik{"czytać **1", {.Person = 2, .FormCode = 1}, "czytasz"},
-    TCzasownik{"czytać **1", {.Person = 6, .FormCode = 1}, "czytają"},
-    TCzasownik{"czytać **1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "czytała"},
-    TCzasownik{"czytać **1", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "czytał"},
-    TCzasownik{"czytać **1", {.Person = 1, .FormCode = 2, .SubjectGender = 3}, "czytałam"},
-    TCzasownik{"czytać **1", {.Person = 2, .FormCode = 2, .SubjectGender = 1}, "czytałeś"},
-    TCzasownik{"czytać **1", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "czytali"},
-    TCzasownik{"czytać **1", {.Person = 6, .FormCode = 2, .SubjectGender = 3}, "czytały"},
-    TCzasownik{"czytać **1", {.Person = 4, .FormCode = 2, .SubjectGender = 0}, "czytaliśmy"},
-    TCzasownik{"czytać **1", {.Person = 2, .FormCode = 5}, "czytaj"},
-    TCzasownik{"czytać **1", {.Person = 5, .FormCode = 5}, "czytajcie"},
-    TCzasownik{"czytać **1", {.Person = 3, .FormCode = 5}, "niech czyta"},
-    TCzasownik{"czytać **1", {.Person = 1, .FormCode = 4, .SubjectGender = 3}, "czytałabym"},
-    TCzasownik{"czytać **1", {.FormCode = 7}, "czytany"},
-    TCzasownik{"czytać **1", {.Case = 2, .Gender = 3, .FormCode = 7}, "czytanej"},
-    TCzasownik{"czytać **1", {.FormCode = 9}, "czytanie"},
-    TCzasownik{"czytać **1", {.Case = 2, .Number = 2, .FormCode = 9}, "czytań"},
-    TCzasownik{"czytać **1", {.FormCode = 61}, "czytający"},
-    TCzasownik{"czytać **1", {.Person = 3, .FormCode = 8}, "czytawszy"},
-    TCzasownik{"czytać **1", {.FormCode = 22}, "czytano"},
-    TCzasownik{"czytać **1", {.FormCode = 27}, "czytać"}));
+INSTANTIATE_TEST_SUITE_P(VerbClass1, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 1}, "czyta"},
+    TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 1}, "czytam"},
+    TPrzypadekPl{"czytać **1", {.Person = 2, .FormCode = 1}, "czytasz"},
+    TPrzypadekPl{"czytać **1", {.Person = 6, .FormCode = 1}, "czytają"},
+    TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "czytała"},
+    TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "czytał"},
+    TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 2, .SubjectGender = 3}, "czytałam"},
+    TPrzypadekPl{"czytać **1", {.Person = 2, .FormCode = 2, .SubjectGender = 1}, "czytałeś"},
+    TPrzypadekPl{"czytać **1", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "czytali"},
+    TPrzypadekPl{"czytać **1", {.Person = 6, .FormCode = 2, .SubjectGender = 3}, "czytały"},
+    TPrzypadekPl{"czytać **1", {.Person = 4, .FormCode = 2, .SubjectGender = 0}, "czytaliśmy"},
+    TPrzypadekPl{"czytać **1", {.Person = 2, .FormCode = 5}, "czytaj"},
+    TPrzypadekPl{"czytać **1", {.Person = 5, .FormCode = 5}, "czytajcie"},
+    TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 5}, "niech czyta"},
+    TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 4, .SubjectGender = 3}, "czytałabym"},
+    TPrzypadekPl{"czytać **1", {.FormCode = 7}, "czytany"},
+    TPrzypadekPl{"czytać **1", {.Case = 2, .Gender = 3, .FormCode = 7}, "czytanej"},
+    TPrzypadekPl{"czytać **1", {.FormCode = 9}, "czytanie"},
+    TPrzypadekPl{"czytać **1", {.Case = 2, .Number = 2, .FormCode = 9}, "czytań"},
+    TPrzypadekPl{"czytać **1", {.FormCode = 61}, "czytający"},
+    TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 8}, "czytawszy"},
+    TPrzypadekPl{"czytać **1", {.FormCode = 22}, "czytano"},
+    TPrzypadekPl{"czytać **1", {.FormCode = 27}, "czytać"}));
 
-INSTANTIATE_TEST_SUITE_P(Class61, VerbTable, ::testing::Values(
-    TCzasownik{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
-    TCzasownik{"robić **61", {.Person = 1, .FormCode = 1}, "robię"},
-    TCzasownik{"robić **61", {.Person = 6, .FormCode = 1}, "robią"},
-    TCzasownik{"robić **61", {.Person = 2, .FormCode = 5}, "rób"},
-    TCzasownik{"robić **61", {.FormCode = 6}, "robiąc"},
-    TCzasownik{"robić **61", {.FormCode = 7}, "robiony"},
-    TCzasownik{"robić **61", {.FormCode = 9}, "robienie"},
-    TCzasownik{"robić **61", {.Person = 1, .FormCode = 3}, "będę robić"},
-    TCzasownik{"zrobić *$61", {.Person = 1, .FormCode = 3}, "zrobię"},
-    TCzasownik{"robić **61", {.Person = 9, .FormCode = 2}, "robiło"},
-    TCzasownik{"robić **61", {.Person = 95, .FormCode = 2}, "robił"},
-    TCzasownik{"robić **61", {.FormCode = 21}, "robi się"},
-    TCzasownik{"robić **61", {.FormCode = 23}, "będzie się robić"},
-    TCzasownik{"zrobić *$61", {.FormCode = 23}, "zrobi się"},
-    TCzasownik{"robić **61", {.FormCode = 24}, "robiłoby się"},
-    TCzasownik{"nie robić się **61", {.Person = 3, .FormCode = 1}, "nie robi się"},
-    TCzasownik{"nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
-    TCzasownik{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
-    TCzasownik{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
-    TCzasownik{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"}));
+INSTANTIATE_TEST_SUITE_P(VerbClass61, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
+    TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 1}, "robię"},
+    TPrzypadekPl{"robić **61", {.Person = 6, .FormCode = 1}, "robią"},
+    TPrzypadekPl{"robić **61", {.Person = 2, .FormCode = 5}, "rób"},
+    TPrzypadekPl{"robić **61", {.FormCode = 6}, "robiąc"},
+    TPrzypadekPl{"robić **61", {.FormCode = 7}, "robiony"},
+    TPrzypadekPl{"robić **61", {.FormCode = 9}, "robienie"},
+    TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 3}, "będę robić"},
+    TPrzypadekPl{"zrobić *$61", {.Person = 1, .FormCode = 3}, "zrobię"},
+    TPrzypadekPl{"robić **61", {.Person = 9, .FormCode = 2}, "robiło"},
+    TPrzypadekPl{"robić **61", {.Person = 95, .FormCode = 2}, "robił"},
+    TPrzypadekPl{"robić **61", {.FormCode = 21}, "robi się"},
+    TPrzypadekPl{"robić **61", {.FormCode = 23}, "będzie się robić"},
+    TPrzypadekPl{"zrobić *$61", {.FormCode = 23}, "zrobi się"},
+    TPrzypadekPl{"robić **61", {.FormCode = 24}, "robiłoby się"},
+    TPrzypadekPl{"nie robić się **61", {.Person = 3, .FormCode = 1}, "nie robi się"},
+    TPrzypadekPl{"nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
+    TPrzypadekPl{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
+    TPrzypadekPl{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
+    TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"}));
 
-INSTANTIATE_TEST_SUITE_P(OtherClasses, VerbTable, ::testing::Values(
-    TCzasownik{"być */3", {.Person = 3, .FormCode = 1}, "jest"},
-    TCzasownik{"być */3", {.Person = 1, .FormCode = 1}, "jestem"},
-    TCzasownik{"być */3", {.Person = 6, .FormCode = 1}, "są"},
-    TCzasownik{"być */3", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "był"},
-    TCzasownik{"być */3", {.Person = 1, .FormCode = 3}, "będę"},
-    TCzasownik{"być */3", {.Person = 2, .FormCode = 5}, "bądź"},
-    TCzasownik{"być */3", {.FormCode = 6}, "będąc"},
-    TCzasownik{"móc */1", {.Person = 3, .FormCode = 1}, "może"},
-    TCzasownik{"móc */1", {.Person = 1, .FormCode = 1}, "mogę"},
-    TCzasownik{"móc */1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "mogła"},
-    TCzasownik{"móc */1", {.Person = 3, .FormCode = 3, .SubjectGender = 3}, "będzie mogła"},
-    TCzasownik{"móc */1", {.FormCode = 21}, "można"},
-    TCzasownik{"musieć **71", {.FormCode = 23}, "trzeba będzie"},
-    TCzasownik{"musieć **71", {.Person = 1, .FormCode = 1}, "muszę"},
-    TCzasownik{"widzieć **71", {.Person = 2, .FormCode = 5}, "zobacz"},
-    TCzasownik{"pisać **9", {.Person = 3, .FormCode = 1}, "pisze"},
-    TCzasownik{"pisać **9", {.Person = 1, .FormCode = 1}, "piszę"},
-    TCzasownik{"pisać **9", {.Person = 2, .FormCode = 5}, "pisz"},
-    TCzasownik{"kupować **4", {.Person = 1, .FormCode = 1}, "kupuję"},
-    TCzasownik{"kupować **4", {.Person = 6, .FormCode = 1}, "kupują"},
-    TCzasownik{"leżeć **72", {.Person = 3, .FormCode = 1}, "leży"},
-    TCzasownik{"nieść */1", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "niósł"},
-    TCzasownik{"nieść */1", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nieśli"},
-    TCzasownik{"iść */2", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "szła"},
-    TCzasownik{"iść */2", {.Person = 1, .FormCode = 1}, "idę"},
-    TCzasownik{"powinien **1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "powinna była"},
-    TCzasownik{"powinien **1", {.Person = 3, .FormCode = 1, .SubjectGender = 3}, "powinna"},
-    TCzasownik{"powinien **1", {.Person = 5, .FormCode = 1, .SubjectGender = 3}, "powinnyście"},
-    TCzasownik{"powinien **1", {.FormCode = 21}, "powinno się"},
+INSTANTIATE_TEST_SUITE_P(VerbOtherClasses, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"być */3", {.Person = 3, .FormCode = 1}, "jest"},
+    TPrzypadekPl{"być */3", {.Person = 1, .FormCode = 1}, "jestem"},
+    TPrzypadekPl{"być */3", {.Person = 6, .FormCode = 1}, "są"},
+    TPrzypadekPl{"być */3", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "był"},
+    TPrzypadekPl{"być */3", {.Person = 1, .FormCode = 3}, "będę"},
+    TPrzypadekPl{"być */3", {.Person = 2, .FormCode = 5}, "bądź"},
+    TPrzypadekPl{"być */3", {.FormCode = 6}, "będąc"},
+    TPrzypadekPl{"móc */1", {.Person = 3, .FormCode = 1}, "może"},
+    TPrzypadekPl{"móc */1", {.Person = 1, .FormCode = 1}, "mogę"},
+    TPrzypadekPl{"móc */1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "mogła"},
+    TPrzypadekPl{"móc */1", {.Person = 3, .FormCode = 3, .SubjectGender = 3}, "będzie mogła"},
+    TPrzypadekPl{"móc */1", {.FormCode = 21}, "można"},
+    TPrzypadekPl{"musieć **71", {.FormCode = 23}, "trzeba będzie"},
+    TPrzypadekPl{"musieć **71", {.Person = 1, .FormCode = 1}, "muszę"},
+    TPrzypadekPl{"widzieć **71", {.Person = 2, .FormCode = 5}, "zobacz"},
+    TPrzypadekPl{"pisać **9", {.Person = 3, .FormCode = 1}, "pisze"},
+    TPrzypadekPl{"pisać **9", {.Person = 1, .FormCode = 1}, "piszę"},
+    TPrzypadekPl{"pisać **9", {.Person = 2, .FormCode = 5}, "pisz"},
+    TPrzypadekPl{"kupować **4", {.Person = 1, .FormCode = 1}, "kupuję"},
+    TPrzypadekPl{"kupować **4", {.Person = 6, .FormCode = 1}, "kupują"},
+    TPrzypadekPl{"leżeć **72", {.Person = 3, .FormCode = 1}, "leży"},
+    TPrzypadekPl{"nieść */1", {.Person = 3, .FormCode = 2, .SubjectGender = 1}, "niósł"},
+    TPrzypadekPl{"nieść */1", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nieśli"},
+    TPrzypadekPl{"iść */2", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "szła"},
+    TPrzypadekPl{"iść */2", {.Person = 1, .FormCode = 1}, "idę"},
+    TPrzypadekPl{"powinien **1", {.Person = 3, .FormCode = 2, .SubjectGender = 3}, "powinna była"},
+    TPrzypadekPl{"powinien **1", {.Person = 3, .FormCode = 1, .SubjectGender = 3}, "powinna"},
+    TPrzypadekPl{"powinien **1", {.Person = 5, .FormCode = 1, .SubjectGender = 3}, "powinnyście"},
+    TPrzypadekPl{"powinien **1", {.FormCode = 21}, "powinno się"},
     // Verb codes the generator does not inflect, and codes without a form.
-    TCzasownik{"robić *C61", {.Person = 3, .FormCode = 1}, "robić"},
-    TCzasownik{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}));
+    TPrzypadekPl{"robić *C61", {.Person = 3, .FormCode = 1}, "robić"},
+    TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}));
 
 TEST(VerbParadigm, OutOfRangeFeaturesStayInTheTables)
 {

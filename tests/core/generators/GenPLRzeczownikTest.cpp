@@ -1,127 +1,121 @@
 // Polish nouns through the entry point, and the noun paradigm itself where a cell's
 // alternative or a build result is what matters.
-#include <gtest/gtest.h>
-
-#include "core/app/untStale.h"
-#include "core/app/untUtils.h"
 #include "core/generators/untGenPLRzeczownik.h"
-#include "core/generators/untGenTlumaczPl.h"
+#include "core/generators/GenFormPlTabela.h"
 
 namespace velmar {
 namespace {
 
-struct TRzeczownik {
-    const char* Word; // UTF-8
-    int Case;
-    int Number;
-    const char* Expected; // UTF-8
-};
-
-void PrintTo(const TRzeczownik& c, std::ostream* os)
-{
-    *os << c.Word << " case " << c.Case << " number " << c.Number;
-}
-
-std::string Generate(const char* word, int case_, int number)
-{
-    TCechyPl features;
-    features.Case = case_;
-    features.Number = number;
-    return ToUtf8(GenFormPl(FromUtf8(word), features), jezPolski);
-}
-
-class NounTable : public ::testing::TestWithParam<TRzeczownik> {};
-
-TEST_P(NounTable, GivesTheForm)
-{
-    EXPECT_EQ(Generate(GetParam().Word, GetParam().Case, GetParam().Number), GetParam().Expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Masculine, NounTable, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(NounMasculine, GenFormPlTable, ::testing::Values(
     // "02" drops the mobile "ie", "08" asks for the dative in "-u".
-    TRzeczownik{"pies *2110208", 2, 1, "psa"},
-    TRzeczownik{"pies *2110208", 6, 1, "psu"},
-    TRzeczownik{"pies *2110208", 3, 1, "psu"},
-    TRzeczownik{"pies *21102", 3, 1, "psowi"},
-    TRzeczownik{"pies *2110108", 2, 1, "pisa"},
-    TRzeczownik{"pies *2110208", 4, 1, "psa"},
-    TRzeczownik{"dom *134", 4, 1, "dom"},
-    TRzeczownik{"dom *134", 6, 1, "domu"},
-    TRzeczownik{"dom *134", 5, 1, "domem"},
-    TRzeczownik{"dom *134", 1, 2, "domy"},
-    TRzeczownik{"stół *14105", 2, 1, "stołu"},
-    TRzeczownik{"stół *14105", 6, 1, "stole"},
-    TRzeczownik{"człowiek *0320", 1, 2, "ludzie"},
-    TRzeczownik{"człowiek *0320", 2, 2, "ludzi"},
-    TRzeczownik{"człowiek *0320", 3, 2, "ludziom"},
-    TRzeczownik{"człowiek *0320", 4, 2, "ludzi"},
-    TRzeczownik{"człowiek *0320", 5, 2, "ludźmi"},
-    TRzeczownik{"człowiek *0320", 6, 2, "ludziach"},
-    TRzeczownik{"Polak *031", 1, 2, "Polacy"},
-    TRzeczownik{"Polak *031", 4, 2, "Polaków"},
-    TRzeczownik{"sędzia *06", 2, 1, "sędziego"},
-    TRzeczownik{"sędzia *06", 1, 2, "sędziowie"},
-    TRzeczownik{"znajomy *097", 1, 2, "znajomi"},
-    TRzeczownik{"znajomy *097", 2, 1, "znajomego"},
-    TRzeczownik{"pan *041", 7, 1, "panie"}));
+    TPrzypadekPl{"pies *2110208", {.Case = 2}, "psa"},
+    TPrzypadekPl{"pies *2110208", {.Case = 6}, "psu"},
+    TPrzypadekPl{"pies *2110208", {.Case = 3}, "psu"},
+    TPrzypadekPl{"pies *21102", {.Case = 3}, "psowi"},
+    TPrzypadekPl{"pies *2110108", {.Case = 2}, "pisa"},
+    TPrzypadekPl{"pies *2110208", {.Case = 4}, "psa"},
+    TPrzypadekPl{"dom *134", {.Case = 4}, "dom"},
+    TPrzypadekPl{"dom *134", {.Case = 6}, "domu"},
+    TPrzypadekPl{"dom *134", {.Case = 5}, "domem"},
+    TPrzypadekPl{"dom *134", {.Case = 1, .Number = 2}, "domy"},
+    TPrzypadekPl{"stół *14105", {.Case = 2}, "stołu"},
+    TPrzypadekPl{"stół *14105", {.Case = 6}, "stole"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 1, .Number = 2}, "ludzie"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 2, .Number = 2}, "ludzi"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 3, .Number = 2}, "ludziom"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 4, .Number = 2}, "ludzi"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 5, .Number = 2}, "ludźmi"},
+    TPrzypadekPl{"człowiek *0320", {.Case = 6, .Number = 2}, "ludziach"},
+    TPrzypadekPl{"Polak *031", {.Case = 1, .Number = 2}, "Polacy"},
+    TPrzypadekPl{"Polak *031", {.Case = 4, .Number = 2}, "Polaków"},
+    TPrzypadekPl{"sędzia *06", {.Case = 2}, "sędziego"},
+    TPrzypadekPl{"sędzia *06", {.Case = 1, .Number = 2}, "sędziowie"},
+    TPrzypadekPl{"znajomy *097", {.Case = 1, .Number = 2}, "znajomi"},
+    TPrzypadekPl{"znajomy *097", {.Case = 2}, "znajomego"},
+    TPrzypadekPl{"pan *041", {.Case = 7}, "panie"},
+    // "07" takes the stem from the word list, "06" turns "ą" into "ę".
+    TPrzypadekPl{"ojciec *01407", {.Case = 2}, "ojca"},
+    TPrzypadekPl{"ojciec *01407", {.Case = 1, .Number = 2}, "ojcowie"},
+    TPrzypadekPl{"tydzień *1107", {.Case = 2}, "tygodnia"},
+    TPrzypadekPl{"tydzień *1107", {.Case = 2, .Number = 2}, "tygodni"},
+    TPrzypadekPl{"ząb *2406", {.Case = 2}, "zęba"},
+    TPrzypadekPl{"ząb *2406", {.Case = 6}, "zębie"},
+    TPrzypadekPl{"koń *211", {.Case = 2}, "konia"},
+    TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"}));
 
-INSTANTIATE_TEST_SUITE_P(Feminine, NounTable, ::testing::Values(
-    TRzeczownik{"ręka *333", 5, 2, "rękoma"},
-    TRzeczownik{"ręka *333", 3, 1, "ręce"},
-    TRzeczownik{"ręka *333", 2, 2, "rąk"},
-    TRzeczownik{"ręka *333", 6, 1, "ręce"},
-    TRzeczownik{"matka *33", 2, 2, "matek"},
-    TRzeczownik{"kobieta *34", 3, 1, "kobiecie"},
-    TRzeczownik{"kobieta *34", 1, 2, "kobiety"},
-    TRzeczownik{"kobieta *34", 4, 1, "kobietę"},
-    TRzeczownik{"kobieta *34", 5, 1, "kobietą"},
-    TRzeczownik{"kobieta *34", 7, 1, "kobieto"},
-    TRzeczownik{"ulica *31", 2, 1, "ulicy"},
-    TRzeczownik{"ulica *31", 2, 2, "ulic"},
-    TRzeczownik{"ziemia *31", 2, 1, "ziemi"},
-    TRzeczownik{"sosna *341", 2, 2, "sosen"},
-    TRzeczownik{"gwiazda *342", 3, 1, "gwieździe"},
-    TRzeczownik{"noc *37", 2, 1, "nocy"},
-    TRzeczownik{"noc *37", 5, 1, "nocą"},
-    TRzeczownik{"noc *37", 4, 1, "noc"},
-    TRzeczownik{"pani *312", 4, 1, "panią"},
-    TRzeczownik{"Wielkanoc *37", 2, 1, "Wielkiejnocy"},
-    TRzeczownik{"rzeczpospolita *397", 5, 2, "rzeczamipospolitymi"}));
+INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"ręka *333", {.Case = 5, .Number = 2}, "rękoma"},
+    TPrzypadekPl{"ręka *333", {.Case = 3}, "ręce"},
+    TPrzypadekPl{"ręka *333", {.Case = 2, .Number = 2}, "rąk"},
+    TPrzypadekPl{"ręka *333", {.Case = 6}, "ręce"},
+    TPrzypadekPl{"matka *33", {.Case = 2, .Number = 2}, "matek"},
+    TPrzypadekPl{"kobieta *34", {.Case = 3}, "kobiecie"},
+    TPrzypadekPl{"kobieta *34", {.Case = 1, .Number = 2}, "kobiety"},
+    TPrzypadekPl{"kobieta *34", {.Case = 4}, "kobietę"},
+    TPrzypadekPl{"kobieta *34", {.Case = 5}, "kobietą"},
+    TPrzypadekPl{"kobieta *34", {.Case = 7}, "kobieto"},
+    TPrzypadekPl{"ulica *31", {.Case = 2}, "ulicy"},
+    TPrzypadekPl{"ulica *31", {.Case = 2, .Number = 2}, "ulic"},
+    TPrzypadekPl{"ziemia *31", {.Case = 2}, "ziemi"},
+    TPrzypadekPl{"sosna *341", {.Case = 2, .Number = 2}, "sosen"},
+    TPrzypadekPl{"gwiazda *342", {.Case = 3}, "gwieździe"},
+    TPrzypadekPl{"noc *37", {.Case = 2}, "nocy"},
+    TPrzypadekPl{"noc *37", {.Case = 5}, "nocą"},
+    TPrzypadekPl{"noc *37", {.Case = 4}, "noc"},
+    TPrzypadekPl{"pani *312", {.Case = 4}, "panią"},
+    TPrzypadekPl{"kość *35", {.Case = 2}, "kości"},
+    TPrzypadekPl{"kość *35", {.Case = 5}, "kością"},
+    TPrzypadekPl{"kość *35", {.Case = 5, .Number = 2}, "kośćmi"},
+    TPrzypadekPl{"kość *35", {.Case = 6, .Number = 2}, "kościach"},
+    TPrzypadekPl{"księgowa *397", {.Case = 2}, "księgowej"},
+    TPrzypadekPl{"księgowa *397", {.Case = 4}, "księgową"},
+    TPrzypadekPl{"księgowa *397", {.Case = 5, .Number = 2}, "księgowymi"},
+    TPrzypadekPl{"Wielkanoc *37", {.Case = 2}, "Wielkiejnocy"},
+    TPrzypadekPl{"rzeczpospolita *397", {.Case = 5, .Number = 2}, "rzeczamipospolitymi"}));
 
-INSTANTIATE_TEST_SUITE_P(Neuter, NounTable, ::testing::Values(
-    TRzeczownik{"oko *423", 2, 2, "oczu"},
-    TRzeczownik{"oko *423", 5, 2, "oczyma"},
-    TRzeczownik{"oko *423", 1, 2, "oczy"},
-    TRzeczownik{"oko *423", 5, 1, "okiem"},
-    TRzeczownik{"czytanie *41", 1, 1, "czytanie"},
-    TRzeczownik{"czytanie *41", 2, 1, "czytania"},
-    TRzeczownik{"czytanie *41", 5, 1, "czytaniem"},
-    TRzeczownik{"czytanie *41", 6, 1, "czytaniu"},
-    TRzeczownik{"czytanie *41", 2, 2, "czytań"},
-    TRzeczownik{"czytanie *41", 5, 2, "czytaniami"},
-    TRzeczownik{"dziecko *422", 1, 2, "dzieci"},
-    TRzeczownik{"dziecko *422", 5, 2, "dziećmi"},
-    TRzeczownik{"imię *45", 2, 1, "imienia"},
-    TRzeczownik{"imię *45", 1, 2, "imiona"},
-    TRzeczownik{"miasto *432", 6, 1, "mieście"},
-    TRzeczownik{"muzeum *46", 2, 1, "muzeum"},
-    TRzeczownik{"muzeum *46", 2, 2, "muzeów"}));
+INSTANTIATE_TEST_SUITE_P(NounNeuter, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"oko *423", {.Case = 2, .Number = 2}, "oczu"},
+    TPrzypadekPl{"oko *423", {.Case = 5, .Number = 2}, "oczyma"},
+    TPrzypadekPl{"oko *423", {.Case = 1, .Number = 2}, "oczy"},
+    TPrzypadekPl{"oko *423", {.Case = 5}, "okiem"},
+    TPrzypadekPl{"czytanie *41", {.Case = 1}, "czytanie"},
+    TPrzypadekPl{"czytanie *41", {.Case = 2}, "czytania"},
+    TPrzypadekPl{"czytanie *41", {.Case = 5}, "czytaniem"},
+    TPrzypadekPl{"czytanie *41", {.Case = 6}, "czytaniu"},
+    TPrzypadekPl{"czytanie *41", {.Case = 2, .Number = 2}, "czytań"},
+    TPrzypadekPl{"czytanie *41", {.Case = 5, .Number = 2}, "czytaniami"},
+    TPrzypadekPl{"dziecko *422", {.Case = 1, .Number = 2}, "dzieci"},
+    TPrzypadekPl{"dziecko *422", {.Case = 5, .Number = 2}, "dziećmi"},
+    TPrzypadekPl{"imię *45", {.Case = 2}, "imienia"},
+    TPrzypadekPl{"imię *45", {.Case = 1, .Number = 2}, "imiona"},
+    TPrzypadekPl{"miasto *432", {.Case = 6}, "mieście"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 2}, "zwierzęcia"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 1, .Number = 2}, "zwierzęta"},
+    TPrzypadekPl{"zwierzę *44", {.Case = 2, .Number = 2}, "zwierząt"},
+    TPrzypadekPl{"Zakopane *496", {.Case = 2}, "Zakopanego"},
+    TPrzypadekPl{"Zakopane *496", {.Case = 6}, "Zakopanym"},
+    TPrzypadekPl{"muzeum *46", {.Case = 2}, "muzeum"},
+    TPrzypadekPl{"muzeum *46", {.Case = 2, .Number = 2}, "muzeów"}));
 
-INSTANTIATE_TEST_SUITE_P(PluralOnly, NounTable, ::testing::Values(
-    TRzeczownik{"Państwo *4881", 2, 2, "Państwa"},
-    TRzeczownik{"Państwo *4881", 5, 2, "Państwem"},
-    TRzeczownik{"drzwi *4810", 2, 2, "drzwi"},
-    TRzeczownik{"nożyczki *471", 2, 2, "nożyczek"},
-    TRzeczownik{"nożyczki *471", 5, 2, "nożyczkami"},
-    TRzeczownik{"Niemcy *4882", 6, 2, "Niemczech"},
-    TRzeczownik{"ludzie *4881", 5, 2, "ludźmi"}));
+INSTANTIATE_TEST_SUITE_P(NounPluralOnly, GenFormPlTable, ::testing::Values(
+    TPrzypadekPl{"Państwo *4881", {.Case = 2, .Number = 2}, "Państwa"},
+    TPrzypadekPl{"Państwo *4881", {.Case = 5, .Number = 2}, "Państwem"},
+    TPrzypadekPl{"drzwi *4810", {.Case = 2, .Number = 2}, "drzwi"},
+    TPrzypadekPl{"nożyczki *471", {.Case = 2, .Number = 2}, "nożyczek"},
+    TPrzypadekPl{"nożyczki *471", {.Case = 5, .Number = 2}, "nożyczkami"},
+    TPrzypadekPl{"Niemcy *4882", {.Case = 6, .Number = 2}, "Niemczech"},
+    TPrzypadekPl{"ludzie *4881", {.Case = 5, .Number = 2}, "ludźmi"},
+    TPrzypadekPl{"zakochani *4897", {.Case = 2, .Number = 2}, "zakochanych"},
+    TPrzypadekPl{"zakochani *4897", {.Case = 4, .Number = 2}, "zakochanych"},
+    // Only the plural cells of a plural-only noun are filled.
+    TPrzypadekPl{"nożyczki *471", {.Case = 2}, "nożyczki"}));
 
-INSTANTIATE_TEST_SUITE_P(Phrases, NounTable, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(NounPhrases, GenFormPlTable, ::testing::Values(
     // Only the last word of a plain phrase declines.
-    TRzeczownik{"Morze Bałtyckie ślepa kiszka *334", 2, 1, "Morze Bałtyckie ślepa kiszki"},
-    TRzeczownik{"pies *2110208", 8, 3, "pies"},
-    TRzeczownik{"kobieta *34", 7, 2, "kobiety"},
-    TRzeczownik{"pies", 2, 1, "pies"}));
+    TPrzypadekPl{"Morze Bałtyckie ślepa kiszka *334", {.Case = 2}, "Morze Bałtyckie ślepa kiszki"},
+    TPrzypadekPl{"pies *2110208", {.Case = 8, .Number = 3}, "pies"},
+    TPrzypadekPl{"kobieta *34", {.Case = 7, .Number = 2}, "kobiety"},
+    TPrzypadekPl{"pies", {.Case = 2}, "pies"}));
 
 TEST(NounParadigm, PercentPhraseDeclinesItsFirstWord)
 {
@@ -173,7 +167,8 @@ TEST(NounParadigm, EmptyPatternIsIndeclinable)
 TEST(NounParadigm, ShortLemmasStayInsideTheString)
 {
     // Every pattern with one- and two-byte lemmas: no rule may read before the start.
-    for (const char* code : {"11", "1410", "2110208", "31", "35", "341", "4", "41", "423", "45", "471", "4881", "4897", "097", "06", "396"})
+    for (const char* code : {"11", "1410", "2110208", "31", "35", "341", "4", "41", "423", "45", "471",
+                             "4881", "4897", "097", "06", "396"})
         for (const char* lemma : {"a", "o", "e", "y", "k", "ie", "ka"}) {
             TNounParadigm p;
             EXPECT_EQ(BuildNounParadigmPl(lemma, code, p), wbOk) << lemma << " *" << code;
