@@ -10,7 +10,9 @@ ARGS           ?=
 
 CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
 
-.PHONY: deps configure build run test test-asan test-tsan bench fuzz clean
+# `make run` builds the data set from the free dictionaries first when it is missing
+# (scripts/build-data); `make test` never needs it.
+.PHONY: deps configure build data data-full run test test-asan test-tsan bench fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -23,7 +25,14 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+data: configure
+	@scripts/build-data/build-data.sh $(BUILD_DIR)
+
+data-full: configure
+	@scripts/build-data/build-data.sh $(BUILD_DIR) --full
+
+run: data
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	$(BUILD_DIR)/bin/velmar $(ARGS)
 
 test: build

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Velmar need.
 # Idempotent: when everything is already installed it only checks and returns.
+# With --data it installs only what building the data set needs (`make data`, `make run`):
+# the free dictionaries and morphological sources, and the tools that read them.
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-  # fonts that cover Polish and French
-  fonts-dejavu-core fonts-liberation2
-)
+if [ "${1:-}" = "--data" ]; then
+  packages=(
+    python3 unzip default-jre-headless libmorfologik-stemming-java libcarrotsearch-hppc-java
+    dict-freedict-fra-pol dict-freedict-pol-fra
+    hunspell hunspell-tools hunspell-fr verbiste
+  )
+else
+  packages=(
+    # build
+    cmake ninja-build g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    # tests and benchmarks
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+    # fonts that cover Polish and French
+    fonts-dejavu-core fonts-liberation2
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
