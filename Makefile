@@ -12,7 +12,7 @@ CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
 
 # `make run` builds the data set from the free dictionaries first when it is missing
 # (scripts/build-data); `make test` never needs it.
-.PHONY: deps configure build data data-full run test test-asan test-tsan bench fuzz clean
+.PHONY: deps configure build data data-full run test testvoc test-asan test-tsan bench fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -37,6 +37,11 @@ run: data
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The generators against every form of the morphological sources (minutes); `make test`
+# runs a fixed sample of it.
+testvoc: build
+	@scripts/build-data/testvoc.sh $(BUILD_DIR)
 
 test-asan: deps
 	$(CMAKE_CONFIGURE) -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMAR_SANITIZE=ON

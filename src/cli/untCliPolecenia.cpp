@@ -6,6 +6,7 @@ namespace velmar::cli {
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
@@ -32,6 +33,15 @@ const std::vector<TPolecenie>& Commands()
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"testvoc", "check the generators against forms of real morphology",
+         "[--baseline FILE] [--failures N] CASES...\n"
+         "  CASES are UTF-8 lines of six tab-separated fields: word class, group (code or\n"
+         "  template), pl|fr, the word as stored (\"dobry *7\", \"parler*4\"), the features\n"
+         "  (\"case=2,number=1,gender=3\"; also degree, person, form, subject-number,\n"
+         "  subject-gender) and the expected forms separated by \"|\". Prints the agreement\n"
+         "  per class and group, the most common failing features and the first N failing\n"
+         "  words (20); exit 1 when a class of the baseline (\"CLASS PERCENT\" lines) is below it.",
+         RunTestvoc},
         {"lookup", "find words in the main dictionary and their readings as inflected forms",
          "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"
          "For each word: the headword found, how it was found (exact, case, accents, or\n"
