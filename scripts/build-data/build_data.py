@@ -76,10 +76,10 @@ def french_target_code(word, pos, analyses, verbs):
     return ""
 
 
-def polish_code(word, pos, morphology):
+def polish_code(word, pos, morphology, fitted):
     readings = morphology.get(word)
     if readings:
-        code = polimorf.dictionary_code(readings)
+        code = polimorf.dictionary_code(readings, fitted.get(word))
         if code:
             return code
     if pos in ("n", "pn"):
@@ -89,14 +89,14 @@ def polish_code(word, pos, morphology):
     return POLISH_CODE.get(pos, "99")
 
 
-def polish_target_code(word, pos, morphology):
+def polish_target_code(word, pos, morphology, fitted):
     readings = morphology.get(word)
     if not readings:
         return ""
     wanted = {"n": "subst", "pn": "subst", "v": "verb", "adj": "adj", "adv": "adv"}.get(pos)
     if wanted and polimorf.word_class(readings)[0] != wanted:
         return ""
-    return polimorf.dictionary_code(readings)
+    return polimorf.dictionary_code(readings, fitted.get(word))
 
 
 def entry_line(headword, subrecords):
@@ -193,6 +193,7 @@ def main():
     polish_lemmas = None if args.full else polfr.single_words() | frpol.translations()
     morphology = polimorf.read_dump(dump, polish_lemmas)
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
+    fitted = datalib.read_fitted_codes(os.path.join(HERE, "polish-noun-codes.txt"))
 
     datalib.progress(3, STEPS, "analysing French words with hunspell-fr and verbiste")
     french_words = frpol.single_words() | polfr.translations()
@@ -205,10 +206,10 @@ def main():
     fr_single, fr_phrases = main_lines(
         frpol, reverse_pairs(polfr),
         lambda h, e: french_code(h, e.pos, e.gender, analyses, verbs),
-        lambda w, pos: polish_target_code(w, pos, morphology))
+        lambda w, pos: polish_target_code(w, pos, morphology, fitted))
     pl_single, pl_phrases = main_lines(
         polfr, reverse_pairs(frpol),
-        lambda h, e: polish_code(h, e.pos, morphology),
+        lambda h, e: polish_code(h, e.pos, morphology, fitted),
         lambda w, pos: french_target_code(w, pos, analyses, verbs))
     outputs = {"frpol2.sg": (fr_single, datalib.main_key), "polfr2.sg": (pl_single, datalib.main_key),
                "frpol2.sp": (fr_phrases, datalib.main_key), "polfr2.sp": (pl_phrases, datalib.main_key)}
@@ -218,7 +219,7 @@ def main():
     polish_forms = {lemma: polimorf.form_codes(morphology[lemma], tags)
                     for lemma in polish_heads if lemma in morphology}
     for lemma in polfr.single_words() - set(polish_forms):
-        code = polish_code(lemma, polfr.entries[lemma][0].pos, morphology)
+        code = polish_code(lemma, polfr.entries[lemma][0].pos, morphology, fitted)
         polish_forms[lemma] = [(lemma, POLISH_READING.get(code, 100 if code.startswith("*") else 1))]
     french_heads = frpol.single_words() if not args.full else set(verbs) | french_words
     french_forms = {}

@@ -72,3 +72,14 @@ def forms_line(form, code, base):
 def fail(message):
     print(f"data build: {message}", file=sys.stderr)
     sys.exit(1)
+
+
+def read_fitted_codes(path):
+    """{lemma: code} of a fitted-code table ("lemma<TAB>code<TAB>…"; "#" comments)."""
+    codes = {}
+    if os.path.exists(path):
+        for line in read_lines(path):
+            if not line.startswith("#"):
+                fields = line.split("\t")
+                codes[fields[0]] = fields[1]
+    return codes

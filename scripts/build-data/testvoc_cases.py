@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Writes the cases of the testvoc (velmar-cli testvoc): forms of real morphology that
 the generators must give. Classes: pl-adj (PoliMorf adjectives, every degree, gender,
-number and case), fr-verb (every verbiste verb, every simple tense and person),
+number and case), pl-noun (the nouns of polish-noun-codes.txt with their fitted codes,
+on the cells the fitting did not use), fr-verb (every verbiste verb, every simple tense and person),
 fr-noun and fr-adj (hunspell-fr plurals and feminines). --sample K keeps every K-th
 Polish lemma, --sample-fr K every K-th French one (a fixed choice: the lemmas are
 taken in sorted order); the fixed sample of the unit tests is made with
---sample 1999 --sample-fr 100."""
+--sample 1999 --sample-pl-nouns 50 --sample-fr 100."""
 
 import argparse
 import os
@@ -14,6 +15,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import datalib  # noqa: E402
+import fit_nouns  # noqa: E402
 import french  # noqa: E402
 import polimorf  # noqa: E402
 import verbiste  # noqa: E402
@@ -61,6 +63,21 @@ def polish_adjectives(dump, every):
             features = (f"case={CASES[case]},number={1 if number == 'sg' else 2},"
                         f"gender={gender},degree={DEGREES[degree]}")
             yield case_line("pl-adj", degree, "pl", f"{lemma} *7", features, forms)
+
+
+def polish_nouns(dump, every):
+    fitted = datalib.read_fitted_codes(os.path.join(fit_nouns.HERE, "polish-noun-codes.txt"))
+    chosen = sampled(fitted, every)
+    morphology = polimorf.read_dump(dump, set(chosen))
+    for lemma in chosen:
+        found = fit_nouns.noun_cells(morphology.get(lemma, []))
+        if not found:
+            continue
+        for cell, forms in enumerate(found[1]):
+            if forms and cell not in fit_nouns.KEY_CELLS:
+                case, number = (cell + 1, 1) if cell < 7 else (cell - 6, 2)
+                code = fitted[lemma]
+                yield case_line("pl-noun", code, "pl", f"{lemma} *{code}", f"case={case},number={number}", forms)
 
 
 def french_verbs(every):
@@ -121,6 +138,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--polimorf", required=True, help="the PoliMorf dump; made when missing")
     parser.add_argument("--sample", type=int, default=1, help="keep every K-th Polish lemma")
+    parser.add_argument("--sample-pl-nouns", type=int, default=1, help="keep every K-th fitted noun")
     parser.add_argument("--sample-fr", type=int, default=1, help="keep every K-th French lemma")
     parser.add_argument("output")
     args = parser.parse_args()
@@ -129,6 +147,7 @@ def main():
         polimorf.dump(args.polimorf)
     lines = []
     for name, cases in (("Polish adjectives", lambda: polish_adjectives(args.polimorf, args.sample)),
+                        ("Polish nouns", lambda: polish_nouns(args.polimorf, args.sample_pl_nouns)),
                         ("French verbs", lambda: french_verbs(args.sample_fr)),
                         ("French nouns and adjectives", lambda: french_nominals(args.sample_fr))):
         print(f"[testvoc] cases of the {name}", flush=True)

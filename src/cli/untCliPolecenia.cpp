@@ -6,6 +6,7 @@ namespace velmar::cli {
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
@@ -33,6 +34,16 @@ const std::vector<TPolecenie>& Commands()
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"fit-nouns", "fit the codes of Polish nouns to their real paradigms",
+         "--patterns LIST --alternations LIST NOUNS\n"
+         "  NOUNS: UTF-8 lines LEMMA<TAB>GENDER<TAB>CELLS, GENDER the gender type 0-4, CELLS the\n"
+         "  13 forms (singular nominative … vocative, plural nominative … locative) separated\n"
+         "  by \";\", alternatives by \"|\", empty when unknown. Each candidate code (gender,\n"
+         "  a pattern of LIST, then the best three patterns with each alternation of LIST, then\n"
+         "  the best code with a second alternation) is\n"
+         "  tried on the key cells (nominative, genitive and locative singular, nominative and\n"
+         "  genitive plural); prints LEMMA<TAB>CODE<TAB>held-out cells agreeing/known.",
+         RunFitNouns},
         {"testvoc", "check the generators against forms of real morphology",
          "[--baseline FILE] [--failures N] CASES...\n"
          "  CASES are UTF-8 lines of six tab-separated fields: word class, group (code or\n"

@@ -68,5 +68,29 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
     EXPECT_EQ(test::RunCliCaptured({"testvoc"}).Status, 2);
 }
 
+// Nouns whose codes the hand-made dictionary gives: the fitting finds the same codes.
+TEST(FitNouns, FindsTheCodesOfKnownNouns)
+{
+    const test::CliResult result = test::RunCliCaptured(
+        {"fit-nouns", "--patterns", "1,11,12,13,14,2,3,31,32,33,34,4,41,43,44", "--alternations", "01,02,03,05,086",
+         Fixture("nouns-to-fit.tsv")});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    for (const char* line : {"chleb\t14\t", "dom\t134\t", "kobieta\t34\t", "okno\t431\t", "pokój\t11205\t"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+    EXPECT_NE(result.Err.find("held-out cells agreeing"), std::string::npos);
+}
+
+TEST(FitNouns, RejectsMalformedNouns)
+{
+    test::TempFolder folder;
+    for (const char* text : {"kot\t2\tkot;kota\n", "kot\t7\t;;;;;;;;;;;;\n", "kot\n"}) {
+        const test::CliResult result = test::RunCliCaptured(
+            {"fit-nouns", "--patterns", "1", "--alternations", "01", folder.Write("nouns.tsv", text).string()});
+        EXPECT_EQ(result.Status, 1) << text;
+        EXPECT_NE(result.Err.find("nouns.tsv:1: expected LEMMA"), std::string::npos) << result.Err;
+    }
+    EXPECT_EQ(test::RunCliCaptured({"fit-nouns", "--patterns", "1", Fixture("nouns-to-fit.tsv")}).Status, 2);
+}
+
 } // namespace
 } // namespace velmar::cli
