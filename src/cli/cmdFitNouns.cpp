@@ -6,7 +6,6 @@
 #include <array>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -32,27 +31,15 @@ struct TRzeczownik {
     std::array<std::vector<std::string>, kCells> Cells; // 8-bit alternatives; empty: unknown
 };
 
-std::vector<std::string> Split(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream stream(text);
-    while (std::getline(stream, part, separator))
-        parts.push_back(part);
-    if (!text.empty() && text.back() == separator)
-        parts.emplace_back();
-    return parts;
-}
-
 TRzeczownik ParseNoun(const std::string& line, const std::string& where)
 {
-    const std::vector<std::string> fields = Split(line, '\t');
-    const std::vector<std::string> cells = fields.size() == 3 ? Split(fields[2], ';') : std::vector<std::string>{};
+    const std::vector<std::string> fields = SplitFields(line, '\t');
+    const std::vector<std::string> cells = fields.size() == 3 ? SplitFields(fields[2], ';') : std::vector<std::string>{};
     if (cells.size() != kCells || fields[1].size() != 1 || fields[1][0] < '0' || fields[1][0] > '4')
         throw std::runtime_error(where + ": expected LEMMA, a gender type 0-4 and 13 cells separated by \";\"");
     TRzeczownik noun{FromUtf8(fields[0]), fields[1], {}};
     for (int cell = 0; cell < kCells; ++cell)
-        for (const std::string& form : Split(cells[static_cast<std::size_t>(cell)], '|'))
+        for (const std::string& form : SplitFields(cells[static_cast<std::size_t>(cell)], '|'))
             if (!form.empty())
                 noun.Cells[static_cast<std::size_t>(cell)].push_back(FromUtf8(form));
     return noun;
@@ -81,13 +68,14 @@ TWynikKodu Score(const TRzeczownik& noun, const std::string& code, bool keyCells
     return result;
 }
 
-// The best code on the key cells: patterns first, then the best few patterns with each
-// alternation, then the best code with a second alternation. A later candidate wins
+// The best code on the key cells: the bare gender type (an indeclinable noun) and the
+// patterns first, then the best few of them with each alternation, then the best code
+// with a second alternation. A later candidate wins
 // only with strictly more agreeing cells, so the simplest code is kept among equals.
 std::string Fit(const TRzeczownik& noun, const std::vector<std::string>& patterns,
                 const std::vector<std::string>& alternations)
 {
-    std::vector<TWynikKodu> scored;
+    std::vector<TWynikKodu> scored = {Score(noun, noun.Gender, true)};
     for (const std::string& pattern : patterns)
         scored.push_back(Score(noun, noun.Gender + pattern, true));
     std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.Agree > b.Agree; });
@@ -109,7 +97,7 @@ std::string Fit(const TRzeczownik& noun, const std::vector<std::string>& pattern
 
 std::vector<std::string> ListOption(const TArgumenty& args, const std::string& name)
 {
-    const std::vector<std::string> items = Split(args.ValueOr(name, ""), ',');
+    const std::vector<std::string> items = CommaListItems(args.ValueOr(name, ""));
     if (items.empty())
         throw TZleUzycie("--" + name + " needs a comma-separated list");
     return items;

@@ -47,31 +47,19 @@ struct TKlasaRaportu {
     std::vector<std::string> Bledy;
 };
 
-std::vector<std::string> SplitAt(const std::string& text, char separator)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream stream(text);
-    while (std::getline(stream, part, separator))
-        parts.push_back(part);
-    if (!text.empty() && text.back() == separator)
-        parts.emplace_back();
-    return parts;
-}
-
 TPrzypadekTestu ParseCase(const std::string& line, const std::string& where)
 {
-    const std::vector<std::string> fields = SplitAt(line, '\t');
+    const std::vector<std::string> fields = SplitFields(line, '\t');
     if (fields.size() != 6 || (fields[2] != "pl" && fields[2] != "fr"))
         throw std::runtime_error(where + ": expected CLASS, GROUP, pl|fr, WORD, FEATURES and FORMS separated by tabs");
-    return {fields[0], fields[1], fields[2], fields[3], fields[4], SplitAt(fields[5], '|')};
+    return {fields[0], fields[1], fields[2], fields[3], fields[4], SplitFields(fields[5], '|')};
 }
 
 // "case=2,number=1" → {case: 2, number: 1}.
 std::map<std::string, int> ParseFeatures(const std::string& text, const std::string& where)
 {
     std::map<std::string, int> features;
-    for (const std::string& item : SplitAt(text, ',')) {
+    for (const std::string& item : CommaListItems(text)) {
         const std::size_t equals = item.find('=');
         try {
             if (equals == std::string::npos)

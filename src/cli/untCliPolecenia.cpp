@@ -38,11 +38,12 @@ const std::vector<TPolecenie>& Commands()
          "--patterns LIST --alternations LIST NOUNS\n"
          "  NOUNS: UTF-8 lines LEMMA<TAB>GENDER<TAB>CELLS, GENDER the gender type 0-4, CELLS the\n"
          "  13 forms (singular nominative … vocative, plural nominative … locative) separated\n"
-         "  by \";\", alternatives by \"|\", empty when unknown. Each candidate code (gender,\n"
-         "  a pattern of LIST, then the best three patterns with each alternation of LIST, then\n"
-         "  the best code with a second alternation) is\n"
-         "  tried on the key cells (nominative, genitive and locative singular, nominative and\n"
-         "  genitive plural); prints LEMMA<TAB>CODE<TAB>held-out cells agreeing/known.",
+         "  by \";\", alternatives by \"|\", empty when unknown. The candidate codes (the\n"
+         "  gender alone, an indeclinable noun; the gender with each pattern of LIST; the best\n"
+         "  three of those with each alternation of LIST; the best code with a second\n"
+         "  alternation) are tried on the key cells (nominative, genitive and locative\n"
+         "  singular, nominative and genitive plural); prints LEMMA<TAB>CODE<TAB>held-out\n"
+         "  cells agreeing/known.",
          RunFitNouns},
         {"testvoc", "check the generators against forms of real morphology",
          "[--baseline FILE] [--failures N] CASES...\n"
