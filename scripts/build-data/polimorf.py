@@ -9,6 +9,8 @@ import tempfile
 
 JARS = ["morfologik-tools", "morfologik-fsa", "morfologik-stemming", "commons-cli", "hppc"]
 JAVA_DIR = "/usr/share/java"
+# The dictionary holds 4.8 million forms; far fewer means the dump went wrong.
+MINIMUM_ENTRIES = 1_000_000
 
 # Gender type of a noun code by PoliMorf gender.
 NOUN_GENDER_TYPE = {"m1": "0", "m2": "2", "m3": "1", "f": "3", "n1": "4", "n2": "4",
@@ -18,13 +20,20 @@ NOUN_GENDER_TYPE = {"m1": "0", "m2": "2", "m3": "1", "f": "3", "n1": "4", "n2": 
 def dump(output):
     """Writes "form<TAB>lemma<TAB>tags" lines of the whole dictionary to output."""
     with tempfile.TemporaryDirectory() as folder:
+        # the tool reads the dictionary's metadata (pl.info) beside it
         subprocess.run(["unzip", "-o", "-q", f"{JAVA_DIR}/morfologik-polish.jar",
-                        "morfologik/dictionaries/pl.dict", "-d", folder], check=True)
+                        "morfologik/dictionaries/pl.dict", "morfologik/dictionaries/pl.info",
+                        "-d", folder], check=True)
         classpath = ":".join(f"{JAVA_DIR}/{jar}.jar" for jar in JARS)
         temporary = output + ".tmp"
         with open(temporary, "w", encoding="utf-8") as out:
             subprocess.run(["java", "-cp", classpath, "morfologik.tools.FSADumpTool", "-d",
                             f"{folder}/morfologik/dictionaries/pl.dict", "-x"], stdout=out, check=True)
+        with open(temporary, encoding="utf-8") as dumped:
+            entries = sum(1 for line in dumped if line.count("\t") == 2)
+        if entries < MINIMUM_ENTRIES:
+            os.remove(temporary)
+            raise RuntimeError(f"the PoliMorf dump holds only {entries} entries; is morfologik-polish complete?")
         os.replace(temporary, output)
 
 
