@@ -14,11 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmdCechy.h"
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
-#include "core/generators/untGenTlumaczFr.h"
-#include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar::cli {
 
@@ -55,54 +54,35 @@ TPrzypadekTestu ParseCase(const std::string& line, const std::string& where)
     return {fields[0], fields[1], fields[2], fields[3], fields[4], SplitFields(fields[5], '|')};
 }
 
-// "case=2,number=1" → {case: 2, number: 1}.
-std::map<std::string, int> ParseFeatures(const std::string& text, const std::string& where)
+// The features of a case ("case=2,number=1"), read as the options of velmar-cli inflect.
+TArgumenty FeatureArguments(const std::string& text, const std::string& where)
 {
-    std::map<std::string, int> features;
+    std::vector<std::string> words;
     for (const std::string& item : CommaListItems(text)) {
         const std::size_t equals = item.find('=');
-        try {
-            if (equals == std::string::npos)
-                throw std::invalid_argument(item);
-            features[item.substr(0, equals)] = std::stoi(item.substr(equals + 1));
-        } catch (const std::logic_error&) {
-            throw std::runtime_error(where + ": bad feature \"" + item + "\"");
-        }
+        words.push_back("--" + item.substr(0, equals));
+        if (equals != std::string::npos)
+            words.push_back(item.substr(equals + 1));
     }
-    return features;
-}
-
-int FeatureOr(const std::map<std::string, int>& features, const std::string& name, int fallback)
-{
-    const auto found = features.find(name);
-    return found == features.end() ? fallback : found->second;
+    try {
+        return TArgumenty(words, FeatureValueOptions(), {});
+    } catch (const TZleUzycie& error) {
+        throw std::runtime_error(where + ": " + error.what());
+    }
 }
 
 std::string Generate(const TPrzypadekTestu& c, const std::string& where)
 {
-    const std::map<std::string, int> f = ParseFeatures(c.Cechy, where);
-    for (const auto& [name, value] : f)
-        if (name != "case" && name != "number" && name != "gender" && name != "degree" && name != "person" &&
-            name != "form" && name != "subject-number" && name != "subject-gender")
-            throw std::runtime_error(where + ": unknown feature \"" + name + "\"");
-    if (c.Jezyk == "pl") {
-        const TCechyPl features{.Case = FeatureOr(f, "case", 1),
-                                .Number = FeatureOr(f, "number", 1),
-                                .Gender = FeatureOr(f, "gender", 1),
-                                .Degree = FeatureOr(f, "degree", 0),
-                                .Person = FeatureOr(f, "person", 0),
-                                .FormCode = FeatureOr(f, "form", 0),
-                                .SubjectNumber = FeatureOr(f, "subject-number", 1),
-                                .SubjectGender = FeatureOr(f, "subject-gender", 1)};
-        return ToUtf8(GenFormPl(FromUtf8(c.Slowo), features), jezPolski);
+    const TArgumenty args = FeatureArguments(c.Cechy, where);
+    if (!args.Positional().empty())
+        throw std::runtime_error(where + ": bad features \"" + c.Cechy + "\"");
+    try {
+        if (c.Jezyk == "pl")
+            return ToUtf8(GenFormPl(FromUtf8(c.Slowo), PolishFeatures(args)), jezPolski);
+        return ToUtf8(GenFormFr(FromUtf8(c.Slowo), FrenchFeatures(args)), jezFrancuski);
+    } catch (const TZleUzycie& error) {
+        throw std::runtime_error(where + ": " + error.what());
     }
-    const TCechyFr features{.Number = FeatureOr(f, "number", 1),
-                            .Gender = FeatureOr(f, "gender", 1),
-                            .SubjectNumber = FeatureOr(f, "subject-number", 1),
-                            .SubjectGender = FeatureOr(f, "subject-gender", 1),
-                            .FormCode = FeatureOr(f, "form", 0),
-                            .Person = FeatureOr(f, "person", 0)};
-    return ToUtf8(GenFormFr(FromUtf8(c.Slowo), features), jezFrancuski);
 }
 
 void Tally(TKlasaRaportu& report, const TPrzypadekTestu& c, const std::string& generated, std::size_t failuresShown)

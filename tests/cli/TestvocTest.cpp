@@ -51,8 +51,9 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
     } cases[] = {
         {"five fields", "pl-adj\tpos\tpl\tdobry *7\tcase=2\n", "", "expected CLASS"},
         {"language", "pl-adj\tpos\tde\tgut\tcase=2\tguten\n", "", "expected CLASS"},
-        {"feature value", "pl-adj\tpos\tpl\tdobry *7\tcase=x\tdobry\n", "", "bad feature \"case=x\""},
-        {"feature name", "pl-adj\tpos\tpl\tdobry *7\ttense=2\tdobry\n", "", "unknown feature \"tense\""},
+        {"feature value", "pl-adj\tpos\tpl\tdobry *7\tcase=x\tdobry\n", "", "bad.tsv:1: option --case needs a whole number"},
+        {"feature name", "pl-adj\tpos\tpl\tdobry *7\ttense=2\tdobry\n", "", "bad.tsv:1: unknown option --tense"},
+        {"feature without a value", "pl-adj\tpos\tpl\tdobry *7\tcase\tdobry\n", "", "bad.tsv:1: option --case needs a value"},
         {"baseline missed", "", high.string(), "below the baseline: fr-verb 0.00% < 90.00%"},
     };
     for (const Case& c : cases) {
