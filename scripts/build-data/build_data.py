@@ -53,7 +53,7 @@ class Side:
 
 def french_code(word, pos, gender, analyses, verbs):
     if pos == "v" or (pos == "" and word in verbs):
-        return "4" if word in verbs or pos == "v" else ""
+        return "4"
     if pos in FRENCH_CODE:
         return FRENCH_CODE[pos]
     if gender:
