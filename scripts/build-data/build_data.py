@@ -194,6 +194,7 @@ def main():
     morphology = polimorf.read_dump(dump, polish_lemmas)
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
     fitted = datalib.read_fitted_codes(os.path.join(HERE, "polish-noun-codes.txt"))
+    fitted.update(datalib.read_fitted_codes(os.path.join(HERE, "polish-verb-codes.txt")))
 
     datalib.progress(3, STEPS, "analysing French words with hunspell-fr and verbiste")
     french_words = frpol.single_words() | polfr.translations()
@@ -221,7 +222,9 @@ def main():
     for lemma in polfr.single_words() - set(polish_forms):
         code = polish_code(lemma, polfr.entries[lemma][0].pos, morphology, fitted)
         polish_forms[lemma] = [(lemma, POLISH_READING.get(code, 100 if code.startswith("*") else 1))]
-    french_heads = frpol.single_words() if not args.full else set(verbs) | french_words
+    french_heads = frpol.single_words()
+    if args.full:
+        french_heads |= set(verbs) | french.nominal_lemmas()
     french_forms = {}
     for lemma in french_heads:
         if lemma in verbs:

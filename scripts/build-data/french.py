@@ -94,6 +94,20 @@ def expand(lemmas):
     return sorted(forms)
 
 
+def nominal_lemmas():
+    """Every noun and adjective of hunspell-fr written in lower-case letters only."""
+    lemmas = set()
+    with open(f"{HUNSPELL_DIR}/fr_FR.dic", encoding="utf-8") as dic:
+        next(dic)
+        for line in dic:
+            fields = line.split()
+            if fields and NOMINAL.intersection(fields):
+                word = fields[0].split("/", 1)[0]
+                if word.isalpha() and word.islower():
+                    lemmas.add(word)
+    return lemmas
+
+
 def nominal_forms(lemmas, table):
     """{lemma: [(form, code)]} of the nouns and adjectives among the lemmas."""
     analyses = analyse(expand(lemmas))

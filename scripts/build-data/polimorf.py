@@ -157,14 +157,15 @@ def word_class(readings):
 
 
 def dictionary_code(readings, fitted=None):
-    """The grammatical code of a Polish headword or translation by its readings: for a
-    noun the fitted code when there is one, else the bare gender type (which declines
-    nothing but carries the gender); for a verb the class's own code."""
+    """The grammatical code of a Polish headword or translation by its readings: the
+    fitted code when there is one, else for a noun the bare gender type (which declines
+    nothing but carries the gender), for a verb the bare verb marker (which conjugates
+    nothing)."""
     pos, gender = word_class(readings)
     if pos == "subst":
         return fitted or NOUN_GENDER_TYPE.get(gender, "1")
     if pos == "verb":
-        return "*"
+        return fitted or "*"
     return {"adj": "7", "adv": "70", "num": "95", "prep": "91", "conj": "92", "comp": "92",
             "qub": "93", "interj": "94", "ppron12": "90", "ppron3": "90", "siebie": "90"}.get(pos, "")
 

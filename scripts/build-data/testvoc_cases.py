@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Writes the cases of the testvoc (velmar-cli testvoc): forms of real morphology that
 the generators must give. Classes: pl-adj (PoliMorf adjectives, every degree, gender,
-number and case), pl-noun (the nouns of polish-noun-codes.txt with their fitted codes,
-on the cells the fitting did not use), fr-verb (every verbiste verb, every simple tense and person),
+number and case), pl-noun and pl-verb (the nouns and verbs of polish-noun-codes.txt and
+polish-verb-codes.txt with their fitted codes, on the cells the fitting did not use),
+fr-verb (every verbiste verb, every simple tense and person),
 fr-noun and fr-adj (hunspell-fr plurals and feminines). --sample K keeps every K-th
 Polish lemma, --sample-fr K every K-th French one (a fixed choice: the lemmas are
 taken in sorted order); the fixed sample of the unit tests is made with
@@ -15,7 +16,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import datalib  # noqa: E402
-import fit_nouns  # noqa: E402
+import fit_codes  # noqa: E402
 import french  # noqa: E402
 import polimorf  # noqa: E402
 import verbiste  # noqa: E402
@@ -66,18 +67,34 @@ def polish_adjectives(dump, every):
 
 
 def polish_nouns(dump, every):
-    fitted = datalib.read_fitted_codes(os.path.join(fit_nouns.HERE, "polish-noun-codes.txt"))
+    fitted = datalib.read_fitted_codes(os.path.join(fit_codes.HERE, "polish-noun-codes.txt"))
     chosen = sampled(fitted, every)
     morphology = polimorf.read_dump(dump, set(chosen))
     for lemma in chosen:
-        found = fit_nouns.noun_cells(morphology.get(lemma, []))
+        found = fit_codes.noun_cells(morphology.get(lemma, []))
         if not found:
             continue
         for cell, forms in enumerate(found[1]):
-            if forms and cell not in fit_nouns.KEY_CELLS:
+            if forms and cell not in fit_codes.KEY_CELLS:
                 case, number = (cell + 1, 1) if cell < 7 else (cell - 6, 2)
                 code = fitted[lemma]
                 yield case_line("pl-noun", code, "pl", f"{lemma} *{code}", f"case={case},number={number}", forms)
+
+
+def polish_verbs(dump, every):
+    fitted = datalib.read_fitted_codes(os.path.join(fit_codes.HERE, "polish-verb-codes.txt"))
+    chosen = sampled(fitted, every)
+    morphology = polimorf.read_dump(dump, set(chosen))
+    for lemma in chosen:
+        found = fit_codes.verb_cells(morphology.get(lemma, []))
+        if not found:
+            continue
+        aspect, cells = found
+        code = fitted[lemma]
+        for cell, forms in enumerate(cells):
+            if forms and cell not in fit_codes.VERB_KEY_CELLS:
+                yield case_line("pl-verb", code, "pl", f"{lemma} *{code}",
+                                fit_codes.verb_cell_features(aspect, cell), forms)
 
 
 def french_verbs(every):
@@ -96,15 +113,7 @@ def french_verbs(every):
 
 def french_nominals(every):
     """Plural of nouns (code by gender), feminine and plural of adjectives."""
-    lemmas = set()
-    with open(f"{french.HUNSPELL_DIR}/fr_FR.dic", encoding="utf-8") as dic:
-        next(dic)
-        for line in dic:
-            fields = line.split()
-            if fields and french.NOMINAL.intersection(fields):
-                word = fields[0].split("/", 1)[0]
-                if word.isalpha() and word.islower() and datalib.encodable(word, "fr"):
-                    lemmas.add(word)
+    lemmas = {word for word in french.nominal_lemmas() if datalib.encodable(word, "fr")}
     chosen = set(sampled(lemmas, every))
     analyses = french.analyse(french.expand(chosen))
     cells = {}
@@ -138,7 +147,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--polimorf", required=True, help="the PoliMorf dump; made when missing")
     parser.add_argument("--sample", type=int, default=1, help="keep every K-th Polish lemma")
-    parser.add_argument("--sample-pl-nouns", type=int, default=1, help="keep every K-th fitted noun")
+    parser.add_argument("--sample-pl-nouns", type=int, default=1, help="keep every K-th fitted noun and verb")
     parser.add_argument("--sample-fr", type=int, default=1, help="keep every K-th French lemma")
     parser.add_argument("output")
     args = parser.parse_args()
@@ -148,6 +157,7 @@ def main():
     lines = []
     for name, cases in (("Polish adjectives", lambda: polish_adjectives(args.polimorf, args.sample)),
                         ("Polish nouns", lambda: polish_nouns(args.polimorf, args.sample_pl_nouns)),
+                        ("Polish verbs", lambda: polish_verbs(args.polimorf, args.sample_pl_nouns)),
                         ("French verbs", lambda: french_verbs(args.sample_fr)),
                         ("French nouns and adjectives", lambda: french_nominals(args.sample_fr))):
         print(f"[testvoc] cases of the {name}", flush=True)

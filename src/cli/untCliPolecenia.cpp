@@ -7,6 +7,7 @@ namespace velmar::cli {
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
@@ -45,6 +46,16 @@ const std::vector<TPolecenie>& Commands()
          "  singular, nominative and genitive plural); prints LEMMA<TAB>CODE<TAB>held-out\n"
          "  cells agreeing/known.",
          RunFitNouns},
+        {"fit-verbs", "fit the codes of Polish verbs to their real conjugations",
+         "--classes LIST VERBS\n"
+         "  VERBS: UTF-8 lines LEMMA<TAB>imperf|perf<TAB>CELLS, CELLS the 12 forms (present — of\n"
+         "  a perfective verb the simple future — 1sg … 3pl; past 3sg masculine, feminine,\n"
+         "  neuter, 3pl masculine personal, other; imperative 2sg) separated by \";\",\n"
+         "  alternatives by \"|\", empty when unknown. Each class of LIST, with the marker of\n"
+         "  the aspect (\"*\" or \"/\" imperfective, \"$\" or \"!\" perfective, the second for the\n"
+         "  classes written with \"+\"), is tried on the key cells (1sg, 3pl, past 3sg\n"
+         "  masculine, imperative); prints LEMMA<TAB>CODE<TAB>held-out cells agreeing/known.",
+         RunFitVerbs},
         {"testvoc", "check the generators against forms of real morphology",
          "[--baseline FILE] [--failures N] CASES...\n"
          "  CASES are UTF-8 lines of six tab-separated fields: word class, group (code or\n"

@@ -21,7 +21,7 @@ TEST(Testvoc, FixedSampleMeetsItsBaseline)
     const test::CliResult result =
         test::RunCliCaptured({"testvoc", "--baseline", Fixture("baseline.txt"), Fixture("sample.tsv")});
     EXPECT_EQ(result.Status, 0) << result.Out << result.Err;
-    for (const char* wordClass : {"pl-adj:", "pl-noun:", "fr-verb:", "fr-noun:", "fr-adj:"})
+    for (const char* wordClass : {"pl-adj:", "pl-noun:", "pl-verb:", "fr-verb:", "fr-noun:", "fr-adj:"})
         EXPECT_NE(result.Out.find(wordClass), std::string::npos) << wordClass;
 }
 
@@ -84,6 +84,21 @@ TEST(FitNouns, FindsTheCodesOfKnownNouns)
     const std::string line = result.Out.substr(pokoj, result.Out.find('\n', pokoj) - pokoj);
     EXPECT_TRUE(line.ends_with("\t8/8")) << line;
     EXPECT_NE(result.Err.find("held-out cells agreeing"), std::string::npos);
+}
+
+// Verbs whose codes the hand-made dictionary gives, and a perfective one.
+TEST(FitVerbs, FindsTheCodesOfKnownVerbs)
+{
+    const test::CliResult result = test::RunCliCaptured(
+        {"fit-verbs", "--classes", "1,4,61,62,9,+1,+2", Fixture("verbs-to-fit.tsv")});
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    for (const char* line : {"czytać\t*1\t8/8", "pisać\t*9\t8/8", "robić\t*61\t8/8", "przeczytać\t$1\t8/8"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+    const test::TempFolder folder;
+    EXPECT_EQ(test::RunCliCaptured({"fit-verbs", "--classes", "1",
+                                    folder.Write("verbs.tsv", "czytać\tdone\t;;;;;;;;;;;\n").string()})
+                  .Status,
+              1);
 }
 
 TEST(FitNouns, RejectsMalformedNouns)
