@@ -66,35 +66,24 @@ def polish_adjectives(dump, every):
             yield case_line("pl-adj", degree, "pl", f"{lemma} *7", features, forms)
 
 
-def polish_nouns(dump, every):
-    fitted = datalib.read_fitted_codes(os.path.join(fit_codes.HERE, "polish-noun-codes.txt"))
+def noun_cell_features(gender, cell):
+    return f"case={cell + 1},number=1" if cell < 7 else f"case={cell - 6},number=2"
+
+
+def polish_fitted(dump, every, word_class, table, cells_of, key_cells, features_of):
+    """Cases of the held-out cells of the words of a fitted-code table."""
+    fitted = datalib.read_fitted_codes(os.path.join(fit_codes.HERE, table))
     chosen = sampled(fitted, every)
     morphology = polimorf.read_dump(dump, set(chosen))
     for lemma in chosen:
-        found = fit_codes.noun_cells(morphology.get(lemma, []))
+        found = cells_of(morphology.get(lemma, []))
         if not found:
             continue
-        for cell, forms in enumerate(found[1]):
-            if forms and cell not in fit_codes.KEY_CELLS:
-                case, number = (cell + 1, 1) if cell < 7 else (cell - 6, 2)
-                code = fitted[lemma]
-                yield case_line("pl-noun", code, "pl", f"{lemma} *{code}", f"case={case},number={number}", forms)
-
-
-def polish_verbs(dump, every):
-    fitted = datalib.read_fitted_codes(os.path.join(fit_codes.HERE, "polish-verb-codes.txt"))
-    chosen = sampled(fitted, every)
-    morphology = polimorf.read_dump(dump, set(chosen))
-    for lemma in chosen:
-        found = fit_codes.verb_cells(morphology.get(lemma, []))
-        if not found:
-            continue
-        aspect, cells = found
+        kind, cells = found
         code = fitted[lemma]
         for cell, forms in enumerate(cells):
-            if forms and cell not in fit_codes.VERB_KEY_CELLS:
-                yield case_line("pl-verb", code, "pl", f"{lemma} *{code}",
-                                fit_codes.verb_cell_features(aspect, cell), forms)
+            if forms and cell not in key_cells:
+                yield case_line(word_class, code, "pl", f"{lemma} *{code}", features_of(kind, cell), forms)
 
 
 def french_verbs(every):
@@ -156,8 +145,12 @@ def main():
         polimorf.dump(args.polimorf)
     lines = []
     for name, cases in (("Polish adjectives", lambda: polish_adjectives(args.polimorf, args.sample)),
-                        ("Polish nouns", lambda: polish_nouns(args.polimorf, args.sample_pl_nouns)),
-                        ("Polish verbs", lambda: polish_verbs(args.polimorf, args.sample_pl_nouns)),
+                        ("Polish nouns", lambda: polish_fitted(
+                            args.polimorf, args.sample_pl_nouns, "pl-noun", "polish-noun-codes.txt",
+                            fit_codes.noun_cells, fit_codes.KEY_CELLS, noun_cell_features)),
+                        ("Polish verbs", lambda: polish_fitted(
+                            args.polimorf, args.sample_pl_nouns, "pl-verb", "polish-verb-codes.txt",
+                            fit_codes.verb_cells, fit_codes.VERB_KEY_CELLS, fit_codes.verb_cell_features)),
                         ("French verbs", lambda: french_verbs(args.sample_fr)),
                         ("French nouns and adjectives", lambda: french_nominals(args.sample_fr))):
         print(f"[testvoc] cases of the {name}", flush=True)
