@@ -7,6 +7,7 @@ BENCH_BUILD_DIR ?= build-bench
 FUZZ_BUILD_DIR ?= build-fuzz
 JOBS           ?= $(shell nproc)
 ARGS           ?=
+FUZZ_SECONDS   ?= 600
 
 CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
 
@@ -59,6 +60,17 @@ bench: deps
 	$(CMAKE_CONFIGURE) -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_BENCH=ON -DVELMAR_BUILD_TESTS=OFF
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
 	@for b in $(BENCH_BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Fuzzing needs clang and its fuzzer runtime, installed here only. New inputs the
+# fuzzer finds stay in the build folder; fuzz/corpus/ keeps the small seed corpus.
+fuzz:
+	@scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ $(CMAKE_CONFIGURE) -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DVELMAR_FUZZ=ON -DVELMAR_SANITIZE=ON -DVELMAR_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target fuzz_rtf
+	mkdir -p $(FUZZ_BUILD_DIR)/corpus/rtf
+	$(FUZZ_BUILD_DIR)/bin/fuzz_rtf -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=65536 \
+	  -dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_BUILD_DIR)/ $(FUZZ_BUILD_DIR)/corpus/rtf fuzz/corpus/rtf
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(TSAN_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -29,8 +29,11 @@ std::string Utf8(const std::string& text)
     return ToUtf8(text, jezPolski);
 }
 
+// "—" marks a form the word does not have (the singular of a plural-only noun).
 std::string Forms(const std::string& form, const std::string& alternative)
 {
+    if (form.empty())
+        return "—";
     if (alternative.empty())
         return Utf8(form);
     return Utf8(form) + " / " + Utf8(alternative);
@@ -105,7 +108,7 @@ private:
 
     void Generated(const std::string& label, const TCechyPl& features)
     {
-        rows_.push_back({label, Utf8(GenVerbPl(word_.Lemma, word_.Code, features))});
+        rows_.push_back({label, Forms(GenVerbPl(word_.Lemma, word_.Code, features), {})});
     }
 
     // The masculine, feminine and neuter nominative singular and both plurals.
@@ -119,7 +122,7 @@ private:
             if (!form.empty())
                 forms += (forms.empty() ? "" : ", ") + Utf8(p_.Wrap(form));
         }
-        rows_.push_back({label, forms});
+        rows_.push_back({label, forms.empty() ? "—" : forms});
     }
 
     const TSlowoKod& word_;

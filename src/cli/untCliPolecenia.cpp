@@ -4,24 +4,19 @@
 
 namespace velmar::cli {
 
-int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
-int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
     static const std::vector<TPolecenie> commands = {
-        {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
-         "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
-         "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
-         "      [--after-preposition] [--adverb] [--oblique] [--que-to-qui]\n"
-         "  WORD is the lemma with its marker and code as the dictionary stores them\n"
-         "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
-         "  features (the others neutral); without, prints the whole paradigm.",
-         RunInflect},
         {"dict", "build, decode and check scrambled dictionary files; show one entry",
          "build  --kind KIND --lang fr|pl SOURCE OUTPUT\n"
          "       velmar-cli dict decode --kind KIND --lang fr|pl FILE\n"
@@ -35,6 +30,39 @@ const std::vector<TPolecenie>& Commands()
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
          "entry prints the parsed entry of a headword of a main dictionary.",
          RunDict},
+        {"inflect", "one inflected form of a Polish or French word, or its whole paradigm",
+         "--lang pl|fr WORD [--case N] [--number N] [--gender N] [--degree N]\n"
+         "      [--person N] [--form N] [--subject-number N] [--subject-gender N]\n"
+         "      [--after-preposition] [--adverb] [--oblique] [--que-to-qui]\n"
+         "  WORD is the lemma with its marker and code as the dictionary stores them\n"
+         "  (\"dobry *7\", \"parler*4\"). With a feature option, prints the one form for those\n"
+         "  features (the others neutral); without, prints the whole paradigm.",
+         RunInflect},
+        {"convert", "convert a document between RTF, text and word-processor formats",
+         "IN OUT [--lang pl|fr] [--codepage] [--unicode]\n"
+         "  The formats follow the extensions: .rtf, .txt (text in the language's code page),\n"
+         "  .doc .docx .odt .html through LibreOffice. Text input is read as UTF-16 behind a\n"
+         "  byte-order mark, else as UTF-8 when valid, else in the code page; --codepage\n"
+         "  always reads it in the code page. --unicode writes UTF-16 text with a byte-order\n"
+         "  mark. --lang names the document's language (default fr).",
+         RunConvert},
+        {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
+        {"segment", "the utterances and words the engine makes of a text, with their readings",
+         "--lang fr|pl [--data DIR] < TEXT\n"
+         "  Each input line is a paragraph (UTF-8). Prints each utterance with its position,\n"
+         "  and each word with its text, the texts before and after it (control characters\n"
+         "  escaped), its start and length in the paragraph and its dictionary readings.\n"
+         "  --data names the folder of the data files (default: the data folder).",
+         RunSegment},
+        {"lookup", "find words in the main dictionary and their readings as inflected forms",
+         "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"
+         "For each word: the headword found, how it was found (exact, case, accents, or\n"
+         "prefix: the first headword the word begins) and its entry text. With --forms,\n"
+         "also the readings of the word as an inflected form (base, form code, priority),\n"
+         "best first, those found by the derivation rules included. --mode picks the\n"
+         "direction (default 1, French to Polish); --data the folder of the data files\n"
+         "(default: the data folder). Exit 1 when a word is found nowhere.",
+         RunLookup},
         {"fit-nouns", "fit the codes of Polish nouns to their real paradigms",
          "--patterns LIST --alternations LIST NOUNS\n"
          "  NOUNS: UTF-8 lines LEMMA<TAB>GENDER<TAB>CELLS, GENDER the gender type 0-4, CELLS the\n"
@@ -65,15 +93,6 @@ const std::vector<TPolecenie>& Commands()
          "  per class and group, the most common failing features and the first N failing\n"
          "  words (20); exit 1 when a class of the baseline (\"CLASS PERCENT\" lines) is below it.",
          RunTestvoc},
-        {"lookup", "find words in the main dictionary and their readings as inflected forms",
-         "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"
-         "For each word: the headword found, how it was found (exact, case, accents, or\n"
-         "prefix: the first headword the word begins) and its entry text. With --forms,\n"
-         "also the readings of the word as an inflected form (base, form code, priority),\n"
-         "best first, those found by the derivation rules included. --mode picks the\n"
-         "direction (default 1, French to Polish); --data the folder of the data files\n"
-         "(default: the data folder). Exit 1 when a word is found nowhere.",
-         RunLookup},
     };
     return commands;
 }

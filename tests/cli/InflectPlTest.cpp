@@ -2,21 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
-#include "cli/untCli.h"
+#include "support/CliRun.h"
 
 namespace velmar::cli {
 namespace {
 
 std::string InflectPl(const std::string& word)
 {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    TWejscieWyjscie io{in, out, err};
-    EXPECT_EQ(RunCli({"inflect", "--lang", "pl", word}, io), kSukces) << err.str();
-    return out.str();
+    const auto result = test::RunCliCaptured({"inflect", "--lang", "pl", word});
+    EXPECT_EQ(result.Status, kSukces) << result.Err;
+    return result.Out;
 }
 
 TEST(InflectPl, PrintsTheFourteenCellsOfANoun)
@@ -34,6 +30,13 @@ TEST(InflectPl, ShowsAlternativeForms)
     const std::string out = InflectPl("oko *423");
     EXPECT_NE(out.find("dopełniacz lm.   oczu / ócz\n"), std::string::npos) << out;
     EXPECT_NE(out.find("narzędnik lm.    oczyma / oczami\n"), std::string::npos) << out;
+}
+
+TEST(InflectPl, MarksTheFormsAWordDoesNotHave)
+{
+    const std::string out = InflectPl("Państwo *4881");
+    EXPECT_NE(out.find("dopełniacz lp.   —\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("dopełniacz lm.   Państwa\n"), std::string::npos) << out;
 }
 
 TEST(InflectPl, PrintsEveryTenseParticipleAndTheVerbalNoun)

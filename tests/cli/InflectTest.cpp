@@ -2,34 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
-#include "cli/untCli.h"
+#include "support/CliRun.h"
 
 namespace velmar::cli {
 namespace {
 
-struct TWynik {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-TWynik Inflect(const std::vector<std::string>& words)
+test::CliResult Inflect(std::vector<std::string> words)
 {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    TWejscieWyjscie io{in, out, err};
-    std::vector<std::string> command = {"inflect"};
-    command.insert(command.end(), words.begin(), words.end());
-    const int status = RunCli(command, io);
-    return {status, out.str(), err.str()};
+    words.insert(words.begin(), "inflect");
+    return test::RunCliCaptured(words);
 }
 
 TEST(Inflect, PrintsTheOneFormOfTheFeatures)
 {
-    const TWynik result = Inflect({"--lang", "pl", "dobry *7", "--case", "2", "--gender", "1"});
+    const test::CliResult result = Inflect({"--lang", "pl", "dobry *7", "--case", "2", "--gender", "1"});
     EXPECT_EQ(result.Status, kSukces);
     EXPECT_EQ(result.Out, "dobrego\n");
 }
@@ -46,7 +33,7 @@ TEST(Inflect, OptionsNotGivenTakeTheNeutralValues)
 
 TEST(Inflect, PrintsTheWholeAdjectiveParadigmWithPolishLabels)
 {
-    const TWynik result = Inflect({"--lang", "pl", "dobry *7"});
+    const test::CliResult result = Inflect({"--lang", "pl", "dobry *7"});
     EXPECT_EQ(result.Status, kSukces);
     const std::string& out = result.Out;
     EXPECT_TRUE(out.starts_with("dobry *7 (przym.)\n")) << out;
@@ -78,7 +65,7 @@ TEST(Inflect, RejectsBadUsage)
     EXPECT_EQ(Inflect({"--lang", "pl"}).Status, kZleUzycie);
     EXPECT_EQ(Inflect({"--lang", "pl", "dobry *7", "--case", "drugi"}).Status, kZleUzycie);
     EXPECT_EQ(Inflect({"--lang", "pl", "\xB3\xF3\xBF"}).Status, kZleUzycie);
-    const TWynik unknown = Inflect({"--lang", "pl", "dobry *7", "--tense", "1"});
+    const test::CliResult unknown = Inflect({"--lang", "pl", "dobry *7", "--tense", "1"});
     EXPECT_EQ(unknown.Status, kZleUzycie);
     EXPECT_NE(unknown.Err.find("unknown option --tense"), std::string::npos) << unknown.Err;
 }

@@ -6,7 +6,9 @@
 // no stored byte is a control byte or a space: CR LF can then separate the lines
 // safely. Lines stay scrambled in memory and are decoded one at a time on access.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -103,19 +105,27 @@ private:
 template <typename F>
 void ForEachLine(std::string_view bytes, F&& onLine)
 {
-    std::size_t start = 0;
     const std::size_t size = bytes.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        onLine(bytes.substr(start, i - start));
-        if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    // The next LF and the next CR, each found once by a fast scan and kept until passed.
+    const auto next = [&](char c, std::size_t from) {
+        const void* at = std::memchr(bytes.data() + from, c, size - from);
+        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : size;
+    };
+    std::size_t nextLf = next('\n', 0);
+    std::size_t nextCr = next('\r', 0);
+    for (std::size_t start = 0; start < size;) {
+        const std::size_t end = std::min(nextLf, nextCr);
+        onLine(bytes.substr(start, end - start));
+        if (end == size)
+            break;
+        start = end + 1;
+        if (bytes[end] == '\r' && start < size && bytes[start] == '\n')
+            ++start;
+        if (nextLf < start)
+            nextLf = next('\n', start);
+        if (nextCr < start)
+            nextCr = next('\r', start);
     }
-    if (start < size)
-        onLine(bytes.substr(start));
 }
 
 std::vector<std::string_view> SplitLines(std::string_view bytes);

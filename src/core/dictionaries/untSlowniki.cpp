@@ -144,16 +144,9 @@ void TSlowniki::AttachInstances(const TWartosciProgramu& program)
     DataTarget.Attach(&Listy.DataPartner);
 }
 
-std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
-                                                     const std::filesystem::path& userDictionaryFile,
-                                                     bool clearAll)
+void TSlowniki::ClearLists(bool clearAll)
 {
-    TBledy failures;
-    const int mode = program.WorkingMode;
-    const int partner = PartnerMode(mode);
-    const bool polish = program.SourceLanguage == jezPolski;
     auto& l = Listy;
-
     if (clearAll)
         for (auto* list : {&l.MainFr, &l.MainPl, &l.FormsFr, &l.FormsPl, &l.PhrasesFrPl, &l.PhrasesPlFr,
                            &l.User, &l.Archive, &l.Untranslatable}) {
@@ -163,38 +156,58 @@ std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& pr
     for (auto* list : {&l.Collocations1, &l.Collocations2, &l.Categories, &l.DataMode, &l.DataPartner,
                        &l.QualifiersSource, &l.QualifiersTarget})
         list->Clear();
+}
 
-    ApplyLanguages(program);
-    LoadNamed(l.QualifiersSource, LanguageInfo(program.SourceLanguage).QualifierFile, failures);
-    LoadNamed(l.QualifiersTarget, LanguageInfo(program.TargetLanguage).QualifierFile, failures);
-    QualifiersSource.Attach(&l.QualifiersSource);
-    QualifiersTarget.Attach(&l.QualifiersTarget);
-
-    LoadDirection(polish, mode, failures);
-    if (bothDirections)
-        LoadDirection(!polish, partner, failures);
-
-    const bool translator = IsTranslatorMode(mode);
-    for (auto [list, table] : {std::pair{&l.Archive, &tabele::SentenceArchive},
-                               std::pair{&l.Untranslatable, &tabele::Untranslatable}}) {
-        if (translator) {
+void TSlowniki::LoadArchiveLists(int mode, bool clearAll, TBledy& failures)
+{
+    for (auto [list, table] : {std::pair{&Listy.Archive, &tabele::SentenceArchive},
+                               std::pair{&Listy.Untranslatable, &tabele::Untranslatable}}) {
+        if (IsTranslatorMode(mode)) {
             LoadWritable(*list, ProductFile(*table, mode), clearAll, failures);
         } else {
             list->Clear();
             loadedFrom_.erase(list);
         }
     }
-    LoadNamed(l.DataMode, ProductFile(tabele::DataLines, mode), failures);
-    LoadNamed(l.DataPartner, ProductFile(tabele::DataLines, partner), failures);
+}
 
-    if (!IsDictionaryMode(mode)) {
-        const int frenchPolishMode = polish ? mode - 1 : mode;
-        LoadNamed(l.PhrasesFrPl, ProductFile(tabele::PhraseDictionary, frenchPolishMode), failures);
-        LoadNamed(l.PhrasesPlFr, ProductFile(tabele::PhraseDictionary, frenchPolishMode + 1), failures);
-        LoadNamed(l.Collocations1, ProductFile(tabele::Collocations, mode), failures);
-        LoadNamed(l.Collocations2, ProductFile(tabele::SecondCollocations, mode), failures);
-        LoadNamed(l.Categories, ProductFile(tabele::Categories, mode), failures);
-    }
+void TSlowniki::LoadTranslationLists(const TWartosciProgramu& program, TBledy& failures)
+{
+    const int mode = program.WorkingMode;
+    if (IsDictionaryMode(mode))
+        return;
+    // Both phrase files are named by the French→Polish mode of the pair.
+    const int frenchPolishMode = program.SourceLanguage == jezPolski ? mode - 1 : mode;
+    LoadNamed(Listy.PhrasesFrPl, ProductFile(tabele::PhraseDictionary, frenchPolishMode), failures);
+    LoadNamed(Listy.PhrasesPlFr, ProductFile(tabele::PhraseDictionary, frenchPolishMode + 1), failures);
+    LoadNamed(Listy.Collocations1, ProductFile(tabele::Collocations, mode), failures);
+    LoadNamed(Listy.Collocations2, ProductFile(tabele::SecondCollocations, mode), failures);
+    LoadNamed(Listy.Categories, ProductFile(tabele::Categories, mode), failures);
+}
+
+std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
+                                                     const std::filesystem::path& userDictionaryFile,
+                                                     bool clearAll)
+{
+    TBledy failures;
+    const int mode = program.WorkingMode;
+    const bool polish = program.SourceLanguage == jezPolski;
+
+    ClearLists(clearAll);
+    ApplyLanguages(program);
+    LoadNamed(Listy.QualifiersSource, LanguageInfo(program.SourceLanguage).QualifierFile, failures);
+    LoadNamed(Listy.QualifiersTarget, LanguageInfo(program.TargetLanguage).QualifierFile, failures);
+    QualifiersSource.Attach(&Listy.QualifiersSource);
+    QualifiersTarget.Attach(&Listy.QualifiersTarget);
+
+    LoadDirection(polish, mode, failures);
+    if (bothDirections)
+        LoadDirection(!polish, PartnerMode(mode), failures);
+    LoadArchiveLists(mode, clearAll, failures);
+    LoadNamed(Listy.DataMode, ProductFile(tabele::DataLines, mode), failures);
+    LoadNamed(Listy.DataPartner, ProductFile(tabele::DataLines, PartnerMode(mode)), failures);
+    LoadTranslationLists(program, failures);
+
     AttachInstances(program);
     AttachUser(program, userDictionaryFile, clearAll, failures);
     return failures;

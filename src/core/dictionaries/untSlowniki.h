@@ -27,9 +27,12 @@ public:
     // Loads the data files of the program's working mode: the main and forms lists of
     // the direction (and of the opposite one with bothDirections), the archive,
     // untranslatable words, data, phrase, collocation, category and qualifier lists,
-    // then the user dictionary. A list that already holds lines is not reloaded unless
-    // clearAll. Missing files leave their lists empty; a file that cannot be read
-    // leaves its list empty and is named in the returned failures.
+    // then the user dictionary. Unless clearAll, a main list that already holds lines is
+    // not read again, nor is a writable list (user, archive, untranslatable) that
+    // holds the lines of the same file, which may not be saved yet. Missing files
+    // leave their lists empty; a file that cannot be read leaves its list empty and
+    // is named in the returned failures. A relative user-dictionary file is looked
+    // up by the data-folder rule (TFolderyDanych).
     std::vector<std::string> LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
                                               const std::filesystem::path& userDictionaryFile,
                                               bool clearAll);
@@ -48,8 +51,6 @@ public:
     // save fails nothing is reloaded, so the unsaved lines stay in memory.
     std::vector<std::string> Reload(const TWartosciProgramu& program, bool bothDirections,
                                     const std::filesystem::path& userDictionaryFile);
-
-    const TFolderyDanych& Folders() const { return folders_; }
 
     // The line lists.
     struct TListy {
@@ -91,8 +92,14 @@ public:
 private:
     using TBledy = std::vector<std::string>;
 
+    void ClearLists(bool clearAll);
     void ApplyLanguages(const TWartosciProgramu& program);
+    // The main list of a direction and its forms list, unless the main list is filled.
     void LoadDirection(bool polishSource, int mode, TBledy& failures);
+    // The sentence archive and the untranslatable words (translator modes only).
+    void LoadArchiveLists(int mode, bool clearAll, TBledy& failures);
+    // Phrases, collocations and categories (not in the dictionary modes).
+    void LoadTranslationLists(const TWartosciProgramu& program, TBledy& failures);
     // Loads a writable list unless it already holds the content of that same file
     // (a second apply of the settings must not drop lines that are not saved yet).
     void LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures);

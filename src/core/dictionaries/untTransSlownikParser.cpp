@@ -97,21 +97,20 @@ void AddNameClasses(const std::string& group, TKlasyNazw& classes)
 
 // ---------------------------------------------------------------- phrases
 
-// Moves an alternative marked " ‰" out of a comma list into a note.
+// Moves an alternative marked " ‰" out of a comma list into a note: the first
+// alternative into NoteA, a later one into NoteB.
 void TakeNotedAlternatives(std::string& text, TTransSlownikZwrot& phrase)
 {
     const std::string mark = std::string(" ") + kHidden;
     for (std::size_t at; (at = text.find(mark)) != std::string::npos;) {
         text.erase(at, mark.size());
-        const std::size_t before = text.rfind(',', at == 0 ? 0 : at - 1);
-        const bool first = before == std::string::npos || before >= at; // no comma before the mark
+        const std::size_t before = at == 0 ? std::string::npos : text.rfind(',', at - 1);
         const std::size_t after = text.find(',', at);
-        if (first) {
-            const std::size_t end = after == std::string::npos ? text.size() : after + 1;
-            phrase.NoteA = Trim(std::string_view(text).substr(0, after == std::string::npos ? end : after));
-            text.erase(0, end);
+        const std::size_t end = after == std::string::npos ? text.size() : after;
+        if (before == std::string::npos) {
+            phrase.NoteA = Trim(std::string_view(text).substr(0, end));
+            text.erase(0, after == std::string::npos ? end : end + 1);
         } else {
-            const std::size_t end = after == std::string::npos ? text.size() : after;
             phrase.NoteB = Trim(std::string_view(text).substr(before + 1, end - before - 1));
             text.erase(before, end - before);
         }

@@ -43,12 +43,6 @@ TTransSlownik::TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceL
     SetTargetLanguage(targetLang);
 }
 
-TTransSlownik::~TTransSlownik()
-{
-    if (FilterActive)
-        Lines = SavedLines;
-}
-
 int TTransSlownik::Count() const
 {
     return Lines ? Lines->Count() : 0;

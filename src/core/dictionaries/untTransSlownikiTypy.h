@@ -54,7 +54,7 @@ public:
                   char valencyMark, std::string markerText, TZbiorZnakow charSet1 = {},
                   TZbiorZnakow charSet2 = {}, TZbiorZnakow charSet3 = {},
                   TZbiorZnakow charSet4 = {}, TZbiorZnakow charSet5 = {});
-    virtual ~TTransSlownik();
+    virtual ~TTransSlownik() = default;
     TTransSlownik(const TTransSlownik&) = delete;
     TTransSlownik& operator=(const TTransSlownik&) = delete;
 
@@ -77,7 +77,8 @@ public:
     void SetSourceLanguage(std::uint8_t language);
     void SetTargetLanguage(std::uint8_t language);
 
-    // The line whose key equals key exactly (under CompareKeys), by binary search.
+    // The line whose key equals key exactly (under CompareKeys), by binary search; when
+    // there is none, index is where the key would stand.
     bool FindKeyExact(std::string_view key, int& index) const;
 
     // Search under the dictionary collation (untSzukaj.cpp). A search moves Current;

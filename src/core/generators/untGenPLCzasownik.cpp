@@ -7,8 +7,6 @@
 #include "core/generators/untGenPLReguly.h"
 #include "core/generators/untGenPLTekst.h"
 
-#include <algorithm>
-
 namespace velmar {
 
 namespace {
@@ -371,9 +369,9 @@ string FiniteForm(const TVerbParadigm& p, const TCechyPl& f)
     return p.Wrap(p.Slots[static_cast<std::size_t>(slot)].Forma);
 }
 
+// Fills a freshly made paradigm.
 int Build(string_view lemmaIn, string_view codeIn, unsigned odmiany, TVerbParadigm& p)
 {
-    p = {};
     string lemma = Trim(lemmaIn);
     string code = Trim(codeIn);
     std::erase(code, static_cast<char>(0xF8));
@@ -417,6 +415,7 @@ string TVerbParadigm::Wrap(const string& form) const
 
 int BuildVerbParadigmPl(string_view lemma, string_view code, bool withAlternatives, TVerbParadigm& p)
 {
+    p = {};
     return Build(lemma, code, odImieslowy | odRzeczownik | (withAlternatives ? odAlternatywy : odBrak), p);
 }
 

@@ -8,6 +8,8 @@
 #include "core/generators/untGenPLRzeczownikWzory.h"
 #include "core/generators/untGenPLTekst.h"
 
+#include <algorithm>
+
 namespace velmar {
 
 namespace {

@@ -163,9 +163,8 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
             return {"mądrali"_pl, "mądralów"_pl};
         if (string word = ValueOf(lemma, "dziadzia=dziadziów,kaznodzieja=kaznodziejów"_pl); !word.empty())
             return {word, {}};
-        return Genitive(d);
     }
-    return {};
+    return Genitive(d);
 }
 
 TKomorkaPl InstrumentalPlural(const TDeklinacja& d)

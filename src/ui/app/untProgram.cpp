@@ -5,9 +5,13 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
+#include "core/app/untUstawienia.h"
+#include "platform/untUstawieniaQt.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untIkony.h"
+#include "ui/app/untPytanie.h"
 #include "ui/app/untWinieta.h"
+#include "ui/browser/untNotatki.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/translator/untMain.h"
 
@@ -20,9 +24,16 @@ TProgram::TProgram(const QStringList& arguments)
     const std::string first = arguments.isEmpty() ? std::string() : arguments.front().toStdString();
     ApplyWorkingMode(program, ChooseWorkingMode(first));
     QApplication::setApplicationDisplayName(Utf8ToQString(program.ApplicationTitle));
+    // Every setting has its default before any window exists.
+    auto& settings = Ustawienia();
+    settings.SetStore(std::make_unique<TMagazynUstawienQt>());
+    settings.SetDefaults();
 }
 
-TProgram::~TProgram() = default;
+TProgram::~TProgram()
+{
+    UstawPytanie(nullptr);
+}
 
 void TProgram::Start()
 {
@@ -54,6 +65,11 @@ void TProgram::CreateMainWindows()
     }
     translator_->setAttribute(Qt::WA_QuitOnClose, !dictionaryFirst_);
     dictionary_->setAttribute(Qt::WA_QuitOnClose, dictionaryFirst_);
+    // Hidden until the dictionary window asks for it; in the dictionary modes it loads
+    // and saves the notes with the settings.
+    notes_ = std::make_unique<TfrmNotatki>();
+    notes_->setAttribute(Qt::WA_QuitOnClose, false);
+    notes_->ConnectToSettings();
 }
 
 void TProgram::ApplySettingsAndLoad()
@@ -61,8 +77,15 @@ void TProgram::ApplySettingsAndLoad()
     const QIcon icon = ModeIcon(ProductFile(tabele::IconResource, Program().WorkingMode));
     if (!icon.isNull())
         QApplication::setWindowIcon(icon);
-    // Settings, user dictionaries, the mode's data files and the text profiles are
-    // applied here, in that order, while the splash window is up.
+    question_ = std::make_unique<TfrmPytanie>(MainWindow());
+    UstawPytanie(question_.get());
+    // Settings, user dictionaries, the mode's data files and the text profiles, in that
+    // order, while the splash window is up; the windows relabel themselves in the
+    // interface language. Closing the program writes the settings back.
+    auto& settings = Ustawienia();
+    settings.Uruchomiony = true;
+    settings.ApplySettings(true);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, MainWindow(), [] { Ustawienia().SaveSettings(); });
 }
 
 int RunProgram(int argc, char** argv)

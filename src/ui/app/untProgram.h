@@ -8,6 +8,8 @@
 namespace velmar {
 
 class TfrmMain;
+class TfrmNotatki;
+class TfrmPytanie;
 class TfrmSlownikZew;
 class TfrmWinieta;
 
@@ -25,6 +27,7 @@ public:
 
     TfrmMain* Translator() const { return translator_.get(); }
     TfrmSlownikZew* Dictionary() const { return dictionary_.get(); }
+    TfrmNotatki* Notes() const { return notes_.get(); }
     // The window whose closing ends the program.
     QWidget* MainWindow() const;
 
@@ -34,7 +37,9 @@ private:
 
     std::unique_ptr<TfrmMain> translator_;
     std::unique_ptr<TfrmSlownikZew> dictionary_;
+    std::unique_ptr<TfrmNotatki> notes_;
     std::unique_ptr<TfrmWinieta> splash_;
+    std::unique_ptr<TfrmPytanie> question_;
     bool dictionaryFirst_ = false;
 };
 

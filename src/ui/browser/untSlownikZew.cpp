@@ -10,7 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/app/untStale.h"
-#include "platform/untQtTekst.h"
+#include "core/app/untUstawienia.h"
+#include "ui/app/untNapisy.h"
 
 namespace velmar {
 
@@ -41,12 +42,21 @@ TfrmSlownikZew::TfrmSlownikZew(QWidget* parent) : QMainWindow(parent)
     statusBar();
     resize(900, 640);
     UpdateTitle();
+    captionsListener_ = Ustawienia().PoOdswiezeniuNapisow.Add([this] { RefreshCaptions(); });
+}
+
+TfrmSlownikZew::~TfrmSlownikZew()
+{
+    Ustawienia().PoOdswiezeniuNapisow.Remove(captionsListener_);
 }
 
 void TfrmSlownikZew::CreateMenus()
 {
-    auto* fileMenu = menuBar()->addMenu(QStringLiteral("&Plik"));
-    auto* quit = fileMenu->addAction(QStringLiteral("&Zakończ"));
+    auto* fileMenu = menuBar()->addMenu(QString());
+    fileMenu->setObjectName("mniHaslo");
+    PrzypiszNapis(fileMenu, 1361);
+    auto* quit = fileMenu->addAction(QString());
+    PrzypiszNapis(quit, 1406);
     quit->setObjectName("actZakoncz");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
@@ -54,9 +64,16 @@ void TfrmSlownikZew::CreateMenus()
 
 void TfrmSlownikZew::UpdateTitle()
 {
-    const int mode = Program().SourceLanguage == Program().ForeignLanguage ? trybSlownikFrPl
-                                                                            : trybSlownikPlFr;
-    setWindowTitle(Utf8ToQString(ApplicationTitleFor(mode)));
+    // In the dictionary modes titles 4 and 5 name the dictionary of the direction; beside
+    // the translator the window is just "Słownik".
+    const bool foreignSource = Program().SourceLanguage == Program().ForeignLanguage;
+    setWindowTitle(Napis(IsDictionaryMode(Program().WorkingMode) ? (foreignSource ? 4 : 5) : 601));
+}
+
+void TfrmSlownikZew::RefreshCaptions()
+{
+    OdswiezNapisy(this);
+    UpdateTitle();
 }
 
 } // namespace velmar

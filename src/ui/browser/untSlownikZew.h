@@ -13,6 +13,7 @@ class TfrmSlownikZew : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmSlownikZew(QWidget* parent = nullptr);
+    ~TfrmSlownikZew() override;
 
     QLineEdit* HeadwordBox() const { return edtHaslo_; }
     QListWidget* HeadwordList() const { return lsbHasla_; }
@@ -20,6 +21,8 @@ public:
 
     // Sets the caption of the window for the current direction.
     void UpdateTitle();
+    // Every caption again in the interface language (captions-refreshed listener).
+    void RefreshCaptions();
 
 private:
     void CreateMenus();
@@ -27,6 +30,7 @@ private:
     QLineEdit* edtHaslo_ = nullptr;
     QListWidget* lsbHasla_ = nullptr;
     QTextBrowser* redHaslo_ = nullptr;
+    int captionsListener_ = 0;
 };
 
 } // namespace velmar

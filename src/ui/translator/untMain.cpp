@@ -8,7 +8,8 @@
 #include <QTextEdit>
 
 #include "core/app/untStale.h"
-#include "platform/untQtTekst.h"
+#include "core/app/untUstawienia.h"
+#include "ui/app/untNapisy.h"
 
 namespace velmar {
 
@@ -29,12 +30,21 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     statusBar();
     resize(960, 720);
     UpdateTitle();
+    captionsListener_ = Ustawienia().PoOdswiezeniuNapisow.Add([this] { RefreshCaptions(); });
+}
+
+TfrmMain::~TfrmMain()
+{
+    Ustawienia().PoOdswiezeniuNapisow.Remove(captionsListener_);
 }
 
 void TfrmMain::CreateMenus()
 {
-    auto* fileMenu = menuBar()->addMenu(QStringLiteral("&Plik"));
-    auto* quit = fileMenu->addAction(QStringLiteral("&Zakończ"));
+    auto* fileMenu = menuBar()->addMenu(QString());
+    fileMenu->setObjectName("mniPlik");
+    PrzypiszNapis(fileMenu, 251);
+    auto* quit = fileMenu->addAction(QString());
+    PrzypiszNapis(quit, 270);
     quit->setObjectName("actZakoncz");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
@@ -42,9 +52,14 @@ void TfrmMain::CreateMenus()
 
 void TfrmMain::UpdateTitle()
 {
-    const int mode = Program().SourceLanguage == Program().ForeignLanguage ? trybTranslatorFrPl
-                                                                            : trybTranslatorPlFr;
-    setWindowTitle(Utf8ToQString(ApplicationTitleFor(mode)));
+    // Titles 2 and 3: the translator French→Polish and Polish→French.
+    setWindowTitle(Napis(Program().SourceLanguage == Program().ForeignLanguage ? 2 : 3));
+}
+
+void TfrmMain::RefreshCaptions()
+{
+    OdswiezNapisy(this);
+    UpdateTitle();
 }
 
 } // namespace velmar

@@ -12,12 +12,15 @@ class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
     QTextEdit* SourcePane() const { return redGora_; }
     QTextEdit* TargetPane() const { return redDol_; }
 
     // Sets the caption of the window for the current direction.
     void UpdateTitle();
+    // Every caption again in the interface language (captions-refreshed listener).
+    void RefreshCaptions();
 
 private:
     void CreateMenus();
@@ -25,6 +28,7 @@ private:
     QSplitter* splitter_ = nullptr;
     QTextEdit* redGora_ = nullptr;
     QTextEdit* redDol_ = nullptr;
+    int captionsListener_ = 0;
 };
 
 } // namespace velmar

@@ -2,10 +2,13 @@
 // inflected form points at a headword of the main dictionary of its language.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "SlownikTestowy.h"
 #include "core/app/untStale.h"
+#include "core/generators/untGenTlumaczFr.h"
+#include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
 namespace {
@@ -48,6 +51,79 @@ TEST(BundledData, MainListsAndTheirFormsAgree)
             EXPECT_TRUE(keys.contains(base)) << "no headword for " << ToUtf8(base, language);
         EXPECT_EQ(bases.size(), keys.size()); // every headword has its forms
     }
+}
+
+// The generators, given a headword with the code of its entry, produce forms that the
+// forms file lists for that headword: the codes and the forms tell the same story.
+class GeneratedForms {
+public:
+    GeneratedForms(const std::string& mainSource, const std::string& formsSource, std::uint8_t language)
+        : language_(language), main_("main", language, ReadSource(mainSource))
+    {
+        test::SlownikTestowy forms("forms", language, ReadSource(formsSource));
+        for (int i = 0; i < forms.Dictionary->Count(); ++i) {
+            const std::string line = forms.Dictionary->DecodedLine(i);
+            const std::size_t separator = line.find('\\');
+            formsByBase_[line.substr(separator + 2)].insert(line.substr(0, separator));
+        }
+    }
+
+    // Calls check(headword, code, expectListed) for every entry; expectListed(form)
+    // expects the form among the listed forms of the headword.
+    template <typename F>
+    void ForEachEntry(F&& check)
+    {
+        for (int i = 0; i < main_.Dictionary->Count(); ++i) {
+            const auto& entry = main_.Main().GetEntry(i);
+            const auto& listed = formsByBase_.at(entry.Headword);
+            const auto expectListed = [&](const std::string& form) {
+                EXPECT_TRUE(listed.contains(form)) << ToUtf8(entry.Headword, language_) << " → " << ToUtf8(form, language_);
+            };
+            check(entry.Headword, entry.SubRecords.Item(0)->Code, expectListed);
+        }
+    }
+
+private:
+    std::uint8_t language_;
+    test::SlownikTestowy main_;
+    std::map<std::string, std::set<std::string>> formsByBase_;
+};
+
+TEST(BundledData, PolishCodesGenerateTheListedForms)
+{
+    GeneratedForms("polfr2.sg.txt", "pol2.so.txt", jezPolski).ForEachEntry([](const std::string& headword,
+                                                                             const std::string& code,
+                                                                             const auto& expectListed) {
+        const std::string word = headword + " *" + code;
+        if (code.front() >= '0' && code.front() <= '4') {
+            for (int number = 1; number <= 2; ++number)
+                for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+                    expectListed(GenFormPl(word, {.Case = grammaticalCase, .Number = number}));
+        } else if (code == "7") {
+            for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+                for (const int gender : {1, 3, 4}) // masculine inanimate, feminine, neuter
+                    expectListed(GenFormPl(word, {.Case = grammaticalCase, .Gender = gender}));
+        } else if (code.front() == '*' || code.front() == '/') {
+            for (int person = 1; person <= 6; ++person)
+                expectListed(GenFormPl(word, {.Person = person, .FormCode = fpTeraz}));
+        }
+    });
+}
+
+TEST(BundledData, FrenchCodesGenerateTheListedForms)
+{
+    GeneratedForms("frpol2.sg.txt", "franc2.so.txt", jezFrancuski).ForEachEntry([](const std::string& headword,
+                                                                                 const std::string& code,
+                                                                                 const auto& expectListed) {
+        const std::string word = headword + "*" + code;
+        if (code == "4" && !headword.starts_with("s'")) { // the generator does not elide "se" yet
+            for (int person = 1; person <= 6; ++person)
+                expectListed(GenFormFr(word, {.FormCode = 1, .Person = person}));
+        } else if (code.front() == '1' || code.front() == '2') {
+            for (int number = 1; number <= 2; ++number)
+                expectListed(GenFormFr(word, {.Number = number}));
+        }
+    });
 }
 
 } // namespace

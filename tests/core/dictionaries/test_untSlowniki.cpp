@@ -158,6 +158,23 @@ TEST_F(DictionarySet, DictionaryModeSixLoadsNoTranslationListsAndSavesNoArchive)
     EXPECT_TRUE(std::filesystem::exists(folder / "polfr2.snt"));
 }
 
+TEST_F(DictionarySet, InternetAndFileTranslatorModesLoadButSaveNothing)
+{
+    WriteAllFiles();
+    for (const int mode : {trybInternetFrPl, trybInternetPlFr, trybPlikFrPl, trybPlikPlFr}) {
+        SCOPED_TRACE(mode);
+        TWartosciProgramu program = ProgramInMode(mode % 2 == 1 ? "" : "/transpl");
+        program.WorkingMode = mode;
+        ASSERT_TRUE(Load(program, false, true).empty());
+        EXPECT_EQ(set->Main.Count(), mode % 2 == 1 ? 2 : 1);
+        EXPECT_EQ(set->Forms.Count(), 1);
+        EXPECT_EQ(set->Archive.Count(), 1);
+        set->Listy.User.Clear();
+        EXPECT_TRUE(Save(program).empty());
+        EXPECT_TRUE(std::filesystem::exists(folder / ProductFile(tabele::UserDictionary, mode)));
+    }
+}
+
 TEST_F(DictionarySet, BothDirectionsLoadsTheReverseListOnceUntilCleared)
 {
     WriteAllFiles();

@@ -104,6 +104,16 @@ TEST_F(FrenchEntries, HeadwordBracketsValencyAndPhrases)
     EXPECT_EQ(entry.Phrases.Item(1)->NoteB, U("głodować"));
 }
 
+TEST(EntryPhrases, TheFirstNotedAlternativeGoesToNoteA)
+{
+    SlownikTestowy dictionary("main", jezFrancuski, "faim_#2 głód ×avoir faim_v głodować ‰, być głodnym\n");
+    dictionary.Main().KeepPhrases = true;
+    const auto& phrase = *dictionary.Entry("faim").Phrases.Item(0);
+    EXPECT_EQ(phrase.NoteA, U("głodować"));
+    EXPECT_EQ(phrase.NoteB, "");
+    EXPECT_EQ(phrase.Translation, U("być głodnym"));
+}
+
 TEST_F(FrenchEntries, WithoutKeepPhrasesTheBodyEndsAtThePhraseMark)
 {
     dictionary.Main().KeepPhrases = false;
@@ -167,10 +177,12 @@ TEST_F(FrenchEntries, CrossReferencesExpandAndCyclesEnd)
 
 TEST_F(FrenchEntries, LineWithoutSeparatorHasEmptyKey)
 {
-    // The empty key sorts after every other.
-    const int last = dictionary.Dictionary->Count() - 1;
-    EXPECT_EQ(dictionary.Dictionary->GetKey(last), "");
-    const auto& entry = dictionary.Main().GetEntry(last);
+    // The empty key sorts first in byte order and last under the dictionary collation.
+    int line = 0;
+    while (line < dictionary.Dictionary->Count() && !dictionary.Dictionary->GetKey(line).empty())
+        ++line;
+    ASSERT_LT(line, dictionary.Dictionary->Count());
+    const auto& entry = dictionary.Main().GetEntry(line);
     EXPECT_EQ(entry.Headword, "");
     EXPECT_EQ(entry.SubRecords.Item(0)->Code, "sans");
 }

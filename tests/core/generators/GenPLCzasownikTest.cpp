@@ -31,7 +31,11 @@ INSTANTIATE_TEST_SUITE_P(VerbClass1, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"czytać **1", {.FormCode = 61}, "czytający"},
     TPrzypadekPl{"czytać **1", {.Person = 3, .FormCode = 8}, "czytawszy"},
     TPrzypadekPl{"czytać **1", {.FormCode = 22}, "czytano"},
-    TPrzypadekPl{"czytać **1", {.FormCode = 27}, "czytać"}));
+    TPrzypadekPl{"czytać **1", {.FormCode = 27}, "czytać"},
+    // The past without its person ending, and the impersonal person in the conditional.
+    TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 10, .SubjectGender = 3}, "czytała"},
+    TPrzypadekPl{"czytać **1", {.Person = 4, .FormCode = 10, .SubjectGender = 0}, "czytali"},
+    TPrzypadekPl{"czytać **1", {.Person = 9, .FormCode = 4}, "czytałoby"}));
 
 INSTANTIATE_TEST_SUITE_P(VerbClass61, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
@@ -111,6 +115,20 @@ TEST(VerbParadigm, ShortLemmasStayInsideTheString)
             TVerbParadigm p;
             EXPECT_EQ(BuildVerbParadigmPl(FromUtf8(lemma), code, true, p), wbOk) << lemma << " " << code;
         }
+}
+
+TEST(VerbParadigm, PhrasesKeepTheWordsAroundTheVerb)
+{
+    const auto form = [](const char* lemma, const char* code, const TCechyPl& f) {
+        return ToUtf8(GenVerbPl(FromUtf8(lemma), FromUtf8(code), f), jezPolski);
+    };
+    // "%": the verb is the first word; otherwise the last, with a final digit dropped;
+    // the reflexive mark "ř" is no part of the class.
+    EXPECT_EQ(form("mieć nadzieję", "%/3", {.Person = 3, .FormCode = 1}), "ma nadzieję");
+    EXPECT_EQ(form("mieć nadzieję się", "%/3", {.Person = 6, .FormCode = 1}), "mają nadzieję się");
+    EXPECT_EQ(form("dobrze czytać2", "*1", {.Person = 1, .FormCode = 1}), "dobrze czytam");
+    EXPECT_EQ(form("nie móc się", "/1", {.FormCode = 22}), "nie można było się");
+    EXPECT_EQ(form("czytać", "ř*1", {.Person = 3, .FormCode = 1}), "czyta");
 }
 
 TEST(VerbParadigm, ReportsWhatItCannotBuild)

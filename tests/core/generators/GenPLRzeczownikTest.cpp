@@ -41,7 +41,10 @@ INSTANTIATE_TEST_SUITE_P(NounMasculine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"ząb *2406", {.Case = 2}, "zęba"},
     TPrzypadekPl{"ząb *2406", {.Case = 6}, "zębie"},
     TPrzypadekPl{"koń *211", {.Case = 2}, "konia"},
-    TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"}));
+    TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"},
+    // Compounds whose both parts decline come from their fixed table.
+    TPrzypadekPl{"Białystok *14", {.Case = 2}, "Białegostoku"},
+    TPrzypadekPl{"Krasnystaw *14", {.Case = 6}, "Krasnymstawie"}));
 
 INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"ręka *333", {.Case = 5, .Number = 2}, "rękoma"},
@@ -56,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"kobieta *34", {.Case = 7}, "kobieto"},
     TPrzypadekPl{"ulica *31", {.Case = 2}, "ulicy"},
     TPrzypadekPl{"ulica *31", {.Case = 2, .Number = 2}, "ulic"},
+    // A final "0" belongs to the pattern ("10", not "1" with alternations).
+    TPrzypadekPl{"ulica *310", {.Case = 2, .Number = 2}, "ulicy"},
     TPrzypadekPl{"ziemia *31", {.Case = 2}, "ziemi"},
     TPrzypadekPl{"sosna *341", {.Case = 2, .Number = 2}, "sosen"},
     TPrzypadekPl{"gwiazda *342", {.Case = 3}, "gwieździe"},

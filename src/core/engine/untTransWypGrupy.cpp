@@ -1,0 +1,95 @@
+// The groups of a word list: each a contiguous run of words, kept in word order;
+// every word points to its group or to the list's sentinel group.
+#include <algorithm>
+
+#include "core/app/untUtils.h"
+#include "core/engine/untTransWypTypy.h"
+
+namespace velmar {
+
+// ---------------------------------------------------------------- groups
+
+int TCustomWypSlowa::GroupIndex(const TCustomWypGrupa* group) const
+{
+    for (int i = 0; i < GroupCount(); ++i)
+        if (groups_[static_cast<std::size_t>(i)].get() == group)
+            return i;
+    return -1;
+}
+
+void TCustomWypSlowa::SortGroups()
+{
+    std::stable_sort(groups_.begin(), groups_.end(),
+                     [](const auto& a, const auto& b) { return a->First < b->First; });
+}
+
+void TCustomWypSlowa::DetachFromGroup(int i)
+{
+    TCustomWypSlowo& word = *words_[static_cast<std::size_t>(i)];
+    TCustomWypGrupa* group = word.Group();
+    word.SetGroup(noGroup_.get());
+    const int index = GroupIndex(group);
+    if (index < 0)
+        return;
+    if (group->First == i && group->Last == i) {
+        groups_.erase(groups_.begin() + index);
+    } else if (group->First == i) {
+        ++group->First;
+    } else if (group->Last == i) {
+        --group->Last;
+    } else {
+        // A word from the middle: the part behind it gets a group of its own kind.
+        std::unique_ptr<TCustomWypGrupa> tail = NewGroup();
+        tail->Type = group->Type;
+        tail->First = i + 1;
+        tail->Last = group->Last;
+        tail->OnKindChange = group->OnKindChange;
+        group->Last = i - 1;
+        for (int j = tail->First; j <= tail->Last; ++j)
+            words_[static_cast<std::size_t>(j)]->SetGroup(tail.get());
+        groups_.push_back(std::move(tail));
+        SortGroups();
+    }
+}
+
+int TCustomWypSlowa::NewGroupAt(int i, std::uint8_t type)
+{
+    if (!InRange(i))
+        return -1;
+    DetachFromGroup(i);
+    std::unique_ptr<TCustomWypGrupa> group = NewGroup();
+    group->Type = type;
+    group->First = group->Last = i;
+    group->OnKindChange = [this](TCustomWypGrupa& changed) { GroupKindChanged(changed); };
+    words_[static_cast<std::size_t>(i)]->SetGroup(group.get());
+    const TCustomWypGrupa* added = group.get();
+    groups_.push_back(std::move(group));
+    SortGroups();
+    return GroupIndex(added);
+}
+
+void TCustomWypSlowa::SetGroupRange(TCustomWypGrupa& group, int first, int last)
+{
+    if (GroupIndex(&group) < 0 || !InRange(first) || !InRange(last) || first > last)
+        return;
+    const int oldFirst = group.First, oldLast = group.Last;
+    for (int j = first; j <= last; ++j)
+        if (words_[static_cast<std::size_t>(j)]->Group() != &group)
+            DetachFromGroup(j);
+    group.First = first;
+    group.Last = last;
+    for (int j = first; j <= last; ++j)
+        words_[static_cast<std::size_t>(j)]->SetGroup(&group);
+    for (int j = oldFirst; j <= oldLast; ++j)
+        if (j < first || j > last) {
+            words_[static_cast<std::size_t>(j)]->SetGroup(noGroup_.get());
+            NewGroupAt(j, tgZadna);
+        }
+    SortGroups();
+}
+
+void TCustomWypSlowa::ExtendGroupLeft(TCustomWypGrupa& group, int i) { SetGroupRange(group, i, group.Last); }
+
+void TCustomWypSlowa::ExtendGroupRight(TCustomWypGrupa& group, int i) { SetGroupRange(group, group.First, i); }
+
+} // namespace velmar

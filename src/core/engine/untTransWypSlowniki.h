@@ -1,0 +1,93 @@
+#pragma once
+// What the engine's utterance model asks of the dictionaries and the settings while it
+// segments a paragraph and looks its words up.
+//
+// The segmenter and the base word lookup talk to the dictionaries only through
+// TSlownikiWypowiedzi, so that they stay testable with a small in-memory double and so
+// that the worker can hand them its own dictionary instances (the window thread keeps
+// separate ones).
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/untStale.h"
+
+namespace velmar {
+
+class TZnaczenie;
+
+// The dictionaries a multi-word expression may come from, in the order MatchToken asks.
+enum class TSlownikWyrazen : std::uint8_t {
+    Uzytkownika, // the user dictionary
+    Form,        // the dictionary of inflected forms
+    Glowny,      // the main dictionary
+};
+
+// One step of a longest-match search: the candidate is a headword (Counts), and the
+// dictionary holds further headwords that start with it (More), so a longer candidate
+// may still count.
+struct TProbaWyrazenia {
+    bool Counts = false;
+    bool More = false;
+};
+
+// One step of the prefix search in the sentence archive.
+struct TProbaArchiwum {
+    bool Complete = false;    // a stored sentence equals the prefix
+    bool More = false;        // stored sentences continue the prefix
+    std::string Translation;  // the first stored translation when Complete
+};
+
+class TSlownikiWypowiedzi {
+public:
+    virtual ~TSlownikiWypowiedzi() = default;
+
+    // A candidate expression in one dictionary, searched with the search options for
+    // the capitalisation (case folding allowed when capitalised).
+    virtual TProbaWyrazenia ProbeExpression(TSlownikWyrazen dictionary, std::string_view candidate,
+                                            bool capitalised) = 0;
+    // Whether a counting expression is taken as one token: the forms dictionary checks
+    // the base form of its first reference in the main and phrase dictionaries, the
+    // main dictionary refuses sign entries and verbal expressions.
+    virtual bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression,
+                                   bool capitalised) = 0;
+    // The list of words never translated.
+    virtual bool IsUntranslatable(std::string_view token) = 0;
+
+    // The sentence archive searched by a growing prefix; continuing is false for the
+    // first prefix of a search and true for each longer one.
+    virtual TProbaArchiwum ProbeArchive(std::string_view prefix, bool continuing) = 0;
+    // The similarity search: the first translation of the stored sentence that matches
+    // text at the level (50..100), in its view for that level ("%1%" … placeholders).
+    virtual std::optional<std::string> FindSimilarSentence(std::string_view text, int level) = 0;
+
+    // The readings of a word's text: exact search on the first attempt, the relaxed
+    // searches for the capitalisation on the second.
+    virtual std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt,
+                                             bool capitalised) = 0;
+};
+
+// The translator settings that segmentation reads.
+struct TUstawieniaSegmentacji {
+    bool UseArchive = true;  // "UzywajArchiwum"
+    int ArchivePercent = 100; // "ArchiwumProcent": 100 turns the similarity search off
+    int TranslationMode = 0; // "TrybPracy"; mode 14 cuts the text at markers
+};
+
+// Everything an utterance list needs from the run it belongs to. Copied into nested
+// lists; the pointed-to objects are owned by the caller and outlive the lists.
+struct TKontekstWypowiedzi {
+    std::uint8_t SourceLanguage = jezFrancuski;
+    std::uint8_t TargetLanguage = jezPolski;
+    int WorkingMode = trybTranslatorFrPl;
+    TUstawieniaSegmentacji Settings;
+    TSlownikiWypowiedzi* Dictionaries = nullptr; // none: every lookup fails
+    const std::atomic<bool>* Stop = nullptr;      // the worker's stop request
+    int NestingDepth = 0;                         // bracket levels around the text
+};
+
+} // namespace velmar

@@ -1,0 +1,39 @@
+#pragma once
+// The translation worker's dictionary instances seen through the interface the
+// utterance model asks: expressions for segmentation, untranslatable words, and the
+// readings of a word for the base lookup.
+
+#include "core/dictionaries/untSlowniki.h"
+#include "core/engine/untTransWypSlowniki.h"
+
+namespace velmar {
+
+class TSlownikiRobocze : public TSlownikiWypowiedzi {
+public:
+    // Uses the worker instances of the set; sourceLanguage is the language of the keys.
+    TSlownikiRobocze(TSlowniki& set, std::uint8_t sourceLanguage);
+
+    TProbaWyrazenia ProbeExpression(TSlownikWyrazen dictionary, std::string_view candidate,
+                                    bool capitalised) override;
+    bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression, bool capitalised) override;
+    bool IsUntranslatable(std::string_view token) override;
+    // The archive's prefix and similarity searches need the record views of the
+    // archive unit; until it is there no sentence is found.
+    TProbaArchiwum ProbeArchive(std::string_view prefix, bool continuing) override;
+    std::optional<std::string> FindSimilarSentence(std::string_view text, int level) override;
+    // The user dictionary (score 100); else each reading of the inflected form whose
+    // base form has a main-dictionary entry; else the main dictionary on the text.
+    std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt, bool capitalised) override;
+
+private:
+    TZnajdzOpcje OptionsFor(std::string_view text, bool capitalised) const;
+    TTransSlownik& DictionaryOf(TSlownikWyrazen dictionary);
+    // The entry may stand as one token: no sign entry, no verbal sub-record.
+    bool EntryIsNotVerbal(TTransSlownikGlowny& dictionary, int index, bool refuseSigns) const;
+    bool ReadingFromEntry(TTransSlownikGlowny& dictionary, int index, TZnaczenie& reading) const;
+
+    TSlowniki& set_;
+    std::uint8_t language_;
+};
+
+} // namespace velmar

@@ -1,0 +1,36 @@
+#pragma once
+// The document model against Qt's rich text: a pane's QTextDocument read into
+// paragraphs and runs, and filled from them.
+
+#include <QTextCharFormat>
+#include <QTextBlockFormat>
+
+#include "core/app/untFormatTekstu.h"
+#include "platform/untTekstFormatowany.h"
+
+class QTextBlock;
+class QTextCursor;
+class QTextDocument;
+
+namespace velmar {
+
+TAtrybutyTekstu AttributesOf(const QTextCharFormat& format);
+QTextCharFormat CharFormatOf(const TAtrybutyTekstu& attributes);
+TAtrybutyAkapitu ParagraphAttributesOf(const QTextBlock& block);
+QTextBlockFormat BlockFormatOf(const TAtrybutyAkapitu& attributes);
+// Applies paragraph attributes to the block at the cursor, bullets included.
+void ApplyParagraphAttributes(QTextCursor& cursor, const TAtrybutyAkapitu& attributes);
+
+// The paragraphs of the document between two positions (the whole document by
+// default); a paragraph cut by the range keeps the part inside it.
+TTekstFormatowany ReadDocument(const QTextDocument& document, int from = 0, int to = -1);
+// Replaces the whole content of the document.
+void FillDocument(QTextDocument& document, const TTekstFormatowany& content);
+// Inserts the paragraphs at the cursor: the first joins the cursor's paragraph.
+void InsertDocument(QTextCursor& cursor, const TTekstFormatowany& content);
+
+// The character-format runs of a paragraph, neighbours with equal attributes merged;
+// run starts count from the paragraph start.
+TFormatTekstu FormatRuns(const QTextBlock& block);
+
+} // namespace velmar

@@ -1,0 +1,80 @@
+// velmar-cli convert, run in-process.
+#include <gtest/gtest.h>
+
+#include "cli/untCli.h"
+#include "core/app/untUtils.h"
+#include "platform/untLibreOffice.h"
+#include "platform/untRtfCzytnik.h"
+#include "support/CliRun.h"
+#include "support/TempFolder.h"
+
+namespace velmar::cli {
+namespace {
+
+test::CliResult Convert(std::vector<std::string> words)
+{
+    words.insert(words.begin(), "convert");
+    return test::RunCliCaptured(words);
+}
+
+std::string Fixture(const char* name)
+{
+    return (std::filesystem::path(VELMAR_FIXTURES_DIR) / "documents" / name).string();
+}
+
+TEST(CliConvert, RtfToCodePageTextAndBack)
+{
+    test::TempFolder folder;
+    const auto text = (folder / "out.txt").string();
+    ASSERT_EQ(Convert({Fixture("hand-1250.rtf"), text, "--lang", "pl"}).Status, kSukces);
+    const std::string bytes = test::TempFolder::Read(text);
+    EXPECT_TRUE(bytes.starts_with("Nag\xb3\xf3wek\r\nZwyk\xb3y pogrubiony")) << bytes.substr(0, 40);
+
+    const auto rtf = (folder / "back.rtf").string();
+    ASSERT_EQ(Convert({text, rtf, "--lang", "pl", "--codepage"}).Status, kSukces);
+    const auto document = ReadRtf(test::TempFolder::Read(rtf));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(WideToUtf8(document->Akapity[0].Tekst()), "Nagłówek");
+}
+
+TEST(CliConvert, UnicodeTextHasAByteOrderMark)
+{
+    test::TempFolder folder;
+    const auto input = folder.Write("in.txt", "gęś");
+    const auto output = (folder / "out.txt").string();
+    ASSERT_EQ(Convert({input.string(), output, "--unicode"}).Status, kSukces);
+    EXPECT_EQ(test::TempFolder::Read(output), std::string("\xFF\xFEg\0\x19\x01\x5B\x01", 8));
+}
+
+TEST(CliConvert, FailuresAndMisuseHaveTheirExitCodes)
+{
+    test::TempFolder folder;
+    const auto missing = Convert({(folder / "none.rtf").string(), (folder / "x.txt").string()});
+    EXPECT_EQ(missing.Status, kBlad);
+    EXPECT_NE(missing.Err.find("cannot read"), std::string::npos) << missing.Err;
+    EXPECT_EQ(Convert({"only-one"}).Status, kZleUzycie);
+    EXPECT_EQ(Convert({"a", "b", "--lang", "de"}).Status, kZleUzycie);
+}
+
+TEST(CliConvert, WordDocumentToRtfAndTextThroughLibreOffice)
+{
+    if (!TLibreOffice::Available())
+        GTEST_SKIP() << "soffice is not on the PATH (scripts/install-deps.sh installs "
+                        "libreoffice-writer-nogui)";
+    test::TempFolder folder;
+    const auto rtf = (folder / "out.rtf").string();
+    const auto text = (folder / "out.txt").string();
+    ASSERT_EQ(Convert({Fixture("libreoffice.docx"), rtf}).Status, kSukces);
+    ASSERT_EQ(Convert({Fixture("libreoffice.docx"), text, "--lang", "pl"}).Status, kSukces);
+
+    const auto document = ReadRtf(test::TempFolder::Read(rtf));
+    ASSERT_TRUE(document);
+    const auto& first = document->Akapity.at(0);
+    EXPECT_EQ(WideToUtf8(first.Tekst()), "Zwykły tekst z pogrubionym słowem.");
+    ASSERT_EQ(first.Fragmenty.size(), 3u);
+    EXPECT_TRUE(first.Fragmenty[1].Atrybuty.Pogrubienie);
+    EXPECT_TRUE(test::TempFolder::Read(text).starts_with("Zwyk\xb3y tekst z pogrubionym s\xb3owem.\r\n"));
+}
+
+} // namespace
+} // namespace velmar::cli

@@ -1,0 +1,74 @@
+// Segmentation over real dictionary instances loaded from a data folder.
+#include <gtest/gtest.h>
+
+#include "DaneFrancuskie.h"
+#include "core/app/untStaleApp.h"
+#include "core/app/untUtils.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
+#include "core/engine/untTransWypTypy.h"
+
+namespace velmar {
+namespace {
+
+class SlownikiRobocze : public ::testing::Test {
+protected:
+    SlownikiRobocze()
+    {
+        test::WriteFrenchData(folder);
+        ApplyWorkingMode(program, ChooseWorkingMode(""));
+        set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
+    }
+
+    const TCustomWypSlowa& Segmented(const std::string& utf8)
+    {
+        list.Segment(FromUtf8(utf8), true);
+        return list.Item(0)->Words();
+    }
+
+    test::TempFolder folder;
+    TWartosciProgramu program;
+    TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
+    TSlownikiRobocze worker{set, jezFrancuski};
+    TCustomWypowiedzenia list{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr}};
+};
+
+TEST_F(SlownikiRobocze, WordsGetTheReadingsOfTheirInflectedForms)
+{
+    const TCustomWypSlowa& words = Segmented("Les chats est grands souris");
+    ASSERT_EQ(words.Count(), 5);
+    EXPECT_EQ(words.Word(0).Readings.Count(), 0);
+    EXPECT_TRUE(words.Word(0).Unknown);
+    EXPECT_EQ(words.Word(1).Lemma, "chat");
+    EXPECT_EQ(words.Word(1).Code, 3);
+    EXPECT_EQ(words.Word(1).Readings.Item(0)->Entry->SubRecords.Count(), 1);
+    EXPECT_EQ(words.Word(2).Lemma, FromUtf8("être"));
+    EXPECT_EQ(words.Word(2).WordClass, kwCzasownik);
+    EXPECT_EQ(words.Word(3).WordClass, kwPrzymiotnik);
+    const TZnaczenie& user = *words.Word(4).Readings.Item(0);
+    EXPECT_EQ(user.DictKind, 2);
+    EXPECT_EQ(user.Score, 100);
+}
+
+TEST_F(SlownikiRobocze, ExpressionsAreOneTokenUnlessVerbal)
+{
+    const TCustomWypSlowa& words = Segmented("Chats, pomme de terre, prendre part, Renault et fin.");
+    std::vector<std::string> texts;
+    for (int i = 0; i < words.Count(); ++i)
+        texts.push_back(words.Word(i).Text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Chats", ",", "pomme de terre", ",", "prendre", "part", ",",
+                                               "Renault", "et", "fin"}));
+    EXPECT_EQ(words.Word(0).Lemma, "chat") << "found by the relaxed search of a sentence-initial word";
+    EXPECT_EQ(words.Word(2).Readings.Count(), 1);
+    EXPECT_TRUE(words.Word(7).HasMarker(znNieTlumaczyc));
+}
+
+TEST_F(SlownikiRobocze, SentenceInitialExpressionIsFoundWithASmallFirstLetter)
+{
+    const TCustomWypSlowa& words = Segmented("Pomme de terre cuite.");
+    ASSERT_GE(words.Count(), 1);
+    EXPECT_EQ(words.Word(0).Text, "Pomme de terre");
+    EXPECT_EQ(words.Word(0).Lemma, "pomme de terre");
+}
+
+} // namespace
+} // namespace velmar
