@@ -11,7 +11,9 @@ FUZZ_SECONDS   ?= 600
 
 CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
 
-.PHONY: deps configure build run test test-asan test-tsan bench fuzz clean
+# `make run` builds the data set from the free dictionaries first when it is missing
+# (scripts/build-data); `make test` never needs it.
+.PHONY: deps configure build data data-full run test testvoc test-asan test-tsan bench fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,11 +26,23 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+data: configure
+	@scripts/build-data/build-data.sh $(BUILD_DIR)
+
+data-full: configure
+	@scripts/build-data/build-data.sh $(BUILD_DIR) --full
+
+run: data
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	$(BUILD_DIR)/bin/velmar $(ARGS)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The generators against every form of the morphological sources (minutes); `make test`
+# runs a fixed sample of it.
+testvoc: build
+	@scripts/build-data/testvoc.sh $(BUILD_DIR)
 
 test-asan: deps
 	$(CMAKE_CONFIGURE) -S . -B $(ASAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMAR_SANITIZE=ON

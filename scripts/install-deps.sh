@@ -2,10 +2,18 @@
 # Installs every Debian package that building, testing and running Velmar need.
 # Idempotent: when everything is already installed it only checks and returns.
 # With --fuzz it installs only what `make fuzz` needs on top (clang and its fuzzer runtime).
+# With --data it installs only what building the data set needs (`make data`, `make run`):
+# the free dictionaries and morphological sources, and the tools that read them.
 set -euo pipefail
 
 if [ "${1:-}" = "--fuzz" ]; then
   packages=(clang libclang-rt-14-dev)
+elif [ "${1:-}" = "--data" ]; then
+  packages=(
+    python3 unzip default-jre-headless libmorfologik-stemming-java libcarrotsearch-hppc-java
+    dict-freedict-fra-pol dict-freedict-pol-fra
+    hunspell hunspell-tools hunspell-fr verbiste
+  )
 else
   packages=(
     # build

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cmdCechy.h"
 #include "cli/cmdInflectTabelePl.h"
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
@@ -13,10 +14,6 @@
 namespace velmar::cli {
 
 namespace {
-
-const std::set<std::string> kFeatureValues = {"case", "number", "gender", "degree", "person",
-                                              "form", "subject-number", "subject-gender"};
-const std::set<std::string> kFeatureFlags = {"after-preposition", "adverb", "oblique", "que-to-qui"};
 
 // One row of a paradigm table: a Polish label (UTF-8) and the features of its form.
 template <typename TCechy>
@@ -190,43 +187,12 @@ void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, con
     PrintRows(out, printed);
 }
 
-int NumberOr(const TArgumenty& args, const std::string& name, int fallback)
-{
-    return args.Number(name).value_or(fallback);
-}
-
-TCechyPl PolishFeatures(const TArgumenty& args)
-{
-    return {.Case = NumberOr(args, "case", 1),
-            .Number = NumberOr(args, "number", 1),
-            .Gender = NumberOr(args, "gender", 1),
-            .Degree = NumberOr(args, "degree", 0),
-            .Person = NumberOr(args, "person", 0),
-            .FormCode = NumberOr(args, "form", 0),
-            .SubjectNumber = NumberOr(args, "subject-number", 1),
-            .SubjectGender = NumberOr(args, "subject-gender", 1),
-            .NormaliseOblique = args.Flag("oblique"),
-            .AdverbFlag = args.Flag("adverb"),
-            .AfterPreposition = args.Flag("after-preposition")};
-}
-
-TCechyFr FrenchFeatures(const TArgumenty& args)
-{
-    return {.Number = NumberOr(args, "number", 1),
-            .Gender = NumberOr(args, "gender", 1),
-            .SubjectNumber = NumberOr(args, "subject-number", 1),
-            .SubjectGender = NumberOr(args, "subject-gender", 1),
-            .FormCode = NumberOr(args, "form", 0),
-            .Person = NumberOr(args, "person", 0),
-            .QueToQui = args.Flag("que-to-qui")};
-}
-
 bool HasFeatureOption(const TArgumenty& args)
 {
-    for (const auto& name : kFeatureValues)
+    for (const auto& name : FeatureValueOptions())
         if (args.Has(name))
             return true;
-    for (const auto& name : kFeatureFlags)
+    for (const auto& name : FeatureFlagOptions())
         if (args.Has(name))
             return true;
     return false;
@@ -248,9 +214,9 @@ std::string WordArgument(const TArgumenty& args)
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
-    std::set<std::string> valueOptions = kFeatureValues;
+    std::set<std::string> valueOptions = FeatureValueOptions();
     valueOptions.insert("lang");
-    const TArgumenty args(words, valueOptions, kFeatureFlags);
+    const TArgumenty args(words, valueOptions, FeatureFlagOptions());
     if (!args.Has("lang"))
         throw TZleUzycie("option --lang is required");
     const bool polish = args.Choice("lang", {"pl", "fr"}, "pl") == "pl";

@@ -169,4 +169,18 @@ int RunCli(const std::vector<std::string>& words, TWejscieWyjscie& io)
     }
 }
 
+std::vector<std::string> SplitFields(const std::string& text, char separator)
+{
+    std::vector<std::string> fields;
+    if (text.empty())
+        return fields;
+    std::size_t start = 0;
+    for (std::size_t at = text.find(separator); at != std::string::npos; at = text.find(separator, start)) {
+        fields.push_back(text.substr(start, at - start));
+        start = at + 1;
+    }
+    fields.push_back(text.substr(start));
+    return fields;
+}
+
 } // namespace velmar::cli

@@ -71,6 +71,10 @@ struct TPolecenie {
     int (*Run)(const std::vector<std::string>& words, TWejscieWyjscie& io);
 };
 
+// The fields of one line of a tabular input file, split at every separator; an empty
+// text has no field, a trailing separator ends with an empty one.
+std::vector<std::string> SplitFields(const std::string& text, char separator);
+
 // Every subcommand, in the order --help lists them.
 const std::vector<TPolecenie>& Commands();
 

@@ -11,6 +11,9 @@ int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunArchive(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -68,6 +71,36 @@ const std::vector<TPolecenie>& Commands()
          "  and names may differ, and the sentence's own ones go into the translation.\n"
          "  add stores the pair and saves the archive file atomically.",
          RunArchive},
+        {"fit-nouns", "fit the codes of Polish nouns to their real paradigms",
+         "--patterns LIST --alternations LIST NOUNS\n"
+         "  NOUNS: UTF-8 lines LEMMA<TAB>GENDER<TAB>CELLS, GENDER the gender type 0-4, CELLS the\n"
+         "  13 forms (singular nominative … vocative, plural nominative … locative) separated\n"
+         "  by \";\", alternatives by \"|\", empty when unknown. The candidate codes (the\n"
+         "  gender alone, an indeclinable noun; the gender with each pattern of LIST; the best\n"
+         "  three of those with each alternation of LIST; the best code with a second\n"
+         "  alternation) are tried on the key cells (nominative, genitive and locative\n"
+         "  singular, nominative and genitive plural); prints LEMMA<TAB>CODE<TAB>held-out\n"
+         "  cells agreeing/known.",
+         RunFitNouns},
+        {"fit-verbs", "fit the codes of Polish verbs to their real conjugations",
+         "--classes LIST VERBS\n"
+         "  VERBS: UTF-8 lines LEMMA<TAB>imperf|perf<TAB>CELLS, CELLS the 12 forms (present — of\n"
+         "  a perfective verb the simple future — 1sg … 3pl; past 3sg masculine, feminine,\n"
+         "  neuter, 3pl masculine personal, other; imperative 2sg) separated by \";\",\n"
+         "  alternatives by \"|\", empty when unknown. Each class of LIST, with the marker of\n"
+         "  the aspect (\"*\" or \"/\" imperfective, \"$\" or \"!\" perfective, the second for the\n"
+         "  classes written with \"+\"), is tried on the key cells (1sg, 3pl, past 3sg\n"
+         "  masculine, imperative); prints LEMMA<TAB>CODE<TAB>held-out cells agreeing/known.",
+         RunFitVerbs},
+        {"testvoc", "check the generators against forms of real morphology",
+         "[--baseline FILE] [--failures N] CASES...\n"
+         "  CASES are UTF-8 lines of six tab-separated fields: word class, group (code or\n"
+         "  template), pl|fr, the word as stored (\"dobry *7\", \"parler*4\"), the features\n"
+         "  (\"case=2,number=1,gender=3\"; also degree, person, form, subject-number,\n"
+         "  subject-gender) and the expected forms separated by \"|\". Prints the agreement\n"
+         "  per class and group, the most common failing features and the first N failing\n"
+         "  words (20); exit 1 when a class of the baseline (\"CLASS PERCENT\" lines) is below it.",
+         RunTestvoc},
     };
     return commands;
 }

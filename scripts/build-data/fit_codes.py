@@ -1,0 +1,147 @@
+#!/usr/bin/env python3
+"""Fits the codes of the Polish nouns and verbs of the main dictionaries to their
+PoliMorf paradigms with velmar-cli fit-nouns and fit-verbs, and writes the versioned
+tables polish-noun-codes.txt and polish-verb-codes.txt ("lemma<TAB>code<TAB>held-out
+cells agreeing/known") that the data build reads, so that builds are stable. Run it
+again after changing the generators:
+    scripts/build-data/fit_codes.py --velmar-cli build/bin/velmar-cli --polimorf DUMP"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import datalib  # noqa: E402
+import freedict  # noqa: E402
+import polimorf  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+CASES = ["nom", "gen", "dat", "acc", "inst", "loc", "voc"]
+# The cells velmar-cli fit-nouns fits on; the others are held out.
+KEY_CELLS = {0, 1, 5, 7, 8}
+GENDER_TYPE = {"m1": "0", "m2": "2", "m3": "1", "f": "3", "n1": "4", "n2": "4"}
+
+
+def noun_cells(readings):
+    """(gender type, 13 cells of alternatives) of a noun in its most attested gender
+    ("kot" is listed as animate and as personal), or None for a plural-only noun."""
+    by_gender = {}
+    for form, tag in readings:
+        for atomic in polimorf.atomic_tags(tag):
+            parts = atomic.split(":")
+            if parts[0] != "subst" or len(parts) < 4 or parts[2] not in CASES:
+                continue
+            number, case, gender = parts[1], parts[2], parts[3]
+            if number == "pl" and case == "voc":
+                continue
+            cells = by_gender.setdefault(gender, [set() for _ in range(13)])
+            cells[CASES.index(case) + (7 if number == "pl" else 0)].add(form)
+    if not by_gender:
+        return None
+    gender = max(by_gender, key=lambda g: sum(len(c) for c in by_gender[g]))
+    if gender not in GENDER_TYPE:
+        return None
+    return GENDER_TYPE[gender], by_gender[gender]
+
+
+VERB_CELLS = {("fin", "sg", "pri"): 0, ("fin", "sg", "sec"): 1, ("fin", "sg", "ter"): 2,
+              ("fin", "pl", "pri"): 3, ("fin", "pl", "sec"): 4, ("fin", "pl", "ter"): 5,
+              ("impt", "sg", "sec"): 11}
+PAST_CELLS = {("sg", "m1"): 6, ("sg", "m2"): 6, ("sg", "m3"): 6, ("sg", "f"): 7, ("sg", "n1"): 8,
+              ("sg", "n2"): 8, ("pl", "m1"): 9, ("pl", "p1"): 9}
+
+
+# The cells velmar-cli fit-verbs fits on (present 1sg and 3pl, past 3sg masculine,
+# imperative 2sg); the others are held out.
+VERB_KEY_CELLS = {0, 5, 6, 11}
+
+
+def verb_cell_features(aspect, cell):
+    """The generator features of a verb cell, as velmar-cli fit-verbs asks for it."""
+    if cell < 6:
+        return f"form={3 if aspect == 'perf' else 1},person={cell + 1}"
+    if cell < 9:
+        return f"form=2,person=3,subject-gender={[1, 3, 4][cell - 6]}"
+    if cell < 11:
+        return f"form=2,person=6,subject-number=2,subject-gender={0 if cell == 9 else 3}"
+    return "form=5,person=2"
+
+
+def verb_cells(readings):
+    """(aspect, 12 cells of alternatives) of a verb; a verb of both aspects counts as
+    imperfective."""
+    aspects = set()
+    cells = [set() for _ in range(12)]
+    for form, tag in readings:
+        for atomic in polimorf.atomic_tags(tag):
+            parts = atomic.split(":")
+            if parts[0] != "verb" or len(parts) < 5:
+                continue
+            if parts[1] in ("fin", "impt"):
+                aspects.add(parts[4])
+                cell = VERB_CELLS.get((parts[1], parts[2], parts[3]))
+            elif parts[1] == "praet" and len(parts) >= 6 and parts[4] == "ter":
+                aspects.add(parts[5])
+                cell = PAST_CELLS.get((parts[2], parts[3]), 10 if parts[2] == "pl" else None)
+            else:
+                continue
+            if cell is not None:
+                cells[cell].add(form)
+    if not aspects:
+        return None
+    return ("imperf" if "imperf" in aspects else "perf"), cells
+
+
+def fit(velmar_cli, command, options, lines, work, output, title):
+    source = os.path.join(work, f"velmar-{command}.tsv")
+    datalib.write_lines(source, lines)
+    print(f"[fit] {command}: {len(lines)} words", flush=True)
+    run = subprocess.run([velmar_cli, command, *options, source], capture_output=True, text=True, check=True)
+    header = [f"# Fitted codes of Polish {title}: lemma, code, held-out cells agreeing/known.",
+              "# Made by fit_codes.py; the data build reads it. " + run.stderr.strip()]
+    datalib.write_lines(output, header + run.stdout.splitlines())
+    print(f"[fit] {command}: {run.stderr.strip()}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--velmar-cli", required=True)
+    parser.add_argument("--polimorf", required=True)
+    parser.add_argument("--work", default="/tmp")
+    args = parser.parse_args()
+
+    entries = freedict.read_dictionary("/usr/share/dictd/freedict-pol-fra.index",
+                                       "/usr/share/dictd/freedict-pol-fra.dict.dz")
+    french_polish = freedict.read_dictionary("/usr/share/dictd/freedict-fra-pol.index",
+                                             "/usr/share/dictd/freedict-fra-pol.dict.dz")
+    lemmas = {e.headword for e in entries if " " not in e.headword}
+    lemmas |= {t for e in french_polish for s in e.senses for t in s if " " not in t}
+    morphology = polimorf.read_dump(args.polimorf, lemmas)
+    nouns, verbs = [], []
+    for lemma in sorted(morphology):
+        word_class = polimorf.word_class(morphology[lemma])[0]
+        if datalib.clean_word(lemma, "pl") is None:
+            continue
+        found = noun_cells(morphology[lemma]) if word_class == "subst" else \
+            verb_cells(morphology[lemma]) if word_class == "verb" else None
+        if found:
+            kind, cells = found
+            line = f"{lemma}\t{kind}\t" + ";".join("|".join(sorted(c)) for c in cells)
+            (nouns if word_class == "subst" else verbs).append(line)
+    candidates = {}
+    with open(os.path.join(HERE, "code-candidates.txt"), encoding="utf-8") as f:
+        for line in f:
+            words = line.split("#", 1)[0].split()
+            if words:
+                candidates[words[0]] = ",".join(words[1:])
+    fit(args.velmar_cli, "fit-nouns", ["--patterns", candidates["patterns"], "--alternations",
+                                        candidates["alternations"]],
+        nouns, args.work, os.path.join(HERE, "polish-noun-codes.txt"), "nouns")
+    fit(args.velmar_cli, "fit-verbs", ["--classes", candidates["classes"]],
+        verbs, args.work, os.path.join(HERE, "polish-verb-codes.txt"), "verbs")
+
+
+if __name__ == "__main__":
+    main()

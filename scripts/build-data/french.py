@@ -1,0 +1,131 @@
+"""French forms: verbs from verbiste, nouns and adjectives from hunspell-fr (expanded
+with unmunch, analysed with hunspell -m), coded through the table french-tags.txt."""
+
+import subprocess
+import tempfile
+
+HUNSPELL_DIR = "/usr/share/hunspell"
+# Dictionary lines of nouns and adjectives; verbs come from verbiste.
+NOMINAL = {"po:nom", "po:adj"}
+
+
+class FrenchTable:
+    def __init__(self, path):
+        self.verb = {}
+        self.word = {}
+        self.version = None
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                words = line.split("#", 1)[0].split()
+                if not words:
+                    continue
+                if words[0] == "version":
+                    self.version = words[1]
+                elif words[0] == "verb":
+                    self.verb[(words[1], int(words[2]))] = int(words[3])
+                elif words[0] == "word":
+                    self.word[(words[1], words[2], words[3])] = int(words[4])
+
+    def verb_forms(self, cells):
+        """[(form, code)] of one conjugated verb."""
+        pairs = set()
+        for cell, slots in cells.items():
+            for slot, forms in enumerate(slots, start=1):
+                code = self.verb.get((cell, slot))
+                if code is not None:
+                    pairs.update((form, code) for form in forms if form)
+        return sorted(pairs)
+
+    def word_codes(self, analysis):
+        """Codes of one hunspell analysis {"po": {...}, "is": {...}}: an epicene word
+        (is:epi) stands for both genders and an invariable one (is:inv) for both numbers."""
+        genders = {"mas", "fem"} & analysis["is"] or ({"mas", "fem"} if "epi" in analysis["is"] else set())
+        numbers = {"sg", "pl"} & analysis["is"] or ({"sg", "pl"} if "inv" in analysis["is"] else set())
+        return sorted({self.word[(pos, g, n)] for pos in analysis["po"] for g in genders for n in numbers
+                       if (pos, g, n) in self.word})
+
+
+def analyse(words):
+    """{word: [{"st": lemma, "po": {...}, "is": {...}}]} from hunspell -m with fr_FR."""
+    result = {}
+    if not words:
+        return result
+    run = subprocess.run(["hunspell", "-m", "-d", f"{HUNSPELL_DIR}/fr_FR", "-i", "utf-8"],
+                         input="\n".join(words) + "\n", capture_output=True, text=True, check=True)
+    for line in run.stdout.split("\n"):
+        fields = line.split()
+        if len(fields) < 2 or not any(f.startswith("st:") for f in fields):
+            continue
+        analysis = {"st": fields[0], "po": set(), "is": set()}
+        for field in fields[1:]:
+            key, _, value = field.partition(":")
+            if key == "st":
+                analysis["st"] = value
+            elif key in ("po", "is"):
+                analysis[key].add(value)
+        result.setdefault(fields[0], []).append(analysis)
+    return result
+
+
+def expand(lemmas):
+    """Every form hunspell-fr derives from the noun and adjective lines of the lemmas."""
+    lines = []
+    with open(f"{HUNSPELL_DIR}/fr_FR.dic", encoding="utf-8") as dic:
+        next(dic)
+        for line in dic:
+            fields = line.split()
+            if not fields or not NOMINAL.intersection(fields):
+                continue
+            if fields[0].split("/", 1)[0] in lemmas:
+                lines.append(fields[0])
+    with tempfile.NamedTemporaryFile("w", suffix=".dic", encoding="utf-8") as small:
+        small.write(f"{len(lines)}\n" + "\n".join(lines) + "\n")
+        small.flush()
+        run = subprocess.run(["unmunch", small.name, f"{HUNSPELL_DIR}/fr_FR.aff"],
+                             capture_output=True, text=True, check=True)
+    # unmunch writes "form/continuation flags" and spells an empty affix "0"
+    forms = set()
+    for token in run.stdout.split():
+        form = token.split("/", 1)[0]
+        if form.endswith("0"):
+            form = form[:-1]
+        if form and "'" not in form:
+            forms.add(form)
+    return sorted(forms)
+
+
+def nominal_lemmas():
+    """Every noun and adjective of hunspell-fr written in lower-case letters only."""
+    lemmas = set()
+    with open(f"{HUNSPELL_DIR}/fr_FR.dic", encoding="utf-8") as dic:
+        next(dic)
+        for line in dic:
+            fields = line.split()
+            if fields and NOMINAL.intersection(fields):
+                word = fields[0].split("/", 1)[0]
+                if word.isalpha() and word.islower():
+                    lemmas.add(word)
+    return lemmas
+
+
+def nominal_forms(lemmas, table):
+    """{lemma: [(form, code)]} of the nouns and adjectives among the lemmas."""
+    analyses = analyse(expand(lemmas))
+    result = {}
+    for form, readings in analyses.items():
+        for analysis in readings:
+            if analysis["st"] in lemmas:
+                for code in table.word_codes(analysis):
+                    result.setdefault(analysis["st"], set()).add((form, code))
+    return {lemma: sorted(pairs) for lemma, pairs in result.items()}
+
+
+def noun_gender(readings):
+    """"1" masculine, "2" feminine noun code from the lemma's own analyses, or None."""
+    for analysis in readings:
+        if "nom" in analysis["po"]:
+            if "fem" in analysis["is"] and "mas" not in analysis["is"]:
+                return "2"
+            if "mas" in analysis["is"] or "epi" in analysis["is"]:
+                return "1"
+    return None
