@@ -27,24 +27,14 @@ enum : int {
     kDodaj = 26,
 };
 
-// Why a text is refused, in the interface language; the interface text table has no
-// row for these.
+// Why a text is refused, in the interface language.
 TWide ProblemMessage(TProblemTekstuArchiwum problem, std::uint8_t interfaceLanguage)
 {
-    const bool polish = interfaceLanguage == jezPolski;
     switch (problem) {
-    case TProblemTekstuArchiwum::Empty:
-        return Utf8ToWide(polish ? "Tekst jest pusty." : "Le texte est vide.");
-    case TProblemTekstuArchiwum::Separator:
-        return Utf8ToWide(polish ? "Tekst zawiera znak sterujący, którego archiwum nie może przechować."
-                                 : "Le texte contient un caractère de contrôle que l'archive ne peut "
-                                   "pas conserver.");
-    case TProblemTekstuArchiwum::Markup:
-        return Utf8ToWide(polish ? "Tekst zawiera „<info ”, co archiwum odczytałoby jako oznaczenie."
-                                 : "Le texte contient « <info », que l'archive lirait comme un "
-                                   "marquage.");
-    case TProblemTekstuArchiwum::None:
-        break;
+    case TProblemTekstuArchiwum::Empty: return InterfaceTextWide(interfaceLanguage, 1887);
+    case TProblemTekstuArchiwum::Separator: return InterfaceTextWide(interfaceLanguage, 1888);
+    case TProblemTekstuArchiwum::Markup: return InterfaceTextWide(interfaceLanguage, 1889);
+    case TProblemTekstuArchiwum::None: break;
     }
     return {};
 }

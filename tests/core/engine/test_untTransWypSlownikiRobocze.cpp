@@ -72,3 +72,26 @@ TEST_F(SlownikiRobocze, SentenceInitialExpressionIsFoundWithASmallFirstLetter)
 
 } // namespace
 } // namespace velmar
+
+namespace velmar {
+
+TEST_F(SlownikiRobocze, TheArchiveAnswersByPrefixAndBySimilarity)
+{
+    set.ArchiveWorker.AddPair("Bonjour", "Dzień dobry");
+    set.ArchiveWorker.AddPair("Bonjour Paul", "Dzień dobry, Pawle");
+    set.ArchiveWorker.AddPair("J'ai 3 chats", "Mam 3 koty");
+
+    const TProbaArchiwum bonjour = worker.ProbeArchive("Bonjour", false);
+    EXPECT_TRUE(bonjour.Complete);
+    EXPECT_TRUE(bonjour.More); // "Bonjour Paul" continues it
+    EXPECT_EQ(bonjour.Translation, "Dzień dobry");
+    const TProbaArchiwum partial = worker.ProbeArchive("Bon", false);
+    EXPECT_FALSE(partial.Complete);
+    EXPECT_TRUE(partial.More);
+    EXPECT_FALSE(worker.ProbeArchive("Salut", false).More);
+
+    EXPECT_EQ(worker.FindSimilarSentence("J'ai %number% chats", 90), std::optional<std::string>("Mam %1% koty"));
+    EXPECT_EQ(worker.FindSimilarSentence("J'ai %number% chats", 100), std::nullopt);
+}
+
+} // namespace velmar
