@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "core/app/untStale.h"
+#include "ui/app/untOpcjeTrans.h"
 #include "core/app/untUstawienia.h"
 #include "ui/app/untNapisy.h"
 
@@ -59,6 +60,15 @@ void TfrmMain::CreateMenus()
     actArchiwumZdanDodaj_->setObjectName("actArchiwumZdanDodaj");
     actArchiwumZdanDodaj_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     PrzypiszNapis(actArchiwumZdanDodaj_, 429);
+
+    auto* optionsMenu = menuBar()->addMenu(QString());
+    optionsMenu->setObjectName("mniOpcje");
+    PrzypiszNapis(optionsMenu, 451);
+    actOpcje_ = optionsMenu->addAction(QString());
+    actOpcje_->setObjectName("actOpcje");
+    actOpcje_->setShortcut(QKeySequence::Preferences);
+    PrzypiszNapis(actOpcje_, 452);
+    connect(actOpcje_, &QAction::triggered, this, [this] { TfrmOpcjeTrans::Wykonaj(this); });
 }
 
 void TfrmMain::UpdateTitle()

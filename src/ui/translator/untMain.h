@@ -21,6 +21,8 @@ public:
     // Tools menu: the sentence archive window, and adding the selected pair to it.
     QAction* ArchiveAction() const { return actArchiwumZdan_; }
     QAction* AddToArchiveAction() const { return actArchiwumZdanDodaj_; }
+    // Options menu: the translator options window.
+    QAction* OptionsAction() const { return actOpcje_; }
 
     // Sets the caption of the window for the current direction.
     void UpdateTitle();
@@ -35,6 +37,7 @@ private:
     QTextEdit* redDol_ = nullptr;
     QAction* actArchiwumZdan_ = nullptr;
     QAction* actArchiwumZdanDodaj_ = nullptr;
+    QAction* actOpcje_ = nullptr;
     int captionsListener_ = 0;
 };
 

@@ -94,6 +94,21 @@ TEST(StartUp, ToolsMenuOpensTheArchiveWithTheSelectedPair)
     program.ArchiveWindow()->close();
 }
 
+TEST(StartUp, OptionsMenuOpensTheOptionsWindow)
+{
+    TProgram program({});
+    program.Start();
+    bool shown = false;
+    QTimer::singleShot(0, program.Translator(), [&] {
+        auto* options = QApplication::activeModalWidget();
+        shown = options && options->objectName() == QStringLiteral("frmOpcjeTrans");
+        if (options)
+            options->close();
+    });
+    program.Translator()->OptionsAction()->trigger();
+    EXPECT_TRUE(shown);
+}
+
 TEST(StartUp, UnknownIconNamesGiveNoIcon)
 {
     EXPECT_FALSE(ModeIcon("SLPLFR").isNull());
