@@ -1,16 +1,20 @@
 #include "ui/translator/untMain.h"
 
+#include <tuple>
+
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
 
 #include "core/app/untStale.h"
-#include "ui/app/untOpcjeTrans.h"
 #include "core/app/untUstawienia.h"
 #include "ui/app/untNapisy.h"
+#include "ui/app/untOpcjeTrans.h"
 
 namespace velmar {
 
@@ -69,6 +73,22 @@ void TfrmMain::CreateMenus()
     actOpcje_->setShortcut(QKeySequence::Preferences);
     PrzypiszNapis(actOpcje_, 452);
     connect(actOpcje_, &QAction::triggered, this, [this] { TfrmOpcjeTrans::Wykonaj(this); });
+
+    auto* languageMenu = optionsMenu->addMenu(QString());
+    languageMenu->setObjectName("mniJezykInterfejsu");
+    PrzypiszNapis(languageMenu, 470);
+    auto* languages = new QActionGroup(this);
+    for (auto [language, textId, name] : {std::tuple{jezPolski, 732, "actInterfejsPolski"},
+                                          std::tuple{jezFrancuski, 734, "actInterfejsFrancuski"}}) {
+        auto* action = languageMenu->addAction(QString());
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setActionGroup(languages);
+        PrzypiszNapis(action, textId);
+        connect(action, &QAction::triggered, this, [language] { Ustawienia().SetInterfaceLanguage(language); });
+        connect(languageMenu, &QMenu::aboutToShow, action,
+                [action, language] { action->setChecked(Ustawienia().JezykInterfejsu == language); });
+    }
 }
 
 void TfrmMain::UpdateTitle()

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -107,6 +108,20 @@ TEST(StartUp, OptionsMenuOpensTheOptionsWindow)
     });
     program.Translator()->OptionsAction()->trigger();
     EXPECT_TRUE(shown);
+}
+
+TEST(StartUp, InterfaceLanguageMenuRelabelsTheWindow)
+{
+    TProgram program({});
+    program.Start();
+    auto* window = program.Translator();
+    auto* french = window->findChild<QAction*>(QStringLiteral("actInterfejsFrancuski"));
+    auto* polish = window->findChild<QAction*>(QStringLiteral("actInterfejsPolski"));
+    ASSERT_TRUE(french && polish);
+    french->trigger();
+    EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("mniPlik"))->title(), QStringLiteral("&Fichier"));
+    polish->trigger();
+    EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("mniPlik"))->title(), QStringLiteral("&Plik"));
 }
 
 TEST(StartUp, UnknownIconNamesGiveNoIcon)
