@@ -1,7 +1,7 @@
 #pragma once
 // The table test through GenFormPl that the Polish generators' tests share: a row is a
 // word string, its features and the expected form, written in UTF-8. The test itself
-// is defined once (GenFormPlTest.cpp); each test file instantiates its own rows.
+// is defined once (test_untGenTlumaczPl.cpp); each test file instantiates its own rows.
 
 #include <gtest/gtest.h>
 
