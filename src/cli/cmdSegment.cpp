@@ -119,8 +119,7 @@ int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io)
         io.Err << "velmar-cli segment: no data folder " << *dataFolder << '\n';
         return kBlad;
     }
-    const TFolderyDanych folders = dataFolder ? TFolderyDanych(*dataFolder, *dataFolder) : Foldery();
-    TSlowniki dictionaries(folders);
+    TSlowniki dictionaries(DataFoldersOption(arguments));
     for (const std::string& failure :
          dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
         io.Err << "velmar-cli segment: " << failure << '\n';
