@@ -21,6 +21,8 @@
 // is a remark in Polish and is neither converted nor read as phonetic bytes.
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/dictionaries/untWidokHasla.h"
 
@@ -39,25 +41,43 @@ constexpr char kZh = '\xEF';              // 239
 constexpr char kTurnedH = '\xF3';         // 243
 constexpr char kPalatalN = '\xF8';        // 248
 
-// The letters of the stored pronunciation that the notation replaces, as 8-bit text.
-struct TLiteryWymowy {
-    char L = FromUtf8("ł").front();
-    char ANasal = FromUtf8("ą").front();
-    char Z = FromUtf8("ż").front();
-    char ACircumflex = FromUtf8("â").front();
-    char EAcute = FromUtf8("é").front();
-    char ENasal = FromUtf8("ę").front();
-    char N = FromUtf8("ń").front();
-    char OCircumflex = FromUtf8("ô").front();
-    char ODoubleAcute = FromUtf8("ő").front();
-    char OUmlaut = FromUtf8("ö").front();
-    char UUmlaut = FromUtf8("ü").front();
+// A letter of the stored pronunciation and what the notation puts in its place,
+// alone and before a "~" (a nasal vowel).
+struct TZamianaLitery {
+    char Letter;
+    std::string Replacement;
+    std::string BeforeTilde;
 };
 
-const TLiteryWymowy& Letters()
+const std::vector<TZamianaLitery>& LetterReplacements()
 {
-    static const TLiteryWymowy letters;
-    return letters;
+    static const std::vector<TZamianaLitery> table = [] {
+        const auto letter = [](const char* utf8) { return FromUtf8(utf8).front(); };
+        return std::vector<TZamianaLitery>{
+            {'@', {kSchwa}, {kSchwa}},
+            {'a', "a", {kBackA}},
+            {'e', {kOpenE}, {kOpenE}},
+            {'o', {kOpenO}, {kOpenOe}},
+            {'w', "v", "v"},
+            {letter("ł"), "w", "w"},
+            {letter("ą"), {kOpenO, '~'}, {kOpenO, '~'}},
+            {letter("ż"), {kZh}, {kZh}},
+            {letter("â"), {kBackA}, {kBackA}},
+            {letter("é"), "e", "e"},
+            {letter("ę"), {kOpenE, '~'}, {kOpenE, '~'}},
+            {letter("ń"), {kPalatalN}, {kPalatalN}},
+            {letter("ô"), "o", "o"},
+            {letter("ő"), {kCloseOe}, {kOpenOe}},
+            {letter("ö"), {kOpenOe}, {kOpenOe}},
+        };
+    }();
+    return table;
+}
+
+char UUmlaut()
+{
+    static const char letter = FromUtf8("ü").front();
+    return letter;
 }
 
 // Tracks the Polish remarks in a pronunciation: a bracket group opened by a "("
@@ -81,49 +101,27 @@ private:
 
 std::string ReplaceLetters(std::string_view text)
 {
-    const TLiteryWymowy& letters = Letters();
     std::string out;
     TUwagaWNawiasie remark;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (remark.Inside(text, i))
+        if (remark.Inside(text, i)) {
             out += c;
-        else if (c == '@')
-            out += kSchwa;
-        else if (c == 'a')
-            out += next == '~' ? kBackA : 'a';
-        else if (c == 'e')
-            out += kOpenE;
-        else if (c == 'o')
-            out += next == '~' ? kOpenOe : kOpenO;
-        else if (c == 's' && next == 'z') {
+            continue;
+        }
+        if (c == 's' && next == 'z') {
             out += kSh;
             ++i;
-        } else if (c == 'w')
-            out += 'v';
-        else if (c == letters.L)
-            out += 'w';
-        else if (c == letters.ANasal)
-            out += std::string{kOpenO, '~'};
-        else if (c == letters.Z)
-            out += kZh;
-        else if (c == letters.ACircumflex)
-            out += kBackA;
-        else if (c == letters.EAcute)
-            out += 'e';
-        else if (c == letters.ENasal)
-            out += std::string{kOpenE, '~'};
-        else if (c == letters.N)
-            out += kPalatalN;
-        else if (c == letters.OCircumflex)
-            out += 'o';
-        else if (c == letters.ODoubleAcute)
-            out += next == '~' ? kOpenOe : kCloseOe;
-        else if (c == letters.OUmlaut)
-            out += kOpenOe;
-        else
+            continue;
+        }
+        const auto& table = LetterReplacements();
+        const auto found =
+            std::find_if(table.begin(), table.end(), [c](const auto& row) { return row.Letter == c; });
+        if (found == table.end())
             out += c;
+        else
+            out += next == '~' ? found->BeforeTilde : found->Replacement;
     }
     return out;
 }
@@ -133,7 +131,7 @@ void ResolveUUmlaut(std::string& text)
 {
     static const std::string vowels = std::string("aei") + kBackA + kOpenE;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != Letters().UUmlaut)
+        if (text[i] != UUmlaut())
             continue;
         const bool vowelNext = i + 1 < text.size() && vowels.find(text[i + 1]) != std::string::npos;
         const bool nasalNext = i + 2 < text.size() && text[i + 2] == '~';
@@ -153,8 +151,9 @@ void MarkLength(std::string& text)
     const char vowel = text[last];
     const std::string_view rest = std::string_view(text).substr(last + 1, end - last - 1);
     const bool alwaysLong = vowel == 'o' || vowel == '~' || vowel == kBackA || vowel == kCloseOe;
-    const bool lengthening = (rest.size() == 1 && std::string_view("rvz\xEF").find(rest[0]) != std::string_view::npos) ||
-                             rest == "vr";
+    static const std::string lengtheningConsonants = {'r', 'v', 'z', kZh};
+    const bool lengthening =
+        rest == "vr" || (rest.size() == 1 && lengtheningConsonants.find(rest[0]) != std::string::npos);
     if (alwaysLong || lengthening)
         text.insert(last + 1, ":");
 }

@@ -71,17 +71,19 @@ std::string ShownEntry(const TKontekstHasla& context, const std::string& line, b
 struct TPrzypadekHasla {
     const char* Line;
     const char* Expected;
+    std::uint8_t Source = jezFrancuski; // the dictionary mode of this source language
 };
 
-class FrenchEntryText : public ::testing::TestWithParam<TPrzypadekHasla> {};
+class EntryTextCases : public ::testing::TestWithParam<TPrzypadekHasla> {};
 
-TEST_P(FrenchEntryText, ShowsTheEntryAsWritten)
+TEST_P(EntryTextCases, ShowTheEntryAsWritten)
 {
-    EXPECT_EQ(ShownEntry(FrenchDictionary(), GetParam().Line), GetParam().Expected);
+    const auto context = GetParam().Source == jezPolski ? PolishDictionary() : FrenchDictionary();
+    EXPECT_EQ(ShownEntry(context, GetParam().Line), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, FrenchEntryText,
+    French, EntryTextCases,
     ::testing::Values(
         // Sub-records of one code: labels once under the headword, numbers without them.
         TPrzypadekHasla{"mousse_#2f piana #2f mech", "mousse\nrzecz. f \n\n1. piana\n2. mech\n\n"},
@@ -249,26 +251,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- Polish source
 
-class PolishEntryText : public ::testing::TestWithParam<TPrzypadekHasla> {};
-
-TEST_P(PolishEntryText, AnnotatesFrenchTranslations)
-{
-    EXPECT_EQ(ShownEntry(PolishDictionary(), GetParam().Line), GetParam().Expected);
-}
-
+// French translations annotated with their gender and the irregular mark.
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PolishEntryText,
+    Polish, EntryTextCases,
     ::testing::Values(
-        TPrzypadekHasla{"iść_#* aller *4", "iść\nczas. \n\n1. aller (niereg.)\n\n"},
-        TPrzypadekHasla{"czekać_#* attendre *4 , guetter *4", "czekać\nczas. \n\n1. attendre (niereg.), guetter\n\n"},
-        TPrzypadekHasla{"bić_#* se battre *4", "bić\nczas. \n\n1. se battre (niereg.)\n\n"},
-        TPrzypadekHasla{"pies_#0 chien *1", "pies\nrzecz. \n\n1. chien (m)\n\n"},
-        TPrzypadekHasla{"pies_#0 chien *1 fidèle", "pies\nrzecz. \n\n1. chien fidèle\n\n"},
+        TPrzypadekHasla{"iść_#* aller *4", "iść\nczas. \n\n1. aller (niereg.)\n\n", jezPolski},
+        TPrzypadekHasla{"czekać_#* attendre *4 , guetter *4",
+                        "czekać\nczas. \n\n1. attendre (niereg.), guetter\n\n", jezPolski},
+        TPrzypadekHasla{"bić_#* se battre *4", "bić\nczas. \n\n1. se battre (niereg.)\n\n", jezPolski},
+        TPrzypadekHasla{"pies_#0 chien *1", "pies\nrzecz. \n\n1. chien (m)\n\n", jezPolski},
+        TPrzypadekHasla{"pies_#0 chien *1 fidèle", "pies\nrzecz. \n\n1. chien fidèle\n\n", jezPolski},
         // Polish valency is not shown; ";" ends a group of meanings.
-        TPrzypadekHasla{"mówić_#* parler $o1 ; dire *4", "mówić\nczas. \n\n1. parler; dire (niereg.)\n\n"},
-        TPrzypadekHasla{"myć_#ř laver *4", "myć się\nczas. \n\n1. laver\n\n"},
-        TPrzypadekHasla{"robić_#* #*r se faire *4", "robić\nczas. \n\n1. (~ się) se faire (niereg.)\n\n"},
-        TPrzypadekHasla{"kupić_#* #*C acheter *4", "kupić\nczas. \n\n1. (~ sobie) acheter\n\n"}));
+        TPrzypadekHasla{"mówić_#* parler $o1 ; dire *4", "mówić\nczas. \n\n1. parler; dire (niereg.)\n\n",
+                        jezPolski},
+        TPrzypadekHasla{"myć_#ř laver *4", "myć się\nczas. \n\n1. laver\n\n", jezPolski},
+        TPrzypadekHasla{"robić_#* #*r se faire *4", "robić\nczas. \n\n1. (~ się) se faire (niereg.)\n\n",
+                        jezPolski},
+        TPrzypadekHasla{"kupić_#* #*C acheter *4", "kupić\nczas. \n\n1. (~ sobie) acheter\n\n", jezPolski}));
 
 TEST(EntryAnnotation, DataOfAFrenchTranslationWhenItIsAPluralNote)
 {
