@@ -47,7 +47,8 @@ TOdmianaTabArray BuildInflectionTable(TTransSlownikGlowny& dictionary, std::stri
 
 // The window thread's foreign-to-Polish dictionary of the set: the main dictionary when
 // the source language is French, otherwise the reverse one, whose lines are loaded on
-// first use.
+// first use. A file that cannot be read leaves that dictionary empty: the inflection
+// window then shows no table and, like every generator, reports nothing.
 TTransSlownikGlowny& InflectionDictionary(TSlowniki& dictionaries, const TWartosciProgramu& program);
 
 } // namespace velmar
