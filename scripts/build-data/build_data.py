@@ -157,8 +157,8 @@ def entry_line(headword, subrecords):
     for code, senses in subrecords:
         meanings = []
         for sense in senses:
-            for word, target_code, preferred, domains in sense:
-                text = ("+ " if preferred else "") + "".join(f"+{d} " for d in domains) + word
+            for word, target_code, preferred, domain_codes in sense:
+                text = ("+ " if preferred else "") + "".join(f"+{c} " for c in domain_codes) + word
                 if target_code:
                     text += " *" + target_code
                 meanings.append(text)
