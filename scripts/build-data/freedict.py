@@ -5,7 +5,9 @@ import re
 
 BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 HEADER = re.compile(r"^(?P<head>[^/<]*?)\s*(/[^/]*/\s*)*(<(?P<pos>[^>]*)>)?\s*$")
-SENSE = re.compile(r"^\s*(\d+)\.\s*(?P<rest>.*)$")
+# A numbered line opening with a bracket is a definition ("3. (osoba) lp" of a
+# pronoun: third person singular), not a sense.
+SENSE = re.compile(r"^\s*(\d+)\.(?!\s*\()\s*(?P<rest>.*)$")
 TRAILING_SENSE = re.compile(r"\s+\d+\.\s*$")
 # The domain and register labels that open a definition line: "(medycyna, medyczny)
 # (anatomia) …", "(Musique) …", sometimes after "= ".
