@@ -3,7 +3,7 @@
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
 (forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
 A French headword of frpol2.sg carries its pronunciation from FreeDict as a tail
-("maison {mezą}_…", see pronunciation.py).
+("chat {sza}_…", see pronunciation.py).
 The hand-made core in data/ always wins over what is imported; its French headwords
 without a pronunciation of their own get FreeDict's. velmar-cli then
 compiles the sources (collation order, scrambling). No Polish data file (pol2.sdt) is
@@ -203,11 +203,13 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
     return single, phrases
 
 
-def merge_core(imported, core_path, key, complete_core=lambda line: line):
-    """The core's lines, each passed through complete_core, then every imported line
-    whose key the core does not hold: a headword of the main files, a (form, base) pair
-    of the forms files."""
-    core = [complete_core(line) for line in datalib.read_lines(core_path)] if os.path.exists(core_path) else []
+def merge_core(imported, core_path, key, complete_core=None):
+    """The core's lines, each passed through complete_core when given, then every
+    imported line whose key the core does not hold: a headword of the main files, a
+    (form, base) pair of the forms files."""
+    core = datalib.read_lines(core_path) if os.path.exists(core_path) else []
+    if complete_core:
+        core = [complete_core(line) for line in core]
     taken = {key(line) for line in core}
     return core + [line for line in imported if key(line) not in taken]
 
@@ -328,8 +330,7 @@ def main():
     core_completions = {"frpol2.sg": lambda line: pronunciation.with_pronunciation(
         line, french_pronunciations.get(datalib.main_key(line)))}
     for name, (lines, key) in outputs.items():
-        merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key,
-                            core_completions.get(name, lambda line: line))
+        merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key, core_completions.get(name))
         datalib.write_lines(os.path.join(sources, name + ".txt"), merged)
         print(f"  {name}: {len(merged)} lines")
     with open(os.path.join(sources, "VERSION"), "w", encoding="utf-8") as f:

@@ -45,6 +45,21 @@ def read_lines(path):
         return [line.rstrip("\r\n") for line in f if line.strip()]
 
 
+def read_table(path):
+    """(version, rows) of a TAB-separated table: "#" lines are comments, the row
+    "version<TAB>N" gives its version, every other row is its list of fields."""
+    version, rows = None, []
+    for line in read_lines(path):
+        if line.startswith("#"):
+            continue
+        fields = line.split("\t")
+        if fields[0] == "version":
+            version = fields[1]
+        else:
+            rows.append(fields)
+    return version, rows
+
+
 def write_lines(path, lines):
     """Writes the lines atomically (temporary file beside the target, then rename)."""
     os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
@@ -57,7 +72,7 @@ def write_lines(path, lines):
 
 def main_key(line):
     """Headword of a main-dictionary line, without the tail a bracket opens (the
-    pronunciation in "maison {mezą}_…"), as the dictionaries key it."""
+    pronunciation in "chat {sza}_…"), as the dictionaries key it."""
     head = line.split("_", 1)[0]
     tail = next((m.start() for m in HEAD_TAIL.finditer(head) if m.group("bracket")), len(head))
     return head[:tail].strip()

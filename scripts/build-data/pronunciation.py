@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Pronunciations of French headwords: the IPA of FreeDict written in the Polish letters
-that a headword's tail stores ("maison {mezą}"), by the table ipa-letters.txt.
+that a headword's tail stores ("chat {sza}"), by the table ipa-letters.txt.
 
     pronunciation.py --check      every row of the table and a set of sample words must
                                   come back as their IPA through the entry view's reading
@@ -34,8 +34,8 @@ VIEW_BEFORE_TILDE = {"a": "ɑ", "o": "œ", "ő": "œ"}
 # the vowels before which the view reads "ü" as the semivowel ɥ, unless they are nasal
 VIEW_SEMIVOWEL_CONTEXT = "aeiɑɛ"
 
-# (IPA, notation) pairs that must survive the round trip: one per sound and the
-# places where the view reads a letter by its neighbours.
+# (IPA, notation) pairs that must survive the round trip: the vowel kinds, nasals,
+# semivowels, and the places where the view reads a letter by its neighbours.
 SAMPLES = [
     ("mɛ.zɔ̃", "mezą"), ("ʃa", "sza"), ("a.kɔ̃.pa.ɲa.tœʁ", "akąpańatör"),
     ("ɑ̃.fɑ̃", "a~fa~"), ("vɛ̃", "wę"), ("paʁ.fœ̃", "parfő~"), ("ʒə", "ż@"),
@@ -53,18 +53,12 @@ class LetterTable:
     """The rows of ipa-letters.txt: {IPA: notation} and {IPA: what the view shows}."""
 
     def __init__(self, path=TABLE):
-        self.version = None
+        self.version, rows = datalib.read_table(path)
         self.notation_of = {}
         self.shown_as = {}
-        for line in datalib.read_lines(path):
-            if line.startswith("#"):
-                continue
-            fields = line.split("\t")
-            if fields[0] == "version":
-                self.version = fields[1]
-                continue
+        for fields in rows:
             if len(fields) < 2:
-                datalib.fail(f"{path}: a row needs the IPA and its notation: {line!r}")
+                datalib.fail(f"{path}: a row needs the IPA and its notation: {fields[0]!r}")
             ipa = unicodedata.normalize("NFD", _token(fields[0]))
             self.notation_of[ipa] = _token(fields[1])
             self.shown_as[ipa] = fields[2] if len(fields) > 2 else ipa
