@@ -13,14 +13,20 @@ build="${1:?usage: build-data.sh BUILD_DIR [--full]}"
 full="${2:-}"
 out="$build/data-build"
 
-if [ -z "$full" ] && [ -f "$out/sources/frpol2.sg.txt" ] && [ -f "$out/sources/pol2.so.txt" ] &&
-   [ -f "$out/sources/franc2.sdt.txt" ]; then
-  echo "[data] already built in $out/sources (remove it to rebuild)"
+# The sources are rebuilt when the pipeline, its tables or the hand-made core changed
+# since they were written.
+inputs_hash() {
+  (cd "$root" && cat scripts/build-data/*.py scripts/build-data/*.txt data/*.txt) | sha256sum | cut -d' ' -f1
+}
+stamp="$out/sources/INPUTS"
+if [ -z "$full" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$(inputs_hash)" ]; then
+  echo "[data] up to date in $out/sources"
   exit 0
 fi
 
 "$root/scripts/install-deps.sh" --data
 mkdir -p "$out"
 python3 "$here/build_data.py" --out "$out" --core "$root/data" ${full:+--full}
+inputs_hash > "$stamp"
 echo "[data] reconfiguring so that the build compiles the new sources"
 cmake -S "$root" -B "$build" > /dev/null
