@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the data set from the free dictionaries when it is missing:
+# Builds the data set from the free dictionaries when it is missing or out of date:
 #   scripts/build-data/build-data.sh BUILD_DIR [--full]
 # writes the readable sources into BUILD_DIR/data-build/sources and reconfigures the
 # build so that the next build compiles them into the program folder. --full lists
