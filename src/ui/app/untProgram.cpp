@@ -63,11 +63,11 @@ void TProgram::CreateMainWindows()
     // the other only hides it.
     dictionaryFirst_ = IsDictionaryMode(Program().WorkingMode);
     if (dictionaryFirst_) {
-        dictionary_ = std::make_unique<TfrmSlownikZew>();
+        dictionary_ = std::make_unique<TfrmSlownikZew>(Slowniki());
         translator_ = std::make_unique<TfrmMain>();
     } else {
         translator_ = std::make_unique<TfrmMain>();
-        dictionary_ = std::make_unique<TfrmSlownikZew>();
+        dictionary_ = std::make_unique<TfrmSlownikZew>(Slowniki());
     }
     translator_->setAttribute(Qt::WA_QuitOnClose, !dictionaryFirst_);
     dictionary_->setAttribute(Qt::WA_QuitOnClose, dictionaryFirst_);
@@ -76,6 +76,12 @@ void TProgram::CreateMainWindows()
     notes_ = std::make_unique<TfrmNotatki>();
     notes_->setAttribute(Qt::WA_QuitOnClose, false);
     notes_->ConnectToSettings();
+    dictionary_->SetNotesWindow(notes_.get());
+    QObject::connect(notes_.get(), &TfrmNotatki::GoToHeadword, dictionary_.get(), [this](const QString& headword) {
+        dictionary_->show();
+        dictionary_->raise();
+        dictionary_->LookUpWide(headword);
+    });
 }
 
 namespace {
