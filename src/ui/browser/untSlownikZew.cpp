@@ -42,10 +42,9 @@ namespace {
 constexpr int kTypingDelayMs = 300;
 constexpr int kListDelayMs = 400;
 constexpr int kPatternLimit = 1000;
-// Text of the interface texts that the pattern search reports with.
+// Interface texts of the pattern search and the direction swap.
 constexpr int kZnaleziono = 122, kZnalezionoPonad = 123, kNieZnaleziono = 124, kProszeCzekac = 134;
 constexpr const char* kLetterProperty = "velmarLitera";
-constexpr const char* kHistoryProperty = "velmarHistoria";
 
 std::uint8_t SourceLanguage()
 {
@@ -374,7 +373,6 @@ void TfrmSlownikZew::CreateMenus()
         PrzypiszNapis(menu, textId);
         return menu;
     };
-    mniHistoria_ = nullptr;
     mniWymowa_ = new QMenu(this);
     mniWymowa_->setObjectName("actWymowaWyswietlaj");
     PrzypiszNapis(mniWymowa_, 1426);
@@ -922,7 +920,6 @@ void TfrmSlownikZew::FillHistoryMenu(QMenu* menu, int from, int to)
 {
     for (int k = std::max(0, from); k < to; ++k) {
         QAction* item = menu->addAction(Wide(historia_.Items()[static_cast<std::size_t>(k)]));
-        item->setProperty(kHistoryProperty, k);
         item->setCheckable(true);
         item->setChecked(k == historia_.Cursor());
         connect(item, &QAction::triggered, this, [this, k] { HistoryGo(k); });

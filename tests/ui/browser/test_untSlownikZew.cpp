@@ -261,6 +261,24 @@ TEST_F(BrowserTest, KeyboardMovementRendersAfterThePauseAndScrollsAtThePageEdge)
     EXPECT_EQ(window->CurrentHeadword(), "abricot");
 }
 
+TEST_F(BrowserTest, ResizingKeepsTheSelectedHeadwordSelected)
+{
+    Open();
+    QListWidget* list = window->HeadwordList();
+    window->ListScrollBar()->setValue(3);
+    const int row = list->count() - 1;
+    list->setCurrentRow(row);
+    const QString selected = list->currentItem()->text();
+
+    window->resize(700, 250);
+    QApplication::processEvents();
+    ASSERT_LT(list->count(), row + 1) << "the page got smaller";
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_EQ(list->currentItem()->text(), selected);
+    EXPECT_EQ(list->currentRow(), list->count() - 1);
+    EXPECT_EQ(window->ListScrollBar()->maximum(), 46 - list->count());
+}
+
 // ---------------------------------------------------------------- history
 
 TEST_F(BrowserTest, TheHistoryStepsBackAndForwardWithoutReordering)
