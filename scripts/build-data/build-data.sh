@@ -13,7 +13,8 @@ build="${1:?usage: build-data.sh BUILD_DIR [--full]}"
 full="${2:-}"
 out="$build/data-build"
 
-if [ -z "$full" ] && [ -f "$out/sources/frpol2.sg.txt" ] && [ -f "$out/sources/pol2.so.txt" ]; then
+if [ -z "$full" ] && [ -f "$out/sources/frpol2.sg.txt" ] && [ -f "$out/sources/pol2.so.txt" ] &&
+   [ -f "$out/sources/franc2.sdt.txt" ]; then
   echo "[data] already built in $out/sources (remove it to rebuild)"
   exit 0
 fi

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Builds the readable sources of the data files from the free dictionaries:
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
-(forms). The hand-made core in data/ always wins over what is imported. velmar-cli
-then compiles the sources (collation order, scrambling)."""
+(forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
+The hand-made core in data/ always wins over what is imported. velmar-cli then
+compiles the sources (collation order, scrambling). No Polish data file (pol2.sdt) is
+built: nothing shows Polish data lines in this language pair."""
 
 import argparse
 import os
@@ -12,6 +14,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import datalib  # noqa: E402
+import domains  # noqa: E402
 import french  # noqa: E402
 import freedict  # noqa: E402
 import polimorf  # noqa: E402
@@ -19,7 +22,7 @@ import verbiste  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DICTD = "/usr/share/dictd"
-STEPS = 6
+STEPS = 7
 
 FRENCH_CODE = {"v": "4", "adj": "7", "adv": "8"}
 POLISH_CODE = {"adj": "7", "adv": "70", "interjection": "94"}
@@ -34,21 +37,51 @@ class Side:
     def __init__(self, entries, source, target):
         self.source, self.target = source, target
         self.entries = {}
+        self.add(entries)
+
+    def add(self, entries):
         for entry in entries:
-            headword = datalib.clean_word(entry.headword, source)
+            headword = datalib.clean_word(entry.headword, self.source)
             if headword:
                 self.entries.setdefault(headword, []).append(entry)
 
     def single_words(self):
         return {h for h in self.entries if " " not in h}
 
-    def translations(self):
-        words = set()
-        for articles in self.entries.values():
+    def _translations(self):
+        """(headword, article, sense, cleaned translation) of every translation."""
+        for headword, articles in self.entries.items():
             for entry in articles:
                 for sense in entry.senses:
-                    words.update(t for t in sense if " " not in t)
-        return words
+                    for translation in sense.translations:
+                        word = datalib.clean_word(translation, self.target)
+                        if word:
+                            yield headword, entry, sense, word
+
+    def translations(self):
+        return {word for _, _, _, word in self._translations() if " " not in word}
+
+    def pairs(self):
+        """{(headword, translation)} of every article."""
+        return {(headword, word) for headword, _, _, word in self._translations()}
+
+    def reverse_entries(self, other):
+        """Articles of the other direction's language made from this direction's
+        translations that the other direction lacks as headwords: translation t of
+        headword h gives t → h, one sense per sense of h, with that sense's labels and
+        the part of speech of h's article."""
+        made = {}
+        for headword, entry, sense, word in self._translations():
+            if word in other.entries:
+                continue
+            reverse = made.get((word, entry.pos))
+            if reverse is None:
+                reverse = made[(word, entry.pos)] = freedict.Entry(word, entry.pos, "")
+                reverse.reversed = True
+            meaning = freedict.Sense([headword])
+            meaning.labels = set(sense.labels)
+            reverse.senses.append(meaning)
+        return list(made.values())
 
 
 def french_code(word, pos, gender, analyses, verbs):
@@ -61,6 +94,24 @@ def french_code(word, pos, gender, analyses, verbs):
     if pos in ("n", "pn"):
         return french.noun_gender(analyses.get(word, [])) or "1"
     return "99"
+
+
+def french_pos(word, pos, analyses, verbs):
+    """Part of speech of a French headword made from a Polish article: the article's
+    when the word can have it (or when nothing is known of the word), else the word's
+    own by verbiste and hunspell-fr."""
+    kinds = {name for name, tag in (("n", "nom"), ("adj", "adj"), ("adv", "adv"))
+             for a in analyses.get(word, []) if tag in a["po"]}
+    if word in verbs:
+        kinds.add("v")
+    if not kinds or pos in kinds or (pos == "pn" and "n" in kinds):
+        return pos
+    return next(kind for kind in ("v", "n", "adj", "adv") if kind in kinds)
+
+
+def french_entry_code(headword, entry, analyses, verbs):
+    pos = french_pos(headword, entry.pos, analyses, verbs) if entry.reversed else entry.pos
+    return french_code(headword, pos, entry.gender, analyses, verbs)
 
 
 def french_target_code(word, pos, analyses, verbs):
@@ -100,13 +151,14 @@ def polish_target_code(word, pos, morphology, fitted):
 
 
 def entry_line(headword, subrecords):
-    """headword_#code meaning ; meaning … #code …; a meaning is "[+ ]word *code"."""
+    """headword_#code meaning ; meaning … #code …; a meaning is
+    "[+ ][+domain …]word *code"."""
     body = ""
     for code, senses in subrecords:
         meanings = []
         for sense in senses:
-            for word, target_code, preferred in sense:
-                text = ("+ " if preferred else "") + word
+            for word, target_code, preferred, domain_codes in sense:
+                text = ("+ " if preferred else "") + "".join(f"+{c} " for c in domain_codes) + word
                 if target_code:
                     text += " *" + target_code
                 meanings.append(text)
@@ -115,42 +167,34 @@ def entry_line(headword, subrecords):
     return f"{headword}_{body.rstrip()}" if body else None
 
 
-def main_lines(side, reverse, code_of, target_code_of):
-    """Main and phrase lines of one direction. A pair attested in the other direction
-    too gets the preferred mark."""
+def main_lines(side, attested, domain_table, code_of, target_code_of):
+    """Main and phrase lines of one direction. An article's pair whose reverse the other
+    direction's dictionary holds too ((translation, headword) in attested) gets the
+    preferred mark; a sense's labels become its domain codes."""
     single, phrases = [], []
     for headword, articles in side.entries.items():
         subrecords = {}
         for entry in articles:
             code = code_of(headword, entry)
             senses = subrecords.setdefault(code, [])
-            seen = {w for sense in senses for w, _, _ in sense}
+            seen = {w for sense in senses for w, _, _, _ in sense}
             for sense in entry.senses:
+                domain_codes = domain_table.codes_of(sense.labels)
                 meaning = []
-                for translation in sense:
+                for translation in sense.translations:
                     word = datalib.clean_word(translation, side.target)
                     if not word or word in seen:
                         continue
                     seen.add(word)
                     target = target_code_of(word, entry.pos) if " " not in word else ""
-                    meaning.append((word, target, headword in reverse.get(word, ())))
+                    preferred = not entry.reversed and (word, headword) in attested
+                    meaning.append((word, target, preferred, domain_codes))
                 if meaning:
                     senses.append(meaning)
         line = entry_line(headword, list(subrecords.items()))
         if line:
             (phrases if " " in headword else single).append(line)
     return single, phrases
-
-
-def reverse_pairs(side):
-    """{translation: {headwords}} of the other direction."""
-    pairs = {}
-    for headword, articles in side.entries.items():
-        for entry in articles:
-            for sense in entry.senses:
-                for translation in sense:
-                    pairs.setdefault(translation.strip(), set()).add(headword)
-    return pairs
 
 
 def merge_core(imported, core_path, key):
@@ -168,6 +212,32 @@ def forms_lines(pairs_by_lemma, language):
             if datalib.clean_word(form, language) is not None]
 
 
+def french_data_lines(readings_by_lemma):
+    """"word_value" data lines of the French nouns and adjectives with irregular forms."""
+    lines = []
+    for lemma, readings in readings_by_lemma.items():
+        value = french.irregular_forms(lemma, readings)
+        if value and datalib.clean_word(lemma, "fr"):
+            lines.append(f"{lemma}_{value}")
+    return lines
+
+
+def read_sides():
+    """Both directions, each completed with the articles made from the other one's
+    translations, and the pairs each held before: {(headword, translation)}."""
+    frpol = Side(freedict.read_dictionary(f"{DICTD}/freedict-fra-pol.index",
+                                          f"{DICTD}/freedict-fra-pol.dict.dz"), "fr", "pl")
+    polfr = Side(freedict.read_dictionary(f"{DICTD}/freedict-pol-fra.index",
+                                          f"{DICTD}/freedict-pol-fra.dict.dz"), "pl", "fr")
+    pairs = {"fr": frpol.pairs(), "pl": polfr.pairs()}
+    french_made, polish_made = polfr.reverse_entries(frpol), frpol.reverse_entries(polfr)
+    frpol.add(french_made)
+    polfr.add(polish_made)
+    print(f"  made from the other direction: {len(french_made)} French and "
+          f"{len(polish_made)} Polish articles")
+    return frpol, polfr, pairs
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--out", required=True, help="folder for the sources and the caches")
@@ -179,10 +249,8 @@ def main():
     sources = os.path.join(args.out, "sources")
 
     datalib.progress(1, STEPS, "reading the FreeDict dictionaries fra-pol and pol-fra")
-    frpol = Side(freedict.read_dictionary(f"{DICTD}/freedict-fra-pol.index",
-                                          f"{DICTD}/freedict-fra-pol.dict.dz"), "fr", "pl")
-    polfr = Side(freedict.read_dictionary(f"{DICTD}/freedict-pol-fra.index",
-                                          f"{DICTD}/freedict-pol-fra.dict.dz"), "pl", "fr")
+    frpol, polfr, pairs = read_sides()
+    domain_table = domains.DomainTable(os.path.join(HERE, "domain-labels.txt"))
 
     dump = os.path.join(args.out, "polimorf.txt")
     if not os.path.exists(dump):
@@ -202,14 +270,18 @@ def main():
     templates = verbiste.read_templates()
     verbs = dict(verbiste.read_verbs())
     french_tags = french.FrenchTable(os.path.join(HERE, "french-tags.txt"))
+    french_heads = frpol.single_words()
+    if args.full:
+        french_heads |= set(verbs) | french.nominal_lemmas()
+    nominal = french.nominal_readings(french_heads | french_words)
 
     datalib.progress(4, STEPS, "writing the main and phrase dictionaries")
     fr_single, fr_phrases = main_lines(
-        frpol, reverse_pairs(polfr),
-        lambda h, e: french_code(h, e.pos, e.gender, analyses, verbs),
+        frpol, pairs["pl"], domain_table,
+        lambda h, e: french_entry_code(h, e, analyses, verbs),
         lambda w, pos: polish_target_code(w, pos, morphology, fitted))
     pl_single, pl_phrases = main_lines(
-        polfr, reverse_pairs(frpol),
+        polfr, pairs["fr"], domain_table,
         lambda h, e: polish_code(h, e.pos, morphology, fitted),
         lambda w, pos: french_target_code(w, pos, analyses, verbs))
     outputs = {"frpol2.sg": (fr_single, datalib.main_key), "polfr2.sg": (pl_single, datalib.main_key),
@@ -222,32 +294,34 @@ def main():
     for lemma in polfr.single_words() - set(polish_forms):
         code = polish_code(lemma, polfr.entries[lemma][0].pos, morphology, fitted)
         polish_forms[lemma] = [(lemma, POLISH_READING.get(code, 100 if code.startswith("*") else 1))]
-    french_heads = frpol.single_words()
-    if args.full:
-        french_heads |= set(verbs) | french.nominal_lemmas()
     french_forms = {}
     for lemma in french_heads:
         if lemma in verbs:
             cells = verbiste.conjugate(lemma, verbs[lemma], templates)
             if cells:
                 french_forms[lemma] = french_tags.verb_forms(cells)
-    for lemma, pairs in french.nominal_forms(french_heads, french_tags).items():
-        french_forms.setdefault(lemma, [])
-        french_forms[lemma] = sorted(set(french_forms[lemma]) | set(pairs))
+    heads_nominal = {lemma: readings for lemma, readings in nominal.items() if lemma in french_heads}
+    for lemma, pairs_of_lemma in french.nominal_forms(heads_nominal, french_tags).items():
+        french_forms[lemma] = sorted(set(french_forms.get(lemma, [])) | set(pairs_of_lemma))
     for lemma in frpol.single_words() - set(french_forms):
-        entry = frpol.entries[lemma][0]
-        code = french_code(lemma, entry.pos, entry.gender, analyses, verbs)
+        code = french_entry_code(lemma, frpol.entries[lemma][0], analyses, verbs)
         french_forms[lemma] = [(lemma, FRENCH_READING.get(code, 255))]
     outputs["pol2.so"] = (forms_lines(polish_forms, "pl"), datalib.forms_pair)
     outputs["franc2.so"] = (forms_lines(french_forms, "fr"), datalib.forms_pair)
 
-    datalib.progress(6, STEPS, "merging with the hand-made core")
+    datalib.progress(6, STEPS, "writing the qualifier labels and the French data lines")
+    outputs["franc.sk"] = (domain_table.qualifier_lines("fr"), datalib.main_key)
+    outputs["pol.sk"] = (domain_table.qualifier_lines("pl"), datalib.main_key)
+    outputs["franc2.sdt"] = (french_data_lines(nominal), datalib.main_key)
+
+    datalib.progress(7, STEPS, "merging with the hand-made core")
     for name, (lines, key) in outputs.items():
         merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key)
         datalib.write_lines(os.path.join(sources, name + ".txt"), merged)
         print(f"  {name}: {len(merged)} lines")
     with open(os.path.join(sources, "VERSION"), "w", encoding="utf-8") as f:
-        f.write(f"polimorf-tags {tags.version}\nfrench-tags {french_tags.version}\n")
+        f.write(f"polimorf-tags {tags.version}\nfrench-tags {french_tags.version}\n"
+                f"domain-labels {domain_table.version}\n")
     print(f"  done in {time.time() - started:.0f} s")
 
 

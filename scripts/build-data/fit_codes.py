@@ -117,7 +117,7 @@ def main():
     french_polish = freedict.read_dictionary("/usr/share/dictd/freedict-fra-pol.index",
                                              "/usr/share/dictd/freedict-fra-pol.dict.dz")
     lemmas = {e.headword for e in entries if " " not in e.headword}
-    lemmas |= {t for e in french_polish for s in e.senses for t in s if " " not in t}
+    lemmas |= {t for e in french_polish for s in e.senses for t in s.translations if " " not in t}
     morphology = polimorf.read_dump(args.polimorf, lemmas)
     nouns, verbs = [], []
     for lemma in sorted(morphology):

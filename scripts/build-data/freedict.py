@@ -5,8 +5,13 @@ import re
 
 BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
 HEADER = re.compile(r"^(?P<head>[^/<]*?)\s*(/[^/]*/\s*)*(<(?P<pos>[^>]*)>)?\s*$")
-SENSE = re.compile(r"^\s*(\d+)\.\s*(?P<rest>.*)$")
+# A numbered line opening with a bracket is a definition ("3. (osoba) lp" of a
+# pronoun: third person singular), not a sense.
+SENSE = re.compile(r"^\s*(\d+)\.(?!\s*\()\s*(?P<rest>.*)$")
 TRAILING_SENSE = re.compile(r"\s+\d+\.\s*$")
+# The domain and register labels that open a definition line: "(medycyna, medyczny)
+# (anatomia) …", "(Musique) …", sometimes after "= ".
+LEADING_LABELS = re.compile(r"^\s*(?:=\s*)?((?:\([^()]*\)\s*)+)")
 
 
 def _number(text):
@@ -16,12 +21,20 @@ def _number(text):
     return value
 
 
+class Sense:
+    def __init__(self, translations):
+        self.translations = translations
+        self.labels = set()     # items of the leading label groups of its definitions
+
+
 class Entry:
     def __init__(self, headword, pos, gender):
         self.headword = headword
         self.pos = pos          # "n", "v", "adj", "adv", "pn", … or ""
         self.gender = gender    # "masc", "fem" or ""
-        self.senses = []        # each a list of translations
+        self.senses = []        # Sense
+        # made from the other direction's article: pos is that article's
+        self.reversed = False
 
 
 def _parse_header(line):
@@ -42,25 +55,40 @@ def _split_translations(text):
     return [t.strip() for t in text.split(",") if t.strip()]
 
 
+def _labels(line):
+    """Items of the label groups that open a definition line: "(a, b) (c) text" gives
+    a, b, c."""
+    match = LEADING_LABELS.match(line)
+    if not match:
+        return set()
+    return {item.strip() for group in re.findall(r"\(([^()]*)\)", match.group(1))
+            for item in group.split(",") if item.strip()}
+
+
 def parse_entry(text):
     """One dictd article: a header line, then the translations of the first sense on
     the next line, or numbered senses ("1. a, b"); other lines are definitions in the
-    source language and are not translations."""
+    source language, whose leading labels belong to the sense just above. A sense
+    number closing a translation line, or standing alone, opens a sense that has only
+    definitions: its labels do not belong to the translations above it."""
     lines = [l for l in text.split("\n") if l.strip()]
     if not lines:
         return None
     entry = _parse_header(lines[0])
     if entry is None or not entry.headword:
         return None
+    current = None
     for index, line in enumerate(lines[1:]):
         sense = SENSE.match(line)
-        if sense:
-            rest = TRAILING_SENSE.sub("", sense.group("rest"))
-            if rest:
-                entry.senses.append(_split_translations(rest))
-        elif index == 0:
-            entry.senses.append(_split_translations(TRAILING_SENSE.sub("", line)))
-    entry.senses = [s for s in entry.senses if s]
+        if sense or index == 0:
+            translations = sense.group("rest") if sense else line
+            current = Sense(_split_translations(TRAILING_SENSE.sub("", translations)))
+            if current.translations:
+                entry.senses.append(current)
+            if TRAILING_SENSE.search(translations) or not current.translations:
+                current = None
+        elif current is not None:
+            current.labels |= _labels(line)
     return entry if entry.senses else None
 
 

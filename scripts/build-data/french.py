@@ -108,16 +108,56 @@ def nominal_lemmas():
     return lemmas
 
 
-def nominal_forms(lemmas, table):
-    """{lemma: [(form, code)]} of the nouns and adjectives among the lemmas."""
-    analyses = analyse(expand(lemmas))
+def nominal_readings(lemmas):
+    """{lemma: [(form, analysis)]} of every form of the nouns and adjectives among the
+    lemmas."""
     result = {}
-    for form, readings in analyses.items():
+    for form, readings in analyse(expand(lemmas)).items():
         for analysis in readings:
             if analysis["st"] in lemmas:
-                for code in table.word_codes(analysis):
-                    result.setdefault(analysis["st"], set()).add((form, code))
-    return {lemma: sorted(pairs) for lemma, pairs in result.items()}
+                result.setdefault(analysis["st"], []).append((form, analysis))
+    return result
+
+
+def nominal_forms(readings_by_lemma, table):
+    """{lemma: [(form, code)]} from the lemmas' nominal readings."""
+    return {lemma: sorted({(form, code) for form, analysis in readings for code in table.word_codes(analysis)})
+            for lemma, readings in readings_by_lemma.items()}
+
+
+def _forms(lemma, readings, pos, genders, numbers):
+    """Forms of the lemma with the part of speech, one of the genders ("epi" counts for
+    both) and one of the numbers. Forms hunspell-fr derives with a prefix ("kilohertz"
+    of "hertz") or a capital ("Landes" of "lande") are not the lemma's own."""
+    return {form for form, a in readings
+            if pos in a["po"] and (genders & a["is"] or "epi" in a["is"]) and numbers & a["is"]
+            and form[0] == lemma[0] and not (len(form) > len(lemma) and form.endswith(lemma))}
+
+
+def irregular_forms(lemma, readings):
+    """The data value of a noun with an irregular plural ("pl chevaux") or of an
+    adjective with an irregular feminine or plural ("f. belle, pl beaux"); None when
+    every form is regular. readings are the lemma's (form, analysis) pairs. A plural
+    is regular when it is the singular with "s" or the singular itself (an invariable
+    word), a feminine when it is the masculine with "e" or the masculine itself."""
+    is_adjective = any("adj" in a["po"] for _, a in readings)
+    pos = "adj" if is_adjective else "nom"
+    own = [a for form, a in readings if form == lemma and pos in a["po"]]
+    if not own:
+        return None
+    masculine = {"mas"} if any({"mas", "epi"} & a["is"] for a in own) else {"fem"}
+    parts = []
+    if is_adjective:
+        feminine = _forms(lemma, readings, pos, {"fem"}, {"sg"})
+        if feminine - {lemma, lemma + "e"}:
+            parts.append("f. " + ", ".join(sorted(feminine)))
+    # the plurals of other masculine singulars ("bels" of "bel") are not the lemma's
+    variants = _forms(lemma, readings, pos, masculine, {"sg"}) - {lemma}
+    plurals = _forms(lemma, readings, pos, masculine, {"pl", "inv"}) - {v + "s" for v in variants}
+    regular = {lemma} if lemma[-1].lower() in "sxz" else {lemma, lemma + "s"}
+    if plurals - regular:
+        parts.append("pl " + ", ".join(sorted(plurals)))
+    return ", ".join(parts) or None
 
 
 def noun_gender(readings):

@@ -14,7 +14,9 @@
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
 #include "ui/app/untNapisy.h"
+#include "ui/app/untOProgramie.h"
 #include "ui/app/untOpcjeTrans.h"
+#include "ui/generators/untOdmieniacz.h"
 
 namespace velmar {
 
@@ -93,6 +95,23 @@ void TfrmMain::CreateMenus()
         connect(languageMenu, &QMenu::aboutToShow, action,
                 [action, language] { action->setChecked(Ustawienia().JezykInterfejsu == language); });
     }
+
+    CreateHelpMenu();
+}
+
+void TfrmMain::CreateHelpMenu()
+{
+    auto* helpMenu = menuBar()->addMenu(QString());
+    helpMenu->setObjectName("mniPomoc");
+    PrzypiszNapis(helpMenu, 501);
+    auto* inflection = helpMenu->addAction(QString());
+    inflection->setObjectName("mniPomocOdmieniacz");
+    PrzypiszNapis(inflection, 526);
+    connect(inflection, &QAction::triggered, this, [this] { ShowInflectionWindow(this); });
+    auto* about = helpMenu->addAction(QString());
+    about->setObjectName("mniPomocInformacje");
+    PrzypiszNapis(about, 504);
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 }
 
 void TfrmMain::UpdateTitle()

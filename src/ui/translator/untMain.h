@@ -33,6 +33,8 @@ public:
 
 private:
     void CreateMenus();
+    // Help menu: the inflection window and the about box.
+    void CreateHelpMenu();
 
     QSplitter* splitter_ = nullptr;
     QTextEdit* redGora_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/app/untStaleApp.h"
 #include "core/dictionaries/untZrodlaDanych.h"
+#include "core/generators/untOdmieniacz.h"
 #include "support/TempFolder.h"
 
 namespace velmar {
@@ -198,6 +199,17 @@ TEST_F(DictionarySet, ReverseDictionaryLoadsOnDemand)
     EXPECT_EQ(set->Reverse.Count(), 0);
     EXPECT_TRUE(set->LoadReverseDictionary(program).empty());
     EXPECT_EQ(set->Reverse.GetKey(0), "chat");
+}
+
+TEST_F(DictionarySet, InflectionLooksUpTheFrenchPolishDictionaryInBothDirections)
+{
+    WriteAllFiles();
+    for (const char* argument : {"", "/transpl"}) {
+        const auto program = ProgramInMode(argument);
+        set = std::make_unique<TSlowniki>(TFolderyDanych(folder.Path(), userFolder.Path()));
+        ASSERT_TRUE(Load(program).empty());
+        EXPECT_EQ(InflectionDictionary(*set, program).GetKey(0), "chat") << argument;
+    }
 }
 
 TEST_F(DictionarySet, SavingWritesTheUserArchiveAndUntranslatableLines)

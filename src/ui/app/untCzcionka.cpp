@@ -1,0 +1,19 @@
+#include "ui/app/untCzcionka.h"
+
+#include <QString>
+
+namespace velmar {
+
+QFont ToQFont(const TCzcionka& font)
+{
+    QFont result(QString::fromStdString(font.Name));
+    if (font.Size > 0)
+        result.setPointSize(font.Size);
+    result.setBold((font.Style & fsBold) != 0);
+    result.setItalic((font.Style & fsItalic) != 0);
+    result.setUnderline((font.Style & fsUnderline) != 0);
+    result.setStrikeOut((font.Style & fsStrikeOut) != 0);
+    return result;
+}
+
+} // namespace velmar
