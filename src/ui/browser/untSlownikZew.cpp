@@ -30,10 +30,12 @@
 #include "core/app/untUstawienia.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "platform/untQtTekst.h"
-#include "ui/app/untCzcionki.h"
+#include "ui/app/untCzcionka.h"
 #include "ui/app/untNapisy.h"
+#include "ui/app/untOProgramie.h"
 #include "ui/browser/untNotatki.h"
 #include "ui/browser/untSzukaj.h"
+#include "ui/generators/untOdmieniacz.h"
 
 namespace velmar {
 
@@ -414,6 +416,17 @@ void TfrmSlownikZew::CreateMenus()
     options->addSeparator();
     QMenu* language = addMenu(options, "mniJezykInterfejsu", 470);
     language->addActions({actJezykInterfejsu_[0], actJezykInterfejsu_[1]});
+
+    QMenu* help = addMenu(nullptr, "mniPomoc", 1365);
+    QAction* inflection = help->addAction(QString());
+    inflection->setObjectName("actPomocOdmieniacz");
+    PrzypiszNapis(inflection, 526);
+    connect(inflection, &QAction::triggered, this, [this] { ShowInflectionWindow(this); });
+    help->addSeparator();
+    QAction* about = help->addAction(QString());
+    about->setObjectName("actOSlowniku");
+    PrzypiszNapis(about, 504);
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 }
 
 void TfrmSlownikZew::CreateHistoryButtons(QToolBar* bar)
