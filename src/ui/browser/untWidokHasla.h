@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "core/dictionaries/untWidokHasla.h"
+
 class QTextBrowser;
+class QTextCursor;
 class QTextEdit;
 
 namespace velmar {
 
-class TOdwolania;
 class TTransSlownikSlowo;
 
 // What showing an inflected form asks of the window around the view.
@@ -23,9 +25,20 @@ struct TPrzegladarkaHasel {
     std::function<void(int mainIndex)> SelectMain;
 };
 
+// The languages, working mode, pronunciation setting and dictionaries an entry is
+// shown for, asked again for every entry.
+using TKontekstWidoku = std::function<TKontekstHasla()>;
+
+// The context of the running program: its languages and working mode, the interface
+// language and "WyswietlajWymowe" of the settings, the window-thread dictionaries.
+TKontekstHasla ProgramEntryContext();
+
 class TWidokHasla {
 public:
-    TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser);
+    // workCopy: a hidden text edit that copies are made through. context: by default
+    // ProgramEntryContext.
+    TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser,
+                TKontekstWidoku context = {});
 
     // Empties the view and the hidden ranges.
     void ClearView();
@@ -44,9 +57,14 @@ public:
     const std::vector<std::string>& HiddenRanges() const { return hiddenRanges_; }
 
 private:
+    // Writes the pieces at the end of the view, recording the hidden ones.
+    void Append(const TKawalkiHasla& pieces);
+    void Write(QTextCursor& cursor, const TKawalekHasla& piece);
+
     QTextBrowser* view_;
     QTextEdit* workCopy_;
     TPrzegladarkaHasel browser_;
+    TKontekstWidoku context_;
     std::vector<std::string> hiddenRanges_;
 };
 
