@@ -4,9 +4,7 @@
 // reset of the list costs).
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untSlownikZew.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "KluczeSyntetyczne.h"
 
 namespace {
 
@@ -23,26 +22,6 @@ using namespace velmar;
 constexpr int kMainEntries = 30000;
 constexpr int kUserEntries = 300;
 constexpr int kRowsPerPage = 40;
-
-std::vector<std::string> SortedKeys(int count, unsigned seed)
-{
-    static const char* const kSyllables[] = {"ma", "son", "pa", "ris", "tre", "é", "cha", "teau", "lu",
-                                             "mi", "è", "re", "in", "ter", "na", "tion", "al", "ver"};
-    std::mt19937 random(seed);
-    std::uniform_int_distribution<int> syllable(0, std::size(kSyllables) - 1);
-    std::uniform_int_distribution<int> length(2, 5);
-    std::set<std::string> keys;
-    while (static_cast<int>(keys.size()) < count) {
-        std::string key;
-        for (int n = length(random); n > 0; --n)
-            key += FromUtf8(kSyllables[syllable(random)]);
-        keys.insert(key);
-    }
-    std::vector<std::string> sorted(keys.begin(), keys.end());
-    std::sort(sorted.begin(), sorted.end(),
-              [](const std::string& a, const std::string& b) { return CompareKeys(a, b, jezFrancuski) < 0; });
-    return sorted;
-}
 
 // Entries of a realistic shape: two sub-records, meanings with alternatives.
 void Fill(TLinie& lines, const std::vector<std::string>& keys)
@@ -64,9 +43,9 @@ struct TDane {
 
     TDane()
     {
-        Fill(MainLines, SortedKeys(kMainEntries, 11));
+        Fill(MainLines, bench::SyntheticKeys(kMainEntries, 11));
         std::vector<std::string> stored;
-        for (const std::string& key : SortedKeys(kUserEntries, 5))
+        for (const std::string& key : bench::SyntheticKeys(kUserEntries, 5))
             stored.push_back(EncodeLine(key + FromUtf8("_#1m mój wyraz"), kKeyRowUser));
         UserLines.Assign(std::move(stored));
         Main.Attach(&MainLines);

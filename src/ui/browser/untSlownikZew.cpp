@@ -71,6 +71,16 @@ void Message(int textId, const Args&... args)
     Pytanie().Zapytaj(ToWide(Format(InterfaceText(language, textId), args...), language, true), TPrzyciski::OK);
 }
 
+// The font dialog on a font of the settings; true when the user chose one.
+bool ChooseFont(TCzcionka& font, QWidget* parent)
+{
+    bool chosen = false;
+    const QFont choice = QFontDialog::getFont(&chosen, ToQFont(font), parent);
+    if (chosen)
+        AssignQFont(font, choice);
+    return chosen;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- construction
@@ -228,6 +238,7 @@ QToolBar* TfrmSlownikZew::CreateSearchBar()
     edtSzukaj_->setObjectName(dictionaryMode_ ? "edtSzukajZew" : "edtSzukajWew");
     edtSzukaj_->setClearButtonEnabled(true);
     edtSzukaj_->setMinimumWidth(180);
+    edtSzukaj_->setMaximumWidth(360);
     edtSzukaj_->installEventFilter(this);
     connect(edtSzukaj_, &QLineEdit::textChanged, this, &TfrmSlownikZew::SearchTextChanged);
     connect(edtSzukaj_, &QLineEdit::returnPressed, this, &TfrmSlownikZew::SearchButtonClicked);
@@ -1065,24 +1076,17 @@ void TfrmSlownikZew::PrinterSetup()
 
 void TfrmSlownikZew::ChooseInterfaceFont()
 {
-    auto& settings = Ustawienia();
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, ToQFont(settings.CzcionkaInterfejsu), this);
-    if (!chosen)
+    auto& font = Ustawienia().CzcionkaInterfejsu;
+    if (!ChooseFont(font, this))
         return;
-    AssignQFont(settings.CzcionkaInterfejsu, font);
-    QApplication::setFont(ToQFont(settings.CzcionkaInterfejsu));
+    QApplication::setFont(ToQFont(font));
     ApplyFonts();
 }
 
 void TfrmSlownikZew::ChooseDictionaryFont()
 {
-    auto& settings = Ustawienia();
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, ToQFont(settings.CzcionkaSlownika), this);
-    if (!chosen)
+    if (!ChooseFont(Ustawienia().CzcionkaSlownika, this))
         return;
-    AssignQFont(settings.CzcionkaSlownika, font);
     ApplyFonts();
     ReshowCurrent();
 }
