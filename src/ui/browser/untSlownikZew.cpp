@@ -134,11 +134,16 @@ void TfrmSlownikZew::UpdateCounts()
 {
     auto& main = slowniki_.Main;
     pozycje_.Assign(main.Count(), UserMainPositions(main, slowniki_.User));
-    const int rowHeight = std::max(14, lsbSlownik_->fontMetrics().height() + 2);
-    rowsPerPage_ = lsbSlownik_->viewport()->height() / rowHeight;
+    rowsPerPage_ = lsbSlownik_->viewport()->height() / RowHeight();
     QSignalBlocker blocker(scbSlownik_);
     scbSlownik_->setPageStep(std::max(1, rowsPerPage_));
     scbSlownik_->setMaximum(std::max(0, pozycje_.TotalCount() - rowsPerPage_));
+}
+
+int TfrmSlownikZew::RowHeight() const
+{
+    // Every row is as high as the list's font needs, and never lower than 14 pixels.
+    return std::max(14, lsbSlownik_->fontMetrics().height() + 2);
 }
 
 void TfrmSlownikZew::ResetList()
@@ -153,7 +158,7 @@ void TfrmSlownikZew::ResetList()
 void TfrmSlownikZew::FillPage(int top)
 {
     strona_ = velmar::FillPage(top, rowsPerPage_, pozycje_, slowniki_.Main, slowniki_.User);
-    const int rowHeight = std::max(14, lsbSlownik_->fontMetrics().height() + 2);
+    const int rowHeight = RowHeight();
     QSignalBlocker blocker(lsbSlownik_);
     lsbSlownik_->setUpdatesEnabled(false);
     lsbSlownik_->clear();
@@ -587,6 +592,8 @@ void TfrmSlownikZew::ChooseInterfaceFont()
         return;
     QApplication::setFont(ToQFont(font));
     ApplyFonts();
+    UpdateCounts(); // the rows' height follows the font
+    FillPage(scbSlownik_->value());
 }
 
 void TfrmSlownikZew::ChooseDictionaryFont()

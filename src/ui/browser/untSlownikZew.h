@@ -97,6 +97,7 @@ private:
 
     // ---- the list
     void UpdateCounts();
+    int RowHeight() const;
     void FillPage(int top);
     void SelectGlobal(int position);
     void SelectRow(int row);

@@ -24,6 +24,7 @@
 #include "core/dictionaries/untSlowniki.h"
 #include "core/dictionaries/untZrodlaDanych.h"
 #include "platform/untQtTekst.h"
+#include "ui/browser/untNotatki.h"
 #include "ui/browser/untSlownikZew.h"
 #include "ui/browser/untSzukaj.h"
 
@@ -106,7 +107,8 @@ protected:
     TfrmSlownikZew& Open()
     {
         window = std::make_unique<TfrmSlownikZew>(Slowniki());
-        window->resize(700, 500);
+        if (Ustawienia().SlWidth <= 0) // no place of its own yet
+            window->resize(700, 500);
         window->show();
         QApplication::processEvents();
         return *window;
@@ -420,6 +422,36 @@ TEST_F(DictionaryModeTest, CommandsCarryTheirCaptionsAndShortcuts)
     EXPECT_EQ(Action("actLitery")->text(), QStringLiteral("&Pokaż litery"));
     Action("actLitery")->trigger();
     EXPECT_TRUE(window->LetterBar()->isVisible());
+}
+
+TEST_F(DictionaryModeTest, TheWindowComesBackWhereTheUserLeftIt)
+{
+    Open();
+    window->setGeometry(120, 90, 640, 420);
+    Ustawienia().SaveSettings();
+    window.reset();
+
+    auto& settings = Ustawienia();
+    settings.SlLeft = settings.SlTop = settings.SlWidth = settings.SlHeight = -1;
+    settings.ApplySettings(true); // the next start reads them back from the store
+    Open();
+    EXPECT_EQ(window->geometry(), QRect(120, 90, 640, 420));
+}
+
+TEST_F(DictionaryModeTest, AddingANoteOpensTheNotesWindowOnTheHeadwordShown)
+{
+    TfrmNotatki notes;
+    Open();
+    window->SetNotesWindow(&notes);
+    Action("actDodajNotatke")->trigger();
+    EXPECT_FALSE(notes.isVisible()) << "no headword on display";
+
+    Search("maison");
+    Action("actDodajNotatke")->trigger();
+    EXPECT_TRUE(notes.isVisible());
+    ASSERT_NE(notes.HeadwordList()->currentItem(), nullptr);
+    EXPECT_EQ(notes.HeadwordList()->currentItem()->text(), QStringLiteral("maison"));
+    window.reset();
 }
 
 TEST_F(BrowserTest, BesideTheTranslatorTheWindowOffersBrowsingOnly)
