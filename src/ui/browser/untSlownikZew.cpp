@@ -185,6 +185,42 @@ void TfrmSlownikZew::SelectRow(int row)
     lsbSlownik_->setCurrentRow(std::min(row, lsbSlownik_->count() - 1));
 }
 
+void TfrmSlownikZew::ReselectRow(int row)
+{
+    if (row < 0)
+        return;
+    SelectRow(row);
+    ListClick();
+}
+
+void TfrmSlownikZew::OnUserEntryAdded(int index, int mainPosition)
+{
+    SetFilterView(false);
+    const int row = lsbSlownik_->currentRow();
+    UpdateCounts();
+    if (index + mainPosition >= scbSlownik_->value() + rowsPerPage_)
+        return; // below the page: only the scroll range grew
+    FillPage(scbSlownik_->value());
+    ReselectRow(row);
+}
+
+void TfrmSlownikZew::OnUserEntryDeleted(int index, int mainPosition)
+{
+    SetFilterView(false);
+    const int row = lsbSlownik_->currentRow();
+    const int top = scbSlownik_->value();
+    UpdateCounts();
+    if (index + mainPosition > top + rowsPerPage_)
+        return;
+    // The rows after the deleted one move up; the page follows them by one.
+    {
+        QSignalBlocker blocker(scbSlownik_);
+        scbSlownik_->setValue(std::max(0, top - 1));
+    }
+    FillPage(scbSlownik_->value());
+    ReselectRow(row);
+}
+
 void TfrmSlownikZew::ListResized()
 {
     if (!isVisible() || swapping_)

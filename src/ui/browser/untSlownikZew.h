@@ -63,6 +63,11 @@ public:
     void RefreshCaptions();
     void SaveGeometry();
 
+    // The user dictionary gained or lost the headword index, placed before main headword
+    // mainPosition: the list shows the change and keeps its selected row.
+    void OnUserEntryAdded(int index, int mainPosition);
+    void OnUserEntryDeleted(int index, int mainPosition);
+
     // Pattern search over main and user headwords; shows the matches as the list.
     void SearchPattern(const QString& pattern);
 
@@ -101,6 +106,7 @@ private:
     void FillPage(int top);
     void SelectGlobal(int position);
     void SelectRow(int row);
+    void ReselectRow(int row);
     void ListResized();
     bool ListKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void ListClick();

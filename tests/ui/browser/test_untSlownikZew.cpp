@@ -165,6 +165,31 @@ TEST_F(BrowserTest, AUserHeadwordStandsBeforeTheEqualMainHeadwordAndIsWhatTheSea
     EXPECT_TRUE(Entry().contains("chat"));
 }
 
+TEST_F(BrowserTest, HeadwordsTheUserAddsOrDeletesAppearAndVanishInTheList)
+{
+    Build(userFr, "user", jezFrancuski, "lapin_#1m królik\n");
+    Open();
+    QListWidget* list = window->HeadwordList();
+    const int rows = list->count();
+    TTransSlownikGlowny& user = Slowniki().User;
+    // What adding a headword does to the user dictionary, before it reports it.
+    userFr.Insert(0, user.Encode(FromUtf8("chat_#1m kocur")));
+    user.CachedIndex = -1;
+    window->OnUserEntryAdded(0, 8);
+    EXPECT_EQ(Items(list).mid(8, 3), (QStringList{"chat", "chat", "cheval"}));
+    EXPECT_EQ(window->ListScrollBar()->maximum(), 48 - rows);
+
+    window->ListScrollBar()->setValue(4);
+    list->setCurrentRow(2);
+    userFr.Delete(0);
+    user.CachedIndex = -1;
+    window->OnUserEntryDeleted(0, 8);
+    EXPECT_EQ(window->ListScrollBar()->value(), 3);
+    EXPECT_EQ(Items(list).mid(5, 2), (QStringList{"chat", "cheval"}));
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(window->ListScrollBar()->maximum(), 47 - rows);
+}
+
 // ---------------------------------------------------------------- searching
 
 TEST_F(BrowserTest, TypingSearchesOnceAfterThePauseAndShowsTheEntry)
