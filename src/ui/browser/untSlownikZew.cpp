@@ -11,6 +11,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -418,6 +419,13 @@ void TfrmSlownikZew::SearchTimerElapsed()
         ShowWord(FromQString(edtSzukaj_->text()));
 }
 
+void TfrmSlownikZew::ClearSearchBox()
+{
+    editTimer_.stop();
+    QSignalBlocker blocker(edtSzukaj_);
+    edtSzukaj_->clear();
+}
+
 void TfrmSlownikZew::SearchButtonClicked()
 {
     if (!busy_ && !edtSzukaj_->text().isEmpty())
@@ -502,20 +510,19 @@ void TfrmSlownikZew::FillHistoryMenu(QMenu* menu, int from, int to)
 void TfrmSlownikZew::SwapDirection()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     auto& settings = Ustawienia();
     if (!settings.ObaSlowniki)
         statusBar()->showMessage(Napis(kProszeCzekac));
     swapping_ = true;
     SetFilterView(false);
-    {
-        QSignalBlocker blocker(edtSzukaj_);
-        edtSzukaj_->clear();
-    }
-    editTimer_.stop();
+    ClearSearchBox();
     listTimer_.stop();
     lsbSlownik_->clear();
     widok_->ClearView();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Drawn empty now: the other direction's dictionaries may take a while to load.
+    lsbSlownik_->repaint();
+    redSlownik_->repaint();
     settings.SwapDirection();
     ResetList();
     FillPage(0);
@@ -527,7 +534,6 @@ void TfrmSlownikZew::SwapDirection()
     swapping_ = false;
     tbrLitery_->setVisible(settings.PasekLitery);
     statusBar()->clearMessage();
-    QApplication::restoreOverrideCursor();
 }
 
 void TfrmSlownikZew::ShowPatternSearch()
@@ -539,22 +545,20 @@ void TfrmSlownikZew::ShowPatternSearch()
 
 void TfrmSlownikZew::SearchPattern(const QString& pattern)
 {
-    {
-        QSignalBlocker blocker(edtSzukaj_);
-        edtSzukaj_->clear();
-    }
-    editTimer_.stop();
+    ClearSearchBox();
     widok_->ClearView();
     currentHeadword_.clear();
     SetFilterView(false);
     if (pattern.isEmpty())
         return;
     const auto& settings = Ustawienia();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::u16string wide = pattern.toStdU16String();
-    const int found = slowniki_.Main.FilterByWide(wide, settings.WholeWord, settings.MatchCase) +
-                      slowniki_.User.FilterByWide(wide, settings.WholeWord, settings.MatchCase);
-    QApplication::restoreOverrideCursor();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int found = [&] {
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        return slowniki_.Main.FilterByWide(wide, settings.WholeWord, settings.MatchCase) +
+               slowniki_.User.FilterByWide(wide, settings.WholeWord, settings.MatchCase);
+    }();
     if (found < 1) {
         Message(kNieZnaleziono);
         return;
@@ -666,10 +670,7 @@ void TfrmSlownikZew::showEvent(QShowEvent* event)
     FillPage(scbSlownik_->value());
     widok_->ClearView();
     currentHeadword_.clear();
-    {
-        QSignalBlocker blocker(edtSzukaj_);
-        edtSzukaj_->clear();
-    }
+    ClearSearchBox();
     UpdateSearchButton();
     edtSzukaj_->setFocus();
 }

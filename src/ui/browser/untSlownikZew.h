@@ -122,6 +122,8 @@ private:
     void SearchTextChanged();
     void SearchTimerElapsed();
     void SearchButtonClicked();
+    // Empties the search box without searching.
+    void ClearSearchBox();
 
     // ---- history
     void HistoryAdd(const std::string& word);
