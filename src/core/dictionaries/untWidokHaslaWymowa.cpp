@@ -18,7 +18,8 @@
 //
 // "é" becomes "e" (e), "ô" becomes "o" (o), "w" becomes "v", "ł" becomes "w", "ü"
 // elsewhere "y"; every other byte keeps its own letter. A bracket group opened by " ("
-// is a remark in Polish and is neither converted nor read as phonetic bytes.
+// is a remark in Polish: it is neither converted, nor given a length mark, nor read
+// as phonetic bytes.
 
 #include <algorithm>
 #include <string>

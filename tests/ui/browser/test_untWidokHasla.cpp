@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include "core/app/untStale.h"
+#include "core/app/untUstawienia.h"
 #include "core/dictionaries/SlownikTestowy.h"
 #include "ui/browser/untWidokHasla.h"
 
@@ -63,6 +64,24 @@ TEST_F(EntryViewTest, TheViewShowsTheEntryWithItsHiddenMeaningInvisible)
     hidden.setPosition(start + 1);
     EXPECT_EQ(hidden.charFormat().foreground().color(), view.palette().color(QPalette::Base));
     EXPECT_EQ(hidden.charFormat().fontPointSize(), 2);
+}
+
+TEST_F(EntryViewTest, StylesTakeTheDictionaryFontAndTheSettingsColours)
+{
+    TTransUstawienia& settings = Ustawienia();
+    const int savedColour = settings.KolorGramCzescMowy;
+    settings.KolorGramCzescMowy = 0x0080FF; // stored as 0x00BBGGRR
+    Show("cacher");
+    settings.KolorGramCzescMowy = savedColour;
+
+    QTextCursor cursor(view.document());
+    cursor.setPosition(1);
+    EXPECT_TRUE(cursor.charFormat().font().bold()) << "headword";
+    EXPECT_EQ(cursor.charFormat().fontPointSize(), settings.CzcionkaSlownika.Size + 2);
+    cursor.setPosition(static_cast<int>(view.toPlainText().indexOf("czas.")) + 1);
+    EXPECT_TRUE(cursor.charFormat().fontItalic()) << "word-class label";
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0xFF, 0x80, 0x00));
+    EXPECT_EQ(cursor.charFormat().fontPointSize(), settings.CzcionkaSlownika.Size);
 }
 
 TEST_F(EntryViewTest, PronunciationIsShownInPhoneticLetters)
