@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -377,6 +378,16 @@ TEST_F(PatternSearchTest, AThousandOfMoreMatchesAreShownAndShowAllRestoresTheLis
     EXPECT_EQ(window->HeadwordList()->item(0)->text(), QStringLiteral("abricot"));
 }
 
+TEST_F(PatternSearchTest, TypingInTheSearchBoxLeavesTheMatchesForTheWholeList)
+{
+    Open();
+    SearchFor("mot1");
+    QTest::keyClicks(window->SearchBox(), "pain");
+    EXPECT_FALSE(window->ShowAllButton()->isEnabled());
+    QTest::qWait(kAfterTyping);
+    EXPECT_EQ(window->CurrentHeadword(), "pain");
+}
+
 TEST_F(PatternSearchTest, FewMatchesAreCountedAndNoneLeaveTheListAlone)
 {
     Open();
@@ -447,6 +458,17 @@ TEST_F(DictionaryModeTest, CommandsCarryTheirCaptionsAndShortcuts)
     EXPECT_EQ(Action("actLitery")->text(), QStringLiteral("&Pokaż litery"));
     Action("actLitery")->trigger();
     EXPECT_TRUE(window->LetterBar()->isVisible());
+}
+
+TEST_F(DictionaryModeTest, CopyingTheEntryPutsItsTextOnTheClipboard)
+{
+    Open();
+    Search("maison");
+    QApplication::clipboard()->clear();
+    Action("actKopiujHaslo")->trigger();
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains("maison")) << copied.toStdString();
+    EXPECT_TRUE(copied.contains("dom")) << copied.toStdString();
 }
 
 TEST_F(DictionaryModeTest, TheWindowComesBackWhereTheUserLeftIt)
