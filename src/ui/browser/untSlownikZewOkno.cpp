@@ -25,6 +25,7 @@
 #include "ui/app/untCzcionka.h"
 #include "ui/app/untNapisy.h"
 #include "ui/app/untOProgramie.h"
+#include "ui/app/untSkrotyZnakow.h"
 #include "ui/browser/untSzukaj.h"
 #include "ui/generators/untOdmieniacz.h"
 
@@ -144,6 +145,7 @@ QToolBar* TfrmSlownikZew::CreateSearchBar()
     edtSzukaj_->setMinimumWidth(180);
     edtSzukaj_->setMaximumWidth(360);
     edtSzukaj_->installEventFilter(this);
+    new TSkrotyZnakow(edtSzukaj_, [] { return Program().SourceLanguage; });
     connect(edtSzukaj_, &QLineEdit::textChanged, this, &TfrmSlownikZew::SearchTextChanged);
     connect(edtSzukaj_, &QLineEdit::returnPressed, this, &TfrmSlownikZew::SearchButtonClicked);
     bar->addWidget(edtSzukaj_);
