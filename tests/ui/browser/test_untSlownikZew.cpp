@@ -458,6 +458,13 @@ TEST_F(DictionaryModeTest, CommandsCarryTheirCaptionsAndShortcuts)
     EXPECT_EQ(Action("actLitery")->text(), QStringLiteral("&Pokaż litery"));
     Action("actLitery")->trigger();
     EXPECT_TRUE(window->LetterBar()->isVisible());
+
+    Action("actZawszeNaWierzchu")->trigger();
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->isVisible());
+    Action("actZawszeNaWierzchu")->trigger();
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(Ustawienia().NaWierzchu);
 }
 
 TEST_F(DictionaryModeTest, CopyingTheEntryPutsItsTextOnTheClipboard)
