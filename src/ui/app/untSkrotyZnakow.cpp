@@ -19,7 +19,8 @@ QString LetterOfShortcut(const TTransUstawienia& settings, std::uint8_t language
     const auto& record = KeyboardRecord(language);
     const auto& texts = settings.SkrotyKlawiszowe[language];
     for (std::size_t i = 0; i < texts.size() && i < record.Skroty.size(); ++i) {
-        const QKeySequence shortcut = QKeySequence::fromString(QString::fromStdString(texts[i]), QKeySequence::PortableText);
+        const QKeySequence shortcut =
+            QKeySequence::fromString(QString::fromStdString(texts[i]), QKeySequence::PortableText);
         if (shortcut.isEmpty() || shortcut[0] != pressed)
             continue;
         // The letters are capital, small, alternative capital, alternative small.

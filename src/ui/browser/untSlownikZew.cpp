@@ -251,7 +251,8 @@ bool TfrmSlownikZew::ListKeyPressed(int key, Qt::KeyboardModifiers modifiers)
         {Qt::Key_End, TKlawiszListy::End},       {Qt::Key_Home, TKlawiszListy::Home},
         {Qt::Key_Down, TKlawiszListy::Down},     {Qt::Key_Right, TKlawiszListy::Down},
         {Qt::Key_Up, TKlawiszListy::Up},         {Qt::Key_Left, TKlawiszListy::Up}};
-    const auto found = std::find_if(std::begin(kKeys), std::end(kKeys), [key](const auto& k) { return k.first == key; });
+    const auto found =
+        std::find_if(std::begin(kKeys), std::end(kKeys), [key](const auto& k) { return k.first == key; });
     if (found == std::end(kKeys) || rowsPerPage_ == 0)
         return false;
     const TStanListy state{lsbSlownik_->currentRow(), scbSlownik_->value(), scbSlownik_->maximum(), rowsPerPage_,

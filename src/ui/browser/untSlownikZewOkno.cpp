@@ -118,7 +118,8 @@ void TfrmSlownikZew::CreateToolBars()
         main->setObjectName("tbrMainZew");
         main->setMovable(false);
         main->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        for (auto [action, name] : {std::pair{actSlownik_[0], "btnSlownikAng"}, std::pair{actSlownik_[1], "btnSlownikPol"}}) {
+        for (auto [action, name] :
+             {std::pair{actSlownik_[0], "btnSlownikAng"}, std::pair{actSlownik_[1], "btnSlownikPol"}}) {
             main->addAction(action);
             main->widgetForAction(action)->setObjectName(name);
         }

@@ -94,7 +94,8 @@ protected:
         auto& dictionaries = Slowniki();
         const auto& program = Program();
         const bool polish = program.SourceLanguage == jezPolski;
-        for (TTransSlownik* dictionary : std::initializer_list<TTransSlownik*>{&dictionaries.Main, &dictionaries.User}) {
+        for (TTransSlownik* dictionary :
+             std::initializer_list<TTransSlownik*>{&dictionaries.Main, &dictionaries.User}) {
             dictionary->SetSourceLanguage(program.SourceLanguage);
             dictionary->SetTargetLanguage(program.TargetLanguage);
         }
