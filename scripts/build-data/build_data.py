@@ -2,7 +2,10 @@
 """Builds the readable sources of the data files from the free dictionaries:
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
 (forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
-The hand-made core in data/ always wins over what is imported. velmar-cli then
+A French headword of frpol2.sg carries its pronunciation from FreeDict as a tail
+("chat {sza}_…", see pronunciation.py).
+The hand-made core in data/ always wins over what is imported; its French headwords
+without a pronunciation of their own get FreeDict's. velmar-cli then
 compiles the sources (collation order, scrambling). No Polish data file (pol2.sdt) is
 built: nothing shows Polish data lines in this language pair."""
 
@@ -18,6 +21,7 @@ import domains  # noqa: E402
 import french  # noqa: E402
 import freedict  # noqa: E402
 import polimorf  # noqa: E402
+import pronunciation  # noqa: E402
 import verbiste  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -167,10 +171,11 @@ def entry_line(headword, subrecords):
     return f"{headword}_{body.rstrip()}" if body else None
 
 
-def main_lines(side, attested, domain_table, code_of, target_code_of):
+def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciations):
     """Main and phrase lines of one direction. An article's pair whose reverse the other
     direction's dictionary holds too ((translation, headword) in attested) gets the
-    preferred mark; a sense's labels become its domain codes."""
+    preferred mark; a sense's labels become its domain codes; a headword in
+    pronunciations ({headword: notation}) gets its pronunciation."""
     single, phrases = [], []
     for headword, articles in side.entries.items():
         subrecords = {}
@@ -193,14 +198,18 @@ def main_lines(side, attested, domain_table, code_of, target_code_of):
                     senses.append(meaning)
         line = entry_line(headword, list(subrecords.items()))
         if line:
+            line = pronunciation.with_pronunciation(line, pronunciations.get(headword))
             (phrases if " " in headword else single).append(line)
     return single, phrases
 
 
-def merge_core(imported, core_path, key):
-    """The core's lines, then every imported line whose key the core does not hold: a
-    headword of the main files, a (form, base) pair of the forms files."""
+def merge_core(imported, core_path, key, complete_core=None):
+    """The core's lines, each passed through complete_core when given, then every
+    imported line whose key the core does not hold: a headword of the main files, a
+    (form, base) pair of the forms files."""
     core = datalib.read_lines(core_path) if os.path.exists(core_path) else []
+    if complete_core:
+        core = [complete_core(line) for line in core]
     taken = {key(line) for line in core}
     return core + [line for line in imported if key(line) not in taken]
 
@@ -276,14 +285,17 @@ def main():
     nominal = french.nominal_readings(french_heads | french_words)
 
     datalib.progress(4, STEPS, "writing the main and phrase dictionaries")
+    letters = pronunciation.LetterTable()
+    french_pronunciations = pronunciation.french_pronunciations(frpol.entries, letters)
+    print(f"  pronunciations of {len(french_pronunciations)} French headwords")
     fr_single, fr_phrases = main_lines(
         frpol, pairs["pl"], domain_table,
         lambda h, e: french_entry_code(h, e, analyses, verbs),
-        lambda w, pos: polish_target_code(w, pos, morphology, fitted))
+        lambda w, pos: polish_target_code(w, pos, morphology, fitted), french_pronunciations)
     pl_single, pl_phrases = main_lines(
         polfr, pairs["fr"], domain_table,
         lambda h, e: polish_code(h, e.pos, morphology, fitted),
-        lambda w, pos: french_target_code(w, pos, analyses, verbs))
+        lambda w, pos: french_target_code(w, pos, analyses, verbs), {})
     outputs = {"frpol2.sg": (fr_single, datalib.main_key), "polfr2.sg": (pl_single, datalib.main_key),
                "frpol2.sp": (fr_phrases, datalib.main_key), "polfr2.sp": (pl_phrases, datalib.main_key)}
 
@@ -315,13 +327,15 @@ def main():
     outputs["franc2.sdt"] = (french_data_lines(nominal), datalib.main_key)
 
     datalib.progress(7, STEPS, "merging with the hand-made core")
+    core_completions = {"frpol2.sg": lambda line: pronunciation.with_pronunciation(
+        line, french_pronunciations.get(datalib.main_key(line)))}
     for name, (lines, key) in outputs.items():
-        merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key)
+        merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key, core_completions.get(name))
         datalib.write_lines(os.path.join(sources, name + ".txt"), merged)
         print(f"  {name}: {len(merged)} lines")
     with open(os.path.join(sources, "VERSION"), "w", encoding="utf-8") as f:
         f.write(f"polimorf-tags {tags.version}\nfrench-tags {french_tags.version}\n"
-                f"domain-labels {domain_table.version}\n")
+                f"domain-labels {domain_table.version}\nipa-letters {letters.version}\n")
     print(f"  done in {time.time() - started:.0f} s")
 
 

@@ -6,6 +6,8 @@ import sys
 import time
 
 RAW_BYTE = re.compile(r"\{\{(\d{3})\}\}")
+# a bracket opening a headword's tail; a raw byte "{{nnn}}" is a letter of the headword
+HEAD_TAIL = re.compile(r"\{\{\d{3}\}\}|(?P<bracket>[{\[])")
 
 # Characters that carry meaning in the line grammar of the dictionaries; an imported
 # word holding one of them would be read as syntax, so such words are left out.
@@ -43,6 +45,21 @@ def read_lines(path):
         return [line.rstrip("\r\n") for line in f if line.strip()]
 
 
+def read_table(path):
+    """(version, rows) of a TAB-separated table: "#" lines are comments, the row
+    "version<TAB>N" gives its version, every other row is its list of fields."""
+    version, rows = None, []
+    for line in read_lines(path):
+        if line.startswith("#"):
+            continue
+        fields = line.split("\t")
+        if fields[0] == "version":
+            version = fields[1]
+        else:
+            rows.append(fields)
+    return version, rows
+
+
 def write_lines(path, lines):
     """Writes the lines atomically (temporary file beside the target, then rename)."""
     os.makedirs(os.path.dirname(path) or ".", exist_ok=True)
@@ -54,8 +71,11 @@ def write_lines(path, lines):
 
 
 def main_key(line):
-    """Headword of a main-dictionary line."""
-    return line.split("_", 1)[0].strip()
+    """Headword of a main-dictionary line, without the tail a bracket opens (the
+    pronunciation in "chat {sza}_…"), as the dictionaries key it."""
+    head = line.split("_", 1)[0]
+    tail = next((m.start() for m in HEAD_TAIL.finditer(head) if m.group("bracket")), len(head))
+    return head[:tail].strip()
 
 
 def forms_pair(line):

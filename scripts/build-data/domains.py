@@ -6,18 +6,12 @@ import datalib
 
 class DomainTable:
     def __init__(self, path):
-        self.version = None
+        self.version, rows = datalib.read_table(path)
         self.codes = []     # (name, Polish label, French label) in table order
         self._code_of = {}  # source label folded to lower case → code name
-        for line in datalib.read_lines(path):
-            if line.startswith("#"):
-                continue
-            fields = line.split("\t")
-            if fields[0] == "version":
-                self.version = fields[1]
-                continue
+        for fields in rows:
             if len(fields) != 4:
-                datalib.fail(f"{path}: expected 4 TAB-separated fields: {line!r}")
+                datalib.fail(f"{path}: expected 4 TAB-separated fields: {fields!r}")
             name, polish, french, labels = fields
             self.codes.append((name, polish, french))
             for label in labels.split("|"):

@@ -4,7 +4,8 @@ import gzip
 import re
 
 BASE64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
-HEADER = re.compile(r"^(?P<head>[^/<]*?)\s*(/[^/]*/\s*)*(<(?P<pos>[^>]*)>)?\s*$")
+HEADER = re.compile(r"^(?P<head>[^/<]*?)\s*(?P<ipa>(/[^/]*/\s*)*)(<(?P<pos>[^>]*)>)?\s*$")
+IPA = re.compile(r"/([^/]*)/")
 # A numbered line opening with a bracket is a definition ("3. (osoba) lp" of a
 # pronoun: third person singular), not a sense.
 SENSE = re.compile(r"^\s*(\d+)\.(?!\s*\()\s*(?P<rest>.*)$")
@@ -28,8 +29,9 @@ class Sense:
 
 
 class Entry:
-    def __init__(self, headword, pos, gender):
+    def __init__(self, headword, pos, gender, ipa=()):
         self.headword = headword
+        self.ipa = list(ipa)    # the header's pronunciations (IPA), in their order
         self.pos = pos          # "n", "v", "adj", "adv", "pn", … or ""
         self.gender = gender    # "masc", "fem" or ""
         self.senses = []        # Sense
@@ -46,7 +48,8 @@ def _parse_header(line):
     pos = next((t for t in tags if t not in ("masc", "fem")), "")
     if not pos and gender:
         pos = "n"
-    return Entry(match.group("head").strip(), pos, gender)
+    pronunciations = [ipa.strip() for ipa in IPA.findall(match.group("ipa")) if ipa.strip()]
+    return Entry(match.group("head").strip(), pos, gender, pronunciations)
 
 
 def _split_translations(text):

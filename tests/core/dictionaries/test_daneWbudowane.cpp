@@ -1,5 +1,6 @@
-// The bundled data set under data/: every file builds, stays in order, and every
-// inflected form points at a headword of the main dictionary of its language.
+// The bundled data set under data/: every file builds, stays in order, every
+// inflected form points at a headword of the main dictionary of its language, and the
+// pronunciations of the French headwords show in phonetic symbols.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +8,7 @@
 
 #include "SlownikTestowy.h"
 #include "core/app/untStale.h"
+#include "core/dictionaries/untWidokHasla.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
 
@@ -124,6 +126,62 @@ TEST(BundledData, FrenchCodesGenerateTheListedForms)
                 expectListed(GenFormFr(word, {.Number = number}));
         }
     });
+}
+
+// The pronunciation line of an entry: the piece in the style of the setting.
+std::string PronunciationShown(const TTransSlownikSlowo& entry, int setting, TStylHasla style)
+{
+    const TKontekstHasla context{.SourceLanguage = jezFrancuski, .TargetLanguage = jezPolski,
+                                 .InterfaceLanguage = jezPolski, .DictionaryMode = true, .Pronunciation = setting};
+    for (const auto& piece : RenderEntry(context, entry, {}, false, false, {}, 0))
+        if (piece.Style == style)
+            return WideToUtf8(PieceText(piece));
+    return {};
+}
+
+// Whether the text holds only what the phonetic view may show: no letter of the
+// stored Polish-letter notation ("ą", "ł", "@", a "~" …) is left unconverted.
+bool OnlyPhoneticSymbols(const std::string& utf8)
+{
+    static const TWide symbols = Utf8ToWide("[] abdefgijklmnoprstuvyzwəɑɛœøɔʃʒɥɲː\u0303");
+    const TWide shown = Utf8ToWide(utf8);
+    return std::ranges::all_of(shown, [](char16_t c) { return symbols.find(c) != TWide::npos; });
+}
+
+TEST(BundledData, FrenchHeadwordsWithAPronunciationAreFoundAndShowIt)
+{
+    test::SlownikTestowy french("main", jezFrancuski, ReadSource("frpol2.sg.txt"));
+    int withPronunciation = 0;
+    for (int i = 0; i < french.Dictionary->Count(); ++i) {
+        const auto& entry = french.Main().GetEntry(i);
+        if (entry.HeadTail.empty())
+            continue;
+        ++withPronunciation;
+        const std::string headword = entry.Headword;
+        const std::string phonetic = PronunciationShown(entry, 0, shFonetyka);
+        EXPECT_TRUE(phonetic.size() > 2 && OnlyPhoneticSymbols(phonetic)) << headword << " " << phonetic;
+        const std::string letters = ToUtf8(entry.HeadTail, jezPolski);
+        EXPECT_EQ(PronunciationShown(entry, 1, shWymowaPolska), "[" + letters.substr(1, letters.size() - 2) + "]")
+            << headword;
+
+        int found = -1;
+        EXPECT_TRUE(french.Dictionary->FindExact(headword, found)) << headword;
+        EXPECT_EQ(found, i) << headword;
+    }
+    EXPECT_GE(withPronunciation, french.Dictionary->Count() / 2);
+}
+
+TEST(BundledData, PronunciationsOfKnownWords)
+{
+    test::SlownikTestowy french("main", jezFrancuski, ReadSource("frpol2.sg.txt"));
+    for (const auto& [headword, shown] :
+         {std::pair{"maison", "[mezɔ̃]"}, std::pair{"chat", "[ʃa]"}, std::pair{"cuisine", "[kɥizin]"},
+          std::pair{"mer", "[mɛːr]"}, std::pair{"enfant", "[ɑ̃fɑ̃]"}, std::pair{"jeune", "[ʒœn]"},
+          std::pair{"vieux", "[vjø]"}, std::pair{"travail", "[travaj]"}, std::pair{"rue", "[ry]"}}) {
+        int index = -1;
+        ASSERT_TRUE(french.Dictionary->FindExact(FromUtf8(headword), index)) << headword;
+        EXPECT_EQ(PronunciationShown(french.Main().GetEntry(index), 0, shFonetyka), shown) << headword;
+    }
 }
 
 } // namespace
