@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
@@ -350,11 +351,11 @@ void TfrmSlownikZew::CreateMenus()
 void TfrmSlownikZew::CreateHistoryButtons(QToolBar* bar)
 {
     const QString suffix = dictionaryMode_ ? QStringLiteral("Zew") : QStringLiteral("Wew");
-    const auto button = [&](QAction* action, const QString& name, QMenu*& dropDown, Qt::ArrowType arrow) {
+    const auto button = [&](QAction* action, const QString& name, QMenu*& dropDown, QStyle::StandardPixmap icon) {
+        action->setIcon(style()->standardIcon(icon));
         auto* tool = new QToolButton(bar);
         tool->setObjectName(name + suffix);
         tool->setDefaultAction(action);
-        tool->setArrowType(arrow);
         dropDown = new QMenu(tool);
         connect(dropDown, &QMenu::aboutToShow, this, &TfrmSlownikZew::BuildHistoryMenus);
         tool->setMenu(dropDown);
@@ -362,8 +363,8 @@ void TfrmSlownikZew::CreateHistoryButtons(QToolBar* bar)
         bar->addWidget(tool);
         return tool;
     };
-    btnHistoriaBack_ = button(actHistoriaBack_, QStringLiteral("btnHistoriaBack"), mnuHistoriaBack_, Qt::LeftArrow);
-    btnHistoriaNext_ = button(actHistoriaNext_, QStringLiteral("btnHistoriaNext"), mnuHistoriaNext_, Qt::RightArrow);
+    btnHistoriaBack_ = button(actHistoriaBack_, QStringLiteral("btnHistoriaBack"), mnuHistoriaBack_, QStyle::SP_ArrowBack);
+    btnHistoriaNext_ = button(actHistoriaNext_, QStringLiteral("btnHistoriaNext"), mnuHistoriaNext_, QStyle::SP_ArrowForward);
 }
 
 void TfrmSlownikZew::PlaceOnScreen()
