@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -16,38 +15,14 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "KluczeSyntetyczne.h"
 
 namespace {
 
 using namespace velmar;
+using velmar::bench::SyntheticKeys;
 
 constexpr int kMainLines = 300000;
-
-// Distinct French-looking keys: syllables, some accents, some capitals and hyphens.
-std::vector<std::string> SyntheticKeys(int count)
-{
-    static const char* const kSyllables[] = {"ma", "son", "pa", "ris", "tre", "é", "cha", "teau", "lu",
-                                             "mi", "è", "re", "in", "ter", "na", "tion", "al", "ver"};
-    std::mt19937 random(11);
-    std::uniform_int_distribution<int> syllable(0, std::size(kSyllables) - 1);
-    std::uniform_int_distribution<int> length(2, 5);
-    std::uniform_int_distribution<int> odds(0, 19);
-    std::set<std::string> keys;
-    while (static_cast<int>(keys.size()) < count) {
-        std::string key;
-        for (int n = length(random); n > 0; --n)
-            key += FromUtf8(kSyllables[syllable(random)]);
-        if (odds(random) == 0)
-            key = Capitalize(key);
-        if (odds(random) == 1)
-            key += "-" + FromUtf8(kSyllables[syllable(random)]);
-        keys.insert(key);
-    }
-    std::vector<std::string> sorted(keys.begin(), keys.end());
-    std::sort(sorted.begin(), sorted.end(),
-              [](const std::string& a, const std::string& b) { return CompareKeys(a, b, jezFrancuski) < 0; });
-    return sorted;
-}
 
 // Writes the lines scrambled into a file and loads them as the program does.
 void LoadLines(TLinie& lines, const std::vector<std::string>& decoded, int keyRow, const char* name)
@@ -67,7 +42,7 @@ struct TDane {
     TLinie MainLines;
     TLinie FormsLines;
 
-    TDane() : Keys(SyntheticKeys(kMainLines))
+    TDane() : Keys(SyntheticKeys(kMainLines, 11))
     {
         std::vector<std::string> main;
         std::vector<std::string> forms;

@@ -43,6 +43,7 @@ TProgram::~TProgram()
 void TProgram::Start()
 {
     CreateMainWindows();
+    ConnectDictionaryWindow();
     CreateArchiveWindow();
     splash_ = std::make_unique<TfrmWinieta>(Foldery().ReadPath("winieta.bmp"));
     splash_->ShowNow();
@@ -63,11 +64,11 @@ void TProgram::CreateMainWindows()
     // the other only hides it.
     dictionaryFirst_ = IsDictionaryMode(Program().WorkingMode);
     if (dictionaryFirst_) {
-        dictionary_ = std::make_unique<TfrmSlownikZew>();
+        dictionary_ = std::make_unique<TfrmSlownikZew>(Slowniki());
         translator_ = std::make_unique<TfrmMain>();
     } else {
         translator_ = std::make_unique<TfrmMain>();
-        dictionary_ = std::make_unique<TfrmSlownikZew>();
+        dictionary_ = std::make_unique<TfrmSlownikZew>(Slowniki());
     }
     translator_->setAttribute(Qt::WA_QuitOnClose, !dictionaryFirst_);
     dictionary_->setAttribute(Qt::WA_QuitOnClose, dictionaryFirst_);
@@ -76,19 +77,53 @@ void TProgram::CreateMainWindows()
     notes_ = std::make_unique<TfrmNotatki>();
     notes_->setAttribute(Qt::WA_QuitOnClose, false);
     notes_->ConnectToSettings();
+    dictionary_->SetNotesWindow(notes_.get());
+    QObject::connect(notes_.get(), &TfrmNotatki::GoToHeadword, dictionary_.get(), [this](const QString& headword) {
+        dictionary_->show();
+        dictionary_->raise();
+        dictionary_->LookUpWide(headword);
+    });
 }
 
 namespace {
 
-// The selected text of a pane as 8-bit text, paragraph breaks as spaces.
+// The selected text of a cursor, paragraph breaks as spaces, trimmed.
+QString SelectionOf(const QTextCursor& cursor)
+{
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, u' ').replace(QChar::LineSeparator, u' ');
+    return text.trimmed();
+}
+
+// The selected text of a pane as 8-bit text.
 std::string SelectedText(const QTextEdit* pane)
 {
-    QString text = pane->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, u' ').replace(QChar::LineSeparator, u' ');
-    return FromQString(text.trimmed());
+    return FromQString(SelectionOf(pane->textCursor()));
+}
+
+// The selection of a pane, or the word at its caret, up to the first space.
+std::string WordAtCaret(const QTextEdit* pane)
+{
+    QTextCursor cursor = pane->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    const QString text = SelectionOf(cursor);
+    return FromQString(text.left(text.indexOf(u' ')));
 }
 
 } // namespace
+
+void TProgram::ConnectDictionaryWindow()
+{
+    QObject::connect(translator_->DictionaryAction(), &QAction::triggered, dictionary_.get(), [this] {
+        dictionary_->show();
+        dictionary_->raise();
+        // The word is shown at once, not after the typing pause.
+        dictionary_->SetTypingDelay(false);
+        dictionary_->LookUp(WordAtCaret(translator_->SourcePane()));
+        dictionary_->SetTypingDelay(true);
+    });
+}
 
 void TProgram::CreateArchiveWindow()
 {

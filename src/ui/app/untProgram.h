@@ -35,6 +35,7 @@ public:
 
 private:
     void CreateMainWindows();
+    void ConnectDictionaryWindow();
     void CreateArchiveWindow();
     void ApplySettingsAndLoad();
 

@@ -66,6 +66,10 @@ void TfrmMain::CreateMenus()
     actArchiwumZdanDodaj_->setObjectName("actArchiwumZdanDodaj");
     actArchiwumZdanDodaj_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     PrzypiszNapis(actArchiwumZdanDodaj_, 429);
+    actSlownik_ = toolsMenu->addAction(QString());
+    actSlownik_->setObjectName("actSlownik");
+    actSlownik_->setShortcut(QKeySequence(Qt::Key_F11));
+    PrzypiszNapis(actSlownik_, 416);
 
     auto* optionsMenu = menuBar()->addMenu(QString());
     optionsMenu->setObjectName("mniOpcje");

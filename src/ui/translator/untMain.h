@@ -21,6 +21,8 @@ public:
     // Tools menu: the sentence archive window, and adding the selected pair to it.
     QAction* ArchiveAction() const { return actArchiwumZdan_; }
     QAction* AddToArchiveAction() const { return actArchiwumZdanDodaj_; }
+    // Tools menu: the dictionary window with the word at the caret.
+    QAction* DictionaryAction() const { return actSlownik_; }
     // Options menu: the translator options window.
     QAction* OptionsAction() const { return actOpcje_; }
 
@@ -39,6 +41,7 @@ private:
     QTextEdit* redDol_ = nullptr;
     QAction* actArchiwumZdan_ = nullptr;
     QAction* actArchiwumZdanDodaj_ = nullptr;
+    QAction* actSlownik_ = nullptr;
     QAction* actOpcje_ = nullptr;
     int captionsListener_ = 0;
 };

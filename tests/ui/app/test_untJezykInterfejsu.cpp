@@ -39,7 +39,7 @@ TEST(InterfaceLanguage, SwitchingRelabelsEveryOpenWindow)
     EXPECT_EQ(MenuTitle(translator), QStringLiteral("&Fichier"));
     EXPECT_EQ(translator->findChild<QAction*>("actZakoncz")->text(), QStringLiteral("&Quitter"));
     EXPECT_EQ(translator->windowTitle(), QStringLiteral("Velmar – traducteur français-polonais"));
-    EXPECT_EQ(MenuTitle(program.Dictionary()), QStringLiteral("&Entrée"));
+    EXPECT_EQ(MenuTitle(program.Dictionary()), QStringLiteral("&Options"));
     EXPECT_EQ(options.windowTitle(), QStringLiteral("Options"));
 
     settings.ToggleInterfaceLanguage();

@@ -95,6 +95,23 @@ TEST(StartUp, ToolsMenuOpensTheArchiveWithTheSelectedPair)
     program.ArchiveWindow()->close();
 }
 
+TEST(StartUp, DictionaryCommandLooksUpTheWordAtTheCaret)
+{
+    TProgram program({});
+    program.Start();
+    auto* source = program.Translator()->SourcePane();
+    source->setPlainText(QStringLiteral("la maison est grande"));
+    QTextCursor caret = source->textCursor();
+    caret.setPosition(5);
+    source->setTextCursor(caret);
+
+    program.Translator()->DictionaryAction()->trigger();
+    auto* dictionary = program.Dictionary();
+    EXPECT_TRUE(dictionary->isVisible());
+    EXPECT_EQ(dictionary->SearchBox()->text(), QStringLiteral("maison"));
+    dictionary->close();
+}
+
 TEST(StartUp, OptionsMenuOpensTheOptionsWindow)
 {
     TProgram program({});
