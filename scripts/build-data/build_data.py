@@ -52,6 +52,19 @@ class Side:
     def single_words(self):
         return {h for h in self.entries if " " not in h}
 
+    def reversed_single_words(self):
+        """Single-word headwords whose articles were all made from the other direction."""
+        return {h for h, articles in self.entries.items()
+                if " " not in h and all(e.reversed for e in articles)}
+
+    def drop_reversed(self, headwords):
+        """Removes the made articles of these headwords; how many headwords went."""
+        dropped = 0
+        for headword in headwords & self.reversed_single_words():
+            del self.entries[headword]
+            dropped += 1
+        return dropped
+
     def _translations(self):
         """(headword, article, sense, cleaned translation) of every translation."""
         for headword, articles in self.entries.items():
@@ -267,6 +280,8 @@ def main():
         polimorf.dump(dump)
     else:
         datalib.progress(2, STEPS, "PoliMorf dump already there")
+    dropped = polfr.drop_reversed(polimorf.declined_forms(dump, polfr.reversed_single_words()))
+    print(f"  {dropped} Polish articles made from declined forms left out")
     polish_lemmas = None if args.full else polfr.single_words() | frpol.translations()
     morphology = polimorf.read_dump(dump, polish_lemmas)
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
@@ -279,6 +294,9 @@ def main():
     templates = verbiste.read_templates()
     verbs = dict(verbiste.read_verbs())
     french_tags = french.FrenchTable(os.path.join(HERE, "french-tags.txt"))
+    dropped = frpol.drop_reversed(french.declined_forms(frpol.reversed_single_words(), analyses,
+                                                        frpol.single_words()))
+    print(f"  {dropped} French articles made from declined forms left out")
     french_heads = frpol.single_words()
     if args.full:
         french_heads |= set(verbs) | french.nominal_lemmas()

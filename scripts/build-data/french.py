@@ -160,6 +160,18 @@ def irregular_forms(lemma, readings):
     return ", ".join(parts) or None
 
 
+def declined_forms(words, analyses, headwords):
+    """The words hunspell-fr reads only as plurals or feminines of nouns and adjectives
+    whose lemma is one of the headwords ("balivernes", "chevaux"); a word it also reads
+    as a lemma, a verb form or not at all is none, and so is a capitalised one: the
+    inhabitants' names ("Albanaise") are headwords of their own."""
+    def declined(word):
+        readings = analyses.get(word)
+        return bool(readings) and not word[:1].isupper() and all(
+            r["st"] != word and r["st"] in headwords and r["po"] & {"nom", "adj"} for r in readings)
+    return {word for word in words if declined(word)}
+
+
 def noun_gender(readings):
     """"1" masculine, "2" feminine noun code from the lemma's own analyses, or None."""
     for analysis in readings:

@@ -55,6 +55,28 @@ def read_dump(path, lemmas=None):
     return result
 
 
+# Parts of speech whose inflected forms are no dictionary headwords of their own;
+# gerunds, participles and the like stay, as dictionaries list them.
+DECLINED = ("subst", "depr", "adj", "adja", "adjp", "num")
+
+
+def declined_forms(path, words):
+    """The words that PoliMorf knows only as declined forms of other lemmas (plurals,
+    oblique cases, feminine adjectives…), never as lemmas or in another use."""
+    uses = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) != 3:
+                continue
+            form, lemma, tags = fields
+            if lemma in words:
+                uses[lemma] = False
+            elif form in words and uses.get(form, True):
+                uses[form] = all(t.split(":")[0] in DECLINED for t in tags.split("+"))
+    return {word for word, declined in uses.items() if declined}
+
+
 @functools.lru_cache(maxsize=None)
 def atomic_tags(tag):
     """Every single-valued tag a PoliMorf tag with "."-joined alternatives stands for."""
