@@ -41,18 +41,22 @@ def read_dump(path, lemmas=None):
     """{lemma: [(form, tag), …]} with every "+"-joined tag split; only the given lemmas
     when a set is given. The header ends at the first line with two tabs."""
     result = {}
+    for form, lemma, tags in _dump_lines(path):
+        if lemmas is not None and lemma not in lemmas:
+            continue
+        bucket = result.setdefault(lemma, [])
+        for tag in tags.split("+"):
+            bucket.append((form, tag))
+    return result
+
+
+def _dump_lines(path):
+    """(form, lemma, "+"-joined tags) of every entry of the dump."""
     with open(path, encoding="utf-8") as f:
         for line in f:
             fields = line.rstrip("\n").split("\t")
-            if len(fields) != 3:
-                continue
-            form, lemma, tags = fields
-            if lemmas is not None and lemma not in lemmas:
-                continue
-            bucket = result.setdefault(lemma, [])
-            for tag in tags.split("+"):
-                bucket.append((form, tag))
-    return result
+            if len(fields) == 3:
+                yield fields
 
 
 # Parts of speech whose inflected forms are no dictionary headwords of their own;
@@ -64,16 +68,11 @@ def declined_forms(path, words):
     """The words that PoliMorf knows only as declined forms of other lemmas (plurals,
     oblique cases, feminine adjectives…), never as lemmas or in another use."""
     uses = {}
-    with open(path, encoding="utf-8") as f:
-        for line in f:
-            fields = line.rstrip("\n").split("\t")
-            if len(fields) != 3:
-                continue
-            form, lemma, tags = fields
-            if lemma in words:
-                uses[lemma] = False
-            elif form in words and uses.get(form, True):
-                uses[form] = all(t.split(":")[0] in DECLINED for t in tags.split("+"))
+    for form, lemma, tags in _dump_lines(path):
+        if lemma in words:
+            uses[lemma] = False
+        elif form in words and uses.get(form, True):
+            uses[form] = all(t.split(":")[0] in DECLINED for t in tags.split("+"))
     return {word for word, declined in uses.items() if declined}
 
 
