@@ -1,45 +1,60 @@
 #include "core/app/untZapisPliku.h"
 
 #include <fstream>
-#include <random>
+#include <stdexcept>
 #include <string>
 
 namespace velmar {
 
 namespace {
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& file)
+void RemoveQuietly(const std::filesystem::path& file)
 {
-    std::random_device seed;
-    return file.parent_path() /
-           ("." + file.filename().string() + ".tmp-" + std::to_string(seed()));
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
 }
 
 } // namespace
 
-bool SaveFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+void WriteFileAtomically(const std::filesystem::path& file, const std::function<void(std::ostream&)>& write)
 {
-    const auto temporary = TemporaryBeside(file);
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
+            throw std::runtime_error("cannot write " + temporary.string());
+        try {
+            write(out);
+        } catch (...) {
             out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
+            RemoveQuietly(temporary);
+            throw;
+        }
+        out.close();
+        if (!out) {
+            RemoveQuietly(temporary);
+            throw std::runtime_error("cannot write " + temporary.string());
         }
     }
     std::error_code error;
     std::filesystem::rename(temporary, file, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        RemoveQuietly(temporary);
+        throw std::runtime_error("cannot replace " + file.string() + ": " + error.message());
+    }
+}
+
+bool SaveFileAtomically(const std::filesystem::path& file, std::string_view bytes)
+{
+    try {
+        WriteFileAtomically(file, [bytes](std::ostream& out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        });
+        return true;
+    } catch (const std::runtime_error&) {
         return false;
     }
-    return true;
 }
 
 } // namespace velmar

@@ -9,6 +9,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
+#include "core/app/untZapisPliku.h"
 
 namespace velmar {
 
@@ -413,32 +414,14 @@ void TLinie::LoadFromFile(const std::filesystem::path& file)
 
 void TLinie::SaveToFile(const std::filesystem::path& file) const
 {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            throw std::runtime_error("cannot write " + temporary.string());
+    WriteFileAtomically(file, [this](std::ostream& out) {
         std::lock_guard lock(mutex_);
         for (std::size_t i = 0; i < CountLocked() && out; ++i) {
             const std::string_view line = View(i);
             out.write(line.data(), static_cast<std::streamsize>(line.size()));
             out.write("\r\n", 2);
         }
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw std::runtime_error("cannot write " + temporary.string());
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw std::runtime_error("cannot replace " + file.string() + ": " + error.message());
-    }
+    });
 }
 
 bool TLinie::LoadFailed() const
