@@ -228,10 +228,12 @@ def merge_core(imported, core_path, key, complete_core=None):
 
 
 def forms_lines(pairs_by_lemma, language):
-    return [datalib.forms_line(form, code, lemma)
-            for lemma, pairs in pairs_by_lemma.items()
-            for form, code in pairs
-            if datalib.clean_word(form, language) is not None]
+    """The forms lines in a fixed order: the readings of one form keep it in the built
+    file, so that builds from the same sources give the same file."""
+    return sorted(datalib.forms_line(form, code, lemma)
+                  for lemma, pairs in pairs_by_lemma.items()
+                  for form, code in pairs
+                  if datalib.clean_word(form, language) is not None)
 
 
 def french_data_lines(readings_by_lemma):
