@@ -66,7 +66,8 @@ public:
     {
         Line(0, "headword " + Quoted(entry.Headword, Source()));
         Field(1, "head note", entry.HeadNote, Source());
-        Field(1, "head tail", entry.HeadTail, Source());
+        // The entry view shows the tail (the pronunciation) in Polish letters.
+        Field(1, "head tail", entry.HeadTail, jezPolski);
         Field(1, "brace notes", entry.BraceNotes, Target());
         Field(1, "marker value", entry.MarkerValue, Target());
         if (entry.SignFlag)

@@ -87,6 +87,9 @@ TEST(DictCommand, EntryPrintsTheParsedTree)
                                  "      alternative 1 \"mieć\"", "        preposition \"z powodu\"",
                                  "  phrase 2 \"avoir faim\"", "    note B \"głodować\""})
         EXPECT_NE(entry.Out.find(expected), std::string::npos) << expected << "\n" << entry.Out;
+    // A pronunciation tail is written in Polish letters even in a French line.
+    const test::CliResult wine = test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "vin"});
+    EXPECT_NE(wine.Out.find("  head tail \"{wę}\""), std::string::npos) << wine.Out;
     EXPECT_EQ(test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "nothing"}).Status, 1);
 }
 

@@ -103,6 +103,13 @@ std::vector<std::uint8_t> MainFormatLanguages(std::string_view text, const TTran
     if (separator == std::string_view::npos)
         return languages;
     std::fill(languages.begin(), languages.begin() + static_cast<long>(separator), dictionary.SourceLang);
+    // The headword's tail (a pronunciation, "maison {mezą}") is written in Polish letters.
+    for (std::size_t at = 0; at < separator; ++at)
+        if (dictionary.CharSet1.test(static_cast<unsigned char>(text[at]))) {
+            std::fill(languages.begin() + static_cast<long>(at), languages.begin() + static_cast<long>(separator),
+                      jezPolski);
+            break;
+        }
     const auto paintToken = [&](std::size_t at, std::uint8_t language) {
         for (; at < text.size() && text[at] != ' '; ++at)
             languages[at] = language;
