@@ -173,6 +173,8 @@ void TfrmSlownikZew::CreateLetterBar()
     tbrLitery_ = new QToolBar(this);
     tbrLitery_->setObjectName("tbrLitery");
     tbrLitery_->setMovable(false);
+    // Without spacing the 32 letters of the Polish alphabet fit a window of 800 pixels.
+    tbrLitery_->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; }"));
     const auto& captions = LetterBarCaptions();
     for (std::size_t tag = 0; tag < captions.size(); ++tag) {
         const QString letter = QString::fromUtf8(captions[tag]);
