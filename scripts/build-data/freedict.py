@@ -9,6 +9,7 @@ IPA = re.compile(r"/([^/]*)/")
 # A numbered line opening with a bracket is a definition ("3. (osoba) lp" of a
 # pronoun: third person singular), not a sense.
 SENSE = re.compile(r"^\s*(\d+)\.(?!\s*\()\s*(?P<rest>.*)$")
+TRANSLATION_SEPARATOR = re.compile(r",(?=\s|$)")
 TRAILING_SENSE = re.compile(r"\s+\d+\.\s*$")
 # The domain and register labels that open a definition line: "(medycyna, medyczny)
 # (anatomia) …", "(Musique) …", sometimes after "= ".
@@ -53,9 +54,10 @@ def _parse_header(line):
 
 
 def _split_translations(text):
-    """Comma-separated translations; parenthesised remarks are dropped."""
+    """Translations separated by ", "; parenthesised remarks are dropped. A comma with
+    no space after it is part of a word ("2,4,6-trinitrofenol")."""
     text = re.sub(r"\([^)]*\)", "", text)
-    return [t.strip() for t in text.split(",") if t.strip()]
+    return [t.strip() for t in TRANSLATION_SEPARATOR.split(text) if t.strip()]
 
 
 def _labels(line):
