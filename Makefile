@@ -13,7 +13,7 @@ CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev
 
 # `make run` builds the data set from the free dictionaries first when it is missing
 # (scripts/build-data); `make test` never needs it.
-.PHONY: deps configure build data data-full run test testvoc test-asan test-tsan bench fuzz clean
+.PHONY: deps configure build data data-full run test testvoc test-asan test-tsan bench fuzz unit-index clean
 
 deps:
 	@scripts/install-deps.sh
@@ -71,6 +71,10 @@ fuzz:
 	mkdir -p $(FUZZ_BUILD_DIR)/corpus/rtf
 	$(FUZZ_BUILD_DIR)/bin/fuzz_rtf -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=65536 \
 	  -dict=fuzz/rtf.dict -artifact_prefix=$(FUZZ_BUILD_DIR)/ $(FUZZ_BUILD_DIR)/corpus/rtf fuzz/corpus/rtf
+
+# docs/UNITS.md from the purpose comment of every unit (a test fails while it is stale).
+unit-index:
+	@scripts/unit-index.py
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(TSAN_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -4,7 +4,7 @@
 #include "cli/untCli.h"
 #include "core/app/untUtils.h"
 #include "platform/untLibreOffice.h"
-#include "platform/untRtfCzytnik.h"
+#include "core/document/untRtfCzytnik.h"
 #include "support/CliRun.h"
 #include "support/TempFolder.h"
 

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionaries/untSlownikZew.h"
+#include "core/browser/untSlownikZew.h"
 #include "ui/browser/untWidokHasla.h"
 
 class QAction;

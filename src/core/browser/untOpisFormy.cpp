@@ -1,4 +1,4 @@
-#include "core/dictionaries/untOpisFormy.h"
+#include "core/browser/untOpisFormy.h"
 
 #include <algorithm>
 

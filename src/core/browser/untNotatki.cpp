@@ -1,4 +1,4 @@
-#include "core/dictionaries/untNotatki.h"
+#include "core/browser/untNotatki.h"
 
 #include <fstream>
 #include <sstream>

@@ -7,8 +7,8 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untSlownikZew.h"
-#include "SlownikTestowy.h"
+#include "core/browser/untSlownikZew.h"
+#include "core/dictionaries/SlownikTestowy.h"
 
 namespace velmar {
 namespace {

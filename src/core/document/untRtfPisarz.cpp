@@ -1,10 +1,10 @@
-#include "platform/untRtfPisarz.h"
+#include "core/document/untRtfPisarz.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "core/app/untUtils.h"
-#include "platform/untStronaKodowa.h"
+#include "core/document/untStronaKodowa.h"
 
 namespace velmar {
 

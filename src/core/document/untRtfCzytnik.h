@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 
 namespace velmar {
 

@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 
 namespace velmar {
 

@@ -7,7 +7,7 @@
 #include "../dictionaries/SlownikTestowy.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
-#include "core/generators/untOdmieniacz.h"
+#include "core/browser/untOdmieniacz.h"
 
 namespace velmar {
 namespace {

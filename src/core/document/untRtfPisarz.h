@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "core/generators/untOdmieniacz.h"
+#include "core/browser/untOdmieniacz.h"
 
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untSlowniki.h"

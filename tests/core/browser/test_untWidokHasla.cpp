@@ -1,8 +1,8 @@
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 
 #include <gtest/gtest.h>
 
-#include "SlownikTestowy.h"
+#include "core/dictionaries/SlownikTestowy.h"
 #include "core/app/untStale.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/generators/untGenTlumaczPl.h"

@@ -1,4 +1,6 @@
-#include "core/dictionaries/untWidokHasla.h"
+// The word lists and code tables of the entry view: aspirated-h headwords and the word
+// class of a form code in either source language.
+#include "core/browser/untWidokHasla.h"
 
 #include "core/generators/untGenFrReguly.h"
 #include "core/generators/untGenTlumaczPl.h"

@@ -1,4 +1,4 @@
-#include "core/dictionaries/untSlownikZew.h"
+#include "core/browser/untSlownikZew.h"
 
 #include <algorithm>
 #include <charconv>

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "core/app/untUtils.h"
-#include "platform/untRtfCzytnik.h"
-#include "platform/untRtfPisarz.h"
+#include "core/document/untRtfCzytnik.h"
+#include "core/document/untRtfPisarz.h"
 #include "support/TempFolder.h"
 
 namespace velmar {

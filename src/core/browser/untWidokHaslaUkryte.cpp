@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 
 namespace velmar {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untNotatki.h"
+#include "core/browser/untNotatki.h"
 #include "support/FileSizeLimit.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "platform/untStronaKodowa.h"
+#include "core/document/untStronaKodowa.h"
 
 #include <array>
 

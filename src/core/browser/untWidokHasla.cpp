@@ -1,11 +1,11 @@
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 
 #include <algorithm>
 #include <array>
 #include <set>
 
 #include "core/app/untTransTeksty.h"
-#include "core/dictionaries/untOpisFormy.h"
+#include "core/browser/untOpisFormy.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/generators/untGenFrFunkcje.h"
 #include "core/generators/untGenTlumaczFr.h"

@@ -1,4 +1,4 @@
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 
 namespace velmar {
 

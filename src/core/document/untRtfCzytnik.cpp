@@ -1,4 +1,4 @@
-#include "platform/untRtfCzytnik.h"
+#include "core/document/untRtfCzytnik.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/app/untUtils.h"
-#include "platform/untStronaKodowa.h"
+#include "core/document/untStronaKodowa.h"
 
 namespace velmar {
 

@@ -2,7 +2,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untOpisFormy.h"
+#include "core/browser/untOpisFormy.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 
 using namespace velmar;
