@@ -154,7 +154,7 @@ TEST(StartUp, UnknownIconNamesGiveNoIcon)
     EXPECT_TRUE(ModeIcon("FLAGA_XX").isNull());
 }
 
-TEST(StartUp, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
+TEST(StartUpSlow, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
 {
     test::TempFolder empty;
     QProcess velmar;
