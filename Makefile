@@ -55,10 +55,11 @@ test-asan: deps
 	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The threading tests (label threads: suites named *Concurrent*, all in test_core).
 test-tsan: deps
 	$(CMAKE_CONFIGURE) -S . -B $(TSAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMAR_TSAN=ON
 	cmake --build $(TSAN_BUILD_DIR) -j $(JOBS) --target test_core
-	cd $(TSAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L unit -R 'Thread|Concurrent'
+	cd $(TSAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L threads
 
 bench: deps
 	$(CMAKE_CONFIGURE) -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_BENCH=ON -DVELMAR_BUILD_TESTS=OFF

@@ -56,7 +56,7 @@ TEST(CliConvert, FailuresAndMisuseHaveTheirExitCodes)
     EXPECT_EQ(Convert({"a", "b", "--lang", "de"}).Status, kZleUzycie);
 }
 
-TEST(CliConvert, WordDocumentToRtfAndTextThroughLibreOffice)
+TEST(CliConvertSlow, WordDocumentToRtfAndTextThroughLibreOffice)
 {
     if (!TLibreOffice::Available())
         GTEST_SKIP() << "soffice is not on the PATH (scripts/install-deps.sh installs "

@@ -6,6 +6,7 @@
 #include "core/app/untStale.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/generators/untGenTlumaczPl.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -76,6 +77,11 @@ struct TPrzypadekHasla {
 
 class EntryTextCases : public ::testing::TestWithParam<TPrzypadekHasla> {};
 
+std::string DescribeEntryLine(const TPrzypadekHasla& c)
+{
+    return c.Line;
+}
+
 TEST_P(EntryTextCases, ShowTheEntryAsWritten)
 {
     const auto context = GetParam().Source == jezPolski ? PolishDictionary() : FrenchDictionary();
@@ -104,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekHasla{"hâter_#6 spieszyć", "*hâter\nczas. \n\n1. (se ~) spieszyć\n\n"},
         // A headword of several words: no labels for a noun; a verb makes it a phrase with a verb.
         TPrzypadekHasla{"pomme de terre_#2f ziemniak", "pomme de terre\n\n1. ziemniak\n\n"},
-        TPrzypadekHasla{"prendre garde_#4 uważać", "prendre garde\nzwrot z czas. \n\n1. uważać\n\n"}));
+        TPrzypadekHasla{"prendre garde_#4 uważać", "prendre garde\nzwrot z czas. \n\n1. uważać\n\n"}),
+    test::NamedBy(DescribeEntryLine));
 
 TEST(EntryText, PhrasesFollowWithTheirNotesHidden)
 {
@@ -214,6 +221,11 @@ struct TPrzypadekWymowy {
 
 class PhoneticNotationCases : public ::testing::TestWithParam<TPrzypadekWymowy> {};
 
+std::string DescribePronunciation(const TPrzypadekWymowy& c)
+{
+    return test::SpelledWithMarks(c.Stored);
+}
+
 TEST_P(PhoneticNotationCases, ConvertsAndShowsAsUnicode)
 {
     const std::string notation = PhoneticNotation(FromUtf8(GetParam().Stored));
@@ -247,7 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekWymowy{"sel", "[s\xE4l]", "[sɛl]"},
         // A remark after " (" stays in Polish letters and takes no length mark.
         TPrzypadekWymowy{"ba (lub bo)", "[ba (lub bo)]", "[ba (lub bo)]"},
-        TPrzypadekWymowy{"mer (lub ż)", "[m\xE4:r (lub \xBF)]", "[mɛːr (lub ż)]"}));
+        TPrzypadekWymowy{"mer (lub ż)", "[m\xE4:r (lub \xBF)]", "[mɛːr (lub ż)]"}),
+    test::NamedBy(DescribePronunciation));
 
 // ---------------------------------------------------------------- Polish source
 
@@ -267,7 +280,8 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekHasla{"myć_#ř laver *4", "myć się\nczas. \n\n1. laver\n\n", jezPolski},
         TPrzypadekHasla{"robić_#* #*r se faire *4", "robić\nczas. \n\n1. (~ się) se faire (niereg.)\n\n",
                         jezPolski},
-        TPrzypadekHasla{"kupić_#* #*C acheter *4", "kupić\nczas. \n\n1. (~ sobie) acheter\n\n", jezPolski}));
+        TPrzypadekHasla{"kupić_#* #*C acheter *4", "kupić\nczas. \n\n1. (~ sobie) acheter\n\n", jezPolski}),
+    test::NamedBy(DescribeEntryLine));
 
 TEST(EntryAnnotation, DataOfAFrenchTranslationWhenItIsAPluralNote)
 {
