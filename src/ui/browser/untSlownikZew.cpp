@@ -25,6 +25,7 @@
 #include "core/dictionaries/untSlowniki.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untCzcionka.h"
+#include "ui/app/untKlawiszeListy.h"
 #include "ui/app/untNapisy.h"
 #include "ui/browser/untNotatki.h"
 #include "ui/browser/untSzukaj.h"
@@ -247,18 +248,9 @@ void TfrmSlownikZew::ListResized()
 
 bool TfrmSlownikZew::ListKeyPressed(int key, Qt::KeyboardModifiers modifiers)
 {
-    static const std::pair<int, TKlawiszListy> kKeys[] = {
-        {Qt::Key_PageUp, TKlawiszListy::PageUp}, {Qt::Key_PageDown, TKlawiszListy::PageDown},
-        {Qt::Key_End, TKlawiszListy::End},       {Qt::Key_Home, TKlawiszListy::Home},
-        {Qt::Key_Down, TKlawiszListy::Down},     {Qt::Key_Right, TKlawiszListy::Down},
-        {Qt::Key_Up, TKlawiszListy::Up},         {Qt::Key_Left, TKlawiszListy::Up}};
-    const auto found =
-        std::find_if(std::begin(kKeys), std::end(kKeys), [key](const auto& k) { return k.first == key; });
-    if (found == std::end(kKeys) || rowsPerPage_ == 0)
-        return false;
     const TStanListy state{lsbSlownik_->currentRow(), scbSlownik_->value(), scbSlownik_->maximum(), rowsPerPage_,
                            lsbSlownik_->count()};
-    const auto move = ListKeyMove(found->second, modifiers.testFlag(Qt::ControlModifier), state);
+    const auto move = PagingKeyMove(key, modifiers, state);
     if (!move)
         return false;
     scbSlownik_->setValue(move->Position);
