@@ -14,9 +14,6 @@ namespace {
 constexpr const char* kNoForm = "(brak formy)";
 constexpr const char* kNoPerson = "---";
 
-// The finite tenses with six persons, in the order of the table.
-constexpr int kSixPersonTenses[] = {czPresent,    czImparfait,   czPasseSimple,         czFutur,
-                                    czConditionnel, czSubjonctifPresent, czSubjonctifImparfait};
 
 // The forms of one verb, each cell ready for the table.
 class TOdmianaCzasownika {
@@ -98,7 +95,7 @@ TOdmianaTabArray FrenchVerbTable(std::string_view infinitive, std::string_view c
     TOdmianaTabArray table{{"", "singulier", "pluriel"}};
     AddTitle(table, czInfinitif);
     table.push_back({"", verb.Person(czInfinitif, 3), ""});
-    for (int tense : kSixPersonTenses) {
+    for (int tense : kSixPersonTensesFr) {
         AddTitle(table, tense);
         AddSixPersons(table, verb, tense);
     }

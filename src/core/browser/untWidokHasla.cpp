@@ -6,6 +6,7 @@
 
 #include "core/app/untTransTeksty.h"
 #include "core/browser/untOpisFormy.h"
+#include "core/browser/untWyborHasla.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/generators/untGenFrFunkcje.h"
 #include "core/generators/untGenTlumaczFr.h"
@@ -433,10 +434,7 @@ TFormyHasla ShowForms(const TKontekstHasla& context, const TOdwolania& readings,
     std::string base, group;
     if (!alreadyShown) {
         result.AddToHistory = true;
-        SplitAt(readings.Item(0).Base, kGroupMark, false, base, group);
-        int index = -1;
-        if (main.FindExact(base, index))
-            result.MainIndex = index;
+        result.MainIndex = BaseHeadwordOf(readings, main);
         writer.Write(word, shHaslo, context.SourceLanguage, true);
         writer.LineBreak();
     }
