@@ -81,16 +81,7 @@ TAkapitZrodlowy TGospodarzWsadowy::TakeParagraph(int start, int stretchEnd)
         return taken;
     const TAkapitZrodla& paragraph = ParagraphAt(start);
     taken.Attributes = paragraph.Attributes;
-    // The runs from the position asked for: the run it falls in starts at 0.
-    const int offset = start - paragraph.Start;
-    for (int r = 0; r < paragraph.Runs.Count(); ++r) {
-        const int runStart = paragraph.Runs.Start(r) - offset;
-        const bool coversStart = r + 1 >= paragraph.Runs.Count() || paragraph.Runs.Start(r + 1) - offset > 0;
-        if (runStart <= 0 && coversStart)
-            taken.Runs.AddRun(0, *paragraph.Runs.FontOf(r));
-        else if (runStart > 0 && runStart < static_cast<int>(taken.Text.size()))
-            taken.Runs.AddRun(runStart, *paragraph.Runs.FontOf(r));
-    }
+    taken.Runs = paragraph.Runs.From(start - paragraph.Start, static_cast<int>(taken.Text.size()));
     return taken;
 }
 
