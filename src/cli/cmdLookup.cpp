@@ -73,9 +73,9 @@ void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& progra
                         const TFolderyDanych& folders, std::ostream& err)
 {
     const int mode = program.WorkingMode;
-    for (const std::string& failure :
+    for (const TBladPliku& failure :
          dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, mode), true))
-        err << "velmar-cli lookup: " << failure << "\n";
+        err << "velmar-cli lookup: " << DescribeInEnglish(failure) << "\n";
     if (dictionaries.Main.Count() == 0)
         err << "velmar-cli lookup: no main dictionary \"" << ProductFile(tabele::MainDictionary, mode) << "\" in "
             << folders.DataFolder() << "\n";

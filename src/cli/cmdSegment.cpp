@@ -120,9 +120,9 @@ int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io)
         return kBlad;
     }
     TSlowniki dictionaries(DataFoldersOption(arguments));
-    for (const std::string& failure :
+    for (const TBladPliku& failure :
          dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
-        io.Err << "velmar-cli segment: " << failure << '\n';
+        io.Err << "velmar-cli segment: " << DescribeInEnglish(failure) << '\n';
     TSlownikiRobocze worker(dictionaries, program.SourceLanguage);
 
     TKontekstWypowiedzi context;

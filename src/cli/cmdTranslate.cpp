@@ -135,9 +135,9 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
     }
     const TFolderyDanych folders = DataFoldersOption(args);
     TSlowniki dictionaries(folders);
-    for (const std::string& failure : dictionaries.LoadDictionaries(
+    for (const TBladPliku& failure : dictionaries.LoadDictionaries(
              program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
-        io.Err << kPrefix << failure << '\n';
+        io.Err << kPrefix << DescribeInEnglish(failure) << '\n';
     if (dictionaries.Main.Count() == 0) {
         io.Err << kPrefix << "no main dictionary \"" << ProductFile(tabele::MainDictionary, program.WorkingMode)
                << "\" in " << folders.DataFolder() << '\n';

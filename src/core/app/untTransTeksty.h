@@ -142,6 +142,8 @@ inline constexpr int Tak = 21, Nie = 22, Anuluj = 23, Zatwierdz = 24, Zamknij = 
                      Przerwij = 32, OK = 33;
 inline constexpr int Uwaga = 101, BrakPamieci = 128, NieznanyBlad = 129, BladOtwarciaPliku = 130,
                      BladZapisuPliku = 131, ZajetyKlawisz = 132, ZapisUstawien = 139;
+// What went wrong with one file, after its name (TBladPliku).
+inline constexpr int NieMoznaOdczytac = 140, NieMoznaZapisac = 141, NieMoznaUsunac = 142, NieNadpisano = 143;
 inline constexpr int TrybyTlumaczenia = 713; // + translation mode code
 inline constexpr int NazwyProfili = 1751;    // + subject number
 inline constexpr int SlownikDomyslny = 1926;

@@ -91,8 +91,11 @@ bool TNotatki::Load(const std::filesystem::path& file)
     wpisy_.clear();
     wczytanieNieudane_ = false;
     std::error_code error;
-    if (!std::filesystem::exists(file, error))
+    if (!std::filesystem::exists(file, error)) {
+        // A file whose existence cannot even be checked may well hold notes.
+        wczytanieNieudane_ = static_cast<bool>(error);
         return !error;
+    }
     std::ifstream in(file, std::ios::binary);
     std::stringstream content;
     if (!in || !(content << in.rdbuf())) {

@@ -38,6 +38,8 @@ public:
     // Writes the notes atomically, or removes the file when there are none. On
     // false the previous file is intact.
     bool Save(const std::filesystem::path& file) const;
+    // The last load failed, so saves are refused.
+    bool LoadFailed() const { return wczytanieNieudane_; }
 
     static std::string EncodeLineBreaks(std::string_view text);
     static std::string DecodeLineBreaks(std::string_view stored);

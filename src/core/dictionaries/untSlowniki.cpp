@@ -47,7 +47,7 @@ std::filesystem::path TSlowniki::WritePath(const std::filesystem::path& file) co
     return file.is_absolute() ? file : folders_.WritePath(file.string());
 }
 
-void TSlowniki::Load(TLinie& list, const std::filesystem::path& file, TBledy& failures)
+void TSlowniki::Load(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures)
 {
     // A missing file is an empty list that belongs to that file.
     list.Clear();
@@ -57,13 +57,13 @@ void TSlowniki::Load(TLinie& list, const std::filesystem::path& file, TBledy& fa
         return;
     try {
         list.LoadFromFile(file);
-    } catch (const std::runtime_error& failure) {
+    } catch (const std::runtime_error&) {
         loadedFrom_.erase(&list);
-        failures.push_back(failure.what());
+        failures.push_back({TRodzajBleduPliku::Odczyt, file});
     }
 }
 
-void TSlowniki::LoadNamed(TLinie& list, const std::string& fileName, TBledy& failures)
+void TSlowniki::LoadNamed(TLinie& list, const std::string& fileName, TBledyPlikow& failures)
 {
     if (fileName.empty()) {
         list.Clear();
@@ -72,7 +72,7 @@ void TSlowniki::LoadNamed(TLinie& list, const std::string& fileName, TBledy& fai
     Load(list, ReadPath(fileName), failures);
 }
 
-void TSlowniki::LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures)
+void TSlowniki::LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledyPlikow& failures)
 {
     const auto loaded = loadedFrom_.find(&list);
     if (!reread && !fileName.empty() && loaded != loadedFrom_.end() && loaded->second == ReadPath(fileName))
@@ -111,7 +111,7 @@ void TSlowniki::ApplyLanguages(const TWartosciProgramu& program)
     SetLanguages(QualifiersTarget, target, target);
 }
 
-void TSlowniki::LoadDirection(bool polishSource, int mode, TBledy& failures)
+void TSlowniki::LoadDirection(bool polishSource, int mode, TBledyPlikow& failures)
 {
     TLinie& main = polishSource ? Listy.MainPl : Listy.MainFr;
     if (!main.Empty())
@@ -158,7 +158,7 @@ void TSlowniki::ClearLists(bool clearAll)
         list->Clear();
 }
 
-void TSlowniki::LoadArchiveLists(int mode, bool clearAll, TBledy& failures)
+void TSlowniki::LoadArchiveLists(int mode, bool clearAll, TBledyPlikow& failures)
 {
     for (auto [list, table] : {std::pair{&Listy.Archive, &tabele::SentenceArchive},
                                std::pair{&Listy.Untranslatable, &tabele::Untranslatable}}) {
@@ -171,7 +171,7 @@ void TSlowniki::LoadArchiveLists(int mode, bool clearAll, TBledy& failures)
     }
 }
 
-void TSlowniki::LoadTranslationLists(const TWartosciProgramu& program, TBledy& failures)
+void TSlowniki::LoadTranslationLists(const TWartosciProgramu& program, TBledyPlikow& failures)
 {
     const int mode = program.WorkingMode;
     if (IsDictionaryMode(mode))
@@ -185,11 +185,11 @@ void TSlowniki::LoadTranslationLists(const TWartosciProgramu& program, TBledy& f
     LoadNamed(Listy.Categories, ProductFile(tabele::Categories, mode), failures);
 }
 
-std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
+TBledyPlikow TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
                                                      const std::filesystem::path& userDictionaryFile,
                                                      bool clearAll)
 {
-    TBledy failures;
+    TBledyPlikow failures;
     const int mode = program.WorkingMode;
     const bool polish = program.SourceLanguage == jezPolski;
 
@@ -216,7 +216,7 @@ std::vector<std::string> TSlowniki::LoadDictionaries(const TWartosciProgramu& pr
 }
 
 void TSlowniki::AttachUser(const TWartosciProgramu& program, const std::filesystem::path& file, bool reread,
-                           TBledy& failures)
+                           TBledyPlikow& failures)
 {
     for (auto* user : {&User, &UserWorker})
         SetLanguages(*user, program.SourceLanguage, program.TargetLanguage);
@@ -229,17 +229,17 @@ void TSlowniki::AttachUser(const TWartosciProgramu& program, const std::filesyst
     UserWorker.Attach(&Listy.User);
 }
 
-std::vector<std::string> TSlowniki::AttachUserDictionary(const TWartosciProgramu& program,
+TBledyPlikow TSlowniki::AttachUserDictionary(const TWartosciProgramu& program,
                                                          const std::filesystem::path& userDictionaryFile)
 {
-    TBledy failures;
+    TBledyPlikow failures;
     AttachUser(program, userDictionaryFile, true, failures);
     return failures;
 }
 
-std::vector<std::string> TSlowniki::LoadReverseDictionary(const TWartosciProgramu& program)
+TBledyPlikow TSlowniki::LoadReverseDictionary(const TWartosciProgramu& program)
 {
-    TBledy failures;
+    TBledyPlikow failures;
     TLinie& reverse = program.SourceLanguage == jezPolski ? Listy.MainFr : Listy.MainPl;
     if (reverse.Empty())
         LoadNamed(reverse, ProductFile(tabele::MainDictionary, PartnerMode(program.WorkingMode)), failures);
@@ -247,10 +247,10 @@ std::vector<std::string> TSlowniki::LoadReverseDictionary(const TWartosciProgram
     return failures;
 }
 
-void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledy& failures) const
+void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures) const
 {
     if (list.LoadFailed()) {
-        failures.push_back(file.string() + " could not be read, so it is not written over");
+        failures.push_back({TRodzajBleduPliku::NieNadpisany, file});
         return;
     }
     try {
@@ -258,19 +258,19 @@ void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledy& fa
             std::error_code error;
             std::filesystem::remove(file, error);
             if (error)
-                failures.push_back("cannot remove " + file.string() + ": " + error.message());
+                failures.push_back({TRodzajBleduPliku::Usuniecie, file});
         } else {
             list.SaveToFile(file);
         }
-    } catch (const std::runtime_error& failure) {
-        failures.push_back(failure.what());
+    } catch (const std::runtime_error&) {
+        failures.push_back({TRodzajBleduPliku::Zapis, file});
     }
 }
 
-std::vector<std::string> TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
+TBledyPlikow TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
                                                      const std::filesystem::path& userDictionaryFile)
 {
-    TBledy failures;
+    TBledyPlikow failures;
     const int mode = program.WorkingMode;
     if (!HoldsArchive(mode) && !IsDictionaryMode(mode))
         return failures; // the internet-page and file translators keep nothing
@@ -282,10 +282,10 @@ std::vector<std::string> TSlowniki::SaveDictionaries(const TWartosciProgramu& pr
     return failures;
 }
 
-std::vector<std::string> TSlowniki::Reload(const TWartosciProgramu& program, bool bothDirections,
+TBledyPlikow TSlowniki::Reload(const TWartosciProgramu& program, bool bothDirections,
                                            const std::filesystem::path& userDictionaryFile)
 {
-    TBledy failures = SaveDictionaries(program, userDictionaryFile);
+    TBledyPlikow failures = SaveDictionaries(program, userDictionaryFile);
     if (!failures.empty())
         return failures;
     return LoadDictionaries(program, bothDirections, userDictionaryFile, true);

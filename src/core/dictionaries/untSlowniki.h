@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/untBladPliku.h"
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/dictionaries/untArchiwumZdan.h"
@@ -34,24 +35,22 @@ public:
     // leave their lists empty; a file that cannot be read leaves its list empty and
     // is named in the returned failures. A relative user-dictionary file is looked
     // up by the data-folder rule (TFolderyDanych).
-    std::vector<std::string> LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
-                                              const std::filesystem::path& userDictionaryFile,
-                                              bool clearAll);
+    TBledyPlikow LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
+                                  const std::filesystem::path& userDictionaryFile, bool clearAll);
     // Writes the user lines and, in the translator modes 1 and 2, the archive and the
     // untranslatable words. An emptied list removes its file; a list whose load failed
     // is not written. Returns the failures (each write is tried on its own).
-    std::vector<std::string> SaveDictionaries(const TWartosciProgramu& program,
-                                              const std::filesystem::path& userDictionaryFile);
+    TBledyPlikow SaveDictionaries(const TWartosciProgramu& program, const std::filesystem::path& userDictionaryFile);
     // Loads the user lines from the file (when it exists) and attaches both
     // user-dictionary instances. Returns the failures.
-    std::vector<std::string> AttachUserDictionary(const TWartosciProgramu& program,
-                                                  const std::filesystem::path& userDictionaryFile);
+    TBledyPlikow AttachUserDictionary(const TWartosciProgramu& program,
+                                      const std::filesystem::path& userDictionaryFile);
     // Loads the opposite direction's main lines when still empty (inflection window).
-    std::vector<std::string> LoadReverseDictionary(const TWartosciProgramu& program);
+    TBledyPlikow LoadReverseDictionary(const TWartosciProgramu& program);
     // The main window's reload command: save, then load everything afresh. When a
     // save fails nothing is reloaded, so the unsaved lines stay in memory.
-    std::vector<std::string> Reload(const TWartosciProgramu& program, bool bothDirections,
-                                    const std::filesystem::path& userDictionaryFile);
+    TBledyPlikow Reload(const TWartosciProgramu& program, bool bothDirections,
+                        const std::filesystem::path& userDictionaryFile);
 
     // The line lists.
     struct TListy {
@@ -91,25 +90,24 @@ public:
     TTransSlownikKwal QualifiersTarget{jezPolski};
 
 private:
-    using TBledy = std::vector<std::string>;
 
     void ClearLists(bool clearAll);
     void ApplyLanguages(const TWartosciProgramu& program);
     // The main list of a direction and its forms list, unless the main list is filled.
-    void LoadDirection(bool polishSource, int mode, TBledy& failures);
+    void LoadDirection(bool polishSource, int mode, TBledyPlikow& failures);
     // The sentence archive and the untranslatable words (translator modes only).
-    void LoadArchiveLists(int mode, bool clearAll, TBledy& failures);
+    void LoadArchiveLists(int mode, bool clearAll, TBledyPlikow& failures);
     // Phrases, collocations and categories (not in the dictionary modes).
-    void LoadTranslationLists(const TWartosciProgramu& program, TBledy& failures);
+    void LoadTranslationLists(const TWartosciProgramu& program, TBledyPlikow& failures);
     // Loads a writable list unless it already holds the content of that same file
     // (a second apply of the settings must not drop lines that are not saved yet).
-    void LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledy& failures);
+    void LoadWritable(TLinie& list, const std::string& fileName, bool reread, TBledyPlikow& failures);
     void AttachInstances(const TWartosciProgramu& program);
     void AttachUser(const TWartosciProgramu& program, const std::filesystem::path& file, bool reread,
-                    TBledy& failures);
-    void Load(TLinie& list, const std::filesystem::path& file, TBledy& failures);
-    void LoadNamed(TLinie& list, const std::string& fileName, TBledy& failures);
-    void Save(TLinie& list, const std::filesystem::path& file, TBledy& failures) const;
+                    TBledyPlikow& failures);
+    void Load(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures);
+    void LoadNamed(TLinie& list, const std::string& fileName, TBledyPlikow& failures);
+    void Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures) const;
     std::filesystem::path ReadPath(const std::filesystem::path& file) const;
     std::filesystem::path WritePath(const std::filesystem::path& file) const;
 

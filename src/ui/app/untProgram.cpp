@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QTextEdit>
 
+#include "core/app/untBladPliku.h"
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
@@ -167,18 +168,6 @@ std::filesystem::path UserDictionaryFile()
                           : std::filesystem::path(chosen);
 }
 
-// Files that could not be read or written are named to the user after the message.
-void ReportFileFailures(int textId, const std::vector<std::string>& failures)
-{
-    if (failures.empty())
-        return;
-    std::string details;
-    for (const auto& failure : failures)
-        details += "\n" + failure;
-    const TWide text = InterfaceTextWide(Ustawienia().JezykInterfejsu, textId) + u":" + Utf8ToWide(details);
-    Pytanie().Zapytaj(text, TPrzyciski::OK);
-}
-
 } // namespace
 
 void LoadDictionaries(bool startup)
@@ -187,7 +176,7 @@ void LoadDictionaries(bool startup)
     try {
         // At start-up the reverse direction comes only when the user asked for both.
         const bool bothDirections = settings.ObaSlowniki && (startup || settings.OdwrotnySlownikWczytany);
-        ReportFileFailures(tekst::BladOtwarciaPliku,
+        ReportFileFailures(settings.JezykInterfejsu, tekst::BladOtwarciaPliku,
                            Slowniki().LoadDictionaries(Program(), bothDirections, UserDictionaryFile(), false));
     } catch (const std::bad_alloc&) {
         Pytanie().Zapytaj(InterfaceTextWide(settings.JezykInterfejsu, tekst::BrakPamieci), TPrzyciski::OK);
@@ -198,7 +187,8 @@ void LoadDictionaries(bool startup)
 
 void SaveDictionaries()
 {
-    ReportFileFailures(tekst::BladZapisuPliku, Slowniki().SaveDictionaries(Program(), UserDictionaryFile()));
+    ReportFileFailures(Ustawienia().JezykInterfejsu, tekst::BladZapisuPliku,
+                       Slowniki().SaveDictionaries(Program(), UserDictionaryFile()));
 }
 
 int RunProgram(int argc, char** argv)

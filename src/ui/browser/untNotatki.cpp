@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "core/app/untBladPliku.h"
 #include "core/app/untFoldery.h"
 #include "core/app/untPytanie.h"
 #include "core/app/untStale.h"
@@ -169,8 +170,9 @@ void TfrmNotatki::RefreshCaptions()
 void TfrmNotatki::LoadNotes()
 {
     TZajety busy(zajety_);
-    if (!plikOdczytu_.empty())
-        notatki_.Load(plikOdczytu_);
+    if (!plikOdczytu_.empty() && !notatki_.Load(plikOdczytu_))
+        ReportFileFailures(Ustawienia().JezykInterfejsu, tekst::BladOtwarciaPliku,
+                           {{TRodzajBleduPliku::Odczyt, plikOdczytu_}});
     FillList();
     if (lsbNotatki_->count() > 0)
         lsbNotatki_->setCurrentRow(0);
@@ -179,7 +181,12 @@ void TfrmNotatki::LoadNotes()
 
 bool TfrmNotatki::SaveNotes()
 {
-    return plikZapisu_.empty() || notatki_.Save(plikZapisu_);
+    if (plikZapisu_.empty() || notatki_.Save(plikZapisu_))
+        return true;
+    // A list that failed to load is refused rather than written over; say which.
+    const auto kind = notatki_.LoadFailed() ? TRodzajBleduPliku::NieNadpisany : TRodzajBleduPliku::Zapis;
+    ReportFileFailures(Ustawienia().JezykInterfejsu, tekst::BladZapisuPliku, {{kind, plikZapisu_}});
+    return false;
 }
 
 void TfrmNotatki::FillList()
