@@ -1,9 +1,11 @@
 #include "core/dictionaries/untKod.h"
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 #include <system_error>
 
@@ -246,99 +248,185 @@ std::vector<std::string_view> SplitLines(std::string_view bytes)
     return lines;
 }
 
+// ---------------------------------------------------------------- TWersjaLinii
+
+namespace {
+
+std::uint64_t NextSerial()
+{
+    static std::atomic<std::uint64_t> serial = 0;
+    return ++serial;
+}
+
+} // namespace
+
+TWersjaLinii::TWersjaLinii() : serial_(NextSerial()) {}
+
+TWersjaLinii::TWersjaLinii(std::string packed, std::vector<std::uint32_t> offsets)
+    : packed_(std::move(packed)), offsets_(std::move(offsets)), isPacked_(true), serial_(NextSerial())
+{
+}
+
+TWersjaLinii::TWersjaLinii(std::vector<TLiniaWspolna> lines) : lines_(std::move(lines)), serial_(NextSerial()) {}
+
+std::string_view TWersjaLinii::View(std::size_t index) const
+{
+    if (!isPacked_)
+        return *lines_[index];
+    return std::string_view(packed_).substr(offsets_[index], offsets_[index + 1] - offsets_[index]);
+}
+
+std::string TWersjaLinii::Line(int index) const
+{
+    return Has(index) ? std::string(View(static_cast<std::size_t>(index))) : std::string();
+}
+
+std::string TWersjaLinii::Decoded(int index, int keyRow) const
+{
+    return Has(index) ? DecodeLine(View(static_cast<std::size_t>(index)), keyRow) : std::string();
+}
+
+std::string TWersjaLinii::DecodedUntil(int index, int keyRow, char stop) const
+{
+    return Has(index) ? DecodeLineUntil(View(static_cast<std::size_t>(index)), keyRow, stop) : std::string();
+}
+
+std::vector<TLiniaWspolna> TWersjaLinii::SharedLines() const
+{
+    if (!isPacked_)
+        return lines_;
+    std::vector<TLiniaWspolna> lines;
+    lines.reserve(static_cast<std::size_t>(Count()));
+    for (std::size_t i = 0; i + 1 < offsets_.size(); ++i)
+        lines.push_back(std::make_shared<const std::string>(View(i)));
+    return lines;
+}
+
+void TWersjaLinii::WriteTo(std::ostream& out) const
+{
+    for (std::size_t i = 0; i < static_cast<std::size_t>(Count()) && out; ++i) {
+        const std::string_view line = View(i);
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        out.write("\r\n", 2);
+    }
+}
+
+// The vtable pointer and the two counts make_shared puts beside each shared line.
+constexpr std::size_t kSharedCountsBytes = 16;
+
+std::size_t TWersjaLinii::MemoryBytes() const
+{
+    std::size_t bytes = packed_.capacity() + offsets_.capacity() * sizeof(std::uint32_t) +
+                        lines_.capacity() * sizeof(TLiniaWspolna);
+    for (const auto& line : lines_) {
+        bytes += sizeof(std::string) + kSharedCountsBytes;
+        if (line->capacity() > std::string().capacity()) // beyond the in-place buffer
+            bytes += line->capacity() + 1;
+    }
+    return bytes;
+}
+
 // ---------------------------------------------------------------- TLinie
+
+TLinie::TLinie() : current_(std::make_shared<const TWersjaLinii>()) {}
+
+TMigawkaLinii TLinie::Snapshot() const
+{
+    std::lock_guard lock(mutex_);
+    return current_;
+}
 
 int TLinie::Count() const
 {
     std::lock_guard lock(mutex_);
-    return static_cast<int>(CountLocked());
-}
-
-std::size_t TLinie::CountLocked() const
-{
-    return isPacked_ ? offsets_.size() - 1 : lines_.size();
-}
-
-std::string_view TLinie::View(std::size_t index) const
-{
-    if (!isPacked_)
-        return lines_[index];
-    return std::string_view(packed_).substr(offsets_[index], offsets_[index + 1] - offsets_[index]);
+    return current_->Count();
 }
 
 std::string TLinie::Line(int index) const
 {
     std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
-        return {};
-    return std::string(View(static_cast<std::size_t>(index)));
+    return current_->Line(index);
 }
 
 std::string TLinie::Decoded(int index, int keyRow) const
 {
     std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
-        return {};
-    return DecodeLine(View(static_cast<std::size_t>(index)), keyRow);
+    return current_->Decoded(index, keyRow);
 }
 
 std::string TLinie::DecodedUntil(int index, int keyRow, char stop) const
 {
     std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
-        return {};
-    return DecodeLineUntil(View(static_cast<std::size_t>(index)), keyRow, stop);
+    return current_->DecodedUntil(index, keyRow, stop);
 }
 
-void TLinie::Unpack()
+void TLinie::Publish(TMigawkaLinii version, bool loadFailed)
 {
-    if (!isPacked_)
-        return;
-    std::vector<std::string> lines;
-    lines.reserve(offsets_.size() - 1);
-    for (std::size_t i = 0; i + 1 < offsets_.size(); ++i)
-        lines.emplace_back(View(i));
-    lines_ = std::move(lines);
-    packed_ = std::string();
-    offsets_ = std::vector<std::uint32_t>();
-    isPacked_ = false;
+    {
+        std::lock_guard lock(mutex_);
+        current_.swap(version);
+        loadFailed_ = loadFailed;
+    }
+    // version now holds the old lines: they are freed here, outside the lock, unless
+    // a reader still holds them.
 }
+
+template <typename Change>
+bool TLinie::Edit(Change change)
+{
+    std::lock_guard writing(writeMutex_);
+    std::vector<TLiniaWspolna> lines = Snapshot()->SharedLines();
+    if (!change(lines))
+        return false;
+    Publish(std::make_shared<const TWersjaLinii>(std::move(lines)), false);
+    return true;
+}
+
+namespace {
+
+bool Within(int index, std::size_t end)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < end;
+}
+
+} // namespace
 
 void TLinie::Add(std::string stored)
 {
-    std::lock_guard lock(mutex_);
-    Unpack();
-    lines_.push_back(std::move(stored));
+    Edit([&](std::vector<TLiniaWspolna>& lines) {
+        lines.push_back(std::make_shared<const std::string>(std::move(stored)));
+        return true;
+    });
 }
 
 bool TLinie::Insert(int index, std::string stored)
 {
-    std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) > CountLocked())
-        return false;
-    Unpack();
-    lines_.insert(lines_.begin() + index, std::move(stored));
-    return true;
+    return Edit([&](std::vector<TLiniaWspolna>& lines) {
+        if (!Within(index, lines.size() + 1))
+            return false;
+        lines.insert(lines.begin() + index, std::make_shared<const std::string>(std::move(stored)));
+        return true;
+    });
 }
 
 bool TLinie::Replace(int index, std::string stored)
 {
-    std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
-        return false;
-    Unpack();
-    lines_[static_cast<std::size_t>(index)] = std::move(stored);
-    return true;
+    return Edit([&](std::vector<TLiniaWspolna>& lines) {
+        if (!Within(index, lines.size()))
+            return false;
+        lines[static_cast<std::size_t>(index)] = std::make_shared<const std::string>(std::move(stored));
+        return true;
+    });
 }
 
 bool TLinie::Delete(int index)
 {
-    std::lock_guard lock(mutex_);
-    if (index < 0 || static_cast<std::size_t>(index) >= CountLocked())
-        return false;
-    Unpack();
-    lines_.erase(lines_.begin() + index);
-    return true;
+    return Edit([&](std::vector<TLiniaWspolna>& lines) {
+        if (!Within(index, lines.size()))
+            return false;
+        lines.erase(lines.begin() + index);
+        return true;
+    });
 }
 
 void TLinie::Clear()
@@ -346,14 +434,22 @@ void TLinie::Clear()
     Assign({});
 }
 
+void TLinie::Truncate(int count)
+{
+    Edit([&](std::vector<TLiniaWspolna>& lines) {
+        lines.resize(std::min(lines.size(), static_cast<std::size_t>(std::max(count, 0))));
+        return true;
+    });
+}
+
 void TLinie::Assign(std::vector<std::string> stored)
 {
-    std::lock_guard lock(mutex_);
-    packed_ = std::string();
-    offsets_ = std::vector<std::uint32_t>();
-    lines_ = std::move(stored);
-    isPacked_ = false;
-    loadFailed_ = false;
+    std::vector<TLiniaWspolna> lines;
+    lines.reserve(stored.size());
+    for (std::string& line : stored)
+        lines.push_back(std::make_shared<const std::string>(std::move(line)));
+    std::lock_guard writing(writeMutex_);
+    Publish(std::make_shared<const TWersjaLinii>(std::move(lines)), false);
 }
 
 namespace {
@@ -383,9 +479,8 @@ void TLinie::LoadFromFile(const std::filesystem::path& file)
     try {
         bytes = ReadWholeFile(file);
     } catch (...) {
-        Clear();
-        std::lock_guard lock(mutex_);
-        loadFailed_ = true;
+        std::lock_guard writing(writeMutex_);
+        Publish(std::make_shared<const TWersjaLinii>(), true);
         throw;
     }
     // Squeeze the line terminators out in place: each line moves left to where the
@@ -404,24 +499,14 @@ void TLinie::LoadFromFile(const std::filesystem::path& file)
     });
     bytes.resize(end);
 
-    std::lock_guard lock(mutex_);
-    packed_ = std::move(bytes);
-    offsets_ = std::move(offsets);
-    lines_ = std::vector<std::string>();
-    isPacked_ = true;
-    loadFailed_ = false;
+    std::lock_guard writing(writeMutex_);
+    Publish(std::make_shared<const TWersjaLinii>(std::move(bytes), std::move(offsets)), false);
 }
 
 void TLinie::SaveToFile(const std::filesystem::path& file) const
 {
-    WriteFileAtomically(file, [this](std::ostream& out) {
-        std::lock_guard lock(mutex_);
-        for (std::size_t i = 0; i < CountLocked() && out; ++i) {
-            const std::string_view line = View(i);
-            out.write(line.data(), static_cast<std::streamsize>(line.size()));
-            out.write("\r\n", 2);
-        }
-    });
+    const TMigawkaLinii lines = Snapshot();
+    WriteFileAtomically(file, [&lines](std::ostream& out) { lines->WriteTo(out); });
 }
 
 bool TLinie::LoadFailed() const
@@ -432,13 +517,7 @@ bool TLinie::LoadFailed() const
 
 std::size_t TLinie::MemoryBytes() const
 {
-    std::lock_guard lock(mutex_);
-    std::size_t bytes = packed_.capacity() + offsets_.capacity() * sizeof(std::uint32_t) +
-                        lines_.capacity() * sizeof(std::string);
-    for (const auto& line : lines_)
-        if (line.capacity() > std::string().capacity()) // beyond the in-place buffer
-            bytes += line.capacity() + 1;
-    return bytes;
+    return Snapshot()->MemoryBytes();
 }
 
 } // namespace velmar

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <iosfwd>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -38,28 +40,70 @@ std::string DecodeLineUntil(std::string_view stored, int keyRow, char stop);
 // and a checksum that matches the decoded text.
 bool IsWellFormedLine(std::string_view stored, int keyRow);
 
-// A list of scrambled lines shared by the dictionary instances of the window thread
-// and of the translation worker. Every access takes the list's own lock, so one
-// thread may insert while another reads; a sequence of accesses (a search) is not
-// atomic and must not need to be.
-//
-// A list read from a file is kept as one buffer plus line offsets: the main and forms
-// lists reach millions of lines. The first change turns it into one string per line,
-// which suits the small writable lists (user dictionary, archive).
-class TLinie {
+// A stored line of a changed list, shared by the versions that hold it.
+using TLiniaWspolna = std::shared_ptr<const std::string>;
+
+// One version of a line list; never changed once built. A list read from a file is
+// kept as one buffer plus line offsets: the main and forms lists reach millions of
+// lines. A changed list is one string per line, which suits the small writable lists
+// (user dictionary, archive); the versions share the strings, so the next version
+// copies pointers, not text.
+class TWersjaLinii {
 public:
-    TLinie() = default;
-    TLinie(const TLinie&) = delete;
-    TLinie& operator=(const TLinie&) = delete;
+    TWersjaLinii();
+    TWersjaLinii(std::string packed, std::vector<std::uint32_t> offsets);
+    explicit TWersjaLinii(std::vector<TLiniaWspolna> lines);
 
-    int Count() const;
-    bool Empty() const { return Count() == 0; }
-
+    int Count() const { return static_cast<int>(isPacked_ ? offsets_.size() - 1 : lines_.size()); }
     // The stored (scrambled) line; empty outside 0..Count−1.
     std::string Line(int index) const;
     // The line decoded with the key row; empty outside 0..Count−1.
     std::string Decoded(int index, int keyRow) const;
     // The line decoded up to and including the first stop byte (see DecodeLineUntil).
+    std::string DecodedUntil(int index, int keyRow, char stop) const;
+    // Every stored line, the start of the next version.
+    std::vector<TLiniaWspolna> SharedLines() const;
+    void WriteTo(std::ostream& out) const;
+    std::size_t MemoryBytes() const;
+    // Unique among every version of every list: a cache built from one version can
+    // tell that it is stale.
+    std::uint64_t Serial() const { return serial_; }
+
+private:
+    bool Has(int index) const { return index >= 0 && index < Count(); }
+    std::string_view View(std::size_t index) const;
+
+    // Packed form: line i is packed_[offsets_[i], offsets_[i + 1]).
+    std::string packed_;
+    std::vector<std::uint32_t> offsets_;
+    std::vector<TLiniaWspolna> lines_;
+    bool isPacked_ = false;
+    std::uint64_t serial_;
+};
+
+using TMigawkaLinii = std::shared_ptr<const TWersjaLinii>;
+
+// A list of scrambled lines shared by the dictionary instances of the window thread
+// and of the translation worker. A change never touches the lines in place: it builds
+// a new version and publishes it under a short lock, so a reader that took a Snapshot
+// keeps one consistent version for as long as it holds it, however many accesses it
+// makes. The single accesses below each read the version current at the call.
+//
+// A change copies the line pointers, which is cheap only because the lists that change
+// are small; the main and forms lists are only ever loaded whole.
+class TLinie {
+public:
+    TLinie();
+    TLinie(const TLinie&) = delete;
+    TLinie& operator=(const TLinie&) = delete;
+
+    // The current version, kept unchanged for as long as it is held.
+    TMigawkaLinii Snapshot() const;
+
+    int Count() const;
+    bool Empty() const { return Count() == 0; }
+    std::string Line(int index) const;
+    std::string Decoded(int index, int keyRow) const;
     std::string DecodedUntil(int index, int keyRow, char stop) const;
 
     void Add(std::string stored);
@@ -68,6 +112,8 @@ public:
     bool Replace(int index, std::string stored);
     bool Delete(int index);
     void Clear();
+    // Keeps the first count lines.
+    void Truncate(int count);
     // Replaces the content with these stored lines.
     void Assign(std::vector<std::string> stored);
 
@@ -86,17 +132,17 @@ public:
     std::size_t MemoryBytes() const;
 
 private:
-    std::string_view View(std::size_t index) const; // lock held
-    std::size_t CountLocked() const;
-    void Unpack(); // lock held: from buffer + offsets to one string per line
+    // Lets change edit a copy of the current lines and publishes it unless change
+    // refuses (returns false).
+    template <typename Change>
+    bool Edit(Change change);
+    void Publish(TMigawkaLinii version, bool loadFailed);
 
+    // Serialises the changes, each a read of the current version and a publish.
+    std::mutex writeMutex_;
+    // Guards current_ and loadFailed_: held only to read or swap them.
     mutable std::mutex mutex_;
-    // Packed form: line i is packed_[offsets_[i], offsets_[i + 1]).
-    std::string packed_;
-    std::vector<std::uint32_t> offsets_;
-    // Unpacked form, used once the list has changed.
-    std::vector<std::string> lines_;
-    bool isPacked_ = false;
+    TMigawkaLinii current_;
     bool loadFailed_ = false;
 };
 

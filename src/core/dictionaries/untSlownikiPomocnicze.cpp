@@ -11,6 +11,7 @@ namespace velmar {
 
 TOdwolanie TTransSlownikOdwolan::ReadingAt(int index) const
 {
+    const TPrzypiecie pin(*this);
     if (index < 0 || index >= Count())
         return {};
     return ParseFormLine(DecodedLine(index), SourceLang);
@@ -20,6 +21,7 @@ TOdwolanie TTransSlownikOdwolan::ReadingAt(int index) const
 
 std::string TTransSlownikKategorii::Definition(std::string_view name)
 {
+    const TPrzypiecie pin(*this);
     int index = 0;
     if (name.empty() || !FindExact(name, index))
         return {};

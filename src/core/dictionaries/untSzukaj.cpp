@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untDictCompare.h"
@@ -193,6 +194,7 @@ private:
 
 bool TTransSlownik::Find(TZnajdzOpcje& options)
 {
+    const TPrzypiecie pin(*this);
     options.Index = 0;
     const std::size_t mark = options.Word.find(kGroupMark);
     std::string key = options.Word.substr(0, mark);
@@ -212,6 +214,7 @@ bool TTransSlownik::FindExact(std::string_view word, int& index)
 
 int TTransSlownik::Locate(std::string_view word)
 {
+    const TPrzypiecie pin(*this);
     if (Count() == 0)
         return -1;
     // The letter bar's "A" shows the first line even when it sorts before "a".
@@ -224,6 +227,7 @@ int TTransSlownik::Locate(std::string_view word)
 
 bool TTransSlownik::PrefixFrom(const TZnajdzOpcje& options, int& index)
 {
+    const TPrzypiecie pin(*this);
     if (index < 0 || index >= Count()) {
         index = -1;
         return false;
@@ -251,6 +255,7 @@ bool TTransSlownik::PrefixFrom(const TZnajdzOpcje& options, int& index)
 
 bool TTransSlownik::FindOrPrefix(TZnajdzOpcje& options, int& index)
 {
+    const TPrzypiecie pin(*this);
     index = -1;
     if (Count() == 0)
         return false;
@@ -268,14 +273,16 @@ bool TTransSlownik::FindOrPrefix(TZnajdzOpcje& options, int& index)
 int TTransSlownik::FilterBy(std::string_view pattern, bool wholeWords, bool matchCase)
 {
     SetFilter(false);
-    FilterLines.Clear();
+    const TPrzypiecie pin(*this);
     const std::string wanted = matchCase ? std::string(pattern) : LowerStr(pattern);
+    std::vector<std::string> matching;
     const int count = Count();
     for (int i = 0; i < count; ++i) {
         const std::string key = matchCase ? GetKey(i) : LowerStr(GetKey(i));
         if (KeyMatchesFilter(key, wanted, wholeWords))
-            FilterLines.Add(Lines->Line(i));
+            matching.push_back(pin.Version().Line(i));
     }
+    FilterLines.Assign(std::move(matching));
     return FilterLines.Count();
 }
 
@@ -286,9 +293,9 @@ int TTransSlownik::FilterByWide(std::u16string_view pattern, bool wholeWords, bo
 
 void TTransSlownik::TrimFilter(int count)
 {
-    for (int n = std::min(count, FilterLines.Count()); n > 0; --n)
-        FilterLines.Delete(FilterLines.Count() - 1);
+    FilterLines.Truncate(FilterLines.Count() - std::max(count, 0));
     CachedIndex = -1;
+    Repin();
 }
 
 void TTransSlownik::SetFilter(bool on)
@@ -306,12 +313,14 @@ void TTransSlownik::SetFilter(bool on)
     }
     FilterActive = on;
     CachedIndex = -1;
+    Repin();
 }
 
 // ---------------------------------------------------------------- the forms search
 
 bool TTransSlownikOdwolan::FindForms(TZnajdzOpcje& options)
 {
+    const TPrzypiecie pin(*this);
     readings_.Clear();
     if (Find(options)) {
         CollectReadings();

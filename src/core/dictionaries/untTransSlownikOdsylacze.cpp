@@ -79,6 +79,7 @@ std::size_t FirstWordOfSubRecord(const std::string& line, std::size_t reference,
 
 std::string TTransSlownikGlowny::GetEntryText(int index) const
 {
+    const TPrzypiecie pin(*this);
     if (index < 0 || index >= Count())
         return {};
     std::string line = DecodedLine(index);

@@ -43,9 +43,21 @@ TTransSlownik::TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceL
     SetTargetLanguage(targetLang);
 }
 
+TMigawkaLinii TTransSlownik::CurrentLines() const
+{
+    static const TMigawkaLinii none = std::make_shared<const TWersjaLinii>();
+    return Lines ? Lines->Snapshot() : none;
+}
+
+void TTransSlownik::Repin()
+{
+    if (pinDepth_ > 0)
+        pinned_ = CurrentLines();
+}
+
 int TTransSlownik::Count() const
 {
-    return Lines ? Lines->Count() : 0;
+    return TPrzypiecie(*this).Version().Count();
 }
 
 std::string TTransSlownik::KeyOf(std::string_view line) const
@@ -55,12 +67,12 @@ std::string TTransSlownik::KeyOf(std::string_view line) const
 
 std::string TTransSlownik::GetKey(int index) const
 {
-    return KeyOf(Lines ? Lines->DecodedUntil(index, KeyRow, KeySeparator) : std::string());
+    return KeyOf(TPrzypiecie(*this).Version().DecodedUntil(index, KeyRow, KeySeparator));
 }
 
 std::string TTransSlownik::DecodedLine(int index) const
 {
-    return Lines ? Lines->Decoded(index, KeyRow) : std::string();
+    return TPrzypiecie(*this).Version().Decoded(index, KeyRow);
 }
 
 std::string TTransSlownik::Encode(std::string_view text) const
@@ -77,6 +89,7 @@ void TTransSlownik::Attach(TLinie* lines)
     FilterLines.Clear();
     Lines = lines;
     CachedIndex = -1;
+    Repin();
 }
 
 void TTransSlownik::SetSourceLanguage(std::uint8_t language)
@@ -93,6 +106,7 @@ void TTransSlownik::SetTargetLanguage(std::uint8_t language)
 
 bool TTransSlownik::FindKeyExact(std::string_view key, int& index) const
 {
+    const TPrzypiecie pin(*this);
     int low = 0;
     int high = Count() - 1;
     while (low <= high) {
@@ -181,11 +195,14 @@ std::string TTransSlownikGlowny::KeyOf(std::string_view line) const
 
 TTransSlownikSlowo& TTransSlownikGlowny::GetEntry(int index)
 {
-    if (index == CachedIndex && !entry_->Pruned && !entry_->Changed)
+    const TPrzypiecie pin(*this);
+    const std::uint64_t version = pin.Version().Serial();
+    if (index == CachedIndex && version == cachedVersion_ && !entry_->Pruned && !entry_->Changed)
         return *entry_;
     if (index < 0 || index >= Count())
         return *entry_;
     CachedIndex = index;
+    cachedVersion_ = version;
     entry_->Parse(GetEntryText(index), KeepPhrases, *this, FoldAccents);
     entry_->Index = index;
     return *entry_;
@@ -200,6 +217,7 @@ void TTransSlownikGlowny::Clear()
 
 std::string TTransSlownikGlowny::AllKeys() const
 {
+    const TPrzypiecie pin(*this);
     std::string keys;
     const int count = Count();
     for (int i = 0; i < count; ++i)

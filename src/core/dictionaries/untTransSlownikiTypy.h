@@ -5,8 +5,11 @@
 //
 // Instances do not own their lines: the window thread and the translation worker
 // each have their own instances over the same TLinie, so that the search cursor and
-// the one-entry cache of one thread never disturb the other. Every access to the
-// lines goes through the list's own lock.
+// the one-entry cache of one thread never disturb the other. While the window thread
+// edits a list, a search on the worker must not mix two versions of it (a binary
+// search would step over a line that moved), so every operation that reads the lines
+// more than once pins one version of them for its whole run (TPrzypiecie). The pin
+// lives in the instance, which is why an instance belongs to one thread.
 
 #include <cstdint>
 #include <memory>
@@ -57,6 +60,31 @@ public:
     virtual ~TTransSlownik() = default;
     TTransSlownik(const TTransSlownik&) = delete;
     TTransSlownik& operator=(const TTransSlownik&) = delete;
+
+    // Every read of the dictionary sees the version of its lines that was current when
+    // the outermost pin began, until that pin ends; inner pins (an operation calling
+    // another) share it. Pin around a sequence of calls whose results must agree, e.g.
+    // a Find and the GetEntry of the line it found.
+    class TPrzypiecie {
+    public:
+        explicit TPrzypiecie(const TTransSlownik& dictionary) : dictionary_(dictionary)
+        {
+            if (dictionary_.pinDepth_++ == 0)
+                dictionary_.pinned_ = dictionary_.CurrentLines();
+        }
+        ~TPrzypiecie()
+        {
+            if (--dictionary_.pinDepth_ == 0)
+                dictionary_.pinned_.reset();
+        }
+        TPrzypiecie(const TPrzypiecie&) = delete;
+        TPrzypiecie& operator=(const TPrzypiecie&) = delete;
+
+        const TWersjaLinii& Version() const { return *dictionary_.pinned_; }
+
+    private:
+        const TTransSlownik& dictionary_;
+    };
 
     // Number of lines; 0 while no list is attached.
     int Count() const;
@@ -119,6 +147,15 @@ public:
     TLinie* SavedLines = nullptr;
     TLinie FilterLines;
     bool FilterActive = false;
+
+private:
+    // The version of Lines current now; an empty one while no list is attached.
+    TMigawkaLinii CurrentLines() const;
+    // After Lines changed under a pin the pin holds the version of the new list.
+    void Repin();
+
+    mutable TMigawkaLinii pinned_;
+    mutable int pinDepth_ = 0;
 };
 
 // Key extraction of the main-dictionary format: the trimmed text before the first
@@ -148,9 +185,10 @@ public:
     std::string KeyOf(std::string_view line) const override;
     // The decoded line with its cross-references (" == headword") expanded.
     std::string GetEntryText(int index) const;
-    // The cached decoded entry of line index: decoded again only for another index,
-    // or when the cached one was pruned or changed. Outside 0..Count−1 the cache is
-    // returned unchanged. The next call may overwrite it; Assign it to keep it.
+    // The cached decoded entry of line index: decoded again only for another index or
+    // version of the lines, or when the cached one was pruned or changed. Outside
+    // 0..Count−1 the cache is returned unchanged. The next call may overwrite it;
+    // Assign it to keep it.
     TTransSlownikSlowo& GetEntry(int index);
     // Empties the attached line list and forgets the cached entry.
     void Clear();
@@ -163,6 +201,7 @@ public:
 
 private:
     std::unique_ptr<TTransSlownikSlowo> entry_;
+    std::uint64_t cachedVersion_ = 0; // TWersjaLinii::Serial of the lines it came from
 };
 
 // Inflected forms: lines "form\code base…"; the key is the form.
