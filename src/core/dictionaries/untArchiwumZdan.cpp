@@ -53,6 +53,7 @@ std::string TTransSlownikZdan::KeyOf(std::string_view line) const
 
 TTransSlownikZdanZdanie& TTransSlownikZdan::Record(int index)
 {
+    const TPrzypiecie pin(*this); // the count checked is the count of the line read
     if (index >= 0 && index < Count())
         CurrentRecord.ParseRecord(DecodedLine(index));
     return CurrentRecord;

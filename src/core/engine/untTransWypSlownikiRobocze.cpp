@@ -31,6 +31,8 @@ TProbaWyrazenia TSlownikiRobocze::ProbeExpression(TSlownikWyrazen which, std::st
                                                   bool capitalised)
 {
     TTransSlownik& dictionary = DictionaryOf(which);
+    // The search and the walk behind it must read the same version of the list.
+    const TTransSlownik::TPrzypiecie pin(dictionary);
     TProbaWyrazenia probe;
     if (dictionary.Count() == 0)
         return probe;
@@ -67,6 +69,9 @@ bool TSlownikiRobocze::AcceptsExpression(TSlownikWyrazen which, std::string_view
 {
     int index = -1;
     TZnajdzOpcje options = OptionsFor(expression, capitalised);
+    // An index found by one call is read by the next: one version of each list.
+    const TTransSlownik::TPrzypiecie mainPin(set_.MainWorker), formsPin(set_.FormsWorker),
+        phrasesPin(set_.Phrases);
     switch (which) {
     case TSlownikWyrazen::Uzytkownika:
         return true;
@@ -93,6 +98,7 @@ bool TSlownikiRobocze::IsUntranslatable(std::string_view token)
 TProbaArchiwum TSlownikiRobocze::ProbeArchive(std::string_view prefix, bool)
 {
     TTransSlownikZdan& archive = set_.ArchiveWorker;
+    const TTransSlownik::TPrzypiecie pin(archive);
     TProbaArchiwum probe;
     if (archive.Count() == 0 || prefix.empty())
         return probe;
@@ -120,6 +126,7 @@ TProbaArchiwum TSlownikiRobocze::ProbeArchive(std::string_view prefix, bool)
 std::optional<std::string> TSlownikiRobocze::FindSimilarSentence(std::string_view text, int level)
 {
     TTransSlownikZdan& archive = set_.ArchiveWorker;
+    const TTransSlownik::TPrzypiecie pin(archive);
     int index = 0;
     if (archive.Count() == 0 || !archive.FindAt(text, level, index))
         return std::nullopt;
@@ -145,6 +152,10 @@ bool TSlownikiRobocze::ReadingFromEntry(TTransSlownikGlowny& dictionary, int ind
 std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool secondAttempt, bool capitalised)
 {
     std::vector<TZnaczenie> readings;
+    // The user dictionary may change on the window thread between a search and the
+    // reading of the line it found: each list keeps one version for the whole look-up.
+    const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker),
+        mainPin(set_.MainWorker);
     const auto options = [&] {
         TZnajdzOpcje o = secondAttempt ? OptionsFor(text, capitalised) : InitOptions(text);
         o.TryForms = secondAttempt ? 1 : 0;
