@@ -173,13 +173,16 @@ int FollowRole(const TCustomWypSlowa& words, int i, std::uint8_t type, int role,
 {
     if (!HasRole(words, i, role))
         return -1;
-    for (;;) {
+    // A role that points at a group the utterance does not have gives nothing, so
+    // that the other direction of a pair is tried.
+    i = words.FindGroup(i, 1u << type, {}, false, backwards);
+    if (i < 0)
+        return -1;
+    while (HasRole(words, i, role)) {
         const int next = words.FindGroup(i, 1u << type, {}, false, backwards);
         if (next < 0)
             break;
         i = next;
-        if (!HasRole(words, i, role))
-            break;
     }
     return GroupAnchor(words, i);
 }

@@ -14,9 +14,9 @@ namespace velmar {
 // word of the next group with role 16 or 17 when that group has role 17.
 int GroupAnchor(const TCustomWypSlowa& words, int i);
 
-// Following `role` from group to group: none when the group of word i lacks the role;
-// otherwise the nearest group of the type in the direction, again and again while the
-// group reached has the role; its anchor.
+// Following `role` from group to group: none when the group of word i lacks the role
+// or there is no group of the type in the direction; otherwise the nearest such group,
+// again and again while the group reached has the role; its anchor.
 int FollowRole(const TCustomWypSlowa& words, int i, std::uint8_t type, int role, bool backwards);
 
 // The words that supply gender, number, case, person and tense to word i.
