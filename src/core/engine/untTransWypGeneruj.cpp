@@ -2,10 +2,10 @@
 // target language with the features the groups give, the fixed words the analysis
 // asked for ("proszę", "w sposób", " pas"), and the texts around the form.
 #include <string>
+#include <vector>
 
 #include "core/app/untUtils.h"
 #include "core/engine/untTransWypCechy.h"
-#include "core/engine/untTransWypSkladanie.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
 
@@ -72,12 +72,23 @@ TPolskaForma PolishForm(const TCustomWypSlowo& word, const TCechyCelu& f, bool f
     return form;
 }
 
+// The features the first generated form was asked with, as the word records them.
+void RecordUsedPolish(const TCechyPl& asked, TCechyCelu& used)
+{
+    used.Case = asked.Case;
+    used.Number = asked.Number;
+    used.Gender = asked.Gender;
+    used.FormCode = asked.FormCode;
+}
+
 std::string GeneratePolish(const TCustomWypSlowa& words, const TCustomWypSlowo& word, const TTlumaczenie& translation,
-                           const TCechyCelu& features)
+                           TCechyCelu& features)
 {
     const TOpcjeSkladania& options = words.Context().Assembly;
     const bool capitalSecondPerson = options.FrTyWyZWielkiej && words.Language() == jezFrancuski;
+    const TCechyCelu resolved = features;
     std::string text;
+    bool recorded = false;
     for (std::size_t k = 0; k < translation.Forms.size(); ++k) {
         const std::string& form = translation.Forms[k];
         const std::string lemma = Lemma(form);
@@ -85,7 +96,10 @@ std::string GeneratePolish(const TCustomWypSlowa& words, const TCustomWypSlowo& 
         if (lemma == Slowa().Sie && translation.Forms.size() > 1) {
             generated = lemma;
         } else {
-            const TPolskaForma polish = PolishForm(word, features, k == 0, options);
+            const TPolskaForma polish = PolishForm(word, resolved, k == 0, options);
+            if (!recorded)
+                RecordUsedPolish(polish.Features, features);
+            recorded = true;
             generated = GenFormPl(form, polish.Features);
             if (generated.empty())
                 generated = lemma;
@@ -228,7 +242,7 @@ std::string TCustomWypSlowa::Generate(int wordIndex, int translationIndex)
     if (translation.Text.empty() && translation.Forms.empty())
         return {};
     const std::uint8_t target = Context().TargetLanguage;
-    const TCechyCelu features = TargetFeatures(*this, wordIndex);
+    TCechyCelu features = TargetFeatures(*this, wordIndex);
     std::string text = translation.Text;
     if (text.empty()) {
         text = target == jezPolski ? GeneratePolish(*this, word, translation, features)

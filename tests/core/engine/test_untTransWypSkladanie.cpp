@@ -262,6 +262,7 @@ struct TRozkaz {
     int person;
     int marker;
     const char* expected;
+    int usedFormCode;
 };
 
 class Imperative : public ::testing::TestWithParam<TRozkaz> {};
@@ -277,14 +278,15 @@ TEST_P(Imperative, SecondPersonPluralBecomesProszeWithTheInfinitive)
     if (c.marker > 0)
         verb.SetMarker(c.marker);
     EXPECT_EQ(z.Render(1), c.expected);
+    EXPECT_EQ(verb.UsedFormCode, c.usedFormCode);
 }
 
 INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, Imperative, ::testing::Values(
-    TRozkaz{"Off", false, 5, 0, "czytajcie"},
-    TRozkaz{"On", true, 5, 0, "proszę czytać"},
-    TRozkaz{"OnSecondOfTwoImperatives", true, 5, znDrugiRozkazujacy, "czytać"},
-    TRozkaz{"OnMarkedWithoutProsze", true, 5, znBezProsze, "czytać"},
-    TRozkaz{"OnSingularStays", true, 2, 0, "czytaj"}),
+    TRozkaz{"Off", false, 5, 0, "czytajcie", fpRozkazujacy},
+    TRozkaz{"On", true, 5, 0, "proszę czytać", fpBezokolicznik},
+    TRozkaz{"OnSecondOfTwoImperatives", true, 5, znDrugiRozkazujacy, "czytać", fpBezokolicznik},
+    TRozkaz{"OnMarkedWithoutProsze", true, 5, znBezProsze, "czytać", fpBezokolicznik},
+    TRozkaz{"OnSingularStays", true, 2, 0, "czytaj", fpRozkazujacy}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TransWypSkladanie, SieOfAMultiWordTranslationIsKeptAsItIs)
