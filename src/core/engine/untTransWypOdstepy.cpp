@@ -44,10 +44,37 @@ void DropSpaceOfSuppressed(TOtoczenie& around, const std::string& preText, bool 
             DropLeadingSpace(around.NextPrzed);
 }
 
+// A comma put before a word sits against the word before it.
+void TakeSpaceBeforeComma(TOtoczenie& around)
+{
+    if (!around.Przed.empty())
+        DropTrailingSpace(around.Przed);
+    else
+        DropTrailingSpace(around.PreviousPo);
+}
+
 bool IsCommaWord(const TCustomWypSlowo& word) { return word.Text == ","; }
 bool IsCommaOrHyphenWord(const TCustomWypSlowo& word) { return word.Text == "," || word.Text == "-"; }
 
+// The texts around word i (in range); the scratch strings stand in for a missing
+// neighbour.
+TOtoczenie AroundWord(TCustomWypSlowa& words, int i, std::string& noPrevious, std::string& noNext)
+{
+    return {words.Around(i).Przed, words.Around(i).Po, i > 0 ? words.Around(i - 1).Po : noPrevious,
+            i + 1 < words.Count() ? words.Around(i + 1).Przed : noNext};
+}
+
 } // namespace
+
+void TCustomWypSlowa::PutCommaBefore(int i)
+{
+    if (!InRange(i))
+        return;
+    Word(i).PreText.insert(0, ", ");
+    std::string noPrevious, noNext;
+    TOtoczenie around = AroundWord(*this, i, noPrevious, noNext);
+    TakeSpaceBeforeComma(around);
+}
 
 void TCustomWypSlowa::FixSpacing()
 {
@@ -56,16 +83,10 @@ void TCustomWypSlowa::FixSpacing()
         TCustomWypSlowo& word = Word(i);
         const bool hasPrevious = i > 0, hasNext = i + 1 < Count();
         std::string noPrevious, noNext;
-        TOtoczenie around{around_[static_cast<std::size_t>(i)].Przed, around_[static_cast<std::size_t>(i)].Po,
-                          hasPrevious ? around_[static_cast<std::size_t>(i - 1)].Po : noPrevious,
-                          hasNext ? around_[static_cast<std::size_t>(i + 1)].Przed : noNext};
+        TOtoczenie around = AroundWord(*this, i, noPrevious, noNext);
 
         if (StartsWith(word.PreText, ",")) {
-            // The comma sits against the word before it.
-            if (!around.Przed.empty())
-                DropTrailingSpace(around.Przed);
-            else
-                DropTrailingSpace(around.PreviousPo);
+            TakeSpaceBeforeComma(around);
         } else if (word.Translate || IsCommaOrHyphenWord(word)) {
             // Words that the source wrote together but the target needs apart.
             if (IsCommaWord(word) && !word.Translate && around.Przed.empty() && around.Po.empty() && hasPrevious &&

@@ -171,12 +171,56 @@ void TCustomWypowiedzenie::PrepositionVowels()
     }
 }
 
+namespace {
+
+// The Polish words that open a subordinate clause and take a comma before it.
+bool OpensSubordinateClause(TCustomWypSlowo& word)
+{
+    static const std::string openers = FromUtf8("<który><że><gdzie><aby>");
+    if (word.Translations.Count() == 0)
+        return false;
+    const TTlumaczenie& first = word.Translations.Item(0);
+    std::string text = first.Text, code;
+    if (text.empty() && !first.Forms.empty())
+        SplitAtStar(first.Forms.front(), text, code, true);
+    return InTagList(Trim(text), openers);
+}
+
+int PreviousRendered(TCustomWypSlowa& words, int i)
+{
+    for (int j = i - 1; j >= 0; --j)
+        if (words.Word(j).Translate)
+            return j;
+    return -1;
+}
+
+} // namespace
+
+void TCustomWypowiedzenie::SubordinateCommas()
+{
+    if (words_->Context().TargetLanguage != jezPolski)
+        return;
+    for (int i = 1; i < words_->Count(); ++i) {
+        TCustomWypSlowo& word = words_->Word(i);
+        const TCustomWypSlowo& before = words_->Word(i - 1);
+        if (word.HasMarker(znBezPrzecinka) || !OpensSubordinateClause(word) || before.Text == "," ||
+            before.WordClass == kwSpojnik)
+            continue;
+        // "dom, w którym": the comma goes before the preposition.
+        const int j = before.WordClass == kwPrzyimek ? i - 1 : i;
+        const int previous = PreviousRendered(*words_, j);
+        if (previous >= 0 && words_->Word(previous).Text != ",")
+            words_->PutCommaBefore(j);
+    }
+}
+
 void TCustomWypowiedzenie::Transfer()
 {
     RenderWords();
     if (owner_ != nullptr && owner_->StopRequested())
         return;
     PrepositionVowels();
+    SubordinateCommas();
     for (int i = 0; i < words_->Count(); ++i)
         if (TCustomWypowiedzenia* nested = words_->Word(i).Nested.get())
             for (int u = 0; u < nested->Count(); ++u)

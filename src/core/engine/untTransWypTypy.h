@@ -93,6 +93,7 @@ enum TZnacznikSkladania : int {
     znMyslnikSpacja = 141,        // a lone "-" renders as a space
     znWSposob = 177,              // an adverb rendered as "w sposób " + the adjective
     znOCharakterze = 178,         // an adjective rendered as "o charakterze " + the adjective
+    znBezPrzecinka = 166,         // takes no comma before it as a subordinate clause opener
     znPrzeszloscDokonana = 179,   // a Polish perfective past: French passé composé
     znPorzadkoweFormy = 185,      // the numeral's forms become ordinal adjectives
     znDrugiRozkazujacy = 189,     // the second of two imperatives: no second "proszę "
@@ -530,6 +531,8 @@ public:
     std::string AllRenderingsLabelled(int i);
     // After rendering: one space where words were suppressed or glued (untTransWypOdstepy.cpp).
     void FixSpacing();
+    // Puts ", " before word i (in its PreText), against the word before it.
+    void PutCommaBefore(int i);
 
     // ---- group walks over this list's words (untTransWypZapytania.cpp)
     // The group of word i, nullptr when it has none.
@@ -627,8 +630,8 @@ public:
     // The language analysis; the base analyses the utterances nested in the words.
     virtual void Analyse(int level);
     // The base transfer renders every word into its TargetText, fixes the spacing,
-    // and (unless the run is stopping) gives Polish prepositions their vowel forms;
-    // then the nested utterances.
+    // and (unless the run is stopping) gives Polish prepositions their vowel forms and
+    // puts commas before Polish subordinate clauses; then the nested utterances.
     virtual void Transfer();
     // The base finish finishes the nested utterances, then writes the listing.
     virtual void Finish();
@@ -636,6 +639,7 @@ public:
     // ---- assembly steps, for the language transfers that reorder them
     void RenderWords();          // TargetText of every word, then FixSpacing
     void PrepositionVowels();    // "w Wrocławiu" → "we Wrocławiu" across words
+    void SubordinateCommas();    // Polish target: ", który", ", że" …
     // The analysis listing into Result (untTransWypListing.cpp): the French-source
     // format, or the Polish-source one for a Polish source.
     void Listing();

@@ -64,5 +64,38 @@ INSTANTIATE_TEST_SUITE_P(TransWypOdstepy, Spacing, ::testing::Values(
     TOdstepy{"FrenchSourceWordsWrittenTogetherStayTogether", jezFrancuski, {{"A", "", ""}, {"B", "", ""}}, "AB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// "le livre que je lis": a Polish subordinate clause is opened with a comma, before
+// its preposition when it has one, and never after a comma or a conjunction.
+struct TPrzecinek {
+    const char* name;
+    std::vector<const char*> translations; // the words, each translated as itself
+    std::vector<std::uint8_t> classes;
+    const char* expected;
+};
+
+class SubordinateComma : public ::testing::TestWithParam<TPrzecinek> {};
+
+TEST_P(SubordinateComma, StandsBeforeThePolishClauseOpener)
+{
+    TZdanieRecznie z;
+    for (std::size_t k = 0; k < GetParam().translations.size(); ++k) {
+        TCustomWypSlowo& word = z.Add(GetParam().translations[k]);
+        TZdanieRecznie::TranslateLiterally(word, {GetParam().translations[k]});
+        word.WordClass = GetParam().classes[k];
+    }
+    z.Utterance().Transfer();
+    EXPECT_EQ(z.Target(), GetParam().expected);
+}
+
+constexpr std::uint8_t R = kwRzeczownik, P = kwPrzyimek, S = kwSpojnik, Z = kwZaimek, C = kwCzasownik;
+
+INSTANTIATE_TEST_SUITE_P(TransWypOdstepy, SubordinateComma, ::testing::Values(
+    TPrzecinek{"BeforeKtory", {"książka", "który", "czytam"}, {R, Z, C}, "Książka, który czytam"},
+    TPrzecinek{"BeforeItsPreposition", {"dom", "przez", "który", "idę"}, {R, P, Z, C}, "Dom, przez który idę"},
+    TPrzecinek{"NotAfterAConjunction", {"wiem", "i", "że"}, {C, S, S}, "Wiem i że"},
+    TPrzecinek{"NotAfterAComma", {"wiem", ",", "że"}, {C, R, S}, "Wiem , że"},
+    TPrzecinek{"NotAtTheStart", {"że", "wiem"}, {S, C}, "Że wiem"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace velmar
