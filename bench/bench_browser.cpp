@@ -11,7 +11,7 @@
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
-#include "core/dictionaries/untSlownikZew.h"
+#include "core/browser/untSlownikZew.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "KluczeSyntetyczne.h"
 

@@ -1,4 +1,5 @@
-# Compile options shared by every target of the project.
+# Compile options shared by every target of the project. They are linked PRIVATE into
+# each of our targets, so a project that links our libraries never inherits them.
 
 add_library(velmar_options INTERFACE)
 target_compile_options(velmar_options INTERFACE -Wall -Wextra)
@@ -7,6 +8,8 @@ target_compile_options(velmar_options INTERFACE -Wall -Wextra)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   target_compile_options(velmar_options INTERFACE -Wno-restrict)
 endif()
+# Warnings stop developer and CI builds (the Makefile's test, bench and fuzz targets turn
+# this on); a user's `make run` must build with whatever a newer compiler warns about.
 if(VELMAR_WERROR)
   target_compile_options(velmar_options INTERFACE -Werror)
 endif()

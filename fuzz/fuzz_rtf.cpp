@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/untRtfCzytnik.h"
-#include "platform/untRtfPisarz.h"
+#include "core/document/untRtfCzytnik.h"
+#include "core/document/untRtfPisarz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

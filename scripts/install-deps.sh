@@ -20,7 +20,7 @@ else
     cmake ninja-build g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+    libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
     # fonts that cover Polish and French
     fonts-dejavu-core fonts-liberation2
     # document conversion (.doc, .docx, .odt, .html) and its tests

@@ -1,3 +1,4 @@
+// velmar: the desktop program; RunProgram does the start-up, the message loop and the close.
 #include "ui/app/untProgram.h"
 
 int main(int argc, char** argv)

@@ -8,6 +8,7 @@
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "core/generators/untGenFrCzasownik.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
 
@@ -25,19 +26,7 @@ struct TWiersz {
 using TWierszePl = std::vector<TWiersz<TCechyPl>>;
 using TWierszeFr = std::vector<TWiersz<TCechyFr>>;
 
-constexpr const char* kCases[] = {"mianownik", "dopełniacz", "celownik", "biernik",
-                                  "narzędnik", "miejscownik", "wołacz"};
 constexpr const char* kGenders[] = {"m. osob.", "m. rzecz.", "m. żyw.", "ż.", "n."};
-
-std::string CaseLabel(int grammaticalCase)
-{
-    return kCases[grammaticalCase - 1];
-}
-
-std::string PersonLabel(int person)
-{
-    return std::to_string(person > 3 ? person - 3 : person) + " os. " + (person > 3 ? "lm." : "lp.");
-}
 
 // ---------------------------------------------------------------- Polish tables
 
@@ -114,28 +103,34 @@ TWierszeFr NumberGenderRows(bool withGender)
             {"lm. ż.", {.Number = 2, .Gender = rdzFrZenski}}};
 }
 
+// The six rows of a tense, one per person.
+void AddSixPersonRows(TWierszeFr& rows, int tense)
+{
+    const std::string name = ToUtf8(TenseName(tense), jezFrancuski);
+    for (int person = 1; person <= 6; ++person)
+        rows.push_back({name + " " + PersonLabel(person),
+                        {.SubjectNumber = person > 3 ? 2 : 1, .FormCode = tense, .Person = person}});
+}
+
 TWierszeFr FrenchVerbRows()
 {
     TWierszeFr rows;
-    const std::string infinitive = ToUtf8(TenseName(10), jezFrancuski);
-    rows.push_back({infinitive, {.FormCode = 10}});
-    for (int tense : {1, 2, 3, 4, 5, 6, 7, 11, 16}) {
-        const std::string name = ToUtf8(TenseName(tense), jezFrancuski);
-        for (int person = 1; person <= 6; ++person)
-            rows.push_back({name + " " + PersonLabel(person),
-                            {.SubjectNumber = person > 3 ? 2 : 1, .FormCode = tense, .Person = person}});
-    }
-    const std::string imperative = ToUtf8(TenseName(8), jezFrancuski);
-    for (int person : {2, 4, 5})
-        rows.push_back({imperative + " " + PersonLabel(person), {.FormCode = 8, .Person = person}});
-    for (int tense : {9, 27}) {
+    rows.push_back({ToUtf8(TenseName(czInfinitif), jezFrancuski), {.FormCode = czInfinitif}});
+    for (int tense : kSixPersonTensesFr)
+        AddSixPersonRows(rows, tense);
+    for (int tense : {czPasseCompose, czSubjonctifPasse})
+        AddSixPersonRows(rows, tense);
+    const std::string imperative = ToUtf8(TenseName(czImperatif), jezFrancuski);
+    for (int person : kImperatifPersonsFr)
+        rows.push_back({imperative + " " + PersonLabel(person), {.FormCode = czImperatif, .Person = person}});
+    for (int tense : {czParticipePresent, czParticipePasse}) {
         const std::string name = ToUtf8(TenseName(tense), jezFrancuski);
         for (auto& [label, features] : NumberGenderRows(true)) {
             features.FormCode = tense;
             rows.push_back({name + " " + label, features});
         }
     }
-    rows.push_back({ToUtf8(TenseName(19), jezFrancuski), {.FormCode = 19}});
+    rows.push_back({ToUtf8(TenseName(czParticipePresentAyant), jezFrancuski), {.FormCode = czParticipePresentAyant}});
     return rows;
 }
 

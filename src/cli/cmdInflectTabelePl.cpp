@@ -7,6 +7,8 @@
 #include "core/generators/untGenTlumaczPl.h"
 
 #include <array>
+#include <span>
+#include <utility>
 
 namespace velmar::cli {
 
@@ -16,13 +18,10 @@ constexpr const char* kCases[] = {"mianownik", "dopełniacz", "celownik", "biern
                                   "narzędnik", "miejscownik", "wołacz"};
 
 // Persons and genders of the 13 past and conditional slots, in slot order.
-constexpr const char* kPastPersons[13] = {
+constexpr const char* kPastPersons[kPersonGenderSlotCountPl] = {
     "1 os. lp. m.", "1 os. lp. ż.", "2 os. lp. m.", "2 os. lp. ż.", "3 os. lp. m.", "3 os. lp. ż.",
     "3 os. lp. n.", "1 os. lm. m. osob.", "1 os. lm. niemęskoos.", "2 os. lm. m. osob.",
     "2 os. lm. niemęskoos.", "3 os. lm. m. osob.", "3 os. lm. niemęskoos."};
-constexpr const char* kPersons[6] = {"1 os. lp.", "2 os. lp.", "3 os. lp.",
-                                     "1 os. lm.", "2 os. lm.", "3 os. lm."};
-constexpr int kPresentSlots[6] = {0, 2, 4, 7, 9, 11};
 
 std::string Utf8(const std::string& text)
 {
@@ -48,7 +47,7 @@ std::vector<TWierszTabeli> NounTable(const TSlowoKod& word)
     for (int number = 1; number <= 2; ++number)
         for (int przypadek = 1; przypadek <= 7; ++przypadek) {
             const auto& cell = p.Cells[static_cast<std::size_t>(NounCellPl(przypadek, number))];
-            rows.push_back({std::string(kCases[przypadek - 1]) + (number == 1 ? " lp." : " lm."),
+            rows.push_back({CaseLabel(przypadek) + (number == 1 ? " lp." : " lm."),
                             Forms(cell.Forma, cell.Alternatywa)});
         }
     return rows;
@@ -62,34 +61,33 @@ public:
     {
         Slot("bezokolicznik", scBezokolicznik);
         if (p_.Powinien) {
-            for (int slot = 0; slot < 13; ++slot)
-                Slot(std::string("czas teraźniejszy ") + kPastPersons[slot], slot);
+            for (int slot = 0; slot < kPersonGenderSlotCountPl; ++slot)
+                Slot(std::string("czas teraźniejszy ") + kPastPersons[slot], scTeraz + slot);
             Past("czas przeszły ", scPrzeszly);
             return rows_;
         }
         const char* present = p_.Perfective ? "czas przyszły prosty " : "czas teraźniejszy ";
-        for (int i = 0; i < 6; ++i)
-            Slot(present + std::string(kPersons[i]), kPresentSlots[i]);
+        for (int person = 1; person <= 6; ++person)
+            Slot(present + PersonLabel(person), VerbSlotPl(fpTeraz, person, 0, 0));
         Past("czas przeszły ", scPrzeszly);
         if (!p_.Perfective)
-            for (int i = 0; i < 6; ++i)
-                Generated("czas przyszły " + std::string(kPersons[i]),
-                          {.Person = i + 1, .FormCode = fpPrzyszly, .SubjectGender = i < 3 ? 1 : 0});
+            for (int person = 1; person <= 6; ++person)
+                Generated("czas przyszły " + PersonLabel(person),
+                          {.Person = person, .FormCode = fpPrzyszly, .SubjectGender = person <= 3 ? 1 : 0});
         Past("tryb przypuszczający ", scWarunkowy);
-        Slot("tryb rozkazujący 2 os. lp.", 45);
-        Slot("tryb rozkazujący 1 os. lm.", 46);
-        Slot("tryb rozkazujący 2 os. lm.", 47);
-        Slot("tryb rozkazujący 1 os. lp.", 48);
-        Slot("tryb rozkazujący 3 os. lp.", 49);
-        Slot("tryb rozkazujący 3 os. lm.", 50);
+        for (const auto& persons : {std::span<const int>(kImperativePersonsPl), std::span<const int>(kNiechPersonsPl)})
+            for (int person : persons)
+                Slot("tryb rozkazujący " + PersonLabel(person), VerbSlotPl(fpRozkazujacy, person, 0, 0));
         Slot("imiesłów przysłówkowy współczesny", scImieslowWspolczesny);
         Slot("imiesłów przysłówkowy uprzedni", scImieslowUprzedni);
         Participle("imiesłów przymiotnikowy czynny", p_.ActiveParticiple);
         Participle("imiesłów przymiotnikowy bierny", p_.PassiveParticiple);
         Slot("rzeczownik odczasownikowy", scRzeczownik);
-        const char* impersonal[4] = {"teraźniejsza", "przeszła", "przyszła", "przypuszczająca"};
-        for (int i = 0; i < 4; ++i)
-            Generated(std::string("forma bezosobowa ") + impersonal[i], {.FormCode = fpBezosobowyTeraz + i});
+        for (const auto& [name, formCode] : {std::pair{"teraźniejsza", fpBezosobowyTeraz},
+                                             std::pair{"przeszła", fpBezosobowyPrzeszly},
+                                             std::pair{"przyszła", fpBezosobowyPrzyszly},
+                                             std::pair{"przypuszczająca", fpBezosobowyPrzypuszczajacy}})
+            Generated(std::string("forma bezosobowa ") + name, {.FormCode = formCode});
         return rows_;
     }
 
@@ -102,7 +100,7 @@ private:
 
     void Past(const std::string& label, int firstSlot)
     {
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < kPersonGenderSlotCountPl; ++i)
             Slot(label + kPastPersons[i], firstSlot + i);
     }
 
@@ -143,6 +141,16 @@ bool IsConjugatedCode(const std::string& code)
 }
 
 } // namespace
+
+std::string CaseLabel(int grammaticalCase)
+{
+    return kCases[grammaticalCase - 1];
+}
+
+std::string PersonLabel(int person)
+{
+    return std::to_string(person > 3 ? person - 3 : person) + " os. " + (person > 3 ? "lm." : "lp.");
+}
 
 std::vector<TWierszTabeli> NounOrVerbTablePl(const std::string& word)
 {

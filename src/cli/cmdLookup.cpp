@@ -1,7 +1,7 @@
-// velmar-cli lookup: finds words in the main dictionary of a working mode the way the
-// dictionary window does (exact, then relaxing case, then accents, then the headword
-// the word begins), and with --forms lists the readings of each word as an inflected
-// form, the rule fallbacks included.
+// velmar-cli lookup: shows the entry each word leads to, chosen as the dictionary window
+// chooses it (ChooseHeadword), or names the headword the list would stand at; with
+// --forms it also lists every reading of the word as an inflected form, the rule
+// fallbacks of both languages included.
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -11,6 +11,7 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
+#include "core/browser/untWyborHasla.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "core/dictionaries/untZrodlaDanych.h"
 
@@ -18,30 +19,17 @@ namespace velmar::cli {
 
 namespace {
 
-struct THaslo {
-    int Index = -1; // −1: not found
-    const char* Relaxation = "";
-};
-
-THaslo FindHeadword(TTransSlownikGlowny& main, const std::string& word)
+const char* HowName(const TWyborHasla& choice)
 {
-    int index = -1;
-    if (main.FindExact(word, index))
-        return {index, "exact"};
-    TZnajdzOpcje anyCase = InitOptions(word, true);
-    anyCase.AnyCase = 1;
-    if (main.Find(anyCase))
-        return {anyCase.Index, "case"};
-    TZnajdzOpcje noAccents = InitOptions(word, true);
-    noAccents.AnyCase = 1;
-    noAccents.AccentFree = 1;
-    if (main.Find(noAccents))
-        return {noAccents.Index, "accents"};
-    TZnajdzOpcje prefix = InitOptions(word);
-    main.FindOrPrefix(prefix, index);
-    if (index >= 0)
-        return {index, "prefix"};
-    return {};
+    if (choice.Source == TZrodloHasla::User)
+        return "user dictionary";
+    switch (choice.How) {
+    case TSposobWyboru::Form: return "form";
+    case TSposobWyboru::Case: return "case";
+    case TSposobWyboru::Accents: return "accents";
+    case TSposobWyboru::Exact: break;
+    }
+    return "exact";
 }
 
 // The forms dictionary of the mode's source language. The dictionary modes do not load
@@ -93,16 +81,22 @@ void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& progra
             << folders.DataFolder() << "\n";
 }
 
-// The headword line and the entry text of word; false when no headword was found.
-bool PrintHeadword(TTransSlownikGlowny& main, const std::string& wordUtf8, std::ostream& out)
+// The headword line and the entry text word leads to; without one, the headword the
+// list would stand at. False when word leads to no entry.
+bool PrintHeadword(TSlowniki& dictionaries, const std::string& wordUtf8, std::ostream& out)
 {
-    const THaslo headword = FindHeadword(main, FromUtf8(wordUtf8));
-    if (headword.Index < 0) {
-        out << wordUtf8 << ": no headword\n";
+    TTransSlownikGlowny& main = dictionaries.Main;
+    const TWyborHasla choice =
+        ChooseHeadword(FromUtf8(wordUtf8), {main, dictionaries.User, dictionaries.Forms});
+    if (choice.Source == TZrodloHasla::None) {
+        const std::string nearest = NearestHeadword(choice.NearestMain, main, dictionaries.User);
+        out << wordUtf8 << ": no headword" << (nearest.empty() ? "" : "; nearest " + ToUtf8(nearest, main.SourceLang))
+            << "\n";
         return false;
     }
-    out << wordUtf8 << ": " << ToUtf8(main.GetKey(headword.Index), main.SourceLang) << " ("
-        << headword.Relaxation << ")\n  " << TextToReadable(main.GetEntryText(headword.Index), main) << "\n";
+    TTransSlownikGlowny& dictionary = choice.Source == TZrodloHasla::User ? dictionaries.User : main;
+    out << wordUtf8 << ": " << ToUtf8(dictionary.GetKey(choice.Index), main.SourceLang) << " (" << HowName(choice)
+        << ")\n  " << TextToReadable(dictionary.GetEntryText(choice.Index), dictionary) << "\n";
     return true;
 }
 
@@ -123,7 +117,7 @@ int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io)
 
     bool everyWordFound = true;
     for (const std::string& word : arguments.Positional()) {
-        const bool hasHeadword = PrintHeadword(dictionaries.Main, word, io.Out);
+        const bool hasHeadword = PrintHeadword(dictionaries, word, io.Out);
         bool hasReadings = false;
         if (forms) {
             hasReadings = forms->Print(FromUtf8(word), io.Out);

@@ -1,3 +1,4 @@
+// velmar-cli: runs one subcommand over the arguments and returns its exit status.
 #include <iostream>
 
 #include "cli/untCli.h"

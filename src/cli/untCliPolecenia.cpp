@@ -10,6 +10,7 @@ int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunText(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunLookup(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunArchive(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
@@ -64,6 +65,19 @@ const std::vector<TPolecenie>& Commands()
          "  escaped), its start and length in the paragraph and its dictionary readings.\n"
          "  --data names the folder of the data files (default: the data folder).",
          RunSegment},
+        {"translate", "translate a text or a document from French into Polish or back",
+         "[--mode 1|2 | --from fr|pl] [--translation-mode 0..16] [--data DIR] [--listing] [IN [OUT]]\n"
+         "  Without IN, reads UTF-8 text from standard input, one paragraph per line, and\n"
+         "  writes the translation as UTF-8 to standard output. IN may be any document the\n"
+         "  program opens (.txt in UTF-8, UTF-16 or the language's code page, .rtf, and\n"
+         "  .doc .docx .odt .html through LibreOffice); OUT's extension picks the format\n"
+         "  written, and .rtf or .odt keep the source's formatting word by word. --from (or\n"
+         "  --mode 1 French to Polish, 2 Polish to French) picks the direction, default\n"
+         "  French; --translation-mode the translation mode (default 0, automatic; the\n"
+         "  interactive modes take the first choice everywhere). --listing prints each\n"
+         "  utterance's analysis listing. On a terminal, standard error shows the progress.\n"
+         "  Exit 1 when the data, the input or the output fails.",
+         RunTranslate},
         {"archive", "find a sentence in the sentence archive, or store a pair there",
          "find --mode 1|2 [--data DIR] [--level 100|90|80|70] SENTENCE\n"
          "      archive add  --mode 1|2 [--data DIR] SOURCE TRANSLATION\n"

@@ -13,8 +13,8 @@
 #include "platform/untTekstFormatowanyQt.h"
 #include "platform/untLibreOffice.h"
 #include "platform/untQtTekst.h"
-#include "platform/untRtfCzytnik.h"
-#include "platform/untRtfPisarz.h"
+#include "core/document/untRtfCzytnik.h"
+#include "core/document/untRtfPisarz.h"
 
 namespace velmar {
 

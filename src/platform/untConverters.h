@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 #include "platform/untTekstyInterfejsu.h"
 
 class QTextDocument;

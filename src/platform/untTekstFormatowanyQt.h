@@ -6,7 +6,7 @@
 #include <QTextBlockFormat>
 
 #include "core/app/untFormatTekstu.h"
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 
 class QTextBlock;
 class QTextCursor;

@@ -4,7 +4,7 @@
 #include "cli/untCli.h"
 #include "core/app/untUtils.h"
 #include "platform/untLibreOffice.h"
-#include "platform/untRtfCzytnik.h"
+#include "core/document/untRtfCzytnik.h"
 #include "support/CliRun.h"
 #include "support/TempFolder.h"
 
@@ -56,7 +56,7 @@ TEST(CliConvert, FailuresAndMisuseHaveTheirExitCodes)
     EXPECT_EQ(Convert({"a", "b", "--lang", "de"}).Status, kZleUzycie);
 }
 
-TEST(CliConvert, WordDocumentToRtfAndTextThroughLibreOffice)
+TEST(CliConvertSlow, WordDocumentToRtfAndTextThroughLibreOffice)
 {
     if (!TLibreOffice::Available())
         GTEST_SKIP() << "soffice is not on the PATH (scripts/install-deps.sh installs "

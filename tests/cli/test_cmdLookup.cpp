@@ -47,12 +47,18 @@ protected:
 
 TEST_F(Lookup, ReportsHowEachWordWasFound)
 {
-    ASSERT_EQ(Run({"chat", "CHAT", "paris", "eleve", "mais"}), kSukces) << err;
+    ASSERT_EQ(Run({"chat", "CHAT", "paris", "eleve", "chats"}), kSukces) << err;
     EXPECT_EQ(out, "chat: chat (exact)\n  chat_#1m kot\n"
                          "CHAT: chat (case)\n  chat_#1m kot\n"
                          "paris: Paris (case)\n  Paris_#F Paryż\n"
                          "eleve: élève (accents)\n  élève_#1m uczeń\n"
-                         "mais: maison (prefix)\n  maison_#1f dom\n");
+                         "chats: chat (form)\n  chat_#1m kot\n");
+}
+
+TEST_F(Lookup, AWordThatOnlyBeginsAHeadwordShowsNoEntryButNamesTheNearest)
+{
+    EXPECT_EQ(Run({"mais"}), kBlad);
+    EXPECT_EQ(out, "mais: no headword; nearest maison\n");
 }
 
 TEST_F(Lookup, ExitOneWhenAWordIsFoundNowhere)
@@ -70,7 +76,7 @@ TEST_F(Lookup, FormsInSearchOrderWithTheRuleFallbacks)
                         "  reading est code 55 priority 20\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("finissage: no headword\n  reading finir code 1 priority 50\n  by the suffix rules\n"),
+    EXPECT_NE(text.find("finissage: no headword; nearest maison\n  reading finir code 1 priority 50\n  by the suffix rules\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("  reading construire code 80 priority 50\n"

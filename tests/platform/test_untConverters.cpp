@@ -231,7 +231,7 @@ TEST(ZapisPlikow, SavingIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
 
 // ---------------------------------------------------------------- LibreOffice
 
-TEST(LibreOffice, WordDocumentsAreReadAndWrittenThroughIt)
+TEST(LibreOfficeSlow, WordDocumentsAreReadAndWrittenThroughIt)
 {
     if (!TLibreOffice::Available())
         GTEST_SKIP() << "soffice is not on the PATH (install libreoffice-writer-nogui)";

@@ -1,19 +1,10 @@
 #include "core/app/untFoldery.h"
 
-#include <cstdlib>
-#include <unistd.h>
-
-#include "core/app/untUtils.h"
+#include "core/app/untSystem.h"
 
 namespace velmar {
 
 namespace {
-
-std::filesystem::path EnvironmentPath(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value ? std::filesystem::path(value) : std::filesystem::path();
-}
 
 std::filesystem::path PerUserFolder()
 {
@@ -42,7 +33,7 @@ TFolderyDanych::TFolderyDanych(std::filesystem::path dataFolder, std::filesystem
 
 bool TFolderyDanych::DataFolderWritable() const
 {
-    return ::access(data_.c_str(), W_OK) == 0;
+    return FolderWritable(data_);
 }
 
 std::filesystem::path TFolderyDanych::ReadPath(const std::string& name) const

@@ -35,4 +35,16 @@ int TFormatTekstu::RunAt(int position) const
     return static_cast<int>(after - starts_.begin()) - 1;
 }
 
+TFormatTekstu TFormatTekstu::From(int offset, int length) const
+{
+    TFormatTekstu runs;
+    const int first = RunAt(offset);
+    if (first < 0)
+        return runs;
+    runs.AddRun(0, fonts_[static_cast<std::size_t>(first)]);
+    for (int r = first + 1; r < Count() && Start(r) - offset < length; ++r)
+        runs.AddRun(Start(r) - offset, fonts_[static_cast<std::size_t>(r)]);
+    return runs;
+}
+
 } // namespace velmar

@@ -40,6 +40,9 @@ public:
     // The last run starting at or before position (run 0 for positions before the
     // second run); -1 when there is no run.
     int RunAt(int position) const;
+    // The runs of the text from offset on for length characters, counted from offset:
+    // the run offset falls in starts at 0.
+    TFormatTekstu From(int offset, int length) const;
 
 private:
     std::vector<TAtrybutyTekstu> fonts_;

@@ -1334,25 +1334,6 @@ bool IsValidUtf8(std::string_view bytes)
     return true;
 }
 
-// ---------------------------------------------------------------- platform
-
-std::filesystem::path ExeDir()
-{
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        return std::filesystem::current_path();
-    return exe.parent_path();
-}
-
-std::string ExeDirWithSeparator()
-{
-    std::string folder = ExeDir().string();
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 std::uint32_t ByteSwap32(std::uint32_t value)
 {
     return ((value & 0x000000FFu) << 24) | ((value & 0x0000FF00u) << 8) |

@@ -233,11 +233,6 @@ TWide WideFormat(std::u16string_view format, std::uint8_t language, const Args&.
     return ToWide(Format(FromWide(format), args...), language);
 }
 
-// ---------------------------------------------------------------- platform
-
-// The folder of the running program, with or without a trailing separator.
-std::filesystem::path ExeDir();
-std::string ExeDirWithSeparator();
 std::uint32_t ByteSwap32(std::uint32_t value);
 
 // ---------------------------------------------------------------- implementation

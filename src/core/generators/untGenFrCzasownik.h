@@ -34,6 +34,12 @@ enum TCzasFr : int {
     czImperatif5 = 85,
 };
 
+// The simple tenses with six persons, in the order of the conjugation tables.
+inline constexpr int kSixPersonTensesFr[] = {czPresent,      czImparfait,         czPasseSimple,        czFutur,
+                                             czConditionnel, czSubjonctifPresent, czSubjonctifImparfait};
+// The persons the impératif has: 2sg, 1pl, 2pl.
+inline constexpr int kImperatifPersonsFr[] = {2, 4, 5};
+
 // Slots of the simple forms: six persons for each finite tense from the présent to the
 // subjonctif imparfait, then the impératif (2sg, 1pl, 2pl), the participles
 // (masculine singular, feminine singular, masculine plural, feminine plural) and the

@@ -39,6 +39,14 @@ enum TSlotCzasownika : int {
     scBezokolicznik = 70,     // infinitive
 };
 
+// The past, the bare past and the conditional each hold one slot per person and gender:
+// 1sg m/f, 2sg m/f, 3sg m/f/n, 1–3pl masculine-personal/other.
+inline constexpr int kPersonGenderSlotCountPl = 13;
+// The persons of the imperative slots from scRozkazujacy on and of the "niech" slots from
+// scNiech on, in slot order.
+inline constexpr int kImperativePersonsPl[] = {2, 4, 5};
+inline constexpr int kNiechPersonsPl[] = {1, 3, 6};
+
 // Slots hold the bare verb forms; Prefix ("nie ", the words before the verb) and Tail
 // (" się", a complement) surround every form read through Wrap.
 struct TVerbParadigm {

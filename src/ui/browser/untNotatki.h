@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionaries/untNotatki.h"
+#include "core/browser/untNotatki.h"
 #include "platform/untTekstyInterfejsu.h"
 
 class QListWidget;

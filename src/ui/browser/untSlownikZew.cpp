@@ -21,9 +21,11 @@
 #include "core/app/untStale.h"
 #include "core/app/untTransTeksty.h"
 #include "core/app/untUstawienia.h"
+#include "core/browser/untWyborHasla.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "platform/untQtTekst.h"
 #include "ui/app/untCzcionka.h"
+#include "ui/app/untKlawiszeListy.h"
 #include "ui/app/untNapisy.h"
 #include "ui/browser/untNotatki.h"
 #include "ui/browser/untSzukaj.h"
@@ -246,18 +248,9 @@ void TfrmSlownikZew::ListResized()
 
 bool TfrmSlownikZew::ListKeyPressed(int key, Qt::KeyboardModifiers modifiers)
 {
-    static const std::pair<int, TKlawiszListy> kKeys[] = {
-        {Qt::Key_PageUp, TKlawiszListy::PageUp}, {Qt::Key_PageDown, TKlawiszListy::PageDown},
-        {Qt::Key_End, TKlawiszListy::End},       {Qt::Key_Home, TKlawiszListy::Home},
-        {Qt::Key_Down, TKlawiszListy::Down},     {Qt::Key_Right, TKlawiszListy::Down},
-        {Qt::Key_Up, TKlawiszListy::Up},         {Qt::Key_Left, TKlawiszListy::Up}};
-    const auto found =
-        std::find_if(std::begin(kKeys), std::end(kKeys), [key](const auto& k) { return k.first == key; });
-    if (found == std::end(kKeys) || rowsPerPage_ == 0)
-        return false;
     const TStanListy state{lsbSlownik_->currentRow(), scbSlownik_->value(), scbSlownik_->maximum(), rowsPerPage_,
                            lsbSlownik_->count()};
-    const auto move = ListKeyMove(found->second, modifiers.testFlag(Qt::ControlModifier), state);
+    const auto move = PagingKeyMove(key, modifiers, state);
     if (!move)
         return false;
     scbSlownik_->setValue(move->Position);
@@ -361,44 +354,29 @@ void TfrmSlownikZew::ShowWord(const std::string& word)
 {
     widok_->ClearView();
     currentHeadword_.clear();
-    int index = 0;
-    if (slowniki_.User.FindExact(word, index)) {
-        SelectGlobal(pozycje_.GlobalOfUser(index));
+    const TWyborHasla choice = ChooseHeadword(word, {slowniki_.Main, slowniki_.User, slowniki_.Forms});
+    switch (choice.Source) {
+    case TZrodloHasla::User:
+        SelectGlobal(pozycje_.GlobalOfUser(choice.Index));
         ShowRow(lsbSlownik_->currentRow(), true);
-    } else {
-        const bool found = slowniki_.Main.FindExact(word, index);
-        if (found) {
-            SelectGlobal(pozycje_.GlobalOfMain(index));
-            ShowRow(lsbSlownik_->currentRow(), true);
+        break;
+    case TZrodloHasla::Main:
+        if (choice.How == TSposobWyboru::Form) {
+            // The typed form heads the entries of its bases; showing them selects the first.
+            currentHeadword_ = word;
+            widok_->ShowForms(choice.Readings, word, false, false);
+            break;
         }
-        if (!ShowFormsOf(word, found) && !found) {
-            // Nothing shown; the list starts where the word would stand.
-            scbSlownik_->setValue(std::min(pozycje_.GlobalBeforeMain(slowniki_.Main.Current), scbSlownik_->maximum()));
-            SelectRow(-1);
-        }
+        SelectGlobal(pozycje_.GlobalOfMain(choice.Index));
+        ShowRow(lsbSlownik_->currentRow(), true);
+        widok_->ShowForms(choice.Readings, word, false, true);
+        break;
+    case TZrodloHasla::None:
+        scbSlownik_->setValue(std::min(pozycje_.GlobalBeforeMain(choice.NearestMain), scbSlownik_->maximum()));
+        SelectRow(-1);
+        break;
     }
     redSlownik_->moveCursor(QTextCursor::Start);
-}
-
-bool TfrmSlownikZew::ShowFormsOf(const std::string& word, bool alreadyShown)
-{
-    // The forms dictionary is loaded only where the translation data is.
-    auto& forms = slowniki_.Forms;
-    if (forms.Count() == 0)
-        return false;
-    int index = 0;
-    bool found = forms.FindFormsSimple(word, index);
-    if (!found && SourceLanguage() == jezPolski) {
-        TZnajdzOpcje options = InitOptions(word, false);
-        options.TryForms = 1;
-        found = forms.FindForms(options);
-    }
-    if (!found)
-        return false;
-    if (!alreadyShown)
-        currentHeadword_ = word;
-    widok_->ShowForms(forms.Readings(), word, false, alreadyShown);
-    return true;
 }
 
 void TfrmSlownikZew::SearchTextChanged()

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionaries/untSlownikZew.h"
+#include "core/browser/untSlownikZew.h"
 #include "ui/browser/untWidokHasla.h"
 
 class QAction;
@@ -118,7 +118,6 @@ private:
     void ShowRow(int row, bool clearFirst);
     void ReshowCurrent();
     void ShowWord(const std::string& word);
-    bool ShowFormsOf(const std::string& word, bool alreadyShown);
     void SearchTextChanged();
     void SearchTimerElapsed();
     void SearchButtonClicked();

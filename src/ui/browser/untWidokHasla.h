@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 
 class QTextBrowser;
 class QTextCursor;

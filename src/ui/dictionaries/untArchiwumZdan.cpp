@@ -21,6 +21,7 @@
 #include "core/app/untUstawienia.h"
 #include "core/dictionaries/untArchiwumZdan.h"
 #include "platform/untQtTekst.h"
+#include "ui/app/untKlawiszeListy.h"
 #include "ui/app/untNapisy.h"
 
 namespace velmar {
@@ -328,44 +329,15 @@ void TfrmArchiwumZdan::ShowPage(int top, int row)
     FillTranslations(0);
 }
 
-void TfrmArchiwumZdan::ScrollBy(int records, int row)
-{
-    ShowPage(scbZdania_->value() + records, row);
-}
-
 bool TfrmArchiwumZdan::HandleListKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    const int row = lsbZdania_->currentRow();
-    const int lastRow = lsbZdania_->count() - 1;
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    switch (key) {
-    case Qt::Key_PageUp:
-        ScrollBy(-wierszy_, row);
-        return true;
-    case Qt::Key_PageDown:
-        ScrollBy(wierszy_, row);
-        return true;
-    case Qt::Key_Home:
-        ShowPage(ctrl ? 0 : scbZdania_->value(), 0);
-        return true;
-    case Qt::Key_End:
-        ShowPage(ctrl ? scbZdania_->maximum() : scbZdania_->value(), wierszy_ - 1);
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Left:
-        if (row > 0)
-            return false;
-        ScrollBy(-1, 0);
-        return true;
-    case Qt::Key_Down:
-    case Qt::Key_Right:
-        if (row < lastRow)
-            return false;
-        ScrollBy(1, lastRow);
-        return true;
-    default:
+    const TStanListy state{lsbZdania_->currentRow(), scbZdania_->value(), scbZdania_->maximum(), wierszy_,
+                           lsbZdania_->count()};
+    const auto move = PagingKeyMove(key, modifiers, state);
+    if (!move)
         return false;
-    }
+    ShowPage(move->Position, move->Row);
+    return true;
 }
 
 bool TfrmArchiwumZdan::eventFilter(QObject* watched, QEvent* event)

@@ -116,7 +116,6 @@ private:
     // Paging: the list shows RowsPerPage records from the scroll bar's position.
     void RecomputePage();
     void ShowPage(int top, int row);
-    void ScrollBy(int records, int row);
     bool HandleListKey(int key, Qt::KeyboardModifiers modifiers);
     int SelectedRecord() const;
     std::string SelectedSentence() const;

@@ -1,3 +1,5 @@
+// The dialog that adds a sentence and its translation to the sentence archive, or edits
+// a stored pair, refusing texts the archive cannot hold.
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>

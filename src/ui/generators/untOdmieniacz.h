@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "core/generators/untOdmieniacz.h"
+#include "core/browser/untOdmieniacz.h"
 
 class QLabel;
 class QLineEdit;

@@ -13,10 +13,15 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
+#include "core/engine/untTranslatorThread.h"
 #include "ui/app/untNapisy.h"
 #include "ui/app/untOProgramie.h"
 #include "ui/app/untOpcjeTrans.h"
 #include "ui/generators/untOdmieniacz.h"
+#include "ui/translator/untGospodarzOkna.h"
+#include "ui/translator/untPanel.h"
+#include "ui/translator/untPasekPostepu.h"
 
 namespace velmar {
 
@@ -32,9 +37,11 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     redDol_->setAcceptRichText(true);
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
+    panelGora_ = std::make_unique<TPanel>(redGora_, Program().SourceLanguage);
+    panelDol_ = std::make_unique<TPanel>(redDol_, Program().TargetLanguage);
 
+    postep_ = new TPasekPostepu(statusBar());
     CreateMenus();
-    statusBar();
     resize(960, 720);
     UpdateTitle();
     captionsListener_ = Ustawienia().PoOdswiezeniuNapisow.Add([this] { RefreshCaptions(); });
@@ -42,6 +49,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 
 TfrmMain::~TfrmMain()
 {
+    AbandonTranslation();
     Ustawienia().PoOdswiezeniuNapisow.Remove(captionsListener_);
 }
 
@@ -50,11 +58,24 @@ void TfrmMain::CreateMenus()
     auto* fileMenu = menuBar()->addMenu(QString());
     fileMenu->setObjectName("mniPlik");
     PrzypiszNapis(fileMenu, 251);
+    actNowy_ = fileMenu->addAction(QString());
+    actNowy_->setObjectName("actNowy");
+    actNowy_->setShortcut(QKeySequence::New);
+    PrzypiszNapis(actNowy_, 252);
+    connect(actNowy_, &QAction::triggered, this, [this] {
+        redGora_->clear();
+        redDol_->clear();
+    });
     auto* quit = fileMenu->addAction(QString());
     PrzypiszNapis(quit, 270);
     quit->setObjectName("actZakoncz");
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    auto* translationMenu = menuBar()->addMenu(QString());
+    translationMenu->setObjectName("mniTlumaczenie");
+    PrzypiszNapis(translationMenu, 702);
+    CreateTranslationMenu(translationMenu);
 
     auto* toolsMenu = menuBar()->addMenu(QString());
     toolsMenu->setObjectName("mniNarzedzia");

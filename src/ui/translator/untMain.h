@@ -1,13 +1,25 @@
 #pragma once
-// The translator window: the source pane above the target pane.
+// The translator window: the source pane above the target pane, the translation
+// commands with the busy state of a running translation, and the progress in the
+// status bar.
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
+class QMenu;
+class QPushButton;
 class QTextEdit;
 class QSplitter;
 
 namespace velmar {
+
+class TGospodarzOkna;
+class TPanel;
+class TPasekPostepu;
+class TSlownikiRobocze;
+class TTranslatorThread;
+struct TKoniecTlumaczenia;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -25,14 +37,43 @@ public:
     QAction* DictionaryAction() const { return actSlownik_; }
     // Options menu: the translator options window.
     QAction* OptionsAction() const { return actOpcje_; }
+    // File menu: a new, empty pair of documents.
+    QAction* NewAction() const { return actNowy_; }
+    // Translation menu; "Tłumacz" stops a running translation.
+    QAction* TranslateAction() const { return actTlumacz_; }
+    QAction* TranslateFromCaretAction() const { return actTlumaczOdKursora_; }
+    QAction* TranslateToCaretAction() const { return actTlumaczDoKursora_; }
+    QAction* TranslateSelectionAction() const { return actTlumaczZaznaczenie_; }
+    QAction* TranslateBySentenceAction() const { return actTlumaczPoZdaniu_; }
+    // Lets a translation paused after a sentence go on.
+    QPushButton* ContinueButton() const { return btnKontynuuj_; }
+    TPasekPostepu* Progress() const { return postep_; }
+
+    // A translation is running (the window refuses document and translation commands).
+    bool Busy() const;
+    // Translates the source from start to end (−1: its start, its end) into the target.
+    void Translate(int start, int end, bool sentenceBySentence = false);
 
     // Sets the caption of the window for the current direction.
     void UpdateTitle();
     // Every caption again in the interface language (captions-refreshed listener).
     void RefreshCaptions();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CreateMenus();
+    void CreateTranslationMenu(QMenu* menu);
+    QAction* AddTranslationAction(QMenu* menu, const char* name, int textId);
+    void SetBusy(bool busy);
+    void SetPaused(bool paused);
+    void UpdateTranslationCommands();
+    // The worker has ended (on the window thread).
+    void TranslationEnded(const TKoniecTlumaczenia& end);
+    // Stops a translation still running and waits for its end without letting it
+    // touch the window again.
+    void AbandonTranslation();
     // Help menu: the inflection window and the about box.
     void CreateHelpMenu();
 
@@ -43,7 +84,21 @@ private:
     QAction* actArchiwumZdanDodaj_ = nullptr;
     QAction* actSlownik_ = nullptr;
     QAction* actOpcje_ = nullptr;
+    QAction* actNowy_ = nullptr;
+    QAction* actTlumacz_ = nullptr;
+    QAction* actTlumaczOdKursora_ = nullptr;
+    QAction* actTlumaczDoKursora_ = nullptr;
+    QAction* actTlumaczZaznaczenie_ = nullptr;
+    QAction* actTlumaczPoZdaniu_ = nullptr;
+    QPushButton* btnKontynuuj_ = nullptr;
+    TPasekPostepu* postep_ = nullptr;
     int captionsListener_ = 0;
+    bool closeWhenEnded_ = false;
+
+    std::unique_ptr<TPanel> panelGora_, panelDol_;
+    std::unique_ptr<TSlownikiRobocze> workerDictionaries_;
+    std::unique_ptr<TGospodarzOkna> host_;
+    std::unique_ptr<TTranslatorThread> worker_; // after host_: goes first
 };
 
 } // namespace velmar

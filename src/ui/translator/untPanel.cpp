@@ -8,8 +8,8 @@
 #include "core/app/untUtils.h"
 #include "platform/untTekstFormatowanyQt.h"
 #include "platform/untQtTekst.h"
-#include "platform/untRtfCzytnik.h"
-#include "platform/untRtfPisarz.h"
+#include "core/document/untRtfCzytnik.h"
+#include "core/document/untRtfPisarz.h"
 
 namespace velmar {
 

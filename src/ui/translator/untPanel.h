@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/app/untFormatTekstu.h"
-#include "platform/untTekstFormatowany.h"
+#include "core/document/untTekstFormatowany.h"
 
 class QTextEdit;
 class QTextCursor;

@@ -2,6 +2,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
+#include "support/TestNames.h"
 
 using namespace velmar;
 
@@ -13,6 +14,11 @@ struct ModeCase {
 };
 
 class ModeChoice : public testing::TestWithParam<ModeCase> {};
+
+std::string DescribeMode(const ModeCase& c)
+{
+    return *c.Argument ? test::Spelled(c.Argument) : "no argument";
+}
 
 TEST_P(ModeChoice, FirstArgumentChoosesTheJob)
 {
@@ -31,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, ModeChoice,
                                          ModeCase{"/slzewfrx", 1, jezFrancuski, jezPolski},
                                          ModeCase{"/slzewfr", 5, jezFrancuski, jezPolski},
                                          ModeCase{"/transpl", 2, jezPolski, jezFrancuski},
-                                         ModeCase{"/slzewpl", 6, jezPolski, jezFrancuski}));
+                                         ModeCase{"/slzewpl", 6, jezPolski, jezFrancuski}),
+                         test::NamedBy(DescribeMode));
 
 TEST(WorkingModes, PartnersAndDoubleSwap)
 {

@@ -157,7 +157,7 @@ TEST(ReadyMadeTexts, FollowTheInterfaceLanguage)
     EXPECT_EQ(texts.ProfileName(52), "");
 }
 
-TEST(ReadyMadeTexts, ConcurrentReaderSeesOneWholeLanguage)
+TEST(ReadyMadeTextsConcurrent, ReaderSeesOneWholeLanguage)
 {
     TGotoweTeksty texts;
     texts.Fill(jezPolski);

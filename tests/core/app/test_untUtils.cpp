@@ -4,6 +4,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "support/TestNames.h"
 
 using namespace velmar;
 
@@ -53,6 +54,11 @@ struct CasePatternCase {
 
 class CasePatternTable : public testing::TestWithParam<CasePatternCase> {};
 
+std::string DescribeCasePattern(const CasePatternCase& c)
+{
+    return c.Text;
+}
+
 TEST_P(CasePatternTable, Classifies)
 {
     EXPECT_EQ(CasePattern(B(GetParam().Text)), GetParam().Pattern) << GetParam().Text;
@@ -63,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Words, CasePatternTable,
                                          CasePatternCase{"123", 2}, CasePatternCase{"Nowy Jork", 1},
                                          CasePatternCase{"McDonald", 1}, CasePatternCase{"mcDonald", 4},
                                          CasePatternCase{" Ab", 3}, CasePatternCase{"łódź", 2},
-                                         CasePatternCase{"ŁÓDŹ", 0}, CasePatternCase{"Saint-Denis", 1}));
+                                         CasePatternCase{"ŁÓDŹ", 0}, CasePatternCase{"Saint-Denis", 1}),
+                         test::NamedBy(DescribeCasePattern));
 
 TEST(CasePattern, ApplyGivesTheShapeBack)
 {
@@ -86,6 +93,11 @@ struct EndingRuleCase {
 
 class EndingRules : public testing::TestWithParam<EndingRuleCase> {};
 
+std::string DescribeEndingRule(const EndingRuleCase& c)
+{
+    return test::Spelled(c.Word) + " by " + test::Spelled(c.Rules);
+}
+
 TEST_P(EndingRules, FirstMatchInListOrder)
 {
     const auto& c = GetParam();
@@ -102,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EndingRuleCase{"kot", "ka=ki,a=y", false, "untouched"}, // no match: out unwritten
                     EndingRuleCase{"2nd", "st=,nd=,rd=,th=", true, "2"},
                     EndingRuleCase{"ręka", "ęka=ęce", true, "ręce"},
-                    EndingRuleCase{"abc", "", false, "untouched"}));
+                    EndingRuleCase{"abc", "", false, "untouched"}),
+    test::NamedBy(DescribeEndingRule));
 
 TEST(RuleLists, PrefixInnerAndLookups)
 {
@@ -141,6 +154,12 @@ struct TagCase {
 
 class TagLists : public testing::TestWithParam<TagCase> {};
 
+std::string DescribeTag(const TagCase& c)
+{
+    return test::Spelled(c.Tag) + " in " + test::Spelled(c.List) + (c.CaseInsensitive ? " any case" : "") +
+           (c.StripDigits ? " strip digits" : "");
+}
+
 TEST_P(TagLists, Membership)
 {
     const auto& c = GetParam();
@@ -155,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, TagLists,
                                          TagCase{"Nom", "<nom><adj>", true, false, true},
                                          TagCase{"", "<a><>", false, false, true},
                                          TagCase{"", "<a><b>", false, false, false},
-                                         TagCase{"a><b", "<a><b>", false, false, true}));
+                                         TagCase{"a><b", "<a><b>", false, false, true}),
+                         test::NamedBy(DescribeTag));
 
 TEST(CommaLists, ItemsAndMembership)
 {
@@ -181,6 +201,11 @@ struct ReplaceCase {
 
 class ReplaceAllTable : public testing::TestWithParam<ReplaceCase> {};
 
+std::string DescribeReplacement(const ReplaceCase& c)
+{
+    return test::Spelled(c.Old) + " by " + test::Spelled(c.New) + " in " + test::Spelled(c.Text);
+}
+
 TEST_P(ReplaceAllTable, Replaces)
 {
     const auto& c = GetParam();
@@ -192,7 +217,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllTable,
                                          ReplaceCase{"ab", "a", "ba", "bab"},
                                          ReplaceCase{"x  y   z", "  ", " ", "x y z"},
                                          ReplaceCase{"abc", "", "x", "abc"},
-                                         ReplaceCase{"abcabc", "b", "", "acac"}));
+                                         ReplaceCase{"abcabc", "b", "", "acac"}),
+                         test::NamedBy(DescribeReplacement));
 
 TEST(Replacement, DeleteHelpers)
 {
@@ -271,6 +297,11 @@ struct NumberCase {
 
 class ParseNumberTable : public testing::TestWithParam<NumberCase> {};
 
+std::string DescribeNumber(const NumberCase& c)
+{
+    return test::Spelled(c.Text);
+}
+
 TEST_P(ParseNumberTable, Reads)
 {
     const auto& c = GetParam();
@@ -284,7 +315,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseNumberTable,
                                          NumberCase{"sto dwadzieścia trzy", 4, 123},
                                          NumberCase{"trzy tysiąc", 4, 3000},
                                          NumberCase{"twenty one", 1, 21}, NumberCase{"50%", 4, 50},
-                                         NumberCase{"12abc", 4, -1}, NumberCase{"", 4, -1}));
+                                         NumberCase{"12abc", 4, -1}, NumberCase{"", 4, -1}),
+                         test::NamedBy(DescribeNumber));
 
 TEST(Numbers, NumeralsClockAndSyllables)
 {

@@ -8,7 +8,7 @@
 
 #include "SlownikTestowy.h"
 #include "core/app/untStale.h"
-#include "core/dictionaries/untWidokHasla.h"
+#include "core/browser/untWidokHasla.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
 

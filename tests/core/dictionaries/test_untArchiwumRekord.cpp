@@ -2,6 +2,7 @@
 
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untArchiwumRekord.h"
+#include "support/TestNames.h"
 
 using namespace velmar;
 
@@ -94,6 +95,11 @@ struct AutoMarkCase {
 
 class AutoMarking : public testing::TestWithParam<AutoMarkCase> {};
 
+std::string DescribeAutoMark(const AutoMarkCase& c)
+{
+    return c.Source;
+}
+
 TEST_P(AutoMarking, MarksSharedNumbersAndNames)
 {
     const auto& c = GetParam();
@@ -120,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         // tokens with markup characters would break the element
         AutoMarkCase{"dit \"Paris\" ok", "mówi \"Paris\" ok", "dit \"Paris\" ok", "mówi \"Paris\" ok"},
         AutoMarkCase{"le 33 et 3", "33 i 3", "le <info tekst=\"33\" typ=\"%number%\"> et <info tekst=\"3\" typ=\"%number%\">",
-                     "<info tekst=\"33\" typ=\"%number%\"> i <info tekst=\"3\" typ=\"%number%\">"}));
+                     "<info tekst=\"33\" typ=\"%number%\"> i <info tekst=\"3\" typ=\"%number%\">"}),
+    test::NamedBy(DescribeAutoMark));
 
 TEST(ArchiveRecords, TextsThatWouldReadBackDifferentlyAreRefused)
 {

@@ -3,6 +3,7 @@
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untArchiwumZdan.h"
+#include "support/TestNames.h"
 
 using namespace velmar;
 
@@ -129,6 +130,11 @@ struct CountedCase {
 
 class CountedNouns : public testing::TestWithParam<CountedCase> {};
 
+std::string DescribeCount(const CountedCase& c)
+{
+    return std::to_string(c.Count);
+}
+
 TEST_P(CountedNouns, PolishNumberAgreement)
 {
     EXPECT_EQ(CountedNoun(jezPolski, B("zdanie *41"), GetParam().Count), B(GetParam().Polish))
@@ -140,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, CountedNouns,
                                          CountedCase{5, "zdań"}, CountedCase{0, "zdań"},
                                          CountedCase{12, "zdań"}, CountedCase{14, "zdań"},
                                          CountedCase{22, "zdania"}, CountedCase{25, "zdań"},
-                                         CountedCase{104, "zdania"}, CountedCase{112, "zdań"}));
+                                         CountedCase{104, "zdania"}, CountedCase{112, "zdań"}),
+                         test::NamedBy(DescribeCount));
 
 TEST(CountedNouns, FrenchKeepsTheLemma)
 {

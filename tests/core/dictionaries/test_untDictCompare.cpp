@@ -9,6 +9,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -20,6 +21,16 @@ struct TPara {
 };
 
 class CollationOrder : public ::testing::TestWithParam<TPara> {};
+
+std::string SpelledOrEmpty(const char* text)
+{
+    return *text ? test::SpelledWithMarks(text) : "empty";
+}
+
+std::string DescribeOrder(const TPara& c)
+{
+    return SpelledOrEmpty(c.Before) + " before " + SpelledOrEmpty(c.After);
+}
 
 TEST_P(CollationOrder, SortsFirstBeforeSecondBothWays)
 {
@@ -49,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TPara{"Żaba", "żaba", jezPolski},
                       TPara{"zz", "źa", jezPolski},
                       TPara{"oeuvre", "oeuvres", jezFrancuski}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    test::NamedBy(DescribeOrder));
 
 TEST(DictCompare, SkippedCharacterLaterInTheWordSortsFirst)
 {
@@ -79,6 +90,13 @@ struct TRelaksacja {
 
 class CollationFlags : public ::testing::TestWithParam<TRelaksacja> {};
 
+std::string DescribeRelaxation(const TRelaksacja& c)
+{
+    return test::SpelledWithMarks(c.A) + " vs " + test::SpelledWithMarks(c.B) +
+           (c.Flags & fpPierwszaMala ? " first lower" : "") + (c.Flags & fpDowolnaWielkosc ? " any case" : "") +
+           (c.Flags & fpAkcentCzesciowy ? " accent partial" : "") + (c.Flags & fpBezAkcentow ? " accent free" : "");
+}
+
 TEST_P(CollationFlags, ZeroExactlyWhenTheRelaxationMakesThemEqual)
 {
     const auto& p = GetParam();
@@ -107,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   jezFrancuski, true},
                       TRelaksacja{"zolw", "żółw", fpBezAkcentow, jezPolski, false},
                       TRelaksacja{"Żółw", "żółw", fpPierwszaMala, jezPolski, true}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    test::NamedBy(DescribeRelaxation));
 
 TEST(DictCompare, TrimNonMembersKeepsInnerSkippedCharacters)
 {

@@ -7,6 +7,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -50,6 +51,11 @@ struct TPrzenumerowanie {
 
 class PolishFormCodes : public ::testing::TestWithParam<TPrzenumerowanie> {};
 
+std::string DescribeFormCode(const TPrzenumerowanie& c)
+{
+    return std::to_string(c.Code) + " " + test::Spelled(c.Mark) + " " + c.Base;
+}
+
 TEST_P(PolishFormCodes, AreRenumberedByPriority)
 {
     const auto& p = GetParam();
@@ -71,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PolishFormCodes,
                                            TPrzenumerowanie{138, "", "wymagać", 103},
                                            TPrzenumerowanie{142, "", "wymagać", 142},
                                            TPrzenumerowanie{138, "", "robić", 138}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         test::NamedBy(DescribeFormCode));
 
 TEST(FormLine, PreferredPolishReadingIsRaisedFromNeutralOnly)
 {
@@ -147,6 +153,11 @@ struct TKandydat {
 
 class FirstFormRule : public ::testing::TestWithParam<TKandydat> {};
 
+std::string DescribeCandidate(const TKandydat& c)
+{
+    return c.Word;
+}
+
 TEST_P(FirstFormRule, GivesTheCandidateBase)
 {
     const auto& p = GetParam();
@@ -174,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TKandydat{"réorganiser", jezFrancuski, "organiser", 80, 0},
                       TKandydat{"sous-marin", jezFrancuski, "marin", 55, 0},
                       TKandydat{"défaire", jezFrancuski, "faire", 80, 0}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    test::NamedBy(DescribeCandidate));
 
 TEST(FormRules, PrefixRulesReportTheirTextAndFeatures)
 {

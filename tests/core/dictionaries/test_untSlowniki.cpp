@@ -4,7 +4,7 @@
 
 #include "core/app/untStaleApp.h"
 #include "core/dictionaries/untZrodlaDanych.h"
-#include "core/generators/untOdmieniacz.h"
+#include "core/browser/untOdmieniacz.h"
 #include "support/TempFolder.h"
 
 namespace velmar {

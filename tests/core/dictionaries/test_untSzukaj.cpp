@@ -11,6 +11,7 @@
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/dictionaries/untZrodlaDanych.h"
 #include "support/TempFolder.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -72,6 +73,13 @@ struct TWyszukanie {
 
 class RelaxedFind : public ::testing::TestWithParam<TWyszukanie> {};
 
+std::string DescribeFind(const TWyszukanie& c)
+{
+    return std::string(c.Word) + (c.FirstLower ? " first lower" : "") + (c.FirstLowered ? " first lowered" : "") +
+           (c.AnyCase ? " any case" : "") + (c.AccentPartial ? " accent partial" : "") +
+           (c.AccentFree ? " accent free" : "");
+}
+
 TEST_P(RelaxedFind, FindsWhatTheOptionsAllow)
 {
     TSlownikTestowy d({"abricot", "élève", "paris", "parisien", "zèbre", "Zurich"}, jezFrancuski);
@@ -108,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         TWyszukanie{"ELEVE",    false, false, true,  false, true,  true,  "élève",  false, true},
         TWyszukanie{"zebre",    false, false, false, false, true,  true,  "zèbre",  false, false},
         TWyszukanie{"parisienne", false, false, true, false, true, false, "",       false, false}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    test::NamedBy(DescribeFind));
 
 TEST(Find, GroupLabelAfterTheDivisionSign)
 {
@@ -268,6 +276,11 @@ struct TFiltr {
 
 class FilterView : public ::testing::TestWithParam<TFiltr> {};
 
+std::string DescribeFilter(const TFiltr& c)
+{
+    return test::Spelled(c.Pattern) + (c.WholeWords ? " whole words" : "") + (c.MatchCase ? " match case" : "");
+}
+
 TEST_P(FilterView, ShowsTheMatchingHeadwords)
 {
     TSlownikTestowy d({"biały kot", "kit", "Kot", "kot", "kot morski", "kąt", "szkot", "ul"}, jezPolski);
@@ -294,7 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFiltr{"Kot", false, true, {"Kot"}},
         TFiltr{"KĄT", false, false, {"kąt"}},
         TFiltr{"zebra", false, false, {}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    test::NamedBy(DescribeFilter));
 
 TEST(FilterView, FindWorksOnTheFilteredLinesAndSwitchingIsIdempotent)
 {

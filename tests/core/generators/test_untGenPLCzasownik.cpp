@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(VerbClass1, GenFormPlTable, ::testing::Values(
     // The past without its person ending, and the impersonal person in the conditional.
     TPrzypadekPl{"czytać **1", {.Person = 1, .FormCode = 10, .SubjectGender = 3}, "czytała"},
     TPrzypadekPl{"czytać **1", {.Person = 4, .FormCode = 10, .SubjectGender = 0}, "czytali"},
-    TPrzypadekPl{"czytać **1", {.Person = 9, .FormCode = 4}, "czytałoby"}));
+    TPrzypadekPl{"czytać **1", {.Person = 9, .FormCode = 4}, "czytałoby"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(VerbClass61, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
@@ -57,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(VerbClass61, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
     TPrzypadekPl{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
     TPrzypadekPl{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
-    TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"}));
+    TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(VerbOtherClasses, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"być */3", {.Person = 3, .FormCode = 1}, "jest"},
@@ -91,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(VerbOtherClasses, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"powinien **1", {.FormCode = 21}, "powinno się"},
     // Verb codes the generator does not inflect, and codes without a form.
     TPrzypadekPl{"robić *C61", {.Person = 3, .FormCode = 1}, "robić"},
-    TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}));
+    TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}),
+    test::NamedBy(DescribeFormPl));
 
 TEST(VerbParadigm, OutOfRangeFeaturesStayInTheTables)
 {

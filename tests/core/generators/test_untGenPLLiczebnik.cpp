@@ -3,6 +3,7 @@
 
 #include "core/app/untUtils.h"
 #include "core/generators/untGenPLLiczebnik.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -13,6 +14,11 @@ struct TKlasa {
 };
 
 class NumeralClassTable : public ::testing::TestWithParam<TKlasa> {};
+
+std::string DescribeNumeral(const TKlasa& c)
+{
+    return c.Numeral;
+}
 
 TEST_P(NumeralClassTable, Classifies)
 {
@@ -31,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Numerals, NumeralClassTable, ::testing::Values(
     TKlasa{"tysiąc", klDopelniacz}, TKlasa{"dwa tysiące", klDopelniacz}, TKlasa{"5000", klDopelniacz},
     TKlasa{"półtora", klDopelniaczPojedynczy}, TKlasa{"pół", klDopelniaczPojedynczy},
     TKlasa{"2,5", klDopelniaczPojedynczy},
-    TKlasa{"bardzo", klZgoda}, TKlasa{"pierwszy", klZgoda}, TKlasa{"", klZgoda}));
+    TKlasa{"bardzo", klZgoda}, TKlasa{"pierwszy", klZgoda}, TKlasa{"", klZgoda}),
+    test::NamedBy(DescribeNumeral));
 
 } // namespace
 } // namespace velmar

@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(NounMasculine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"},
     // Compounds whose both parts decline come from their fixed table.
     TPrzypadekPl{"Białystok *14", {.Case = 2}, "Białegostoku"},
-    TPrzypadekPl{"Krasnystaw *14", {.Case = 6}, "Krasnymstawie"}));
+    TPrzypadekPl{"Krasnystaw *14", {.Case = 6}, "Krasnymstawie"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"ręka *333", {.Case = 5, .Number = 2}, "rękoma"},
@@ -76,7 +77,8 @@ INSTANTIATE_TEST_SUITE_P(NounFeminine, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"księgowa *397", {.Case = 4}, "księgową"},
     TPrzypadekPl{"księgowa *397", {.Case = 5, .Number = 2}, "księgowymi"},
     TPrzypadekPl{"Wielkanoc *37", {.Case = 2}, "Wielkiejnocy"},
-    TPrzypadekPl{"rzeczpospolita *397", {.Case = 5, .Number = 2}, "rzeczamipospolitymi"}));
+    TPrzypadekPl{"rzeczpospolita *397", {.Case = 5, .Number = 2}, "rzeczamipospolitymi"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(NounNeuter, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"oko *423", {.Case = 2, .Number = 2}, "oczu"},
@@ -100,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(NounNeuter, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"Zakopane *496", {.Case = 2}, "Zakopanego"},
     TPrzypadekPl{"Zakopane *496", {.Case = 6}, "Zakopanym"},
     TPrzypadekPl{"muzeum *46", {.Case = 2}, "muzeum"},
-    TPrzypadekPl{"muzeum *46", {.Case = 2, .Number = 2}, "muzeów"}));
+    TPrzypadekPl{"muzeum *46", {.Case = 2, .Number = 2}, "muzeów"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(NounPluralOnly, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"Państwo *4881", {.Case = 2, .Number = 2}, "Państwa"},
@@ -113,14 +116,16 @@ INSTANTIATE_TEST_SUITE_P(NounPluralOnly, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"zakochani *4897", {.Case = 2, .Number = 2}, "zakochanych"},
     TPrzypadekPl{"zakochani *4897", {.Case = 4, .Number = 2}, "zakochanych"},
     // Only the plural cells of a plural-only noun are filled.
-    TPrzypadekPl{"nożyczki *471", {.Case = 2}, "nożyczki"}));
+    TPrzypadekPl{"nożyczki *471", {.Case = 2}, "nożyczki"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(NounPhrases, GenFormPlTable, ::testing::Values(
     // Only the last word of a plain phrase declines.
     TPrzypadekPl{"Morze Bałtyckie ślepa kiszka *334", {.Case = 2}, "Morze Bałtyckie ślepa kiszki"},
     TPrzypadekPl{"pies *2110208", {.Case = 8, .Number = 3}, "pies"},
     TPrzypadekPl{"kobieta *34", {.Case = 7, .Number = 2}, "kobiety"},
-    TPrzypadekPl{"pies", {.Case = 2}, "pies"}));
+    TPrzypadekPl{"pies", {.Case = 2}, "pies"}),
+    test::NamedBy(DescribeFormPl));
 
 TEST(NounParadigm, PercentPhraseDeclinesItsFirstWord)
 {

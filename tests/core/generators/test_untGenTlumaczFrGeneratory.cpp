@@ -6,6 +6,7 @@
 #include "core/app/untUtils.h"
 #include "core/generators/untGenFrCzasownik.h"
 #include "core/generators/untGenTlumaczFr.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -17,6 +18,27 @@ struct TFormaFr {
 };
 
 class GenFormFrTable : public ::testing::TestWithParam<TFormaFr> {};
+
+// The word with its code, then the features that differ from the defaults.
+std::string DescribeFormFr(const TFormaFr& c)
+{
+    const auto gender = [](int g) { return g == rdzFrObydwa ? "mf" : g == rdzFrZenski ? "f" : "m"; };
+    const TCechyFr& f = c.Features;
+    const TCechyFr neutral;
+    std::string name = c.Word;
+    const auto add = [&name](bool differs, const std::string& feature) {
+        if (differs)
+            name += " " + feature;
+    };
+    add(f.Number != neutral.Number, f.Number == 2 ? "pl" : "number" + std::to_string(f.Number));
+    add(f.Gender != neutral.Gender, gender(f.Gender));
+    add(f.SubjectNumber != neutral.SubjectNumber, "subject number" + std::to_string(f.SubjectNumber));
+    add(f.SubjectGender != neutral.SubjectGender, std::string("subject ") + gender(f.SubjectGender));
+    add(f.FormCode != neutral.FormCode, "tense" + std::to_string(f.FormCode));
+    add(f.Person != neutral.Person, "p" + std::to_string(f.Person));
+    add(f.QueToQui, "qui");
+    return name;
+}
 
 TEST_P(GenFormFrTable, GivesTheForm)
 {
@@ -34,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(Nouns, GenFormFrTable, ::testing::Values(
     TFormaFr{"beau-frère*1", kPlural, "beaux-frères"}, TFormaFr{"maison*2", kPlural, "maisons"},
     TFormaFr{"cheval*1", {}, "cheval"}, TFormaFr{"cheval*11", kPlural, "cheval"},
     TFormaFr{"ciseaux*0", kPlural, "ciseaux"}, TFormaFr{"ciseaux*0", {}, "ciseaux"},
-    TFormaFr{"cheval*F2", kPlural, "chevaux"}));
+    TFormaFr{"cheval*F2", kPlural, "chevaux"}),
+    test::NamedBy(DescribeFormFr));
 
 INSTANTIATE_TEST_SUITE_P(Adjectives, GenFormFrTable, ::testing::Values(
     TFormaFr{"blanc*7", kFeminine, "blanche"}, TFormaFr{"menteur*7", kFeminine, "menteuse"},
@@ -43,12 +66,14 @@ INSTANTIATE_TEST_SUITE_P(Adjectives, GenFormFrTable, ::testing::Values(
     TFormaFr{"national*7", kPlural, "nationaux"}, TFormaFr{"final*7", kPlural, "finals"},
     TFormaFr{"blanc*7", {}, "blanc"},
     // an invariable adjective has only its masculine singular: every request gives it
-    TFormaFr{"bon*78", kFeminine, "bon"}, TFormaFr{"bon*78", kPlural, "bon"}));
+    TFormaFr{"bon*78", kFeminine, "bon"}, TFormaFr{"bon*78", kPlural, "bon"}),
+    test::NamedBy(DescribeFormFr));
 
 INSTANTIATE_TEST_SUITE_P(DeterminersAndSe, GenFormFrTable, ::testing::Values(
     TFormaFr{"ce*95", kFeminine, "cette"}, TFormaFr{"mon*95", kPlural, "mes"},
     TFormaFr{"quel*95", kFeminine, "quel"}, TFormaFr{"se*94", {.Person = 4}, "nous"},
-    TFormaFr{"se*94", {.Person = 3}, "se"}, TFormaFr{"le*94", {.Person = 1}, "le"}));
+    TFormaFr{"se*94", {.Person = 3}, "se"}, TFormaFr{"le*94", {.Person = 1}, "le"}),
+    test::NamedBy(DescribeFormFr));
 
 INSTANTIATE_TEST_SUITE_P(Verbs, GenFormFrTable, ::testing::Values(
     TFormaFr{"appeler*4", {.FormCode = czPresent, .Person = 1}, "appelle"},
@@ -70,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Verbs, GenFormFrTable, ::testing::Values(
     TFormaFr{"pouvoir*4", {.FormCode = czImperatif, .Person = 2}, "pouvoir"},
     TFormaFr{"parler*4", {.FormCode = 12, .Person = 1}, "parler"},
     TFormaFr{"zut*4", {.FormCode = czPresent, .Person = 1}, "zut"},
-    TFormaFr{"se zut*4", {.FormCode = czPresent, .Person = 1}, "se zut"}));
+    TFormaFr{"se zut*4", {.FormCode = czPresent, .Person = 1}, "se zut"}),
+    test::NamedBy(DescribeFormFr));
 
 } // namespace
 } // namespace velmar

@@ -1,6 +1,8 @@
 // Polish forms through the entry point, as every caller reaches them.
 #include "core/generators/GenFormPlTabela.h"
 
+#include <cstdlib>
+
 namespace velmar {
 namespace {
 
@@ -40,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Adjectives, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"wart *7", {.Case = 2}, "wartego"},
     TPrzypadekPl{"szybko *70", {.Degree = 2}, "najbardziej szybko"},
     TPrzypadekPl{"szybko *70", {.Degree = 1}, "bardziej szybko"},
-    TPrzypadekPl{"szybko *70", {.Degree = 0}, "szybko"}));
+    TPrzypadekPl{"szybko *70", {.Degree = 0}, "szybko"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(Determiners, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"ta *96", {.Case = 4, .Gender = 3}, "tę"},
@@ -54,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(Determiners, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"który *90", {.Case = 3, .Gender = 3}, "której"},
     TPrzypadekPl{"wszystek *90", {.Case = 1, .Gender = 4}, "wszystko"},
     TPrzypadekPl{"wszyscy *96", {.Case = 2, .Gender = 0}, "wszystkich"},
-    TPrzypadekPl{"jeden *95", {.Case = 5, .Gender = 3}, "jedną"}));
+    TPrzypadekPl{"jeden *95", {.Case = 5, .Gender = 3}, "jedną"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(Pronouns, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"on *90", {.Case = 2, .AfterPreposition = true}, "niego"},
@@ -70,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Pronouns, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"mnie *90", {.Case = 3, .NormaliseOblique = true}, "mi"},
     TPrzypadekPl{"mnie *90", {.Case = 3}, "mnie"},
     TPrzypadekPl{"nim *90", {.Case = 2, .NormaliseOblique = true, .AfterPreposition = true}, "niego"},
-    TPrzypadekPl{"sam *90", {.Case = 2}, "sam"}));
+    TPrzypadekPl{"sam *90", {.Case = 2}, "sam"}),
+    test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(Numerals, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"pięć *95", {.Case = 5}, "pięcioma"},
@@ -95,7 +100,8 @@ INSTANTIATE_TEST_SUITE_P(Numerals, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"dwadzieścia trzy *95", {.Case = 2}, "dwudziestu trzech"},
     TPrzypadekPl{"dwadzieścia trzy *95", {.Case = 1, .Gender = 0}, "dwudziestu trzej"},
     TPrzypadekPl{"dwudziesty pierwszy *95", {.Case = 2, .Gender = 1}, "dwudziestego pierwszego"},
-    TPrzypadekPl{"jedna pierwsza *95", {.Case = 2, .Gender = 1}, "jednej pierwszej"}));
+    TPrzypadekPl{"jedna pierwsza *95", {.Case = 2, .Gender = 1}, "jednej pierwszej"}),
+    test::NamedBy(DescribeFormPl));
 
 // The features every generator sees are brought into range first.
 INSTANTIATE_TEST_SUITE_P(FeatureRanges, GenFormPlTable, ::testing::Values(
@@ -105,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(FeatureRanges, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"dobry *7", {.Case = 2, .Gender = -1}, "dobrego"},
     TPrzypadekPl{"dobry *7", {.Case = 4, .Gender = 7}, "dobry"},
     TPrzypadekPl{"dobry *7", {.Degree = -1}, "dobry"},
-    TPrzypadekPl{"dobry *7", {.Degree = 3}, "dobry"}));
+    TPrzypadekPl{"dobry *7", {.Degree = 3}, "dobry"}),
+    test::NamedBy(DescribeFormPl));
 
 // Words that no generator inflects come back as they are, and so do adjectives too
 // short to have a stem.
@@ -116,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(Uninflected, GenFormPlTable, ::testing::Values(
     TPrzypadekPl{"w *91", {.Case = 2}, "w"},
     TPrzypadekPl{" *7", {.Case = 2}, ""},
     TPrzypadekPl{"a *7", {.Case = 2}, "a"},
-    TPrzypadekPl{"y *7", {.Case = 2}, "y"}));
+    TPrzypadekPl{"y *7", {.Case = 2}, "y"}),
+    test::NamedBy(DescribeFormPl));
 
 TEST(GenFormPl, CutsTheCodeBeforeItsMarker)
 {
@@ -130,6 +138,11 @@ struct TOsoba {
 
 class PersonRange : public ::testing::TestWithParam<TOsoba> {};
 
+std::string DescribePerson(const TOsoba& c)
+{
+    return std::string("person ") + (c.Given < 0 ? "minus " : "") + std::to_string(std::abs(c.Given));
+}
+
 TEST_P(PersonRange, IsReducedToAPersonOrImpersonal)
 {
     EXPECT_EQ(ClampFeaturesPl({.Person = GetParam().Given}).Person, GetParam().Seen);
@@ -137,7 +150,8 @@ TEST_P(PersonRange, IsReducedToAPersonOrImpersonal)
 
 INSTANTIATE_TEST_SUITE_P(Persons, PersonRange, ::testing::Values(
     TOsoba{0, 3}, TOsoba{1, 1}, TOsoba{6, 6}, TOsoba{7, 3}, TOsoba{9, 9}, TOsoba{35, 3},
-    TOsoba{95, 3}, TOsoba{-2, 3}, TOsoba{41, 4}));
+    TOsoba{95, 3}, TOsoba{-2, 3}, TOsoba{41, 4}),
+    test::NamedBy(DescribePerson));
 
 } // namespace
 } // namespace velmar

@@ -6,6 +6,7 @@
 #include "core/app/untUtils.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -17,6 +18,11 @@ struct TKlasaKodu {
 };
 
 class WordClassOfCodeTable : public ::testing::TestWithParam<TKlasaKodu> {};
+
+std::string DescribeClassCode(const TKlasaKodu& c)
+{
+    return test::Spelled(c.Code);
+}
 
 TEST_P(WordClassOfCodeTable, ReadsTheClass)
 {
@@ -35,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Polish, WordClassOfCodeTable, ::testing::Values(
     TKlasaKodu{"93", jezPolski, ksPartykula}, TKlasaKodu{"94", jezPolski, ksWykrzyknik},
     TKlasaKodu{"95", jezPolski, ksLiczebnik}, TKlasaKodu{"96", jezPolski, ksOkreslnik},
     TKlasaKodu{"97", jezPolski, ksInne}, TKlasaKodu{"71", jezPolski, ksBrakKlasy},
-    TKlasaKodu{"%9", jezPolski, ksBrakKlasy}));
+    TKlasaKodu{"%9", jezPolski, ksBrakKlasy}),
+    test::NamedBy(DescribeClassCode));
 
 INSTANTIATE_TEST_SUITE_P(French, WordClassOfCodeTable, ::testing::Values(
     TKlasaKodu{"21", jezFrancuski, ksRzeczownik}, TKlasaKodu{"F", jezFrancuski, ksRzeczownik},
@@ -44,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(French, WordClassOfCodeTable, ::testing::Values(
     TKlasaKodu{"81", jezFrancuski, ksInne}, TKlasaKodu{"93", jezFrancuski, ksLiczebnik},
     TKlasaKodu{"94", jezFrancuski, ksZaimek}, TKlasaKodu{"95", jezFrancuski, ksOkreslnik},
     TKlasaKodu{"96", jezFrancuski, ksWykrzyknik}, TKlasaKodu{"97", jezFrancuski, ksPartykula},
-    TKlasaKodu{"9", jezFrancuski, ksBrakKlasy}));
+    TKlasaKodu{"9", jezFrancuski, ksBrakKlasy}),
+    test::NamedBy(DescribeClassCode));
 
 TEST(WordClassOfCode, UnknownOrEmptyCodesCountAsNounsUnlessStrict)
 {
@@ -97,6 +105,11 @@ struct TLiczbaRodzajKodu {
 
 class NumberAndGenderTable : public ::testing::TestWithParam<TLiczbaRodzajKodu> {};
 
+std::string DescribeNumberGenderCode(const TLiczbaRodzajKodu& c)
+{
+    return (c.Language == jezPolski ? "pl " : "fr ") + test::Spelled(c.Code);
+}
+
 TEST_P(NumberAndGenderTable, ReadsWhatTheCodeFixes)
 {
     const TLiczbaRodzaj result = NumberAndGenderOfCode(GetParam().Code, GetParam().Language);
@@ -112,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Codes, NumberAndGenderTable, ::testing::Values(
     TLiczbaRodzajKodu{"01", jezFrancuski, 2, 1}, TLiczbaRodzajKodu{"F", jezFrancuski, 2, 2},
     TLiczbaRodzajKodu{"$02", jezFrancuski, 2, 2}, TLiczbaRodzajKodu{"12", jezFrancuski, 0, 1},
     TLiczbaRodzajKodu{"2", jezFrancuski, 0, 2}, TLiczbaRodzajKodu{"3", jezFrancuski, 0, 0},
-    TLiczbaRodzajKodu{"7", jezFrancuski, 0, -1}));
+    TLiczbaRodzajKodu{"7", jezFrancuski, 0, -1}),
+    test::NamedBy(DescribeNumberGenderCode));
 
 TEST(ConvertFormCode, MapsTensesToPolishForms)
 {
@@ -160,6 +174,11 @@ struct TPrzyimek {
 
 class NeedsVowelTable : public ::testing::TestWithParam<TPrzyimek> {};
 
+std::string DescribePreposition(const TPrzyimek& c)
+{
+    return std::string(c.Preposition) + " " + c.Next;
+}
+
 TEST_P(NeedsVowelTable, Decides)
 {
     EXPECT_EQ(NeedsVowelAfterPreposition(GetParam().Preposition, FromUtf8(GetParam().Next)), GetParam().Vowel)
@@ -172,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Prepositions, NeedsVowelTable, ::testing::Values(
     TPrzyimek{"w", "domu", false}, TPrzyimek{"z", "złotem", true}, TPrzyimek{"z", "zamku", false}, TPrzyimek{"z", "źdźbłem", true},
     TPrzyimek{"z", "sz", false}, TPrzyimek{"z", "s", false}, TPrzyimek{"z", "", false},
     TPrzyimek{"Przez", "MNIE", true}, TPrzyimek{"nad", "mną", true}, TPrzyimek{"na", "mnie", false},
-    TPrzyimek{"od", "domu", false}));
+    TPrzyimek{"od", "domu", false}),
+    test::NamedBy(DescribePreposition));
 
 TEST(BaseFormOfPronoun, GivesTheNominative)
 {

@@ -10,6 +10,7 @@
 
 #include "core/app/untStale.h"
 #include "support/TempFolder.h"
+#include "support/TestNames.h"
 #include "ui/app/untIkony.h"
 #include "ui/app/untProgram.h"
 #include "ui/dictionaries/untArchiwumZdan.h"
@@ -27,6 +28,11 @@ struct StartCase {
 };
 
 class StartUp : public testing::TestWithParam<StartCase> {};
+
+std::string DescribeStart(const StartCase& c)
+{
+    return *c.Argument ? test::Spelled(c.Argument) : "no argument";
+}
 
 } // namespace
 
@@ -55,7 +61,8 @@ TEST_P(StartUp, TheModeDecidesTheMainWindow)
 INSTANTIATE_TEST_SUITE_P(Arguments, StartUp,
                          testing::Values(StartCase{"", false, 1}, StartCase{"/transpl", false, 2},
                                          StartCase{"/slzewfr", true, 5}, StartCase{"/slzewpl", true, 6},
-                                         StartCase{"/SLZEWFR", false, 1}));
+                                         StartCase{"/SLZEWFR", false, 1}),
+                         test::NamedBy(DescribeStart));
 
 TEST(StartUp, TranslatorShowsTwoEmptyPanesOneAboveTheOther)
 {
@@ -147,7 +154,7 @@ TEST(StartUp, UnknownIconNamesGiveNoIcon)
     EXPECT_TRUE(ModeIcon("FLAGA_XX").isNull());
 }
 
-TEST(StartUp, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
+TEST(StartUpSlow, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
 {
     test::TempFolder empty;
     QProcess velmar;

@@ -6,6 +6,7 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
+#include "support/TestNames.h"
 #include "ui/app/untSkrotyZnakow.h"
 
 namespace velmar {
@@ -32,6 +33,12 @@ TEST_P(ShortcutLetters, TheBoxTakesTheLetterOfTheShortcut)
     EXPECT_EQ(box.text(), QString::fromUtf8(p.Letter));
 }
 
+std::string DescribeShortcut(const TSkrot& c)
+{
+    const QString keys = QKeySequence(QKeyCombination(c.Modifiers, c.Key)).toString(QKeySequence::PortableText);
+    return keys.toStdString() + " gives " + (*c.Letter ? c.Letter : "nothing");
+}
+
 constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 INSTANTIATE_TEST_SUITE_P(
     Keys, ShortcutLetters,
@@ -40,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TSkrot{jezPolski, kCtrlAlt, Qt::Key_X, "ź"},
                       TSkrot{jezFrancuski, kCtrlAlt, Qt::Key_E, "é"},
                       TSkrot{jezFrancuski, kCtrlAlt | Qt::ShiftModifier, Qt::Key_C, "Ç"},
-                      TSkrot{jezPolski, Qt::ControlModifier, Qt::Key_A, ""}));
+                      TSkrot{jezPolski, Qt::ControlModifier, Qt::Key_A, ""}),
+    test::NamedBy(DescribeShortcut));
 
 TEST(ShortcutLetter, FollowsTheUsersShortcutsAndTheirSwitch)
 {

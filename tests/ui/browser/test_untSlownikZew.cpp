@@ -32,9 +32,6 @@
 namespace velmar {
 namespace {
 
-constexpr int kAfterTyping = 450; // ms: beyond the typing delay
-constexpr int kAfterList = 550;   // ms: beyond the list delay
-
 std::string ReadFixture(const std::string& name)
 {
     std::ifstream in(std::filesystem::path(VELMAR_FIXTURES_DIR) / "browser" / name, std::ios::binary);
@@ -118,10 +115,18 @@ protected:
 
     QString Entry() const { return window->EntryView()->toPlainText(); }
 
+    // The search a pause in typing starts, made at once.
     void Search(const QString& word)
     {
+        window->SetTypingDelay(false);
         window->SearchBox()->setText(word);
-        QTest::qWait(kAfterTyping);
+        window->SetTypingDelay(true);
+    }
+
+    // Whether the delayed rendering of the window comes to show headword (8-bit) in time.
+    bool ComesToShow(const std::string& headword) const
+    {
+        return QTest::qWaitFor([&] { return window->CurrentHeadword() == headword; });
     }
 
     QAction* Action(const char* name) const { return window->findChild<QAction*>(name); }
@@ -199,9 +204,8 @@ TEST_F(BrowserTest, TypingSearchesOnceAfterThePauseAndShowsTheEntry)
     Open();
     QTest::keyClicks(window->SearchBox(), "maison"); // "mais" is a headword too
     EXPECT_TRUE(Entry().isEmpty()) << "nothing before the pause";
-    QTest::qWait(kAfterTyping);
+    ASSERT_TRUE(ComesToShow("maison")) << window->CurrentHeadword();
     EXPECT_TRUE(Entry().contains("maison"));
-    EXPECT_EQ(window->CurrentHeadword(), "maison");
     EXPECT_EQ(window->History().Items(), (std::vector<std::string>{"maison"}));
     const QListWidget* list = window->HeadwordList();
     ASSERT_GE(list->currentRow(), 0);
@@ -278,16 +282,13 @@ TEST_F(BrowserTest, KeyboardMovementRendersAfterThePauseAndScrollsAtThePageEdge)
     EXPECT_EQ(window->ListScrollBar()->value(), 2);
     EXPECT_EQ(list->currentRow(), last);
     EXPECT_NE(window->CurrentHeadword(), FromQString(list->item(last)->text())) << "not yet rendered";
-    QTest::qWait(kAfterList);
-    EXPECT_EQ(window->CurrentHeadword(), FromQString(list->item(last)->text()));
+    EXPECT_TRUE(ComesToShow(FromQString(list->item(last)->text()))) << window->CurrentHeadword();
     EXPECT_EQ(window->History().Items().size(), 2u) << "only the final row was rendered";
 
     QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
-    QTest::qWait(kAfterList);
-    EXPECT_EQ(window->CurrentHeadword(), FromUtf8("zèbre"));
+    EXPECT_TRUE(ComesToShow(FromUtf8("zèbre"))) << window->CurrentHeadword();
     QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
-    QTest::qWait(kAfterList);
-    EXPECT_EQ(window->CurrentHeadword(), "abricot");
+    EXPECT_TRUE(ComesToShow("abricot")) << window->CurrentHeadword();
 }
 
 TEST_F(BrowserTest, ResizingKeepsTheSelectedHeadwordSelected)
@@ -370,8 +371,7 @@ TEST_F(PatternSearchTest, AThousandOfMoreMatchesAreShownAndShowAllRestoresTheLis
     EXPECT_EQ(window->ListScrollBar()->maximum(), 1000 - rows);
     EXPECT_EQ(window->HeadwordList()->item(0)->text(), QStringLiteral("mot10001"));
     EXPECT_TRUE(window->ShowAllButton()->isEnabled());
-    QTest::qWait(kAfterList);
-    EXPECT_EQ(window->CurrentHeadword(), "mot10001");
+    EXPECT_TRUE(ComesToShow("mot10001")) << window->CurrentHeadword();
 
     window->ShowAllButton()->click();
     EXPECT_FALSE(window->ShowAllButton()->isEnabled());
@@ -385,8 +385,7 @@ TEST_F(PatternSearchTest, TypingInTheSearchBoxLeavesTheMatchesForTheWholeList)
     SearchFor("mot1");
     QTest::keyClicks(window->SearchBox(), "pain");
     EXPECT_FALSE(window->ShowAllButton()->isEnabled());
-    QTest::qWait(kAfterTyping);
-    EXPECT_EQ(window->CurrentHeadword(), "pain");
+    EXPECT_TRUE(ComesToShow("pain")) << window->CurrentHeadword();
 }
 
 TEST_F(PatternSearchTest, FewMatchesAreCountedAndNoneLeaveTheListAlone)

@@ -297,6 +297,35 @@ TEST_F(ArchiveWindowTest, ListPagesThroughTheArchiveWithItsOwnScrollBar)
     EXPECT_EQ(list->currentRow(), 0);
 }
 
+TEST_F(ArchiveWindowTest, PageUpAndTheSideArrowsMoveAsInTheDictionaryList)
+{
+    for (int i = 10; i < 40; ++i)
+        archive.AddPair(Format("zdanie %d", i), Format("phrase %d", i));
+    window.resize(500, 400);
+    window.show();
+    const int rows = window.RowsPerPage();
+    ASSERT_GT(rows, 2);
+    ASSERT_LT(rows, 15);
+    QListWidget* list = window.SentenceList();
+    QTest::keyClick(list, Qt::Key_PageDown);
+    QTest::keyClick(list, Qt::Key_PageDown);
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(window.TopRecord(), rows) << "a page up, on the same row";
+    EXPECT_EQ(list->currentRow(), 1);
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Left);
+    EXPECT_EQ(window.TopRecord(), rows - 1) << "Left on the first row scrolls by one, like Up";
+    QTest::keyClick(list, Qt::Key_End);
+    QTest::keyClick(list, Qt::Key_Right);
+    EXPECT_EQ(window.TopRecord(), rows) << "Right on the last row scrolls by one, like Down";
+    QTest::keyClick(list, Qt::Key_PageUp);
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(window.TopRecord(), 0);
+    EXPECT_EQ(list->currentRow(), 0) << "page up at the top selects the first record";
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("zdanie 10"));
+}
+
 TEST_F(ArchiveWindowTest, OptionsAreStoredAtOnce)
 {
     auto& settings = Ustawienia();

@@ -1,0 +1,250 @@
+#include "ui/translator/untGospodarzOkna.h"
+
+#include <QCoreApplication>
+#include <QTextEdit>
+
+#include "core/app/untFoldery.h"
+#include "core/app/untStale.h"
+#include "core/app/untStaleApp.h"
+#include "core/app/untUtils.h"
+#include "core/app/untZapisPliku.h"
+#include "core/dictionaries/untSlowniki.h"
+#include "core/engine/untOdpowiedziUzytkownika.h"
+#include "ui/app/untNapisy.h"
+#include "ui/app/untPytanie.h"
+#include "ui/translator/untPanel.h"
+
+namespace velmar {
+
+TGospodarzOkna::TGospodarzOkna(TPanel& source, TPanel& target, const TOpcjeTlumaczenia& options, QObject* parent)
+    : QObject(parent), source_(source), target_(target), options_(options)
+{
+}
+
+bool TGospodarzOkna::Post(std::function<void()> call)
+{
+    const std::lock_guard lock(detachMutex_);
+    if (detached_)
+        return false;
+    QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+    return true;
+}
+
+void TGospodarzOkna::Detach()
+{
+    {
+        const std::lock_guard lock(detachMutex_);
+        detached_ = true;
+    }
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void TGospodarzOkna::ContinueAfterPause()
+{
+    if (pause_ != nullptr)
+        pause_->Continue();
+}
+
+void TGospodarzOkna::BeginRun()
+{
+    OnWindowThread([this] { targetStart_ = target_.TextLength(); });
+}
+
+int TGospodarzOkna::SourceLength()
+{
+    return OnWindowThread([this] { return source_.TextLength(); });
+}
+
+std::string TGospodarzOkna::SourceCharacters(int position, int count)
+{
+    return OnWindowThread([this, position, count] {
+        const int length = source_.TextLength();
+        std::string characters;
+        for (int p = position; p >= 0 && p < length && p < position + count; ++p) {
+            const QChar c = source_.Edit()->document()->characterAt(p);
+            characters += c == QChar::ParagraphSeparator ? std::string(1, kZnakAkapitu) : FromWide(std::u16string(1, c.unicode()));
+        }
+        return characters;
+    });
+}
+
+TAkapitZrodlowy TGospodarzOkna::TakeParagraph(int start, int stretchEnd)
+{
+    return OnWindowThread([this, start, stretchEnd] {
+        TAkapitZrodlowy taken;
+        const int paragraph = source_.ParagraphAt(start);
+        const int offset = start - source_.ParagraphStart(paragraph);
+        const std::string text = source_.ParagraphText(paragraph);
+        const int length = std::clamp(std::min(static_cast<int>(text.size()) - offset, stretchEnd - start), 0,
+                                      static_cast<int>(text.size()));
+        taken.Text = text.substr(static_cast<std::size_t>(std::clamp(offset, 0, static_cast<int>(text.size()))),
+                                 static_cast<std::size_t>(length));
+        taken.Runs = source_.FormatRuns(paragraph).From(offset, length);
+        source_.SetSelection(start, 0);
+        taken.Attributes = source_.ParagraphAttributes();
+        return taken;
+    });
+}
+
+void TGospodarzOkna::SaveBackup(TPanel& pane, bool lowerPane)
+{
+    // A backup that cannot be written is no reason to stop translating.
+    const std::string name = PaneBackupFile(Program().WorkingMode, lowerPane);
+    if (!name.empty())
+        SaveFileAtomically(Foldery().WritePath(name), pane.StreamOut(TStrumien::Rtf));
+}
+
+void TGospodarzOkna::SaveSourceBackup()
+{
+    OnWindowThread([this] { SaveBackup(source_, false); });
+}
+
+void TGospodarzOkna::SaveTargetBackup()
+{
+    OnWindowThread([this] { SaveBackup(target_, true); });
+}
+
+void TGospodarzOkna::SetProgressRange(int start, int end)
+{
+    OnWindowThread([this, start, end] { emit ProgressRangeSet(start, end); });
+}
+
+void TGospodarzOkna::SetProgress(int position)
+{
+    OnWindowThread([this, position] { emit ProgressMoved(position); });
+}
+
+void TGospodarzOkna::ShowError(int textId)
+{
+    OnWindowThread([textId] { Pytanie().Zapytaj(Napis(textId).toStdU16String(), TPrzyciski::OK); });
+}
+
+void TGospodarzOkna::Finished(const TKoniecTlumaczenia& end)
+{
+    // Not waited for: the window's handler frees the worker, which is returning now.
+    Post([this, end] {
+        if (!detached_)
+            emit RunEnded(end);
+    });
+}
+
+void TGospodarzOkna::CopySource(int start, int end)
+{
+    source_.SetSelection(start, end - start);
+    const std::string rtf = source_.StreamOut(TStrumien::Rtf, true);
+    source_.SetSelection(start, 0);
+    target_.StreamIn(rtf, TStrumien::Rtf, true);
+}
+
+void TGospodarzOkna::CopySourceParagraph(int start, int end)
+{
+    OnWindowThread([this, start, end] {
+        target_.SetSelection(target_.TextLength(), 0);
+        CopySource(start, end);
+        target_.ReplaceSelection(std::string(1, kZnakAkapitu), target_.SelAttributes());
+    });
+}
+
+void TGospodarzOkna::MarkUnknown(const std::vector<std::pair<int, int>>& spans)
+{
+    OnWindowThread([this, &spans] {
+        const int caret = source_.SelStart();
+        for (const auto& [start, end] : spans) {
+            source_.SetSelection(start, end - start);
+            TAtrybutyTekstu attributes = source_.SelAttributes();
+            options_.UnknownStyle.ApplyTo(attributes);
+            source_.SetSelAttributes(attributes);
+        }
+        source_.SetSelection(caret, 0);
+    });
+}
+
+void TGospodarzOkna::WriteUtterance(const TWynikWypowiedzenia& utterance)
+{
+    OnWindowThread([this, &utterance] {
+        const std::uint8_t language = target_.Jezyk();
+        target_.SetSelection(target_.TextLength(), 0);
+        for (const TFragmentWyniku& fragment : utterance.Fragments) {
+            target_.SetJezyk(fragment.Language);
+            target_.ReplaceSelection(fragment.Text, fragment.Attributes);
+        }
+        target_.SetJezyk(language);
+        target_.Edit()->document()->setModified(true);
+    });
+}
+
+void TGospodarzOkna::EndParagraph(const TAtrybutyAkapitu& attributes, bool applyAttributes, int lineBreaks)
+{
+    OnWindowThread([this, &attributes, applyAttributes, lineBreaks] {
+        target_.SetSelection(target_.TextLength(), 0);
+        if (applyAttributes)
+            target_.SetParagraphAttributes(attributes);
+        if (lineBreaks > 0)
+            target_.ReplaceSelection(std::string(static_cast<std::size_t>(lineBreaks), kZnakAkapitu),
+                                     target_.SelAttributes());
+    });
+}
+
+void TGospodarzOkna::WriteListing(const std::string& listing)
+{
+    OnWindowThread([this, &listing] { target_.SetText(listing); });
+}
+
+void TGospodarzOkna::CopySourceToTarget(int start, int end, bool beforeTranslation)
+{
+    OnWindowThread([this, start, end, beforeTranslation] {
+        const std::string lineBreak(1, kZnakAkapitu);
+        if (beforeTranslation) {
+            target_.SetSelection(targetStart_, 0);
+            CopySource(start, end);
+            target_.ReplaceSelection(lineBreak, target_.SelAttributes());
+        } else {
+            target_.SetSelection(target_.TextLength(), 0);
+            target_.ReplaceSelection(lineBreak, target_.SelAttributes());
+            CopySource(start, end);
+        }
+    });
+}
+
+void TGospodarzOkna::ArchivePair(const std::string& source, const std::string& target)
+{
+    OnWindowThread([&source, &target] { Slowniki().Archive.AddPair(source, target); });
+}
+
+void TGospodarzOkna::OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers)
+{
+    answers.AnswerWord(0);
+}
+
+void TGospodarzOkna::OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers)
+{
+    answers.Continue();
+}
+
+void TGospodarzOkna::OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers)
+{
+    answers.Continue();
+}
+
+void TGospodarzOkna::OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers)
+{
+    answers.AnswerInterpretation(0);
+}
+
+void TGospodarzOkna::PauseAfterParagraph(TOdpowiedziUzytkownika& answers)
+{
+    OnWindowThread([this, &answers] {
+        pause_ = &answers;
+        emit PauseOpened();
+    });
+}
+
+void TGospodarzOkna::ResumeAfterPause()
+{
+    OnWindowThread([this] {
+        pause_ = nullptr;
+        emit PauseEnded();
+    });
+}
+
+} // namespace velmar

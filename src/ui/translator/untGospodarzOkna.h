@@ -1,0 +1,110 @@
+#pragma once
+// The translator window as the translation worker's host: every call of the worker
+// runs on the window thread while the worker waits for it, and reaches the two panes,
+// the pane backups, the sentence archive and the question window. What the window
+// itself shows (progress, the pause after a sentence, the end) goes out as signals.
+
+#include <QObject>
+#include <exception>
+#include <future>
+#include <mutex>
+#include <type_traits>
+
+#include "core/engine/untOpcjeTlumaczenia.h"
+#include "core/engine/untTranslatorHost.h"
+
+namespace velmar {
+
+class TPanel;
+
+class TGospodarzOkna : public QObject, public TTranslatorHost {
+    Q_OBJECT
+public:
+    TGospodarzOkna(TPanel& source, TPanel& target, const TOpcjeTlumaczenia& options, QObject* parent = nullptr);
+
+    // The window is going away: calls not yet run return at once without touching it.
+    // Runs the calls already waiting, so that the worker can end.
+    void Detach();
+    // The continue button of the pause after a sentence.
+    void ContinueAfterPause();
+
+    void BeginRun() override;
+    int SourceLength() override;
+    std::string SourceCharacters(int position, int count) override;
+    TAkapitZrodlowy TakeParagraph(int start, int stretchEnd) override;
+    void SaveSourceBackup() override;
+    void SaveTargetBackup() override;
+    void SetProgressRange(int start, int end) override;
+    void SetProgress(int position) override;
+    void ShowError(int textId) override;
+    void Finished(const TKoniecTlumaczenia& end) override;
+
+    void CopySourceParagraph(int start, int end) override;
+    void MarkUnknown(const std::vector<std::pair<int, int>>& spans) override;
+    void WriteUtterance(const TWynikWypowiedzenia& utterance) override;
+    void EndParagraph(const TAtrybutyAkapitu& attributes, bool applyAttributes, int lineBreaks) override;
+    void WriteListing(const std::string& listing) override;
+    void CopySourceToTarget(int start, int end, bool beforeTranslation) override;
+    void ArchivePair(const std::string& source, const std::string& target) override;
+
+    // The choice windows are not there yet: the interactive modes get the answers the
+    // command line gets.
+    void OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers) override;
+    void OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers) override;
+    void OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers) override;
+    bool AskManyInterpretations(int) override { return false; }
+    void OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers) override;
+    void PauseAfterParagraph(TOdpowiedziUzytkownika& answers) override;
+    void ResumeAfterPause() override;
+
+signals:
+    void ProgressRangeSet(int start, int end);
+    void ProgressMoved(int position);
+    void PauseOpened();
+    void PauseEnded();
+    void RunEnded(velmar::TKoniecTlumaczenia end);
+
+private:
+    // Runs call on the window thread and waits for it; a failure there goes on in the
+    // worker. After Detach it returns the empty value without running call.
+    template <typename Call>
+    auto OnWindowThread(Call call) -> std::invoke_result_t<Call>;
+    // Queues call for the window thread; false after Detach.
+    bool Post(std::function<void()> call);
+    // The source span with its formatting into the target at the caret.
+    void CopySource(int start, int end);
+    void SaveBackup(TPanel& pane, bool lowerPane);
+
+    TPanel& source_;
+    TPanel& target_;
+    const TOpcjeTlumaczenia options_;
+    std::mutex detachMutex_;
+    bool detached_ = false;
+    int targetStart_ = 0;
+    TOdpowiedziUzytkownika* pause_ = nullptr;
+};
+
+template <typename Call>
+auto TGospodarzOkna::OnWindowThread(Call call) -> std::invoke_result_t<Call>
+{
+    using TWynik = std::invoke_result_t<Call>;
+    std::promise<TWynik> result;
+    const bool posted = Post([&] {
+        try {
+            if constexpr (std::is_void_v<TWynik>) {
+                if (!detached_)
+                    call();
+                result.set_value();
+            } else {
+                result.set_value(detached_ ? TWynik{} : call());
+            }
+        } catch (...) {
+            result.set_exception(std::current_exception());
+        }
+    });
+    if (!posted)
+        return TWynik{};
+    return result.get_future().get();
+}
+
+} // namespace velmar

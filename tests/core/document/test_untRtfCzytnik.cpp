@@ -1,0 +1,237 @@
+// The RTF reader and writer: round trips of random documents, and documents written
+// by LibreOffice and by hand.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/app/untUtils.h"
+#include "core/document/untRtfCzytnik.h"
+#include "core/document/untRtfPisarz.h"
+#include "support/TempFolder.h"
+
+namespace velmar {
+namespace {
+
+std::string Fixture(const std::string& name)
+{
+    return test::TempFolder::Read(std::filesystem::path(VELMAR_FIXTURES_DIR) / "documents" / name);
+}
+
+std::string Utf8(std::u16string_view text)
+{
+    return WideToUtf8(text);
+}
+
+std::vector<std::string> ParagraphTexts(const TTekstFormatowany& document)
+{
+    std::vector<std::string> texts;
+    for (const auto& paragraph : document.Akapity)
+        texts.push_back(Utf8(paragraph.Tekst()));
+    return texts;
+}
+
+// ---------------------------------------------------------------- round trip
+
+class TLosowyDokument {
+public:
+    explicit TLosowyDokument(unsigned seed) : random_(seed) {}
+
+    TTekstFormatowany Make()
+    {
+        TTekstFormatowany document;
+        const int paragraphs = Number(1, 6);
+        for (int p = 0; p < paragraphs; ++p) {
+            TAkapit paragraph;
+            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)), Number(0, 2000),
+                                  Number(0, 1000), Number(-500, 500), Number(0, 3) == 0};
+            const int runs = Number(0, 5);
+            for (int r = 0; r < runs; ++r)
+                paragraph.Fragmenty.push_back({Text(), Attributes()});
+            document.Akapity.push_back(std::move(paragraph));
+        }
+        return document;
+    }
+
+private:
+    int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+    std::u16string Text()
+    {
+        // Plain letters, the code page's letters, characters RTF must escape, tabs
+        // and line breaks, letters outside the code page and a surrogate pair.
+        static const std::u16string kPool =
+            u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028 Ж漢\U0001F600";
+        std::u16string text;
+        const int length = Number(0, 12);
+        for (int i = 0; i < length; ++i) {
+            const char16_t c = kPool[static_cast<std::size_t>(Number(0, int(kPool.size()) - 1))];
+            if (c >= 0xD800 && c <= 0xDFFF)
+                text += u"\U0001F600";
+            else
+                text += c;
+        }
+        return text;
+    }
+
+    TAtrybutyTekstu Attributes()
+    {
+        static const char* kFonts[] = {"", "Liberation Serif", "DejaVu Sans", "Zażółć; font"};
+        TAtrybutyTekstu a;
+        a.Czcionka = kFonts[Number(0, 3)];
+        a.PolPunkty = Number(0, 1) ? 2 * Number(4, 36) : 0;
+        a.Pogrubienie = Number(0, 1);
+        a.Kursywa = Number(0, 1);
+        a.Podkreslenie = Number(0, 1);
+        a.Przekreslenie = Number(0, 1);
+        a.Kolor = Number(0, 1) ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
+        return a;
+    }
+
+    std::mt19937 random_;
+};
+
+TEST(RtfRoundTrip, ReadingWhatTheWriterWroteGivesTheSameDocument)
+{
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        TTekstFormatowany original = TLosowyDokument(seed).Make();
+        original.Normalizuj();
+        const std::string rtf = WriteRtf(original);
+        const auto read = ReadRtf(rtf);
+        ASSERT_TRUE(read) << "seed " << seed;
+        ASSERT_EQ(*read, original) << "seed " << seed << "\n" << rtf;
+    }
+}
+
+TEST(RtfRoundTrip, WriterDeclaresCodePage1252AndEscapesTheRest)
+{
+    TTekstFormatowany document;
+    document.Akapity.push_back({{}, {{u"é ą Ж", {}}}});
+    const std::string rtf = WriteRtf(document);
+    EXPECT_NE(rtf.find("\\ansicpg1252"), std::string::npos);
+    EXPECT_NE(rtf.find("\\'e9 \\u261? \\u1046?"), std::string::npos) << rtf;
+}
+
+// ---------------------------------------------------------------- reading
+
+TEST(RtfReader, RefusesWhatIsNotRtf)
+{
+    EXPECT_FALSE(ReadRtf("plain text"));
+    EXPECT_FALSE(ReadRtf(""));
+    EXPECT_TRUE(ReadRtf("{\\rtf1 }"));
+}
+
+TEST(RtfReader, HandWrittenDocumentGivesItsVisibleTextOnly)
+{
+    const auto document = ReadRtf(Fixture("hand-1250.rtf"));
+    ASSERT_TRUE(document);
+    const std::vector<std::string> expected = {
+        "Nagłówek",
+        "Zwykły pogrubiony tekst z kursywą i podkreśleniem oraz czerwień.",
+        "Café, €, \uF0B7 … koniec",
+        "Obrazek przed tym i po nim.",
+        "A1",
+        "B1",
+        "Zagnieżdżone grupy odnośnik\u2028druga linia\tpo tabulatorze",
+        "punkt",
+        "Binarne  dane.",
+    };
+    EXPECT_EQ(ParagraphTexts(*document), expected);
+}
+
+TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
+{
+    const auto document = ReadRtf(Fixture("hand-1250.rtf"));
+    ASSERT_TRUE(document);
+    const auto& heading = document->Akapity[0];
+    EXPECT_EQ(heading.Atrybuty.Wyrownanie, TWyrownanie::Srodek);
+    ASSERT_EQ(heading.Fragmenty.size(), 1u);
+    EXPECT_TRUE(heading.Fragmenty[0].Atrybuty.Pogrubienie);
+    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.PolPunkty, 32);
+    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.Czcionka, "Times New Roman CE");
+
+    const auto& body = document->Akapity[1];
+    EXPECT_EQ(body.Atrybuty, (TAtrybutyAkapitu{TWyrownanie::Lewo, 720, 360, -360, false}));
+    struct TOczekiwany {
+        const char* Text;
+        bool Bold, Italic, Underline;
+        std::int32_t Colour;
+    };
+    const TOczekiwany runs[] = {
+        {"Zwykły ", false, false, false, -1},
+        {"pogrubiony", true, false, false, -1},
+        {" tekst", false, false, false, -1},
+        {" z kursywą ", false, true, false, -1},
+        {"i podkreśleniem", false, true, true, -1},
+        {" oraz ", false, false, false, -1},
+        {"czerwień", false, false, false, 0xFF0000},
+        {".", false, false, false, -1},
+    };
+    ASSERT_EQ(body.Fragmenty.size(), std::size(runs));
+    for (std::size_t i = 0; i < std::size(runs); ++i) {
+        const auto& run = body.Fragmenty[i];
+        EXPECT_EQ(Utf8(run.Tekst), runs[i].Text);
+        EXPECT_EQ(run.Atrybuty.Pogrubienie, runs[i].Bold) << i;
+        EXPECT_EQ(run.Atrybuty.Kursywa, runs[i].Italic) << i;
+        EXPECT_EQ(run.Atrybuty.Podkreslenie, runs[i].Underline) << i;
+        EXPECT_EQ(run.Atrybuty.Kolor, runs[i].Colour) << i;
+    }
+
+    EXPECT_EQ(document->Akapity[2].Fragmenty[0].Atrybuty.Czcionka, "Arial");
+    EXPECT_TRUE(document->Akapity[7].Atrybuty.Wypunktowanie);
+    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+}
+
+TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
+{
+    const auto document = ReadRtf(Fixture("libreoffice.rtf"));
+    ASSERT_TRUE(document);
+    const std::vector<std::string> expected = {
+        "Zwykły tekst z pogrubionym słowem.",
+        "Zażółć gęślą jaźń — Où est le café ?",
+        "Pierwszy punkt",
+        "Drugi punkt",
+        "Komórka A",
+        "Komórka B",
+        "Koniec.",
+    };
+    EXPECT_EQ(ParagraphTexts(*document), expected);
+
+    // One font, one bold word: three runs.
+    const auto& first = document->Akapity[0].Fragmenty;
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_EQ(first[0].Atrybuty.Czcionka, "Liberation Serif");
+    EXPECT_EQ(first[0].Atrybuty.PolPunkty, 24);
+    EXPECT_FALSE(first[0].Atrybuty.Pogrubienie);
+    EXPECT_TRUE(first[1].Atrybuty.Pogrubienie);
+    EXPECT_EQ(Utf8(first[1].Tekst), "pogrubionym");
+    EXPECT_EQ(document->Akapity[1].Atrybuty.Wyrownanie, TWyrownanie::Srodek);
+    EXPECT_TRUE(document->Akapity[1].Fragmenty[0].Atrybuty.Kursywa);
+    EXPECT_TRUE(document->Akapity[2].Atrybuty.Wypunktowanie);
+    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+}
+
+TEST(RtfReader, SurvivesHostileNesting)
+{
+    const int depth = 100000;
+    const std::string deep =
+        "{\\rtf1 a" + std::string(depth, '{') + "b" + std::string(depth, '}') + " c}";
+    const auto document = ReadRtf(deep);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(Utf8(document->Tekst()), "a c");
+
+    const auto unbalanced = ReadRtf("{\\rtf1 {\\b open {\\i groups");
+    ASSERT_TRUE(unbalanced);
+    EXPECT_EQ(Utf8(unbalanced->Tekst()), "open groups");
+}
+
+TEST(RtfReader, TruncatedEscapesAndHugeNumbersAreHarmless)
+{
+    for (const char* rtf : {"{\\rtf1 x\\'", "{\\rtf1 x\\'4", "{\\rtf1 x\\", "{\\rtf1 \\bin99999999999 x}",
+                            "{\\rtf1 \\fs-99999999999 x\\u99999999999 y}", "{\\rtf1 \\uc99999 \\u65 xyz}"}) {
+        EXPECT_TRUE(ReadRtf(rtf)) << rtf;
+    }
+    EXPECT_EQ(Utf8(ReadRtf("{\\rtf1 \\uc0\\u261 x}")->Tekst()), "ąx");
+}
+
+} // namespace
+} // namespace velmar
