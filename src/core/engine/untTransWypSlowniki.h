@@ -78,6 +78,13 @@ struct TUstawieniaSegmentacji {
     int TranslationMode = 0; // "TrybPracy"; mode 14 cuts the text at markers
 };
 
+// The translator settings that target assembly reads (the translation mode is
+// TUstawieniaSegmentacji's).
+struct TOpcjeSkladania {
+    bool ImperativProsze = false; // "ImperativProsze": "proszę " + infinitive for "vous" imperatives
+    bool FrTyWyZWielkiej = false; // "FrTyWyZWielkiej": "Ty", "Wy" … with a capital
+};
+
 // Everything an utterance list needs from the run it belongs to. Copied into nested
 // lists; the pointed-to objects are owned by the caller and outlive the lists.
 struct TKontekstWypowiedzi {
@@ -88,6 +95,7 @@ struct TKontekstWypowiedzi {
     TSlownikiWypowiedzi* Dictionaries = nullptr; // none: every lookup fails
     const std::atomic<bool>* Stop = nullptr;      // the worker's stop request
     int NestingDepth = 0;                         // bracket levels around the text
+    TOpcjeSkladania Assembly{};
 };
 
 } // namespace velmar

@@ -1,7 +1,9 @@
 // Codes and classes, groups, word lists, utterances and utterance lists. Readings and
 // translations (untTransWypZnaczenia), words (untTransWypSlowo), the groups of a word
 // list (untTransWypGrupy), query primitives (untTransWypZapytania), variants
-// (untTransWypWarianty) and segmentation (untTransWypSegmentacja) have files of their own.
+// (untTransWypWarianty), segmentation (untTransWypSegmentacja) and target assembly
+// (untTransWypSkladanie, untTransWypGeneruj, untTransWypCechy, untTransWypOdstepy,
+// untTransWypListing, untTransWypPorzadkowe) have files of their own.
 #include "core/engine/untTransWypTypy.h"
 
 #include <algorithm>
@@ -189,27 +191,6 @@ std::unique_ptr<TCustomWypGrupa> TCustomWypSlowa::NewGroup()
     return std::make_unique<TCustomWypGrupa>();
 }
 
-std::string TCustomWypSlowa::Generate(int wordIndex, int translationIndex)
-{
-    TCustomWypSlowo& word = Word(wordIndex);
-    if (!word.FixedTarget.empty())
-        return word.FixedTarget;
-    if (word.Translations.Count() == 0)
-        return word.Text;
-    const TTlumaczenie& translation = word.Translations.Item(translationIndex);
-    if (!translation.Text.empty())
-        return translation.Text;
-    std::string text;
-    for (const std::string& form : translation.Forms) {
-        std::string lemma, code;
-        SplitAtStar(form, lemma, code, true);
-        if (!text.empty())
-            text += ' ';
-        text += Trim(lemma);
-    }
-    return text;
-}
-
 bool TCustomWypSlowa::IsWordToken(std::string_view token)
 {
     return std::any_of(token.begin(), token.end(),
@@ -347,16 +328,6 @@ void ForEachNested(TCustomWypSlowa& words, Step step)
 void TCustomWypowiedzenie::Analyse(int level)
 {
     ForEachNested(*words_, [level](TCustomWypowiedzenie& u) { u.Analyse(level); });
-}
-
-void TCustomWypowiedzenie::Transfer()
-{
-    ForEachNested(*words_, [](TCustomWypowiedzenie& u) { u.Transfer(); });
-}
-
-void TCustomWypowiedzenie::Finish()
-{
-    ForEachNested(*words_, [](TCustomWypowiedzenie& u) { u.Finish(); });
 }
 
 // ---------------------------------------------------------------- utterance list

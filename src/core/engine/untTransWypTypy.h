@@ -78,6 +78,53 @@ enum TZnacznik : int {
     znLiczebnikowy = 186,
 };
 
+// Word markers that target assembly reads.
+enum TZnacznikSkladania : int {
+    znBezProsze = 3,              // an imperative that never gets "proszę "
+    znZwrotny = 44,               // "R": reflexive verb
+    znPrzeczenieFr = 63,          // a finite verb negated by "nie1": " pas" for a French target
+    znNS1 = 98,
+    znNS2 = 99,
+    znRodzajPodmiotu = 115,       // the gender agrees with the subject
+    znLiczbaPodmiotu = 116,       // the number agrees with the subject
+    znPodmiotPoprzedni = 117,     // the clause takes the subject of the previous clause
+    znPodmiotSprzedDwoch = 118,   // … of the clause before the previous one
+    znPodmiotPoNS = 119,          // … of the one before when the previous clause starts with NS1/NS2
+    znMyslnikSpacja = 141,        // a lone "-" renders as a space
+    znWSposob = 177,              // an adverb rendered as "w sposób " + the adjective
+    znOCharakterze = 178,         // an adjective rendered as "o charakterze " + the adjective
+    znBezPrzecinka = 166,         // takes no comma before it as a subordinate clause opener
+    znPrzeszloscDokonana = 179,   // a Polish perfective past: French passé composé
+    znPorzadkoweFormy = 185,      // the numeral's forms become ordinal adjectives
+    znDrugiRozkazujacy = 189,     // the second of two imperatives: no second "proszę "
+};
+
+// Group roles that target assembly reads (the analysers set them). A pair is the
+// previous/next group of the kind.
+enum TRolaGrupy : int {
+    rgReprezentowana = 16,        // represented by the next group with role 17
+    rgReprezentant = 17,
+    rgCechyPoprzedniej = 18,      // gender, number and case of a nominal group
+    rgCechyNastepnej = 19,
+    rgRodzajPoprzedniej = 20,
+    rgRodzajNastepnej = 21,
+    rgPrzypadekPoprzedniej = 22,
+    rgPrzypadekNastepnej = 23,
+    rgLiczbaPoprzedniej = 24,
+    rgLiczbaNastepnej = 25,
+    rgOsobaCzasPoprzedniej = 26,  // person and tense of a verbal group
+    rgOsobaCzasNastepnej = 27,
+    rgOsobaPoprzedniej = 28,
+    rgOsobaNastepnej = 29,
+    rgCzasPoprzedniej = 30,
+    rgCzasNastepnej = 31,
+    rgRodzajPodmiotu = 32,        // gender agrees with the subject
+    rgLiczbaPodmiotu = 33,        // number agrees with the subject
+    rgOsobaWgPodmiotu = 34,       // person follows the subject's number
+    rgPodmiotNastepuje = 37,      // the subject follows this verbal group
+    rgMnogaDoZgody = 38,          // counts as plural for agreement
+};
+
 // The class of a one-byte dictionary code in the source language (French and Polish
 // tables; every other language uses the French one).
 std::uint8_t WordClassOfCodeNumber(int code, std::uint8_t language);
@@ -295,6 +342,8 @@ struct TDaneSlowa {
     std::unique_ptr<TCustomWypowiedzenia> Nested; // utterances of bracketed text after it
     std::unique_ptr<TCustomWypSlowa> Attached;
     bool AttachAfter = false;
+    // What the last generation of the word used, for the follow-up window; −1 none.
+    int UsedCase = -1, UsedNumber = -1, UsedGender = -1, UsedPerson = -1, UsedTense = -1, UsedFormCode = -1;
     std::function<void(TCustomWypSlowo&, int)> OnChange;
 };
 
@@ -459,9 +508,42 @@ public:
 
     virtual std::unique_ptr<TCustomWypSlowo> NewWord();
     virtual std::unique_ptr<TCustomWypGrupa> NewGroup();
-    // The target form of word i for its translation t. The base takes a fixed target,
-    // else the translation's literal text, else the lemmas of its forms.
+    // The target form of word i for its translation t, through the generator of the
+    // target language (untTransWypGeneruj.cpp). Also stores the features it used in
+    // the word, and may set the word's Prefix/Suffix (attached words), OuterPrefix,
+    // OuterSuffix and, for the chosen translation, TranslationPrefix and Chosen.
     virtual std::string Generate(int wordIndex, int translationIndex);
+
+    // ---- rendering (untTransWypSkladanie.cpp)
+    // Word i as the translation mode shows it: translation t alone in the
+    // single-rendering modes, every translation "a {b, c}" in the others. Never fails:
+    // an index out of range renders the source text.
+    std::string Render(int i, int translation);
+    // Word i with translation t alone, whatever the mode: for the variant texts and the
+    // choice windows, which name one translation.
+    std::string RenderTranslation(int i, int translation);
+    std::string TargetTextOf(int i) { return Render(i, Word(i).ChosenTranslation); }
+    // Przed + PreText + the rendering of translation t + Po.
+    std::string WordWithSurroundings(int i, int translation);
+    // Every translation's rendering, each followed by CR LF; the labelled form adds
+    // " " + the translation's Label.
+    std::string AllRenderings(int i);
+    std::string AllRenderingsLabelled(int i);
+    // After rendering: one space where words were suppressed or glued (untTransWypOdstepy.cpp).
+    void FixSpacing();
+    // Puts ", " before word i (in its PreText), against the word before it.
+    void PutCommaBefore(int i);
+
+    // ---- group walks over this list's words (untTransWypZapytania.cpp)
+    // The group of word i, nullptr when it has none.
+    const TCustomWypGrupa* GroupOfWord(int i) const;
+    // Walks group by group from word i's group; the first word of the first group of a
+    // type in typeMask (and of a kind in kinds, when given), −1 when none.
+    int FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause,
+                  bool backwards) const;
+    // The clause of word i: from the nearest clause start at or before it to the word
+    // before the next clause start.
+    void ClauseBounds(int i, int& first, int& last) const;
     // Called whenever a group of this list changes kind.
     virtual void GroupKindChanged(TCustomWypGrupa&) {}
 
@@ -503,7 +585,8 @@ private:
     void SetGroupRange(TCustomWypGrupa& group, int first, int last);
     void DetachFromGroup(int i);
     void SortGroups();
-    std::string RenderWord(int i, int translation, std::vector<bool>& visited);
+    std::string RenderVisiting(int i, int translation, bool allTranslations, std::vector<bool>& visited);
+    std::string RenderedBody(int i, int translation, bool allTranslations, std::string& prefix);
     int WordVariants(int i) const;
 
     TCustomWypowiedzenie* owner_;
@@ -546,8 +629,23 @@ public:
     virtual bool IsQuestion() const;
     // The language analysis; the base analyses the utterances nested in the words.
     virtual void Analyse(int level);
+    // The base transfer renders every word into its TargetText, fixes the spacing,
+    // and (unless the run is stopping) gives Polish prepositions their vowel forms and
+    // puts commas before Polish subordinate clauses; then the nested utterances.
     virtual void Transfer();
+    // The base finish finishes the nested utterances, then writes the listing.
     virtual void Finish();
+
+    // ---- assembly steps, for the language transfers that reorder them
+    void RenderWords();          // TargetText of every word, then FixSpacing
+    void PrepositionVowels();    // "w Wrocławiu" → "we Wrocławiu" across words
+    void SubordinateCommas();    // Polish target: ", który", ", że" …
+    // The analysis listing into Result (untTransWypListing.cpp): the French-source
+    // format, or the Polish-source one for a Polish source.
+    void Listing();
+    // Translation mode 16, before analysis: "[SYNK:a+b]" in the Notes of every word
+    // with two or more readings outside the user dictionary.
+    void SynkNotes();
     // The similarity search in the sentence archive for the segmented utterance.
     void FinishUtterance();
 

@@ -99,21 +99,6 @@ int TCustomWypSlowa::CountVariants()
     return variantCount_;
 }
 
-std::string TCustomWypSlowa::RenderWord(int i, int translation, std::vector<bool>& visited)
-{
-    TCustomWypSlowo& word = Word(i);
-    if (!word.Translate)
-        return {};
-    visited[static_cast<std::size_t>(i)] = true;
-    std::string text = Generate(i, translation);
-    // A parenthesis word that leads back to a word already rendered is left out, so
-    // that a chain of them always ends.
-    const int other = word.ParenthesisWord;
-    if (InRange(other) && !visited[static_cast<std::size_t>(other)])
-        text += " (" + RenderWord(other, 0, visited) + ")";
-    return text;
-}
-
 std::string TCustomWypSlowa::VariantText(int v)
 {
     if (v < 0 || v >= static_cast<int>(variants_.Items.size()))
@@ -123,9 +108,7 @@ std::string TCustomWypSlowa::VariantText(int v)
     for (int i = 0; i < Count() && i < static_cast<int>(variant.Items.size()); ++i) {
         const TZdanieSlowo& choice = variant.Items[static_cast<std::size_t>(i)];
         TCustomWypSlowo& word = *words_[static_cast<std::size_t>(i)];
-        std::vector<bool> visited(words_.size(), false);
-        text += around_[static_cast<std::size_t>(i)].Przed + word.PreText + RenderWord(i, choice.Choice, visited) +
-                around_[static_cast<std::size_t>(i)].Po;
+        text += WordWithSurroundings(i, choice.Choice);
         if (word.Nested)
             for (int u = 0; u < word.Nested->Count() && u < static_cast<int>(choice.NestedChoice.size()); ++u)
                 text += word.Nested->Item(u)->Words().VariantText(choice.NestedChoice[static_cast<std::size_t>(u)]);

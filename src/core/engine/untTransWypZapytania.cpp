@@ -22,13 +22,7 @@ bool KindInList(int kind, std::initializer_list<int> kinds)
 
 } // namespace
 
-const TCustomWypGrupa* TCustomWypowiedzenie::GroupOf(int i) const
-{
-    if (!InRange(i))
-        return nullptr;
-    const TCustomWypGrupa* group = words_->Word(i).Group();
-    return group == nullptr || words_->IsNoGroup(group) ? nullptr : group;
-}
+const TCustomWypGrupa* TCustomWypowiedzenie::GroupOf(int i) const { return words_->GroupOfWord(i); }
 
 bool TCustomWypowiedzenie::HasGroup(int i) const { return GroupOf(i) != nullptr; }
 
@@ -159,12 +153,17 @@ int TCustomWypowiedzenie::FindTextIn(int i, std::string_view tagList, bool backw
 
 void TCustomWypowiedzenie::ClauseBounds(int i, int& first, int& last) const
 {
+    words_->ClauseBounds(i, first, last);
+}
+
+void TCustomWypSlowa::ClauseBounds(int i, int& first, int& last) const
+{
     first = last = i;
     if (!InRange(i))
         return;
-    while (first > 0 && !HasMarker(first, znPoczatekZdania))
+    while (first > 0 && !Word(first).HasMarker(znPoczatekZdania))
         --first;
-    while (InRange(last + 1) && !HasMarker(last + 1, znPoczatekZdania))
+    while (InRange(last + 1) && !Word(last + 1).HasMarker(znPoczatekZdania))
         ++last;
 }
 
@@ -257,23 +256,37 @@ int TCustomWypowiedzenie::GroupHead(int i) const
 int TCustomWypowiedzenie::FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds,
                                     bool inClause, bool backwards) const
 {
+    return words_->FindGroup(i, typeMask, kinds, inClause, backwards);
+}
+
+const TCustomWypGrupa* TCustomWypSlowa::GroupOfWord(int i) const
+{
+    if (!InRange(i))
+        return nullptr;
+    const TCustomWypGrupa* group = Word(i).Group();
+    return group == nullptr || IsNoGroup(group) ? nullptr : group;
+}
+
+int TCustomWypSlowa::FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause,
+                               bool backwards) const
+{
     if (!InRange(i))
         return -1;
     int clauseFirst = 0, clauseLast = 0;
     ClauseBounds(i, clauseFirst, clauseLast);
-    const int step = backwards ? -1 : 1;
-    int j = backwards ? GroupFirst(i) - 1 : GroupLast(i) + 1;
+    const TCustomWypGrupa* own = GroupOfWord(i);
+    int j = backwards ? (own ? own->First : i) - 1 : (own ? own->Last : i) + 1;
     while (InRange(j)) {
         if (inClause && (j < clauseFirst || j > clauseLast))
             return -1;
-        const TCustomWypGrupa* group = GroupOf(j);
+        const TCustomWypGrupa* group = GroupOfWord(j);
         if (group != nullptr) {
             const bool typeFits = group->Type < 32 && (typeMask & (1u << group->Type)) != 0;
             if (typeFits && (kinds.size() == 0 || KindInList(group->Kind(), kinds)))
                 return group->First;
             j = backwards ? group->First - 1 : group->Last + 1;
         } else {
-            j += step;
+            j += backwards ? -1 : 1;
         }
     }
     return -1;
