@@ -1,6 +1,7 @@
 #include "core/engine/untOpcjeTlumaczenia.h"
 
 #include "core/app/untUstawienia.h"
+#include "core/engine/untTransWypSkladanie.h"
 
 namespace velmar {
 
@@ -48,6 +49,7 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     o.ArchiveTranslations = s.TlumaczenieDoArchiwum;
     o.Segmentation.UseArchive = s.UzywajArchiwum;
     o.Segmentation.ArchivePercent = s.ArchiwumProcent;
+    o.Assembly = AssemblyOptionsOf(s);
     return o;
 }
 

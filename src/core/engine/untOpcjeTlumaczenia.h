@@ -34,6 +34,7 @@ struct TOpcjeTlumaczenia {
     bool FollowWords = true;       // "UzywajAutokorekty" and not "SzybkieTlumaczenie"
     bool ArchiveTranslations = false; // "TlumaczenieDoArchiwum"
     TUstawieniaSegmentacji Segmentation; // "UzywajArchiwum", "ArchiwumProcent"; the mode is set by the run
+    TOpcjeSkladania Assembly;            // "ImperativProsze", "FrTyWyZWielkiej"
 
     // ---- set by whoever starts the run
     bool SentenceBySentence = false;

@@ -57,16 +57,6 @@ void TWypowiedzenieSlowoPoSlowie::Analyse(int level)
         CollectMeaningsAsTranslations(words.Word(i));
 }
 
-void TWypowiedzenieSlowoPoSlowie::Transfer()
-{
-    TCustomWypowiedzenie::Transfer();
-    TCustomWypSlowa& words = Words();
-    for (int i = 0; i < words.Count(); ++i) {
-        TCustomWypSlowo& word = words.Word(i);
-        word.TargetText = word.ChosenTranslation >= 0 ? words.Generate(i, word.ChosenTranslation) : word.Text;
-    }
-}
-
 int TWypowiedzeniaSlowoPoSlowie::NewUtterance()
 {
     Append(std::make_unique<TWypowiedzenieSlowoPoSlowie>(this));

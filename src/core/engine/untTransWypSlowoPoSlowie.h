@@ -13,10 +13,9 @@ class TWypowiedzenieSlowoPoSlowie : public TCustomWypowiedzenie {
 public:
     using TCustomWypowiedzenie::TCustomWypowiedzenie;
 
-    // Collects every word's translations and chooses the first.
+    // Collects every word's translations and chooses the first; the base Transfer
+    // then renders them.
     void Analyse(int level) override;
-    // Renders every word in its chosen translation.
-    void Transfer() override;
 };
 
 class TWypowiedzeniaSlowoPoSlowie : public TCustomWypowiedzenia {

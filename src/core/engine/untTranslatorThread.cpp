@@ -42,6 +42,7 @@ TTranslatorThread::TTranslatorThread(TTranslatorHost& host, const TOpcjeTlumacze
 {
     context_.Settings = options_.Segmentation;
     context_.Settings.TranslationMode = options_.TranslationMode;
+    context_.Assembly = options_.Assembly;
     context_.Stop = &stopFlag_;
 }
 

@@ -38,7 +38,7 @@ void AddGridColumns(TCustomWypowiedzenie& utterance, std::vector<TKolumnaZnaczen
         TCustomWypSlowo& word = words.Word(i);
         TKolumnaZnaczen column{word.Text, {}};
         for (int t = 0; t < word.Translations.Count(); ++t) {
-            std::string rendering = words.Generate(i, t);
+            std::string rendering = words.RenderTranslation(i, t);
             if (i == 0)
                 rendering = words.Lead + rendering;
             if (i == words.Count() - 1)

@@ -71,16 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TranslatorThreadTarget,
     ::testing::Values(
         TPrzypadek{"ThreeCrLfParagraphsGiveOneLineBreakEach", "chat dort.\r\nchien.\r\nchat", 0, 0,
-                   "kot śpi.\rpies.\rkot", 0},
+                   "kot śpi.\rpies {ogar}.\rkot", 0},
+        TPrzypadek{"ModeOneRendersTheFirstTranslationOnly", "chien", 1, 0, "pies", 0},
         TPrzypadek{"TypographicQuotesAreApostrophes", "aujourd‘hui et aujourd’hui", 0, 0, "dzisiaj i dzisiaj", 0},
         TPrzypadek{"UnknownWordStaysInTheSource", "chat xyz", 0, 0, "kot xyz", 0},
         TPrzypadek{"ManualModeAsksNothingWhenEachWordHasOneTranslation", "chat dort", 3, 0, "kot śpi", 0},
         TPrzypadek{"ManualModeTakesTheChosenTranslation", "chat et chien", 3, 0, "kot i ogar", 1},
         TPrzypadek{"TestModeFifteenWrapsMultiWordEntries", "pomme de terre et chat", 15, 0,
                    "@pomme de terre# et chat", 0},
-        TPrzypadek{"SourceBeforeEachParagraph", "chat\r\nchien", 0, 3, "chat\rkot\rchien\rpies", 0},
-        TPrzypadek{"SourceBeforeTheTranslation", "chat\r\nchien", 0, 1, "chat\rchien\rkot\rpies", 0},
-        TPrzypadek{"SourceAfterTheTranslation", "chat\r\nchien", 0, 2, "kot\rpies\rchat\rchien", 0}),
+        TPrzypadek{"SourceBeforeEachParagraph", "chat\r\nchien", 0, 3, "chat\rkot\rchien\rpies {ogar}", 0},
+        TPrzypadek{"SourceBeforeTheTranslation", "chat\r\nchien", 0, 1, "chat\rchien\rkot\rpies {ogar}", 0},
+        TPrzypadek{"SourceAfterTheTranslation", "chat\r\nchien", 0, 2, "kot\rpies {ogar}\rchat\rchien", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- interpretations
