@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "KluczeSyntetyczne.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untKod.h"
 #include "core/browser/untSlownikZew.h"
+#include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
-#include "KluczeSyntetyczne.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ void Fill(TLinie& lines, const std::vector<std::string>& keys)
     std::vector<std::string> stored;
     stored.reserve(keys.size());
     for (const std::string& key : keys)
-        stored.push_back(EncodeLine(key + "_#1m " + FromUtf8("tłumaczenie, przekład; inne znaczenie #V robić coś"),
-                                    kKeyRowMain));
+        stored.push_back(
+            EncodeLine(key + "_#1m " + FromUtf8("tłumaczenie, przekład; inne znaczenie #V robić coś"), kKeyRowMain));
     lines.Assign(std::move(stored));
 }
 

@@ -44,20 +44,37 @@ void Release(void* block) noexcept
 }
 } // namespace
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* block) noexcept { Release(block); }
-void operator delete[](void* block) noexcept { Release(block); }
-void operator delete(void* block, std::size_t) noexcept { Release(block); }
-void operator delete[](void* block, std::size_t) noexcept { Release(block); }
+void* operator new(std::size_t size)
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void* block) noexcept
+{
+    Release(block);
+}
+void operator delete[](void* block) noexcept
+{
+    Release(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    Release(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    Release(block);
+}
 
 namespace velmar {
 namespace {
 
 // ---------------------------------------------------------------- synthetic files
 
-std::filesystem::path SyntheticFile(const std::string& name, int lines, int keyRow,
-                                    std::string (*line)(int))
+std::filesystem::path SyntheticFile(const std::string& name, int lines, int keyRow, std::string (*line)(int))
 {
     const auto file = std::filesystem::temp_directory_path() / name;
     if (std::filesystem::exists(file))
@@ -127,10 +144,22 @@ void ReadFile(benchmark::State& state, const std::filesystem::path& file)
                             static_cast<std::int64_t>(std::filesystem::file_size(file)));
 }
 
-void BM_LoadMainList300k(benchmark::State& state) { LoadList(state, MainFile()); }
-void BM_ReadMainFile300k(benchmark::State& state) { ReadFile(state, MainFile()); }
-void BM_LoadFormsList2M(benchmark::State& state) { LoadList(state, FormsFile()); }
-void BM_ReadFormsFile2M(benchmark::State& state) { ReadFile(state, FormsFile()); }
+void BM_LoadMainList300k(benchmark::State& state)
+{
+    LoadList(state, MainFile());
+}
+void BM_ReadMainFile300k(benchmark::State& state)
+{
+    ReadFile(state, MainFile());
+}
+void BM_LoadFormsList2M(benchmark::State& state)
+{
+    LoadList(state, FormsFile());
+}
+void BM_ReadFormsFile2M(benchmark::State& state)
+{
+    ReadFile(state, FormsFile());
+}
 BENCHMARK(BM_LoadMainList300k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadMainFile300k)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadFormsList2M)->Unit(benchmark::kMillisecond);
@@ -142,11 +171,12 @@ std::string LargeEntry()
 {
     std::string line = "avoir_";
     for (int subRecord = 0; line.size() < 2048; ++subRecord) {
-        line += Format("#%d mieć *%d (pot.) +m , posiadać $de:zpowodu2 ; dysponować <władać> +25 ", subRecord,
-                       subRecord);
+        line +=
+            Format("#%d mieć *%d (pot.) +m , posiadać $de:zpowodu2 ; dysponować <władać> +25 ", subRecord, subRecord);
         line += "; (książk.) dzierżyć (coś) [stary] , trzymać +z ";
     }
-    line += "\xD7" "avoir faim_v być głodnym, \x89 głodować";
+    line += "\xD7"
+            "avoir faim_v być głodnym, \x89 głodować";
     return line;
 }
 

@@ -21,10 +21,10 @@ enum TZestaw { zsRzeczowniki = 1, zsCzasowniki = 2, zsOba = 3 };
 
 std::vector<TZadanie> Requests(int zestaw)
 {
-    const char* nouns[] = {"pies *2110208", "człowiek *0320", "ręka *333", "oko *423", "kobieta *34",
-                           "dom *134", "czytanie *41", "Państwo *4881", "imię *45", "noc *37"};
-    const char* verbs[] = {"czytać **1", "robić **61", "zrobić *$61", "być */3", "móc */1",
-                           "pisać **9", "kupować **4", "nieść */1", "nie robić się **61", "widzieć **71"};
+    const char* nouns[] = {"pies *2110208", "człowiek *0320", "ręka *333",     "oko *423", "kobieta *34",
+                           "dom *134",      "czytanie *41",   "Państwo *4881", "imię *45", "noc *37"};
+    const char* verbs[] = {"czytać **1",  "robić **61", "zrobić *$61",        "być */3",     "móc */1", "pisać **9",
+                           "kupować **4", "nieść */1",  "nie robić się **61", "widzieć **71"};
     std::vector<TZadanie> requests;
     if (zestaw & zsRzeczowniki)
         for (const char* noun : nouns)

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "KluczeSyntetyczne.h"
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
-#include "KluczeSyntetyczne.h"
 
 namespace {
 

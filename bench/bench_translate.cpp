@@ -128,8 +128,8 @@ void Translate(benchmark::State& state, int mode, int translationMode, int sente
     const std::string text = Text(d.Words, words, sentenceLength);
     TOpcjeTlumaczenia options;
     options.TranslationMode = translationMode;
-    const TKontekstWypowiedzi context{d.Program.SourceLanguage, d.Program.TargetLanguage, mode, {}, d.Worker.get(),
-                                      nullptr};
+    const TKontekstWypowiedzi context{
+        d.Program.SourceLanguage, d.Program.TargetLanguage, mode, {}, d.Worker.get(), nullptr};
     std::vector<double> times;
     for (auto _ : state) {
         THostPomiarowy host(text, d.Program.SourceLanguage);
@@ -137,8 +137,8 @@ void Translate(benchmark::State& state, int mode, int translationMode, int sente
         times.insert(times.end(), host.Microseconds.begin(), host.Microseconds.end());
     }
     state.SetItemsProcessed(state.iterations() * words);
-    state.counters["words/s"] = benchmark::Counter(static_cast<double>(state.iterations() * words),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["words/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * words), benchmark::Counter::kIsRate);
     state.counters["us/word"] = benchmark::Counter(static_cast<double>(state.iterations() * words),
                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["utterance_median_us"] = Percentile(times, 0.5);
@@ -160,8 +160,16 @@ void BM_SentenceLength(benchmark::State& state)
 {
     Translate(state, trybTranslatorFrPl, 0, static_cast<int>(state.range(0)), 4000);
 }
-BENCHMARK(BM_SentenceLength)->ArgName("words")->Arg(10)->Arg(25)->Arg(50)->Arg(100)->Arg(200)->Arg(400)
-    ->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_SentenceLength)
+    ->ArgName("words")
+    ->Arg(10)
+    ->Arg(25)
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 
 } // namespace
 

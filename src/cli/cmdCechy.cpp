@@ -13,8 +13,8 @@ int NumberOr(const TArgumenty& args, const std::string& name, int fallback)
 
 const std::set<std::string>& FeatureValueOptions()
 {
-    static const std::set<std::string> options = {"case", "number", "gender", "degree", "person",
-                                                  "form", "subject-number", "subject-gender"};
+    static const std::set<std::string> options = {"case",   "number", "gender",         "degree",
+                                                  "person", "form",   "subject-number", "subject-gender"};
     return options;
 }
 

@@ -14,8 +14,7 @@ int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
     const TArgumenty args(words, {"lang"}, {"unicode", "codepage"});
     args.RequirePositional(2);
-    const std::uint8_t language =
-        args.Choice("lang", {"pl", "fr"}, "fr") == "pl" ? jezPolski : jezFrancuski;
+    const std::uint8_t language = args.Choice("lang", {"pl", "fr"}, "fr") == "pl" ? jezPolski : jezFrancuski;
     const QString input = QString::fromStdString(args.Positional()[0]);
     const QString output = QString::fromStdString(args.Positional()[1]);
     const auto application = EnsureApplication();
@@ -29,8 +28,8 @@ int RunConvert(const std::vector<std::string>& words, TWejscieWyjscie& io)
     }
     const int type = args.Flag("unicode") ? tpTekstUnicode : tpDowolny;
     if (const TWynik written = SaveDocumentFile(document, output, type, language); !written) {
-        io.Err << "velmar-cli convert: " << output.toStdString() << ": "
-               << DocumentFailureReason(written.Komunikat) << "\n";
+        io.Err << "velmar-cli convert: " << output.toStdString() << ": " << DocumentFailureReason(written.Komunikat)
+               << "\n";
         return kBlad;
     }
     return kSukces;

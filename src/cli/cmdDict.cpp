@@ -106,7 +106,10 @@ private:
         return list;
     }
 
-    void Line(int depth, const std::string& text) { out_ << std::string(2 * static_cast<std::size_t>(depth), ' ') << text << "\n"; }
+    void Line(int depth, const std::string& text)
+    {
+        out_ << std::string(2 * static_cast<std::size_t>(depth), ' ') << text << "\n";
+    }
 
     void Field(int depth, const std::string& name, const std::string& value, std::uint8_t language)
     {

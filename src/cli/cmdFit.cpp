@@ -40,7 +40,8 @@ struct TRodzajDopasowania {
 TSlowoDoDopasowania ParseWord(const std::string& line, const TRodzajDopasowania& kind, const std::string& where)
 {
     const std::vector<std::string> fields = SplitFields(line, '\t');
-    const std::vector<std::string> cells = fields.size() == 3 ? SplitFields(fields[2], ';') : std::vector<std::string>{};
+    const std::vector<std::string> cells =
+        fields.size() == 3 ? SplitFields(fields[2], ';') : std::vector<std::string>{};
     if (cells.size() != kind.Cells || !kind.ValidClass(fields[1]))
         throw std::runtime_error(where + ": expected " + kind.Format);
     TSlowoDoDopasowania word{FromUtf8(fields[0]), fields[1], {}};
@@ -164,21 +165,25 @@ int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io)
     args.RequirePositional(1);
     const std::vector<std::string> patterns = ListOption(args, "patterns");
     const std::vector<std::string> alternations = ListOption(args, "alternations");
-    return FitAll(args.Positional()[0], kRzeczowniki, [&](const TSlowoDoDopasowania& noun) {
-        std::vector<TWynikKodu> scored = {Score(noun, kRzeczowniki, noun.Klasa, true)};
-        for (const std::string& pattern : patterns)
-            scored.push_back(Score(noun, kRzeczowniki, noun.Klasa + pattern, true));
-        std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.Agree > b.Agree; });
-        std::vector<std::string> codes = {scored.front().Code};
-        for (std::size_t i = 0; i < std::min<std::size_t>(3, scored.size()); ++i)
+    return FitAll(
+        args.Positional()[0], kRzeczowniki,
+        [&](const TSlowoDoDopasowania& noun) {
+            std::vector<TWynikKodu> scored = {Score(noun, kRzeczowniki, noun.Klasa, true)};
+            for (const std::string& pattern : patterns)
+                scored.push_back(Score(noun, kRzeczowniki, noun.Klasa + pattern, true));
+            std::stable_sort(scored.begin(), scored.end(),
+                             [](const auto& a, const auto& b) { return a.Agree > b.Agree; });
+            std::vector<std::string> codes = {scored.front().Code};
+            for (std::size_t i = 0; i < std::min<std::size_t>(3, scored.size()); ++i)
+                for (const std::string& alternation : alternations)
+                    codes.push_back(scored[i].Code + alternation);
+            const TWynikKodu best = Best(noun, kRzeczowniki, codes);
+            codes = {best.Code};
             for (const std::string& alternation : alternations)
-                codes.push_back(scored[i].Code + alternation);
-        const TWynikKodu best = Best(noun, kRzeczowniki, codes);
-        codes = {best.Code};
-        for (const std::string& alternation : alternations)
-            codes.push_back(best.Code + alternation);
-        return Best(noun, kRzeczowniki, codes).Code;
-    }, io);
+                codes.push_back(best.Code + alternation);
+            return Best(noun, kRzeczowniki, codes).Code;
+        },
+        io);
 }
 
 // Verbs: each conjugation class with the marker of the verb's aspect ("*" or, for the
@@ -189,14 +194,17 @@ int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io)
     const TArgumenty args(words, {"classes"}, {});
     args.RequirePositional(1);
     const std::vector<std::string> classes = ListOption(args, "classes");
-    return FitAll(args.Positional()[0], kCzasowniki, [&](const TSlowoDoDopasowania& verb) {
-        const bool perfective = verb.Klasa == "perf";
-        std::vector<std::string> codes;
-        for (const std::string& verbClass : classes)
-            codes.push_back(verbClass.starts_with('+') ? (perfective ? "!" : "/") + verbClass.substr(1)
-                                                       : (perfective ? "$" : "*") + verbClass);
-        return Best(verb, kCzasowniki, codes).Code;
-    }, io);
+    return FitAll(
+        args.Positional()[0], kCzasowniki,
+        [&](const TSlowoDoDopasowania& verb) {
+            const bool perfective = verb.Klasa == "perf";
+            std::vector<std::string> codes;
+            for (const std::string& verbClass : classes)
+                codes.push_back(verbClass.starts_with('+') ? (perfective ? "!" : "/") + verbClass.substr(1)
+                                                           : (perfective ? "$" : "*") + verbClass);
+            return Best(verb, kCzasowniki, codes).Code;
+        },
+        io);
 }
 
 } // namespace velmar::cli

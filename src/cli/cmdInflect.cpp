@@ -35,8 +35,8 @@ TWierszePl AdjectiveRows(bool withDegrees)
     TWierszePl rows;
     for (int gender = rdzMeskoosobowy; gender <= rdzNijaki; ++gender)
         for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
-            rows.push_back({CaseLabel(grammaticalCase) + " lp. " + kGenders[gender],
-                            {.Case = grammaticalCase, .Gender = gender}});
+            rows.push_back(
+                {CaseLabel(grammaticalCase) + " lp. " + kGenders[gender], {.Case = grammaticalCase, .Gender = gender}});
     for (int gender : {rdzMeskoosobowy, rdzMeskorzeczowy})
         for (int grammaticalCase = 1; grammaticalCase <= 6; ++grammaticalCase)
             rows.push_back({CaseLabel(grammaticalCase) + " lm. " + (gender == 0 ? "m. osob." : "niemęskoos."),
@@ -67,8 +67,8 @@ TWierszePl NumeralRows()
     TWierszePl rows;
     for (int grammaticalCase = 1; grammaticalCase <= 6; ++grammaticalCase)
         for (int gender = rdzMeskoosobowy; gender <= rdzNijaki; ++gender)
-            rows.push_back({CaseLabel(grammaticalCase) + " " + kGenders[gender],
-                            {.Case = grammaticalCase, .Gender = gender}});
+            rows.push_back(
+                {CaseLabel(grammaticalCase) + " " + kGenders[gender], {.Case = grammaticalCase, .Gender = gender}});
     return rows;
 }
 
@@ -99,7 +99,9 @@ TWierszeFr NumberGenderRows(bool withGender)
 {
     if (!withGender)
         return {{"lp.", {}}, {"lm.", {.Number = 2}}};
-    return {{"lp. m.", {}}, {"lp. ż.", {.Gender = rdzFrZenski}}, {"lm. m.", {.Number = 2}},
+    return {{"lp. m.", {}},
+            {"lp. ż.", {.Gender = rdzFrZenski}},
+            {"lm. m.", {.Number = 2}},
             {"lm. ż.", {.Number = 2, .Gender = rdzFrZenski}}};
 }
 
@@ -226,8 +228,7 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
     const std::string code = polish ? SplitWordPl(word).Code : SplitWordFr(word).Code;
     const std::string label = WordClassLabel(WordClassOfCode(code, language, true), jezPolski);
     io.Out << ToUtf8(word, language) << (label.empty() ? "" : " (" + ToUtf8(label, jezPolski) + ")") << "\n";
-    if (const auto nounOrVerb = polish ? NounOrVerbTablePl(word) : std::vector<TWierszTabeli>();
-        !nounOrVerb.empty())
+    if (const auto nounOrVerb = polish ? NounOrVerbTablePl(word) : std::vector<TWierszTabeli>(); !nounOrVerb.empty())
         PrintRows(io.Out, nounOrVerb);
     else if (polish)
         PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);

@@ -14,14 +14,15 @@ namespace velmar::cli {
 
 namespace {
 
-constexpr const char* kCases[] = {"mianownik", "dopełniacz", "celownik", "biernik",
+constexpr const char* kCases[] = {"mianownik", "dopełniacz",  "celownik", "biernik",
                                   "narzędnik", "miejscownik", "wołacz"};
 
 // Persons and genders of the 13 past and conditional slots, in slot order.
 constexpr const char* kPastPersons[kPersonGenderSlotCountPl] = {
-    "1 os. lp. m.", "1 os. lp. ż.", "2 os. lp. m.", "2 os. lp. ż.", "3 os. lp. m.", "3 os. lp. ż.",
-    "3 os. lp. n.", "1 os. lm. m. osob.", "1 os. lm. niemęskoos.", "2 os. lm. m. osob.",
-    "2 os. lm. niemęskoos.", "3 os. lm. m. osob.", "3 os. lm. niemęskoos."};
+    "1 os. lp. m.",          "1 os. lp. ż.",       "2 os. lp. m.",          "2 os. lp. ż.",
+    "3 os. lp. m.",          "3 os. lp. ż.",       "3 os. lp. n.",          "1 os. lm. m. osob.",
+    "1 os. lm. niemęskoos.", "2 os. lm. m. osob.", "2 os. lm. niemęskoos.", "3 os. lm. m. osob.",
+    "3 os. lm. niemęskoos."};
 
 std::string Utf8(const std::string& text)
 {
@@ -47,8 +48,8 @@ std::vector<TWierszTabeli> NounTable(const TSlowoKod& word)
     for (int number = 1; number <= 2; ++number)
         for (int przypadek = 1; przypadek <= 7; ++przypadek) {
             const auto& cell = p.Cells[static_cast<std::size_t>(NounCellPl(przypadek, number))];
-            rows.push_back({CaseLabel(przypadek) + (number == 1 ? " lp." : " lm."),
-                            Forms(cell.Forma, cell.Alternatywa)});
+            rows.push_back(
+                {CaseLabel(przypadek) + (number == 1 ? " lp." : " lm."), Forms(cell.Forma, cell.Alternatywa)});
         }
     return rows;
 }
@@ -83,10 +84,9 @@ public:
         Participle("imiesłów przymiotnikowy czynny", p_.ActiveParticiple);
         Participle("imiesłów przymiotnikowy bierny", p_.PassiveParticiple);
         Slot("rzeczownik odczasownikowy", scRzeczownik);
-        for (const auto& [name, formCode] : {std::pair{"teraźniejsza", fpBezosobowyTeraz},
-                                             std::pair{"przeszła", fpBezosobowyPrzeszly},
-                                             std::pair{"przyszła", fpBezosobowyPrzyszly},
-                                             std::pair{"przypuszczająca", fpBezosobowyPrzypuszczajacy}})
+        for (const auto& [name, formCode] :
+             {std::pair{"teraźniejsza", fpBezosobowyTeraz}, std::pair{"przeszła", fpBezosobowyPrzeszly},
+              std::pair{"przyszła", fpBezosobowyPrzyszly}, std::pair{"przypuszczająca", fpBezosobowyPrzypuszczajacy}})
             Generated(std::string("forma bezosobowa ") + name, {.FormCode = formCode});
         return rows_;
     }
@@ -113,9 +113,9 @@ private:
     void Participle(const std::string& label, const TAdjParadigmPl& declined)
     {
         std::string forms;
-        for (int cell : {AdjCellIndex(1, 1, rdzMeskorzeczowy), AdjCellIndex(1, 1, rdzZenski),
-                         AdjCellIndex(1, 1, rdzNijaki), AdjCellIndex(1, 2, rdzMeskoosobowy),
-                         AdjCellIndex(1, 2, rdzZenski)}) {
+        for (int cell :
+             {AdjCellIndex(1, 1, rdzMeskorzeczowy), AdjCellIndex(1, 1, rdzZenski), AdjCellIndex(1, 1, rdzNijaki),
+              AdjCellIndex(1, 2, rdzMeskoosobowy), AdjCellIndex(1, 2, rdzZenski)}) {
             const std::string& form = declined.Cells[static_cast<std::size_t>(cell)];
             if (!form.empty())
                 forms += (forms.empty() ? "" : ", ") + Utf8(p_.Wrap(form));

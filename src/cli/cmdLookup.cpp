@@ -54,12 +54,13 @@ public:
             return false;
         const std::uint8_t language = dictionary_.SourceLang;
         for (const TOdwolanie& reading : dictionary_.Readings())
-            out << "  reading " << ToUtf8(reading.Base, language) << " code " << int{reading.FormCode}
-                << " priority " << reading.Priority << "\n";
+            out << "  reading " << ToUtf8(reading.Base, language) << " code " << int{reading.FormCode} << " priority "
+                << reading.Priority << "\n";
         if (options.Found != 0)
             out << "  by the " << ((options.Found & 4) ? "prefix" : "suffix") << " rules"
-                << (options.PrefixText.empty() ? "" : ", before the translation \"" +
-                                                          ToUtf8(options.PrefixText, jezPolski) + "\"")
+                << (options.PrefixText.empty()
+                        ? ""
+                        : ", before the translation \"" + ToUtf8(options.PrefixText, jezPolski) + "\"")
                 << "\n";
         return true;
     }
@@ -69,8 +70,8 @@ private:
     TTransSlownikOdwolan dictionary_;
 };
 
-void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& program,
-                        const TFolderyDanych& folders, std::ostream& err)
+void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& program, const TFolderyDanych& folders,
+                        std::ostream& err)
 {
     const int mode = program.WorkingMode;
     for (const TBladPliku& failure :
@@ -86,8 +87,7 @@ void LoadMainDictionary(TSlowniki& dictionaries, const TWartosciProgramu& progra
 bool PrintHeadword(TSlowniki& dictionaries, const std::string& wordUtf8, std::ostream& out)
 {
     TTransSlownikGlowny& main = dictionaries.Main;
-    const TWyborHasla choice =
-        ChooseHeadword(FromUtf8(wordUtf8), {main, dictionaries.User, dictionaries.Forms});
+    const TWyborHasla choice = ChooseHeadword(FromUtf8(wordUtf8), {main, dictionaries.User, dictionaries.Forms});
     if (choice.Source == TZrodloHasla::None) {
         const std::string nearest = NearestHeadword(choice.NearestMain, main, dictionaries.User);
         out << wordUtf8 << ": no headword" << (nearest.empty() ? "" : "; nearest " + ToUtf8(nearest, main.SourceLang))

@@ -79,8 +79,7 @@ private:
     {
         const TCustomWypSlowo& word = words.Word(i);
         out_ << indent << "word " << (i + 1) << ' ' << Q(word.Text) << " before " << Q(words.Around(i).Przed)
-             << " after " << Q(words.Around(i).Po) << " start " << word.Start << " length "
-             << (word.End - word.Start);
+             << " after " << Q(words.Around(i).Po) << " start " << word.Start << " length " << (word.End - word.Start);
         if (word.SentenceCapital)
             out_ << " sentence-start";
         if (word.HasMarker(znNieTlumaczyc))
@@ -89,8 +88,8 @@ private:
         for (int r = 0; r < word.Readings.Count(); ++r) {
             const TZnaczenie& reading = *word.Readings.Item(r);
             out_ << indent << "  reading " << Q(reading.Lemma) << " code " << reading.Code << " class "
-                 << ToUtf8(WordClassLabel(reading.WordClass, jezPolski), jezPolski) << " score "
-                 << reading.Score << '\n';
+                 << ToUtf8(WordClassLabel(reading.WordClass, jezPolski), jezPolski) << " score " << reading.Score
+                 << '\n';
         }
         if (word.Nested) {
             out_ << indent << "  bracketed:\n";

@@ -36,7 +36,10 @@ struct TZgodnosc {
     long Zgodne = 0;
     long Wszystkie = 0;
 
-    double Procent() const { return Wszystkie == 0 ? 0.0 : 100.0 * static_cast<double>(Zgodne) / static_cast<double>(Wszystkie); }
+    double Procent() const
+    {
+        return Wszystkie == 0 ? 0.0 : 100.0 * static_cast<double>(Zgodne) / static_cast<double>(Wszystkie);
+    }
 };
 
 struct TKlasaRaportu {
@@ -99,7 +102,8 @@ void Tally(TKlasaRaportu& report, const TPrzypadekTestu& c, const std::string& g
         std::string expected;
         for (const std::string& form : c.Oczekiwane)
             expected += (expected.empty() ? "" : "|") + form;
-        report.Bledy.push_back(c.Slowo + " [" + c.Cechy + "] gives \"" + generated + "\", expected \"" + expected + "\"");
+        report.Bledy.push_back(c.Slowo + " [" + c.Cechy + "] gives \"" + generated + "\", expected \"" + expected +
+                               "\"");
     }
 }
 
@@ -123,12 +127,14 @@ void PrintClass(std::ostream& out, const std::string& name, const TKlasaRaportu&
     constexpr std::size_t kShown = 10;
     out << name << ": " << report.Razem.Zgodne << " of " << report.Razem.Wszystkie << " cells agree ("
         << Percent(report.Razem.Procent()) << ")\n";
-    const auto groups = SortedBy(report.Grupy, [](const auto& a, const auto& b) { return a.second.Procent() < b.second.Procent(); });
+    const auto groups =
+        SortedBy(report.Grupy, [](const auto& a, const auto& b) { return a.second.Procent() < b.second.Procent(); });
     out << "  groups, weakest first (" << groups.size() << " in all):\n";
     for (std::size_t i = 0; i < std::min(kShown, groups.size()); ++i)
         out << "    " << groups[i].first << ": " << Percent(groups[i].second.Procent()) << " of "
             << groups[i].second.Wszystkie << "\n";
-    const auto patterns = SortedBy(report.BledneCechy, [](const auto& a, const auto& b) { return a.second > b.second; });
+    const auto patterns =
+        SortedBy(report.BledneCechy, [](const auto& a, const auto& b) { return a.second > b.second; });
     if (!patterns.empty())
         out << "  most common failing features:\n";
     for (std::size_t i = 0; i < std::min(kShown, patterns.size()); ++i)

@@ -51,8 +51,8 @@ public:
         const int filled = static_cast<int>(share * kWidth);
         *progress_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
                    << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] "
-                   << static_cast<int>(share * 100) << "%  "
-                   << static_cast<long>(seconds > 0 ? words_ / seconds : 0) << " words/s " << std::flush;
+                   << static_cast<int>(share * 100) << "%  " << static_cast<long>(seconds > 0 ? words_ / seconds : 0)
+                   << " words/s " << std::flush;
     }
     void WriteUtterance(const TWynikWypowiedzenia& utterance) override
     {
@@ -135,8 +135,8 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
     }
     const TFolderyDanych folders = DataFoldersOption(args);
     TSlowniki dictionaries(folders);
-    for (const TBladPliku& failure : dictionaries.LoadDictionaries(
-             program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
+    for (const TBladPliku& failure :
+         dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
         io.Err << kPrefix << DescribeInEnglish(failure) << '\n';
     if (dictionaries.Main.Count() == 0) {
         io.Err << kPrefix << "no main dictionary \"" << ProductFile(tabele::MainDictionary, program.WorkingMode)
@@ -158,8 +158,8 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
 
     TGospodarzKonsoli host(source, program.SourceLanguage, ProgressStream(io));
     TSlownikiRobocze workerDictionaries(dictionaries, program.SourceLanguage);
-    const TKontekstWypowiedzi context{program.SourceLanguage, program.TargetLanguage, program.WorkingMode, {},
-                                      &workerDictionaries, nullptr};
+    const TKontekstWypowiedzi context{
+        program.SourceLanguage, program.TargetLanguage, program.WorkingMode, {}, &workerDictionaries, nullptr};
     TTranslatorThread(host, options, context, {}).Run();
     if (host.End().Error != btBrak) {
         io.Err << kPrefix << (host.End().Error == btBrakPamieci ? "out of memory" : "the translation failed") << '\n';

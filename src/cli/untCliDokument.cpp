@@ -12,9 +12,8 @@ const char* DocumentFailureReason(int message)
     case kmBladZapisu: return "cannot write the file (read-only, or the disk refused it)";
     case kmBladImportu:
     case kmBladEksportu:
-        return TLibreOffice::Available()
-                   ? "LibreOffice could not convert the document"
-                   : "this format needs LibreOffice (soffice) on the PATH";
+        return TLibreOffice::Available() ? "LibreOffice could not convert the document"
+                                         : "this format needs LibreOffice (soffice) on the PATH";
     default: return "failed";
     }
 }

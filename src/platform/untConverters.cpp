@@ -10,11 +10,11 @@
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
-#include "platform/untTekstFormatowanyQt.h"
-#include "platform/untLibreOffice.h"
-#include "platform/untQtTekst.h"
 #include "core/document/untRtfCzytnik.h"
 #include "core/document/untRtfPisarz.h"
+#include "platform/untLibreOffice.h"
+#include "platform/untQtTekst.h"
+#include "platform/untTekstFormatowanyQt.h"
 
 namespace velmar {
 
@@ -54,13 +54,11 @@ const TWierszFormatu& RowOf(int type)
 
 } // namespace
 
-TFormatyPlikow::TFormatyPlikow(bool forSaving, const TTekstInterfejsu& texts)
-    : forSaving_(forSaving)
+TFormatyPlikow::TFormatyPlikow(bool forSaving, const TTekstInterfejsu& texts) : forSaving_(forSaving)
 {
     for (const auto& row : kFormaty)
         if (TextId(row, forSaving) != 0)
-            formaty_.push_back({row.Typ, {}, QString::fromLatin1(row.Wzorzec),
-                                QString::fromLatin1(row.Rozszerzenie)});
+            formaty_.push_back({row.Typ, {}, QString::fromLatin1(row.Wzorzec), QString::fromLatin1(row.Rozszerzenie)});
     RefreshNames(texts);
 }
 
@@ -107,8 +105,7 @@ int FormatOfFileName(const QString& fileName)
     return tpDowolny;
 }
 
-TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString& fileName,
-                               int wantedType)
+TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString& fileName, int wantedType)
 {
     TWyborFormatu choice;
     if (fileName.isEmpty()) {
@@ -124,17 +121,14 @@ TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString&
                 return i;
         return -1;
     };
-    choice.Indeks = indexOf([&](const TFormatPliku& f) {
-        return f.Rozszerzenie == extension && f.Typ == wantedType;
-    });
+    choice.Indeks = indexOf([&](const TFormatPliku& f) { return f.Rozszerzenie == extension && f.Typ == wantedType; });
     if (choice.Indeks < 0)
-        choice.Indeks = indexOf([&](const TFormatPliku& f) {
-            return f.Rozszerzenie == extension || f.Typ == tpDowolny;
-        });
+        choice.Indeks =
+            indexOf([&](const TFormatPliku& f) { return f.Rozszerzenie == extension || f.Typ == tpDowolny; });
     choice.ProponowanaNazwa = fileName;
     // The dialog adds the extension back; a name with another dot would lose part of it.
-    if (choice.Indeks >= 0 && saveFormats[choice.Indeks].Typ != tpDowolny &&
-        !info.suffix().isEmpty() && !info.completeBaseName().contains(QLatin1Char('.')))
+    if (choice.Indeks >= 0 && saveFormats[choice.Indeks].Typ != tpDowolny && !info.suffix().isEmpty() &&
+        !info.completeBaseName().contains(QLatin1Char('.')))
         choice.ProponowanaNazwa = fileName.chopped(info.suffix().size() + 1);
     return choice;
 }
@@ -236,8 +230,8 @@ bool ReadWholeFile(const QString& fileName, QByteArray& bytes)
 bool WriteWholeFile(const QString& fileName, const QByteArray& bytes)
 {
     QSaveFile file(fileName);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() &&
+           file.commit();
 }
 
 // A file the user has marked read-only keeps that mark and its content.
@@ -327,8 +321,7 @@ TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, co
     return {};
 }
 
-TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type,
-                        std::uint8_t /*language*/)
+TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type, std::uint8_t /*language*/)
 {
     if (IsReadOnlyFile(fileName))
         return {kmBladZapisu};
@@ -338,15 +331,9 @@ TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileNa
 
     QByteArray bytes;
     switch (resolved) {
-    case tpRtf:
-        bytes = QByteArray::fromStdString(WriteRtf(document));
-        break;
-    case tpTekstUnicode:
-        bytes = EncodeUtf16WithBom(PlainTextOf(document));
-        break;
-    default:
-        bytes = QByteArray::fromStdString(FromQString(PlainTextOf(document)));
-        break;
+    case tpRtf: bytes = QByteArray::fromStdString(WriteRtf(document)); break;
+    case tpTekstUnicode: bytes = EncodeUtf16WithBom(PlainTextOf(document)); break;
+    default: bytes = QByteArray::fromStdString(FromQString(PlainTextOf(document))); break;
     }
     return WriteWholeFile(fileName, bytes) ? TWynik{} : TWynik{kmBladZapisu};
 }
@@ -360,8 +347,7 @@ TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarci
     return result;
 }
 
-TWynik SaveDocument(const QTextDocument& pane, const QString& fileName, int type,
-                    std::uint8_t language)
+TWynik SaveDocument(const QTextDocument& pane, const QString& fileName, int type, std::uint8_t language)
 {
     return SaveDocumentFile(ReadDocument(pane), fileName, type, language);
 }
@@ -403,8 +389,7 @@ QUrl MailUrl(const QString& body)
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return QUrl::fromEncoded("mailto:?subject=&body=" + QUrl::toPercentEncoding(text),
-                             QUrl::StrictMode);
+    return QUrl::fromEncoded("mailto:?subject=&body=" + QUrl::toPercentEncoding(text), QUrl::StrictMode);
 }
 
 TWynik SendByMail(const QString& body, const TOtwieraczUrl& open)

@@ -64,13 +64,12 @@ private:
 int FormatOfFileName(const QString& fileName);
 
 struct TWyborFormatu {
-    int Indeks = -1;        // in the save list; -1 when none fits
+    int Indeks = -1; // in the save list; -1 when none fits
     QString ProponowanaNazwa;
 };
 // The save format for a document's file name and its wanted type, with the name
 // the save dialog proposes.
-TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString& fileName,
-                               int wantedType);
+TWyborFormatu ChooseSaveFormat(const TFormatyPlikow& saveFormats, const QString& fileName, int wantedType);
 
 // Word-processor formats read and written through LibreOffice.
 bool IsForeignFormat(const QString& fileName);
@@ -79,8 +78,8 @@ bool IsForeignFormat(const QString& fileName);
 
 struct TOtwarcie {
     int Typ = tpWszystkieDokumenty;
-    std::uint8_t Jezyk = 0;  // the document's language: its code page for plain text
-    bool Konwertuj = true;   // read types 3 and 6 in the code page, byte by byte
+    std::uint8_t Jezyk = 0; // the document's language: its code page for plain text
+    bool Konwertuj = true;  // read types 3 and 6 in the code page, byte by byte
 };
 
 // Reads a file of any format the program knows. Plain text is split into paragraphs
@@ -90,13 +89,11 @@ TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, co
 // Writes a document; the type 1 or 6 decides by the file name. A file without write
 // permission is refused, and every write is atomic: on failure (message 131, or 126
 // when LibreOffice failed) the previous file is intact.
-TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type,
-                        std::uint8_t language);
+TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type, std::uint8_t language);
 
 // The same for a pane's document; a failed open leaves the pane as it was.
 TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how);
-TWynik SaveDocument(const QTextDocument& pane, const QString& fileName, int type,
-                    std::uint8_t language);
+TWynik SaveDocument(const QTextDocument& pane, const QString& fileName, int type, std::uint8_t language);
 
 // Plain text of a file: UTF-16 behind a byte-order mark, else UTF-8 when the bytes
 // are valid UTF-8, else the language's code page.

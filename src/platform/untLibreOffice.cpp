@@ -24,8 +24,7 @@ QString TLibreOffice::Program()
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
 }
 
-QString TLibreOffice::Convert(const QString& input, const QString& format,
-                              const QString& outputFolder, int timeLimitMs)
+QString TLibreOffice::Convert(const QString& input, const QString& format, const QString& outputFolder, int timeLimitMs)
 {
     const QString program = Program();
     if (program.isEmpty() || !PrivateProfile().isValid())
@@ -36,8 +35,7 @@ QString TLibreOffice::Convert(const QString& input, const QString& format,
     const QString inputExtension = QFileInfo(input).suffix().toLower();
     if (inputExtension == u"html" || inputExtension == u"htm")
         arguments << QStringLiteral("--infilter=HTML (StarWriter)");
-    arguments << QStringLiteral("--convert-to") << format << QStringLiteral("--outdir")
-              << outputFolder << input;
+    arguments << QStringLiteral("--convert-to") << format << QStringLiteral("--outdir") << outputFolder << input;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
@@ -49,8 +47,7 @@ QString TLibreOffice::Convert(const QString& input, const QString& format,
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return {};
     const QString extension = format.section(QLatin1Char(':'), 0, 0);
-    const QString output =
-        QDir(outputFolder).filePath(QFileInfo(input).completeBaseName() + "." + extension);
+    const QString output = QDir(outputFolder).filePath(QFileInfo(input).completeBaseName() + "." + extension);
     return QFileInfo::exists(output) ? output : QString();
 }
 

@@ -18,8 +18,8 @@ public:
     // Converts input into outputFolder; format is LibreOffice's "extension[:filter]".
     // HTML is read with Writer's own filter, since the web view exports nothing.
     // Returns the converted file, or an empty string on failure or timeout.
-    static QString Convert(const QString& input, const QString& format,
-                           const QString& outputFolder, int timeLimitMs = kLimitCzasuMs);
+    static QString Convert(const QString& input, const QString& format, const QString& outputFolder,
+                           int timeLimitMs = kLimitCzasuMs);
 };
 
 } // namespace velmar

@@ -134,8 +134,7 @@ TTekstFormatowany ReadDocument(const QTextDocument& document, int from, int to)
     if (to < 0)
         to = document.characterCount() - 1;
     TTekstFormatowany content;
-    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
-         block = block.next()) {
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to; block = block.next()) {
         TAkapit paragraph;
         paragraph.Atrybuty = ParagraphAttributesOf(block);
         for (auto it = block.begin(); !it.atEnd(); ++it) {

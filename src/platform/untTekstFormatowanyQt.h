@@ -2,8 +2,8 @@
 // The document model against Qt's rich text: a pane's QTextDocument read into
 // paragraphs and runs, and filled from them.
 
-#include <QTextCharFormat>
 #include <QTextBlockFormat>
+#include <QTextCharFormat>
 
 #include "core/app/untFormatTekstu.h"
 #include "core/document/untTekstFormatowany.h"

@@ -8,7 +8,8 @@ namespace {
 
 QString GroupPath(const std::string& key)
 {
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))
+        .replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
 QString ValuePath(const std::string& key, const std::string& name)

@@ -14,13 +14,13 @@ TEST(ArchiveCommand, AddThenFindRoundTripsDiacritics)
     ASSERT_EQ(add.Status, 0) << add.Err;
     EXPECT_TRUE(std::filesystem::exists(data.Path() / "frpol2.szd"));
 
-    const auto exact = RunCliCaptured({"archive", "find", "--mode", "1", "--data", folder,
-                                       "Où est la gare ? J'ai 3 billets."});
+    const auto exact =
+        RunCliCaptured({"archive", "find", "--mode", "1", "--data", folder, "Où est la gare ? J'ai 3 billets."});
     EXPECT_EQ(exact.Status, 0) << exact.Err;
     EXPECT_EQ(exact.Out, "Gdzie jest dworzec? Mam 3 bilety, żółć.\n");
 
-    const auto similar = RunCliCaptured({"archive", "find", "--mode", "1", "--data", folder, "--level", "90",
-                                         "Où est la gare ? J'ai 7 billets."});
+    const auto similar = RunCliCaptured(
+        {"archive", "find", "--mode", "1", "--data", folder, "--level", "90", "Où est la gare ? J'ai 7 billets."});
     EXPECT_EQ(similar.Status, 0) << similar.Err;
     EXPECT_EQ(similar.Out, "Gdzie jest dworzec? Mam 7 bilety, żółć.\n");
 

@@ -3,8 +3,8 @@
 
 #include "cli/untCli.h"
 #include "core/app/untUtils.h"
-#include "platform/untLibreOffice.h"
 #include "core/document/untRtfCzytnik.h"
+#include "platform/untLibreOffice.h"
 #include "support/CliRun.h"
 #include "support/TempFolder.h"
 

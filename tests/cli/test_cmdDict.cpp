@@ -36,8 +36,12 @@ TEST(DictCommand, DecodeOfBuildGivesBackTheSourceSorted)
                          Case{"sources_fr.txt", "user", "fr"}, Case{"forms_pl.txt", "forms", "pl"}}) {
         SCOPED_TRACE(c.Fixture);
         const std::string built = (folder / "built").string();
-        ASSERT_EQ(test::RunCliCaptured({"dict", "build", "--kind", c.Kind, "--lang", c.Language, Fixture(c.Fixture), built}).Status, 0);
-        const test::CliResult decoded = test::RunCliCaptured({"dict", "decode", "--kind", c.Kind, "--lang", c.Language, built});
+        ASSERT_EQ(
+            test::RunCliCaptured({"dict", "build", "--kind", c.Kind, "--lang", c.Language, Fixture(c.Fixture), built})
+                .Status,
+            0);
+        const test::CliResult decoded =
+            test::RunCliCaptured({"dict", "decode", "--kind", c.Kind, "--lang", c.Language, built});
         ASSERT_EQ(decoded.Status, 0);
         EXPECT_EQ(SortedLines(decoded.Out), SortedLines(test::TempFolder::Read(Fixture(c.Fixture))));
         EXPECT_EQ(test::RunCliCaptured({"dict", "check", "--kind", c.Kind, "--lang", c.Language, built}).Status, 0);
@@ -49,7 +53,8 @@ TEST(DictCommand, RawBytesAndTheArchiveSeparators)
     test::TempFolder folder;
     const auto source = folder.Write("archive.txt", "Bonjour. {{020}} Dzień dobry. {{021}} Cześć.\n");
     const std::string built = (folder / "frpol2.szd").string();
-    ASSERT_EQ(test::RunCliCaptured({"dict", "build", "--kind", "archive", "--lang", "fr", source.string(), built}).Status, 0);
+    ASSERT_EQ(
+        test::RunCliCaptured({"dict", "build", "--kind", "archive", "--lang", "fr", source.string(), built}).Status, 0);
     TLinie lines;
     lines.LoadFromFile(built);
     EXPECT_EQ(lines.Decoded(0, kKeyRowAuxiliary), "Bonjour. \x14 Dzie\xF1 dobry. \x15 Cze\x9C\xE6.");
@@ -61,7 +66,10 @@ TEST(DictCommand, CheckFindsALineMovedOutOfOrderAndADamagedLine)
 {
     test::TempFolder folder;
     const std::string built = (folder / "franc2.so").string();
-    ASSERT_EQ(test::RunCliCaptured({"dict", "build", "--kind", "main", "--lang", "fr", Fixture("sources_fr.txt"), built}).Status, 0);
+    ASSERT_EQ(
+        test::RunCliCaptured({"dict", "build", "--kind", "main", "--lang", "fr", Fixture("sources_fr.txt"), built})
+            .Status,
+        0);
     TLinie lines;
     lines.LoadFromFile(built);
     const std::string moved = lines.Line(0);
@@ -80,12 +88,16 @@ TEST(DictCommand, EntryPrintsTheParsedTree)
 {
     test::TempFolder folder;
     const std::string built = (folder / "frpol2.sg").string();
-    ASSERT_EQ(test::RunCliCaptured({"dict", "build", "--kind", "main", "--lang", "fr", Fixture("entries_fr.txt"), built}).Status, 0);
+    ASSERT_EQ(
+        test::RunCliCaptured({"dict", "build", "--kind", "main", "--lang", "fr", Fixture("entries_fr.txt"), built})
+            .Status,
+        0);
     const test::CliResult entry = test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "avoir"});
     EXPECT_EQ(entry.Status, 0);
-    for (const char* expected : {"headword \"avoir\"", "  head tail \"[qch]\"", "  sub-record 1 code \"4\" group \"÷1\"",
-                                 "      alternative 1 \"mieć\"", "        preposition \"z powodu\"",
-                                 "  phrase 2 \"avoir faim\"", "    note B \"głodować\""})
+    for (const char* expected :
+         {"headword \"avoir\"", "  head tail \"[qch]\"", "  sub-record 1 code \"4\" group \"÷1\"",
+          "      alternative 1 \"mieć\"", "        preposition \"z powodu\"", "  phrase 2 \"avoir faim\"",
+          "    note B \"głodować\""})
         EXPECT_NE(entry.Out.find(expected), std::string::npos) << expected << "\n" << entry.Out;
     // A pronunciation tail is written in Polish letters even in a French line.
     const test::CliResult wine = test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "vin"});
@@ -95,10 +107,14 @@ TEST(DictCommand, EntryPrintsTheParsedTree)
 
 TEST(DictCommand, UsageErrors)
 {
-    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
-             {"dict"}, {"dict", "frobnicate"}, {"dict", "decode", "--lang", "fr", "x"},
-             {"dict", "decode", "--kind", "main", "x"}, {"dict", "decode", "--kind", "nope", "--lang", "fr", "x"},
-             {"dict", "build", "--kind", "main", "--lang", "de", "a", "b"}, {"dict", "build", "--kind", "main", "--lang", "fr", "a"}})
+    for (const std::vector<std::string>& words :
+         std::vector<std::vector<std::string>>{{"dict"},
+                                               {"dict", "frobnicate"},
+                                               {"dict", "decode", "--lang", "fr", "x"},
+                                               {"dict", "decode", "--kind", "main", "x"},
+                                               {"dict", "decode", "--kind", "nope", "--lang", "fr", "x"},
+                                               {"dict", "build", "--kind", "main", "--lang", "de", "a", "b"},
+                                               {"dict", "build", "--kind", "main", "--lang", "fr", "a"}})
         EXPECT_EQ(test::RunCliCaptured(words).Status, 2) << words.back();
     EXPECT_EQ(test::RunCliCaptured({"dict", "decode", "--kind", "main", "--lang", "fr", "/no/such/file"}).Status, 1);
     EXPECT_NE(test::RunCliCaptured({"dict", "--help"}).Out.find("dictionary collation"), std::string::npos);

@@ -23,16 +23,12 @@ TEST(InflectFr, PrintsTheWholeConjugation)
 {
     const std::string out = InflectFr("parler *4");
     EXPECT_TRUE(out.starts_with("parler *4 (czas.)\ninfinitif ")) << out;
-    for (const char* line : {"indicatif présent 3 os. lm.       parlent\n",
-                             "indicatif passé simple 1 os. lm.  parlâmes\n",
-                             "indicatif futur 1 os. lp.         parlerai\n",
-                             "subjonctif imparfait 3 os. lp.    parlât\n",
-                             "passé compose 1 os. lp.           ai parlé\n",
-                             "subjonctif passé 3 os. lm.        aient parlé\n",
-                             "impératif 2 os. lm.               parlez\n",
-                             "participe présent lp. ż.          parlante\n",
-                             "participe passé lm. ż.            parlées\n",
-                             "participe présent z ayant         ayant parlé\n"})
+    for (const char* line :
+         {"indicatif présent 3 os. lm.       parlent\n", "indicatif passé simple 1 os. lm.  parlâmes\n",
+          "indicatif futur 1 os. lp.         parlerai\n", "subjonctif imparfait 3 os. lp.    parlât\n",
+          "passé compose 1 os. lp.           ai parlé\n", "subjonctif passé 3 os. lm.        aient parlé\n",
+          "impératif 2 os. lm.               parlez\n", "participe présent lp. ż.          parlante\n",
+          "participe passé lm. ż.            parlées\n", "participe présent z ayant         ayant parlé\n"})
         EXPECT_NE(out.find(line), std::string::npos) << line << out;
     // title, infinitive, 9 six-person tenses, 3 impératif persons, 8 participles, ayant
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1 + 1 + 54 + 3 + 8 + 1);
@@ -49,8 +45,7 @@ TEST(InflectFr, CompoundTensesOfEtreVerbsAgreeWithTheSubject)
 TEST(InflectFr, NounsAndAdjectivesShowTheirNumbersAndGenders)
 {
     EXPECT_EQ(InflectFr("cheval*1"), "cheval*1 (rzecz.)\nlp.  cheval\nlm.  chevaux\n");
-    EXPECT_EQ(InflectFr("beau*7"),
-              "beau*7 (przym.)\nlp. m.  beau\nlp. ż.  belle\nlm. m.  beaux\nlm. ż.  belles\n");
+    EXPECT_EQ(InflectFr("beau*7"), "beau*7 (przym.)\nlp. m.  beau\nlp. ż.  belle\nlm. m.  beaux\nlm. ż.  belles\n");
 }
 
 } // namespace

@@ -42,10 +42,10 @@ TEST(InflectPl, MarksTheFormsAWordDoesNotHave)
 TEST(InflectPl, PrintsEveryTenseParticipleAndTheVerbalNoun)
 {
     const std::string out = InflectPl("nie robić się **61");
-    for (const char* row : {"czas teraźniejszy 3 os. lp.", "nie robi się\n", "nie robiła się\n",
-                            "nie będę robić się\n", "nie robiłybyście się\n", "nie rób się\n",
-                            "nie robiąc się\n", "nie robiony się, nie robiona się", "nie robienie się\n",
-                            "forma bezosobowa przyszła", "nie będzie się robić\n"})
+    for (const char* row :
+         {"czas teraźniejszy 3 os. lp.", "nie robi się\n", "nie robiła się\n", "nie będę robić się\n",
+          "nie robiłybyście się\n", "nie rób się\n", "nie robiąc się\n", "nie robiony się, nie robiona się",
+          "nie robienie się\n", "forma bezosobowa przyszła", "nie będzie się robić\n"})
         EXPECT_NE(out.find(row), std::string::npos) << row << "\n" << out;
 }
 

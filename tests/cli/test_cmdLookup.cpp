@@ -27,8 +27,7 @@ protected:
     void Build(const char* source, const char* kind, std::uint8_t language, const char* file)
     {
         const auto dictionary = MakeDictionaryOfKind(kind, language);
-        BuildDictionaryFile(std::filesystem::path(VELMAR_FIXTURES_DIR) / "search" / source, *dictionary,
-                            data / file);
+        BuildDictionaryFile(std::filesystem::path(VELMAR_FIXTURES_DIR) / "search" / source, *dictionary, data / file);
     }
 
     int Run(std::vector<std::string> words)
@@ -49,10 +48,10 @@ TEST_F(Lookup, ReportsHowEachWordWasFound)
 {
     ASSERT_EQ(Run({"chat", "CHAT", "paris", "eleve", "chats"}), kSukces) << err;
     EXPECT_EQ(out, "chat: chat (exact)\n  chat_#1m kot\n"
-                         "CHAT: chat (case)\n  chat_#1m kot\n"
-                         "paris: Paris (case)\n  Paris_#F Paryż\n"
-                         "eleve: élève (accents)\n  élève_#1m uczeń\n"
-                         "chats: chat (form)\n  chat_#1m kot\n");
+                   "CHAT: chat (case)\n  chat_#1m kot\n"
+                   "paris: Paris (case)\n  Paris_#F Paryż\n"
+                   "eleve: élève (accents)\n  élève_#1m uczeń\n"
+                   "chats: chat (form)\n  chat_#1m kot\n");
 }
 
 TEST_F(Lookup, AWordThatOnlyBeginsAHeadwordShowsNoEntryButNamesTheNearest)
@@ -76,8 +75,10 @@ TEST_F(Lookup, FormsInSearchOrderWithTheRuleFallbacks)
                         "  reading est code 55 priority 20\n"),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("finissage: no headword; nearest maison\n  reading finir code 1 priority 50\n  by the suffix rules\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(
+            "finissage: no headword; nearest maison\n  reading finir code 1 priority 50\n  by the suffix rules\n"),
+        std::string::npos)
         << text;
     EXPECT_NE(text.find("  reading construire code 80 priority 50\n"
                         "  by the prefix rules, before the translation \"ponownie \"\n"),

@@ -72,7 +72,8 @@ TEST_F(BundledData, EveryFilePassesTheCheck)
     for (const TPlik& file : kBundled)
         EXPECT_EQ(Run({"dict", "check", "--kind", file.Kind, "--lang", file.Lang, (data / file.Name).string()}),
                   kSukces)
-            << file.Name << "\n" << out;
+            << file.Name << "\n"
+            << out;
 }
 
 TEST_F(BundledData, EveryHeadwordIsFoundExactly)

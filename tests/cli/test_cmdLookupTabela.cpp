@@ -62,8 +62,8 @@ protected:
 TEST_P(LookupTable, ShowsTheEntryTheCoreChooses)
 {
     const TPrzypadekWyboru& c = GetParam();
-    const test::CliResult result = test::RunCliCaptured(
-        {"lookup", "--data", data.Path().string(), "--mode", std::to_string(Mode()), c.Word});
+    const test::CliResult result =
+        test::RunCliCaptured({"lookup", "--data", data.Path().string(), "--mode", std::to_string(Mode()), c.Word});
     const std::string word = c.Word;
     if (c.Source == TZrodloHasla::None) {
         EXPECT_EQ(result.Status, kBlad);

@@ -51,9 +51,11 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
     } cases[] = {
         {"five fields", "pl-adj\tpos\tpl\tdobry *7\tcase=2\n", "", "expected CLASS"},
         {"language", "pl-adj\tpos\tde\tgut\tcase=2\tguten\n", "", "expected CLASS"},
-        {"feature value", "pl-adj\tpos\tpl\tdobry *7\tcase=x\tdobry\n", "", "bad.tsv:1: option --case needs a whole number"},
+        {"feature value", "pl-adj\tpos\tpl\tdobry *7\tcase=x\tdobry\n", "",
+         "bad.tsv:1: option --case needs a whole number"},
         {"feature name", "pl-adj\tpos\tpl\tdobry *7\ttense=2\tdobry\n", "", "bad.tsv:1: unknown option --tense"},
-        {"feature without a value", "pl-adj\tpos\tpl\tdobry *7\tcase\tdobry\n", "", "bad.tsv:1: option --case needs a value"},
+        {"feature without a value", "pl-adj\tpos\tpl\tdobry *7\tcase\tdobry\n", "",
+         "bad.tsv:1: option --case needs a value"},
         {"baseline missed", "", high.string(), "below the baseline: fr-verb 0.00% < 90.00%"},
     };
     for (const Case& c : cases) {
@@ -63,7 +65,8 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
             words = {"testvoc", "--baseline", c.Baseline, file};
         const test::CliResult result = test::RunCliCaptured(words);
         EXPECT_EQ(result.Status, 1) << c.Name;
-        EXPECT_NE((result.Out + result.Err).find(c.Message), std::string::npos) << c.Name << ": " << result.Out << result.Err;
+        EXPECT_NE((result.Out + result.Err).find(c.Message), std::string::npos)
+            << c.Name << ": " << result.Out << result.Err;
     }
     EXPECT_EQ(test::RunCliCaptured({"testvoc", (folder / "absent.tsv").string()}).Status, 1);
     EXPECT_EQ(test::RunCliCaptured({"testvoc"}).Status, 2);
@@ -73,9 +76,9 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
 // or for "pokój" one that declines it alike on every cell.
 TEST(FitNouns, FindsTheCodesOfKnownNouns)
 {
-    const test::CliResult result = test::RunCliCaptured(
-        {"fit-nouns", "--patterns", "1,11,12,13,14,2,3,31,32,33,34,4,41,43,44", "--alternations", "01,02,03,05,086",
-         Fixture("nouns-to-fit.tsv")});
+    const test::CliResult result =
+        test::RunCliCaptured({"fit-nouns", "--patterns", "1,11,12,13,14,2,3,31,32,33,34,4,41,43,44", "--alternations",
+                              "01,02,03,05,086", Fixture("nouns-to-fit.tsv")});
     ASSERT_EQ(result.Status, 0) << result.Err;
     for (const char* line : {"chleb\t14\t8/8", "dom\t134\t8/8", "kobieta\t34\t8/8", "okno\t431\t8/8"})
         EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
@@ -89,14 +92,14 @@ TEST(FitNouns, FindsTheCodesOfKnownNouns)
 // Verbs whose codes the hand-made dictionary gives, and a perfective one.
 TEST(FitVerbs, FindsTheCodesOfKnownVerbs)
 {
-    const test::CliResult result = test::RunCliCaptured(
-        {"fit-verbs", "--classes", "1,4,61,62,9,+1,+2", Fixture("verbs-to-fit.tsv")});
+    const test::CliResult result =
+        test::RunCliCaptured({"fit-verbs", "--classes", "1,4,61,62,9,+1,+2", Fixture("verbs-to-fit.tsv")});
     ASSERT_EQ(result.Status, 0) << result.Err;
     for (const char* line : {"czytać\t*1\t8/8", "pisać\t*9\t8/8", "robić\t*61\t8/8", "przeczytać\t$1\t8/8"})
         EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
     const test::TempFolder folder;
-    EXPECT_EQ(test::RunCliCaptured({"fit-verbs", "--classes", "1",
-                                    folder.Write("verbs.tsv", "czytać\tdone\t;;;;;;;;;;;\n").string()})
+    EXPECT_EQ(test::RunCliCaptured(
+                  {"fit-verbs", "--classes", "1", folder.Write("verbs.tsv", "czytać\tdone\t;;;;;;;;;;;\n").string()})
                   .Status,
               1);
 }

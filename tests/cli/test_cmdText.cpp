@@ -21,8 +21,9 @@ TEST(CliText, PrintsTheTextInTheChosenLanguage)
         {{"text", "21"}, "&Tak\n"},
         {{"text", "21", "--lang", "fr"}, "&Oui\n"},
         {{"text", "--lang", "pl", "102"}, "Czy chcesz zakończyć pracę z programem ?\n"},
-        {{"text", "127"}, "Aby zmienić kierunek tłumaczenia, trzeba przerwać tłumaczenie.\nCzy chcesz przerwać "
-                          "tłumaczenie ?\n"},
+        {{"text", "127"},
+         "Aby zmienić kierunek tłumaczenia, trzeba przerwać tłumaczenie.\nCzy chcesz przerwać "
+         "tłumaczenie ?\n"},
     };
     for (const auto& c : cases) {
         const auto run = RunCliCaptured(c.Words);

@@ -9,8 +9,8 @@
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "platform/untConverters.h"
-#include "platform/untTekstFormatowanyQt.h"
 #include "platform/untLibreOffice.h"
+#include "platform/untTekstFormatowanyQt.h"
 #include "support/FileSizeLimit.h"
 #include "support/ReadOnlyFolder.h"
 #include "support/TempFolder.h"
@@ -52,7 +52,7 @@ TEST(FormatyPlikow, TypeOfAFileNameComesFromItsExtension)
     const struct {
         const char* Name;
         int Type;
-    } cases[] = {{"report.TXT", tpTekst}, {"report", tpDowolny}, {"report.doc", tpWord},
+    } cases[] = {{"report.TXT", tpTekst},   {"report", tpDowolny},     {"report.doc", tpWord},
                  {"a/b.c/list.Rtf", tpRtf}, {"notes.docx", tpDowolny}, {"archive.tar.gz", tpDowolny}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatOfFileName(c.Name), c.Type) << c.Name;
@@ -113,8 +113,7 @@ TEST(OtwieraniePlikow, WithoutConversionValidUtf8WinsOverTheCodePage)
 {
     test::TempFolder folder;
     TTekstFormatowany document;
-    ASSERT_TRUE(LoadDocumentFile(document, Q(folder.Write("u.txt", "\xEF\xBB\xBFwąs")),
-                                 {tpTekst, jezPolski, false}));
+    ASSERT_TRUE(LoadDocumentFile(document, Q(folder.Write("u.txt", "\xEF\xBB\xBFwąs")), {tpTekst, jezPolski, false}));
     EXPECT_EQ(TextOf(document), "wąs");
     ASSERT_TRUE(LoadDocumentFile(document, Q(folder.Write("c.txt", "w\xb9s")), {tpTekst, jezPolski, false}));
     EXPECT_EQ(TextOf(document), "wąs");
@@ -169,8 +168,8 @@ TEST(ZapisPlikow, EachTypeWritesItsOwnBytes)
     };
     for (const auto& c : cases) {
         const auto file = folder / c.Name;
-        ASSERT_TRUE(SaveDocumentFile(c.Type == tpTekstUnicode ? OneParagraph(u"wąs") : document,
-                                     Q(file), c.Type, jezPolski))
+        ASSERT_TRUE(
+            SaveDocumentFile(c.Type == tpTekstUnicode ? OneParagraph(u"wąs") : document, Q(file), c.Type, jezPolski))
             << c.Name;
         EXPECT_EQ(test::TempFolder::Read(file), c.Bytes) << c.Name;
     }
@@ -270,7 +269,10 @@ TEST(UslugiPulpitu, MailBodyIsPercentEncodedAsAWhole)
     const QUrl url = MailUrl(QString::fromUtf8("a&b#c%d ą?\nx"));
     EXPECT_EQ(url.toEncoded(), "mailto:?subject=&body=a%26b%23c%25d%20%C4%85%3F%0D%0Ax");
     QUrl opened;
-    EXPECT_TRUE(SendByMail("x", [&](const QUrl& u) { opened = u; return true; }));
+    EXPECT_TRUE(SendByMail("x", [&](const QUrl& u) {
+        opened = u;
+        return true;
+    }));
     EXPECT_EQ(opened.scheme(), "mailto");
     EXPECT_EQ(SendByMail("x", [](const QUrl&) { return false; }).Komunikat, kmBladWysylania);
 }

@@ -92,7 +92,8 @@ TEST_F(IniSettings, FailedWriteLeavesThePreviousFile)
         ASSERT_TRUE(store.Flush());
     }
     const std::string before = test::TempFolder::Read(file);
-    std::filesystem::permissions(folder_.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(folder_.Path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     TMagazynUstawienQt store(QPath(file));
     store.WriteInteger("A", "x", 2);
     EXPECT_FALSE(store.Flush());

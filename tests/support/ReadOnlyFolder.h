@@ -11,8 +11,7 @@ class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(std::filesystem::path folder) : folder_(std::move(folder))
     {
-        std::filesystem::permissions(folder_, std::filesystem::perms::owner_read |
-                                                  std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(folder_, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     }
     ~ReadOnlyFolder() { std::filesystem::permissions(folder_, std::filesystem::perms::owner_all); }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;

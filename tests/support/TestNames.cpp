@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cctype>
-#include <cstdint>
 #include <charconv>
+#include <cstdint>
 #include <utility>
 
 namespace velmar::test {
@@ -16,31 +16,27 @@ struct TLetter {
 };
 
 constexpr std::array<TLetter, 62> kMarkedLetters{{
-    {U'ą', "a", "ogonek"}, {U'ć', "c", "acute"}, {U'ę', "e", "ogonek"}, {U'ł', "l", "stroke"},
-    {U'ń', "n", "acute"},  {U'ó', "o", "acute"}, {U'ś', "s", "acute"},  {U'ź', "z", "acute"},
-    {U'ż', "z", "dot"},    {U'Ą', "A", "ogonek"}, {U'Ć', "C", "acute"}, {U'Ę', "E", "ogonek"},
-    {U'Ł', "L", "stroke"}, {U'Ń', "N", "acute"}, {U'Ó', "O", "acute"},  {U'Ś', "S", "acute"},
-    {U'Ź', "Z", "acute"},  {U'Ż', "Z", "dot"},   {U'à', "a", "grave"},  {U'â', "a", "circ"},
-    {U'æ', "ae", "lig"},   {U'ç', "c", "cedil"}, {U'é', "e", "acute"},  {U'è', "e", "grave"},
-    {U'ê', "e", "circ"},   {U'ë', "e", "uml"},   {U'î', "i", "circ"},   {U'ï', "i", "uml"},
-    {U'ô', "o", "circ"},   {U'œ', "oe", "lig"},  {U'ù', "u", "grave"},  {U'û', "u", "circ"},
-    {U'ü', "u", "uml"},    {U'ÿ', "y", "uml"},   {U'À', "A", "grave"},  {U'Â', "A", "circ"},
-    {U'Æ', "AE", "lig"},   {U'Ç', "C", "cedil"}, {U'É', "E", "acute"},  {U'È', "E", "grave"},
-    {U'Ê', "E", "circ"},   {U'Ë', "E", "uml"},   {U'Î', "I", "circ"},   {U'Ï', "I", "uml"},
-    {U'Ô', "O", "circ"},   {U'Œ', "OE", "lig"},  {U'Ù', "U", "grave"},  {U'Û', "U", "circ"},
-    {U'Ü', "U", "uml"},    {U'Ÿ', "Y", "uml"},   {U'á', "a", "acute"},  {U'í', "i", "acute"},
-    {U'ú', "u", "acute"},  {U'ö', "o", "uml"},   {U'ä', "a", "uml"},    {U'Á', "A", "acute"},
-    {U'Ö', "O", "uml"},    {U'Ä', "A", "uml"},   {U'ő', "o", "dacute"}, {U'ř', "r", "caron"},
+    {U'ą', "a", "ogonek"}, {U'ć', "c", "acute"},  {U'ę', "e", "ogonek"}, {U'ł', "l", "stroke"}, {U'ń', "n", "acute"},
+    {U'ó', "o", "acute"},  {U'ś', "s", "acute"},  {U'ź', "z", "acute"},  {U'ż', "z", "dot"},    {U'Ą', "A", "ogonek"},
+    {U'Ć', "C", "acute"},  {U'Ę', "E", "ogonek"}, {U'Ł', "L", "stroke"}, {U'Ń', "N", "acute"},  {U'Ó', "O", "acute"},
+    {U'Ś', "S", "acute"},  {U'Ź', "Z", "acute"},  {U'Ż', "Z", "dot"},    {U'à', "a", "grave"},  {U'â', "a", "circ"},
+    {U'æ', "ae", "lig"},   {U'ç', "c", "cedil"},  {U'é', "e", "acute"},  {U'è', "e", "grave"},  {U'ê', "e", "circ"},
+    {U'ë', "e", "uml"},    {U'î', "i", "circ"},   {U'ï', "i", "uml"},    {U'ô', "o", "circ"},   {U'œ', "oe", "lig"},
+    {U'ù', "u", "grave"},  {U'û', "u", "circ"},   {U'ü', "u", "uml"},    {U'ÿ', "y", "uml"},    {U'À', "A", "grave"},
+    {U'Â', "A", "circ"},   {U'Æ', "AE", "lig"},   {U'Ç', "C", "cedil"},  {U'É', "E", "acute"},  {U'È', "E", "grave"},
+    {U'Ê', "E", "circ"},   {U'Ë', "E", "uml"},    {U'Î', "I", "circ"},   {U'Ï', "I", "uml"},    {U'Ô', "O", "circ"},
+    {U'Œ', "OE", "lig"},   {U'Ù', "U", "grave"},  {U'Û', "U", "circ"},   {U'Ü', "U", "uml"},    {U'Ÿ', "Y", "uml"},
+    {U'á', "a", "acute"},  {U'í', "i", "acute"},  {U'ú', "u", "acute"},  {U'ö', "o", "uml"},    {U'ä', "a", "uml"},
+    {U'Á', "A", "acute"},  {U'Ö', "O", "uml"},    {U'Ä', "A", "uml"},    {U'ő', "o", "dacute"}, {U'ř', "r", "caron"},
     {U'Ő', "O", "dacute"}, {U'Ř', "R", "caron"},
 }};
 
 constexpr std::array<std::pair<char, std::string_view>, 32> kSymbols{{
-    {'<', "lt"},    {'>', "gt"},     {'*', "star"},  {'%', "pct"},   {'$', "dollar"}, {'@', "at"},
-    {'+', "plus"},  {'=', "eq"},     {'?', "q"},     {'#', "hash"},  {',', "comma"},  {'.', "dot"},
-    {'-', "dash"},  {'\'', "apos"},  {':', "colon"}, {'_', "us"},    {'/', "slash"},  {'&', "amp"},
-    {'!', "excl"},  {'(', "lp"},     {')', "rp"},    {'"', "quot"},  {';', "semi"},   {'[', "lb"},
-    {']', "rb"},    {'~', "tilde"},  {'\\', "bs"},   {'|', "bar"},   {'^', "caret"},  {'{', "lc"},
-    {'}', "rc"},    {'`', "tick"},
+    {'<', "lt"},    {'>', "gt"},   {'*', "star"},  {'%', "pct"},   {'$', "dollar"}, {'@', "at"},   {'+', "plus"},
+    {'=', "eq"},    {'?', "q"},    {'#', "hash"},  {',', "comma"}, {'.', "dot"},    {'-', "dash"}, {'\'', "apos"},
+    {':', "colon"}, {'_', "us"},   {'/', "slash"}, {'&', "amp"},   {'!', "excl"},   {'(', "lp"},   {')', "rp"},
+    {'"', "quot"},  {';', "semi"}, {'[', "lb"},    {']', "rb"},    {'~', "tilde"},  {'\\', "bs"},  {'|', "bar"},
+    {'^', "caret"}, {'{', "lc"},   {'}', "rc"},    {'`', "tick"},
 }};
 
 // The code point starting at text[at] and the number of bytes it takes; a byte that
@@ -48,7 +44,11 @@ constexpr std::array<std::pair<char, std::string_view>, 32> kSymbols{{
 std::pair<char32_t, std::size_t> DecodeAt(std::string_view text, std::size_t at)
 {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead >> 5 == 0x6 ? 2 : lead >> 4 == 0xE ? 3 : lead >> 3 == 0x1E ? 4 : 0;
+    const std::size_t length = lead < 0x80         ? 1
+                               : lead >> 5 == 0x6  ? 2
+                               : lead >> 4 == 0xE  ? 3
+                               : lead >> 3 == 0x1E ? 4
+                                                   : 0;
     if (length <= 1 || at + length > text.size())
         return {lead, 1};
     char32_t code = lead & (0x7F >> length);

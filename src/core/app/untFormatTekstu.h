@@ -14,8 +14,8 @@ namespace velmar {
 struct TAtrybutyTekstu {
     static constexpr std::int32_t kKolorDomyslny = -1;
 
-    std::string Czcionka;        // font family, UTF-8; empty: the pane's default
-    int PolPunkty = 0;           // size in half-points; 0: the pane's default
+    std::string Czcionka; // font family, UTF-8; empty: the pane's default
+    int PolPunkty = 0;    // size in half-points; 0: the pane's default
     bool Pogrubienie = false;
     bool Kursywa = false;
     bool Podkreslenie = false;

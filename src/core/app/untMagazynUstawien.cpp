@@ -51,9 +51,8 @@ bool TMagazynUstawienPamiec::KeyExists(const std::string& key) const
 
 void TMagazynUstawienPamiec::DeleteKey(const std::string& key)
 {
-    std::erase_if(keys_, [&key](const auto& entry) {
-        return entry.first == key || entry.first.starts_with(key + "\\");
-    });
+    std::erase_if(keys_,
+                  [&key](const auto& entry) { return entry.first == key || entry.first.starts_with(key + "\\"); });
 }
 
 const TMagazynUstawienPamiec::TWartosc* TMagazynUstawienPamiec::Find(const std::string& key,
@@ -66,8 +65,7 @@ const TMagazynUstawienPamiec::TWartosc* TMagazynUstawienPamiec::Find(const std::
     return valueIt == keyIt->second.end() ? nullptr : &valueIt->second;
 }
 
-std::optional<std::string> TMagazynUstawienPamiec::ReadString(const std::string& key,
-                                                              const std::string& name) const
+std::optional<std::string> TMagazynUstawienPamiec::ReadString(const std::string& key, const std::string& name) const
 {
     const TWartosc* value = Find(key, name);
     if (!value)
@@ -87,8 +85,7 @@ std::optional<int> TMagazynUstawienPamiec::ReadInteger(const std::string& key, c
     return ParseStoredInteger(std::get<std::string>(*value));
 }
 
-void TMagazynUstawienPamiec::WriteString(const std::string& key, const std::string& name,
-                                         const std::string& value)
+void TMagazynUstawienPamiec::WriteString(const std::string& key, const std::string& name, const std::string& value)
 {
     keys_[key][name] = value;
 }

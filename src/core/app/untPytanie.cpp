@@ -39,10 +39,7 @@ void UstawPytanie(TPytajacy* pytajacy)
     Zainstalowane() = pytajacy;
 }
 
-TPytanieSkryptowe::TPytanieSkryptowe(std::deque<TOdpowiedz> odpowiedzi)
-    : odpowiedzi_(std::move(odpowiedzi))
-{
-}
+TPytanieSkryptowe::TPytanieSkryptowe(std::deque<TOdpowiedz> odpowiedzi) : odpowiedzi_(std::move(odpowiedzi)) {}
 
 TOdpowiedz TPytanieSkryptowe::Zapytaj(const TWide& tekst, TPrzyciski przyciski)
 {

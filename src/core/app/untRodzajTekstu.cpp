@@ -28,8 +28,7 @@ std::span<const TProfilSlowa> ProfileWordLists()
     return kListy;
 }
 
-int DetectTextType(const std::vector<std::string>& lines, std::uint8_t language,
-                   std::span<const TProfilSlowa> lists)
+int DetectTextType(const std::vector<std::string>& lines, std::uint8_t language, std::span<const TProfilSlowa> lists)
 {
     std::vector<std::string> words8; // the lists' words in 8-bit text, per list
     for (const auto& list : lists)

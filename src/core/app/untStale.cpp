@@ -79,8 +79,7 @@ void ApplyWorkingMode(TWartosciProgramu& program, const TWyborTrybu& choice)
 
 void SwapDirection(TWartosciProgramu& program)
 {
-    ApplyWorkingMode(program, {PartnerMode(program.WorkingMode), program.TargetLanguage,
-                               program.SourceLanguage});
+    ApplyWorkingMode(program, {PartnerMode(program.WorkingMode), program.TargetLanguage, program.SourceLanguage});
 }
 
 std::string ApplicationTitleFor(int mode)
@@ -89,14 +88,10 @@ std::string ApplicationTitleFor(int mode)
     switch (mode) {
     case trybTranslatorPlFr:
     case trybInternetPlFr:
-    case trybPlikPlFr:
-        return "Velmar – tłumacz polsko-francuski";
-    case trybSlownikFrPl:
-        return "Velmar – słownik francusko-polski";
-    case trybSlownikPlFr:
-        return "Velmar – słownik polsko-francuski";
-    default:
-        return "Velmar – tłumacz francusko-polski";
+    case trybPlikPlFr: return "Velmar – tłumacz polsko-francuski";
+    case trybSlownikFrPl: return "Velmar – słownik francusko-polski";
+    case trybSlownikPlFr: return "Velmar – słownik polsko-francuski";
+    default: return "Velmar – tłumacz francusko-polski";
     }
 }
 

@@ -37,11 +37,11 @@ inline constexpr int kVersionMinor = 0;
 
 // Per-language constants of the product family.
 struct TJezykInfo {
-    const char* Suffix;        // appended to a translated document's default name
+    const char* Suffix; // appended to a translated document's default name
     const char* FlagBitmap;
     const char* QualifierFile; // ".sk" list of the language
     std::uint8_t AlphabetIndex;
-    int AnsiCodePage;          // 0: any code page suits the language
+    int AnsiCodePage; // 0: any code page suits the language
 };
 const TJezykInfo& LanguageInfo(std::uint8_t language);
 
@@ -79,8 +79,8 @@ TWyborTrybu ChooseWorkingMode(const std::string& firstArgument);
 // The mode of the opposite direction: 1↔2, 3↔4, 5↔6, 7↔8.
 int PartnerMode(int mode);
 
-bool IsTranslatorMode(int mode);  // 1–4, 7, 8
-bool IsDictionaryMode(int mode);  // 5, 6
+bool IsTranslatorMode(int mode);     // 1–4, 7, 8
+bool IsDictionaryMode(int mode);     // 5, 6
 bool LoadsTranslationData(int mode); // forms, phrases, archive…: every mode but the dictionaries
 
 // Sets mode, languages, alphabet indexes and title from a choice.

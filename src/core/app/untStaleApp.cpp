@@ -37,37 +37,35 @@ namespace tabele {
 
 #define VELMAR_KEY "SOFTWARE\\Orlena\\Velmar2\\"
 
-const TTabelaProduktu MainDictionary = OwnRow({"frpol2.sg", "polfr2.sg", "frpol2.sg", "polfr2.sg",
-                                              "frpol2.sg", "polfr2.sg", "frpol2.sg", "polfr2.sg"});
+const TTabelaProduktu MainDictionary =
+    OwnRow({"frpol2.sg", "polfr2.sg", "frpol2.sg", "polfr2.sg", "frpol2.sg", "polfr2.sg", "frpol2.sg", "polfr2.sg"});
 const TTabelaProduktu InflectedForms =
     OwnRow({"franc2.so", "pol2.so", "franc2.so", "pol2.so", "", "", "franc2.so", "pol2.so"});
-const TTabelaProduktu PhraseDictionary = OwnRow({"frpol2.sp", "polfr2.sp", "frpol2.sp", "polfr2.sp",
-                                                "frpol2.sp", "polfr2.sp", "frpol2.sp", "polfr2.sp"});
-const TTabelaProduktu Collocations = OwnRow({"frpol2.skl", "polfr2.skl", "frpol2.skl", "polfr2.skl",
-                                            "frpol2.skl", "polfr2.skl", "frpol2.skl", "polfr2.skl"});
-const TTabelaProduktu SecondCollocations =
-    OwnRow({"frpol2.skp", "polfr2.skp", "frpol2.skp", "polfr2.skp", "frpol2.skp", "polfr2.skp",
-            "frpol2.skp", "polfr2.skp"});
-const TTabelaProduktu Categories = OwnRow({"franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt",
-                                          "franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt"});
-const TTabelaProduktu SentenceArchive = OwnRow({"frpol2.szd", "polfr2.szd", "frpol2.szd", "polfr2.szd",
-                                               "frpol2.szd", "polfr2.szd", "frpol2.szd", "polfr2.szd"});
-const TTabelaProduktu Untranslatable = OwnRow({"frpol2.snt", "polfr2.snt", "frpol2.snt", "polfr2.snt",
-                                              "frpol2.snt", "polfr2.snt", "frpol2.snt", "polfr2.snt"});
-const TTabelaProduktu DataLines = OwnRow({"franc2.sdt", "pol2.sdt", "franc2.sdt", "pol2.sdt",
-                                         "franc2.sdt", "pol2.sdt", "franc2.sdt", "pol2.sdt"});
-const TTabelaProduktu UserDictionary = OwnRow({"frpol2.su", "polfr2.su", "frpol2.su", "polfr2.su",
-                                              "frpolsz2.su", "polfrsz2.su", "frpol2.su", "polfr2.su"});
+const TTabelaProduktu PhraseDictionary =
+    OwnRow({"frpol2.sp", "polfr2.sp", "frpol2.sp", "polfr2.sp", "frpol2.sp", "polfr2.sp", "frpol2.sp", "polfr2.sp"});
+const TTabelaProduktu Collocations = OwnRow(
+    {"frpol2.skl", "polfr2.skl", "frpol2.skl", "polfr2.skl", "frpol2.skl", "polfr2.skl", "frpol2.skl", "polfr2.skl"});
+const TTabelaProduktu SecondCollocations = OwnRow(
+    {"frpol2.skp", "polfr2.skp", "frpol2.skp", "polfr2.skp", "frpol2.skp", "polfr2.skp", "frpol2.skp", "polfr2.skp"});
+const TTabelaProduktu Categories = OwnRow(
+    {"franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt", "franc2.skt"});
+const TTabelaProduktu SentenceArchive = OwnRow(
+    {"frpol2.szd", "polfr2.szd", "frpol2.szd", "polfr2.szd", "frpol2.szd", "polfr2.szd", "frpol2.szd", "polfr2.szd"});
+const TTabelaProduktu Untranslatable = OwnRow(
+    {"frpol2.snt", "polfr2.snt", "frpol2.snt", "polfr2.snt", "frpol2.snt", "polfr2.snt", "frpol2.snt", "polfr2.snt"});
+const TTabelaProduktu DataLines =
+    OwnRow({"franc2.sdt", "pol2.sdt", "franc2.sdt", "pol2.sdt", "franc2.sdt", "pol2.sdt", "franc2.sdt", "pol2.sdt"});
+const TTabelaProduktu UserDictionary = OwnRow(
+    {"frpol2.su", "polfr2.su", "frpol2.su", "polfr2.su", "frpolsz2.su", "polfrsz2.su", "frpol2.su", "polfr2.su"});
 const TTabelaProduktu NotesFile = OwnRow({"", "", "", "", "notfrpl2.dat", "notplfr2.dat", "", ""});
 const TTabelaProduktu SettingsKey =
     OwnRow({VELMAR_KEY "FrPol", VELMAR_KEY "PolFr", VELMAR_KEY "FrPolInt", VELMAR_KEY "PolFrInt",
-            VELMAR_KEY "SlZewFrPol", VELMAR_KEY "SlZewPolFr", VELMAR_KEY "TransPlik",
-            VELMAR_KEY "TransPlik"});
+            VELMAR_KEY "SlZewFrPol", VELMAR_KEY "SlZewPolFr", VELMAR_KEY "TransPlik", VELMAR_KEY "TransPlik"});
 const TTabelaProduktu UserDictionaryListKey =
-    OwnRow({VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol", VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol",
-            VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol", VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol"});
-const TTabelaProduktu IconResource = OwnRow({"TRFRPL", "TRPLFR", "TRFRPL", "TRPLFR", "SLFRPL",
-                                            "SLPLFR", "TRFRPL", "TRPLFR"});
+    OwnRow({VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol", VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol", VELMAR_KEY "SlowFr",
+            VELMAR_KEY "SlowPol", VELMAR_KEY "SlowFr", VELMAR_KEY "SlowPol"});
+const TTabelaProduktu IconResource =
+    OwnRow({"TRFRPL", "TRPLFR", "TRFRPL", "TRPLFR", "SLFRPL", "SLPLFR", "TRFRPL", "TRPLFR"});
 
 #undef VELMAR_KEY
 
@@ -76,8 +74,7 @@ const TTabelaProduktu IconResource = OwnRow({"TRFRPL", "TRPLFR", "TRFRPL", "TRPL
 std::string PaneBackupFile(int mode, bool lowerPane)
 {
     // Only the two translator directions keep pane backups.
-    static constexpr const char* kBackups[] = {"topfrpl.rtf", "botfrpl.rtf", "topplfr.rtf",
-                                               "botplfr.rtf"};
+    static constexpr const char* kBackups[] = {"topfrpl.rtf", "botfrpl.rtf", "topplfr.rtf", "botplfr.rtf"};
     if (mode != 1 && mode != 2)
         return {};
     return kBackups[(mode - 1) * 2 + (lowerPane ? 1 : 0)];

@@ -88,8 +88,7 @@ struct TCzytnikTabeli {
         int id = 0;
         const auto id_text = fields.front();
         const auto [end, error] = std::from_chars(id_text.data(), id_text.data() + id_text.size(), id);
-        if (error != std::errc() || end != id_text.data() + id_text.size() || id < 1 ||
-            id > kInterfaceTextCount) {
+        if (error != std::errc() || end != id_text.data() + id_text.size() || id < 1 || id > kInterfaceTextCount) {
             Problem("the id must be a number from 1 to 2050");
             return;
         }
@@ -226,8 +225,7 @@ int FontCharset(std::uint8_t language, bool similarLetters)
     }
 }
 
-void ApplyFont(TCzcionka& target, const TCzcionka& source, std::uint8_t language, int parts,
-               bool similarLetters)
+void ApplyFont(TCzcionka& target, const TCzcionka& source, std::uint8_t language, int parts, bool similarLetters)
 {
     if (parts & fpNazwa)
         target.Name = source.Name;
@@ -261,8 +259,7 @@ std::vector<int> ReadyMadeIds()
     range(tekst::Tak, tekst::OK);
     range(101, 139);
     // The show/hide pairs of the toggling menu items.
-    ids.insert(ids.end(), {353, 354, 410, 411, 435, 436, 459, 460, 461, 462, 463, 464, 466, 467,
-                           472, 473, 1435, 1436});
+    ids.insert(ids.end(), {353, 354, 410, 411, 435, 436, 459, 460, 461, 462, 463, 464, 466, 467, 472, 473, 1435, 1436});
     range(tekst::NazwyProfili, tekst::NazwyProfili + kLastProfileSubject);
     range(558, 562);
     range(564, 568);

@@ -88,8 +88,8 @@ enum TCzesciCzcionki : int {
     fpZestaw = 4,
     fpStyl = 8,
     fpKolor = 16,
-    fpOkno = fpNazwa | fpRozmiar | fpZestaw,   // a window's own font
-    fpEtykieta = fpNazwa | fpZestaw,           // a label whose size is fixed
+    fpOkno = fpNazwa | fpRozmiar | fpZestaw, // a window's own font
+    fpEtykieta = fpNazwa | fpZestaw,         // a label whose size is fixed
 };
 // Copies the selected parts of source into target; the character set comes from the
 // language, never from source.
@@ -137,11 +137,10 @@ private:
 
 // Ids of the ready-made texts that the Parts name.
 namespace tekst {
-inline constexpr int Tak = 21, Nie = 22, Anuluj = 23, Zatwierdz = 24, Zamknij = 25, Dodaj = 26,
-                     Usun = 27, Modyfikuj = 28, Kontynuuj = 29, Zakoncz = 30, Wybierz = 31,
-                     Przerwij = 32, OK = 33;
-inline constexpr int Uwaga = 101, BrakPamieci = 128, NieznanyBlad = 129, BladOtwarciaPliku = 130,
-                     BladZapisuPliku = 131, ZajetyKlawisz = 132, ZapisUstawien = 139;
+inline constexpr int Tak = 21, Nie = 22, Anuluj = 23, Zatwierdz = 24, Zamknij = 25, Dodaj = 26, Usun = 27,
+                     Modyfikuj = 28, Kontynuuj = 29, Zakoncz = 30, Wybierz = 31, Przerwij = 32, OK = 33;
+inline constexpr int Uwaga = 101, BrakPamieci = 128, NieznanyBlad = 129, BladOtwarciaPliku = 130, BladZapisuPliku = 131,
+                     ZajetyKlawisz = 132, ZapisUstawien = 139;
 // What went wrong with one file, after its name (TBladPliku).
 inline constexpr int NieMoznaOdczytac = 140, NieMoznaZapisac = 141, NieMoznaUsunac = 142, NieNadpisano = 143;
 inline constexpr int TrybyTlumaczenia = 713; // + translation mode code

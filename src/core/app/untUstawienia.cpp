@@ -10,15 +10,13 @@ namespace velmar {
 
 // ---------------------------------------------------------------- documents
 
-std::pair<std::string, std::string> DefaultDocumentNames(const std::filesystem::path& folder,
-                                                         const std::string& suffix)
+std::pair<std::string, std::string> DefaultDocumentNames(const std::filesystem::path& folder, const std::string& suffix)
 {
     std::error_code error;
     for (int n = 1;; ++n) {
         std::string source = Format("Dokument%d.rtf", n);
         std::string target = Format("Dokument%d%s.rtf", n, suffix);
-        if (!std::filesystem::exists(folder / source, error) &&
-            !std::filesystem::exists(folder / target, error))
+        if (!std::filesystem::exists(folder / source, error) && !std::filesystem::exists(folder / target, error))
             return {std::move(source), std::move(target)};
     }
 }
@@ -33,9 +31,8 @@ struct TZestawProfilu {
     std::initializer_list<int> Tematy;
 };
 const TZestawProfilu kFixedSubjectSets[] = {
-    {3, {3, 4, 44}},   {9, {9, 40, 46}},      {11, {2, 11}},     {14, {14, 26}},
-    {19, {9, 19, 40}}, {20, {20, 22, 34, 41}}, {24, {11, 24, 49}}, {25, {25, 42, 48}},
-    {39, {39, 46, 47}}, {44, {44, 50}},
+    {3, {3, 4, 44}},        {9, {9, 40, 46}},   {11, {2, 11}},      {14, {14, 26}},     {19, {9, 19, 40}},
+    {20, {20, 22, 34, 41}}, {24, {11, 24, 49}}, {25, {25, 42, 48}}, {39, {39, 46, 47}}, {44, {44, 50}},
 };
 
 TZbiorTematow SubjectSetOf(int kod)
@@ -133,19 +130,40 @@ void TProfileTekstu::Save(TMagazynUstawien& store, const std::string& key, std::
 
 const TKlawiaturaJezyka& KeyboardRecord(std::uint8_t language)
 {
-    static const TKlawiaturaJezyka kPolish = {true, false, "PL",
-        {{"Ctrl+Alt+A", "ĄąĄą"}, {"Ctrl+Alt+C", "ĆćĆć"}, {"Ctrl+Alt+E", "ĘęĘę"},
-         {"Ctrl+Alt+L", "ŁłŁł"}, {"Ctrl+Alt+N", "ŃńŃń"}, {"Ctrl+Alt+O", "ÓóÓó"},
-         {"Ctrl+Alt+S", "ŚśŚś"}, {"Ctrl+Alt+X", "ŹźŹź"}, {"Ctrl+Alt+Z", "ŻżŻż"}}};
-    static const TKlawiaturaJezyka kFrench = {true, true, "FR",
-        {{"Ctrl+Alt+A", "ÀàÁá"}, {"Ctrl+Alt+Z", "ÂâÂâ"}, {"Ctrl+Alt+C", "ÇçÇç"},
-         {"Ctrl+Alt+E", "ÉéÉé"}, {"Ctrl+Alt+S", "ÈèÌì"}, {"Ctrl+Alt+D", "ÊêÊê"},
-         {"Ctrl+Alt+F", "ËëËë"}, {"Ctrl+Alt+I", "ÎîÎî"}, {"Ctrl+Alt+K", "ÏïÍí"},
-         {"Ctrl+Alt+O", "ÔôÔô"}, {"Ctrl+Alt+P", "ÖöÖö"}, {"Ctrl+Alt+J", "ÙùÙù"},
-         {"Ctrl+Alt+U", "ÛûÛû"}, {"Ctrl+Alt+Y", "ÜüÜü"}}};
-    static const TKlawiaturaJezyka kOthers[] = {
-        {false, false, "EN", {}}, {false, false, "DE", {}}, {false, false, "IT", {}},
-        {false, false, "ES", {}}, {false, false, "RU", {}}};
+    static const TKlawiaturaJezyka kPolish = {true,
+                                              false,
+                                              "PL",
+                                              {{"Ctrl+Alt+A", "ĄąĄą"},
+                                               {"Ctrl+Alt+C", "ĆćĆć"},
+                                               {"Ctrl+Alt+E", "ĘęĘę"},
+                                               {"Ctrl+Alt+L", "ŁłŁł"},
+                                               {"Ctrl+Alt+N", "ŃńŃń"},
+                                               {"Ctrl+Alt+O", "ÓóÓó"},
+                                               {"Ctrl+Alt+S", "ŚśŚś"},
+                                               {"Ctrl+Alt+X", "ŹźŹź"},
+                                               {"Ctrl+Alt+Z", "ŻżŻż"}}};
+    static const TKlawiaturaJezyka kFrench = {true,
+                                              true,
+                                              "FR",
+                                              {{"Ctrl+Alt+A", "ÀàÁá"},
+                                               {"Ctrl+Alt+Z", "ÂâÂâ"},
+                                               {"Ctrl+Alt+C", "ÇçÇç"},
+                                               {"Ctrl+Alt+E", "ÉéÉé"},
+                                               {"Ctrl+Alt+S", "ÈèÌì"},
+                                               {"Ctrl+Alt+D", "ÊêÊê"},
+                                               {"Ctrl+Alt+F", "ËëËë"},
+                                               {"Ctrl+Alt+I", "ÎîÎî"},
+                                               {"Ctrl+Alt+K", "ÏïÍí"},
+                                               {"Ctrl+Alt+O", "ÔôÔô"},
+                                               {"Ctrl+Alt+P", "ÖöÖö"},
+                                               {"Ctrl+Alt+J", "ÙùÙù"},
+                                               {"Ctrl+Alt+U", "ÛûÛû"},
+                                               {"Ctrl+Alt+Y", "ÜüÜü"}}};
+    static const TKlawiaturaJezyka kOthers[] = {{false, false, "EN", {}},
+                                                {false, false, "DE", {}},
+                                                {false, false, "IT", {}},
+                                                {false, false, "ES", {}},
+                                                {false, false, "RU", {}}};
     switch (language) {
     case jezPolski: return kPolish;
     case jezFrancuski: return kFrench;
@@ -189,33 +207,85 @@ struct TGranice {
     int TOpcje::*Pola[4];
 };
 
-#define VELMAR_BOOL(name) TPoleBool{#name, &TOpcje::name}
-#define VELMAR_INT(name, ...) TPoleInt{#name, &TOpcje::name __VA_OPT__(, ) __VA_ARGS__}
+#define VELMAR_BOOL(name)                                                                                              \
+    TPoleBool                                                                                                          \
+    {                                                                                                                  \
+#name, &TOpcje::name                                                                                           \
+    }
+#define VELMAR_INT(name, ...)                                                                                          \
+    TPoleInt                                                                                                           \
+    {                                                                                                                  \
+#name, &TOpcje::name __VA_OPT__(, ) __VA_ARGS__                                                                \
+    }
 
 constexpr TPoleBool kTranslatorBools[] = {
-    VELMAR_BOOL(SzybkieTlumaczenie), VELMAR_BOOL(UzywajAutokorekty), VELMAR_BOOL(RodzajTekstuAuto),
-    VELMAR_BOOL(ObaSlowniki), VELMAR_BOOL(TlumaczPoImporcie), VELMAR_BOOL(DrugieZnaczenie),
-    VELMAR_BOOL(TlumaczWielkimi), VELMAR_BOOL(TlumaczZWielkiej), VELMAR_BOOL(KursorWDolnym),
-    VELMAR_BOOL(ZachowujPrzeklad), VELMAR_BOOL(BezAkcentow), VELMAR_BOOL(BezAkcentowDuze),
-    VELMAR_BOOL(FrWlaczRozroznianieA), VELMAR_BOOL(TekstArchaiczny), VELMAR_BOOL(ZmieniajSzykPL),
-    VELMAR_BOOL(WstawiajPrzedimki), VELMAR_BOOL(PanPaniGrzecznosciowe), VELMAR_BOOL(ImperativProsze),
-    VELMAR_BOOL(PodmiotMeski), VELMAR_BOOL(PomijajZaimkiOsobowe), VELMAR_BOOL(PrzeszloscDokonane),
-    VELMAR_BOOL(PrzyszloscDokonane), VELMAR_BOOL(ModalDokonane), VELMAR_BOOL(InfDokonane),
-    VELMAR_BOOL(FrPodmiotMeski), VELMAR_BOOL(FrZaimekTuMeski), VELMAR_BOOL(FrTyWyZWielkiej),
-    VELMAR_BOOL(FrPomijajZaimkiOsobowe), VELMAR_BOOL(FrZmieniajSzykPrzydawkiPrzym),
-    VELMAR_BOOL(FrTlumaczOnJakoMy), VELMAR_BOOL(UzywajArchiwum), VELMAR_BOOL(TlumaczenieDoArchiwum),
-    VELMAR_BOOL(ZaznaczNieznane), VELMAR_BOOL(ZaznaczNieprzetlumaczone), VELMAR_BOOL(ZaznaczWieloznaczne),
-    VELMAR_BOOL(PasekFormatowania), VELMAR_BOOL(PaskiStanu), VELMAR_BOOL(PasekStanuProgramu),
-    VELMAR_BOOL(PasekNarzedziowy), VELMAR_BOOL(PasekWymowy), VELMAR_BOOL(IkonyGraficzne),
-    VELMAR_BOOL(OdrebnyFormat), VELMAR_BOOL(WidokPoziomy), VELMAR_BOOL(SledzZdania),
-    VELMAR_BOOL(SledzSlowa), VELMAR_BOOL(PokazujBiezaceSlowoWSlowniku), VELMAR_BOOL(BlokujUkladKlawiatury),
-    VELMAR_BOOL(LiteryPodobne), VELMAR_BOOL(ZapamietujPolozenieOkna), VELMAR_BOOL(PytajCzyZapisac),
-    VELMAR_BOOL(PytajCzyNadpisac), VELMAR_BOOL(UsuwajPrzetlumaczone), VELMAR_BOOL(SlownikTranslatora),
-    VELMAR_BOOL(SzybkieSzukanie), VELMAR_BOOL(WyswietlajZwroty), VELMAR_BOOL(DrukujHaslo),
-    VELMAR_BOOL(DrukujNotatki), VELMAR_BOOL(MatchCase), VELMAR_BOOL(WholeWord),
-    VELMAR_BOOL(HotKeyWlaczony), VELMAR_BOOL(HotKeyAktywujOkno), VELMAR_BOOL(HotKeySlownik),
-    VELMAR_BOOL(HotKeyTlumacz), VELMAR_BOOL(HotKeyTlumaczWyczysc), VELMAR_BOOL(HotKeyTlumaczOdRazu),
-    VELMAR_BOOL(DeuSS), VELMAR_BOOL(DeuZapisDwiemaLiterami),
+    VELMAR_BOOL(SzybkieTlumaczenie),
+    VELMAR_BOOL(UzywajAutokorekty),
+    VELMAR_BOOL(RodzajTekstuAuto),
+    VELMAR_BOOL(ObaSlowniki),
+    VELMAR_BOOL(TlumaczPoImporcie),
+    VELMAR_BOOL(DrugieZnaczenie),
+    VELMAR_BOOL(TlumaczWielkimi),
+    VELMAR_BOOL(TlumaczZWielkiej),
+    VELMAR_BOOL(KursorWDolnym),
+    VELMAR_BOOL(ZachowujPrzeklad),
+    VELMAR_BOOL(BezAkcentow),
+    VELMAR_BOOL(BezAkcentowDuze),
+    VELMAR_BOOL(FrWlaczRozroznianieA),
+    VELMAR_BOOL(TekstArchaiczny),
+    VELMAR_BOOL(ZmieniajSzykPL),
+    VELMAR_BOOL(WstawiajPrzedimki),
+    VELMAR_BOOL(PanPaniGrzecznosciowe),
+    VELMAR_BOOL(ImperativProsze),
+    VELMAR_BOOL(PodmiotMeski),
+    VELMAR_BOOL(PomijajZaimkiOsobowe),
+    VELMAR_BOOL(PrzeszloscDokonane),
+    VELMAR_BOOL(PrzyszloscDokonane),
+    VELMAR_BOOL(ModalDokonane),
+    VELMAR_BOOL(InfDokonane),
+    VELMAR_BOOL(FrPodmiotMeski),
+    VELMAR_BOOL(FrZaimekTuMeski),
+    VELMAR_BOOL(FrTyWyZWielkiej),
+    VELMAR_BOOL(FrPomijajZaimkiOsobowe),
+    VELMAR_BOOL(FrZmieniajSzykPrzydawkiPrzym),
+    VELMAR_BOOL(FrTlumaczOnJakoMy),
+    VELMAR_BOOL(UzywajArchiwum),
+    VELMAR_BOOL(TlumaczenieDoArchiwum),
+    VELMAR_BOOL(ZaznaczNieznane),
+    VELMAR_BOOL(ZaznaczNieprzetlumaczone),
+    VELMAR_BOOL(ZaznaczWieloznaczne),
+    VELMAR_BOOL(PasekFormatowania),
+    VELMAR_BOOL(PaskiStanu),
+    VELMAR_BOOL(PasekStanuProgramu),
+    VELMAR_BOOL(PasekNarzedziowy),
+    VELMAR_BOOL(PasekWymowy),
+    VELMAR_BOOL(IkonyGraficzne),
+    VELMAR_BOOL(OdrebnyFormat),
+    VELMAR_BOOL(WidokPoziomy),
+    VELMAR_BOOL(SledzZdania),
+    VELMAR_BOOL(SledzSlowa),
+    VELMAR_BOOL(PokazujBiezaceSlowoWSlowniku),
+    VELMAR_BOOL(BlokujUkladKlawiatury),
+    VELMAR_BOOL(LiteryPodobne),
+    VELMAR_BOOL(ZapamietujPolozenieOkna),
+    VELMAR_BOOL(PytajCzyZapisac),
+    VELMAR_BOOL(PytajCzyNadpisac),
+    VELMAR_BOOL(UsuwajPrzetlumaczone),
+    VELMAR_BOOL(SlownikTranslatora),
+    VELMAR_BOOL(SzybkieSzukanie),
+    VELMAR_BOOL(WyswietlajZwroty),
+    VELMAR_BOOL(DrukujHaslo),
+    VELMAR_BOOL(DrukujNotatki),
+    VELMAR_BOOL(MatchCase),
+    VELMAR_BOOL(WholeWord),
+    VELMAR_BOOL(HotKeyWlaczony),
+    VELMAR_BOOL(HotKeyAktywujOkno),
+    VELMAR_BOOL(HotKeySlownik),
+    VELMAR_BOOL(HotKeyTlumacz),
+    VELMAR_BOOL(HotKeyTlumaczWyczysc),
+    VELMAR_BOOL(HotKeyTlumaczOdRazu),
+    VELMAR_BOOL(DeuSS),
+    VELMAR_BOOL(DeuZapisDwiemaLiterami),
 };
 
 constexpr TPoleInt kTranslatorInts[] = {
@@ -249,20 +319,32 @@ constexpr TPoleInt kTranslatorLayout[] = {
 
 constexpr TGranice kTranslatorBounds = {{"Left", "Top", "Width", "Height"},
                                         {&TOpcje::Left, &TOpcje::Top, &TOpcje::Width, &TOpcje::Height}};
-constexpr TGranice kDictionaryBounds = {
-    {"SlLeft", "SlTop", "SlWidth", "SlHeight"},
-    {&TOpcje::SlLeft, &TOpcje::SlTop, &TOpcje::SlWidth, &TOpcje::SlHeight}};
+constexpr TGranice kDictionaryBounds = {{"SlLeft", "SlTop", "SlWidth", "SlHeight"},
+                                        {&TOpcje::SlLeft, &TOpcje::SlTop, &TOpcje::SlWidth, &TOpcje::SlHeight}};
 
 constexpr TPoleBool kDictionaryBools[] = {
-    VELMAR_BOOL(ObaSlowniki), VELMAR_BOOL(PasekNarzedziowy), VELMAR_BOOL(PasekLitery),
-    VELMAR_BOOL(NaWierzchu), VELMAR_BOOL(SzybkieSzukanie), VELMAR_BOOL(WyswietlajZwroty),
-    VELMAR_BOOL(DrukujHaslo), VELMAR_BOOL(DrukujNotatki), VELMAR_BOOL(MatchCase),
-    VELMAR_BOOL(WholeWord), VELMAR_BOOL(IgnorujWielkimi), VELMAR_BOOL(IgnorujZCyframi),
-    VELMAR_BOOL(IgnorujPowtorzone), VELMAR_BOOL(ProponujZSG), VELMAR_BOOL(ProponujZSO),
-    VELMAR_BOOL(ProponujZSU), VELMAR_BOOL(SlownikTranslatora), VELMAR_BOOL(HotKeyWlaczony),
+    VELMAR_BOOL(ObaSlowniki),
+    VELMAR_BOOL(PasekNarzedziowy),
+    VELMAR_BOOL(PasekLitery),
+    VELMAR_BOOL(NaWierzchu),
+    VELMAR_BOOL(SzybkieSzukanie),
+    VELMAR_BOOL(WyswietlajZwroty),
+    VELMAR_BOOL(DrukujHaslo),
+    VELMAR_BOOL(DrukujNotatki),
+    VELMAR_BOOL(MatchCase),
+    VELMAR_BOOL(WholeWord),
+    VELMAR_BOOL(IgnorujWielkimi),
+    VELMAR_BOOL(IgnorujZCyframi),
+    VELMAR_BOOL(IgnorujPowtorzone),
+    VELMAR_BOOL(ProponujZSG),
+    VELMAR_BOOL(ProponujZSO),
+    VELMAR_BOOL(ProponujZSU),
+    VELMAR_BOOL(SlownikTranslatora),
+    VELMAR_BOOL(HotKeyWlaczony),
     VELMAR_BOOL(HotKeyAktywujOkno),
     // Edited by the keyboard frame of the dictionary options as well.
-    VELMAR_BOOL(BlokujUkladKlawiatury), VELMAR_BOOL(LiteryPodobne),
+    VELMAR_BOOL(BlokujUkladKlawiatury),
+    VELMAR_BOOL(LiteryPodobne),
 };
 
 constexpr TPoleInt kDictionaryInts[] = {
@@ -626,8 +708,8 @@ bool TTransUstawienia::SaveTranslatorSettings()
     PrzedZapisem.NotifyIndexed();
     WriteTranslatorValues();
     const int mode = Program().WorkingMode;
-    const bool keepsUserData = !(mode == trybInternetFrPl || mode == trybInternetPlFr ||
-                                 mode == trybPlikFrPl || mode == trybPlikPlFr);
+    const bool keepsUserData =
+        !(mode == trybInternetFrPl || mode == trybInternetPlFr || mode == trybPlikFrPl || mode == trybPlikPlFr);
     if (keepsUserData && ZapiszSlowniki)
         ZapiszSlowniki();
     return ReportSaveFailure(store_->Flush());
@@ -767,8 +849,7 @@ void TTransUstawienia::SetInterfaceLanguage(std::uint8_t language)
 void TTransUstawienia::ToggleInterfaceLanguage()
 {
     const auto& program = Program();
-    SetInterfaceLanguage(JezykInterfejsu == program.ForeignLanguage ? program.NativeLanguage
-                                                                    : program.ForeignLanguage);
+    SetInterfaceLanguage(JezykInterfejsu == program.ForeignLanguage ? program.NativeLanguage : program.ForeignLanguage);
 }
 
 void TTransUstawienia::RefreshTranslationModes()
@@ -808,8 +889,7 @@ std::string TTransUstawienia::CurrentUserDictionaryFile() const
     const int mode = Program().WorkingMode;
     if (IsDictionaryMode(mode))
         return ProductFile(tabele::UserDictionary, SlownikTranslatora ? mode - 4 : mode);
-    return WybranySlownikUzytkownika.empty() ? ProductFile(tabele::UserDictionary, mode)
-                                             : WybranySlownikUzytkownika;
+    return WybranySlownikUzytkownika.empty() ? ProductFile(tabele::UserDictionary, mode) : WybranySlownikUzytkownika;
 }
 
 bool TTransUstawienia::NeedsWideHandling(std::uint8_t language) const

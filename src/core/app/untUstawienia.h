@@ -48,8 +48,7 @@ public:
             item.Call(args...);
     }
     // Calls each listener with its position in the list.
-    void NotifyIndexed() const
-        requires(sizeof...(Args) == 1)
+    void NotifyIndexed() const requires(sizeof...(Args) == 1)
     {
         const auto items = items_;
         for (std::size_t i = 0; i < items.size(); ++i)
@@ -134,7 +133,7 @@ struct TSkrotZnaku {
 
 struct TKlawiaturaJezyka {
     bool MaListe;
-    bool WymagaW2K; // the language needs the separate wide-character font option
+    bool WymagaW2K;  // the language needs the separate wide-character font option
     const char* Kod; // value name of the language: "PL", "FR"…
     std::vector<TSkrotZnaku> Skroty;
 };
@@ -254,8 +253,7 @@ struct TOpcjeUstawien {
     // ---- geometry (−1: not stored)
     int Left = -1, Top = -1, Width = -1, Height = -1;
     int OknoZdaniaLeftWidth = -1;
-    int MainRatio = 50, OknoWidthRatio = 50, OknoMiddleRatio = 40, OknoBottomRatio = 30,
-        OknoZdaniaRatio = 50;
+    int MainRatio = 50, OknoWidthRatio = 50, OknoMiddleRatio = 40, OknoBottomRatio = 30, OknoZdaniaRatio = 50;
     int TransSlownikRatio = 20;
     int SlLeft = -1, SlTop = -1, SlWidth = -1, SlHeight = -1;
     int SlListaSlowWidth = -1;
@@ -275,7 +273,6 @@ struct TOpcjeUstawien {
     int KolorGramInne = 0x808000;
     int KolorOdpowiednik = 0x000000;
     int KolorTlo = 0xFFFFFF;
-
 };
 
 class TTransUstawienia : public TOpcjeUstawien {
@@ -345,7 +342,7 @@ public:
 
     // ---- run state (not stored)
     bool Uruchomiony = false;
-    bool KierunekZmieniony = false;      // the options window changed the direction
+    bool KierunekZmieniony = false;        // the options window changed the direction
     bool JezykInterfejsuZmieniony = false; // the options window changed the interface language
     bool OdwrotnySlownikWczytany = false;
     bool SystemUnicode = true;

@@ -26,10 +26,9 @@ int Length(std::string_view s)
 
 // The alphabet as byte values: Polish (1250), then French and German (1252), then Č Š Ž.
 constexpr std::array<uchar, 60> kUpperAlphabet = {
-    65,  165, 66,  67,  198, 68,  69,  202, 70,  71,  72,  73,  74,  75,  76,
-    163, 77,  78,  209, 79,  211, 80,  81,  82,  83,  140, 84,  85,  86,  87,
-    88,  89,  90,  143, 175, 192, 193, 194, 196, 199, 200, 201, 202, 203, 204,
-    205, 206, 207, 210, 212, 213, 214, 219, 217, 218, 220, 223, 200, 138, 142};
+    65,  165, 66,  67,  198, 68,  69,  202, 70,  71,  72,  73,  74,  75,  76,  163, 77,  78,  209, 79,
+    211, 80,  81,  82,  83,  140, 84,  85,  86,  87,  88,  89,  90,  143, 175, 192, 193, 194, 196, 199,
+    200, 201, 202, 203, 204, 205, 206, 207, 210, 212, 213, 214, 219, 217, 218, 220, 223, 200, 138, 142};
 
 struct TTabeleLiter {
     TZbiorZnakow Upper;
@@ -166,14 +165,38 @@ std::string LowerStr(std::string_view s)
     return result;
 }
 
-bool IsUpperLetter(unsigned char c) { return Letters().Upper.test(c); }
-bool IsLowerLetter(unsigned char c) { return Letters().Lower.test(c); }
-bool IsLetter(unsigned char c) { return IsUpperLetter(UpperChar(c)); }
-bool IsDigitChar(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsAlnum(unsigned char c) { return IsLetter(c) || IsDigitChar(c); }
-bool IsWordChar(unsigned char c) { return IsAlnum(c) || c == '-'; }
-bool IsWordCharComma(unsigned char c) { return IsWordChar(c) || c == ','; }
-bool IsHyphenOrComma(unsigned char c) { return c == '-' || c == ','; }
+bool IsUpperLetter(unsigned char c)
+{
+    return Letters().Upper.test(c);
+}
+bool IsLowerLetter(unsigned char c)
+{
+    return Letters().Lower.test(c);
+}
+bool IsLetter(unsigned char c)
+{
+    return IsUpperLetter(UpperChar(c));
+}
+bool IsDigitChar(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsAlnum(unsigned char c)
+{
+    return IsLetter(c) || IsDigitChar(c);
+}
+bool IsWordChar(unsigned char c)
+{
+    return IsAlnum(c) || c == '-';
+}
+bool IsWordCharComma(unsigned char c)
+{
+    return IsWordChar(c) || c == ',';
+}
+bool IsHyphenOrComma(unsigned char c)
+{
+    return c == '-' || c == ',';
+}
 
 bool StartsLower(std::string_view s)
 {
@@ -197,9 +220,7 @@ std::string Capitalize(std::string_view s)
 
 std::string TitleCase(std::string_view s)
 {
-    std::string result = (s.size() >= 2 && IsLowerLetter(static_cast<uchar>(s[1])))
-                             ? std::string(s)
-                             : LowerStr(s);
+    std::string result = (s.size() >= 2 && IsLowerLetter(static_cast<uchar>(s[1]))) ? std::string(s) : LowerStr(s);
     bool afterSeparator = true;
     for (char& c : result) {
         if (c == ' ' || c == '-') {
@@ -368,8 +389,7 @@ bool StartsWith(std::string_view s, std::string_view prefix, bool caseSensitive)
 
 bool EndsWith(std::string_view s, std::string_view suffix, bool caseSensitive)
 {
-    return suffix.size() <= s.size() &&
-           EqualBytes(s.substr(s.size() - suffix.size()), suffix, caseSensitive);
+    return suffix.size() <= s.size() && EqualBytes(s.substr(s.size() - suffix.size()), suffix, caseSensitive);
 }
 
 bool MatchesAt(std::string_view sub, std::string_view s, int pos, bool caseSensitive)
@@ -414,8 +434,8 @@ std::vector<std::string> CommaListItems(std::string_view commaList)
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = commaList.find(',', start);
-        items.emplace_back(commaList.substr(start, comma == std::string_view::npos ? std::string_view::npos
-                                                                                   : comma - start));
+        items.emplace_back(
+            commaList.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
@@ -455,8 +475,7 @@ std::string StripSuffixAny(std::string_view s, std::string_view commaList, bool 
     return std::string(s);
 }
 
-bool MatchPrefixAny(std::string_view s, std::string_view commaList, std::string& item,
-                    std::string& rest)
+bool MatchPrefixAny(std::string_view s, std::string_view commaList, std::string& item, std::string& rest)
 {
     for (const auto& candidate : CommaListItems(commaList)) {
         if (StartsWith(s, candidate, true)) {
@@ -477,8 +496,7 @@ bool ContainsAny(std::string_view s, const std::vector<std::string>& strings, bo
     return false;
 }
 
-bool ReplaceEnding(std::string& s, std::string_view ending, std::string_view replacement,
-                   bool caseSensitive)
+bool ReplaceEnding(std::string& s, std::string_view ending, std::string_view replacement, bool caseSensitive)
 {
     if (!EndsWith(s, ending, caseSensitive))
         return false;
@@ -574,8 +592,8 @@ bool ApplyInnerRule(std::string_view rules, int width, std::string& s)
         return false;
     const auto items = RuleListItems(rules);
     for (int start = Length(s) - width + 1; start >= 1; --start) {
-        const std::string_view window = std::string_view(s).substr(static_cast<std::size_t>(start - 1),
-                                                                   static_cast<std::size_t>(width));
+        const std::string_view window =
+            std::string_view(s).substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(width));
         for (const auto& rule : items) {
             if (StartsWith(window, rule.Key, true)) {
                 s.replace(static_cast<std::size_t>(start - 1), rule.Key.size(), rule.Value);
@@ -614,9 +632,8 @@ bool ListValue(std::string_view key, std::string_view list, std::string& value)
         if (list.substr(start).starts_with(prefix)) {
             const std::size_t valueStart = start + prefix.size();
             const std::size_t comma = list.find(',', valueStart);
-            value = std::string(list.substr(valueStart, comma == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : comma - valueStart));
+            value = std::string(
+                list.substr(valueStart, comma == std::string_view::npos ? std::string_view::npos : comma - valueStart));
             return true;
         }
         const std::size_t comma = list.find(',', start);
@@ -635,8 +652,8 @@ bool QuotedValue(std::string_view key, std::string_view text, std::string& value
         return false;
     const std::size_t valueStart = start + opening.size();
     const std::size_t end = text.find('"', valueStart);
-    value = std::string(text.substr(valueStart, end == std::string_view::npos ? std::string_view::npos
-                                                                              : end - valueStart));
+    value =
+        std::string(text.substr(valueStart, end == std::string_view::npos ? std::string_view::npos : end - valueStart));
     return true;
 }
 
@@ -702,9 +719,9 @@ std::string DeleteFromTag(std::string_view s, std::string_view tag, bool toNextS
 
 std::string FoldGermanDigraphs(std::string_view s)
 {
-    static const std::pair<const char*, const char*> kFolds[] = {
-        {"AE", "\xC4"}, {"Ae", "\xC4"}, {"ae", "\xE4"}, {"OE", "\xD6"}, {"Oe", "\xD6"},
-        {"oe", "\xF6"}, {"UE", "\xDC"}, {"Ue", "\xDC"}, {"ue", "\xFC"}};
+    static const std::pair<const char*, const char*> kFolds[] = {{"AE", "\xC4"}, {"Ae", "\xC4"}, {"ae", "\xE4"},
+                                                                 {"OE", "\xD6"}, {"Oe", "\xD6"}, {"oe", "\xF6"},
+                                                                 {"UE", "\xDC"}, {"Ue", "\xDC"}, {"ue", "\xFC"}};
     std::string result(s);
     for (const auto& [from, to] : kFolds)
         result = ReplaceAll(result, from, to);
@@ -713,8 +730,8 @@ std::string FoldGermanDigraphs(std::string_view s)
 
 // ---------------------------------------------------------------- splitting
 
-void SplitAt(std::string_view s, std::string_view separator, bool keepSeparatorLeft,
-             std::string& left, std::string& right)
+void SplitAt(std::string_view s, std::string_view separator, bool keepSeparatorLeft, std::string& left,
+             std::string& right)
 {
     const std::size_t hit = separator.empty() ? std::string_view::npos : s.find(separator);
     if (hit == std::string_view::npos) {
@@ -823,33 +840,110 @@ struct TSlowoLiczby {
 
 // English, German and Polish number words; French has none.
 constexpr TSlowoLiczby kNumberWords[] = {
-    {1, "zero", 0}, {1, "one", 1}, {1, "two", 2}, {1, "three", 3}, {1, "four", 4},
-    {1, "five", 5}, {1, "six", 6}, {1, "seven", 7}, {1, "eight", 8}, {1, "nine", 9},
-    {1, "ten", 10}, {1, "eleven", 11}, {1, "twelve", 12}, {1, "thirteen", 13},
-    {1, "fourteen", 14}, {1, "fifteen", 15}, {1, "sixteen", 16}, {1, "seventeen", 17},
-    {1, "eighteen", 18}, {1, "nineteen", 19}, {1, "twenty", 20}, {1, "thirty", 30},
-    {1, "forty", 40}, {1, "fifty", 50}, {1, "sixty", 60}, {1, "seventy", 70},
-    {1, "eighty", 80}, {1, "ninety", 90}, {1, "hundred", 100}, {1, "thousand", 1e3},
-    {1, "million", 1e6}, {1, "billion", 1e9},
-    {3, "null", 0}, {3, "eins", 1}, {3, "zwei", 2}, {3, "drei", 3}, {3, "vier", 4},
-    {3, "fünf", 5}, {3, "sechs", 6}, {3, "sieben", 7}, {3, "acht", 8}, {3, "neun", 9},
-    {3, "zehn", 10}, {3, "elf", 11}, {3, "zwölf", 12}, {3, "dreizehn", 13},
-    {3, "vierzehn", 14}, {3, "fünfzehn", 15}, {3, "sechzehn", 16}, {3, "siebzehn", 17},
-    {3, "achtzehn", 18}, {3, "neunzehn", 19}, {3, "zwanzig", 20}, {3, "dreißig", 30},
-    {3, "vierzig", 40}, {3, "fünfzig", 50}, {3, "sechzig", 60}, {3, "siebzig", 70},
-    {3, "achtzig", 80}, {3, "neunzig", 90}, {3, "hundert", 100}, {3, "tausend", 1e3},
-    {3, "Million", 1e6}, {3, "Milliarde", 1e9},
-    {4, "zero", 0}, {4, "jeden", 1}, {4, "dwa", 2}, {4, "trzy", 3}, {4, "cztery", 4},
-    {4, "pięć", 5}, {4, "sześć", 6}, {4, "siedem", 7}, {4, "osiem", 8}, {4, "dziewięć", 9},
-    {4, "dziesięć", 10}, {4, "jedenaście", 11}, {4, "dwanaście", 12}, {4, "trzynaście", 13},
-    {4, "czternaście", 14}, {4, "piętnaście", 15}, {4, "szesnaście", 16},
-    {4, "siedemnaście", 17}, {4, "osiemnaście", 18}, {4, "dziewiętnaście", 19},
-    {4, "dwadzieścia", 20}, {4, "trzydzieści", 30}, {4, "czterdzieści", 40},
-    {4, "pięćdziesiąt", 50}, {4, "sześćdziesiąt", 60}, {4, "siedemdziesiąt", 70},
-    {4, "osiemdziesiąt", 80}, {4, "dziewięćdziesiąt", 90}, {4, "sto", 100},
-    {4, "dwieście", 200}, {4, "trzysta", 300}, {4, "czterysta", 400}, {4, "pięćset", 500},
-    {4, "sześćset", 600}, {4, "siedemset", 700}, {4, "osiemset", 800},
-    {4, "dziewięćset", 900}, {4, "tysiąc", 1e3}, {4, "milion", 1e6}, {4, "miliard", 1e9},
+    {1, "zero", 0},
+    {1, "one", 1},
+    {1, "two", 2},
+    {1, "three", 3},
+    {1, "four", 4},
+    {1, "five", 5},
+    {1, "six", 6},
+    {1, "seven", 7},
+    {1, "eight", 8},
+    {1, "nine", 9},
+    {1, "ten", 10},
+    {1, "eleven", 11},
+    {1, "twelve", 12},
+    {1, "thirteen", 13},
+    {1, "fourteen", 14},
+    {1, "fifteen", 15},
+    {1, "sixteen", 16},
+    {1, "seventeen", 17},
+    {1, "eighteen", 18},
+    {1, "nineteen", 19},
+    {1, "twenty", 20},
+    {1, "thirty", 30},
+    {1, "forty", 40},
+    {1, "fifty", 50},
+    {1, "sixty", 60},
+    {1, "seventy", 70},
+    {1, "eighty", 80},
+    {1, "ninety", 90},
+    {1, "hundred", 100},
+    {1, "thousand", 1e3},
+    {1, "million", 1e6},
+    {1, "billion", 1e9},
+    {3, "null", 0},
+    {3, "eins", 1},
+    {3, "zwei", 2},
+    {3, "drei", 3},
+    {3, "vier", 4},
+    {3, "fünf", 5},
+    {3, "sechs", 6},
+    {3, "sieben", 7},
+    {3, "acht", 8},
+    {3, "neun", 9},
+    {3, "zehn", 10},
+    {3, "elf", 11},
+    {3, "zwölf", 12},
+    {3, "dreizehn", 13},
+    {3, "vierzehn", 14},
+    {3, "fünfzehn", 15},
+    {3, "sechzehn", 16},
+    {3, "siebzehn", 17},
+    {3, "achtzehn", 18},
+    {3, "neunzehn", 19},
+    {3, "zwanzig", 20},
+    {3, "dreißig", 30},
+    {3, "vierzig", 40},
+    {3, "fünfzig", 50},
+    {3, "sechzig", 60},
+    {3, "siebzig", 70},
+    {3, "achtzig", 80},
+    {3, "neunzig", 90},
+    {3, "hundert", 100},
+    {3, "tausend", 1e3},
+    {3, "Million", 1e6},
+    {3, "Milliarde", 1e9},
+    {4, "zero", 0},
+    {4, "jeden", 1},
+    {4, "dwa", 2},
+    {4, "trzy", 3},
+    {4, "cztery", 4},
+    {4, "pięć", 5},
+    {4, "sześć", 6},
+    {4, "siedem", 7},
+    {4, "osiem", 8},
+    {4, "dziewięć", 9},
+    {4, "dziesięć", 10},
+    {4, "jedenaście", 11},
+    {4, "dwanaście", 12},
+    {4, "trzynaście", 13},
+    {4, "czternaście", 14},
+    {4, "piętnaście", 15},
+    {4, "szesnaście", 16},
+    {4, "siedemnaście", 17},
+    {4, "osiemnaście", 18},
+    {4, "dziewiętnaście", 19},
+    {4, "dwadzieścia", 20},
+    {4, "trzydzieści", 30},
+    {4, "czterdzieści", 40},
+    {4, "pięćdziesiąt", 50},
+    {4, "sześćdziesiąt", 60},
+    {4, "siedemdziesiąt", 70},
+    {4, "osiemdziesiąt", 80},
+    {4, "dziewięćdziesiąt", 90},
+    {4, "sto", 100},
+    {4, "dwieście", 200},
+    {4, "trzysta", 300},
+    {4, "czterysta", 400},
+    {4, "pięćset", 500},
+    {4, "sześćset", 600},
+    {4, "siedemset", 700},
+    {4, "osiemset", 800},
+    {4, "dziewięćset", 900},
+    {4, "tysiąc", 1e3},
+    {4, "milion", 1e6},
+    {4, "miliard", 1e9},
     {4, "bilion", 1e12},
 };
 
@@ -940,8 +1034,8 @@ TZbiorZnakow VowelSet(std::uint8_t alphabetId)
     case 8: return CharsToSet(FromUtf8("AEIOUYaeiouyÀÈÉÌÒÓÙàèéìòóù"));
     case 9: {
         TZbiorZnakow set = CharsToSet("AEIOUYaeiouy");
-        for (int c : {193, 194, 196, 201, 203, 204, 205, 211, 218, 219, 220, 221, 225, 226, 228,
-                      233, 235, 236, 237, 243, 250, 251, 252, 253})
+        for (int c : {193, 194, 196, 201, 203, 204, 205, 211, 218, 219, 220, 221,
+                      225, 226, 228, 233, 235, 236, 237, 243, 250, 251, 252, 253})
             set.set(static_cast<std::size_t>(c));
         return set;
     }
@@ -972,8 +1066,8 @@ int CountSyllables(std::string_view s, std::uint8_t alphabetId)
 namespace {
 
 // Bytes that hold a Polish letter in code page 1250 and no letter in 1252.
-constexpr std::pair<uchar, char16_t> kPolishOnly[] = {
-    {143, u'Ź'}, {163, u'Ł'}, {165, u'Ą'}, {175, u'Ż'}, {179, u'ł'}, {185, u'ą'}, {191, u'ż'}};
+constexpr std::pair<uchar, char16_t> kPolishOnly[] = {{143, u'Ź'}, {163, u'Ł'}, {165, u'Ą'}, {175, u'Ż'},
+                                                      {179, u'ł'}, {185, u'ą'}, {191, u'ż'}};
 
 // Bytes that hold a Polish letter in 1250 and another letter in 1252.
 struct TDwaZnaki {
@@ -981,24 +1075,22 @@ struct TDwaZnaki {
     char16_t Polish;
     char16_t Western;
 };
-constexpr TDwaZnaki kShared[] = {
-    {140, u'Ś', u'Œ'}, {156, u'ś', u'œ'}, {159, u'ź', u'Ÿ'}, {198, u'Ć', u'Æ'}, {202, u'Ę', u'Ê'},
-    {209, u'Ń', u'Ñ'}, {230, u'ć', u'æ'}, {234, u'ę', u'ê'}, {241, u'ń', u'ñ'}};
+constexpr TDwaZnaki kShared[] = {{140, u'Ś', u'Œ'}, {156, u'ś', u'œ'}, {159, u'ź', u'Ÿ'},
+                                 {198, u'Ć', u'Æ'}, {202, u'Ę', u'Ê'}, {209, u'Ń', u'Ñ'},
+                                 {230, u'ć', u'æ'}, {234, u'ę', u'ê'}, {241, u'ń', u'ñ'}};
 
 // Code page 1252 punctuation in 128–159.
 constexpr std::pair<uchar, char16_t> kPunctuation[] = {
-    {128, u'€'}, {130, u'‚'}, {132, u'„'}, {133, u'…'}, {134, u'†'}, {135, u'‡'},
-    {137, u'‰'}, {139, u'‹'}, {145, u'‘'}, {146, u'’'}, {147, u'“'}, {148, u'”'},
-    {149, u'•'}, {150, u'–'}, {151, u'—'}, {153, u'™'}, {155, u'›'}};
+    {128, u'€'}, {130, u'‚'}, {132, u'„'}, {133, u'…'}, {134, u'†'}, {135, u'‡'}, {137, u'‰'}, {139, u'‹'}, {145, u'‘'},
+    {146, u'’'}, {147, u'“'}, {148, u'”'}, {149, u'•'}, {150, u'–'}, {151, u'—'}, {153, u'™'}, {155, u'›'}};
 
 // Latin Extended-A letters of code page 1250.
 constexpr std::pair<char16_t, uchar> kLatinExtended[] = {
-    {u'Ă', 195}, {u'ă', 227}, {u'Ą', 165}, {u'ą', 185}, {u'Ć', 198}, {u'ć', 230}, {u'Č', 200},
-    {u'č', 232}, {u'Ď', 207}, {u'ď', 239}, {u'Ę', 202}, {u'ę', 234}, {u'Ě', 204}, {u'ě', 236},
-    {u'Ĺ', 197}, {u'ĺ', 229}, {u'Ł', 163}, {u'ł', 179}, {u'Ń', 209}, {u'ń', 241}, {u'Ň', 210},
-    {u'ň', 242}, {u'Ő', 213}, {u'ő', 245}, {u'Ŕ', 192}, {u'ŕ', 224}, {u'Ř', 216}, {u'ř', 248},
-    {u'Ś', 140}, {u'ś', 156}, {u'Ţ', 222}, {u'ţ', 254}, {u'Ů', 217}, {u'ů', 249}, {u'Ű', 219},
-    {u'ű', 251}, {u'Ź', 143}, {u'ź', 159}, {u'Ż', 175}, {u'ż', 191}};
+    {u'Ă', 195}, {u'ă', 227}, {u'Ą', 165}, {u'ą', 185}, {u'Ć', 198}, {u'ć', 230}, {u'Č', 200}, {u'č', 232},
+    {u'Ď', 207}, {u'ď', 239}, {u'Ę', 202}, {u'ę', 234}, {u'Ě', 204}, {u'ě', 236}, {u'Ĺ', 197}, {u'ĺ', 229},
+    {u'Ł', 163}, {u'ł', 179}, {u'Ń', 209}, {u'ń', 241}, {u'Ň', 210}, {u'ň', 242}, {u'Ő', 213}, {u'ő', 245},
+    {u'Ŕ', 192}, {u'ŕ', 224}, {u'Ř', 216}, {u'ř', 248}, {u'Ś', 140}, {u'ś', 156}, {u'Ţ', 222}, {u'ţ', 254},
+    {u'Ů', 217}, {u'ů', 249}, {u'Ű', 219}, {u'ű', 251}, {u'Ź', 143}, {u'ź', 159}, {u'Ż', 175}, {u'ż', 191}};
 
 struct TTabeleWide {
     std::array<char16_t, 256> Polish{};
@@ -1336,8 +1428,8 @@ bool IsValidUtf8(std::string_view bytes)
 
 std::uint32_t ByteSwap32(std::uint32_t value)
 {
-    return ((value & 0x000000FFu) << 24) | ((value & 0x0000FF00u) << 8) |
-           ((value & 0x00FF0000u) >> 8) | ((value & 0xFF000000u) >> 24);
+    return ((value & 0x000000FFu) << 24) | ((value & 0x0000FF00u) << 8) | ((value & 0x00FF0000u) >> 8) |
+           ((value & 0xFF000000u) >> 24);
 }
 
 } // namespace velmar

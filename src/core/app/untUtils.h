@@ -55,10 +55,10 @@ bool StartsUpper(std::string_view s);
 
 // Case patterns of a word.
 enum TWzorWielkosci : int {
-    wzWielkie = 0,      // all capitals (longer than one byte)
-    wzZWielkiej = 1,    // capitalised, or a single capital
-    wzMale = 2,         // no capitals
-    wzTytulowy = 3,     // every word capitalised
+    wzWielkie = 0,   // all capitals (longer than one byte)
+    wzZWielkiej = 1, // capitalised, or a single capital
+    wzMale = 2,      // no capitals
+    wzTytulowy = 3,  // every word capitalised
     wzMieszany = 4,
 };
 
@@ -109,12 +109,9 @@ bool EndsWithAny(std::string_view s, std::string_view commaList, bool caseSensit
 std::string StripPrefixAny(std::string_view s, std::string_view commaList, bool caseSensitive = true);
 std::string StripSuffixAny(std::string_view s, std::string_view commaList, bool caseSensitive = true);
 // Case-sensitive: the first item of the list that is a prefix, and what follows it.
-bool MatchPrefixAny(std::string_view s, std::string_view commaList, std::string& item,
-                    std::string& rest);
-bool ContainsAny(std::string_view s, const std::vector<std::string>& strings,
-                 bool caseSensitive = true);
-bool ReplaceEnding(std::string& s, std::string_view ending, std::string_view replacement,
-                   bool caseSensitive = true);
+bool MatchPrefixAny(std::string_view s, std::string_view commaList, std::string& item, std::string& rest);
+bool ContainsAny(std::string_view s, const std::vector<std::string>& strings, bool caseSensitive = true);
+bool ReplaceEnding(std::string& s, std::string_view ending, std::string_view replacement, bool caseSensitive = true);
 // The last byte, or a space for the empty string.
 char LastChar(std::string_view s);
 // Position of the last Polish consonant (1-based), 0 when there is none.
@@ -126,8 +123,7 @@ int LastConsonantPos(std::string_view s);
 std::vector<std::string> CommaListItems(std::string_view commaList);
 // True when the list holds "<tag>" as a substring. stripDigits first removes the tag's
 // trailing digits; caseInsensitive lower-cases both sides.
-bool InTagList(std::string_view tag, std::string_view list, bool caseInsensitive = false,
-               bool stripDigits = false);
+bool InTagList(std::string_view tag, std::string_view list, bool caseInsensitive = false, bool stripDigits = false);
 bool InCommaList(std::string_view item, std::string_view list);
 
 // One key=value pair of a rule list.
@@ -140,8 +136,7 @@ std::vector<TRegula> RuleListItems(std::string_view rules);
 
 // At the first rule whose key ends s, out = s without the key + value; true. When no
 // rule matches out is not written. s and out may be the same string.
-bool ApplyEndingRules(std::string_view s, std::string_view rules, std::string& out,
-                      bool caseSensitive = true);
+bool ApplyEndingRules(std::string_view s, std::string_view rules, std::string& out, bool caseSensitive = true);
 bool ApplyEndingRules(std::string& s, std::string_view rules, bool caseSensitive = true);
 // Case-sensitive; at the first rule whose key is a prefix, out = value + s without key.
 bool ApplyPrefixRules(std::string_view s, std::string_view rules, std::string& out);
@@ -167,8 +162,8 @@ std::string FoldGermanDigraphs(std::string_view s);
 
 // ---------------------------------------------------------------- splitting
 
-void SplitAt(std::string_view s, std::string_view separator, bool keepSeparatorLeft,
-             std::string& left, std::string& right);
+void SplitAt(std::string_view s, std::string_view separator, bool keepSeparatorLeft, std::string& left,
+             std::string& right);
 // Splits at the first " *"; right starts two bytes after the space when skipTwo.
 void SplitAtStar(std::string_view s, std::string& left, std::string& right, bool skipTwo);
 std::string FirstWord(std::string_view s);

@@ -48,9 +48,8 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::function<
 bool SaveFileAtomically(const std::filesystem::path& file, std::string_view bytes)
 {
     try {
-        WriteFileAtomically(file, [bytes](std::ostream& out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        });
+        WriteFileAtomically(
+            file, [bytes](std::ostream& out) { out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())); });
         return true;
     } catch (const std::runtime_error&) {
         return false;

@@ -14,14 +14,10 @@ namespace {
 constexpr const char* kNoForm = "(brak formy)";
 constexpr const char* kNoPerson = "---";
 
-
 // The forms of one verb, each cell ready for the table.
 class TOdmianaCzasownika {
 public:
-    TOdmianaCzasownika(std::string_view infinitive, std::string_view code)
-        : infinitive_(infinitive), code_(code)
-    {
-    }
+    TOdmianaCzasownika(std::string_view infinitive, std::string_view code) : infinitive_(infinitive), code_(code) {}
 
     std::string Person(int tense, int person) const { return Form(tense, person, 1, rdzFrMeski); }
     std::string Participle(int tense, int number, int gender) const { return Form(tense, 3, number, gender); }

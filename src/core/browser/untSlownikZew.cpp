@@ -118,8 +118,7 @@ std::optional<TRuchListy> ListKeyMove(TKlawiszListy key, bool ctrl, const TStanL
         return r > 0 ? std::optional<TRuchListy>({p, 0}) : std::nullopt;
     case TKlawiszListy::Down:
         return r == lastRow && p < list.Maximum ? std::optional<TRuchListy>({p + 1, r}) : std::nullopt;
-    case TKlawiszListy::Up:
-        return r == 0 && p > 0 ? std::optional<TRuchListy>({p - 1, 0}) : std::nullopt;
+    case TKlawiszListy::Up: return r == 0 && p > 0 ? std::optional<TRuchListy>({p - 1, 0}) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -155,9 +154,9 @@ void THistoriaHasel::Clear()
 
 const std::vector<const char*>& LetterBarCaptions()
 {
-    static const std::vector<const char*> captions = {
-        "A", "B", "C", "Ć", "D", "E", "F", "G", "H", "I", "J", "K", "L", "Ł", "M", "N",
-        "O", "Ó", "P", "Q", "R", "S", "Ś", "T", "U", "V", "W", "X", "Y", "Z", "Ź", "Ż"};
+    static const std::vector<const char*> captions = {"A", "B", "C", "Ć", "D", "E", "F", "G", "H", "I", "J",
+                                                      "K", "L", "Ł", "M", "N", "O", "Ó", "P", "Q", "R", "S",
+                                                      "Ś", "T", "U", "V", "W", "X", "Y", "Z", "Ź", "Ż"};
     return captions;
 }
 

@@ -34,9 +34,9 @@ std::string WithoutLeadingStar(std::string_view code)
 // The target-case labels of the valency display, cases 1–6.
 std::string CaseLabel(int targetCase)
 {
-    static const std::array<std::string, 6> labels = {
-        FromUtf8("ktoś/coś"),  FromUtf8("kogoś/czegoś"), FromUtf8("komuś/czemuś"),
-        FromUtf8("kogoś/coś"), FromUtf8("kimś/czymś"),   FromUtf8("kimś/czymś")};
+    static const std::array<std::string, 6> labels = {FromUtf8("ktoś/coś"),     FromUtf8("kogoś/czegoś"),
+                                                      FromUtf8("komuś/czemuś"), FromUtf8("kogoś/coś"),
+                                                      FromUtf8("kimś/czymś"),   FromUtf8("kimś/czymś")};
     return labels.at(static_cast<std::size_t>(targetCase - 1));
 }
 
@@ -51,8 +51,7 @@ public:
     void FormDescription(const TOdwolania& readings, int index, const std::string& base,
                          const TTransSlownikSlowo& entry);
 
-    void Write(std::string text, int style, std::uint8_t language, bool lineAfter = false,
-               bool lineBefore = false);
+    void Write(std::string text, int style, std::uint8_t language, bool lineAfter = false, bool lineBefore = false);
     void LineBreak() { Write({}, shOdpowiednik, jezPolski, true); }
 
     TKawalkiHasla Take() { return std::move(pieces_); }
@@ -73,8 +72,7 @@ private:
     void GrammarLabels(const std::string& code, bool lineAfter);
     void SubRecord(const TTransSlownikPodrekord& subRecord, int number, bool withLabels);
     void ReflexiveMarker(const std::string& code, const std::string& marker);
-    void Meaning(const TTransSlownikPodrekord& subRecord, const TTransSlownikZnaczenie& meaning,
-                 bool anotherFollows);
+    void Meaning(const TTransSlownikPodrekord& subRecord, const TTransSlownikZnaczenie& meaning, bool anotherFollows);
     void Annotation(const TTransSlownikPodrekord& subRecord, const TTransSlownikZnaczenie& meaning, int i);
     std::string TargetData(const std::string& word, const TTransSlownikPodrekord& subRecord) const;
     void Valency(const TTransSlownikZnaczenie& meaning);
@@ -114,8 +112,8 @@ void TPisarzHasla::WriteHidden(const std::string& text)
     pieces_.back().Hidden = true;
 }
 
-void TPisarzHasla::Entry(const TTransSlownikSlowo& original, const std::string& group, bool small,
-                         bool showPhrases, const std::string& prefix, int formCode)
+void TPisarzHasla::Entry(const TTransSlownikSlowo& original, const std::string& group, bool small, bool showPhrases,
+                         const std::string& prefix, int formCode)
 {
     TTransSlownikSlowo entry;
     entry.Assign(original);
@@ -189,9 +187,8 @@ void TPisarzHasla::SubRecords(int formCode)
 
     int number = 1;
     for (const auto& subRecord : subRecords) {
-        if (formCode != 0 &&
-            !WordClassesOfForm(formCode, Source()).test(
-                static_cast<std::size_t>(WordClassOfCode(subRecord->Code, Source(), false))))
+        if (formCode != 0 && !WordClassesOfForm(formCode, Source())
+                                  .test(static_cast<std::size_t>(WordClassOfCode(subRecord->Code, Source(), false))))
             continue;
         SubRecord(*subRecord, number++, !same);
     }
@@ -290,8 +287,7 @@ void TPisarzHasla::Meaning(const TTransSlownikPodrekord& subRecord, const TTrans
 
 // The bracket after a translation: its gender (G), the irregular mark of a French verb
 // (N) and the data line of a French word (D).
-void TPisarzHasla::Annotation(const TTransSlownikPodrekord& subRecord, const TTransSlownikZnaczenie& meaning,
-                              int i)
+void TPisarzHasla::Annotation(const TTransSlownikPodrekord& subRecord, const TTransSlownikZnaczenie& meaning, int i)
 {
     const int count = meaning.AlternativeCount();
     const bool frenchTarget = Target() == jezFrancuski;
@@ -312,8 +308,7 @@ void TPisarzHasla::Annotation(const TTransSlownikPodrekord& subRecord, const TTr
         }
         const bool reflexivePair = count == 2 && i == 1 && meaning.Word(0) == "se";
         if (frenchTarget && (count == 1 || reflexivePair) &&
-            WordClassOfCode(WithoutLeadingStar(FirstWord(meaning.WordCode(i))), jezFrancuski, true) ==
-                ksCzasownik &&
+            WordClassOfCode(WithoutLeadingStar(FirstWord(meaning.WordCode(i))), jezFrancuski, true) == ksCzasownik &&
             IsIrregularVerbFr(word))
             irregular = "niereg.";
     }
@@ -413,17 +408,16 @@ void TPisarzHasla::FormDescription(const TOdwolania& readings, int index, const 
 
 } // namespace
 
-TKawalkiHasla RenderEntry(const TKontekstHasla& context, const TTransSlownikSlowo& entry,
-                          const std::string& group, bool small, bool showPhrases,
-                          const std::string& prefix, int formCode)
+TKawalkiHasla RenderEntry(const TKontekstHasla& context, const TTransSlownikSlowo& entry, const std::string& group,
+                          bool small, bool showPhrases, const std::string& prefix, int formCode)
 {
     TPisarzHasla writer(context);
     writer.Entry(entry, group, small, showPhrases, prefix, formCode);
     return writer.Take();
 }
 
-TFormyHasla ShowForms(const TKontekstHasla& context, const TOdwolania& readings, const std::string& word,
-                      bool small, bool alreadyShown)
+TFormyHasla ShowForms(const TKontekstHasla& context, const TOdwolania& readings, const std::string& word, bool small,
+                      bool alreadyShown)
 {
     TFormyHasla result;
     if (readings.Empty() || !context.Main)

@@ -24,18 +24,18 @@ class TTransSlownikSlowo;
 
 // The thirteen styles of entry text; the window gives each its font, size and colour.
 enum TStylHasla : int {
-    shHaslo = 0,         // headword, prefix, the form typed
-    shDane = 1,          // data line after the headword
+    shHaslo = 0,          // headword, prefix, the form typed
+    shDane = 1,           // data line after the headword
     shEtykietaZrodla = 2, // labels of an English source
-    shZwrot = 3,         // phrase
-    shOdpowiednik = 4,   // numbers, translations, comments, glosses, separators
-    shUkryty = 5,        // hidden text
-    shCzescMowy = 6,     // word-class label
-    shRodzaj = 7,        // gender, reflexive marker, form description
-    shGramInne = 8,      // irregular mark, data, valency
-    shNawias = 9,        // brackets of annotations, the bracketed base of a form
-    shFonetyka = 10,     // phonetic transcription (phonetic-font bytes)
-    shWymowaPolska = 11, // transcription in Polish letters
+    shZwrot = 3,          // phrase
+    shOdpowiednik = 4,    // numbers, translations, comments, glosses, separators
+    shUkryty = 5,         // hidden text
+    shCzescMowy = 6,      // word-class label
+    shRodzaj = 7,         // gender, reflexive marker, form description
+    shGramInne = 8,       // irregular mark, data, valency
+    shNawias = 9,         // brackets of annotations, the bracketed base of a form
+    shFonetyka = 10,      // phonetic transcription (phonetic-font bytes)
+    shWymowaPolska = 11,  // transcription in Polish letters
     shDuzy = 12,
 };
 inline constexpr int kEntryStyleCount = 13;
@@ -43,13 +43,13 @@ inline constexpr int kEntryStyleCount = 13;
 // One piece of entry text: written with a line break before and/or after it, in the
 // style's attributes, smaller when Small is set.
 struct TKawalekHasla {
-    std::string Text;     // 8-bit text of Language; style 10: bytes of the phonetic notation
+    std::string Text; // 8-bit text of Language; style 10: bytes of the phonetic notation
     int Style = shOdpowiednik;
     bool Small = false;
     std::uint8_t Language = jezPolski;
     bool LineBefore = false;
     bool LineAfter = false;
-    bool Hidden = false;  // kept out of copies; its place is recorded as a hidden range
+    bool Hidden = false; // kept out of copies; its place is recorded as a hidden range
     // Paragraph indents of the paragraph the piece goes into (phrases are indented).
     int LeftIndent = 0;
     int FirstIndent = 0;
@@ -79,9 +79,8 @@ struct TKontekstHasla {
 // The pieces of a whole entry. group: a sub-record group label ("÷2"), empty for all;
 // prefix: written before the headword; formCode: 0, or the code of an inflected form
 // the entry is shown for (sub-records of word classes the form cannot have are left out).
-TKawalkiHasla RenderEntry(const TKontekstHasla& context, const TTransSlownikSlowo& entry,
-                          const std::string& group, bool small, bool showPhrases,
-                          const std::string& prefix, int formCode);
+TKawalkiHasla RenderEntry(const TKontekstHasla& context, const TTransSlownikSlowo& entry, const std::string& group,
+                          bool small, bool showPhrases, const std::string& prefix, int formCode);
 
 // What showing an inflected form asks of the window, with the pieces to write.
 struct TFormyHasla {
@@ -92,8 +91,8 @@ struct TFormyHasla {
 
 // The entries the typed word is a form of, each under the description of the form.
 // alreadyShown: the word itself is a headword whose entry is on display already.
-TFormyHasla ShowForms(const TKontekstHasla& context, const TOdwolania& readings, const std::string& word,
-                      bool small, bool alreadyShown);
+TFormyHasla ShowForms(const TKontekstHasla& context, const TOdwolania& readings, const std::string& word, bool small,
+                      bool alreadyShown);
 
 // ---------------------------------------------------------------- pieces of the rules
 

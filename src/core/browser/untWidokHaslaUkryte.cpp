@@ -43,9 +43,9 @@ TKopiaWidoczna PlanVisibleCopy(const std::vector<std::string>& ranges, int start
             if (d <= start)
                 length -= c - start; // the part starts inside the stretch
             else if (start + length < c)
-                length = d - start;  // the part ends inside the stretch
+                length = d - start; // the part ends inside the stretch
             else
-                length -= c - d;     // the stretch lies inside the part
+                length -= c - d; // the stretch lies inside the part
             start = std::min(start, d);
         }
         plan.Deletions.push_back({d, c});

@@ -31,16 +31,16 @@ namespace velmar {
 
 namespace {
 
-constexpr char kSchwa = '\xFA';           // 250
-constexpr char kBackA = '\x8C';           // 140
-constexpr char kOpenE = '\xE4';           // 228
-constexpr char kOpenOe = '\x97';          // 151
-constexpr char kCloseOe = '\x9A';         // 154
-constexpr char kOpenO = '\xBF';           // 191
-constexpr char kSh = '\xC6';              // 198
-constexpr char kZh = '\xEF';              // 239
-constexpr char kTurnedH = '\xF3';         // 243
-constexpr char kPalatalN = '\xF8';        // 248
+constexpr char kSchwa = '\xFA';    // 250
+constexpr char kBackA = '\x8C';    // 140
+constexpr char kOpenE = '\xE4';    // 228
+constexpr char kOpenOe = '\x97';   // 151
+constexpr char kCloseOe = '\x9A';  // 154
+constexpr char kOpenO = '\xBF';    // 191
+constexpr char kSh = '\xC6';       // 198
+constexpr char kZh = '\xEF';       // 239
+constexpr char kTurnedH = '\xF3';  // 243
+constexpr char kPalatalN = '\xF8'; // 248
 
 // A letter of the stored pronunciation and what the notation puts in its place,
 // alone and before a "~" (a nasal vowel).
@@ -117,8 +117,7 @@ std::string ReplaceLetters(std::string_view text)
             continue;
         }
         const auto& table = LetterReplacements();
-        const auto found =
-            std::find_if(table.begin(), table.end(), [c](const auto& row) { return row.Letter == c; });
+        const auto found = std::find_if(table.begin(), table.end(), [c](const auto& row) { return row.Letter == c; });
         if (found == table.end())
             out += c;
         else

@@ -159,8 +159,7 @@ bool TTransSlownikZdan::ReplaceOnce(std::string_view source, std::string_view ol
     return false;
 }
 
-bool TTransSlownikZdan::ReplaceTranslation(std::string_view source, std::string_view old,
-                                           std::string_view replacement)
+bool TTransSlownikZdan::ReplaceTranslation(std::string_view source, std::string_view old, std::string_view replacement)
 {
     TBezFiltra unfiltered(*this);
     const bool replaced = ReplaceOnce(source, old, replacement);
@@ -171,8 +170,7 @@ bool TTransSlownikZdan::ReplaceTranslation(std::string_view source, std::string_
     return replaced;
 }
 
-bool TTransSlownikZdan::DeleteTranslationOnce(std::string_view source, std::string_view translation,
-                                              bool deleteEmpty)
+bool TTransSlownikZdan::DeleteTranslationOnce(std::string_view source, std::string_view translation, bool deleteEmpty)
 {
     int index = 0;
     if (!FindAt(source, 100, index))

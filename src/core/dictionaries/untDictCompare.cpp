@@ -28,8 +28,8 @@ struct TAlfabetPorownania {
     bool French = false;
 };
 
-TAlfabetPorownania MakeAlphabet(std::string_view orderUtf8, std::string_view accentedUtf8,
-                                bool replacesAccents, bool french)
+TAlfabetPorownania MakeAlphabet(std::string_view orderUtf8, std::string_view accentedUtf8, bool replacesAccents,
+                                bool french)
 {
     TAlfabetPorownania alphabet;
     alphabet.Rank.fill(-1);
@@ -53,14 +53,17 @@ const TAlfabetPorownania* AlphabetFor(std::uint8_t language)
 {
     static const TAlfabetPorownania polish =
         MakeAlphabet("0123456789 -AĄBCĆDEĘFGHIJKLŁMNŃOÓPQRSŚTUVWXYZŹŻ", "", false, false);
-    static const TAlfabetPorownania french = MakeAlphabet(
-        "0123456789 -ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ÀÁÂÄÇÈÉÊËÌÍÎÏÓÔÖÙÚÛÜ", true, true);
-    static const TAlfabetPorownania latin =
-        MakeAlphabet("0123456789 -ABCDEFGHIJKLMNOPQRSTUVWXYZ", "", true, false);
+    static const TAlfabetPorownania french =
+        MakeAlphabet("0123456789 -ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ÀÁÂÄÇÈÉÊËÌÍÎÏÓÔÖÙÚÛÜ", true, true);
+    static const TAlfabetPorownania latin = MakeAlphabet("0123456789 -ABCDEFGHIJKLMNOPQRSTUVWXYZ", "", true, false);
     switch (AlphabetId(language)) {
     case 4: return &polish;
     case 2: return &french;
-    case 1: case 3: case 6: case 7: case 9: return &latin;
+    case 1:
+    case 3:
+    case 6:
+    case 7:
+    case 9: return &latin;
     default: return nullptr;
     }
 }
@@ -417,14 +420,13 @@ std::string TrimNonMembers(std::string_view word, std::uint8_t language)
 
 int TZnajdzOpcje::AccentFlags() const
 {
-    return (AccentPartial ? fpAkcentCzesciowy : 0) | (AccentFree ? fpBezAkcentow : 0) |
-           (SharpS ? fpOstreS : 0) | (Umlaut ? fpUmlaut : 0);
+    return (AccentPartial ? fpAkcentCzesciowy : 0) | (AccentFree ? fpBezAkcentow : 0) | (SharpS ? fpOstreS : 0) |
+           (Umlaut ? fpUmlaut : 0);
 }
 
 int TZnajdzOpcje::RelaxedFlags() const
 {
-    return (FirstLower || FirstLowered ? fpPierwszaMala : 0) | (AnyCase ? fpDowolnaWielkosc : 0) |
-           AccentFlags();
+    return (FirstLower || FirstLowered ? fpPierwszaMala : 0) | (AnyCase ? fpDowolnaWielkosc : 0) | AccentFlags();
 }
 
 TZnajdzOpcje InitOptions(std::string_view word, bool firstLower)

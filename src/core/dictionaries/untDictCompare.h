@@ -14,12 +14,12 @@ namespace velmar {
 
 // Relaxations of the collation, combined as bits.
 enum TFlagaPorownania : int {
-    fpPierwszaMala = 1,     // the first letter of the left string is lower-cased
-    fpDowolnaWielkosc = 2,  // both strings are lower-cased
-    fpAkcentCzesciowy = 4,  // an accent of the right string is dropped where the left has the base letter
-    fpBezAkcentow = 8,      // every accent of both strings is dropped
-    fpOstreS = 16,          // German spelling of ß; no effect on French and Polish
-    fpUmlaut = 32,          // German umlauts written with two letters; no effect on French and Polish
+    fpPierwszaMala = 1,    // the first letter of the left string is lower-cased
+    fpDowolnaWielkosc = 2, // both strings are lower-cased
+    fpAkcentCzesciowy = 4, // an accent of the right string is dropped where the left has the base letter
+    fpBezAkcentow = 8,     // every accent of both strings is dropped
+    fpOstreS = 16,         // German spelling of ß; no effect on French and Polish
+    fpUmlaut = 32,         // German umlauts written with two letters; no effect on French and Polish
 };
 
 // −1, 0 or 1: how a sorts against b in the collation of the language. The empty string
@@ -46,12 +46,12 @@ using TCechy = std::bitset<192>;
 
 // The options of one search and what it reports back.
 struct TZnajdzOpcje {
-    std::string Word;          // in: the word; out: the key matched by a relaxed stage
-    std::string Group;         // out: the text after "÷" in the searched word
-    std::int32_t Index = 0;    // out: the found line, or the last probed one
+    std::string Word;       // in: the word; out: the key matched by a relaxed stage
+    std::string Group;      // out: the text after "÷" in the searched word
+    std::int32_t Index = 0; // out: the found line, or the last probed one
     std::uint8_t FirstLower = 0;
-    std::uint8_t FirstLowered = 0;  // in: also allows the first-lower stage; out: it was needed
-    std::uint8_t AnyCase = 0;       // in: allows the any-case stage; out: it was needed
+    std::uint8_t FirstLowered = 0; // in: also allows the first-lower stage; out: it was needed
+    std::uint8_t AnyCase = 0;      // in: allows the any-case stage; out: it was needed
     std::uint8_t AccentPartial = 0;
     std::uint8_t AccentFree = 0;
     std::uint8_t SharpS = 0;
@@ -60,16 +60,16 @@ struct TZnajdzOpcje {
     std::uint8_t FurtherOption1 = 0;
     std::uint8_t FurtherOption2 = 0;
     std::uint8_t ArchaicText = 0;
-    std::uint8_t TryForms = 0;      // forms search: try the rules for an unlisted word
-    std::uint8_t ForceSplit = 0;    // forms search, German only
-    std::uint8_t Found = 0;         // out: 1 a suffix rule matched, 4 a prefix rule
-    std::string InputWord;          // out: the word passed in, when a rule matched
-    std::string BeforeRule;         // out: the word before the rule transformation
+    std::uint8_t TryForms = 0;   // forms search: try the rules for an unlisted word
+    std::uint8_t ForceSplit = 0; // forms search, German only
+    std::uint8_t Found = 0;      // out: 1 a suffix rule matched, 4 a prefix rule
+    std::string InputWord;       // out: the word passed in, when a rule matched
+    std::string BeforeRule;      // out: the word before the rule transformation
     std::int32_t Aux1 = -1;
     std::int32_t Aux2 = -1;
-    std::int32_t WordClass = 0;     // out: word class of the matching rule
-    TCechy Features;                // out: features of the matching rule, united
-    std::string PrefixText;         // out: target text of the matching prefix rule
+    std::int32_t WordClass = 0; // out: word class of the matching rule
+    TCechy Features;            // out: features of the matching rule, united
+    std::string PrefixText;     // out: target text of the matching prefix rule
     std::string Extra;
 
     // The collation flags of the four accent options.

@@ -22,7 +22,10 @@ constexpr int kKeyLength = 10;
 
 // The key table of the line scrambling: one row of ten bytes per product and key
 // row. Every data file is written and read with these values, so they never change.
-constexpr std::array<std::uint8_t, kProductCount * kKeyRows * kKeyLength> kKeyTable = {
+constexpr std::size_t kKeyTableSize = kProductCount * kKeyRows * kKeyLength;
+// The rows of ten bytes stay rows.
+// clang-format off
+constexpr std::array<std::uint8_t, kKeyTableSize> kKeyTable = {
     // product 1
     0x9A, 0xF7, 0xF0, 0x7F, 0x4B, 0xD5, 0x9E, 0x91, 0x37, 0xB9,
     0x42, 0x54, 0xE6, 0x1D, 0x20, 0x7D, 0xEF, 0x36, 0xAC, 0xC4,
@@ -108,6 +111,7 @@ constexpr std::array<std::uint8_t, kProductCount * kKeyRows * kKeyLength> kKeyTa
     0x31, 0xF2, 0xF8, 0x69, 0x66, 0x99, 0xD7, 0x2E, 0x4F, 0xE8,
     0x84, 0x8B, 0x55, 0x5E, 0x5C, 0xE0, 0xC4, 0x32, 0x3F, 0x9D,
 };
+// clang-format on
 
 // Products of the family that scramble with the XOR stream; the older ones used
 // another scheme that no file of this product needs.
@@ -153,8 +157,8 @@ std::string EncodeLine(std::string_view text, int keyRow, int product)
     std::string stored;
     stored.reserve(text.size() + text.size() / 4 + 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto d = static_cast<unsigned char>(static_cast<unsigned char>(text[i]) ^ check ^
-                                                  KeyByte(product, keyRow, i + 1));
+        const auto d =
+            static_cast<unsigned char>(static_cast<unsigned char>(text[i]) ^ check ^ KeyByte(product, keyRow, i + 1));
         if (NeedsEscape(d)) {
             stored += static_cast<char>(kEscape);
             stored += static_cast<char>(d + kEscapeShift);
@@ -316,8 +320,8 @@ constexpr std::size_t kSharedCountsBytes = 16;
 
 std::size_t TWersjaLinii::MemoryBytes() const
 {
-    std::size_t bytes = packed_.capacity() + offsets_.capacity() * sizeof(std::uint32_t) +
-                        lines_.capacity() * sizeof(TLiniaWspolna);
+    std::size_t bytes =
+        packed_.capacity() + offsets_.capacity() * sizeof(std::uint32_t) + lines_.capacity() * sizeof(TLiniaWspolna);
     for (const auto& line : lines_) {
         bytes += sizeof(std::string) + kSharedCountsBytes;
         if (line->capacity() > std::string().capacity()) // beyond the in-place buffer

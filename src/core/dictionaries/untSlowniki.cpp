@@ -9,8 +9,7 @@ namespace velmar {
 
 namespace {
 
-void SetMainSyntax(TTransSlownikGlowny& dictionary, std::uint8_t source, std::uint8_t target,
-                   bool foldAccents)
+void SetMainSyntax(TTransSlownikGlowny& dictionary, std::uint8_t source, std::uint8_t target, bool foldAccents)
 {
     dictionary.SetSourceLanguage(source);
     dictionary.SetTargetLanguage(target);
@@ -148,8 +147,8 @@ void TSlowniki::ClearLists(bool clearAll)
 {
     auto& l = Listy;
     if (clearAll)
-        for (auto* list : {&l.MainFr, &l.MainPl, &l.FormsFr, &l.FormsPl, &l.PhrasesFrPl, &l.PhrasesPlFr,
-                           &l.User, &l.Archive, &l.Untranslatable}) {
+        for (auto* list : {&l.MainFr, &l.MainPl, &l.FormsFr, &l.FormsPl, &l.PhrasesFrPl, &l.PhrasesPlFr, &l.User,
+                           &l.Archive, &l.Untranslatable}) {
             list->Clear();
             loadedFrom_.erase(list);
         }
@@ -186,8 +185,7 @@ void TSlowniki::LoadTranslationLists(const TWartosciProgramu& program, TBledyPli
 }
 
 TBledyPlikow TSlowniki::LoadDictionaries(const TWartosciProgramu& program, bool bothDirections,
-                                                     const std::filesystem::path& userDictionaryFile,
-                                                     bool clearAll)
+                                         const std::filesystem::path& userDictionaryFile, bool clearAll)
 {
     TBledyPlikow failures;
     const int mode = program.WorkingMode;
@@ -230,7 +228,7 @@ void TSlowniki::AttachUser(const TWartosciProgramu& program, const std::filesyst
 }
 
 TBledyPlikow TSlowniki::AttachUserDictionary(const TWartosciProgramu& program,
-                                                         const std::filesystem::path& userDictionaryFile)
+                                             const std::filesystem::path& userDictionaryFile)
 {
     TBledyPlikow failures;
     AttachUser(program, userDictionaryFile, true, failures);
@@ -268,7 +266,7 @@ void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledyPlik
 }
 
 TBledyPlikow TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
-                                                     const std::filesystem::path& userDictionaryFile)
+                                         const std::filesystem::path& userDictionaryFile)
 {
     TBledyPlikow failures;
     const int mode = program.WorkingMode;
@@ -283,7 +281,7 @@ TBledyPlikow TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
 }
 
 TBledyPlikow TSlowniki::Reload(const TWartosciProgramu& program, bool bothDirections,
-                                           const std::filesystem::path& userDictionaryFile)
+                               const std::filesystem::path& userDictionaryFile)
 {
     TBledyPlikow failures = SaveDictionaries(program, userDictionaryFile);
     if (!failures.empty())

@@ -90,7 +90,6 @@ public:
     TTransSlownikKwal QualifiersTarget{jezPolski};
 
 private:
-
     void ClearLists(bool clearAll);
     void ApplyLanguages(const TWartosciProgramu& program);
     // The main list of a direction and its forms list, unless the main list is filled.

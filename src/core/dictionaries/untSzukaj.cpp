@@ -118,10 +118,7 @@ public:
     }
 
 private:
-    int Compare(int index, int flags) const
-    {
-        return DictCompare(key_, d_.GetKey(index), d_.SourceLang, flags);
-    }
+    int Compare(int index, int flags) const { return DictCompare(key_, d_.GetKey(index), d_.SourceLang, flags); }
 
     // The collation may call different keys equal (œ and oe, or any two keys under a
     // relaxation). Among the lines equal to the key at Current, settle on the one that
@@ -382,8 +379,7 @@ bool TTransSlownikOdwolan::FindFormsSimple(std::string_view word, int& index)
     return SearchWithPlainOptions(word, index, [this](TZnajdzOpcje& options) { return FindForms(options); });
 }
 
-bool TTransSlownikOdwolan::FilterForms(TZnajdzOpcje& options, const TKodyForm& codes,
-                                       bool skipSearch, int newCode)
+bool TTransSlownikOdwolan::FilterForms(TZnajdzOpcje& options, const TKodyForm& codes, bool skipSearch, int newCode)
 {
     if (!skipSearch && !FindForms(options))
         return false;

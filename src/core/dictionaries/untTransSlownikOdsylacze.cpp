@@ -93,7 +93,8 @@ std::string TTransSlownikGlowny::GetEntryText(int index) const
         std::size_t end = start == std::string::npos ? line.size() : line.find_first_of(kReferenceEnd, start);
         if (end == std::string::npos)
             end = line.size();
-        const std::string target = ReferenceTarget(std::string_view(line).substr(at, end - at).substr(kReferenceMark.size()));
+        const std::string target =
+            ReferenceTarget(std::string_view(line).substr(at, end - at).substr(kReferenceMark.size()));
         line.erase(at, end - at);
 
         int found = -1;

@@ -12,12 +12,12 @@ namespace velmar {
 
 namespace {
 
-constexpr char kSign = '\xA4';       // "¤"
-constexpr char kHidden = '\x89';     // "‰"
-constexpr char kPlusMinus = '\xB1';  // "±"
-constexpr char kBrokenBar = '\xA6';  // "¦"
-constexpr char kGroupMark = '\xF7';  // "÷"
-constexpr char kReflexive = '\xF8';  // "ř"
+constexpr char kSign = '\xA4';      // "¤"
+constexpr char kHidden = '\x89';    // "‰"
+constexpr char kPlusMinus = '\xB1'; // "±"
+constexpr char kBrokenBar = '\xA6'; // "¦"
+constexpr char kGroupMark = '\xF7'; // "÷"
+constexpr char kReflexive = '\xF8'; // "ř"
 
 const std::string& SignMark()
 {
@@ -84,9 +84,13 @@ struct TZnacznikNazwy {
 void AddNameClasses(const std::string& group, TKlasyNazw& classes)
 {
     static const TZnacznikNazwy kTags[] = {
-        {"{imię kobiety}", {149, 159, 161}}, {"{imię żeńskie}", {149, 159, 161}},
-        {"{imię mężczyzny}", {149, 159, 160}}, {"{imię męskie}", {149, 159, 160}},
-        {"{imię}", {149, 159}}, {"{miasto}", {163, 164}}, {"{nazwa miasta}", {163, 164}},
+        {"{imię kobiety}", {149, 159, 161}},
+        {"{imię żeńskie}", {149, 159, 161}},
+        {"{imię mężczyzny}", {149, 159, 160}},
+        {"{imię męskie}", {149, 159, 160}},
+        {"{imię}", {149, 159}},
+        {"{miasto}", {163, 164}},
+        {"{nazwa miasta}", {163, 164}},
         {"{departament}", {163, 164}},
     };
     for (const auto& tag : kTags)
@@ -117,8 +121,7 @@ void TakeNotedAlternatives(std::string& text, TTransSlownikZwrot& phrase)
     }
 }
 
-void ParsePhrase(std::string_view text, const TTransSlownik& dictionary, bool foldAccents,
-                 TTransSlownikZwrot& phrase)
+void ParsePhrase(std::string_view text, const TTransSlownik& dictionary, bool foldAccents, TTransSlownikZwrot& phrase)
 {
     if (!text.empty() && text.front() == dictionary.PhraseMark)
         text.remove_prefix(1);
@@ -172,7 +175,8 @@ std::string VariantText(const std::string& text)
     while ((at = variant.find('<', at)) != std::string::npos) {
         const std::size_t close = BracketEnd(variant, at);
         const std::size_t end = close == std::string::npos ? variant.size() : close + 1;
-        const std::string inner = variant.substr(at + 1, (close == std::string::npos ? variant.size() : close) - at - 1);
+        const std::string inner =
+            variant.substr(at + 1, (close == std::string::npos ? variant.size() : close) - at - 1);
         if (inner.find_first_not_of(std::string(" ") + kPlusMinus) == std::string::npos) {
             variant.erase(at, end - at);
             continue;
@@ -470,8 +474,8 @@ void MergeDuplicateMeanings(TTransSlownikZnaczenia& meanings)
 
 // ---------------------------------------------------------------- lists
 
-int TTransSlownikZnaczenia::AddMeaning(std::string_view text, bool alt1, const TTransSlownik& dictionary,
-                                       bool groupEnd, bool alt2)
+int TTransSlownikZnaczenia::AddMeaning(std::string_view text, bool alt1, const TTransSlownik& dictionary, bool groupEnd,
+                                       bool alt2)
 {
     const int index = Append();
     auto* meaning = Item(index);
@@ -518,8 +522,8 @@ int TTransSlownikPodrekordy::Add(std::string_view segment, const std::string& de
     while (!rest.empty()) {
         const std::size_t separator = NextSeparator(rest, 0, dictionary);
         const std::string meaning = Trim(std::string_view(rest).substr(0, separator));
-        const bool endsGroup = polish && separator != std::string::npos &&
-                               (rest[separator] == ';' || rest[separator] == kBrokenBar);
+        const bool endsGroup =
+            polish && separator != std::string::npos && (rest[separator] == ';' || rest[separator] == kBrokenBar);
         if (!meaning.empty())
             subRecord->Meanings.AddMeaning(meaning, false, dictionary, endsGroup);
         rest = separator == std::string::npos ? std::string() : Trim(std::string_view(rest).substr(separator + 1));

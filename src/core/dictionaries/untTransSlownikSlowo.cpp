@@ -17,14 +17,12 @@ struct TNazwaKodu {
 };
 
 constexpr std::array<TNazwaKodu, 51> kCodeNames = {{
-    {"ar", 1},  {"as", 2},  {"b", 3},   {"bt", 4},   {"u", 5},    {"c", 6},    {"d", 7},
-    {"ek", 8},  {"e", 9},   {"fl", 10}, {"ft", 12},  {"fz", 11},  {"g", 16},   {"gg", 13},
-    {"gl", 14}, {"gn", 15}, {"h", 17},  {"hs", 18},  {"i", 19},   {"j", 20},   {"k", 41},
-    {"r", 33},  {"kh", 37}, {"ls", 21}, {"lt", 22},  {"m", 25},   {"ml", 23},  {"mn", 26},
-    {"mt", 24}, {"mw", 28}, {"p", 30},  {"pt", 29},  {"rl", 31},  {"rn", 32},  {"s", 35},
-    {"sc", 34}, {"sk", 36}, {"t", 39},  {"te", 38},  {"tl", 40},  {"w", 43},   {"wt", 42},
-    {"z", 27},  {"zl", 44}, {"żg", 45}, {"rd", 46},  {"mc", 47},  {"ant", 48}, {"gmt", 49},
-    {"orn", 50}, {"ltr", 51},
+    {"ar", 1},  {"as", 2},  {"b", 3},    {"bt", 4},   {"u", 5},    {"c", 6},    {"d", 7},   {"ek", 8},  {"e", 9},
+    {"fl", 10}, {"ft", 12}, {"fz", 11},  {"g", 16},   {"gg", 13},  {"gl", 14},  {"gn", 15}, {"h", 17},  {"hs", 18},
+    {"i", 19},  {"j", 20},  {"k", 41},   {"r", 33},   {"kh", 37},  {"ls", 21},  {"lt", 22}, {"m", 25},  {"ml", 23},
+    {"mn", 26}, {"mt", 24}, {"mw", 28},  {"p", 30},   {"pt", 29},  {"rl", 31},  {"rn", 32}, {"s", 35},  {"sc", 34},
+    {"sk", 36}, {"t", 39},  {"te", 38},  {"tl", 40},  {"w", 43},   {"wt", 42},  {"z", 27},  {"zl", 44}, {"żg", 45},
+    {"rd", 46}, {"mc", 47}, {"ant", 48}, {"gmt", 49}, {"orn", 50}, {"ltr", 51},
 }};
 
 } // namespace
@@ -42,8 +40,7 @@ int MeaningCodeBit(std::string_view name)
             return bit;
     int number = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
-    if (name.empty() || name.front() == '-' || error == std::errc::invalid_argument ||
-        end != name.data() + name.size())
+    if (name.empty() || name.front() == '-' || error == std::errc::invalid_argument || end != name.data() + name.size())
         return 0;
     if (error == std::errc::result_out_of_range || number > 255)
         return -1;
@@ -89,10 +86,22 @@ int TTransSlownikRekcja::TargetCaseNumber() const
 
 // ---------------------------------------------------------------- meaning
 
-std::string TTransSlownikZnaczenie::Word(int i) const { return ItemAt(Words, i); }
-std::string TTransSlownikZnaczenie::WordCode(int i) const { return ItemAt(WordCodes, i); }
-std::string TTransSlownikZnaczenie::Comment(int i) const { return ItemAt(Comments, i); }
-std::string TTransSlownikZnaczenie::Gloss(int i) const { return ItemAt(Glosses, i); }
+std::string TTransSlownikZnaczenie::Word(int i) const
+{
+    return ItemAt(Words, i);
+}
+std::string TTransSlownikZnaczenie::WordCode(int i) const
+{
+    return ItemAt(WordCodes, i);
+}
+std::string TTransSlownikZnaczenie::Comment(int i) const
+{
+    return ItemAt(Comments, i);
+}
+std::string TTransSlownikZnaczenie::Gloss(int i) const
+{
+    return ItemAt(Glosses, i);
+}
 
 std::string TTransSlownikZnaczenie::WordWithCode(int i) const
 {
@@ -224,8 +233,8 @@ std::string SerializeMeaning(const TTransSlownikZnaczenie& meaning)
             text += "+" + std::to_string(bit) + " ";
     for (int i = 0; i < meaning.AlternativeCount(); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        for (const auto* part : {&meaning.Comments[at], &meaning.Words[at], &meaning.WordCodes[at],
-                                 &meaning.Extras[at], &meaning.Glosses[at]})
+        for (const auto* part : {&meaning.Comments[at], &meaning.Words[at], &meaning.WordCodes[at], &meaning.Extras[at],
+                                 &meaning.Glosses[at]})
             if (!part->empty())
                 text += *part + " ";
     }

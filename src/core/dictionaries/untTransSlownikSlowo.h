@@ -39,10 +39,7 @@ public:
         current_ = items_[static_cast<std::size_t>(index)].get();
         return current_;
     }
-    const T* Item(int index) const
-    {
-        return InRange(index) ? items_[static_cast<std::size_t>(index)].get() : nullptr;
-    }
+    const T* Item(int index) const { return InRange(index) ? items_[static_cast<std::size_t>(index)].get() : nullptr; }
     T* Current() const { return current_; }
 
     // Appends a new empty item and returns its index.
@@ -157,7 +154,7 @@ public:
     // Appends an empty item to each of the five lists; returns its index.
     int AddAlternative();
 
-    std::string WordsText() const;   // the words joined by spaces
+    std::string WordsText() const; // the words joined by spaces
     // Comment, word and gloss of each alternative.
     std::string DisplayText() const { return AlternativesText(true); }
     // Comments and glosses only.
@@ -175,8 +172,7 @@ public:
     // Creates a meaning, parses text into it when not empty (a meaning with
     // angle-bracket variants adds the variant meanings after it) and returns the
     // index of the meaning itself.
-    int AddMeaning(std::string_view text, bool alt1, const TTransSlownik& dictionary,
-                   bool groupEnd, bool alt2 = false);
+    int AddMeaning(std::string_view text, bool alt1, const TTransSlownik& dictionary, bool groupEnd, bool alt2 = false);
     // The first Preferred meaning, else the first Plus one, else 0; the one after it
     // instead when that one exists and is an Alt1 (skipAlt1) or Alt2 (skipAlt2)
     // variant; −1 for an empty list.
@@ -186,10 +182,10 @@ public:
 // A sub-record: one part of speech or homograph of the headword.
 class TTransSlownikPodrekord {
 public:
-    std::string Code;       // grammatical code
-    std::string GroupLabel; // "÷" and the number of the run of equal codes
-    std::string Marker;     // Polish source: aspect or reflexivity code
-    bool SichFlag = false;  // German "(sich)"
+    std::string Code;           // grammatical code
+    std::string GroupLabel;     // "÷" and the number of the run of equal codes
+    std::string Marker;         // Polish source: aspect or reflexivity code
+    bool SichFlag = false;      // German "(sich)"
     bool ReflexiveFlag = false; // Polish source: the code holds "ř"
     TTransSlownikZnaczenia Meanings;
 
@@ -229,8 +225,7 @@ public:
     void Assign(const TTransSlownikSlowo& other) { *this = other; }
     // Fills the entry from a decoded line; never fails, a malformed line gives what
     // the steps can extract.
-    void Parse(std::string_view line, bool keepPhrases, const TTransSlownik& dictionary,
-               bool foldAccents);
+    void Parse(std::string_view line, bool keepPhrases, const TTransSlownik& dictionary, bool foldAccents);
 
     // Removes every sub-record of another group; sets Pruned when one went.
     void KeepGroup(const std::string& groupLabel);

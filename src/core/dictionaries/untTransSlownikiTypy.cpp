@@ -20,24 +20,13 @@ int CompareKeys(std::string_view a, std::string_view b, std::uint8_t language)
 
 // ---------------------------------------------------------------- TTransSlownik
 
-TTransSlownik::TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceLang,
-                             std::uint8_t targetLang, char keySeparator, char codeMark,
-                             char itemSeparator, char phraseMark, char valencyMark,
+TTransSlownik::TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceLang, std::uint8_t targetLang,
+                             char keySeparator, char codeMark, char itemSeparator, char phraseMark, char valencyMark,
                              std::string markerText, TZbiorZnakow charSet1, TZbiorZnakow charSet2,
                              TZbiorZnakow charSet3, TZbiorZnakow charSet4, TZbiorZnakow charSet5)
-    : Kind(kind),
-      KeyRow(keyRow),
-      KeySeparator(keySeparator),
-      CodeMark(codeMark),
-      ItemSeparator(itemSeparator),
-      PhraseMark(phraseMark),
-      ValencyMark(valencyMark),
-      MarkerText(std::move(markerText)),
-      CharSet1(charSet1),
-      CharSet2(charSet2),
-      CharSet3(charSet3),
-      CharSet4(charSet4),
-      CharSet5(charSet5)
+    : Kind(kind), KeyRow(keyRow), KeySeparator(keySeparator), CodeMark(codeMark), ItemSeparator(itemSeparator),
+      PhraseMark(phraseMark), ValencyMark(valencyMark), MarkerText(std::move(markerText)), CharSet1(charSet1),
+      CharSet2(charSet2), CharSet3(charSet3), CharSet4(charSet4), CharSet5(charSet5)
 {
     SetSourceLanguage(sourceLang);
     SetTargetLanguage(targetLang);
@@ -177,8 +166,8 @@ TSkladniaJezyka MainSyntaxFor(std::uint8_t sourceLanguage)
 
 TTransSlownikGlowny::TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uint8_t sourceLang,
                                          std::uint8_t targetLang, TZbiorZnakow charSet5)
-    : TTransSlownik(kind, keyRow, sourceLang, targetLang, '_', '#', ';', kPhraseMark, '$', "", {}, {},
-                    {}, CharsToSet("("), charSet5),
+    : TTransSlownik(kind, keyRow, sourceLang, targetLang, '_', '#', ';', kPhraseMark, '$', "", {}, {}, {},
+                    CharsToSet("("), charSet5),
       entry_(std::make_unique<TTransSlownikSlowo>(kind))
 {
 }
@@ -254,8 +243,7 @@ std::string TTransSlownikKwal::KeyOf(std::string_view line) const
 }
 
 TTransSlownikNieTlum::TTransSlownikNieTlum(std::uint8_t sourceLang, std::uint8_t targetLang)
-    : TTransSlownik(rsPomocniczy, kKeyRowAuxiliary, sourceLang, targetLang, '_', '\0', '\0', '\0', '\0',
-                    "")
+    : TTransSlownik(rsPomocniczy, kKeyRowAuxiliary, sourceLang, targetLang, '_', '\0', '\0', '\0', '\0', "")
 {
 }
 

@@ -25,18 +25,18 @@ namespace velmar {
 
 // Dictionary kinds.
 enum TRodzajSlownika : std::uint8_t {
-    rsGlowny = 0,        // the bilingual main dictionary
-    rsOdwolan = 1,       // inflected forms
-    rsUzytkownika = 2,   // a user dictionary
-    rsZwrotow = 3,       // phrases
-    rsKategorii = 5,     // categories
-    rsKolokacji = 6,     // collocations
-    rsZdan = 7,          // sentence archive
-    rsPomocniczy = 8,    // qualifiers, untranslatable words, data lines
+    rsGlowny = 0,      // the bilingual main dictionary
+    rsOdwolan = 1,     // inflected forms
+    rsUzytkownika = 2, // a user dictionary
+    rsZwrotow = 3,     // phrases
+    rsKategorii = 5,   // categories
+    rsKolokacji = 6,   // collocations
+    rsZdan = 7,        // sentence archive
+    rsPomocniczy = 8,  // qualifiers, untranslatable words, data lines
 };
 
 // Byte values of the entry syntax that are not plain ASCII.
-inline constexpr char kPhraseMark = '\xD7';         // "×"
+inline constexpr char kPhraseMark = '\xD7'; // "×"
 inline constexpr char kArchiveKeySeparator = '\x14';
 inline constexpr char kArchiveItemSeparator = '\x15';
 
@@ -52,10 +52,9 @@ int CompareKeys(std::string_view a, std::string_view b, std::uint8_t language);
 
 class TTransSlownik {
 public:
-    TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceLang, std::uint8_t targetLang,
-                  char keySeparator, char codeMark, char itemSeparator, char phraseMark,
-                  char valencyMark, std::string markerText, TZbiorZnakow charSet1 = {},
-                  TZbiorZnakow charSet2 = {}, TZbiorZnakow charSet3 = {},
+    TTransSlownik(std::uint8_t kind, int keyRow, std::uint8_t sourceLang, std::uint8_t targetLang, char keySeparator,
+                  char codeMark, char itemSeparator, char phraseMark, char valencyMark, std::string markerText,
+                  TZbiorZnakow charSet1 = {}, TZbiorZnakow charSet2 = {}, TZbiorZnakow charSet3 = {},
                   TZbiorZnakow charSet4 = {}, TZbiorZnakow charSet5 = {});
     virtual ~TTransSlownik() = default;
     TTransSlownik(const TTransSlownik&) = delete;
@@ -178,8 +177,8 @@ TSkladniaJezyka MainSyntaxFor(std::uint8_t sourceLanguage);
 // format. Owns one decoded entry, reused for every line it decodes.
 class TTransSlownikGlowny : public TTransSlownik {
 public:
-    TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uint8_t sourceLang,
-                        std::uint8_t targetLang, TZbiorZnakow charSet5 = {});
+    TTransSlownikGlowny(std::uint8_t kind, int keyRow, std::uint8_t sourceLang, std::uint8_t targetLang,
+                        TZbiorZnakow charSet5 = {});
     ~TTransSlownikGlowny() override;
 
     std::string KeyOf(std::string_view line) const override;

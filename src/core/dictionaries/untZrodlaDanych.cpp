@@ -135,8 +135,7 @@ std::vector<std::uint8_t> LineLanguages(std::string_view text, const TTransSlown
     switch (dictionary.Kind) {
     case rsGlowny:
     case rsUzytkownika:
-    case rsZwrotow:
-        return MainFormatLanguages(text, dictionary);
+    case rsZwrotow: return MainFormatLanguages(text, dictionary);
     case rsOdwolan: {
         std::vector<std::uint8_t> languages(text.size(), dictionary.SourceLang);
         const std::size_t separator = text.find(dictionary.KeySeparator);
@@ -150,8 +149,7 @@ std::vector<std::uint8_t> LineLanguages(std::string_view text, const TTransSlown
         std::fill(languages.begin(), languages.begin() + static_cast<long>(separator), dictionary.SourceLang);
         return languages;
     }
-    default:
-        return std::vector<std::uint8_t>(text.size(), dictionary.SourceLang);
+    default: return std::vector<std::uint8_t>(text.size(), dictionary.SourceLang);
     }
 }
 
@@ -171,9 +169,8 @@ std::string ReadFile(const std::filesystem::path& file)
 
 const std::vector<std::string>& DataKindNames()
 {
-    static const std::vector<std::string> names = {"main",     "forms",     "phrase",  "user",
-                                                   "collocation", "category", "qualifier", "archive",
-                                                   "untranslatable", "data"};
+    static const std::vector<std::string> names = {"main",     "forms",     "phrase",  "user",           "collocation",
+                                                   "category", "qualifier", "archive", "untranslatable", "data"};
     return names;
 }
 
@@ -288,8 +285,8 @@ std::vector<TBladLinii> CheckDictionaryFile(const std::filesystem::path& file, c
         }
         std::string key = dictionary.KeyOf(lines.Decoded(i, dictionary.KeyRow));
         if (havePrevious && CompareKeys(previousKey, key, dictionary.SourceLang) > 0)
-            problems.push_back({i + 1, "out of order: \"" + ToUtf8(key, dictionary.SourceLang) +
-                                           "\" sorts before \"" + ToUtf8(previousKey, dictionary.SourceLang) + "\""});
+            problems.push_back({i + 1, "out of order: \"" + ToUtf8(key, dictionary.SourceLang) + "\" sorts before \"" +
+                                           ToUtf8(previousKey, dictionary.SourceLang) + "\""});
         previousKey = std::move(key);
         havePrevious = true;
     }

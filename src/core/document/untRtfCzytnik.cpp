@@ -40,11 +40,15 @@ struct TSlowoSterujace {
 
 // Destinations whose content is never part of the visible text.
 constexpr std::array<std::string_view, 34> kPomijaneGrupy = {
-    "info", "stylesheet", "pict", "object", "header", "headerl", "headerr", "headerf",
-    "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "pntext", "listtext",
-    "pntxta", "pntxtb", "themedata", "colorschememapping", "datastore", "latentstyles",
-    "xmlnstbl", "revtbl", "rsidtbl", "generator", "listtable", "listoverridetable", "filetbl",
-    "userprops", "docvar", "nonshppict", "shppict", "template"};
+    "info",      "stylesheet",   "pict",      "object",
+    "header",    "headerl",      "headerr",   "headerf",
+    "footer",    "footerl",      "footerr",   "footerf",
+    "footnote",  "fldinst",      "pntext",    "listtext",
+    "pntxta",    "pntxtb",       "themedata", "colorschememapping",
+    "datastore", "latentstyles", "xmlnstbl",  "revtbl",
+    "rsidtbl",   "generator",    "listtable", "listoverridetable",
+    "filetbl",   "userprops",    "docvar",    "nonshppict",
+    "shppict",   "template"};
 
 bool IsSkippedDestination(std::string_view word)
 {
@@ -250,12 +254,13 @@ void TRtfCzytnik::OnControl(const TSlowoSterujace& control)
             OnByte(static_cast<unsigned char>(high * 16 + low));
             return;
         }
-        case '\\': case '{': case '}':
-            OnByte(static_cast<unsigned char>(control.Symbol));
-            return;
+        case '\\':
+        case '{':
+        case '}': OnByte(static_cast<unsigned char>(control.Symbol)); return;
         case '~': OnChar(u'\u00A0'); return;
         case '_': OnChar(u'\u2011'); return;
-        case '\n': case '\r': EndParagraph(); return;
+        case '\n':
+        case '\r': EndParagraph(); return;
         default: return; // "\-" optional hyphen, "\:" index entries and the like
         }
     }
@@ -314,8 +319,7 @@ void TRtfCzytnik::OnControl(const TSlowoSterujace& control)
         if (word == "pnlvlblt")
             stan_.Akapit.Wypunktowanie = true;
         return;
-    case TCel::Tekst:
-        break;
+    case TCel::Tekst: break;
     }
 
     if (word == "ansicpg") {
@@ -395,10 +399,9 @@ bool TRtfCzytnik::OnParagraphControl(std::string_view word, bool /*hasParameter*
 bool TRtfCzytnik::OnSpecialCharacter(std::string_view word)
 {
     static const std::map<std::string_view, char16_t> kZnaki = {
-        {"tab", u'\t'},         {"line", kZnakNowejLinii}, {"emdash", u'\u2014'},
-        {"endash", u'\u2013'},  {"emspace", u'\u2003'},    {"enspace", u'\u2002'},
-        {"qmspace", u'\u2005'}, {"bullet", u'\u2022'},     {"lquote", u'\u2018'},
-        {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'},  {"rdblquote", u'\u201D'}};
+        {"tab", u'\t'},         {"line", kZnakNowejLinii}, {"emdash", u'\u2014'},    {"endash", u'\u2013'},
+        {"emspace", u'\u2003'}, {"enspace", u'\u2002'},    {"qmspace", u'\u2005'},   {"bullet", u'\u2022'},
+        {"lquote", u'\u2018'},  {"rquote", u'\u2019'},     {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}};
     const auto found = kZnaki.find(word);
     if (found == kZnaki.end())
         return false;
@@ -429,8 +432,7 @@ void TRtfCzytnik::OnByte(unsigned char byte)
         if (byte == ';') {
             kolory_.push_back(skladowe_[0] < 0 && skladowe_[1] < 0 && skladowe_[2] < 0
                                   ? TAtrybutyTekstu::kKolorDomyslny
-                                  : (std::max(skladowe_[0], 0) << 16) |
-                                        (std::max(skladowe_[1], 0) << 8) |
+                                  : (std::max(skladowe_[0], 0) << 16) | (std::max(skladowe_[1], 0) << 8) |
                                         std::max(skladowe_[2], 0));
             skladowe_ = {-1, -1, -1};
         }
@@ -444,17 +446,14 @@ void TRtfCzytnik::OnChar(char16_t character)
 {
     poczatekGrupy_ = false;
     switch (stan_.Cel) {
-    case TCel::Tekst:
-        akapit_.Dopisz(std::u16string_view(&character, 1), CurrentAttributes());
-        return;
+    case TCel::Tekst: akapit_.Dopisz(std::u16string_view(&character, 1), CurrentAttributes()); return;
     case TCel::TabelaCzcionek:
         // A font name has no tabs or other control characters.
         if (character >= 0x20 && nowaCzcionka_.Nazwa.size() < 256)
             nowaCzcionka_.Nazwa += character;
         return;
     case TCel::TabelaKolorow:
-    case TCel::Punktor:
-        return;
+    case TCel::Punktor: return;
     }
 }
 

@@ -94,8 +94,7 @@ void AppendHeader(std::string& out, const TTabele& tables)
     }
     out += "}\n{\\colortbl;";
     for (const auto colour : tables.Colours())
-        out += Format("\\red%d\\green%d\\blue%d;", (colour >> 16) & 0xFF, (colour >> 8) & 0xFF,
-                      colour & 0xFF);
+        out += Format("\\red%d\\green%d\\blue%d;", (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
     out += "}\n";
 }
 

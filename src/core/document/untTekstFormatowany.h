@@ -16,9 +16,9 @@ enum class TWyrownanie { Lewo, Srodek, Prawo, Wyjustuj };
 
 struct TAtrybutyAkapitu {
     TWyrownanie Wyrownanie = TWyrownanie::Lewo;
-    int WciecieLewe = 0;      // twips
-    int WcieciePrawe = 0;     // twips
-    int WcieciePierwsze = 0;  // twips, relative to the left indent; negative hangs
+    int WciecieLewe = 0;     // twips
+    int WcieciePrawe = 0;    // twips
+    int WcieciePierwsze = 0; // twips, relative to the left indent; negative hangs
     bool Wypunktowanie = false;
 
     bool operator==(const TAtrybutyAkapitu&) const = default;

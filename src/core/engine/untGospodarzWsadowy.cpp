@@ -105,7 +105,8 @@ std::vector<TAkapit> TGospodarzWsadowy::SourceParagraphs(int start, int end) con
         const std::size_t lineEnd = text_.find('\r', static_cast<std::size_t>(position));
         if (lineEnd != std::string::npos)
             stop = std::min(stop, static_cast<int>(lineEnd));
-        const std::string piece = text_.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(stop - position));
+        const std::string piece =
+            text_.substr(static_cast<std::size_t>(position), static_cast<std::size_t>(stop - position));
         const TAtrybutyTekstu* font = paragraph.Runs.FontOf(run);
         copied.back().Dopisz(ToWide(piece, language_), font ? *font : TAtrybutyTekstu{});
         position = stop;

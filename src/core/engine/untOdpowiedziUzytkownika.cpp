@@ -37,8 +37,7 @@ void TOdpowiedziUzytkownika::Reset()
     Update([](TStanOdpowiedzi& s) { s = TStanOdpowiedzi{}; });
 }
 
-bool TOdpowiedziUzytkownika::WaitFor(std::stop_token stop,
-                                     const std::function<bool(const TStanOdpowiedzi&)>& ready)
+bool TOdpowiedziUzytkownika::WaitFor(std::stop_token stop, const std::function<bool(const TStanOdpowiedzi&)>& ready)
 {
     std::unique_lock lock(mutex_);
     return changed_.wait(lock, stop, [&] { return ready(state_); });

@@ -53,10 +53,19 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     return o;
 }
 
-bool IsManualMeaningMode(int mode) { return mode == 3 || mode == 4 || mode == 6 || mode == 7; }
+bool IsManualMeaningMode(int mode)
+{
+    return mode == 3 || mode == 4 || mode == 6 || mode == 7;
+}
 
-bool IsInterpretationMode(int mode) { return mode >= 8 && mode <= 12; }
+bool IsInterpretationMode(int mode)
+{
+    return mode >= 8 && mode <= 12;
+}
 
-bool IsTestMode(int mode) { return mode >= 13 && mode <= 16; }
+bool IsTestMode(int mode)
+{
+    return mode >= 13 && mode <= 16;
+}
 
 } // namespace velmar

@@ -24,15 +24,15 @@ struct TStylZaznaczenia {
 };
 
 struct TOpcjeTlumaczenia {
-    int TranslationMode = 0;   // "TrybPracy", 0..16
-    int CopySource = 0;        // "KopiujTekstZrodlowy": 1 before, 2 after, 3 before each paragraph
-    bool SeparateFormat = false; // "OdrebnyFormat": the target keeps its own format
-    bool MarkUnknown = true;     // "ZaznaczNieznane"
+    int TranslationMode = 0;      // "TrybPracy", 0..16
+    int CopySource = 0;           // "KopiujTekstZrodlowy": 1 before, 2 after, 3 before each paragraph
+    bool SeparateFormat = false;  // "OdrebnyFormat": the target keeps its own format
+    bool MarkUnknown = true;      // "ZaznaczNieznane"
     bool MarkUntranslated = true; // "ZaznaczNieprzetlumaczone"
     bool MarkAmbiguous = true;    // "ZaznaczWieloznaczne"
     TStylZaznaczenia UnknownStyle, UntranslatedStyle, AmbiguousStyle;
-    bool FollowWords = true;       // "UzywajAutokorekty" and not "SzybkieTlumaczenie"
-    bool ArchiveTranslations = false; // "TlumaczenieDoArchiwum"
+    bool FollowWords = true;             // "UzywajAutokorekty" and not "SzybkieTlumaczenie"
+    bool ArchiveTranslations = false;    // "TlumaczenieDoArchiwum"
     TUstawieniaSegmentacji Segmentation; // "UzywajArchiwum", "ArchiwumProcent"; the mode is set by the run
     TOpcjeSkladania Assembly;            // "ImperativProsze", "FrTyWyZWielkiej"
 

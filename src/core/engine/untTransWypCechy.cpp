@@ -16,7 +16,10 @@ bool GroupHasRole(const TCustomWypGrupa* group, int role)
     return group != nullptr && role >= 0 && role < 40 && group->Roles.test(static_cast<std::size_t>(role));
 }
 
-bool HasRole(const TCustomWypSlowa& words, int i, int role) { return GroupHasRole(words.GroupOfWord(i), role); }
+bool HasRole(const TCustomWypSlowa& words, int i, int role)
+{
+    return GroupHasRole(words.GroupOfWord(i), role);
+}
 
 bool IsSubjectWord(const TCustomWypSlowa& words, int i)
 {
@@ -40,7 +43,10 @@ int ClauseStart(const TCustomWypSlowa& words, int i)
 }
 
 // The start of the clause before the one that starts at k, −1 when there is none.
-int PreviousClauseStart(const TCustomWypSlowa& words, int k) { return k > 0 ? ClauseStart(words, k - 1) : -1; }
+int PreviousClauseStart(const TCustomWypSlowa& words, int k)
+{
+    return k > 0 ? ClauseStart(words, k - 1) : -1;
+}
 
 bool TakesEarlierSubject(const TCustomWypSlowo& word)
 {
@@ -56,9 +62,8 @@ int ClauseOfEarlierSubject(const TCustomWypSlowa& words, int j)
     while (k >= 0 && TakesEarlierSubject(*carrier)) {
         const int previous = PreviousClauseStart(words, k);
         const bool skipsOne =
-            carrier->HasMarker(znPodmiotSprzedDwoch) ||
-            (carrier->HasMarker(znPodmiotPoNS) && previous >= 0 &&
-             words.Word(previous).HasAnyMarker(Znaczniki({znNS1, znNS2})));
+            carrier->HasMarker(znPodmiotSprzedDwoch) || (carrier->HasMarker(znPodmiotPoNS) && previous >= 0 &&
+                                                         words.Word(previous).HasAnyMarker(Znaczniki({znNS1, znNS2})));
         k = skipsOne && previous >= 0 ? PreviousClauseStart(words, previous) : previous;
         if (k >= 0)
             carrier = &words.Word(k);
@@ -109,8 +114,11 @@ int FirstGender(std::initializer_list<int> values)
 // as "no value".
 class TZrodlo {
 public:
-    TZrodlo(const TCustomWypSlowa& words, int i) : word_(words.InRange(i) ? &words.Word(i) : nullptr),
-        group_(words.GroupOfWord(i)), source_(words.Language()), target_(words.Context().TargetLanguage) {}
+    TZrodlo(const TCustomWypSlowa& words, int i)
+        : word_(words.InRange(i) ? &words.Word(i) : nullptr), group_(words.GroupOfWord(i)), source_(words.Language()),
+          target_(words.Context().TargetLanguage)
+    {
+    }
 
     const TCustomWypGrupa* Group() const { return group_; }
     int GroupField(int TDaneGrupy::*field, int missing) const { return group_ ? group_->*field : missing; }
@@ -247,8 +255,8 @@ TCechyCelu TargetFeatures(const TCustomWypSlowa& words, int i)
 
     const TWlasneCechy own = OwnGenderAndNumber(word, genderSource, numberSource);
     TCechyCelu features;
-    features.SubjectGender = FirstGender({subjectGender.GroupField(&TDaneGrupy::genus, -1), subjectGender.GroupGender(),
-                                          own.Gender});
+    features.SubjectGender =
+        FirstGender({subjectGender.GroupField(&TDaneGrupy::genus, -1), subjectGender.GroupGender(), own.Gender});
     const int subjectGroupNumber = SubjectGroupNumber(subjectNumber);
     features.SubjectNumber = FirstSet({subjectGroupNumber, subjectNumber.GroupField(&TDaneGrupy::lba, 0), own.Number});
 
@@ -259,21 +267,21 @@ TCechyCelu TargetFeatures(const TCustomWypSlowa& words, int i)
     if (subjectNumeral >= 0 && words.Word(subjectNumeral).NumeralClass >= 1)
         features.Person = 9;
     else
-        features.Person = FirstSet({subjectNumber.GroupField(&TDaneGrupy::Person, 0),
-                                    personSource.GroupField(&TDaneGrupy::Person, 0),
-                                    personSource.GroupField(&TDaneGrupy::pn, 0), word.pn});
+        features.Person =
+            FirstSet({subjectNumber.GroupField(&TDaneGrupy::Person, 0), personSource.GroupField(&TDaneGrupy::Person, 0),
+                      personSource.GroupField(&TDaneGrupy::pn, 0), word.pn});
     if (HasRole(words, i, rgOsobaWgPodmiotu) && !GroupHasRole(subjectNumber.Group(), rgMnogaDoZgody) &&
         subjectGroupNumber > 0 && (features.Person == 0 || features.Person == 3 || features.Person == 6))
         features.Person = subjectGroupNumber == 2 ? 6 : 3;
 
-    features.Tense = FirstSet({tenseSource.GroupField(&TDaneGrupy::Tense, 0),
-                               tenseSource.GroupField(&TDaneGrupy::forma, 0), word.vt});
+    features.Tense = FirstSet(
+        {tenseSource.GroupField(&TDaneGrupy::Tense, 0), tenseSource.GroupField(&TDaneGrupy::forma, 0), word.vt});
     features.FormCode = FirstSet({word.FormCode, tenseSource.GroupField(&TDaneGrupy::vtdoc, 0)});
     if (features.FormCode == 0)
         features.FormCode = ConvertFormCode(words.Language(), words.Context().TargetLanguage, features.Tense,
                                             word.HasMarker(znPrzeszloscDokonana));
-    features.Case = FirstSet({word.FormCase, caseSource.GroupField(&TDaneGrupy::cas, 0),
-                              caseSource.GroupField(&TDaneGrupy::casus, 0)});
+    features.Case = FirstSet(
+        {word.FormCase, caseSource.GroupField(&TDaneGrupy::cas, 0), caseSource.GroupField(&TDaneGrupy::casus, 0)});
     const bool agreesInNumber = HasRole(words, i, rgLiczbaPodmiotu) || word.HasMarker(znLiczbaPodmiotu);
     features.Number = agreesInNumber ? features.SubjectNumber : own.Number;
     const bool agreesInGender = HasRole(words, i, rgRodzajPodmiotu) || word.HasMarker(znRodzajPodmiotu);
@@ -284,8 +292,8 @@ TCechyCelu TargetFeatures(const TCustomWypSlowa& words, int i)
 
     features.AfterPreposition = i > 0 && words.Word(i - 1).WordClass == kwPrzyimek;
     const TCustomWypGrupa* group = words.GroupOfWord(i);
-    features.Oblique = word.WordClass == kwZaimek && group != nullptr && group->First == i && group->Last == i &&
-                       features.Case > 1;
+    features.Oblique =
+        word.WordClass == kwZaimek && group != nullptr && group->First == i && group->Last == i && features.Case > 1;
     return features;
 }
 

@@ -19,9 +19,9 @@ struct TSlowaSkladania {
     std::string WSposob = FromUtf8("w sposób ");
     std::string OCharakterze = "o charakterze ";
     // The second-person forms written with a capital when "FrTyWyZWielkiej" is on.
-    std::string DrugaOsoba = FromUtf8(
-        "<ty><ciebie><tobą><tobie><ci><cię><twój><twojego><twojemu><twoim><twoje><twoich><wy><was><wam><wami>"
-        "<wasz><waszego><waszemu><waszym><wasze><waszych><waszymi>");
+    std::string DrugaOsoba =
+        FromUtf8("<ty><ciebie><tobą><tobie><ci><cię><twój><twojego><twojemu><twoim><twoje><twoich><wy><was><wam><wami>"
+                 "<wasz><waszego><waszemu><waszym><wasze><waszych><waszymi>");
 };
 
 const TSlowaSkladania& Slowa()
@@ -48,9 +48,16 @@ struct TPolskaForma {
 TPolskaForma PolishForm(const TCustomWypSlowo& word, const TCechyCelu& f, bool first, const TOpcjeSkladania& options)
 {
     TPolskaForma form;
-    form.Features = {.Case = f.Case, .Number = f.Number, .Gender = f.Gender, .Degree = f.Degree, .Person = f.Person,
-                     .FormCode = f.FormCode, .SubjectNumber = f.SubjectNumber, .SubjectGender = f.SubjectGender,
-                     .NormaliseOblique = f.Oblique, .AdverbFlag = word.WordClass == kwPrzyslowek,
+    form.Features = {.Case = f.Case,
+                     .Number = f.Number,
+                     .Gender = f.Gender,
+                     .Degree = f.Degree,
+                     .Person = f.Person,
+                     .FormCode = f.FormCode,
+                     .SubjectNumber = f.SubjectNumber,
+                     .SubjectGender = f.SubjectGender,
+                     .NormaliseOblique = f.Oblique,
+                     .AdverbFlag = word.WordClass == kwPrzyslowek,
                      .AfterPreposition = f.AfterPreposition};
     TCechyPl& features = form.Features;
     if (first && options.ImperativProsze && f.FormCode == fpRozkazujacy && f.Person == 5) {
@@ -122,8 +129,12 @@ bool IsSubjectWord(const TCustomWypSlowa& words, int i)
 std::string GenerateFrench(const TCustomWypSlowa& words, int i, const TTlumaczenie& translation, const TCechyCelu& f)
 {
     const TCustomWypSlowo& word = words.Word(i);
-    const TCechyFr features{.Number = f.Number, .Gender = f.Gender, .SubjectNumber = f.SubjectNumber,
-                            .SubjectGender = f.SubjectGender, .FormCode = f.FormCode, .Person = f.Person,
+    const TCechyFr features{.Number = f.Number,
+                            .Gender = f.Gender,
+                            .SubjectNumber = f.SubjectNumber,
+                            .SubjectGender = f.SubjectGender,
+                            .FormCode = f.FormCode,
+                            .Person = f.Person,
                             .QueToQui = IsSubjectWord(words, i)};
     std::string text;
     for (const std::string& form : translation.Forms) {

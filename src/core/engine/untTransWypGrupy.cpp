@@ -19,8 +19,7 @@ int TCustomWypSlowa::GroupIndex(const TCustomWypGrupa* group) const
 
 void TCustomWypSlowa::SortGroups()
 {
-    std::stable_sort(groups_.begin(), groups_.end(),
-                     [](const auto& a, const auto& b) { return a->First < b->First; });
+    std::stable_sort(groups_.begin(), groups_.end(), [](const auto& a, const auto& b) { return a->First < b->First; });
 }
 
 void TCustomWypSlowa::DetachFromGroup(int i)
@@ -88,8 +87,14 @@ void TCustomWypSlowa::SetGroupRange(TCustomWypGrupa& group, int first, int last)
     SortGroups();
 }
 
-void TCustomWypSlowa::ExtendGroupLeft(TCustomWypGrupa& group, int i) { SetGroupRange(group, i, group.Last); }
+void TCustomWypSlowa::ExtendGroupLeft(TCustomWypGrupa& group, int i)
+{
+    SetGroupRange(group, i, group.Last);
+}
 
-void TCustomWypSlowa::ExtendGroupRight(TCustomWypGrupa& group, int i) { SetGroupRange(group, group.First, i); }
+void TCustomWypSlowa::ExtendGroupRight(TCustomWypGrupa& group, int i)
+{
+    SetGroupRange(group, group.First, i);
+}
 
 } // namespace velmar

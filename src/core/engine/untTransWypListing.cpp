@@ -16,20 +16,20 @@ struct TNazwaZnacznika {
 };
 
 constexpr TNazwaZnacznika kNazwyZnacznikow[] = {
-    {18, "DOK"},       {20, "LICZ"},      {23, "DATA"},      {26, "HAV"},     {27, "PERF"},   {28, "CONT"},
-    {39, "ZW"},        {41, "T"},         {42, "I"},         {43, "N"},       {44, "R"},      {45, "Sa"},
-    {46, "P"},         {48, "SaP"},       {49, "PP"},        {50, "Z"},       {51, "O"},      {52, "LG"},
-    {53, "LM"},        {54, "LY"},        {55, "SUBJ"},      {60, "PRZECZ"},  {61, "NIE"},    {64, "ORZ"},
-    {92, "HAB"},       {93, "SEI"},       {94, "WER"},       {95, "BZU"},     {98, "NS1"},    {99, "NS2"},
-    {102, "PERFOPER"}, {103, "PERFCZAS"}, {104, "PERFMODAL"}, {107, "PRZYSL"}, {109, "115"},  {111, "SUB"},
+    {18, "DOK"},       {20, "LICZ"},      {23, "DATA"},       {26, "HAV"},     {27, "PERF"}, {28, "CONT"},
+    {39, "ZW"},        {41, "T"},         {42, "I"},          {43, "N"},       {44, "R"},    {45, "Sa"},
+    {46, "P"},         {48, "SaP"},       {49, "PP"},         {50, "Z"},       {51, "O"},    {52, "LG"},
+    {53, "LM"},        {54, "LY"},        {55, "SUBJ"},       {60, "PRZECZ"},  {61, "NIE"},  {64, "ORZ"},
+    {92, "HAB"},       {93, "SEI"},       {94, "WER"},        {95, "BZU"},     {98, "NS1"},  {99, "NS2"},
+    {102, "PERFOPER"}, {103, "PERFCZAS"}, {104, "PERFMODAL"}, {107, "PRZYSL"}, {109, "115"}, {111, "SUB"},
     {158, "TYT"},      {159, "IMIE"},     {162, "NAZW"},
 };
 
 constexpr const char* kEtykietyGrup[] = {
-    "(BRAK)", "(PR)",  "(ZL)", "(X)",  "(P)",   "(PD)", "(S)",  "(SDz)", "(SE)",  "(SC)", "(SP)",  "(D)",
-    "(DD)",   "(DE)",  "(CD)", "(SD)", "(C)",   "(A)",  "(AD)", "(G)",   "(GD)",  "(M)",  "(GC)",  "(W)",
-    "(WC)",   "(WD)",  "(E)",  "(Y)",  "(O)",   "(OD)", "(SU)", "(SVB)", "(DVB)", "(SDU)", "(SH)", "(SG)",
-    "(VB)",   "(DU)",  "(DN)", "(I)",  "(GI)",  "(AI)", "(AGI)", "(ID)", "(V)",   "(CCD)", "(CDD)",
+    "(BRAK)", "(PR)", "(ZL)", "(X)",  "(P)",  "(PD)", "(S)",   "(SDz)", "(SE)",  "(SC)",  "(SP)",  "(D)",
+    "(DD)",   "(DE)", "(CD)", "(SD)", "(C)",  "(A)",  "(AD)",  "(G)",   "(GD)",  "(M)",   "(GC)",  "(W)",
+    "(WC)",   "(WD)", "(E)",  "(Y)",  "(O)",  "(OD)", "(SU)",  "(SVB)", "(DVB)", "(SDU)", "(SH)",  "(SG)",
+    "(VB)",   "(DU)", "(DN)", "(I)",  "(GI)", "(AI)", "(AGI)", "(ID)",  "(V)",   "(CCD)", "(CDD)",
 };
 
 std::string KindLabel(std::uint8_t kind)

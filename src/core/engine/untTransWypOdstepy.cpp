@@ -53,8 +53,14 @@ void TakeSpaceBeforeComma(TOtoczenie& around)
         DropTrailingSpace(around.PreviousPo);
 }
 
-bool IsCommaWord(const TCustomWypSlowo& word) { return word.Text == ","; }
-bool IsCommaOrHyphenWord(const TCustomWypSlowo& word) { return word.Text == "," || word.Text == "-"; }
+bool IsCommaWord(const TCustomWypSlowo& word)
+{
+    return word.Text == ",";
+}
+bool IsCommaOrHyphenWord(const TCustomWypSlowo& word)
+{
+    return word.Text == "," || word.Text == "-";
+}
 
 // The texts around word i (in range); the scratch strings stand in for a missing
 // neighbour.

@@ -20,8 +20,10 @@ const TZbiorZnakow& SegmentLetters()
 {
     static const TZbiorZnakow letters = [] {
         TZbiorZnakow set;
-        for (int c = 'A'; c <= 'Z'; ++c) set.set(static_cast<std::size_t>(c));
-        for (int c = 'a'; c <= 'z'; ++c) set.set(static_cast<std::size_t>(c));
+        for (int c = 'A'; c <= 'Z'; ++c)
+            set.set(static_cast<std::size_t>(c));
+        for (int c = 'a'; c <= 'z'; ++c)
+            set.set(static_cast<std::size_t>(c));
         for (int c : {138, 140, 142, 143, 154, 156, 158, 159, 163, 165, 175, 179, 185})
             set.set(static_cast<std::size_t>(c));
         for (int c = 191; c <= 255; ++c)
@@ -32,19 +34,49 @@ const TZbiorZnakow& SegmentLetters()
     return letters;
 }
 
-bool IsLetterByte(char c) { return SegmentLetters().test(static_cast<uchar>(c)); }
-bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
-bool IsLetterOrDigit(char c) { return IsLetterByte(c) || IsDigitByte(c); }
-bool IsCapital(char c) { return IsLetterByte(c) && LowerChar(static_cast<uchar>(c)) != static_cast<uchar>(c); }
-bool IsOneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
-bool IsWordInternal(char c) { return IsLetterOrDigit(c) || IsOneOf(c, "-,./:@_\"'"); }
-bool IsSentencePunctuation(char c) { return IsOneOf(c, "!-.:;?"); }
-bool IsOpener(char c) { return IsOneOf(c, "(<["); }
+bool IsLetterByte(char c)
+{
+    return SegmentLetters().test(static_cast<uchar>(c));
+}
+bool IsDigitByte(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsLetterOrDigit(char c)
+{
+    return IsLetterByte(c) || IsDigitByte(c);
+}
+bool IsCapital(char c)
+{
+    return IsLetterByte(c) && LowerChar(static_cast<uchar>(c)) != static_cast<uchar>(c);
+}
+bool IsOneOf(char c, std::string_view set)
+{
+    return set.find(c) != std::string_view::npos;
+}
+bool IsWordInternal(char c)
+{
+    return IsLetterOrDigit(c) || IsOneOf(c, "-,./:@_\"'");
+}
+bool IsSentencePunctuation(char c)
+{
+    return IsOneOf(c, "!-.:;?");
+}
+bool IsOpener(char c)
+{
+    return IsOneOf(c, "(<[");
+}
 // Characters that stop the scan of leading characters: a token or a punctuation rule
 // takes them.
-bool StopsLeadingScan(char c) { return IsDigitByte(c) || IsOneOf(c, "!\"',-.:;?@"); }
+bool StopsLeadingScan(char c)
+{
+    return IsDigitByte(c) || IsOneOf(c, "!\"',-.:;?@");
+}
 
-bool HasLetter(std::string_view s) { return std::any_of(s.begin(), s.end(), IsLetterByte); }
+bool HasLetter(std::string_view s)
+{
+    return std::any_of(s.begin(), s.end(), IsLetterByte);
+}
 
 char FirstLetter(std::string_view s)
 {
@@ -83,10 +115,10 @@ std::size_t NextWordEnd(std::string_view s, std::size_t p)
 // Multi-word expressions never taken as one token, by source language.
 std::string_view ExcludedExpressions(std::uint8_t language)
 {
-    static const std::string polish = FromUtf8(
-        "<nie ma><z siłą><z tego><w tym><co do tego><do tego><na tym><od tego><po tym><przez to>"
-        "<przy tym><w to><w tym><z sobą><z tego><z tym><mieć za><może być><z czym><o czym>"
-        "<na czym><pod czym><w czym><do czego><to jest>");
+    static const std::string polish =
+        FromUtf8("<nie ma><z siłą><z tego><w tym><co do tego><do tego><na tym><od tego><po tym><przez to>"
+                 "<przy tym><w to><w tym><z sobą><z tego><z tym><mieć za><może być><z czym><o czym>"
+                 "<na czym><pod czym><w czym><do czego><to jest>");
     static const std::string italian = FromUtf8("<c'è><c'era><lo stesso>");
     switch (language) {
     case jezPolski: return polish;
@@ -107,11 +139,10 @@ struct TPrzeniesienie {
 // Scans the tokens of one utterance from a position of the paragraph.
 class TSkanerWypowiedzenia {
 public:
-    TSkanerWypowiedzenia(TCustomWypowiedzenia& list, TCustomWypowiedzenie& utterance,
-                         std::string_view original, std::string_view text, std::size_t from, int offset,
-                         bool sentenceStart)
-        : list_(list), utterance_(utterance), words_(utterance.Words()), original_(original), text_(text),
-          i_(from), limit_(text.size()), offset_(offset), sentenceStart_(sentenceStart)
+    TSkanerWypowiedzenia(TCustomWypowiedzenia& list, TCustomWypowiedzenie& utterance, std::string_view original,
+                         std::string_view text, std::size_t from, int offset, bool sentenceStart)
+        : list_(list), utterance_(utterance), words_(utterance.Words()), original_(original), text_(text), i_(from),
+          limit_(text.size()), offset_(offset), sentenceStart_(sentenceStart)
     {
     }
 
@@ -381,8 +412,8 @@ private:
         const bool period = EndsWith(token, ".") || EndsWith(token, ".'") || EndsWith(token, ".\"");
         if (!period)
             return;
-        const bool mayEnd = !EndsWith(last.Text, ".") ||
-                            (list_.Language() != jezNiemiecki && last.HasMarker(znSkrotKonczacy));
+        const bool mayEnd =
+            !EndsWith(last.Text, ".") || (list_.Language() != jezNiemiecki && last.HasMarker(znSkrotKonczacy));
         if (mayEnd && NextLetterIsCapitalOrNone(i_))
             End(true);
     }
@@ -450,9 +481,7 @@ int TCustomWypowiedzenia::MatchToken(std::string_view rest, bool capitalised) co
     TSlownikiWypowiedzi* dictionaries = context_.Dictionaries;
     if (dictionaries == nullptr || rest.find(' ') == std::string_view::npos)
         return 0;
-    const auto next = [&](std::size_t p) {
-        return IsOneOf(rest[p], "'-./_") ? p + 1 : NextWordEnd(rest, p);
-    };
+    const auto next = [&](std::size_t p) { return IsOneOf(rest[p], "'-./_") ? p + 1 : NextWordEnd(rest, p); };
     // The longest candidate from `from` on that counts in the dictionary.
     const auto longest = [&](TSlownikWyrazen dictionary, std::size_t from) {
         std::size_t best = 0;

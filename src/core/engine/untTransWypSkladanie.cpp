@@ -44,7 +44,10 @@ std::string WithPrefix(const std::string& prefix, const std::string& text, std::
 }
 
 // The translation a parenthesis word shows: the chosen one, which is at the front.
-int FrontTranslation(const TCustomWypSlowo& word) { return word.ChosenTranslation >= 0 ? word.ChosenTranslation : 0; }
+int FrontTranslation(const TCustomWypSlowo& word)
+{
+    return word.ChosenTranslation >= 0 ? word.ChosenTranslation : 0;
+}
 
 } // namespace
 

@@ -37,9 +37,9 @@ struct TProbaWyrazenia {
 
 // One step of the prefix search in the sentence archive.
 struct TProbaArchiwum {
-    bool Complete = false;    // a stored sentence equals the prefix
-    bool More = false;        // stored sentences continue the prefix
-    std::string Translation;  // the first stored translation when Complete
+    bool Complete = false;   // a stored sentence equals the prefix
+    bool More = false;       // stored sentences continue the prefix
+    std::string Translation; // the first stored translation when Complete
 };
 
 class TSlownikiWypowiedzi {
@@ -53,8 +53,7 @@ public:
     // Whether a counting expression is taken as one token: the forms dictionary checks
     // the base form of its first reference in the main and phrase dictionaries, the
     // main dictionary refuses sign entries and verbal expressions.
-    virtual bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression,
-                                   bool capitalised) = 0;
+    virtual bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression, bool capitalised) = 0;
     // The list of words never translated.
     virtual bool IsUntranslatable(std::string_view token) = 0;
 
@@ -67,15 +66,14 @@ public:
 
     // The readings of a word's text: exact search on the first attempt, the relaxed
     // searches for the capitalisation on the second.
-    virtual std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt,
-                                             bool capitalised) = 0;
+    virtual std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt, bool capitalised) = 0;
 };
 
 // The translator settings that segmentation reads.
 struct TUstawieniaSegmentacji {
-    bool UseArchive = true;  // "UzywajArchiwum"
+    bool UseArchive = true;   // "UzywajArchiwum"
     int ArchivePercent = 100; // "ArchiwumProcent": 100 turns the similarity search off
-    int TranslationMode = 0; // "TrybPracy"; mode 14 cuts the text at markers
+    int TranslationMode = 0;  // "TrybPracy"; mode 14 cuts the text at markers
 };
 
 // The translator settings that target assembly reads (the translation mode is
@@ -93,8 +91,8 @@ struct TKontekstWypowiedzi {
     int WorkingMode = trybTranslatorFrPl;
     TUstawieniaSegmentacji Settings;
     TSlownikiWypowiedzi* Dictionaries = nullptr; // none: every lookup fails
-    const std::atomic<bool>* Stop = nullptr;      // the worker's stop request
-    int NestingDepth = 0;                         // bracket levels around the text
+    const std::atomic<bool>* Stop = nullptr;     // the worker's stop request
+    int NestingDepth = 0;                        // bracket levels around the text
     TOpcjeSkladania Assembly{};
 };
 

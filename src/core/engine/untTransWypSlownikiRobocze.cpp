@@ -5,8 +5,7 @@
 
 namespace velmar {
 
-TSlownikiRobocze::TSlownikiRobocze(TSlowniki& set, std::uint8_t sourceLanguage)
-    : set_(set), language_(sourceLanguage)
+TSlownikiRobocze::TSlownikiRobocze(TSlowniki& set, std::uint8_t sourceLanguage) : set_(set), language_(sourceLanguage)
 {
 }
 
@@ -27,8 +26,7 @@ TTransSlownik& TSlownikiRobocze::DictionaryOf(TSlownikWyrazen dictionary)
     return set_.MainWorker;
 }
 
-TProbaWyrazenia TSlownikiRobocze::ProbeExpression(TSlownikWyrazen which, std::string_view candidate,
-                                                  bool capitalised)
+TProbaWyrazenia TSlownikiRobocze::ProbeExpression(TSlownikWyrazen which, std::string_view candidate, bool capitalised)
 {
     TTransSlownik& dictionary = DictionaryOf(which);
     // The search and the walk behind it must read the same version of the list.
@@ -70,11 +68,9 @@ bool TSlownikiRobocze::AcceptsExpression(TSlownikWyrazen which, std::string_view
     int index = -1;
     TZnajdzOpcje options = OptionsFor(expression, capitalised);
     // An index found by one call is read by the next: one version of each list.
-    const TTransSlownik::TPrzypiecie mainPin(set_.MainWorker), formsPin(set_.FormsWorker),
-        phrasesPin(set_.Phrases);
+    const TTransSlownik::TPrzypiecie mainPin(set_.MainWorker), formsPin(set_.FormsWorker), phrasesPin(set_.Phrases);
     switch (which) {
-    case TSlownikWyrazen::Uzytkownika:
-        return true;
+    case TSlownikWyrazen::Uzytkownika: return true;
     case TSlownikWyrazen::Glowny:
         return set_.MainWorker.Find(options) && EntryIsNotVerbal(set_.MainWorker, options.Index, true);
     case TSlownikWyrazen::Form: {
@@ -154,8 +150,7 @@ std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool s
     std::vector<TZnaczenie> readings;
     // The user dictionary may change on the window thread between a search and the
     // reading of the line it found: each list keeps one version for the whole look-up.
-    const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker),
-        mainPin(set_.MainWorker);
+    const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker), mainPin(set_.MainWorker);
     const auto options = [&] {
         TZnajdzOpcje o = secondAttempt ? OptionsFor(text, capitalised) : InitOptions(text);
         o.TryForms = secondAttempt ? 1 : 0;

@@ -13,8 +13,7 @@ public:
     // Uses the worker instances of the set; sourceLanguage is the language of the keys.
     TSlownikiRobocze(TSlowniki& set, std::uint8_t sourceLanguage);
 
-    TProbaWyrazenia ProbeExpression(TSlownikWyrazen dictionary, std::string_view candidate,
-                                    bool capitalised) override;
+    TProbaWyrazenia ProbeExpression(TSlownikWyrazen dictionary, std::string_view candidate, bool capitalised) override;
     bool AcceptsExpression(TSlownikWyrazen dictionary, std::string_view expression, bool capitalised) override;
     bool IsUntranslatable(std::string_view token) override;
     // The worker's sentence archive: by prefix on the plain sources, and by similarity

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/app/untUtils.h"
-#include "core/engine/untTransWypTypy.h"
 #include "core/dictionaries/untKod.h"
+#include "core/engine/untTransWypTypy.h"
 #include "core/generators/untGenPLLiczebnik.h"
 #include "core/generators/untGenTlumaczPl.h"
 
@@ -36,10 +36,7 @@ TDaneSlowa::~TDaneSlowa() = default;
 TDaneSlowa::TDaneSlowa(TDaneSlowa&&) noexcept = default;
 TDaneSlowa& TDaneSlowa::operator=(TDaneSlowa&&) noexcept = default;
 
-TCustomWypSlowo::TCustomWypSlowo(TCustomWypSlowa* owner)
-    : owner_(owner), group_(owner ? &owner->NoGroup() : nullptr)
-{
-}
+TCustomWypSlowo::TCustomWypSlowo(TCustomWypSlowa* owner) : owner_(owner), group_(owner ? &owner->NoGroup() : nullptr) {}
 
 TCustomWypSlowo::~TCustomWypSlowo() = default;
 
@@ -91,8 +88,7 @@ bool TCustomWypSlowo::Lookup(std::string_view text, bool secondAttempt)
     TSlownikiWypowiedzi* dictionaries = owner_ ? owner_->Context().Dictionaries : nullptr;
     if (dictionaries == nullptr)
         return false;
-    for (const TZnaczenie& reading :
-         dictionaries->Readings(text, secondAttempt, SentenceCapital || Capitalised))
+    for (const TZnaczenie& reading : dictionaries->Readings(text, secondAttempt, SentenceCapital || Capitalised))
         Readings.Add(reading);
     if (Readings.Count() == 0)
         return false;

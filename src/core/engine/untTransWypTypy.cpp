@@ -24,36 +24,60 @@ TZbiorKodow KodyOdDo(int first, int last)
 
 namespace {
 
-bool Between(int code, int first, int last) { return code >= first && code <= last; }
+bool Between(int code, int first, int last)
+{
+    return code >= first && code <= last;
+}
 
 std::uint8_t FrenchClassOfCode(int code)
 {
-    if (Between(code, 31, 49) || code == 210 || code == 215) return kwOkreslnik;
-    if (Between(code, 50, 79)) return kwPrzymiotnik;
-    if (Between(code, 80, 205)) return kwCzasownik;
-    if (Between(code, 211, 214) || Between(code, 216, 235)) return kwZaimek;
-    if (code == 241 || code == 246 || code == 247) return kwPrzyimek;
-    if (code == 242) return kwSpojnik;
-    if (code == 243 || code == 249) return kwPartykula;
-    if (code == 244) return kwWykrzyknik;
-    if (code == 245) return kwLiczebnik;
-    if (Between(code, 250, 254)) return kwPrzyslowek;
-    if (code == 255) return kwInna;
+    if (Between(code, 31, 49) || code == 210 || code == 215)
+        return kwOkreslnik;
+    if (Between(code, 50, 79))
+        return kwPrzymiotnik;
+    if (Between(code, 80, 205))
+        return kwCzasownik;
+    if (Between(code, 211, 214) || Between(code, 216, 235))
+        return kwZaimek;
+    if (code == 241 || code == 246 || code == 247)
+        return kwPrzyimek;
+    if (code == 242)
+        return kwSpojnik;
+    if (code == 243 || code == 249)
+        return kwPartykula;
+    if (code == 244)
+        return kwWykrzyknik;
+    if (code == 245)
+        return kwLiczebnik;
+    if (Between(code, 250, 254))
+        return kwPrzyslowek;
+    if (code == 255)
+        return kwInna;
     return kwRzeczownik;
 }
 
 std::uint8_t PolishClassOfCode(int code)
 {
-    if (Between(code, 65, 67) || code == 215) return kwLiczebnik;
-    if (Between(code, 78, 99)) return kwPrzymiotnik;
-    if (Between(code, 100, 199)) return kwCzasownik;
-    if (code == 210 || code == 216) return kwZaimek;
-    if (code == 211) return kwPrzyimek;
-    if (code == 212) return kwSpojnik;
-    if (code == 213) return kwPartykula;
-    if (code == 214) return kwWykrzyknik;
-    if (code == 218) return kwPrzyslowek;
-    if (code == 219 || code == 250) return kwInna;
+    if (Between(code, 65, 67) || code == 215)
+        return kwLiczebnik;
+    if (Between(code, 78, 99))
+        return kwPrzymiotnik;
+    if (Between(code, 100, 199))
+        return kwCzasownik;
+    if (code == 210 || code == 216)
+        return kwZaimek;
+    if (code == 211)
+        return kwPrzyimek;
+    if (code == 212)
+        return kwSpojnik;
+    if (code == 213)
+        return kwPartykula;
+    if (code == 214)
+        return kwWykrzyknik;
+    if (code == 218)
+        return kwPrzyslowek;
+    if (code == 219 || code == 250)
+        return kwInna;
     return kwRzeczownik;
 }
 
@@ -84,8 +108,7 @@ void TCustomWypGrupa::ClearState()
 // ---------------------------------------------------------------- word list
 
 TCustomWypSlowa::TCustomWypSlowa(TCustomWypowiedzenie* owner)
-    : owner_(owner), noGroup_(std::make_unique<TCustomWypGrupa>()),
-      noWord_(std::make_unique<TCustomWypSlowo>(this))
+    : owner_(owner), noGroup_(std::make_unique<TCustomWypGrupa>()), noWord_(std::make_unique<TCustomWypSlowo>(this))
 {
 }
 
@@ -97,7 +120,10 @@ const TKontekstWypowiedzi& TCustomWypSlowa::Context() const
     return owner_ && owner_->Owner() ? owner_->Owner()->Context() : standalone;
 }
 
-std::uint8_t TCustomWypSlowa::Language() const { return Context().SourceLanguage; }
+std::uint8_t TCustomWypSlowa::Language() const
+{
+    return Context().SourceLanguage;
+}
 
 void TCustomWypSlowa::ResetSentinels() const
 {
@@ -197,9 +223,8 @@ bool TCustomWypSlowa::IsWordToken(std::string_view token)
                        [](char c) { return IsWordCharComma(static_cast<unsigned char>(c)); });
 }
 
-int TCustomWypSlowa::AddWord(const std::string& token, const std::string& before,
-                             const TZnaczniki& markers, int start, int end, bool sentenceCapital,
-                             const std::string& after)
+int TCustomWypSlowa::AddWord(const std::string& token, const std::string& before, const TZnaczniki& markers, int start,
+                             int end, bool sentenceCapital, const std::string& after)
 {
     if (!IsWordToken(token)) {
         AppendAfterLast(before + token + after);
@@ -246,8 +271,10 @@ int TCustomWypSlowa::InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> wor
     words_.insert(words_.begin() + at, std::move(word));
     around_.insert(around_.begin() + at, std::move(around));
     for (auto& group : groups_) {
-        if (group->First >= at) ++group->First;
-        if (group->Last >= at) ++group->Last;
+        if (group->First >= at)
+            ++group->First;
+        if (group->Last >= at)
+            ++group->Last;
         // A word inserted inside a group belongs to it.
         if (group->First < at && group->Last > at)
             words_[static_cast<std::size_t>(at)]->SetGroup(group.get());
@@ -269,7 +296,10 @@ std::string& TCustomWypSlowa::TextBehindLast()
     return around_.back().Po;
 }
 
-void TCustomWypSlowa::AppendAfterLast(const std::string& text) { TextBehindLast() += text; }
+void TCustomWypSlowa::AppendAfterLast(const std::string& text)
+{
+    TextBehindLast() += text;
+}
 
 void TCustomWypSlowa::Clear()
 {
@@ -284,8 +314,7 @@ void TCustomWypSlowa::Clear()
 
 // ---------------------------------------------------------------- utterance
 
-TCustomWypowiedzenie::TCustomWypowiedzenie(TCustomWypowiedzenia* owner,
-                                           std::unique_ptr<TCustomWypSlowa> words)
+TCustomWypowiedzenie::TCustomWypowiedzenie(TCustomWypowiedzenia* owner, std::unique_ptr<TCustomWypSlowa> words)
     : owner_(owner), words_(std::move(words))
 {
 }
@@ -375,7 +404,10 @@ void TCustomWypowiedzenia::Delete(int i)
         items_.erase(items_.begin() + i);
 }
 
-void TCustomWypowiedzenia::Clear() { items_.clear(); }
+void TCustomWypowiedzenia::Clear()
+{
+    items_.clear();
+}
 
 bool TCustomWypowiedzenia::StopRequested() const
 {

@@ -43,68 +43,84 @@ std::bitset<N> Bity(std::initializer_list<int> bits)
             set.set(static_cast<std::size_t>(bit));
     return set;
 }
-inline TZbiorKodow Kody(std::initializer_list<int> codes) { return Bity<256>(codes); }
+inline TZbiorKodow Kody(std::initializer_list<int> codes)
+{
+    return Bity<256>(codes);
+}
 TZbiorKodow KodyOdDo(int first, int last);
 inline bool CodeInSet(int code, const TZbiorKodow& codes)
 {
     return code >= 0 && code <= 255 && codes.test(static_cast<std::size_t>(code));
 }
-inline TZnaczniki Znaczniki(std::initializer_list<int> markers) { return Bity<192>(markers); }
+inline TZnaczniki Znaczniki(std::initializer_list<int> markers)
+{
+    return Bity<192>(markers);
+}
 
 // Word classes of a word and of a reading.
 enum TKlasaWyrazu : std::uint8_t {
-    kwRzeczownik = 0, kwCzasownik = 1, kwPrzymiotnik = 2, kwPrzyslowek = 3, kwZaimek = 4,
-    kwPrzyimek = 5, kwSpojnik = 6, kwWykrzyknik = 7, kwOkreslnik = 8, kwLiczebnik = 9,
-    kwPartykula = 10, kwPrzydawka = 11, kwInna = 12,
-    kwNieznana = 13,     // not yet known
-    kwWieleKlas = 15,    // a code valid for several classes
+    kwRzeczownik = 0,
+    kwCzasownik = 1,
+    kwPrzymiotnik = 2,
+    kwPrzyslowek = 3,
+    kwZaimek = 4,
+    kwPrzyimek = 5,
+    kwSpojnik = 6,
+    kwWykrzyknik = 7,
+    kwOkreslnik = 8,
+    kwLiczebnik = 9,
+    kwPartykula = 10,
+    kwPrzydawka = 11,
+    kwInna = 12,
+    kwNieznana = 13,  // not yet known
+    kwWieleKlas = 15, // a code valid for several classes
 };
 
 // Word markers that the model itself sets or tests.
 enum TZnacznik : int {
-    znLiczba = 20,          // a number written in digits
+    znLiczba = 20, // a number written in digits
     znPorzadkowy = 21,
-    znSkrotKonczacy = 22,   // an abbreviation whose period may also end the sentence
+    znSkrotKonczacy = 22, // an abbreviation whose period may also end the sentence
     znData = 23,
     znRok = 25,
-    znZaimek = 50,          // forces class pronoun
-    znOkreslnik = 51,       // forces class determiner
-    znPoczatekZdania = 40,  // starts a clause
-    znNazwaWlasna = 73,     // untranslatable; with a capital a name in archive matching
-    znNieOznaczac = 74,     // untranslatable; never reported as untranslated
-    znNieTlumaczyc = 75,    // untranslatable
+    znZaimek = 50,         // forces class pronoun
+    znOkreslnik = 51,      // forces class determiner
+    znPoczatekZdania = 40, // starts a clause
+    znNazwaWlasna = 73,    // untranslatable; with a capital a name in archive matching
+    znNieOznaczac = 74,    // untranslatable; never reported as untranslated
+    znNieTlumaczyc = 75,   // untranslatable
     znLiczbaMnoga = 76,
-    znGlowaGrupy = 168,     // head of its group
+    znGlowaGrupy = 168, // head of its group
     znLiczebnikowy = 186,
 };
 
 // Word markers that target assembly reads.
 enum TZnacznikSkladania : int {
-    znBezProsze = 3,              // an imperative that never gets "proszę "
-    znZwrotny = 44,               // "R": reflexive verb
-    znPrzeczenieFr = 63,          // a finite verb negated by "nie1": " pas" for a French target
+    znBezProsze = 3,     // an imperative that never gets "proszę "
+    znZwrotny = 44,      // "R": reflexive verb
+    znPrzeczenieFr = 63, // a finite verb negated by "nie1": " pas" for a French target
     znNS1 = 98,
     znNS2 = 99,
-    znRodzajPodmiotu = 115,       // the gender agrees with the subject
-    znLiczbaPodmiotu = 116,       // the number agrees with the subject
-    znPodmiotPoprzedni = 117,     // the clause takes the subject of the previous clause
-    znPodmiotSprzedDwoch = 118,   // … of the clause before the previous one
-    znPodmiotPoNS = 119,          // … of the one before when the previous clause starts with NS1/NS2
-    znMyslnikSpacja = 141,        // a lone "-" renders as a space
-    znWSposob = 177,              // an adverb rendered as "w sposób " + the adjective
-    znOCharakterze = 178,         // an adjective rendered as "o charakterze " + the adjective
-    znBezPrzecinka = 166,         // takes no comma before it as a subordinate clause opener
-    znPrzeszloscDokonana = 179,   // a Polish perfective past: French passé composé
-    znPorzadkoweFormy = 185,      // the numeral's forms become ordinal adjectives
-    znDrugiRozkazujacy = 189,     // the second of two imperatives: no second "proszę "
+    znRodzajPodmiotu = 115,     // the gender agrees with the subject
+    znLiczbaPodmiotu = 116,     // the number agrees with the subject
+    znPodmiotPoprzedni = 117,   // the clause takes the subject of the previous clause
+    znPodmiotSprzedDwoch = 118, // … of the clause before the previous one
+    znPodmiotPoNS = 119,        // … of the one before when the previous clause starts with NS1/NS2
+    znMyslnikSpacja = 141,      // a lone "-" renders as a space
+    znWSposob = 177,            // an adverb rendered as "w sposób " + the adjective
+    znOCharakterze = 178,       // an adjective rendered as "o charakterze " + the adjective
+    znBezPrzecinka = 166,       // takes no comma before it as a subordinate clause opener
+    znPrzeszloscDokonana = 179, // a Polish perfective past: French passé composé
+    znPorzadkoweFormy = 185,    // the numeral's forms become ordinal adjectives
+    znDrugiRozkazujacy = 189,   // the second of two imperatives: no second "proszę "
 };
 
 // Group roles that target assembly reads (the analysers set them). A pair is the
 // previous/next group of the kind.
 enum TRolaGrupy : int {
-    rgReprezentowana = 16,        // represented by the next group with role 17
+    rgReprezentowana = 16, // represented by the next group with role 17
     rgReprezentant = 17,
-    rgCechyPoprzedniej = 18,      // gender, number and case of a nominal group
+    rgCechyPoprzedniej = 18, // gender, number and case of a nominal group
     rgCechyNastepnej = 19,
     rgRodzajPoprzedniej = 20,
     rgRodzajNastepnej = 21,
@@ -112,17 +128,17 @@ enum TRolaGrupy : int {
     rgPrzypadekNastepnej = 23,
     rgLiczbaPoprzedniej = 24,
     rgLiczbaNastepnej = 25,
-    rgOsobaCzasPoprzedniej = 26,  // person and tense of a verbal group
+    rgOsobaCzasPoprzedniej = 26, // person and tense of a verbal group
     rgOsobaCzasNastepnej = 27,
     rgOsobaPoprzedniej = 28,
     rgOsobaNastepnej = 29,
     rgCzasPoprzedniej = 30,
     rgCzasNastepnej = 31,
-    rgRodzajPodmiotu = 32,        // gender agrees with the subject
-    rgLiczbaPodmiotu = 33,        // number agrees with the subject
-    rgOsobaWgPodmiotu = 34,       // person follows the subject's number
-    rgPodmiotNastepuje = 37,      // the subject follows this verbal group
-    rgMnogaDoZgody = 38,          // counts as plural for agreement
+    rgRodzajPodmiotu = 32,   // gender agrees with the subject
+    rgLiczbaPodmiotu = 33,   // number agrees with the subject
+    rgOsobaWgPodmiotu = 34,  // person follows the subject's number
+    rgPodmiotNastepuje = 37, // the subject follows this verbal group
+    rgMnogaDoZgody = 38,     // counts as plural for agreement
 };
 
 // The class of a one-byte dictionary code in the source language (French and Polish
@@ -217,8 +233,8 @@ public:
     std::uint8_t Flag1 = 0, Flag2 = 0;
     std::string Label;
     std::uint8_t Flag3 = 0;
-    std::string Text;   // a literal target text that replaces generation
-    std::string Prefix; // put before the generated form
+    std::string Text;                 // a literal target text that replaces generation
+    std::string Prefix;               // put before the generated form
     std::array<std::string, 6> Extra; // passed on to the word as Chosen1..6
     std::uint8_t Flags = 0;
 };
@@ -298,7 +314,7 @@ struct TDaneSlowa {
     std::string Text;      // the current source form; renamed to pick a homograph
     std::string FirstText; // Text as it was when last reset
     std::string Lemma;
-    int Code = -1;         // −1 unknown, 0 not translated
+    int Code = -1; // −1 unknown, 0 not translated
     std::uint8_t WordClass = kwNieznana;
     std::uint8_t ForcedClass = kwNieznana;
     int Gender = -1;
@@ -308,8 +324,8 @@ struct TDaneSlowa {
     int GrammaticalNumber = -1;
     int FormNumber = -1, FormCode = -1, FormCase = -1;
     int pn = -1, vt = -1, va = -1, N = -1, inf = -1, vox = -1; // French verb features
-    int st = -1;                                              // degree
-    int Start = 0, End = 0; // 0-based positions in the paragraph plus the offset
+    int st = -1;                                               // degree
+    int Start = 0, End = 0;                                    // 0-based positions in the paragraph plus the offset
     bool SentenceCapital = false;
     bool Capitalised = false, TitleCase = false, AllCaps = false;
     TZnaczniki Markers;
@@ -539,8 +555,7 @@ public:
     const TCustomWypGrupa* GroupOfWord(int i) const;
     // Walks group by group from word i's group; the first word of the first group of a
     // type in typeMask (and of a kind in kinds, when given), −1 when none.
-    int FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause,
-                  bool backwards) const;
+    int FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause, bool backwards) const;
     // The clause of word i: from the nearest clause start at or before it to the word
     // before the next clause start.
     void ClauseBounds(int i, int& first, int& last) const;
@@ -551,8 +566,8 @@ public:
     // is no word and goes (with the texts around it) after the last word. Returns the
     // new word's index, or −1.
     static bool IsWordToken(std::string_view token);
-    int AddWord(const std::string& token, const std::string& before, const TZnaczniki& markers,
-                int start, int end, bool sentenceCapital, const std::string& after = {});
+    int AddWord(const std::string& token, const std::string& before, const TZnaczniki& markers, int start, int end,
+                bool sentenceCapital, const std::string& after = {});
     // Inserts a word behind word i (i = −1: at the front).
     int InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> word, TPrzedPo around);
     // Appends text after everything that stands behind the last word (its Po and the
@@ -637,9 +652,9 @@ public:
     virtual void Finish();
 
     // ---- assembly steps, for the language transfers that reorder them
-    void RenderWords();          // TargetText of every word, then FixSpacing
-    void PrepositionVowels();    // "w Wrocławiu" → "we Wrocławiu" across words
-    void SubordinateCommas();    // Polish target: ", który", ", że" …
+    void RenderWords();       // TargetText of every word, then FixSpacing
+    void PrepositionVowels(); // "w Wrocławiu" → "we Wrocławiu" across words
+    void SubordinateCommas(); // Polish target: ", który", ", że" …
     // The analysis listing into Result (untTransWypListing.cpp): the French-source
     // format, or the Polish-source one for a Polish source.
     void Listing();
@@ -688,8 +703,7 @@ public:
     bool HasRole(int i, int role) const;
     int GroupHead(int i) const;
     // Walks group by group from word i's group; −1 when none fits.
-    int FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause,
-                  bool backwards) const;
+    int FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause, bool backwards) const;
     bool IsUnknownName(int i) const;
 
 private:
@@ -701,7 +715,10 @@ private:
 };
 
 // The class mask bit of a word class (1 << class).
-inline std::uint32_t KlasaBit(int wordClass) { return 1u << wordClass; }
+inline std::uint32_t KlasaBit(int wordClass)
+{
+    return 1u << wordClass;
+}
 
 // ---------------------------------------------------------------- utterance list
 

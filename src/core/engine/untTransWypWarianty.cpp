@@ -26,7 +26,10 @@ int SaturateTo32(std::uint64_t count)
     return static_cast<int>(std::min(count, kMax32));
 }
 
-int TranslationRadix(const TCustomWypSlowo& word) { return std::max(word.Translations.Count(), 1); }
+int TranslationRadix(const TCustomWypSlowo& word)
+{
+    return std::max(word.Translations.Count(), 1);
+}
 
 // How many tabulated variants a nested utterance offers its word.
 int NestedRadix(TCustomWypowiedzenie& utterance)
@@ -55,8 +58,8 @@ int TCustomWypSlowa::CountVariants()
         total = SaturatingProduct(total, static_cast<std::uint64_t>(TranslationRadix(*word)));
         if (word->Nested)
             for (int u = 0; u < word->Nested->Count(); ++u)
-                total = SaturatingProduct(
-                    total, static_cast<std::uint64_t>(word->Nested->Item(u)->Words().CountVariants()));
+                total = SaturatingProduct(total,
+                                          static_cast<std::uint64_t>(word->Nested->Item(u)->Words().CountVariants()));
     }
     variantCount_ = SaturateTo32(total);
 

@@ -22,9 +22,15 @@ bool KindInList(int kind, std::initializer_list<int> kinds)
 
 } // namespace
 
-const TCustomWypGrupa* TCustomWypowiedzenie::GroupOf(int i) const { return words_->GroupOfWord(i); }
+const TCustomWypGrupa* TCustomWypowiedzenie::GroupOf(int i) const
+{
+    return words_->GroupOfWord(i);
+}
 
-bool TCustomWypowiedzenie::HasGroup(int i) const { return GroupOf(i) != nullptr; }
+bool TCustomWypowiedzenie::HasGroup(int i) const
+{
+    return GroupOf(i) != nullptr;
+}
 
 bool TCustomWypowiedzenie::CodeIn(int i, const TZbiorKodow& codes) const
 {
@@ -112,8 +118,7 @@ bool TCustomWypowiedzenie::HasAnyMarkerOf(int i, const TZnaczniki& set) const
 
 // ---------------------------------------------------------------- scanning
 
-int TCustomWypowiedzenie::Step(int i, bool backwards, const std::function<bool(int)>& holds,
-                               bool whileHolds) const
+int TCustomWypowiedzenie::Step(int i, bool backwards, const std::function<bool(int)>& holds, bool whileHolds) const
 {
     const int step = backwards ? -1 : 1;
     while (InRange(i) && holds(i) == whileHolds)
@@ -123,32 +128,38 @@ int TCustomWypowiedzenie::Step(int i, bool backwards, const std::function<bool(i
 
 int TCustomWypowiedzenie::SkipClassIn(int i, std::uint32_t classMask, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return ClassIn(j, classMask); }, true);
+    return Step(
+        i, backwards, [&](int j) { return ClassIn(j, classMask); }, true);
 }
 
 int TCustomWypowiedzenie::SkipCodeIn(int i, const TZbiorKodow& codes, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return CodeIn(j, codes); }, true);
+    return Step(
+        i, backwards, [&](int j) { return CodeIn(j, codes); }, true);
 }
 
 int TCustomWypowiedzenie::SkipTextIn(int i, std::string_view tagList, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return TextIn(j, tagList); }, true);
+    return Step(
+        i, backwards, [&](int j) { return TextIn(j, tagList); }, true);
 }
 
 int TCustomWypowiedzenie::FindClassIn(int i, std::uint32_t classMask, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return ClassIn(j, classMask); }, false);
+    return Step(
+        i, backwards, [&](int j) { return ClassIn(j, classMask); }, false);
 }
 
 int TCustomWypowiedzenie::FindCodeIn(int i, const TZbiorKodow& codes, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return CodeIn(j, codes); }, false);
+    return Step(
+        i, backwards, [&](int j) { return CodeIn(j, codes); }, false);
 }
 
 int TCustomWypowiedzenie::FindTextIn(int i, std::string_view tagList, bool backwards) const
 {
-    return Step(i, backwards, [&](int j) { return TextIn(j, tagList); }, false);
+    return Step(
+        i, backwards, [&](int j) { return TextIn(j, tagList); }, false);
 }
 
 void TCustomWypowiedzenie::ClauseBounds(int i, int& first, int& last) const
@@ -253,8 +264,8 @@ int TCustomWypowiedzenie::GroupHead(int i) const
     return group.Last;
 }
 
-int TCustomWypowiedzenie::FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds,
-                                    bool inClause, bool backwards) const
+int TCustomWypowiedzenie::FindGroup(int i, std::uint32_t typeMask, std::initializer_list<int> kinds, bool inClause,
+                                    bool backwards) const
 {
     return words_->FindGroup(i, typeMask, kinds, inClause, backwards);
 }

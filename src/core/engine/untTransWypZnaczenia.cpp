@@ -99,7 +99,10 @@ void TZnaczenia::Delete(int i)
         items_.erase(items_.begin() + i);
 }
 
-void TZnaczenia::Move(int from, int to) { MoveItem(items_, from, to); }
+void TZnaczenia::Move(int from, int to)
+{
+    MoveItem(items_, from, to);
+}
 
 TZbiorKodow TZnaczenia::ClassSet(bool preferOnly, bool withDispreferred) const
 {
@@ -108,10 +111,14 @@ TZbiorKodow TZnaczenia::ClassSet(bool preferOnly, bool withDispreferred) const
         if (reading.DictKind == kRodzajUzytkownika || reading.Code < 0 || reading.Code > 255)
             continue;
         const auto bit = static_cast<std::size_t>(reading.Code);
-        if (reading.Score >= 51) preferred.set(bit);
-        else if (reading.Score == 50) neutral.set(bit);
-        else if (reading.Score >= 1) dispreferred.set(bit);
-        else rejected.set(bit);
+        if (reading.Score >= 51)
+            preferred.set(bit);
+        else if (reading.Score == 50)
+            neutral.set(bit);
+        else if (reading.Score >= 1)
+            dispreferred.set(bit);
+        else
+            rejected.set(bit);
     }
     if (preferOnly) {
         for (const TZbiorKodow* set : {&preferred, &neutral, &dispreferred, &rejected})
@@ -154,8 +161,7 @@ int TZnaczenia::FirstWithFlag() const
 bool TZnaczenia::GrammarCodeOf(int i, int wordClass, std::uint8_t language, std::string& code) const
 {
     const TZnaczenie* reading = Item(i);
-    if (reading == nullptr || reading->DictKind == kRodzajUzytkownika || wordClass == 14 ||
-        wordClass == kwWieleKlas)
+    if (reading == nullptr || reading->DictKind == kRodzajUzytkownika || wordClass == 14 || wordClass == kwWieleKlas)
         return false;
     // A Polish verbal noun stands for its noun.
     if (language == jezPolski && reading->Code >= 181 && reading->Code <= 188 && wordClass == kwRzeczownik) {
@@ -215,7 +221,10 @@ void TTlumaczenia::Delete(int i)
         items_.erase(items_.begin() + i);
 }
 
-void TTlumaczenia::Move(int from, int to) { MoveItem(items_, from, to); }
+void TTlumaczenia::Move(int from, int to)
+{
+    MoveItem(items_, from, to);
+}
 
 // ---------------------------------------------------------------- subject memory
 

@@ -21,8 +21,8 @@ class TOdpowiedziUzytkownika;
 // A source paragraph: from the position asked for up to the next paragraph break
 // ('\r') or the end of the stretch.
 struct TAkapitZrodlowy {
-    std::string Text;            // in the source language's code page, without the break
-    TFormatTekstu Runs;          // offsets from the position asked for
+    std::string Text;   // in the source language's code page, without the break
+    TFormatTekstu Runs; // offsets from the position asked for
     TAtrybutyAkapitu Attributes;
 };
 
@@ -59,7 +59,7 @@ enum class TZaznaczenieTekstu : std::uint8_t {
 };
 
 struct TFragmentWyniku {
-    std::string Text;           // in the code page of Language
+    std::string Text; // in the code page of Language
     std::uint8_t Language = 0;
     TAtrybutyTekstu Attributes; // the source run's format, with a mark's style and colour
     TZaznaczenieTekstu Mark = TZaznaczenieTekstu::Brak;

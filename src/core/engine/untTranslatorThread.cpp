@@ -142,8 +142,7 @@ bool TTranslatorThread::TranslateNextParagraph()
     if (Stopped())
         return false;
     const TCustomWypowiedzenie* last = utterances_->Item(utterances_->Count() - 1);
-    if (options_.SentenceBySentence && last != nullptr && last->Words().Count() > 0 &&
-        paragraphStart_ < stretchEnd_)
+    if (options_.SentenceBySentence && last != nullptr && last->Words().Count() > 0 && paragraphStart_ < stretchEnd_)
         PauseAfterParagraph();
     if (Stopped())
         return false;
@@ -226,8 +225,7 @@ void TTranslatorThread::MarkUnknownWords(TCustomWypowiedzenie& utterance)
 
 void TTranslatorThread::Archive(const TCustomWypowiedzenie& utterance, const std::string& output)
 {
-    if (options_.ArchiveTranslations &&
-        (utterance.Words().Count() > 1 || output.find(':') != std::string::npos))
+    if (options_.ArchiveTranslations && (utterance.Words().Count() > 1 || output.find(':') != std::string::npos))
         host_.ArchivePair(Trim(utterance.SourceText), Trim(output));
 }
 

@@ -75,8 +75,7 @@ void TTranslatorThread::MeaningChoice(TCustomWypowiedzenie& utterance)
         if (OffersChoice(word)) {
             answers_.Reset();
             host_.OpenMeaningChoice(utterance, word, answers_);
-            answers_.WaitFor(stop_.get_token(),
-                             [](const TStanOdpowiedzi& s) { return s.Closed || s.WordChoice >= 0; });
+            answers_.WaitFor(stop_.get_token(), [](const TStanOdpowiedzi& s) { return s.Closed || s.WordChoice >= 0; });
             if (Stopped())
                 return;
             // A closed window leaves the word without a chosen translation (−1).

@@ -82,8 +82,8 @@ void TZapisWypowiedzenia::WriteWord(TCustomWypSlowa& words, int i)
     if (options_.FollowWords) {
         const auto sequence = static_cast<int>(out_.TargetWords.size());
         if (!options_.OtherPane)
-            out_.SourceWords.push_back({word.Start - utteranceStart_, word.End - utteranceStart_, sequence,
-                                        word.Text, word.Lemma, {}});
+            out_.SourceWords.push_back(
+                {word.Start - utteranceStart_, word.End - utteranceStart_, sequence, word.Text, word.Lemma, {}});
         out_.TargetWords.push_back(
             {renderingStart, OutputLength(), sequence, word.Text, word.Lemma, GenerationOf(word)});
     }

@@ -30,8 +30,7 @@ private:
     void FollowFormatRun(const TCustomWypSlowo& word);
     // The word's text in the target, with the language it is written in and its mark.
     TFragmentWyniku Rendering(const TCustomWypSlowo& word) const;
-    void Insert(const std::string& text, std::uint8_t language,
-                TZaznaczenieTekstu mark = TZaznaczenieTekstu::Brak);
+    void Insert(const std::string& text, std::uint8_t language, TZaznaczenieTekstu mark = TZaznaczenieTekstu::Brak);
     int OutputLength() const { return outputLength_; }
 
     const TOpcjeTlumaczenia& options_;

@@ -52,8 +52,7 @@ std::string EndingOf(std::string_view infinitive)
 {
     if (EndsWith(infinitive, "oir"))
         return "oir";
-    return std::string(
-        infinitive.substr(infinitive.size() - std::min<std::size_t>(2, infinitive.size())));
+    return std::string(infinitive.substr(infinitive.size() - std::min<std::size_t>(2, infinitive.size())));
 }
 
 TRdzenFr AnalyseInfinitive(std::string_view infinitive)
@@ -84,12 +83,11 @@ std::string Present1sgFirstGroup(const TRdzenFr& r)
     }
     std::string stem = r.Temat;
     const std::size_t vowel = LastVowel(stem);
-    const bool muteE = EndsWithAny(
-        r.Lemat, "eber,ecer,eder,efer,eger,ejer,eker,emer,ener,eper,eser,erer,ever,eyer,ezer");
+    const bool muteE =
+        EndsWithAny(r.Lemat, "eber,ecer,eder,efer,eger,ejer,eker,emer,ener,eper,eser,erer,ever,eyer,ezer");
     // An "é" ending the stem (créer, agréer) keeps its accent: only a closed syllable
     // before the mute ending opens to "è".
-    const bool acuteBeforeConsonant =
-        vowel != std::string::npos && stem[vowel] == "é"_fr[0] && vowel + 1 < stem.size();
+    const bool acuteBeforeConsonant = vowel != std::string::npos && stem[vowel] == "é"_fr[0] && vowel + 1 < stem.size();
     if (muteE || acuteBeforeConsonant) {
         stem[vowel] = "è"_fr[0];
         return stem + "e";
@@ -106,25 +104,22 @@ std::string Present1sg(const TRdzenFr& r)
     case 3: return r.Temat + "e";
     case 4: return EndingRule(r.Lemat, "être=suis,avoir=ai,aller=vais"_fr);
     case 5:
-        return EndingRuleOr(
-            r.Lemat,
-            "absoudre=absous,battre=bats,paraître=parais,connaître=connais,aindre=ains,"
-            "eindre=eins,décroître=décroîs,croître=croîs,dissoudre=dissous,repaître=repais,"
-            "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
-            r.Temat + "s");
+        return EndingRuleOr(r.Lemat,
+                            "absoudre=absous,battre=bats,paraître=parais,connaître=connais,aindre=ains,"
+                            "eindre=eins,décroître=décroîs,croître=croîs,dissoudre=dissous,repaître=repais,"
+                            "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
+                            r.Temat + "s");
     case 6:
-        return EndingRuleOr(
-            r.Lemat,
-            "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
-            "valoir=vaux,vouloir=veux,seoir=sois"_fr,
-            r.Krotki + "s");
+        return EndingRuleOr(r.Lemat,
+                            "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
+                            "valoir=vaux,vouloir=veux,seoir=sois"_fr,
+                            r.Krotki + "s");
     case 7:
-        return EndingRuleOr(
-            r.Lemat,
-            "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
-            "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
-            "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
-            r.Temat + "s");
+        return EndingRuleOr(r.Lemat,
+                            "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
+                            "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
+                            "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
+                            r.Temat + "s");
     default: return {};
     }
 }
@@ -135,18 +130,14 @@ std::string Present1pl(const TRdzenFr& r)
     case 2: return r.Krotki + "ssons";
     case 4: return EndingRule(r.Lemat, "être=sommes,avoir=avons,aller=allons"_fr);
     case 5:
-        return EndingRule(
-            r.Lemat,
-            "absoudre=absolvons,boire=buvons,clore=closons,coudre=cousons,croire=croyons,"
-            "dissoudre=dissolvons,écrire=écrivons,maudire=maudissons,moudre=moulons,"
-            "prendre=prenons,résoudre=résolvons,traire=trayons,vaincre=vainquons,"
-            "scrire=scrivons,décrire=décrivons,rire=rions,oindre=oignons,eindre=eignons,"
-            "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
+        return EndingRule(r.Lemat, "absoudre=absolvons,boire=buvons,clore=closons,coudre=cousons,croire=croyons,"
+                                   "dissoudre=dissolvons,écrire=écrivons,maudire=maudissons,moudre=moulons,"
+                                   "prendre=prenons,résoudre=résolvons,traire=trayons,vaincre=vainquons,"
+                                   "scrire=scrivons,décrire=décrivons,rire=rions,oindre=oignons,eindre=eignons,"
+                                   "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
     case 6:
-        return EndingRule(
-            r.Lemat,
-            "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
-            "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
+        return EndingRule(r.Lemat, "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
+                                   "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
     case 7: return EndingRule(r.Lemat, "fuir=fuyons,ir=ons");
     default: return EndingRuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
     }
@@ -184,12 +175,11 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     }
 
     if (r.Typ == 5)
-        f[at + 4] =
-            EndingRuleOr(r.Lemat,
-                         "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
-                         "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
-                         "faire=faites"_fr,
-                         EndingRule(p4, "ons=ez"));
+        f[at + 4] = EndingRuleOr(r.Lemat,
+                                 "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
+                                 "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
+                                 "faire=faites"_fr,
+                                 EndingRule(p4, "ons=ez"));
     else
         f[at + 4] = EndingRuleOr(r.Lemat, "être=êtes,ger=gez,cer=cez"_fr, EndingRule(p4, "ons=ez"));
 
@@ -197,19 +187,15 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     case 2: f[at + 5] = r.Krotki + "ssent"; break;
     case 4: f[at + 5] = EndingRule(r.Lemat, "avoir=ont,être=sont,aller=vont"_fr); break;
     case 5:
-        f[at + 5] = EndingRuleOr(
-            r.Lemat, "boire=boivent,croire=croient,faire=font,prendre=prennent,traire=traient",
-            EndingRule(p4, "ons=ent"));
+        f[at + 5] = EndingRuleOr(r.Lemat, "boire=boivent,croire=croient,faire=font,prendre=prennent,traire=traient",
+                                 EndingRule(p4, "ons=ent"));
         break;
     case 6:
-        f[at + 5] = EndingRule(r.Lemat,
-                               "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
-                               "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
-                               "vouloir=veulent,voir=voient,oir=ent"_fr);
+        f[at + 5] = EndingRule(r.Lemat, "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
+                                        "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
+                                        "vouloir=veulent,voir=voient,oir=ent"_fr);
         break;
-    case 7:
-        f[at + 5] = EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr);
-        break;
+    case 7: f[at + 5] = EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr); break;
     default: f[at + 5] = WithSuffix(p1, "nt");
     }
 }
@@ -219,8 +205,7 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
 void BuildImparfait(const TRdzenFr& r, TFormy& f)
 {
     const int at = TenseSlotFr(czImparfait);
-    const std::string i1 = EndingRuleOr(r.Lemat, "être=étais"_fr,
-                                        EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
+    const std::string i1 = EndingRuleOr(r.Lemat, "être=étais"_fr, EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ais"));
     const std::string i4 = EndingRuleOr(r.Lemat, "ger=gions,cer=cions", EndingRule(i1, "ais=ions"));
     f[at] = i1;
     f[at + 1] = i1;
@@ -241,25 +226,19 @@ std::string PasseSimple1sg(const TRdzenFr& r)
     case 3: return r.Krotki + "s";
     case 4: return EndingRule(r.Lemat, "être=fus,avoir=eus,aller=allai"_fr);
     case 5:
-        return EndingRule(
-            r.Lemat,
-            "soudre=solus,croître=crûs,connaître=connus,naître=naquis,paraître=parus,"
-            "battre=battis,boire=bus,circoncire=circoncis,duire=duisis,confire=confis,"
-            "dire=dis,coudre=cousis,croire=crus,écrire=écrivis,scrire=scrivis,faire=fis,"
-            "lire=lus,luire=luisis,mettre=mis,moudre=moulus,nuire=nuisis,plaire=plus,"
-            "prendre=pris,repaître=repus,rire=ris,rompre=rompis,suivre=suivis,taire=tus,"
-            "vaincre=vainquis,vivre=vécus,cuire=cuisis,truire=truisis,indre=ignis,"
-            "ndre=ndis,ure=us,ire=is,re=is"_fr);
+        return EndingRule(r.Lemat, "soudre=solus,croître=crûs,connaître=connus,naître=naquis,paraître=parus,"
+                                   "battre=battis,boire=bus,circoncire=circoncis,duire=duisis,confire=confis,"
+                                   "dire=dis,coudre=cousis,croire=crus,écrire=écrivis,scrire=scrivis,faire=fis,"
+                                   "lire=lus,luire=luisis,mettre=mis,moudre=moulus,nuire=nuisis,plaire=plus,"
+                                   "prendre=pris,repaître=repus,rire=ris,rompre=rompis,suivre=suivis,taire=tus,"
+                                   "vaincre=vainquis,vivre=vécus,cuire=cuisis,truire=truisis,indre=ignis,"
+                                   "ndre=ndis,ure=us,ire=is,re=is"_fr);
     case 6:
-        return EndingRule(
-            r.Lemat,
-            "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
-            "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
+        return EndingRule(r.Lemat, "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
+                                   "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
     case 7:
-        return EndingRule(
-            r.Lemat,
-            "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
-            "ir=is"_fr);
+        return EndingRule(r.Lemat, "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
+                                   "ir=is"_fr);
     default: return {};
     }
 }
@@ -294,22 +273,16 @@ std::string Futur1sg(const TRdzenFr& r, const std::string& present1sg)
     switch (r.Typ) {
     case 1: return WithSuffix(present1sg, "rai");
     case 2: return r.Lemat + "ai";
-    case 3:
-        return EndingRule(r.Lemat,
-                          "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
+    case 3: return EndingRule(r.Lemat, "cueillir=cueillerai,assaillir=assaillirai,saillir=saillerai,=ai");
     case 4: return EndingRule(r.Lemat, "être=serai,avoir=aurai,aller=irai"_fr);
     case 5: return EndingRule(r.Lemat, "faire=ferai,e=ai");
     case 6:
-        return EndingRule(
-            r.Lemat,
-            "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
-            "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
-            "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
+        return EndingRule(r.Lemat, "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
+                                   "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
+                                   "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
     case 7:
-        return EndingRule(
-            r.Lemat,
-            "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
-            "ir=irai"_fr);
+        return EndingRule(r.Lemat, "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
+                                   "ir=irai"_fr);
     case 8: return EndingRule(r.Lemat, "voyer=verrai");
     default: return {};
     }
@@ -354,10 +327,8 @@ void BuildSubjonctifPresent(const TRdzenFr& r, TFormy& f)
         s4 = EndingRuleOr(r.Lemat, "faire=fassions", imparfait1pl);
         break;
     case 6:
-        s1 = EndingRuleOr(
-            r.Lemat,
-            "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
-            fromPresent3pl);
+        s1 = EndingRuleOr(r.Lemat, "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
+                          fromPresent3pl);
         s4 = EndingRuleOr(r.Lemat, "pouvoir=puissions,savoir=sachions", imparfait1pl);
         break;
     default: break;
@@ -398,16 +369,14 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
         im2 = EndingRule(r.Lemat, "être=sois,avoir=aie,aller=va"_fr);
     else if (r.Typ == 6)
         im2 = EndingRuleOr(r.Lemat, "savoir=sache,vouloir=veuille", p1);
-    const std::string im4 =
-        EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
-                     f[TenseSlotFr(czPresent) + 3]);
+    const std::string im4 = EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
+                                         f[TenseSlotFr(czPresent) + 3]);
     std::string im5;
     if (!ApplyEndingRules(r.Lemat, "être=soyez"_fr, im5)) {
         if (r.Typ == 5)
-            im5 = EndingRule(im4,
-                             "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
-                             "médisons=médisez,prédisons=prédisez,redisons=redites,"
-                             "interdisons=interdites,disons=dites,ons=ez"_fr);
+            im5 = EndingRule(im4, "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
+                                  "médisons=médisez,prédisons=prédisez,redisons=redites,"
+                                  "interdisons=interdites,disons=dites,ons=ez"_fr);
         else
             im5 = EndingRuleOr(r.Lemat, "ger=gez,cer=cez,ons=ez", EndingRule(im4, "ons=ez"));
     }
@@ -419,8 +388,7 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
 void BuildParticipePresent(const TRdzenFr& r, TFormy& f)
 {
     const std::string fromPresent = EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ant");
-    const std::string pp =
-        r.Typ == 4 ? EndingRuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent) : fromPresent;
+    const std::string pp = r.Typ == 4 ? EndingRuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent) : fromPresent;
     const int at = kParticipePresentSlotFr;
     f[at] = pp;
     f[at + 1] = WithSuffix(pp, "e");
@@ -437,23 +405,17 @@ std::string ParticipePasse(const TRdzenFr& r)
     case 3: return EndingRule(r.Lemat, "rir=ert,ir=i");
     case 4: return EndingRule(r.Lemat, "aller=allé,avoir=eu,être=été"_fr);
     case 5:
-        return EndingRule(
-            r.Lemat,
-            "absoudre=absous,dissoudre=dissous,soudre=solu,accroître=accru,croître=crû,"
-            "paraître=paru,battre=battu,boire=bu,circoncire=circoncis,clore=clos,duire=duit,"
-            "confire=confit,connaître=connu,coudre=cousu,croire=cru,frire=frit,naître=né,"
-            "inclure=inclus,lire=lu,luire=lui,mettre=mis,moudre=moulu,mourir=mort,nuire=nui,"
-            "plaire=plu,prendre=pris,repaître=repu,écrire=écrit,scrire=scrit,rire=ri,"
-            "suivre=suivi,suffire=suffi,taire=tu,vivre=vécu,traire=trait,indre=int,"
-            "ndre=ndu,ure=u,ire=it,re=u"_fr);
+        return EndingRule(r.Lemat, "absoudre=absous,dissoudre=dissous,soudre=solu,accroître=accru,croître=crû,"
+                                   "paraître=paru,battre=battu,boire=bu,circoncire=circoncis,clore=clos,duire=duit,"
+                                   "confire=confit,connaître=connu,coudre=cousu,croire=cru,frire=frit,naître=né,"
+                                   "inclure=inclus,lire=lu,luire=lui,mettre=mis,moudre=moulu,mourir=mort,nuire=nui,"
+                                   "plaire=plu,prendre=pris,repaître=repu,écrire=écrit,scrire=scrit,rire=ri,"
+                                   "suivre=suivi,suffire=suffi,taire=tu,vivre=vécu,traire=trait,indre=int,"
+                                   "ndre=ndu,ure=u,ire=it,re=u"_fr);
     case 6:
-        return EndingRule(r.Lemat,
-                          "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
-                          "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
-    case 7:
-        return EndingRule(
-            r.Lemat,
-            "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
+        return EndingRule(r.Lemat, "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
+                                   "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
+    case 7: return EndingRule(r.Lemat, "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
     default: return {};
     }
 }
@@ -467,17 +429,14 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
     std::string masculinePlural;
     switch (r.Typ) {
     case 5:
-        feminine =
-            EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
+        feminine = EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
         masculinePlural = EndingRule(masculine, "ri=ri,suffi=suffi,s=s,=s");
         break;
     case 6:
         feminine = EndingRule(masculine, "pu=pu,û=ue,=e"_fr);
         masculinePlural = EndingRule(masculine, "pu=pu,s=s,=s");
         break;
-    default:
-        feminine = EndingRule(masculine, "e=e,û=ue,=e"_fr);
-        masculinePlural = EndingRule(masculine, "s=s,=s");
+    default: feminine = EndingRule(masculine, "e=e,û=ue,=e"_fr); masculinePlural = EndingRule(masculine, "s=s,=s");
     }
     const int at = kParticipePasseSlotFr;
     f[at] = masculine;
@@ -488,13 +447,10 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
 
 // ---------------------------------------------------------------- selecting a form
 
-constexpr std::array<std::string_view, 6> kEtrePresent = {"suis",   "es",      "est",
-                                                          "sommes", "êtes"_fr, "sont"};
-constexpr std::array<std::string_view, 6> kEtreSubjonctif = {"sois",   "sois",  "soit",
-                                                             "soyons", "soyez", "soient"};
+constexpr std::array<std::string_view, 6> kEtrePresent = {"suis", "es", "est", "sommes", "êtes"_fr, "sont"};
+constexpr std::array<std::string_view, 6> kEtreSubjonctif = {"sois", "sois", "soit", "soyons", "soyez", "soient"};
 constexpr std::array<std::string_view, 6> kAvoirPresent = {"ai", "as", "a", "avons", "avez", "ont"};
-constexpr std::array<std::string_view, 6> kAvoirSubjonctif = {"aie",   "aies", "ait",
-                                                              "ayons", "ayez", "aient"};
+constexpr std::array<std::string_view, 6> kAvoirSubjonctif = {"aie", "aies", "ait", "ayons", "ayez", "aient"};
 
 // Slot offset of a participle agreeing in number and gender.
 int AgreementOffset(int number, int gender)
@@ -529,8 +485,8 @@ int ImperatifSlot(int tense, int person)
 
 // The form of a supported tense without the reflexive pronoun; false for a tense the
 // generator does not build.
-bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjectGender, int tense,
-                int person, int gender, std::string& form)
+bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjectGender, int tense, int person,
+                int gender, std::string& form)
 {
     const auto slot = [&v](int index) { return v.Formy[static_cast<std::size_t>(index)]; };
     const auto p = static_cast<std::size_t>(person - 1);
@@ -546,24 +502,19 @@ bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjec
     case czImperatif2:
     case czImperatif4:
     case czImperatif5: form = slot(ImperatifSlot(tense, person)); return true;
-    case czParticipePresent:
-        form = slot(kParticipePresentSlotFr + AgreementOffset(number, gender));
-        return true;
-    case czParticipePasse:
-        form = slot(kParticipePasseSlotFr + AgreementOffset(number, gender));
-        return true;
+    case czParticipePresent: form = slot(kParticipePresentSlotFr + AgreementOffset(number, gender)); return true;
+    case czParticipePasse: form = slot(kParticipePasseSlotFr + AgreementOffset(number, gender)); return true;
     case czInfinitif: form = slot(kInfinitifSlotFr); return true;
     case czPasseCompose:
-        form = Compound(v.ZByc ? kEtrePresent[p] : kAvoirPresent[p],
-                        CompoundParticiple(v, subjectNumber, subjectGender));
+        form =
+            Compound(v.ZByc ? kEtrePresent[p] : kAvoirPresent[p], CompoundParticiple(v, subjectNumber, subjectGender));
         return true;
     case czSubjonctifPasse:
         form = Compound(v.ZByc ? kEtreSubjonctif[p] : kAvoirSubjonctif[p],
                         CompoundParticiple(v, subjectNumber, subjectGender));
         return true;
     case czParticipePresentAyant:
-        form = Compound(v.ZByc ? "étant"_fr : "ayant",
-                        CompoundParticiple(v, subjectNumber, subjectGender));
+        form = Compound(v.ZByc ? "étant"_fr : "ayant", CompoundParticiple(v, subjectNumber, subjectGender));
         return true;
     default: return false;
     }
@@ -599,8 +550,7 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
     v.Zwrotny = ApplyPrefixRules(trimmed, "s'=,se =", v.Bezokolicznik);
     if (!v.Zwrotny)
         v.Bezokolicznik = trimmed;
-    v.ZByc =
-        v.Zwrotny || code == "6" || code == "R" || InCommaList(v.Bezokolicznik, kVerbsWithEtre);
+    v.ZByc = v.Zwrotny || code == "6" || code == "R" || InCommaList(v.Bezokolicznik, kVerbsWithEtre);
 
     const TRdzenFr r = AnalyseInfinitive(v.Bezokolicznik);
     v.Typ = r.Typ;
@@ -620,8 +570,8 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
     return v;
 }
 
-std::string GenVerbFr(std::string_view lemma, std::string_view code, int number, int subjectNumber,
-                      int subjectGender, int tense, int person, int gender)
+std::string GenVerbFr(std::string_view lemma, std::string_view code, int number, int subjectNumber, int subjectGender,
+                      int tense, int person, int gender)
 {
     if (person < 1 || person > 6)
         person = 3;
@@ -629,8 +579,7 @@ std::string GenVerbFr(std::string_view lemma, std::string_view code, int number,
         return ReflexiveFr("se", person);
     const TCzasownikFr v = BuildVerbFormsFr(lemma, code);
     std::string form;
-    if (v.Typ == 0 ||
-        !SelectForm(v, number, subjectNumber, subjectGender, tense, person, gender, form))
+    if (v.Typ == 0 || !SelectForm(v, number, subjectNumber, subjectGender, tense, person, gender, form))
         return std::string(lemma);
     if (form.empty() || !v.Zwrotny)
         return form;

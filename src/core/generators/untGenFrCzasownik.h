@@ -50,14 +50,17 @@ inline constexpr int kParticipePresentSlotFr = 45;
 inline constexpr int kParticipePasseSlotFr = 49;
 inline constexpr int kInfinitifSlotFr = 53;
 // The first slot of a six-person tense (codes 1–7).
-constexpr int TenseSlotFr(int tense) { return (tense - 1) * 6; }
+constexpr int TenseSlotFr(int tense)
+{
+    return (tense - 1) * 6;
+}
 
 struct TCzasownikFr {
     std::array<std::string, kVerbFormCountFr> Formy; // empty where no rule gives a form
-    std::string Bezokolicznik; // the infinitive without the reflexive "s'" or "se "
-    bool Zwrotny = false;      // pronominal: every form takes the reflexive pronoun
-    bool ZByc = false;         // compound tenses take "être" (else "avoir")
-    int Typ = 0;               // conjugation type 1–8; 0 when the ending gives none
+    std::string Bezokolicznik;                       // the infinitive without the reflexive "s'" or "se "
+    bool Zwrotny = false;                            // pronominal: every form takes the reflexive pronoun
+    bool ZByc = false;                               // compound tenses take "être" (else "avoir")
+    int Typ = 0;                                     // conjugation type 1–8; 0 when the ending gives none
 };
 
 // The conjugation type of an infinitive (without a reflexive pronoun): 1 regular -er,
@@ -72,8 +75,8 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code);
 // agrees with the word's own number and gender; a compound tense with "être" agrees
 // with the subject. An unsupported tense gives the lemma; a form no rule builds is
 // empty.
-std::string GenVerbFr(std::string_view lemma, std::string_view code, int number, int subjectNumber,
-                      int subjectGender, int tense, int person, int gender);
+std::string GenVerbFr(std::string_view lemma, std::string_view code, int number, int subjectNumber, int subjectGender,
+                      int tense, int person, int gender);
 
 // What a form tag of a French inflected form says. Values not given are 0 (tense),
 // 0 (person) and -1 (gender, number); gender 1 masculine, 2 feminine; number 1

@@ -61,8 +61,8 @@ TKodRzeczownikaFr ReadNounCode(std::string_view rawCode)
 }
 
 // The lemma's own exceptional value when it has one, else the first ending rule.
-std::string ExceptionOrEnding(std::string_view lemma, std::string_view exceptions,
-                              std::string_view rules, bool caseSensitive = true)
+std::string ExceptionOrEnding(std::string_view lemma, std::string_view exceptions, std::string_view rules,
+                              bool caseSensitive = true)
 {
     std::string result;
     if (RuleValue(lemma, exceptions, result))
@@ -78,8 +78,7 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
     constexpr std::string_view invariable =
         "angora,bougon,camaïeu,châtain,chic,gnangnan,grognon,kaki,marron,mastoc,rococo,snob,"
         "souillon"_fr;
-    constexpr std::string_view cExceptions =
-        "grec=grecque,blanc=blanche,franc=franche,sec=sèche"_fr;
+    constexpr std::string_view cExceptions = "grec=grecque,blanc=blanche,franc=franche,sec=sèche"_fr;
     constexpr std::string_view nExceptions = "paysan=paysanne,bénin=bénigne,malin=maligne"_fr;
     constexpr std::string_view nRules = "ien=ienne,on=onne,n=ne,er=ère"_fr;
     constexpr std::string_view comparatives =
@@ -88,8 +87,7 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
     constexpr std::string_view eurExceptions =
         "accusateur=accusatrice,enchanteur=enchanteresse,pécheur=pécheresse,vengeur=vengeresse,"
         "avant-courreur=avant-courrière,vainqueur=victorieuse"_fr;
-    constexpr std::string_view sExceptions =
-        "tiers=tierce,frais=fraîche,exprès=expresse,profès=professe"_fr;
+    constexpr std::string_view sExceptions = "tiers=tierce,frais=fraîche,exprès=expresse,profès=professe"_fr;
     constexpr std::string_view etToEte =
         "complet,incomplet,concret,désuet,discret,indiscret,inquiet,quiet,replet,secret"_fr;
     constexpr std::string_view tAddsTe = "boulot,maigriot,pâlot,sot,vieillot"_fr;
@@ -121,8 +119,7 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
         std::string result;
         if (RuleValue(lemma, eurExceptions, result))
             return result;
-        if (InCommaList(lemma,
-                        "retenteur,chanteur,conteur,lesteur,menteur,sauteur,sauveteur,zozoteur"))
+        if (InCommaList(lemma, "retenteur,chanteur,conteur,lesteur,menteur,sauteur,sauveteur,zozoteur"))
             return EndingRule(lemma, "teur=teuse");
         if (lemma == "rieur")
             return "rieuse";
@@ -158,8 +155,7 @@ std::string MasculinePluralAdjFr(std::string_view lemma)
     if (InCommaList(lemma, invariable))
         return std::string(lemma);
     std::string result;
-    constexpr std::string_view irregular =
-        "beau=beaux,nouveau=nouveaux,tout=tous,hébreu=hébreux"_fr;
+    constexpr std::string_view irregular = "beau=beaux,nouveau=nouveaux,tout=tous,hébreu=hébreux"_fr;
     if (RuleValue(lemma, irregular, result))
         return result;
     constexpr std::string_view rules = "al=aux,s=s,z=z,x=x";
@@ -188,9 +184,8 @@ const std::vector<TOkreslnikFr>& Determiners()
     static const std::vector<TOkreslnikFr> table = [] {
         std::vector<TOkreslnikFr> rows;
         for (std::string_view row :
-             {"mon,mon,ma,mes,mes"_fr, "ton,ton,ta,tes,tes"_fr, "son,son,sa,ses,ses"_fr,
-              "ce,ce,cette,ces,ces"_fr, "notre,notre,notre,nos,nos"_fr,
-              "votre,votre,votre,vos,vos"_fr, "leur,leur,leur,leurs,leurs"_fr,
+             {"mon,mon,ma,mes,mes"_fr, "ton,ton,ta,tes,tes"_fr, "son,son,sa,ses,ses"_fr, "ce,ce,cette,ces,ces"_fr,
+              "notre,notre,notre,nos,nos"_fr, "votre,votre,votre,vos,vos"_fr, "leur,leur,leur,leurs,leurs"_fr,
               "tout,tout,toute,tous,toutes"_fr, "celui-là,celui-là,celle-là,ceux-là,celles-là"_fr})
             rows.push_back(CommaListItems(row));
         return rows;
@@ -201,8 +196,7 @@ const std::vector<TOkreslnikFr>& Determiners()
 const TOkreslnikFr* FindDeterminer(std::string_view lemma)
 {
     const auto& table = Determiners();
-    const auto row = std::find_if(table.begin(), table.end(),
-                                  [lemma](const TOkreslnikFr& r) { return r[0] == lemma; });
+    const auto row = std::find_if(table.begin(), table.end(), [lemma](const TOkreslnikFr& r) { return r[0] == lemma; });
     return row == table.end() ? nullptr : &*row;
 }
 
@@ -306,8 +300,8 @@ std::string NounPluralFr(std::string_view lemma, std::string& alternative)
     if (EndsWith(lemma, "ail", anyCase))
         return ExceptionOrEnding(lemma, ailExceptions, "ail=ails", anyCase);
     if (EndsWithAny(lemma, "au,eu", anyCase))
-        return ExceptionOrEnding(lemma, "landau=landaus,sarrau=sarraus,bleu=bleus,pneu=pneus",
-                                 "au=aux,eu=eux", anyCase);
+        return ExceptionOrEnding(lemma, "landau=landaus,sarrau=sarraus,bleu=bleus,pneu=pneus", "au=aux,eu=eux",
+                                 anyCase);
     if (RuleValue(lemma,
                   "bijou=bijoux,caillou=cailloux,chou=choux,genou=genoux,hibou=hiboux,"
                   "joujou=joujoux,pou=poux",

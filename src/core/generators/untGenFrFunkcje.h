@@ -21,9 +21,9 @@ namespace velmar {
 // The forms of a noun as its code fixes them. The code's gender plays no part in the
 // form; it is kept for the tables that show it.
 struct TRzeczownikFr {
-    std::string Pojedyncza;  // singular
-    std::string Mnoga;       // plural
-    std::string MnogaAlt;    // a second accepted plural ("matches" beside "matchs")
+    std::string Pojedyncza;   // singular
+    std::string Mnoga;        // plural
+    std::string MnogaAlt;     // a second accepted plural ("matches" beside "matchs")
     int Rodzaj = rdzFrObydwa; // TRodzajFr the code names
 };
 

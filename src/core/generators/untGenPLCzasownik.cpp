@@ -19,28 +19,45 @@ using std::string_view;
 constexpr string_view kSie = " się"_pl;
 
 // Persons 1sg … 3pl of the compound future.
-constexpr const char* kBedzie[6] = {"będę "_pl, "będziesz "_pl, "będzie "_pl,
+constexpr const char* kBedzie[6] = {"będę "_pl,     "będziesz "_pl,  "będzie "_pl,
                                     "będziemy "_pl, "będziecie "_pl, "będą "_pl};
 
 // The slots of the past without person endings, and the conditional endings, in the
 // order 1sg m, 1sg f, 2sg m, 2sg f, 3sg m, 3sg f, 3sg n, 1pl m-pers, 1pl other, 2pl
 // m-pers, 2pl other, 3pl m-pers, 3pl other.
 constexpr int kBarePastSource[13] = {17, 18, 17, 18, 17, 18, 19, 24, 25, 24, 25, 24, 25};
-constexpr const char* kConditionalEnding[13] = {"bym", "bym", "byś"_pl, "byś"_pl, "by", "by", "by",
-                                                "byśmy"_pl, "byśmy"_pl, "byście"_pl, "byście"_pl,
-                                                "by", "by"};
+constexpr const char* kConditionalEnding[13] = {"bym",      "bym",      "byś"_pl,    "byś"_pl,    "by", "by", "by",
+                                                "byśmy"_pl, "byśmy"_pl, "byście"_pl, "byście"_pl, "by", "by"};
 
 // "powinien" has no infinitive: its present and past are listed.
-constexpr const char* kPowinien[26] = {
-    "powinienem", "powinnam", "powinieneś"_pl, "powinnaś"_pl, "powinien", "powinna", "powinno",
-    "powinniśmy"_pl, "powinnyśmy"_pl, "powinniście"_pl, "powinnyście"_pl, "powinni", "powinny",
-    "powinienem był"_pl, "powinnam była"_pl, "powinieneś był"_pl, "powinnaś była"_pl,
-    "powinien był"_pl, "powinna była"_pl, "powinno było"_pl, "powinniśmy byli"_pl,
-    "powinnyśmy były"_pl, "powinniście byli"_pl, "powinnyście były"_pl, "powinni byli"_pl,
-    "powinny były"_pl};
+constexpr const char* kPowinien[26] = {"powinienem",
+                                       "powinnam",
+                                       "powinieneś"_pl,
+                                       "powinnaś"_pl,
+                                       "powinien",
+                                       "powinna",
+                                       "powinno",
+                                       "powinniśmy"_pl,
+                                       "powinnyśmy"_pl,
+                                       "powinniście"_pl,
+                                       "powinnyście"_pl,
+                                       "powinni",
+                                       "powinny",
+                                       "powinienem był"_pl,
+                                       "powinnam była"_pl,
+                                       "powinieneś był"_pl,
+                                       "powinnaś była"_pl,
+                                       "powinien był"_pl,
+                                       "powinna była"_pl,
+                                       "powinno było"_pl,
+                                       "powinniśmy byli"_pl,
+                                       "powinnyśmy były"_pl,
+                                       "powinniście byli"_pl,
+                                       "powinnyście były"_pl,
+                                       "powinni byli"_pl,
+                                       "powinny były"_pl};
 // Its present row by person class (masculine, feminine, neuter).
-constexpr int kPowinienPresent[3][6] = {
-    {0, 2, 4, 7, 9, 11}, {1, 3, 5, 8, 10, 12}, {0, 2, 6, 8, 10, 12}};
+constexpr int kPowinienPresent[3][6] = {{0, 2, 4, 7, 9, 11}, {1, 3, 5, 8, 10, 12}, {0, 2, 6, 8, 10, 12}};
 
 // The impersonal constructions 21–24 that some verbs make with other words.
 struct TBezosobowe {
@@ -166,9 +183,9 @@ void FillPast(const TKoniugacja& k, TVerbParadigm& p)
     const auto row = PastRow(k, masculine.Forma);
     std::array<string, 13> alternatives = PastRow(k, masculine.Alternatywa);
     if (k.Lemma == "zeżreć"_pl)
-        alternatives = {"zeżarłem"_pl, "zeżarłam"_pl, "zeżarłeś"_pl, "zeżarłaś"_pl, "zeżarł"_pl,
-                        "zeżarła"_pl, "zeżarło"_pl, "zeżarliśmy"_pl, "zeżarłyśmy"_pl,
-                        "zeżarliście"_pl, "zeżarłyście"_pl, "zeżarli"_pl, "zeżarły"_pl};
+        alternatives = {"zeżarłem"_pl,    "zeżarłam"_pl, "zeżarłeś"_pl,   "zeżarłaś"_pl,   "zeżarł"_pl,
+                        "zeżarła"_pl,     "zeżarło"_pl,  "zeżarliśmy"_pl, "zeżarłyśmy"_pl, "zeżarliście"_pl,
+                        "zeżarłyście"_pl, "zeżarli"_pl,  "zeżarły"_pl};
     for (std::size_t i = 0; i < row.size(); ++i)
         p.Slots[scPrzeszly + i] = {row[i], alternatives[i]};
     for (std::size_t i = 0; i < 13; ++i) {
@@ -339,8 +356,7 @@ string Impersonal(const TVerbParadigm& p, int formCode)
             return p.Wrap(verb.Forms[index]);
     const auto& s = p.Slots;
     switch (formCode) {
-    case 21:
-        return WithSie(p, s[4].Forma);
+    case 21: return WithSie(p, s[4].Forma);
     case 22:
         if (!p.ImpersonalNoTo && EndsWith(s[69].Forma, kSie))
             return WithSie(p, s[69].Forma.substr(0, s[69].Forma.size() - kSie.size()));
@@ -349,8 +365,7 @@ string Impersonal(const TVerbParadigm& p, int formCode)
         if (p.Perfective)
             return WithSie(p, s[4].Forma);
         return p.Prefix + "będzie się "_pl + p.Lemma + TailAfterSie(p);
-    default:
-        return WithSie(p, s[57].Forma);
+    default: return WithSie(p, s[57].Forma);
     }
 }
 
@@ -424,30 +439,20 @@ int VerbSlotPl(int formCode, int person, int subjectNumber, int subjectGender)
     static constexpr int kTeraz[6] = {0, 2, 4, 7, 9, 11};
     static constexpr int kRozkaz[6] = {48, 45, 49, 46, 47, 50};
     // Past, bare past and conditional: the offset in their 13-slot order per person class.
-    static constexpr int kOsoby[3][6] = {
-        {0, 2, 4, 7, 9, 11}, {1, 3, 5, 8, 10, 12}, {0, 2, 6, 7, 9, 11}};
+    static constexpr int kOsoby[3][6] = {{0, 2, 4, 7, 9, 11}, {1, 3, 5, 8, 10, 12}, {0, 2, 6, 7, 9, 11}};
     const int index = PersonIndex(person);
     const int personClass = PersonClass(formCode, person, subjectNumber, subjectGender);
     const int offset = kOsoby[personClass - 1][index];
     switch (formCode) {
-    case fpTeraz:
-        return kTeraz[index];
-    case fpPrzeszly:
-        return scPrzeszly + offset;
-    case fpPrzyszly:
-        return scPrzyszly + index;
-    case fpTrybPrzypuszczajacy:
-        return scWarunkowy + offset;
-    case fpRozkazujacy:
-        return kRozkaz[index];
-    case fpImieslowPrzyslowkowy:
-        return scImieslowWspolczesny;
-    case 8:
-        return scImieslowUprzedni;
-    case fpPrzeszlyBezKoncowki:
-        return scPrzeszlyBezKoncowki + offset;
-    default:
-        return -1;
+    case fpTeraz: return kTeraz[index];
+    case fpPrzeszly: return scPrzeszly + offset;
+    case fpPrzyszly: return scPrzyszly + index;
+    case fpTrybPrzypuszczajacy: return scWarunkowy + offset;
+    case fpRozkazujacy: return kRozkaz[index];
+    case fpImieslowPrzyslowkowy: return scImieslowWspolczesny;
+    case 8: return scImieslowUprzedni;
+    case fpPrzeszlyBezKoncowki: return scPrzeszlyBezKoncowki + offset;
+    default: return -1;
     }
 }
 
@@ -460,19 +465,15 @@ string GenVerbPl(string_view lemma, string_view code, const TCechyPl& f)
         return p.Wrap(declined.Cells[static_cast<std::size_t>(AdjCellIndex(f.Case, f.Number, f.Gender))]);
     };
     switch (f.FormCode) {
-    case fpBezokolicznik:
-        return p.Wrap(p.Lemma);
-    case fpImieslowBierny:
-        return participle(p.PassiveParticiple);
-    case fpImieslowCzynny:
-        return participle(p.ActiveParticiple);
+    case fpBezokolicznik: return p.Wrap(p.Lemma);
+    case fpImieslowBierny: return participle(p.PassiveParticiple);
+    case fpImieslowCzynny: return participle(p.ActiveParticiple);
     case fpRzeczownikOdczasownikowy:
         return p.Wrap(p.VerbalNoun.Cells[static_cast<std::size_t>(NounCellPl(f.Case, f.Number))].Forma);
     case fpBezosobowyTeraz:
     case fpBezosobowyPrzeszly:
     case fpBezosobowyPrzyszly:
-    case fpBezosobowyPrzypuszczajacy:
-        return Impersonal(p, f.FormCode);
+    case fpBezosobowyPrzypuszczajacy: return Impersonal(p, f.FormCode);
     default:
         if (VerbSlotPl(f.FormCode, f.Person, f.SubjectNumber, f.SubjectGender) < 0)
             return Trim(lemma);

@@ -23,20 +23,20 @@ inline constexpr int kVerbSlotCount = 71;
 
 // Slots of the verb paradigm.
 enum TSlotCzasownika : int {
-    scTeraz = 0,              // present 1sg, 2sg, 3sg at 0, 2, 4; 1pl, 2pl, 3pl at 7, 9, 11
-    scPrzeszly = 13,          // past 13–25: 1sg m/f, 2sg m/f, 3sg m/f/n, 1–3pl m-pers/other
+    scTeraz = 0,                // present 1sg, 2sg, 3sg at 0, 2, 4; 1pl, 2pl, 3pl at 7, 9, 11
+    scPrzeszly = 13,            // past 13–25: 1sg m/f, 2sg m/f, 3sg m/f/n, 1–3pl m-pers/other
     scPrzeszlyBezKoncowki = 26, // 26–38: the past without person endings, per person and gender
-    scPrzyszly = 39,          // compound future 1sg … 3pl
-    scRozkazujacy = 45,       // imperative 2sg, 1pl, 2pl
-    scNiech = 48,             // "niech" + present 1sg, 3sg, 3pl
-    scWarunkowy = 51,         // conditional 51–63, ordered like 26–38
+    scPrzyszly = 39,            // compound future 1sg … 3pl
+    scRozkazujacy = 45,         // imperative 2sg, 1pl, 2pl
+    scNiech = 48,               // "niech" + present 1sg, 3sg, 3pl
+    scWarunkowy = 51,           // conditional 51–63, ordered like 26–38
     scImieslowWspolczesny = 64, // adverbial present participle (-ąc)
-    scImieslowCzynny = 65,    // active participle (-ący)
-    scImieslowBierny = 66,    // passive participle
-    scImieslowUprzedni = 67,  // adverbial anterior participle (-wszy)
-    scRzeczownik = 68,        // verbal noun
-    scBezosobowy = 69,        // impersonal past (-no, -to, -ło się)
-    scBezokolicznik = 70,     // infinitive
+    scImieslowCzynny = 65,      // active participle (-ący)
+    scImieslowBierny = 66,      // passive participle
+    scImieslowUprzedni = 67,    // adverbial anterior participle (-wszy)
+    scRzeczownik = 68,          // verbal noun
+    scBezosobowy = 69,          // impersonal past (-no, -to, -ło się)
+    scBezokolicznik = 70,       // infinitive
 };
 
 // The past, the bare past and the conditional each hold one slot per person and gender:
@@ -55,21 +55,20 @@ struct TVerbParadigm {
     TAdjParadigmPl PassiveParticiple;
     TAdjParadigmPl PassiveParticipleAlt; // only when built with alternatives
     TNounParadigm VerbalNoun;
-    TNounParadigm VerbalNounAlt;         // only when built with alternatives
+    TNounParadigm VerbalNounAlt; // only when built with alternatives
     std::string Prefix;
     std::string Tail;
-    std::string Lemma;                   // the bare infinitive
+    std::string Lemma; // the bare infinitive
     std::string Class;
     bool Perfective = false;
-    bool Powinien = false;               // "powinien" has only its fixed present and past
-    bool ImpersonalNoTo = false;         // the impersonal past ends in "-no"/"-to"
+    bool Powinien = false;       // "powinien" has only its fixed present and past
+    bool ImpersonalNoTo = false; // the impersonal past ends in "-no"/"-to"
 
     std::string Wrap(const std::string& form) const;
 };
 
 // Fills the paradigm. Returns a TWynikBudowy: wbZlyKod when the code leaves no class.
-int BuildVerbParadigmPl(std::string_view lemma, std::string_view code, bool withAlternatives,
-                        TVerbParadigm& paradigm);
+int BuildVerbParadigmPl(std::string_view lemma, std::string_view code, bool withAlternatives, TVerbParadigm& paradigm);
 
 // The slot of a finite or adverbial form code (1–6, 8, 10) for the person (1–6, 9
 // impersonal, anything else third) and the subject's number and gender; −1 for codes

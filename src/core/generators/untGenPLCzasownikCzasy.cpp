@@ -44,13 +44,12 @@ constexpr string_view kFirstPersonPlus1 =
     "niesie=niosę,gniecie=gniotę,miecie=miotę,wiedzie=wiodę,plecie=plotę,wiezie=wiozę,"
     "żre=żrę,dzie=dę,cie=tę,sie=sę,zie=zę,cze=kę,że=gę,rze=rę,re=rę,le=lę,e=ę"_pl;
 
-constexpr string_view kPast53 =
-    "paść=padł,kraść=kradł,róść=rósł,ść=dł,przysiąc=przysiągł,prząc=przągł,ląc=lągł,"
-    "ciec=ciekł,zaprząc=zaprzągł,biec=biegł,lec=legł,grząźć=grzązł,blednąć=bladł,"
-    "więdnąć=wiądł,lęknąć=ląkł,wziężnąć=wiązł,grzęznąć=grzązł,zdechnąć=zdechł,"
-    "przęgnąć=przągł,rosnąć=rósł,moknąć=mókł,ziębnąć=ziąbł,przysięgnąć=przysiągł,"
-    "chłodnąć=chłódł,lęgnąć=lągł,klęsnąć=kląsł,przeschnąć=przesechł,eschnąć=sechł,"
-    "schnąć=sechł,nąć=ł,rzec=rzekł,wściec=wściekł,c=kł"_pl;
+constexpr string_view kPast53 = "paść=padł,kraść=kradł,róść=rósł,ść=dł,przysiąc=przysiągł,prząc=przągł,ląc=lągł,"
+                                "ciec=ciekł,zaprząc=zaprzągł,biec=biegł,lec=legł,grząźć=grzązł,blednąć=bladł,"
+                                "więdnąć=wiądł,lęknąć=ląkł,wziężnąć=wiązł,grzęznąć=grzązł,zdechnąć=zdechł,"
+                                "przęgnąć=przągł,rosnąć=rósł,moknąć=mókł,ziębnąć=ziąbł,przysięgnąć=przysiągł,"
+                                "chłodnąć=chłódł,lęgnąć=lągł,klęsnąć=kląsł,przeschnąć=przesechł,eschnąć=sechł,"
+                                "schnąć=sechł,nąć=ł,rzec=rzekł,wściec=wściekł,c=kł"_pl;
 constexpr string_view kPast53Alt =
     "więdnąć=więdnął,moknąć=moknął,ziębnąć=ziębnął,przeschnąć=przeschnął,eschnąć=eschnął,"
     "schnąć=schnął"_pl;
@@ -62,9 +61,8 @@ constexpr string_view kPastPlus1 =
     "epleć=pełł,pleć=pełł,przeżreć=przeżarł,eżreć=żarł,żreć=żarł,emrzeć=marł,"
     "przedrzeć=przedarł,przetrzeć=przetarł,edrzeć=darł,zetrzeć=starł,etrzeć=tarł,"
     "eprzeć=parł,wesprzeć=wsparł,ewrzeć=warł,wrzeć=warł,rzeć=arł"_pl;
-constexpr string_view kPastPlus2 =
-    "ać=ał,eć=ał,leźć=lazł,iść=szedł,pójść=poszedł,wzejść=wzeszedł,przejść=przeszedł,"
-    "ejść=szedł,jść=szedł"_pl;
+constexpr string_view kPastPlus2 = "ać=ał,eć=ał,leźć=lazł,iść=szedł,pójść=poszedł,wzejść=wzeszedł,przejść=przeszedł,"
+                                   "ejść=szedł,jść=szedł"_pl;
 
 // A rule with an alternative rule for the same lemma: both, when the first matches.
 bool WithAlternative(string_view s, string_view rules, string_view altRules, TKomorkaPl& out)
@@ -178,9 +176,7 @@ TKomorkaPl Present1Sg(const TKoniugacja& k, const TKomorkaPl& p3)
 
 TKomorkaPl Present3Pl(const TKoniugacja& k, const TKomorkaPl& p3, const TKomorkaPl& p1)
 {
-    const auto withEnding = [](const string& form, const char* ending) {
-        return form.empty() ? form : form + ending;
-    };
+    const auto withEnding = [](const string& form, const char* ending) { return form.empty() ? form : form + ending; };
     if (k.ClassIn("<1><2>"))
         return {withEnding(p3.Forma, "ją"_pl), withEnding(p3.Alternatywa, "ją"_pl)};
     if (k.ClassIn("<11><21>"))

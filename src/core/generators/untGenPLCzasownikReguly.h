@@ -24,19 +24,16 @@ struct TKoniugacja {
 
 TKomorkaPl Present3Sg(const TKoniugacja& k);
 TKomorkaPl Present1Sg(const TKoniugacja& k, const TKomorkaPl& present3sg);
-TKomorkaPl Present3Pl(const TKoniugacja& k, const TKomorkaPl& present3sg,
-                      const TKomorkaPl& present1sg);
+TKomorkaPl Present3Pl(const TKoniugacja& k, const TKomorkaPl& present3sg, const TKomorkaPl& present1sg);
 TKomorkaPl PastMasculine(const TKoniugacja& k);
 // The past 3sg feminine of a past 3sg masculine form.
 std::string PastFeminine(const TKoniugacja& k, const std::string& masculine);
 // The past 3pl masculine personal of the past 3sg feminine form.
 std::string PastPluralPersonal(const TKoniugacja& k, const std::string& feminine);
-TKomorkaPl Imperative2Sg(const TKoniugacja& k, const TKomorkaPl& present3sg,
-                         const TKomorkaPl& present3pl);
+TKomorkaPl Imperative2Sg(const TKoniugacja& k, const TKomorkaPl& present3sg, const TKomorkaPl& present3pl);
 // pastMasculine and pastPluralOther are the bare 3sg masculine and 3pl other forms.
-TKomorkaPl PassiveParticiple(const TKoniugacja& k, const TKomorkaPl& present3sg,
-                             const TKomorkaPl& present3pl, const std::string& pastMasculine,
-                             const std::string& pastPluralOther);
+TKomorkaPl PassiveParticiple(const TKoniugacja& k, const TKomorkaPl& present3sg, const TKomorkaPl& present3pl,
+                             const std::string& pastMasculine, const std::string& pastPluralOther);
 TKomorkaPl VerbalNoun(const TKoniugacja& k, const TKomorkaPl& passive);
 
 } // namespace velmar::genpl

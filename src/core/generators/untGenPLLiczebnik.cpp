@@ -18,30 +18,29 @@ constexpr int kGenders = 5;
 using TKomorki = decltype(TNumeralParadigmPl::Cells);
 
 struct TListyLiczebnika {
-    std::string CompoundTens = FromUtf8(
-        "<dwadzieścia><trzydzieści><czterdzieści><pięćdziesiąt><sześćdziesiąt><siedemdziesiąt>"
-        "<osiemdziesiąt><dziewięćdziesiąt>");
+    std::string CompoundTens =
+        FromUtf8("<dwadzieścia><trzydzieści><czterdzieści><pięćdziesiąt><sześćdziesiąt><siedemdziesiąt>"
+                 "<osiemdziesiąt><dziewięćdziesiąt>");
     std::string CompoundUnits = FromUtf8("<jeden><dwa><trzy><cztery><pięć><sześć><siedem><osiem><dziewięć>");
-    std::string OrdinalTens = FromUtf8(
-        "<dwudziesty><trzydziesty><czterdziesty><pięćdziesiąty><sześćdziesiąty><siedemdziesiąty>"
-        "<osiemdziesiąty><dziewięćdziesiąty>");
-    std::string OrdinalUnits = FromUtf8(
-        "<pierwszy><drugi><trzeci><czwarty><piąty><szósty><siódmy><ósmy><dziewiąty>");
-    std::string FeminineOrdinalUnits = FromUtf8(
-        "<pierwsza><druga><trzecia><czwarta><piąta><szósta><siódma><ósma><dziewiąta>");
+    std::string OrdinalTens =
+        FromUtf8("<dwudziesty><trzydziesty><czterdziesty><pięćdziesiąty><sześćdziesiąty><siedemdziesiąty>"
+                 "<osiemdziesiąty><dziewięćdziesiąty>");
+    std::string OrdinalUnits = FromUtf8("<pierwszy><drugi><trzeci><czwarty><piąty><szósty><siódmy><ósmy><dziewiąty>");
+    std::string FeminineOrdinalUnits =
+        FromUtf8("<pierwsza><druga><trzecia><czwarta><piąta><szósta><siódma><ósma><dziewiąta>");
     std::string OneAndAHalf = FromUtf8("<półtora><półtorej>");
-    std::string ObliqueStems = FromUtf8(
-        "parę=paru,siedem=siedmiu,osiem=ośmiu,dwanaście=dwunastu,naście=nastu,"
-        "dwadzieścia=dwudziestu,dzieści=dziestu,dziesiąt=dziesięciu,sto=stu,dwieście=dwustu,"
-        "sta=stu,ćset=ciuset,demset=dmiuset,siemset=śmiuset,e=u,a=u,ć=ciu");
+    std::string ObliqueStems =
+        FromUtf8("parę=paru,siedem=siedmiu,osiem=ośmiu,dwanaście=dwunastu,naście=nastu,"
+                 "dwadzieścia=dwudziestu,dzieści=dziestu,dziesiąt=dziesięciu,sto=stu,dwieście=dwustu,"
+                 "sta=stu,ćset=ciuset,demset=dmiuset,siemset=śmiuset,e=u,a=u,ć=ciu");
     // Agreement classes of words that are not read as a number.
     std::string GenitiveSingular = FromUtf8("<pół><półtora><półtorej><ćwierć>");
-    std::string GenitiveAlways = FromUtf8(
-        "<tysiąc><tysiące><tysięcy><milion><miliony><milionów><miliard><miliardy><miliardów>");
-    std::string Quantities = FromUtf8(
-        "<kilka><kilku><kilkanaście><kilkunastu><kilkadziesiąt><kilkudziesięciu><kilkaset><parę>"
-        "<paru><wiele><wielu><niewiele><niewielu><dużo><mało><trochę><sporo><mnóstwo><ile><ilu>"
-        "<tyle><tylu><więcej><mniej><najwięcej><najmniej><dwoje><troje><oboje>");
+    std::string GenitiveAlways =
+        FromUtf8("<tysiąc><tysiące><tysięcy><milion><miliony><milionów><miliard><miliardy><miliardów>");
+    std::string Quantities =
+        FromUtf8("<kilka><kilku><kilkanaście><kilkunastu><kilkadziesiąt><kilkudziesięciu><kilkaset><parę>"
+                 "<paru><wiele><wielu><niewiele><niewielu><dużo><mało><trochę><sporo><mnóstwo><ile><ilu>"
+                 "<tyle><tylu><więcej><mniej><najwięcej><najmniej><dwoje><troje><oboje>");
 };
 
 const TListyLiczebnika& Lists()
@@ -76,10 +75,10 @@ void FillRow(TKomorki& cells, int caseIndex, std::string_view row)
 void FillTwoOrBoth(TKomorki& cells, bool both)
 {
     static constexpr const char* kTwo[kCases] = {
-        "dwaj/dwa/dwa/dwie/dwa", "dwóch,dwu/dwu,dwóch", "dwóm,dwu/dwu,dwóm",
-        "dwóch,dwu/dwa/dwa/dwie/dwa", "dwoma,dwu", "dwóch,dwu/dwu,dwóch"};
-    static constexpr const char* kBoth[kCases] = {
-        "obaj/oba/oba/obie/oba", "obu", "obu", "obu/oba/oba/obie/oba", "obu,oboma", "obu"};
+        "dwaj/dwa/dwa/dwie/dwa",      "dwóch,dwu/dwu,dwóch", "dwóm,dwu/dwu,dwóm",
+        "dwóch,dwu/dwa/dwa/dwie/dwa", "dwoma,dwu",           "dwóch,dwu/dwu,dwóch"};
+    static constexpr const char* kBoth[kCases] = {"obaj/oba/oba/obie/oba", "obu",       "obu",
+                                                  "obu/oba/oba/obie/oba",  "obu,oboma", "obu"};
     for (int c = 0; c < kCases; ++c)
         FillRow(cells, c, (both ? kBoth : kTwo)[c]);
 }
@@ -88,7 +87,9 @@ void FillThreeOrFour(TKomorki& cells, const std::string& lemma)
 {
     const std::string stem = lemma == "trzy" ? "trze" : "cztere";
     for (int g = 0; g < kGenders; ++g) {
-        auto cell = [&](int c) -> std::string& { return cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(g)].Form; };
+        auto cell = [&](int c) -> std::string& {
+            return cells[static_cast<std::size_t>(c)][static_cast<std::size_t>(g)].Form;
+        };
         cell(0) = g == rdzMeskoosobowy ? stem + "j" : lemma;
         cell(1) = stem + "ch";
         cell(2) = stem + "m";
@@ -102,12 +103,18 @@ void FillCollective(TKomorki& cells, const std::string& lemma)
 {
     std::string stem = lemma;
     ApplyEndingRules(stem, "ro=rg,je=jg");
-    for (auto& cell : cells[0]) cell.Form = lemma;
-    for (auto& cell : cells[1]) cell.Form = stem + "a";
-    for (auto& cell : cells[2]) cell.Form = stem + "u";
-    for (auto& cell : cells[3]) cell.Form = lemma;
-    for (auto& cell : cells[4]) cell.Form = stem + "iem";
-    for (auto& cell : cells[5]) cell.Form = stem + "u";
+    for (auto& cell : cells[0])
+        cell.Form = lemma;
+    for (auto& cell : cells[1])
+        cell.Form = stem + "a";
+    for (auto& cell : cells[2])
+        cell.Form = stem + "u";
+    for (auto& cell : cells[3])
+        cell.Form = lemma;
+    for (auto& cell : cells[4])
+        cell.Form = stem + "iem";
+    for (auto& cell : cells[5])
+        cell.Form = stem + "u";
 }
 
 void FillAll(TKomorki& cells, const std::string& form)
@@ -200,15 +207,15 @@ int BuildNumeralParadigmPl(std::string_view lemma, std::string_view code, TNumer
     return wbOk;
 }
 
-std::string GenNumeralPl(std::string_view lemma, std::string_view code, int grammaticalCase, int gender,
-                         int number)
+std::string GenNumeralPl(std::string_view lemma, std::string_view code, int grammaticalCase, int gender, int number)
 {
     TNumeralParadigmPl paradigm;
     if (BuildNumeralParadigmPl(lemma, code, paradigm) != wbOk)
         return std::string(lemma);
     if (paradigm.Ordinal) {
         const int adjectiveGender = paradigm.Feminine ? static_cast<int>(rdzZenski) : gender;
-        return paradigm.Adjective.Cells[static_cast<std::size_t>(AdjCellIndex(grammaticalCase, number, adjectiveGender))];
+        return paradigm.Adjective
+            .Cells[static_cast<std::size_t>(AdjCellIndex(grammaticalCase, number, adjectiveGender))];
     }
     const int caseIndex = grammaticalCase >= 1 && grammaticalCase <= kCases ? grammaticalCase - 1 : 0;
     const int g = gender >= 0 && gender < kGenders ? gender : static_cast<int>(rdzMeskorzeczowy);

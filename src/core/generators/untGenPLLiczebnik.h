@@ -20,8 +20,8 @@ struct TFormaLiczebnika {
 // declined as an adjective instead.
 struct TNumeralParadigmPl {
     std::array<std::array<TFormaLiczebnika, 5>, 6> Cells;
-    bool Ordinal = false;   // the Adjective paradigm holds the forms
-    bool Feminine = false;  // an ordinal starting with "jedna": always feminine
+    bool Ordinal = false;  // the Adjective paradigm holds the forms
+    bool Feminine = false; // an ordinal starting with "jedna": always feminine
     TAdjParadigmPl Adjective;
 };
 
@@ -31,14 +31,13 @@ int BuildNumeralParadigmPl(std::string_view lemma, std::string_view code, TNumer
 // The form of a case (1–6; any other as 1, so the vocative gives the nominative) and a
 // gender (0–4; any other as 1). A compound ordinal gives its adjective cell for (case,
 // number, gender). The lemma when the paradigm cannot be built.
-std::string GenNumeralPl(std::string_view lemma, std::string_view code, int grammaticalCase, int gender,
-                         int number);
+std::string GenNumeralPl(std::string_view lemma, std::string_view code, int grammaticalCase, int gender, int number);
 
 // How a numeral governs the noun it counts (the agreement class):
 enum TKlasaLiczebnika : int {
-    klZgoda = 0,              // agrees with the noun: "dwa koty", "dwadzieścia dwa koty"
+    klZgoda = 0,                // agrees with the noun: "dwa koty", "dwadzieścia dwa koty"
     klDopelniaczMianownika = 1, // nominative and accusative take the genitive: "pięć kotów"
-    klDopelniacz = 2,         // every case takes the genitive plural: "tysiąc kotów"
+    klDopelniacz = 2,           // every case takes the genitive plural: "tysiąc kotów"
     klDopelniaczPojedynczy = 3, // the genitive singular: "półtora roku", "pół godziny"
 };
 

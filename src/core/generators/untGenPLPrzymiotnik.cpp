@@ -11,56 +11,56 @@ namespace {
 
 // The word and rule lists of the declension, converted once from their UTF-8 text.
 struct TListyPrzymiotnika {
-    std::string Comparatives = FromUtf8(
-        "biały=bielszy,blady=bledszy,bliski=bliższy,brzydki=brzydszy,cienki=cieńszy,"
-        "czerwony=czerwieńszy,częsty=częstszy,daleki=dalszy,dobry=lepszy,duży=większy,dziki=dzikszy,"
-        "gęsty=gęstszy,gładki=gładszy,głęboki=głębszy,gorący=gorętszy,krótki=krótszy,lekki=lżejszy,"
-        "mały=mniejszy,mądry=mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
-        "rosły=roślejszy,rzadki=rzadszy,słodki=słodszy,szalony=szaleńszy,szeroki=szerszy,"
-        "szybki=szybszy,śmiały=śmielszy,świeży=świeższy,tłusty=tłustszy,twardy=twardszy,wąski=węższy,"
-        "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy");
+    std::string Comparatives =
+        FromUtf8("biały=bielszy,blady=bledszy,bliski=bliższy,brzydki=brzydszy,cienki=cieńszy,"
+                 "czerwony=czerwieńszy,częsty=częstszy,daleki=dalszy,dobry=lepszy,duży=większy,dziki=dzikszy,"
+                 "gęsty=gęstszy,gładki=gładszy,głęboki=głębszy,gorący=gorętszy,krótki=krótszy,lekki=lżejszy,"
+                 "mały=mniejszy,mądry=mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
+                 "rosły=roślejszy,rzadki=rzadszy,słodki=słodszy,szalony=szaleńszy,szeroki=szerszy,"
+                 "szybki=szybszy,śmiały=śmielszy,świeży=świeższy,tłusty=tłustszy,twardy=twardszy,wąski=węższy,"
+                 "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy");
     std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury>");
     std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy");
     std::string SyntheticAfterVowelEndings = "by,dy,hy,py,gi,pi";
     std::string ShortComparativeEndings = FromUtf8("gi,pi,ły,ny,ry,ty,wy,ni,by,dy,hy,py");
     std::string ShortComparative = FromUtf8("gi=ższy,pi=pszy,ły=lszy,ny=ńszy,ni=ńszy,y=szy");
-    std::string LongComparative = FromUtf8(
-        "sły=ślejszy,zły=źlejszy,ły=lejszy,czny=czniejszy,szny=szniejszy,rzny=rzniejszy,sny=śniejszy,"
-        "zny=źniejszy,ny=niejszy,ni=niejszy,ry=rzejszy,ty=ciejszy,wy=wiejszy");
+    std::string LongComparative =
+        FromUtf8("sły=ślejszy,zły=źlejszy,ły=lejszy,czny=czniejszy,szny=szniejszy,rzny=rzniejszy,sny=śniejszy,"
+                 "zny=źniejszy,ny=niejszy,ni=niejszy,ry=rzejszy,ty=ciejszy,wy=wiejszy");
 
     std::string ParticleEndings = FromUtf8("ś,ż,że,kolwiek");
     std::string ParticleRemoval = FromUtf8("ś=,że=,ż=,kolwiek=");
     std::string ToMasculine = "jedna=jeden,jedne=jeden,ka=ki,ga=gi,la=li,ia=i,a=y,le=li,ie=i,e=y";
-    std::string Stem1Words = FromUtf8(
-        "ów=ow,pewien=pewn,winien=winn,niejeden=niejedn,jeden=jedn,żaden=żadn,tamten=tamt,ten=t");
+    std::string Stem1Words =
+        FromUtf8("ów=ow,pewien=pewn,winien=winn,niejeden=niejedn,jeden=jedn,żaden=żadn,tamten=tamt,ten=t");
     std::string Stem1Endings = FromUtf8("ój=oj,wszystek=wszystki,pełen=pełn,wesół=wesoł,y=,a=,li=l");
-    std::string Stem2Words = FromUtf8(
-        "ów=owy,pewien=pewny,winien=winny,niejeden=niejedny,jeden=jedny,żaden=żadny,tamten=tamty,ten=ty");
+    std::string Stem2Words =
+        FromUtf8("ów=owy,pewien=pewny,winien=winny,niejeden=niejedny,jeden=jedny,żaden=żadny,tamten=tamty,ten=ty");
     std::string Stem2Endings = FromUtf8("ój=oi,wszystek=wszystki,j=i,pełen=pełny,wesół=wesoły,a=y,y=y,i=i");
 
     std::string FeminineNominative = FromUtf8("ki=ka,gi=ga");
     std::string FeminineAccusativeWords = FromUtf8("ten=tę,wszystek=wszystką");
     std::string FeminineAccusative = FromUtf8("ki=ką,gi=gą");
-    std::string NeuterNominativeWords = FromUtf8(
-        "ów=owo,niejeden=niejedno,jeden=jedno,sam=samo,ten=to,tamten=tamto,wszystek=wszystko");
+    std::string NeuterNominativeWords =
+        FromUtf8("ów=owo,niejeden=niejedno,jeden=jedno,sam=samo,ten=to,tamten=tamto,wszystek=wszystko");
     std::string PersonalPluralWords = "wszystek=wszyscy,ten=ci";
-    std::string ParticiplePersonalPlural = FromUtf8(
-        "ki=cy,gi=dzy,ony=eni,szny=szni,rzny=rzni,czny=czni,dzny=dzni,zny=źni,sny=śni,ry=rzy,szy=si,"
-        "sty=ści,ty=ci,ży=zi,chy=si,hy=si,cy=cy,czy=czy,dy=dzi,sły=śli,szły=szli,czły=czli,rzły=rzli,"
-        "zły=źli,ły=li,y=i,i=i");
-    std::string AdjectivePersonalPlural = FromUtf8(
-        "wesoły=weseli,ciony=ceni,dziony=dzeni,szny=szni,rzny=rzni,czny=czni,dzny=dzni,łony=łoni,"
-        "wony=woni,rony=roni,ki=cy,gi=dzy,ony=eni,zny=źni,sny=śni,ry=rzy,szy=si,sty=ści,ty=ci,"
-        "duży=duzi,ży=ży,chy=si,hy=si,cy=cy,czy=czy,dzy=dzy,dy=dzi,sły=śli,szły=szli,czły=czli,"
-        "rzły=rzli,zły=źli,ły=li,y=i,i=i");
-    std::string Adverbs = FromUtf8(
-        "cały=cało,chytry=chytrze,ciepły=ciepło,czerwony=czerwono,częsty=często,czysty=czysto,"
-        "dobry=dobrze,goły=goło,mądry=mądrze,mdły=mdło,miły=miło,okrągły=okrągło,prosty=prosto,"
-        "szczery=szczerze,szczodry=szczodrze,śmiały=śmiało,wesoły=wesoło,zielony=zielono,"
-        "świadomy=świadomie,późniejszy=później,zupełny=zupełnie,pełny=pełno,pusty=pusto,"
-        "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
-        "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
-        "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,i=io,go=go");
+    std::string ParticiplePersonalPlural =
+        FromUtf8("ki=cy,gi=dzy,ony=eni,szny=szni,rzny=rzni,czny=czni,dzny=dzni,zny=źni,sny=śni,ry=rzy,szy=si,"
+                 "sty=ści,ty=ci,ży=zi,chy=si,hy=si,cy=cy,czy=czy,dy=dzi,sły=śli,szły=szli,czły=czli,rzły=rzli,"
+                 "zły=źli,ły=li,y=i,i=i");
+    std::string AdjectivePersonalPlural =
+        FromUtf8("wesoły=weseli,ciony=ceni,dziony=dzeni,szny=szni,rzny=rzni,czny=czni,dzny=dzni,łony=łoni,"
+                 "wony=woni,rony=roni,ki=cy,gi=dzy,ony=eni,zny=źni,sny=śni,ry=rzy,szy=si,sty=ści,ty=ci,"
+                 "duży=duzi,ży=ży,chy=si,hy=si,cy=cy,czy=czy,dzy=dzy,dy=dzi,sły=śli,szły=szli,czły=czli,"
+                 "rzły=rzli,zły=źli,ły=li,y=i,i=i");
+    std::string Adverbs =
+        FromUtf8("cały=cało,chytry=chytrze,ciepły=ciepło,czerwony=czerwono,częsty=często,czysty=czysto,"
+                 "dobry=dobrze,goły=goło,mądry=mądrze,mdły=mdło,miły=miło,okrągły=okrągło,prosty=prosto,"
+                 "szczery=szczerze,szczodry=szczodrze,śmiały=śmiało,wesoły=wesoło,zielony=zielono,"
+                 "świadomy=świadomie,późniejszy=później,zupełny=zupełnie,pełny=pełno,pusty=pusto,"
+                 "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
+                 "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
+                 "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,i=io,go=go");
 };
 
 const TListyPrzymiotnika& Lists()
@@ -84,8 +84,7 @@ bool VowelFromEnd(std::string_view word, std::size_t n)
 }
 
 // A value of an exact-word rule list, else of an ending rule list, else nothing.
-bool WordOrEnding(const std::string& word, std::string_view words, std::string_view endings,
-                  std::string& out)
+bool WordOrEnding(const std::string& word, std::string_view words, std::string_view endings, std::string& out)
 {
     return RuleValue(word, words, out) || ApplyEndingRules(word, endings, out);
 }
@@ -324,8 +323,8 @@ std::string DegreeFormPl(std::string_view lemma, std::string_view code, int degr
     return (degree == 2 ? "najbardziej " : "bardziej ") + word;
 }
 
-std::string GenAdjPl(std::string_view lemma, std::string_view code, int grammaticalCase, bool adverb,
-                     int degree, int gender, int number)
+std::string GenAdjPl(std::string_view lemma, std::string_view code, int grammaticalCase, bool adverb, int degree,
+                     int gender, int number)
 {
     TAdjParadigmPl paradigm;
     if (BuildAdjParadigmPl(DegreeFormPl(lemma, code, degree), code, tpPrzymiotnik, paradigm) != wbOk)

@@ -48,8 +48,7 @@ std::string AdjCellName(int cell);
 // Builds all 48 cells of lemma with code; mode tpImieslow selects the participle rules
 // for the masculine personal plural. Returns a TWynikBudowy: wbOk, wbPustyLemat or
 // wbPustyKod (the paradigm is then left empty).
-int BuildAdjParadigmPl(std::string_view lemma, std::string_view code, int mode,
-                       TAdjParadigmPl& paradigm);
+int BuildAdjParadigmPl(std::string_view lemma, std::string_view code, int mode, TAdjParadigmPl& paradigm);
 
 // The comparative (degree 1) or superlative (degree 2) of an adjective with code "7":
 // synthetic where the language forms one ("lepszy", "najlepszy"), else analytic
@@ -60,7 +59,7 @@ std::string DegreeFormPl(std::string_view lemma, std::string_view code, int degr
 // gender), or its adverb when adverb is set. The gender a feminine or neuter lemma
 // implies replaces gender; "wszyscy" and "wszystkie" are always plural. The lemma when
 // the paradigm cannot be built; empty when the cell is empty.
-std::string GenAdjPl(std::string_view lemma, std::string_view code, int grammaticalCase, bool adverb,
-                     int degree, int gender, int number);
+std::string GenAdjPl(std::string_view lemma, std::string_view code, int grammaticalCase, bool adverb, int degree,
+                     int gender, int number);
 
 } // namespace velmar

@@ -14,9 +14,9 @@ namespace velmar {
 
 namespace {
 
+using genpl::TDeklinacja;
 using std::string;
 using std::string_view;
-using genpl::TDeklinacja;
 
 // A noun phrase split into the declined noun and what surrounds it.
 struct TFraza {

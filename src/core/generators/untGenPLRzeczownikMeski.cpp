@@ -19,36 +19,26 @@ struct TAlternacja {
 };
 
 constexpr TAlternacja kAlternacje[] = {
-    {"01", "e=", 1, false},
-    {"02", "ie=", 2, false},
-    {"03", "ze=", 2, false},
-    {"04", "nie=ń,sie=ś,zie=ź,cie=ć"_pl, 3, false},
-    {"05", "ó=o"_pl, 1, false},
-    {"06", "ą=ę"_pl, 1, false},
-    {"071", "dzie=d", 4, true},
-    {"072", "cie=t", 3, true},
+    {"01", "e=", 1, false},     {"02", "ie=", 2, false},
+    {"03", "ze=", 2, false},    {"04", "nie=ń,sie=ś,zie=ź,cie=ć"_pl, 3, false},
+    {"05", "ó=o"_pl, 1, false}, {"06", "ą=ę"_pl, 1, false},
+    {"071", "dzie=d", 4, true}, {"072", "cie=t", 3, true},
 };
 
-constexpr string_view kStemsMasculine07 =
-    "ojciec=ojc,kozioł=kozł,osioł=osł,kocioł=kotł,chrzest=chrzt,dech=tch,"
-    "przeddzień=przededni,deszcz=dżdż,tydzień=tygodni"_pl;
+constexpr string_view kStemsMasculine07 = "ojciec=ojc,kozioł=kozł,osioł=osł,kocioł=kotł,chrzest=chrzt,dech=tch,"
+                                          "przeddzień=przededni,deszcz=dżdż,tydzień=tygodni"_pl;
 
 // The plural cells that whole words take whatever their pattern.
-constexpr string_view kNomPlWords =
-    "Polak=Polacy,człowiek=ludzie,praczłowiek=praludzie,podczłowiek=podludzie,"
-    "nadczłowiek=nadludzie,rok=lata"_pl;
-constexpr string_view kGenPlWords =
-    "miesiąc=miesięcy,tysiąc=tysięcy,pieniądz=pieniędzy,zając=zajęcy,człowiek=ludzi,"
-    "praczłowiek=praludzi,podczłowiek=podludzi,nadczłowiek=nadludzi,rok=lat"_pl;
-constexpr string_view kDatPlWords =
-    "człowiek=ludziom,praczłowiek=praludziom,podczłowiek=podludziom,"
-    "nadczłowiek=nadludziom,rok=latom"_pl;
-constexpr string_view kInsPlWords =
-    "gość=gośćmi,liść=liśćmi,pieniądz=pieniędzmi,koń=końmi,człowiek=ludźmi,"
-    "praczłowiek=praludźmi,podczłowiek=podludźmi,nadczłowiek=nadludźmi"_pl;
-constexpr string_view kLocPlWords =
-    "człowiek=ludziach,praczłowiek=praludziach,podczłowiek=podludziach,"
-    "nadczłowiek=nadludziach,rok=latach"_pl;
+constexpr string_view kNomPlWords = "Polak=Polacy,człowiek=ludzie,praczłowiek=praludzie,podczłowiek=podludzie,"
+                                    "nadczłowiek=nadludzie,rok=lata"_pl;
+constexpr string_view kGenPlWords = "miesiąc=miesięcy,tysiąc=tysięcy,pieniądz=pieniędzy,zając=zajęcy,człowiek=ludzi,"
+                                    "praczłowiek=praludzi,podczłowiek=podludzi,nadczłowiek=nadludzi,rok=lat"_pl;
+constexpr string_view kDatPlWords = "człowiek=ludziom,praczłowiek=praludziom,podczłowiek=podludziom,"
+                                    "nadczłowiek=nadludziom,rok=latom"_pl;
+constexpr string_view kInsPlWords = "gość=gośćmi,liść=liśćmi,pieniądz=pieniędzmi,koń=końmi,człowiek=ludźmi,"
+                                    "praczłowiek=praludźmi,podczłowiek=podludźmi,nadczłowiek=nadludźmi"_pl;
+constexpr string_view kLocPlWords = "człowiek=ludziach,praczłowiek=praludziach,podczłowiek=podludziach,"
+                                    "nadczłowiek=nadludziach,rok=latach"_pl;
 constexpr string_view kIrregularPlural = "<15><16><46>";
 
 void SingularCases(TDeklinacja& d)
@@ -98,8 +88,7 @@ void SingularCases(TDeklinacja& d)
         d[5] = {s + "u", {}};
     }
 
-    if (string voc = ValueOf(lemma, "Chrystus=Chryste,lud=ludu,dziad=dziadu,Kozak=Kozacze,pan=panie");
-        !voc.empty()) {
+    if (string voc = ValueOf(lemma, "Chrystus=Chryste,lud=ludu,dziad=dziadu,Kozak=Kozacze,pan=panie"); !voc.empty()) {
         d[6] = {voc, {}};
     } else {
         string soft;
@@ -190,8 +179,7 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
     if (d.Pattern == "46")
         return {ValueOf(lemma, "brat=braci"), {}};
     if (d.Pattern == "5") {
-        if (string word = ValueOf(lemma, "poganin=pogan,mieszczanin=mieszczan,ziemianin=ziemian");
-            !word.empty())
+        if (string word = ValueOf(lemma, "poganin=pogan,mieszczanin=mieszczan,ziemianin=ziemian"); !word.empty())
             return {word, {}};
         if (string word = Rewritten(lemma, "an=anów"_pl); !word.empty())
             return {word, {}};
@@ -213,7 +201,8 @@ void PluralCases(TDeklinacja& d)
         d[9] = {Rewritten(s, "rok=latom"), {}};
     else if (d.PatternIn(kIrregularPlural))
         d[9] = {ValueOf(lemma, "przyjaciel=przyjaciołom,nieprzyjaciel=nieprzyjaciołom,"
-                               "ksiądz=księżom,brat=braciom"_pl), {}};
+                               "ksiądz=księżom,brat=braciom"_pl),
+                {}};
     else
         d[9] = {s + "om", {}};
 
@@ -229,7 +218,8 @@ void PluralCases(TDeklinacja& d)
         d[11] = {Rewritten(s, "rok=latami"), {}};
     else if (d.PatternIn(kIrregularPlural))
         d[11] = {ValueOf(lemma, "przyjaciel=przyjaciółmi,nieprzyjaciel=nieprzyjaciółmi,"
-                                "ksiądz=księżmi,brat=braćmi"_pl), {}};
+                                "ksiądz=księżmi,brat=braćmi"_pl),
+                 {}};
     else
         d[11] = {s + "ami", {}};
 
@@ -239,7 +229,8 @@ void PluralCases(TDeklinacja& d)
         d[12] = {Rewritten(s, "rok=latach"), {}};
     else if (d.PatternIn(kIrregularPlural))
         d[12] = {ValueOf(lemma, "przyjaciel=przyjaciołach,nieprzyjaciel=nieprzyjaciołach,"
-                                "ksiądz=księżach,brat=braciach"_pl), {}};
+                                "ksiądz=księżach,brat=braciach"_pl),
+                 {}};
     else
         d[12] = {s + "ach", {}};
 }

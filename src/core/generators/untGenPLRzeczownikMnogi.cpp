@@ -14,8 +14,9 @@ string PluralOnlyStem(const TDeklinacja& d)
     if (d.Pattern == "4817")
         return d.Lemma;
     if (StartsWith(d.Pattern, "489"))
-        return RewrittenOr(d.Lemma, "owie=,dzy=g,dzi=d,acy=ak,ecy=ek,icy=ik,ocy=ok,ycy=yk,nie=n,"
-                                    "rzy=r,ści=st,ci=t,e=,i=,y=,a="_pl,
+        return RewrittenOr(d.Lemma,
+                           "owie=,dzy=g,dzi=d,acy=ak,ecy=ek,icy=ik,ocy=ok,ycy=yk,nie=n,"
+                           "rzy=r,ści=st,ci=t,e=,i=,y=,a="_pl,
                            d.Lemma);
     return RewrittenOr(d.Lemma, "owie=,ręce=ręk,e=,i=,y=,a="_pl, d.Lemma);
 }
@@ -82,8 +83,9 @@ void DeclinePluralOnly(TDeklinacja& d)
     d[8] = Genitive(d, s);
     d[9] = {s + "om", {}};
     d[10] = d.Gender == 6 ? d[8] : d[7];
-    d[11] = {ValueOr(lemma, "dzieci=dziećmi,pieniądze=pieniędzmi,nadludzie=nadludźmi,"
-                            "podludzie=podludźmi,praludzie=praludźmi,ludzie=ludźmi"_pl,
+    d[11] = {ValueOr(lemma,
+                     "dzieci=dziećmi,pieniądze=pieniędzmi,nadludzie=nadludźmi,"
+                     "podludzie=podludźmi,praludzie=praludźmi,ludzie=ludźmi"_pl,
                      s + "ami"),
              {}};
     if (lemma == "Prusy")

@@ -63,13 +63,15 @@ string Locative(const TDeklinacja& d, const string& stem)
     if (d.PatternIn("<3><31><33><34><35>")) {
         if (string word = ValueOf(lemma, "światło=świetle"_pl); !word.empty())
             return word;
-        return RewrittenOr(lemma, "sto=ście,to=cie,zdo=ździe,do=dzie,sło=śle,zło=źle,ło=le,"
-                                  "ro=rze,smo=śmie"_pl,
+        return RewrittenOr(lemma,
+                           "sto=ście,to=cie,zdo=ździe,do=dzie,sło=śle,zło=źle,ło=le,"
+                           "ro=rze,smo=śmie"_pl,
                            stem + "ie");
     }
     if (d.Pattern == "32")
-        return Inner(RewrittenOr(lemma, "sto=ście,to=cie,zdo=ździe,do=dzie,ło=le,sło=śle,ro=rze,"
-                                        "smo=śmie,=ie"_pl,
+        return Inner(RewrittenOr(lemma,
+                                 "sto=ście,to=cie,zdo=ździe,do=dzie,ło=le,sło=śle,ro=rze,"
+                                 "smo=śmie,=ie"_pl,
                                  stem + "ie"),
                      "a=e,o=e", 1);
     if (d.PatternIn("<6><61>"))
@@ -100,8 +102,9 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d, const TTematy& t)
     if (p == "21")
         return {InsertBeforeLastConsonant(t.Singular, "e"), {}};
     if (p == "31")
-        return {ValueOr(lemma, "drewno=drewien,gówno=gówien,gumno=gumien,płótno=płócien,"
-                               "półpłótno=półpłócien,kupno=kupien"_pl,
+        return {ValueOr(lemma,
+                        "drewno=drewien,gówno=gówien,gumno=gumien,płótno=płócien,"
+                        "półpłótno=półpłócien,kupno=kupien"_pl,
                         WithMobileVowel(t.Singular)),
                 {}};
     if (p == "33")

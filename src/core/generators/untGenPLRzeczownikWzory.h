@@ -22,10 +22,7 @@ struct TDeklinacja {
 
     bool PatternIn(std::string_view tags) const { return InTagList(Pattern, tags); }
     bool PatternStarts(char c) const { return !Pattern.empty() && Pattern.front() == c; }
-    bool HasAlternation(std::string_view code) const
-    {
-        return Alternations.find(code) != std::string::npos;
-    }
+    bool HasAlternation(std::string_view code) const { return Alternations.find(code) != std::string::npos; }
     TKomorkaPl& operator[](int cell) { return Table.Cells[static_cast<std::size_t>(cell)]; }
     const TKomorkaPl& operator[](int cell) const { return Table.Cells[static_cast<std::size_t>(cell)]; }
 };

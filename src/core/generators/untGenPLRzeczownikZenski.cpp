@@ -133,8 +133,9 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
     if (d.Pattern == "28")
         return {InsertBeforeLastConsonant(Rewritten(lemma, "a="), "ie"), {}};
     if (d.Pattern == "3")
-        return {RewrittenOr(s, "ćk=ciek,ńk=niek,śk=siek,źk=ziek,ek=ek,k=ek,ćk=ciek,ńg=nieg,"
-                               "śg=sieg,źg=zieg,eg=eg,g=eg"_pl,
+        return {RewrittenOr(s,
+                            "ćk=ciek,ńk=niek,śk=siek,źk=ziek,ek=ek,k=ek,ćk=ciek,ńg=nieg,"
+                            "śg=sieg,źg=zieg,eg=eg,g=eg"_pl,
                             s),
                 {}};
     if (d.PatternIn("<4><42><46>"))
@@ -148,8 +149,9 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
     if (d.PatternIn("<41><14>"))
         return {GenitivePluralMobile(d), {}};
     if (d.Pattern == "15")
-        return {ValueOr(lemma, "suknia=sukien,stajnia=stajen,studnia=studzien,wiśnia=wisien,"
-                               "kuchnia=kuchen"_pl,
+        return {ValueOr(lemma,
+                        "suknia=sukien,stajnia=stajen,studnia=studzien,wiśnia=wisien,"
+                        "kuchnia=kuchen"_pl,
                         RewrittenOr(lemma, "nia=en"_pl, s)),
                 {}};
     if (d.Pattern == "441")

@@ -23,10 +23,9 @@ consteval unsigned char Cp1250Byte(char32_t c)
         unsigned char Bajt;
     };
     constexpr TPara kPolskie[] = {
-        {U'ą', 0xB9}, {U'Ą', 0xA5}, {U'ć', 0xE6}, {U'Ć', 0xC6}, {U'ę', 0xEA}, {U'Ę', 0xCA},
-        {U'ł', 0xB3}, {U'Ł', 0xA3}, {U'ń', 0xF1}, {U'Ń', 0xD1}, {U'ó', 0xF3}, {U'Ó', 0xD3},
-        {U'ś', 0x9C}, {U'Ś', 0x8C}, {U'ź', 0x9F}, {U'Ź', 0x8F}, {U'ż', 0xBF}, {U'Ż', 0xAF},
-        {U'ř', 0xF8}, {U'Ř', 0xD8},
+        {U'ą', 0xB9}, {U'Ą', 0xA5}, {U'ć', 0xE6}, {U'Ć', 0xC6}, {U'ę', 0xEA}, {U'Ę', 0xCA}, {U'ł', 0xB3},
+        {U'Ł', 0xA3}, {U'ń', 0xF1}, {U'Ń', 0xD1}, {U'ó', 0xF3}, {U'Ó', 0xD3}, {U'ś', 0x9C}, {U'Ś', 0x8C},
+        {U'ź', 0x9F}, {U'Ź', 0x8F}, {U'ż', 0xBF}, {U'Ż', 0xAF}, {U'ř', 0xF8}, {U'Ř', 0xD8},
     };
     for (const auto& para : kPolskie)
         if (para.Znak == c)

@@ -100,8 +100,7 @@ TPronounParadigmPl BuildPronounParadigmPl(std::string_view lemma)
     return paradigm;
 }
 
-std::string GenPronounPl(std::string_view lemma, std::string_view /*code*/, int grammaticalCase,
-                         bool afterPreposition)
+std::string GenPronounPl(std::string_view lemma, std::string_view /*code*/, int grammaticalCase, bool afterPreposition)
 {
     const int caseIndex = grammaticalCase >= 1 && grammaticalCase <= 7 ? grammaticalCase - 1 : 0;
     const TFormyZaimka forms = BuildPronounParadigmPl(lemma)[static_cast<std::size_t>(caseIndex)];

@@ -24,7 +24,6 @@ TPronounParadigmPl BuildPronounParadigmPl(std::string_view lemma);
 
 // The form of a case (outside 1–7 counts as 1): with afterPreposition the form after a
 // preposition where there is one, else the main form. Empty when the case has none.
-std::string GenPronounPl(std::string_view lemma, std::string_view code, int grammaticalCase,
-                         bool afterPreposition);
+std::string GenPronounPl(std::string_view lemma, std::string_view code, int grammaticalCase, bool afterPreposition);
 
 } // namespace velmar

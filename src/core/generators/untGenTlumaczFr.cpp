@@ -25,8 +25,7 @@ std::string DispatchFr(const TSlowoKod& word, const TCechyFr& f)
     if (FirstByteIn(code, "0123F"))
         return GenNounFr(lemma, code, f.Number);
     if (FirstByteIn(code, "456RZ"))
-        return GenVerbFr(lemma, code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person,
-                         f.Gender);
+        return GenVerbFr(lemma, code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person, f.Gender);
     if (code == "7")
         return GenAdjFr(lemma, code, f.Number, f.Gender);
     if (code == "95" && IsDeterminerFr(lemma))
@@ -39,14 +38,33 @@ std::string DispatchFr(const TSlowoKod& word, const TCechyFr& f)
 }
 
 // French tense names 1–27, UTF-8.
-constexpr std::array<const char*, 27> kTenseNames = {
-    "indicatif présent", "indicatif imparfait", "indicatif passé simple", "indicatif futur",
-    "conditionnel présent", "subjonctif présent", "subjonctif imparfait", "impératif",
-    "participe présent", "infinitif", "passé compose", "plusqueparfait", "passé anterieur",
-    "futur anterieur", "conditionnel passé", "subjonctif passé", "subjonctif plusqueparfait",
-    "imperatif passé", "participe présent z ayant", "infinitif passé", "futur proche",
-    "futur proche passé", "passé immediat", "plusqueparfait immediat", "gerondif", "gerondif passé",
-    "participe passé"};
+constexpr std::array<const char*, 27> kTenseNames = {"indicatif présent",
+                                                     "indicatif imparfait",
+                                                     "indicatif passé simple",
+                                                     "indicatif futur",
+                                                     "conditionnel présent",
+                                                     "subjonctif présent",
+                                                     "subjonctif imparfait",
+                                                     "impératif",
+                                                     "participe présent",
+                                                     "infinitif",
+                                                     "passé compose",
+                                                     "plusqueparfait",
+                                                     "passé anterieur",
+                                                     "futur anterieur",
+                                                     "conditionnel passé",
+                                                     "subjonctif passé",
+                                                     "subjonctif plusqueparfait",
+                                                     "imperatif passé",
+                                                     "participe présent z ayant",
+                                                     "infinitif passé",
+                                                     "futur proche",
+                                                     "futur proche passé",
+                                                     "passé immediat",
+                                                     "plusqueparfait immediat",
+                                                     "gerondif",
+                                                     "gerondif passé",
+                                                     "participe passé"};
 
 } // namespace
 

@@ -57,14 +57,22 @@ int PolishWordClass(std::string_view code)
     }
     if (CodeIs(code, {"7", "777", "78", "79", "799"}))
         return ksPrzymiotnik;
-    if (code == "70") return ksPrzyslowek;
-    if (code == "90") return ksZaimek;
-    if (code == "91") return ksPrzyimek;
-    if (code == "92") return ksSpojnik;
-    if (code == "93") return ksPartykula;
-    if (code == "94") return ksWykrzyknik;
-    if (code == "95") return ksLiczebnik;
-    if (code == "96") return ksOkreslnik;
+    if (code == "70")
+        return ksPrzyslowek;
+    if (code == "90")
+        return ksZaimek;
+    if (code == "91")
+        return ksPrzyimek;
+    if (code == "92")
+        return ksSpojnik;
+    if (code == "93")
+        return ksPartykula;
+    if (code == "94")
+        return ksWykrzyknik;
+    if (code == "95")
+        return ksLiczebnik;
+    if (code == "96")
+        return ksOkreslnik;
     if (CodeIs(code, {"97", "99"}))
         return ksInne;
     return ksBrakKlasy;
@@ -78,14 +86,22 @@ int FrenchWordClass(std::string_view code)
         return ksCzasownik;
     if (FirstByteIn(code, "7"))
         return ksPrzymiotnik;
-    if (CodeIs(code, {"8", "98"})) return ksPrzyslowek;
-    if (code == "91") return ksPrzyimek;
-    if (code == "92") return ksSpojnik;
-    if (code == "93") return ksLiczebnik;
-    if (code == "94") return ksZaimek;
-    if (code == "95") return ksOkreslnik;
-    if (code == "96") return ksWykrzyknik;
-    if (code == "97") return ksPartykula;
+    if (CodeIs(code, {"8", "98"}))
+        return ksPrzyslowek;
+    if (code == "91")
+        return ksPrzyimek;
+    if (code == "92")
+        return ksSpojnik;
+    if (code == "93")
+        return ksLiczebnik;
+    if (code == "94")
+        return ksZaimek;
+    if (code == "95")
+        return ksOkreslnik;
+    if (code == "96")
+        return ksWykrzyknik;
+    if (code == "97")
+        return ksPartykula;
     if (CodeIs(code, {"99", "81"}))
         return ksInne;
     return ksBrakKlasy;
@@ -115,10 +131,10 @@ constexpr std::array<TEtykietyKlasy, 13> kClassLabels = {{
 }};
 
 // Canonical codes of word classes 0–12.
-constexpr std::array<const char*, 13> kPolishClassCodes = {
-    "0", "*", "7", "70", "90", "91", "92", "94", "96", "95", "93", "7", "99"};
-constexpr std::array<const char*, 13> kFrenchClassCodes = {
-    "1", "4", "7", "8", "94", "91", "92", "96", "95", "93", "97", "", ""};
+constexpr std::array<const char*, 13> kPolishClassCodes = {"0",  "*",  "7",  "70", "90", "91", "92",
+                                                           "94", "96", "95", "93", "7",  "99"};
+constexpr std::array<const char*, 13> kFrenchClassCodes = {"1",  "4",  "7",  "8",  "94", "91", "92",
+                                                           "96", "95", "93", "97", "",   ""};
 
 // ---------------------------------------------------------------- dispatch
 
@@ -129,9 +145,9 @@ bool IsVerbGeneratorCode(std::string_view code)
 
 const std::string& ObliquePronouns()
 {
-    static const std::string list = FromUtf8(
-        "<mnie><mi><mną><ciebie><tobie><cię><tobą><jego><jemu><nim><jej><ją><nią><niej><tego>"
-        "<temu><tym><nas><nam><nami><was><wam><wami><ich><im><nimi><nich>");
+    static const std::string list =
+        FromUtf8("<mnie><mi><mną><ciebie><tobie><cię><tobą><jego><jemu><nim><jej><ją><nią><niej><tego>"
+                 "<temu><tym><nas><nam><nami><was><wam><wami><ich><im><nimi><nich>");
     return list;
 }
 
@@ -180,14 +196,31 @@ int ClampPerson(int person)
 int FrenchToPolishFormCode(int tense)
 {
     switch (tense) {
-    case 1: case 6: case 7: case 30: return fpTeraz;
-    case 2: case 3: case 11: case 12: case 13: case 16: case 17: case 23: case 24: case 31:
-        return fpPrzeszly;
-    case 4: case 14: case 21: return fpPrzyszly;
-    case 5: case 15: return fpTrybPrzypuszczajacy;
-    case 8: case 18: return fpRozkazujacy;
-    case 9: case 19: return fpImieslowCzynny;
-    case 25: case 26: return fpImieslowPrzyslowkowy;
+    case 1:
+    case 6:
+    case 7:
+    case 30: return fpTeraz;
+    case 2:
+    case 3:
+    case 11:
+    case 12:
+    case 13:
+    case 16:
+    case 17:
+    case 23:
+    case 24:
+    case 31: return fpPrzeszly;
+    case 4:
+    case 14:
+    case 21: return fpPrzyszly;
+    case 5:
+    case 15: return fpTrybPrzypuszczajacy;
+    case 8:
+    case 18: return fpRozkazujacy;
+    case 9:
+    case 19: return fpImieslowCzynny;
+    case 25:
+    case 26: return fpImieslowPrzyslowkowy;
     case 27: return fpImieslowBierny;
     case 99: return fpBezosobowyPrzeszly;
     default: return fpBezokolicznik;
@@ -197,12 +230,18 @@ int FrenchToPolishFormCode(int tense)
 int PolishToFrenchFormCode(int form, bool passeCompose)
 {
     switch (form) {
-    case 1: case 21: return 1;
-    case 2: case 22: return passeCompose ? 11 : 2;
-    case 3: case 23: return 4;
-    case 4: case 24: return 5;
-    case 5: case 52: return 82;
-    case 6: case 61: return 9;
+    case 1:
+    case 21: return 1;
+    case 2:
+    case 22: return passeCompose ? 11 : 2;
+    case 3:
+    case 23: return 4;
+    case 4:
+    case 24: return 5;
+    case 5:
+    case 52: return 82;
+    case 6:
+    case 61: return 9;
     case 7: return 27;
     case 8: return 19;
     case 54: return 84;
@@ -312,11 +351,16 @@ TLiczbaRodzaj NumberAndGenderOfCode(std::string_view code, std::uint8_t language
     }
     std::string proper(code);
     std::erase(proper, '$');
-    if (CodeIs(proper, {"0", "01"})) return {2, rdzFrMeski};
-    if (CodeIs(proper, {"F", "02"})) return {2, rdzFrZenski};
-    if (FirstByteIn(proper, "1")) return {0, rdzFrMeski};
-    if (FirstByteIn(proper, "2")) return {0, rdzFrZenski};
-    if (FirstByteIn(proper, "3")) return {0, rdzFrObydwa};
+    if (CodeIs(proper, {"0", "01"}))
+        return {2, rdzFrMeski};
+    if (CodeIs(proper, {"F", "02"}))
+        return {2, rdzFrZenski};
+    if (FirstByteIn(proper, "1"))
+        return {0, rdzFrMeski};
+    if (FirstByteIn(proper, "2"))
+        return {0, rdzFrZenski};
+    if (FirstByteIn(proper, "3"))
+        return {0, rdzFrObydwa};
     return {};
 }
 
@@ -354,10 +398,9 @@ bool IsAdjectivalPronounPl(std::string_view lemma)
 
 std::string BaseFormOfPronoun(std::string_view form)
 {
-    static const std::string rows = FromUtf8(
-        "<mnie><mi><mną>=ja,<ciebie><tobie><cię><tobą>=ty,<jego><jemu><nim>=on,"
-        "<jej><ją><nią><niej>=ona,<tego><temu><tym>=to,<nas><nam><nami>=my,"
-        "<was><wam><wami>=wy,<ich><im><nimi><nich>=oni");
+    static const std::string rows = FromUtf8("<mnie><mi><mną>=ja,<ciebie><tobie><cię><tobą>=ty,<jego><jemu><nim>=on,"
+                                             "<jej><ją><nią><niej>=ona,<tego><temu><tym>=to,<nas><nam><nami>=my,"
+                                             "<was><wam><wami>=wy,<ich><im><nimi><nich>=oni");
     for (const TRegula& row : RuleListItems(rows))
         if (InTagList(form, row.Key))
             return std::string(row.Value);
@@ -366,8 +409,7 @@ std::string BaseFormOfPronoun(std::string_view form)
 
 // ---------------------------------------------------------------- conversions
 
-int ConvertFormCode(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int code, bool flag,
-                    int fallback)
+int ConvertFormCode(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int code, bool flag, int fallback)
 {
     const int form = code == 0 ? fallback : code;
     if (sourceLanguage == jezFrancuski && targetLanguage == jezPolski)

@@ -76,31 +76,31 @@ TLiczbaRodzaj NumberAndGenderOfCode(std::string_view code, std::uint8_t language
 
 // Genders of a Polish word.
 enum TRodzajPl : int {
-    rdzMeskoosobowy = 0, // masculine personal
+    rdzMeskoosobowy = 0,  // masculine personal
     rdzMeskorzeczowy = 1, // masculine inanimate
-    rdzMeskozywotny = 2, // masculine animate
+    rdzMeskozywotny = 2,  // masculine animate
     rdzZenski = 3,
     rdzNijaki = 4,
 };
 
 // Polish verb form codes.
 enum TFormaPl : int {
-    fpTeraz = 1,          // present
-    fpPrzeszly = 2,       // past
-    fpPrzyszly = 3,       // future
-    fpTrybPrzypuszczajacy = 4, // conditional
-    fpRozkazujacy = 5,    // imperative
-    fpImieslowPrzyslowkowy = 6, // adverbial participle
-    fpImieslowBierny = 7, // passive participle
+    fpTeraz = 1,                    // present
+    fpPrzeszly = 2,                 // past
+    fpPrzyszly = 3,                 // future
+    fpTrybPrzypuszczajacy = 4,      // conditional
+    fpRozkazujacy = 5,              // imperative
+    fpImieslowPrzyslowkowy = 6,     // adverbial participle
+    fpImieslowBierny = 7,           // passive participle
     fpRzeczownikOdczasownikowy = 9, // verbal noun
-    fpPrzeszlyBezKoncowki = 10, // past form without personal ending
+    fpPrzeszlyBezKoncowki = 10,     // past form without personal ending
     fpBezosobowyTeraz = 21,
     fpBezosobowyPrzeszly = 22,
     fpBezosobowyPrzyszly = 23,
     fpBezosobowyPrzypuszczajacy = 24,
-    fpBezokolicznik = 27, // infinitive
+    fpBezokolicznik = 27,  // infinitive
     fpImieslowCzynny = 61, // active participle
-    fpKtory = 69,         // relative construction with "który"
+    fpKtory = 69,          // relative construction with "który"
 };
 
 // The features of one Polish form request. Defaults are the neutral values.
@@ -147,8 +147,8 @@ std::string BaseFormOfPronoun(std::string_view form);
 
 // A verb form code from one language's numbering to the other's (Polish 0, French 2);
 // code 0 converts the fallback. flag chooses the passé composé for a Polish past.
-int ConvertFormCode(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int code,
-                    bool flag = false, int fallback = 0);
+int ConvertFormCode(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int code, bool flag = false,
+                    int fallback = 0);
 // A gender between Polish and French numbering; −1 when there is no counterpart.
 int ConvertGender(std::uint8_t sourceLanguage, std::uint8_t targetLanguage, int gender);
 
@@ -165,13 +165,13 @@ bool NeedsVowelAfterPreposition(std::string_view preposition, std::string_view n
 
 // What the forms dictionary's analysis of a French inflected form says about it.
 struct TAnalizaFormy {
-    std::string Code{};      // grammatical code of the form's base
-    int Tense = 0;           // French tense code, 0 none
+    std::string Code{};         // grammatical code of the form's base
+    int Tense = 0;              // French tense code, 0 none
     std::vector<int> Persons{}; // persons the form can stand for (1–6)
-    int Person = 0;          // the single person of the analysis, 0 none
-    int Gender = -1;         // French gender, −1 none
-    int Number = -1;         // 0 either, 1 singular, 2 plural, −1 none
-    int Case = 1;            // Polish case asked for the translation
+    int Person = 0;             // the single person of the analysis, 0 none
+    int Gender = -1;            // French gender, −1 none
+    int Number = -1;            // 0 either, 1 singular, 2 plural, −1 none
+    int Case = 1;               // Polish case asked for the translation
 };
 
 struct TOpisFormy {
@@ -179,7 +179,7 @@ struct TOpisFormy {
     std::string SingularPersons; // "1, 2, 3"
     std::string PluralPersons;
     std::string TenseName;
-    std::string GenderNumber;    // "m sing", "f plur", "sing/plur" for a noun …
+    std::string GenderNumber; // "m sing", "f plur", "sing/plur" for a noun …
 };
 
 // Which alternatives the choice of a meaning for a French form passes over: the first

@@ -20,9 +20,9 @@ void AssignQFont(TCzcionka& target, const QFont& font)
 {
     target.Name = font.family().toStdString();
     target.Size = font.pointSize();
-    target.Style = static_cast<std::uint8_t>((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
-                                             (font.underline() ? fsUnderline : 0) |
-                                             (font.strikeOut() ? fsStrikeOut : 0));
+    target.Style =
+        static_cast<std::uint8_t>((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+                                  (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0));
 }
 
 } // namespace velmar

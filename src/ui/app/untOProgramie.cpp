@@ -32,8 +32,8 @@ QString ProductLine()
     const auto language = static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu);
     const auto& program = Program();
     return QString::fromStdU16String(WideFormat(Napis(kWersja).toStdU16String(), language,
-                                                InterfaceText(language, kNazwaProduktu),
-                                                program.VersionMajor, program.VersionMinor));
+                                                InterfaceText(language, kNazwaProduktu), program.VersionMajor,
+                                                program.VersionMinor));
 }
 
 QString SourcesText()

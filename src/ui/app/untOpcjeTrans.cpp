@@ -488,9 +488,9 @@ void TfrmOpcjeTrans::Zatwierdz(TTransUstawienia& settings) const
     settings.HotKey = key;
     settings.HotKeyModifier = modifiers;
     if (!settings.SetHotKeyEnabled(chbHotKeyWlacz_->isChecked()))
-        Pytanie().Zapytaj(InterfaceTextWide(static_cast<std::uint8_t>(settings.JezykInterfejsu),
-                                            tekst::ZajetyKlawisz, true),
-                          TPrzyciski::OK);
+        Pytanie().Zapytaj(
+            InterfaceTextWide(static_cast<std::uint8_t>(settings.JezykInterfejsu), tekst::ZajetyKlawisz, true),
+            TPrzyciski::OK);
 }
 
 std::uint8_t TfrmOpcjeTrans::WybranyJezykInterfejsu() const

@@ -8,17 +8,17 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/app/untStaleApp.h"
-#include "core/app/untUstawienia.h"
 #include "core/app/untTransTeksty.h"
+#include "core/app/untUstawienia.h"
 #include "core/dictionaries/untSlowniki.h"
-#include "platform/untUstawieniaQt.h"
 #include "platform/untQtTekst.h"
+#include "platform/untUstawieniaQt.h"
 #include "ui/app/untIkony.h"
 #include "ui/app/untPytanie.h"
 #include "ui/app/untWinieta.h"
 #include "ui/browser/untNotatki.h"
-#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/browser/untSlownikZew.h"
+#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/translator/untMain.h"
 
 namespace velmar {
@@ -55,8 +55,7 @@ void TProgram::Start()
 
 QWidget* TProgram::MainWindow() const
 {
-    return dictionaryFirst_ ? static_cast<QWidget*>(dictionary_.get())
-                            : static_cast<QWidget*>(translator_.get());
+    return dictionaryFirst_ ? static_cast<QWidget*>(dictionary_.get()) : static_cast<QWidget*>(translator_.get());
 }
 
 void TProgram::CreateMainWindows()

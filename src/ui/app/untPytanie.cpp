@@ -43,9 +43,7 @@ void TfrmPytanie::Przygotuj(const TWide& tekst, TPrzyciski przyciski)
     qDeleteAll(przyciski_);
     przyciski_.clear();
     switch (przyciski) {
-    case TPrzyciski::OK:
-        DodajPrzycisk(tekst::OK, TOdpowiedz::OK, true);
-        break;
+    case TPrzyciski::OK: DodajPrzycisk(tekst::OK, TOdpowiedz::OK, true); break;
     case TPrzyciski::TakNie:
         DodajPrzycisk(tekst::Tak, TOdpowiedz::Tak, true);
         DodajPrzycisk(tekst::Nie, TOdpowiedz::Nie, false);

@@ -45,15 +45,13 @@ private:
 
 } // namespace
 
-TfrmNotatki::TfrmNotatki(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+TfrmNotatki::TfrmNotatki(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmNotatki"));
     teksty_ = TekstyProgramu();
     pytanie_ = [](int textId) {
         const auto language = static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu);
-        return Pytanie().Zapytaj(InterfaceTextWide(language, textId), TPrzyciski::TakNie) ==
-               TOdpowiedz::Tak;
+        return Pytanie().Zapytaj(InterfaceTextWide(language, textId), TPrzyciski::TakNie) == TOdpowiedz::Tak;
     };
     CreateControls();
     resize(520, 340);
@@ -227,8 +225,7 @@ void TfrmNotatki::lsbNotatkiClick()
     const int row = lsbNotatki_->currentRow();
     const bool selected = lsbNotatki_->count() > 0 && row >= 0;
     for (QWidget* control : {static_cast<QWidget*>(btnDoHasla_), static_cast<QWidget*>(btnUsun_),
-                             static_cast<QWidget*>(btnUsunWszystkie_),
-                             static_cast<QWidget*>(memNotatki_)})
+                             static_cast<QWidget*>(btnUsunWszystkie_), static_cast<QWidget*>(memNotatki_)})
         control->setEnabled(selected);
     if (selected && row < notatki_.Count())
         ShowNote(row);

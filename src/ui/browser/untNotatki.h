@@ -89,7 +89,7 @@ private:
     TPytanie pytanie_;
     std::uint8_t jezykZrodla_ = 2;
     std::uint8_t jezykInterfejsu_ = 0;
-    bool zajety_ = false; // the window itself is filling the list or the note
+    bool zajety_ = false;                            // the window itself is filling the list or the note
     std::vector<std::function<void()>> rozlaczenia_; // removes the settings listeners
 
     QSplitter* splitter_ = nullptr;

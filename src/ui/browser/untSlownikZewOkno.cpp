@@ -240,9 +240,9 @@ void TfrmSlownikZew::CreateActions()
     connect(actCzcionkaSlownika_, &QAction::triggered, this, &TfrmSlownikZew::ChooseDictionaryFont);
 
     auto* pronunciation = new QActionGroup(this);
-    for (auto [mode, textId, name] : {std::tuple{0, 1427, "actWymowaFonetyczna"},
-                                      std::tuple{1, 1428, "actWymowaNaturalna"},
-                                      std::tuple{2, 1429, "actWymowaBrak"}}) {
+    for (auto [mode, textId, name] :
+         {std::tuple{0, 1427, "actWymowaFonetyczna"}, std::tuple{1, 1428, "actWymowaNaturalna"},
+          std::tuple{2, 1429, "actWymowaBrak"}}) {
         QAction* action = NewAction(name, textId);
         action->setCheckable(true);
         action->setActionGroup(pronunciation);
@@ -365,8 +365,10 @@ void TfrmSlownikZew::CreateHistoryButtons(QToolBar* bar)
         bar->addWidget(tool);
         return tool;
     };
-    btnHistoriaBack_ = button(actHistoriaBack_, QStringLiteral("btnHistoriaBack"), mnuHistoriaBack_, QStyle::SP_ArrowBack);
-    btnHistoriaNext_ = button(actHistoriaNext_, QStringLiteral("btnHistoriaNext"), mnuHistoriaNext_, QStyle::SP_ArrowForward);
+    btnHistoriaBack_ =
+        button(actHistoriaBack_, QStringLiteral("btnHistoriaBack"), mnuHistoriaBack_, QStyle::SP_ArrowBack);
+    btnHistoriaNext_ =
+        button(actHistoriaNext_, QStringLiteral("btnHistoriaNext"), mnuHistoriaNext_, QStyle::SP_ArrowForward);
 }
 
 void TfrmSlownikZew::PlaceOnScreen()

@@ -42,12 +42,12 @@ QTextCharFormat StyleFormat(const TKawalekHasla& piece, const QColor& background
         int Colour;
     };
     const TStyl styles[kEntryStyleCount] = {
-        {2, true, false, settings.KolorHaslo},          {2, false, true, settings.KolorGramInne},
-        {2, false, true, settings.KolorHaslo},          {0, true, false, settings.KolorHaslo},
-        {0, false, false, settings.KolorOdpowiednik},   {0, false, false, settings.KolorOdpowiednik},
-        {0, false, true, settings.KolorGramCzescMowy},  {0, false, true, settings.KolorGramRodzaj},
-        {0, false, true, settings.KolorGramInne},       {0, false, true, settings.KolorOdpowiednik},
-        {2, true, false, settings.KolorHaslo},          {2, false, false, settings.KolorHaslo},
+        {2, true, false, settings.KolorHaslo},         {2, false, true, settings.KolorGramInne},
+        {2, false, true, settings.KolorHaslo},         {0, true, false, settings.KolorHaslo},
+        {0, false, false, settings.KolorOdpowiednik},  {0, false, false, settings.KolorOdpowiednik},
+        {0, false, true, settings.KolorGramCzescMowy}, {0, false, true, settings.KolorGramRodzaj},
+        {0, false, true, settings.KolorGramInne},      {0, false, true, settings.KolorOdpowiednik},
+        {2, true, false, settings.KolorHaslo},         {2, false, false, settings.KolorHaslo},
         {2, false, false, settings.KolorHaslo},
     };
     const bool known = piece.Style >= 0 && piece.Style < kEntryStyleCount;
@@ -103,11 +103,8 @@ TKontekstHasla ProgramEntryContext()
             .Main = &dictionaries.Main};
 }
 
-TWidokHasla::TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser,
-                         TKontekstWidoku context)
-    : view_(view),
-      workCopy_(workCopy),
-      browser_(std::move(browser)),
+TWidokHasla::TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser, TKontekstWidoku context)
+    : view_(view), workCopy_(workCopy), browser_(std::move(browser)),
       context_(context ? std::move(context) : TKontekstWidoku(ProgramEntryContext))
 {
 }
@@ -118,8 +115,8 @@ void TWidokHasla::ClearView()
     hiddenRanges_.clear();
 }
 
-void TWidokHasla::RenderEntry(const TTransSlownikSlowo& entry, const std::string& group, bool small,
-                              bool showPhrases, const std::string& prefix, int formCode)
+void TWidokHasla::RenderEntry(const TTransSlownikSlowo& entry, const std::string& group, bool small, bool showPhrases,
+                              const std::string& prefix, int formCode)
 {
     Append(velmar::RenderEntry(context_(), entry, group, small, showPhrases, prefix, formCode));
 }

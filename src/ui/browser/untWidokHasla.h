@@ -37,16 +37,15 @@ class TWidokHasla {
 public:
     // workCopy: a hidden text edit that copies are made through. context: by default
     // ProgramEntryContext.
-    TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser,
-                TKontekstWidoku context = {});
+    TWidokHasla(QTextBrowser* view, QTextEdit* workCopy, TPrzegladarkaHasel browser, TKontekstWidoku context = {});
 
     // Empties the view and the hidden ranges.
     void ClearView();
     // Appends the whole entry. group: a sub-record group label, empty for all;
     // prefix: written before the headword; formCode: 0, or the code of the inflected
     // form the entry is shown for (sub-records of other word classes are left out).
-    void RenderEntry(const TTransSlownikSlowo& entry, const std::string& group, bool small,
-                     bool showPhrases, const std::string& prefix, int formCode);
+    void RenderEntry(const TTransSlownikSlowo& entry, const std::string& group, bool small, bool showPhrases,
+                     const std::string& prefix, int formCode);
     // Appends the entries the typed word is a form of; alreadyShown: the word itself
     // is a headword whose entry is on display already.
     void ShowForms(const TOdwolania& readings, const std::string& word, bool small, bool alreadyShown);

@@ -83,8 +83,7 @@ QLabel* NewLabel(QWidget* parent, const char* name, int textId, QWidget* buddy)
 
 } // namespace
 
-TfrmArchiwumZdan::TfrmArchiwumZdan(TTransSlownikZdan& archive, TTransUstawienia& settings,
-                                   QWidget* parent)
+TfrmArchiwumZdan::TfrmArchiwumZdan(TTransSlownikZdan& archive, TTransUstawienia& settings, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), archive_(archive), settings_(settings)
 {
     setObjectName(QStringLiteral("frmArchiwumZdan"));
@@ -229,8 +228,7 @@ void TfrmArchiwumZdan::ConnectControls()
     });
     connect(btnSzukaj_, &QPushButton::clicked, this, [this] { btnSzukajClick(); });
     connect(btnPokazWszystkie_, &QPushButton::clicked, this, [this] { btnPokazWszystkieClick(); });
-    connect(scbZdania_, &QScrollBar::valueChanged, this,
-            [this](int top) { ShowPage(top, lsbZdania_->currentRow()); });
+    connect(scbZdania_, &QScrollBar::valueChanged, this, [this](int top) { ShowPage(top, lsbZdania_->currentRow()); });
     connect(lsbZdania_, &QListWidget::currentRowChanged, this, [this] { FillTranslations(0); });
     connect(lsbTlum_, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
     connect(btnDodaj_, &QPushButton::clicked, this, [this] { btnDodajClick(); });
@@ -239,12 +237,10 @@ void TfrmArchiwumZdan::ConnectControls()
     connect(btnEdytujTlum_, &QPushButton::clicked, this, [this] { btnEdytujTlumClick(); });
     connect(btnUsunTlum_, &QPushButton::clicked, this, [this] { btnUsunTlumClick(); });
     connect(lsbTlum_, &QListWidget::itemDoubleClicked, this, [this] { btnEdytujTlumClick(); });
-    connect(chbUzywajArchiwum_, &QCheckBox::toggled, this,
-            [this](bool on) { settings_.UzywajArchiwum = on; });
+    connect(chbUzywajArchiwum_, &QCheckBox::toggled, this, [this](bool on) { settings_.UzywajArchiwum = on; });
     connect(chbTlumaczenieDoArchiwum_, &QCheckBox::toggled, this,
             [this](bool on) { settings_.TlumaczenieDoArchiwum = on; });
-    connect(updProcent_, &QSpinBox::valueChanged, this,
-            [this](int percent) { settings_.ArchiwumProcent = percent; });
+    connect(updProcent_, &QSpinBox::valueChanged, this, [this](int percent) { settings_.ArchiwumProcent = percent; });
     connect(btnZamknij_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -434,8 +430,8 @@ void TfrmArchiwumZdan::btnSzukajClick()
     ShowStatus(Text(kTrwaWyszukiwanie));
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int found = archive_.FilterByWide(edtSzukaj_->text().trimmed().toStdU16String(),
-                                            chbCaleSlowa_->isChecked(), chbMatchCase_->isChecked());
+    const int found = archive_.FilterByWide(edtSzukaj_->text().trimmed().toStdU16String(), chbCaleSlowa_->isChecked(),
+                                            chbMatchCase_->isChecked());
     QApplication::restoreOverrideCursor();
     if (found < 1) {
         ShowStatus(Text(kNieZnaleziono));
@@ -457,12 +453,10 @@ void TfrmArchiwumZdan::btnPokazWszystkieClick()
 
 // ---------------------------------------------------------------- editing
 
-int TfrmArchiwumZdan::OpenDialog(const std::string& sentence, const std::string& translation,
-                                 TTrybDodawania mode)
+int TfrmArchiwumZdan::OpenDialog(const std::string& sentence, const std::string& translation, TTrybDodawania mode)
 {
     TfrmArchiwumZdanDodaj dialog(archive_, static_cast<std::uint8_t>(settings_.JezykInterfejsu), this);
-    return dialog.Open(ToQString(sentence, archive_.SourceLang),
-                       ToQString(translation, archive_.TargetLang), mode);
+    return dialog.Open(ToQString(sentence, archive_.SourceLang), ToQString(translation, archive_.TargetLang), mode);
 }
 
 void TfrmArchiwumZdan::btnDodajClick()
@@ -480,8 +474,7 @@ void TfrmArchiwumZdan::btnUsunClick()
 void TfrmArchiwumZdan::btnDodajTlumClick()
 {
     const std::string sentence = SelectedSentence();
-    if (sentence.empty() ||
-        OpenDialog(sentence, {}, TTrybDodawania::NoweTlumaczenie) != QDialog::Accepted)
+    if (sentence.empty() || OpenDialog(sentence, {}, TTrybDodawania::NoweTlumaczenie) != QDialog::Accepted)
         return;
     FillTranslations(lsbTlum_->count()); // the new translation comes last
 }
@@ -492,8 +485,7 @@ void TfrmArchiwumZdan::btnEdytujTlumClick()
     if (translation.empty())
         return;
     const int row = lsbTlum_->currentRow();
-    if (OpenDialog(SelectedSentence(), translation, TTrybDodawania::EdycjaTlumaczenia) ==
-        QDialog::Accepted)
+    if (OpenDialog(SelectedSentence(), translation, TTrybDodawania::EdycjaTlumaczenia) == QDialog::Accepted)
         FillTranslations(row);
 }
 

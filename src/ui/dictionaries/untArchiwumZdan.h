@@ -34,8 +34,7 @@ enum class TTrybDodawania {
 class TfrmArchiwumZdanDodaj : public QDialog {
     Q_OBJECT
 public:
-    TfrmArchiwumZdanDodaj(TTransSlownikZdan& archive, std::uint8_t interfaceLanguage,
-                          QWidget* parent = nullptr);
+    TfrmArchiwumZdanDodaj(TTransSlownikZdan& archive, std::uint8_t interfaceLanguage, QWidget* parent = nullptr);
 
     // Fills the boxes (the translation is remembered as the one to replace) and shows
     // the dialog modally; QDialog::Accepted once the archive has been changed.
@@ -70,8 +69,7 @@ class TfrmArchiwumZdan : public QWidget {
     Q_OBJECT
 public:
     // Takes over the archive's sentence events while it exists.
-    TfrmArchiwumZdan(TTransSlownikZdan& archive, TTransUstawienia& settings,
-                     QWidget* parent = nullptr);
+    TfrmArchiwumZdan(TTransSlownikZdan& archive, TTransUstawienia& settings, QWidget* parent = nullptr);
     ~TfrmArchiwumZdan() override;
 
     void RefreshCaptions();

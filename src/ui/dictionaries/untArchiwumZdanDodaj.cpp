@@ -44,20 +44,17 @@ TWide ProblemMessage(TProblemTekstuArchiwum problem, std::uint8_t interfaceLangu
 int TitleOf(TTrybDodawania mode)
 {
     switch (mode) {
-    case TTrybDodawania::NoweTlumaczenie:
-        return kTytulNoweTlumaczenie;
-    case TTrybDodawania::EdycjaTlumaczenia:
-        return kTytulEdycja;
-    case TTrybDodawania::NoweZdanie:
-        break;
+    case TTrybDodawania::NoweTlumaczenie: return kTytulNoweTlumaczenie;
+    case TTrybDodawania::EdycjaTlumaczenia: return kTytulEdycja;
+    case TTrybDodawania::NoweZdanie: break;
     }
     return kTytulNoweZdanie;
 }
 
 } // namespace
 
-TfrmArchiwumZdanDodaj::TfrmArchiwumZdanDodaj(TTransSlownikZdan& archive,
-                                             std::uint8_t interfaceLanguage, QWidget* parent)
+TfrmArchiwumZdanDodaj::TfrmArchiwumZdanDodaj(TTransSlownikZdan& archive, std::uint8_t interfaceLanguage,
+                                             QWidget* parent)
     : QDialog(parent), archive_(archive), jezykInterfejsu_(interfaceLanguage)
 {
     setObjectName(QStringLiteral("frmArchiwumZdanDodaj"));
@@ -101,15 +98,13 @@ void TfrmArchiwumZdanDodaj::CreateControls()
     connect(edtTlumaczenie_, &QLineEdit::textChanged, this, [this] { UpdateAddButton(); });
 }
 
-int TfrmArchiwumZdanDodaj::Open(const QString& sentence, const QString& translation,
-                                TTrybDodawania mode)
+int TfrmArchiwumZdanDodaj::Open(const QString& sentence, const QString& translation, TTrybDodawania mode)
 {
     Prepare(sentence, translation, mode);
     return exec();
 }
 
-void TfrmArchiwumZdanDodaj::Prepare(const QString& sentence, const QString& translation,
-                                    TTrybDodawania mode)
+void TfrmArchiwumZdanDodaj::Prepare(const QString& sentence, const QString& translation, TTrybDodawania mode)
 {
     tryb_ = mode;
     stareTlumaczenie_ = FromQString(translation);
@@ -128,12 +123,10 @@ void TfrmArchiwumZdanDodaj::Prepare(const QString& sentence, const QString& tran
 
 void TfrmArchiwumZdanDodaj::UpdateAddButton()
 {
-    btnDodaj_->setEnabled(!edtZdanie_->text().trimmed().isEmpty() &&
-                          !edtTlumaczenie_->text().trimmed().isEmpty());
+    btnDodaj_->setEnabled(!edtZdanie_->text().trimmed().isEmpty() && !edtTlumaczenie_->text().trimmed().isEmpty());
 }
 
-bool TfrmArchiwumZdanDodaj::TextsAcceptable(const std::string& sentence,
-                                            const std::string& translation) const
+bool TfrmArchiwumZdanDodaj::TextsAcceptable(const std::string& sentence, const std::string& translation) const
 {
     for (const auto& [text, box] : {std::pair{&sentence, edtZdanie_}, {&translation, edtTlumaczenie_}}) {
         const auto problem = ArchiveTextProblem(*text);

@@ -38,8 +38,7 @@ bool IsTitleRow(const TOdmianaWiersz& row, std::size_t index)
 
 } // namespace
 
-TfrmOdmieniacz::TfrmOdmieniacz(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+TfrmOdmieniacz::TfrmOdmieniacz(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmOdmieniacz"));
     slownik_ = []() -> TTransSlownikGlowny& { return InflectionDictionary(Slowniki(), Program()); };

@@ -62,7 +62,8 @@ std::string TGospodarzOkna::SourceCharacters(int position, int count)
         std::string characters;
         for (int p = position; p >= 0 && p < length && p < position + count; ++p) {
             const QChar c = source_.Edit()->document()->characterAt(p);
-            characters += c == QChar::ParagraphSeparator ? std::string(1, kZnakAkapitu) : FromWide(std::u16string(1, c.unicode()));
+            characters += c == QChar::ParagraphSeparator ? std::string(1, kZnakAkapitu)
+                                                         : FromWide(std::u16string(1, c.unicode()));
         }
         return characters;
     });

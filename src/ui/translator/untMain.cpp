@@ -105,8 +105,8 @@ void TfrmMain::CreateMenus()
     languageMenu->setObjectName("mniJezykInterfejsu");
     PrzypiszNapis(languageMenu, 470);
     auto* languages = new QActionGroup(this);
-    for (auto [language, textId, name] : {std::tuple{jezPolski, 732, "actInterfejsPolski"},
-                                          std::tuple{jezFrancuski, 734, "actInterfejsFrancuski"}}) {
+    for (auto [language, textId, name] :
+         {std::tuple{jezPolski, 732, "actInterfejsPolski"}, std::tuple{jezFrancuski, 734, "actInterfejsFrancuski"}}) {
         auto* action = languageMenu->addAction(QString());
         action->setObjectName(name);
         action->setCheckable(true);

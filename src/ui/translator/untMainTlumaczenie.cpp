@@ -75,7 +75,10 @@ void TfrmMain::CreateTranslationMenu(QMenu* menu)
     UpdateTranslationCommands();
 }
 
-bool TfrmMain::Busy() const { return worker_ != nullptr; }
+bool TfrmMain::Busy() const
+{
+    return worker_ != nullptr;
+}
 
 void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
 {
@@ -97,7 +100,8 @@ void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
     connect(host_.get(), &TGospodarzOkna::PauseOpened, this, [this] { SetPaused(true); });
     connect(host_.get(), &TGospodarzOkna::PauseEnded, this, [this] { SetPaused(false); });
     connect(host_.get(), &TGospodarzOkna::RunEnded, this, &TfrmMain::TranslationEnded);
-    const TKontekstWypowiedzi context{Program().SourceLanguage, Program().TargetLanguage, Program().WorkingMode, {},
+    const TKontekstWypowiedzi context{Program().SourceLanguage,  Program().TargetLanguage,
+                                      Program().WorkingMode,     {},
                                       workerDictionaries_.get(), nullptr};
     worker_ = std::make_unique<TTranslatorThread>(*host_, options, context, TZakresTlumaczenia{start, end});
     SetBusy(true);
@@ -135,7 +139,7 @@ void TfrmMain::UpdateTranslationCommands()
 
 void TfrmMain::TranslationEnded(const TKoniecTlumaczenia& end)
 {
-    worker_.reset(); // the run has returned: this only joins its thread
+    worker_.reset();                // the run has returned: this only joins its thread
     host_.release()->deleteLater(); // its signal is being delivered now
     workerDictionaries_.reset();
     btnKontynuuj_->setEnabled(false);

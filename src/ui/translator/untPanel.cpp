@@ -6,10 +6,10 @@
 #include <QTextEdit>
 
 #include "core/app/untUtils.h"
-#include "platform/untTekstFormatowanyQt.h"
-#include "platform/untQtTekst.h"
 #include "core/document/untRtfCzytnik.h"
 #include "core/document/untRtfPisarz.h"
+#include "platform/untQtTekst.h"
+#include "platform/untTekstFormatowanyQt.h"
 
 namespace velmar {
 

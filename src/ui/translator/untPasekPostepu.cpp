@@ -84,8 +84,8 @@ void TPasekPostepu::Tick()
     if (moved_) {
         // The time still needed from the pace so far.
         const std::int64_t done = position_ - start_, whole = end_ - start_;
-        remainingSeconds_ = done > 0 ? elapsedSeconds_ * whole / done - elapsedSeconds_
-                                     : elapsedSeconds_ * whole - elapsedSeconds_;
+        remainingSeconds_ =
+            done > 0 ? elapsedSeconds_ * whole / done - elapsedSeconds_ : elapsedSeconds_ * whole - elapsedSeconds_;
         moved_ = false;
     } else if (remainingSeconds_ > 0) {
         --remainingSeconds_;

@@ -29,16 +29,13 @@ TEST_P(ModeChoice, FirstArgumentChoosesTheJob)
     EXPECT_EQ(choice.Target, c.Target);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arguments, ModeChoice,
-                         testing::Values(ModeCase{"", 1, jezFrancuski, jezPolski},
-                                         ModeCase{"/nonsense", 1, jezFrancuski, jezPolski},
-                                         ModeCase{"/SLZEWFR", 1, jezFrancuski, jezPolski},
-                                         ModeCase{"slzewfr", 1, jezFrancuski, jezPolski},
-                                         ModeCase{"/slzewfrx", 1, jezFrancuski, jezPolski},
-                                         ModeCase{"/slzewfr", 5, jezFrancuski, jezPolski},
-                                         ModeCase{"/transpl", 2, jezPolski, jezFrancuski},
-                                         ModeCase{"/slzewpl", 6, jezPolski, jezFrancuski}),
-                         test::NamedBy(DescribeMode));
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ModeChoice,
+    testing::Values(ModeCase{"", 1, jezFrancuski, jezPolski}, ModeCase{"/nonsense", 1, jezFrancuski, jezPolski},
+                    ModeCase{"/SLZEWFR", 1, jezFrancuski, jezPolski}, ModeCase{"slzewfr", 1, jezFrancuski, jezPolski},
+                    ModeCase{"/slzewfrx", 1, jezFrancuski, jezPolski}, ModeCase{"/slzewfr", 5, jezFrancuski, jezPolski},
+                    ModeCase{"/transpl", 2, jezPolski, jezFrancuski}, ModeCase{"/slzewpl", 6, jezPolski, jezFrancuski}),
+    test::NamedBy(DescribeMode));
 
 TEST(WorkingModes, PartnersAndDoubleSwap)
 {

@@ -80,12 +80,8 @@ TEST(InterfaceTextTable, ReportsMalformedRowsAndKeepsTheRest)
         int BadLine;
     };
     const TPrzypadek cases[] = {
-        {"id\tpl\tfr\nx\ta\tb\n", 2},
-        {"id\tpl\tfr\n2051\ta\tb\n", 2},
-        {"id\tpl\tfr\n5\ta\tb\n5\tc\td\n", 3},
-        {"id\tpl\tfr\n5\ta\\q\tb\n", 2},
-        {"id\tpl\tfr\n5\ta\tb\tc\n", 2},
-        {"id\tpl\txx\n5\ta\tb\n", 1},
+        {"id\tpl\tfr\nx\ta\tb\n", 2},    {"id\tpl\tfr\n2051\ta\tb\n", 2}, {"id\tpl\tfr\n5\ta\tb\n5\tc\td\n", 3},
+        {"id\tpl\tfr\n5\ta\\q\tb\n", 2}, {"id\tpl\tfr\n5\ta\tb\tc\n", 2}, {"id\tpl\txx\n5\ta\tb\n", 1},
     };
     for (const auto& c : cases) {
         const auto table = ParseInterfaceTextTable(c.Source);

@@ -140,18 +140,18 @@ TEST_F(Settings, WithoutAutosaveOnlyGeometryAndRecentFilesAreWritten)
     settings_->OstatniePliki = {"a.rtf", "b.txt"};
     ASSERT_TRUE(settings_->SaveTranslatorSettings());
     EXPECT_THAT(ValueNames(kFrPol),
-                ::testing::UnorderedElementsAre("Left", "Top", "Width", "Height", "OknoZdaniaLeftWidth",
-                                                "MainRatio", "OknoWidthRatio", "OknoMiddleRatio",
-                                                "OknoBottomRatio", "OknoZdaniaRatio", "TransSlownikRatio",
-                                                "Plik0", "Plik1", "Plik2", "Plik3", "AutozapisPreferencji"));
+                ::testing::UnorderedElementsAre("Left", "Top", "Width", "Height", "OknoZdaniaLeftWidth", "MainRatio",
+                                                "OknoWidthRatio", "OknoMiddleRatio", "OknoBottomRatio",
+                                                "OknoZdaniaRatio", "TransSlownikRatio", "Plik0", "Plik1", "Plik2",
+                                                "Plik3", "AutozapisPreferencji"));
     EXPECT_FALSE(store_->KeyExists(kFrPol + "\\Profil0"));
 
     UseMode("");
     settings_->AutozapisPreferencji = false;
     settings_->ZapamietujPolozenieOkna = false;
     settings_->SaveTranslatorSettings();
-    EXPECT_THAT(ValueNames(kFrPol), ::testing::UnorderedElementsAre("Plik0", "Plik1", "Plik2", "Plik3",
-                                                                    "AutozapisPreferencji"));
+    EXPECT_THAT(ValueNames(kFrPol),
+                ::testing::UnorderedElementsAre("Plik0", "Plik1", "Plik2", "Plik3", "AutozapisPreferencji"));
 }
 
 TEST_F(Settings, ValuesWrittenReadBackEqual)

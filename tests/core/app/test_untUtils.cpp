@@ -65,11 +65,11 @@ TEST_P(CasePatternTable, Classifies)
 }
 
 INSTANTIATE_TEST_SUITE_P(Words, CasePatternTable,
-                         testing::Values(CasePatternCase{"A", 1}, CasePatternCase{"AB", 0},
-                                         CasePatternCase{"123", 2}, CasePatternCase{"Nowy Jork", 1},
-                                         CasePatternCase{"McDonald", 1}, CasePatternCase{"mcDonald", 4},
-                                         CasePatternCase{" Ab", 3}, CasePatternCase{"łódź", 2},
-                                         CasePatternCase{"ŁÓDŹ", 0}, CasePatternCase{"Saint-Denis", 1}),
+                         testing::Values(CasePatternCase{"A", 1}, CasePatternCase{"AB", 0}, CasePatternCase{"123", 2},
+                                         CasePatternCase{"Nowy Jork", 1}, CasePatternCase{"McDonald", 1},
+                                         CasePatternCase{"mcDonald", 4}, CasePatternCase{" Ab", 3},
+                                         CasePatternCase{"łódź", 2}, CasePatternCase{"ŁÓDŹ", 0},
+                                         CasePatternCase{"Saint-Denis", 1}),
                          test::NamedBy(DescribeCasePattern));
 
 TEST(CasePattern, ApplyGivesTheShapeBack)
@@ -110,11 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
     Lists, EndingRules,
     testing::Values(EndingRuleCase{"polka", "ka=ki,a=y", true, "polki"},
                     EndingRuleCase{"polka", "a=y,ka=ki", true, "polky"},
-                    EndingRuleCase{"kot", "=y,t=x", true, "koty"},       // empty key ends every word
+                    EndingRuleCase{"kot", "=y,t=x", true, "koty"},          // empty key ends every word
                     EndingRuleCase{"kot", "ka=ki,a=y", false, "untouched"}, // no match: out unwritten
                     EndingRuleCase{"2nd", "st=,nd=,rd=,th=", true, "2"},
-                    EndingRuleCase{"ręka", "ęka=ęce", true, "ręce"},
-                    EndingRuleCase{"abc", "", false, "untouched"}),
+                    EndingRuleCase{"ręka", "ęka=ęce", true, "ręce"}, EndingRuleCase{"abc", "", false, "untouched"}),
     test::NamedBy(DescribeEndingRule));
 
 TEST(RuleLists, PrefixInnerAndLookups)
@@ -163,19 +162,16 @@ std::string DescribeTag(const TagCase& c)
 TEST_P(TagLists, Membership)
 {
     const auto& c = GetParam();
-    EXPECT_EQ(InTagList(c.Tag, c.List, c.CaseInsensitive, c.StripDigits), c.Found)
-        << c.Tag << " in " << c.List;
+    EXPECT_EQ(InTagList(c.Tag, c.List, c.CaseInsensitive, c.StripDigits), c.Found) << c.Tag << " in " << c.List;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, TagLists,
-                         testing::Values(TagCase{"nom1", "<nom><adj>", false, false, false},
-                                         TagCase{"nom1", "<nom><adj>", false, true, true},
-                                         TagCase{"Nom", "<nom><adj>", false, false, false},
-                                         TagCase{"Nom", "<nom><adj>", true, false, true},
-                                         TagCase{"", "<a><>", false, false, true},
-                                         TagCase{"", "<a><b>", false, false, false},
-                                         TagCase{"a><b", "<a><b>", false, false, true}),
-                         test::NamedBy(DescribeTag));
+INSTANTIATE_TEST_SUITE_P(
+    Lists, TagLists,
+    testing::Values(TagCase{"nom1", "<nom><adj>", false, false, false},
+                    TagCase{"nom1", "<nom><adj>", false, true, true}, TagCase{"Nom", "<nom><adj>", false, false, false},
+                    TagCase{"Nom", "<nom><adj>", true, false, true}, TagCase{"", "<a><>", false, false, true},
+                    TagCase{"", "<a><b>", false, false, false}, TagCase{"a><b", "<a><b>", false, false, true}),
+    test::NamedBy(DescribeTag));
 
 TEST(CommaLists, ItemsAndMembership)
 {
@@ -213,11 +209,9 @@ TEST_P(ReplaceAllTable, Replaces)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllTable,
-                         testing::Values(ReplaceCase{"aaaa", "aa", "a", "a"},
-                                         ReplaceCase{"ab", "a", "ba", "bab"},
+                         testing::Values(ReplaceCase{"aaaa", "aa", "a", "a"}, ReplaceCase{"ab", "a", "ba", "bab"},
                                          ReplaceCase{"x  y   z", "  ", " ", "x y z"},
-                                         ReplaceCase{"abc", "", "x", "abc"},
-                                         ReplaceCase{"abcabc", "b", "", "acac"}),
+                                         ReplaceCase{"abc", "", "x", "abc"}, ReplaceCase{"abcabc", "b", "", "acac"}),
                          test::NamedBy(DescribeReplacement));
 
 TEST(Replacement, DeleteHelpers)
@@ -312,8 +306,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseNumberTable,
                          testing::Values(NumberCase{"12,5", 4, 12.5}, NumberCase{"1,000", 1, 1000},
                                          NumberCase{"1.000", 4, 1000}, NumberCase{"2nd", 1, 2},
                                          NumberCase{"3ème", 2, 3}, NumberCase{"deux", 2, -1},
-                                         NumberCase{"sto dwadzieścia trzy", 4, 123},
-                                         NumberCase{"trzy tysiąc", 4, 3000},
+                                         NumberCase{"sto dwadzieścia trzy", 4, 123}, NumberCase{"trzy tysiąc", 4, 3000},
                                          NumberCase{"twenty one", 1, 21}, NumberCase{"50%", 4, 50},
                                          NumberCase{"12abc", 4, -1}, NumberCase{"", 4, -1}),
                          test::NamedBy(DescribeNumber));
@@ -387,7 +380,9 @@ TEST(WideText, CaseHelpers)
 TEST(Utf8, ConversionAndValidation)
 {
     EXPECT_EQ(WideToUtf8(Utf8ToWide("żółć 😀")), "żółć 😀");
-    EXPECT_EQ(Utf8ToWide("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(Utf8ToWide("a\xFF"
+                         "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(Utf8ToWide("\xC5"), u"\uFFFD"); // truncated sequence
     EXPECT_TRUE(IsValidUtf8("zażółć"));
     EXPECT_FALSE(IsValidUtf8("\xB9"));

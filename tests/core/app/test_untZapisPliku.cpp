@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/app/untZapisPliku.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
-#include "core/app/untZapisPliku.h"
 
 namespace velmar {
 namespace {

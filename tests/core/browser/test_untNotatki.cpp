@@ -25,8 +25,8 @@ TEST(Notatki, AddChangeDeleteThenReopenKeepsNotesWithTheirLineBreaks)
         notes.Delete(notes.IndexOf("chien"));
         ASSERT_TRUE(notes.Save(file));
     }
-    EXPECT_EQ(test::TempFolder::Read(file),
-              FromUtf8("maison=dom\x02\x02" "budynek\r\nchat=kot\x02\x02zwierzę\r\n"));
+    EXPECT_EQ(test::TempFolder::Read(file), FromUtf8("maison=dom\x02\x02"
+                                                     "budynek\r\nchat=kot\x02\x02zwierzę\r\n"));
 
     TNotatki reopened;
     ASSERT_TRUE(reopened.Load(file));
@@ -42,8 +42,16 @@ TEST(Notatki, EveryKindOfLineBreakBecomesTheMarker)
         const char* Typed;
         const char* Stored;
     } cases[] = {
-        {"a\r\nb", "a\x02\x02" "b"}, {"a\nb", "a\x02\x02" "b"},     {"a\rb", "a\x02\x02" "b"},
-        {"a\n\nb", "a\x02\x02\x02\x02" "b"}, {"a\r\n\r\n", "a\x02\x02\x02\x02"}, {"", ""},
+        {"a\r\nb", "a\x02\x02"
+                   "b"},
+        {"a\nb", "a\x02\x02"
+                 "b"},
+        {"a\rb", "a\x02\x02"
+                 "b"},
+        {"a\n\nb", "a\x02\x02\x02\x02"
+                   "b"},
+        {"a\r\n\r\n", "a\x02\x02\x02\x02"},
+        {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TNotatki::EncodeLineBreaks(c.Typed), c.Stored) << c.Typed;
@@ -104,8 +112,7 @@ TEST_F(NotatkiFailedSave, OnAFullDiskTheOldFileStays)
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::TempFolder::Read(file), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                            std::filesystem::directory_iterator()),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()),
               1)
         << "the temporary file is removed";
 }

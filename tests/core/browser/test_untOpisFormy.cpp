@@ -35,8 +35,7 @@ TEST(DescribeForm, VerbFormGetsTensePersonsAndTheInflectedTranslation)
 {
     OneEntry parler("parler_#4 mówić **61");
     TOpisFormy description;
-    ASSERT_TRUE(DescribeForm(jezFrancuski, jezPolski,
-                             {Reading("parle", 81, "parler"), Reading("parle", 95, "parler")},
+    ASSERT_TRUE(DescribeForm(jezFrancuski, jezPolski, {Reading("parle", 81, "parler"), Reading("parle", 95, "parler")},
                              parler.Entry(), description));
     EXPECT_EQ(description.SingularPersons, "1, 3");
     EXPECT_EQ(description.PluralPersons, "");

@@ -33,18 +33,17 @@ TEST_P(SplitPosition, NamesTheFirstMainAndUserHeadwordsFromThere)
     EXPECT_EQ(positions.SplitPosition(p.Position), p.Split);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MergedList, SplitPosition,
-    ::testing::Values(TPozycja{"NoUserHeadwords", 5, {}, 3, {3, 0}},
-                      TPozycja{"ThreeUserAtTheStartThenMain", 5, {0, 0, 0}, 3, {0, 3}},
-                      TPozycja{"InsideThreeUserAtTheStart", 5, {0, 0, 0}, 1, {0, 1}},
-                      TPozycja{"Top", 5, {0, 0, 0}, 0, {0, 0}},
-                      TPozycja{"UserHeadwordStandsHere", 5, {2, 4}, 2, {2, 0}},
-                      TPozycja{"MainAfterTheFirstUser", 5, {2, 4}, 3, {2, 1}},
-                      TPozycja{"SecondUserHeadword", 5, {2, 4}, 5, {4, 1}},
-                      TPozycja{"UserAfterTheLastMain", 3, {3, 3}, 4, {3, 1}},
-                      TPozycja{"End", 3, {3, 3}, 5, {3, 2}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(MergedList, SplitPosition,
+                         ::testing::Values(TPozycja{"NoUserHeadwords", 5, {}, 3, {3, 0}},
+                                           TPozycja{"ThreeUserAtTheStartThenMain", 5, {0, 0, 0}, 3, {0, 3}},
+                                           TPozycja{"InsideThreeUserAtTheStart", 5, {0, 0, 0}, 1, {0, 1}},
+                                           TPozycja{"Top", 5, {0, 0, 0}, 0, {0, 0}},
+                                           TPozycja{"UserHeadwordStandsHere", 5, {2, 4}, 2, {2, 0}},
+                                           TPozycja{"MainAfterTheFirstUser", 5, {2, 4}, 3, {2, 1}},
+                                           TPozycja{"SecondUserHeadword", 5, {2, 4}, 5, {4, 1}},
+                                           TPozycja{"UserAfterTheLastMain", 3, {3, 3}, 4, {3, 1}},
+                                           TPozycja{"End", 3, {3, 3}, 5, {3, 2}}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(GlobalPositions, AUserHeadwordStandsBeforeTheMainHeadwordAtItsPosition)
 {
@@ -68,10 +67,7 @@ TEST(GlobalPositions, AUserHeadwordStandsBeforeTheMainHeadwordAtItsPosition)
 
 class PageTest : public ::testing::Test {
 protected:
-    PageTest()
-    {
-        positions.Assign(main.Dictionary->Count(), UserMainPositions(*main.Dictionary, *user.Dictionary));
-    }
+    PageTest() { positions.Assign(main.Dictionary->Count(), UserMainPositions(*main.Dictionary, *user.Dictionary)); }
 
     std::vector<std::string> Rows(int top, int rows)
     {
@@ -81,8 +77,7 @@ protected:
         return shown;
     }
 
-    test::SlownikTestowy main{"main", jezFrancuski,
-                              "chat_#1m kot\nélève_#1m uczeń\nmaison_#1f dom\nParis_#F Paryż\n"};
+    test::SlownikTestowy main{"main", jezFrancuski, "chat_#1m kot\nélève_#1m uczeń\nmaison_#1f dom\nParis_#F Paryż\n"};
     test::SlownikTestowy user{"user", jezFrancuski, "chat_#1m kocur\nlapin_#1m królik\nzèbre_#1m zebra\n"};
     TPozycjeHasel positions;
 };
@@ -149,8 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
         TKlawisz{"PageDownKeepsTheRow", K::PageDown, false, {3, 40, 90, 10, 10}, TRuchListy{50, 3}},
         TKlawisz{"PageDownStopsAtTheEnd", K::PageDown, false, {3, 85, 90, 10, 10}, TRuchListy{90, 3}},
         TKlawisz{"PageDownAtTheEndSelectsTheLastRow", K::PageDown, false, {3, 90, 90, 10, 10}, TRuchListy{90, 9}},
-        TKlawisz{"PageDownOnAShortListSelectsTheLastFilled", K::PageDown, false, {0, 0, 0, 10, 4},
-                 TRuchListy{0, 3}},
+        TKlawisz{"PageDownOnAShortListSelectsTheLastFilled", K::PageDown, false, {0, 0, 0, 10, 4}, TRuchListy{0, 3}},
         TKlawisz{"PageDownOnTheLastRowAtTheEndStays", K::PageDown, false, {9, 90, 90, 10, 10}, std::nullopt},
         TKlawisz{"EndSelectsTheLastRow", K::End, false, {2, 40, 90, 10, 10}, TRuchListy{40, 9}},
         TKlawisz{"EndOnTheLastRowIsTheListsOwn", K::End, false, {9, 40, 90, 10, 10}, std::nullopt},

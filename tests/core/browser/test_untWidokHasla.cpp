@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dictionaries/SlownikTestowy.h"
 #include "core/app/untStale.h"
+#include "core/dictionaries/SlownikTestowy.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 #include "core/generators/untGenTlumaczPl.h"
 #include "support/TestNames.h"
@@ -38,14 +38,20 @@ const TKawalekHasla* PieceWithText(const TKawalkiHasla& pieces, const std::strin
 
 TKontekstHasla FrenchDictionary()
 {
-    return {.SourceLanguage = jezFrancuski, .TargetLanguage = jezPolski, .InterfaceLanguage = jezPolski,
-            .DictionaryMode = true, .Pronunciation = 0};
+    return {.SourceLanguage = jezFrancuski,
+            .TargetLanguage = jezPolski,
+            .InterfaceLanguage = jezPolski,
+            .DictionaryMode = true,
+            .Pronunciation = 0};
 }
 
 TKontekstHasla PolishDictionary()
 {
-    return {.SourceLanguage = jezPolski, .TargetLanguage = jezFrancuski, .InterfaceLanguage = jezPolski,
-            .DictionaryMode = true, .Pronunciation = 0};
+    return {.SourceLanguage = jezPolski,
+            .TargetLanguage = jezFrancuski,
+            .InterfaceLanguage = jezPolski,
+            .DictionaryMode = true,
+            .Pronunciation = 0};
 }
 
 // One entry of a main dictionary made of UTF-8 lines, phrases kept.
@@ -142,14 +148,13 @@ TEST(EntryText, PiecesCarryTheirStylesAndLanguages)
         int Style;
         std::uint8_t Language;
     };
-    for (const auto& [text, style, language] : std::vector<TOczekiwany>{
-             {"avoir", shHaslo, jezFrancuski},
-             {"czas. ", shCzescMowy, jezPolski},
-             {"niereg. ", shGramInne, jezPolski},
-             {"1. ", shOdpowiednik, jezPolski},
-             {"mieć", shOdpowiednik, jezPolski},
-             {" (de q.: ", shGramInne, jezFrancuski},
-             {"posiadać", shUkryty, jezPolski}}) {
+    for (const auto& [text, style, language] : std::vector<TOczekiwany>{{"avoir", shHaslo, jezFrancuski},
+                                                                        {"czas. ", shCzescMowy, jezPolski},
+                                                                        {"niereg. ", shGramInne, jezPolski},
+                                                                        {"1. ", shOdpowiednik, jezPolski},
+                                                                        {"mieć", shOdpowiednik, jezPolski},
+                                                                        {" (de q.: ", shGramInne, jezFrancuski},
+                                                                        {"posiadać", shUkryty, jezPolski}}) {
         const auto* piece = PieceWithText(pieces, text);
         ASSERT_NE(piece, nullptr) << text;
         EXPECT_EQ(piece->Style, style) << text;
@@ -171,7 +176,8 @@ TEST(EntryText, GroupAndFormCodeChooseTheSubRecordsAndNumberThemAfresh)
 {
     Entries entries(jezFrancuski, "chat_#1m kot #7 koci\n");
     const auto& chat = entries.Entry("chat");
-    const std::string group2 = "\xF7" "2";
+    const std::string group2 = "\xF7"
+                               "2";
     EXPECT_EQ(Shown(RenderEntry(FrenchDictionary(), chat, group2, false, false, "od: ", 0)),
               "od: chat\nprzym. \n\n1. koci\n\n");
     constexpr int adjectiveForm = 55;
@@ -214,7 +220,7 @@ TEST(EntryPronunciation, FollowsTheSettingAndNeverShowsForAPolishSource)
 }
 
 struct TPrzypadekWymowy {
-    const char* Stored; // UTF-8 Polish letters
+    const char* Stored;   // UTF-8 Polish letters
     std::string Notation; // bytes of the phonetic notation
     const char* Shown;    // UTF-8
 };
@@ -235,31 +241,29 @@ TEST_P(PhoneticNotationCases, ConvertsAndShowsAsUnicode)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PhoneticNotationCases,
-    ::testing::Values(
-        TPrzypadekWymowy{"ą", "[~\xBF]", "[ɔ̃]"},
-        TPrzypadekWymowy{"sza", "[\xC6" "a]", "[ʃa]"},
-        TPrzypadekWymowy{"[sza]", "[\xC6" "a]", "[ʃa]"},
-        TPrzypadekWymowy{"ba~", "[b~\x8C]", "[bɑ̃]"},
-        TPrzypadekWymowy{"@", "[\xFA]", "[ə]"},
-        TPrzypadekWymowy{"żę", "[\xEF~\xE4]", "[ʒɛ̃]"},
-        TPrzypadekWymowy{"ńö", "[\xF8\x97]", "[ɲœ]"},
-        TPrzypadekWymowy{"ő", "[\x9A]", "[ø]"},
-        TPrzypadekWymowy{"łé", "[we]", "[we]"},
-        // "ü" is the semivowel before an oral vowel, else the vowel "y".
-        TPrzypadekWymowy{"üit", "[\xF3it]", "[ɥit]"},
-        TPrzypadekWymowy{"tü", "[ty]", "[ty]"},
-        TPrzypadekWymowy{"üa~", "[y~\x8C]", "[yɑ̃]"},
-        // Length: a final vowel never; "o", nasals, "ɑ", "ø" before anything; others
-        // before a final "r", "v", "z", "ʒ" or "vr".
-        TPrzypadekWymowy{"mer", "[m\xE4:r]", "[mɛːr]"},
-        TPrzypadekWymowy{"liwr", "[li:vr]", "[liːvr]"},
-        TPrzypadekWymowy{"pôm", "[po:m]", "[poːm]"},
-        TPrzypadekWymowy{"ba~s", "[b~\x8C:s]", "[bɑ̃ːs]"},
-        TPrzypadekWymowy{"pet", "[p\xE4t]", "[pɛt]"},
-        TPrzypadekWymowy{"sel", "[s\xE4l]", "[sɛl]"},
-        // A remark after " (" stays in Polish letters and takes no length mark.
-        TPrzypadekWymowy{"ba (lub bo)", "[ba (lub bo)]", "[ba (lub bo)]"},
-        TPrzypadekWymowy{"mer (lub ż)", "[m\xE4:r (lub \xBF)]", "[mɛːr (lub ż)]"}),
+    ::testing::Values(TPrzypadekWymowy{"ą", "[~\xBF]", "[ɔ̃]"},
+                      TPrzypadekWymowy{"sza",
+                                       "[\xC6"
+                                       "a]",
+                                       "[ʃa]"},
+                      TPrzypadekWymowy{"[sza]",
+                                       "[\xC6"
+                                       "a]",
+                                       "[ʃa]"},
+                      TPrzypadekWymowy{"ba~", "[b~\x8C]", "[bɑ̃]"}, TPrzypadekWymowy{"@", "[\xFA]", "[ə]"},
+                      TPrzypadekWymowy{"żę", "[\xEF~\xE4]", "[ʒɛ̃]"}, TPrzypadekWymowy{"ńö", "[\xF8\x97]", "[ɲœ]"},
+                      TPrzypadekWymowy{"ő", "[\x9A]", "[ø]"}, TPrzypadekWymowy{"łé", "[we]", "[we]"},
+                      // "ü" is the semivowel before an oral vowel, else the vowel "y".
+                      TPrzypadekWymowy{"üit", "[\xF3it]", "[ɥit]"}, TPrzypadekWymowy{"tü", "[ty]", "[ty]"},
+                      TPrzypadekWymowy{"üa~", "[y~\x8C]", "[yɑ̃]"},
+                      // Length: a final vowel never; "o", nasals, "ɑ", "ø" before anything; others
+                      // before a final "r", "v", "z", "ʒ" or "vr".
+                      TPrzypadekWymowy{"mer", "[m\xE4:r]", "[mɛːr]"}, TPrzypadekWymowy{"liwr", "[li:vr]", "[liːvr]"},
+                      TPrzypadekWymowy{"pôm", "[po:m]", "[poːm]"}, TPrzypadekWymowy{"ba~s", "[b~\x8C:s]", "[bɑ̃ːs]"},
+                      TPrzypadekWymowy{"pet", "[p\xE4t]", "[pɛt]"}, TPrzypadekWymowy{"sel", "[s\xE4l]", "[sɛl]"},
+                      // A remark after " (" stays in Polish letters and takes no length mark.
+                      TPrzypadekWymowy{"ba (lub bo)", "[ba (lub bo)]", "[ba (lub bo)]"},
+                      TPrzypadekWymowy{"mer (lub ż)", "[m\xE4:r (lub \xBF)]", "[mɛːr (lub ż)]"}),
     test::NamedBy(DescribePronunciation));
 
 // ---------------------------------------------------------------- Polish source
@@ -269,17 +273,15 @@ INSTANTIATE_TEST_SUITE_P(
     Polish, EntryTextCases,
     ::testing::Values(
         TPrzypadekHasla{"iść_#* aller *4", "iść\nczas. \n\n1. aller (niereg.)\n\n", jezPolski},
-        TPrzypadekHasla{"czekać_#* attendre *4 , guetter *4",
-                        "czekać\nczas. \n\n1. attendre (niereg.), guetter\n\n", jezPolski},
+        TPrzypadekHasla{"czekać_#* attendre *4 , guetter *4", "czekać\nczas. \n\n1. attendre (niereg.), guetter\n\n",
+                        jezPolski},
         TPrzypadekHasla{"bić_#* se battre *4", "bić\nczas. \n\n1. se battre (niereg.)\n\n", jezPolski},
         TPrzypadekHasla{"pies_#0 chien *1", "pies\nrzecz. \n\n1. chien (m)\n\n", jezPolski},
         TPrzypadekHasla{"pies_#0 chien *1 fidèle", "pies\nrzecz. \n\n1. chien fidèle\n\n", jezPolski},
         // Polish valency is not shown; ";" ends a group of meanings.
-        TPrzypadekHasla{"mówić_#* parler $o1 ; dire *4", "mówić\nczas. \n\n1. parler; dire (niereg.)\n\n",
-                        jezPolski},
+        TPrzypadekHasla{"mówić_#* parler $o1 ; dire *4", "mówić\nczas. \n\n1. parler; dire (niereg.)\n\n", jezPolski},
         TPrzypadekHasla{"myć_#ř laver *4", "myć się\nczas. \n\n1. laver\n\n", jezPolski},
-        TPrzypadekHasla{"robić_#* #*r se faire *4", "robić\nczas. \n\n1. (~ się) se faire (niereg.)\n\n",
-                        jezPolski},
+        TPrzypadekHasla{"robić_#* #*r se faire *4", "robić\nczas. \n\n1. (~ się) se faire (niereg.)\n\n", jezPolski},
         TPrzypadekHasla{"kupić_#* #*C acheter *4", "kupić\nczas. \n\n1. (~ sobie) acheter\n\n", jezPolski}),
     test::NamedBy(DescribeEntryLine));
 
@@ -319,7 +321,7 @@ TEST_F(FormsOfAWord, DescribesTheFormAndShowsItsBaseOnceForEachGroup)
 {
     TOdwolania readings;
     readings.Add(Reading("parle", 81, "parler"));
-    readings.Add(Reading("parle", 95, "parler")); // same base: adds a person only
+    readings.Add(Reading("parle", 95, "parler"));  // same base: adds a person only
     readings.Add(Reading("parle", 81, "parlerr")); // no such headword
     readings.Add(Reading("parle", 81, "parle"));   // the word itself
     const TFormyHasla forms = ShowForms(context, readings, "parle", false, false);
@@ -337,7 +339,9 @@ TEST_F(FormsOfAWord, DescribesTheFormAndShowsItsBaseOnceForEachGroup)
 TEST_F(FormsOfAWord, AGroupLabelShowsOnlyThatGroup)
 {
     TOdwolania readings;
-    readings.Add(Reading("chatte", 55, "chat\xF7" "2"));
+    readings.Add(Reading("chatte", 55,
+                         "chat\xF7"
+                         "2"));
     const TFormyHasla forms = ShowForms(context, readings, "chatte", false, true);
     EXPECT_FALSE(forms.AddToHistory);
     EXPECT_EQ(forms.MainIndex, -1);
@@ -363,19 +367,19 @@ TEST(WordClassesOfForm, PolishNounAndAdjectiveFormsAdmitPronounsAndDeterminers)
         std::uint8_t Language;
         std::vector<int> Classes;
     };
-    for (const auto& [code, language, classes] : std::vector<TPrzypadek>{
-             {5, jezPolski, {ksRzeczownik, ksZaimek, ksOkreslnik}},
-             {80, jezPolski, {ksPrzymiotnik, ksZaimek, ksOkreslnik, ksLiczebnik}},
-             {66, jezPolski, {ksLiczebnik}},
-             {150, jezPolski, {ksCzasownik}},
-             {219, jezPolski, {ksInne}},
-             {40, jezFrancuski, {ksOkreslnik}},
-             {60, jezFrancuski, {ksPrzymiotnik}},
-             {205, jezFrancuski, {ksCzasownik}},
-             {215, jezFrancuski, {ksOkreslnik}},
-             {230, jezFrancuski, {ksZaimek}},
-             {252, jezFrancuski, {ksPrzyslowek}},
-             {5, jezFrancuski, {ksRzeczownik}}}) {
+    for (const auto& [code, language, classes] :
+         std::vector<TPrzypadek>{{5, jezPolski, {ksRzeczownik, ksZaimek, ksOkreslnik}},
+                                 {80, jezPolski, {ksPrzymiotnik, ksZaimek, ksOkreslnik, ksLiczebnik}},
+                                 {66, jezPolski, {ksLiczebnik}},
+                                 {150, jezPolski, {ksCzasownik}},
+                                 {219, jezPolski, {ksInne}},
+                                 {40, jezFrancuski, {ksOkreslnik}},
+                                 {60, jezFrancuski, {ksPrzymiotnik}},
+                                 {205, jezFrancuski, {ksCzasownik}},
+                                 {215, jezFrancuski, {ksOkreslnik}},
+                                 {230, jezFrancuski, {ksZaimek}},
+                                 {252, jezFrancuski, {ksPrzyslowek}},
+                                 {5, jezFrancuski, {ksRzeczownik}}}) {
         std::bitset<16> expected;
         for (const int wordClass : classes)
             expected.set(static_cast<std::size_t>(wordClass));
@@ -410,23 +414,22 @@ TEST_P(VisibleCopyPlan, MovesAndShrinksThePart)
     EXPECT_EQ(plan.Length, c.ExpectedLength);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, VisibleCopyPlan,
-    ::testing::Values(
-        // Text 0..20 with hidden 3..8: visible text is 15 long.
-        TPrzypadekKopii{"Whole", {"3:8"}, 0, 20, 0, 15},
-        TPrzypadekKopii{"BeforeTheStretch", {"3:8"}, 0, 2, 0, 2},
-        TPrzypadekKopii{"TouchingItsStart", {"3:8"}, 0, 3, 0, 3},
-        TPrzypadekKopii{"AfterTheStretch", {"3:8"}, 10, 4, 5, 4},
-        TPrzypadekKopii{"StartingInside", {"3:8"}, 5, 10, 3, 7},
-        TPrzypadekKopii{"EndingInside", {"3:8"}, 1, 5, 1, 2},
-        TPrzypadekKopii{"WhollyInside", {"3:8"}, 4, 2, 3, -2},
-        TPrzypadekKopii{"TwoStretches", {"3:8", "10:12"}, 0, 20, 0, 13},
-        TPrzypadekKopii{"AfterTwoStretches", {"3:8", "10:12"}, 14, 3, 7, 3},
-        TPrzypadekKopii{"StartingInsideTheSecond", {"3:8", "10:12"}, 11, 5, 5, 4},
-        // Records that do not parse are skipped or read as 0.
-        TPrzypadekKopii{"Unreadable", {"38", "5:5", "x:4", "9:y"}, 0, 20, 0, 16}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Cases, VisibleCopyPlan,
+                         ::testing::Values(
+                             // Text 0..20 with hidden 3..8: visible text is 15 long.
+                             TPrzypadekKopii{"Whole", {"3:8"}, 0, 20, 0, 15},
+                             TPrzypadekKopii{"BeforeTheStretch", {"3:8"}, 0, 2, 0, 2},
+                             TPrzypadekKopii{"TouchingItsStart", {"3:8"}, 0, 3, 0, 3},
+                             TPrzypadekKopii{"AfterTheStretch", {"3:8"}, 10, 4, 5, 4},
+                             TPrzypadekKopii{"StartingInside", {"3:8"}, 5, 10, 3, 7},
+                             TPrzypadekKopii{"EndingInside", {"3:8"}, 1, 5, 1, 2},
+                             TPrzypadekKopii{"WhollyInside", {"3:8"}, 4, 2, 3, -2},
+                             TPrzypadekKopii{"TwoStretches", {"3:8", "10:12"}, 0, 20, 0, 13},
+                             TPrzypadekKopii{"AfterTwoStretches", {"3:8", "10:12"}, 14, 3, 7, 3},
+                             TPrzypadekKopii{"StartingInsideTheSecond", {"3:8", "10:12"}, 11, 5, 5, 4},
+                             // Records that do not parse are skipped or read as 0.
+                             TPrzypadekKopii{"Unreadable", {"38", "5:5", "x:4", "9:y"}, 0, 20, 0, 16}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(VisibleCopyPlan, DeletesTheStretchesFromTheLast)
 {

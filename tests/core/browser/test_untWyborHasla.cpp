@@ -19,8 +19,7 @@ using test::TPrzypadekWyboru;
 template <typename TSlownik>
 struct Slownik {
     Slownik(const std::string& kind, std::uint8_t language)
-        : Dictionary(MakeDictionaryOfKind(kind, language)),
-          Typed(static_cast<TSlownik&>(*Dictionary))
+        : Dictionary(MakeDictionaryOfKind(kind, language)), Typed(static_cast<TSlownik&>(*Dictionary))
     {
         Lines.Assign(BuildStoredLines(test::LookupFixture(language, kind), *Dictionary));
         Dictionary->Attach(&Lines);
@@ -61,8 +60,7 @@ TEST_P(ChooseHeadwordTable, LeadsToTheExpectedEntry)
     EXPECT_EQ(choice.Readings.Empty(), c.How != TSposobWyboru::Form) << "the readings an inflected form shows";
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, ChooseHeadwordTable, ::testing::ValuesIn(test::kPrzypadkiWyboru),
-                         test::WyborTestName);
+INSTANTIATE_TEST_SUITE_P(Words, ChooseHeadwordTable, ::testing::ValuesIn(test::kPrzypadkiWyboru), test::WyborTestName);
 
 // Whatever the readings' order, the first base that is a headword is the one selected.
 TEST(BaseHeadwordOf, SkipsReadingsWhoseBaseIsNoHeadword)

@@ -26,8 +26,8 @@ std::string ReadSource(const std::string& name)
 
 TEST(BundledData, MainListsAndTheirFormsAgree)
 {
-    for (const auto& [main, forms, language] :
-         {std::tuple{"frpol2.sg.txt", "franc2.so.txt", jezFrancuski}, std::tuple{"polfr2.sg.txt", "pol2.so.txt", jezPolski}}) {
+    for (const auto& [main, forms, language] : {std::tuple{"frpol2.sg.txt", "franc2.so.txt", jezFrancuski},
+                                                std::tuple{"polfr2.sg.txt", "pol2.so.txt", jezPolski}}) {
         SCOPED_TRACE(main);
         test::SlownikTestowy headwords("main", language, ReadSource(main));
         test::SlownikTestowy inflected("forms", language, ReadSource(forms));
@@ -79,7 +79,8 @@ public:
             const auto& entry = main_.Main().GetEntry(i);
             const auto& listed = formsByBase_.at(entry.Headword);
             const auto expectListed = [&](const std::string& form) {
-                EXPECT_TRUE(listed.contains(form)) << ToUtf8(entry.Headword, language_) << " → " << ToUtf8(form, language_);
+                EXPECT_TRUE(listed.contains(form))
+                    << ToUtf8(entry.Headword, language_) << " → " << ToUtf8(form, language_);
             };
             check(entry.Headword, entry.SubRecords.Item(0)->Code, expectListed);
         }
@@ -93,46 +94,47 @@ private:
 
 TEST(BundledData, PolishCodesGenerateTheListedForms)
 {
-    GeneratedForms("polfr2.sg.txt", "pol2.so.txt", jezPolski).ForEachEntry([](const std::string& headword,
-                                                                             const std::string& code,
-                                                                             const auto& expectListed) {
-        const std::string word = headword + " *" + code;
-        if (code.front() >= '0' && code.front() <= '4') {
-            for (int number = 1; number <= 2; ++number)
+    GeneratedForms("polfr2.sg.txt", "pol2.so.txt", jezPolski)
+        .ForEachEntry([](const std::string& headword, const std::string& code, const auto& expectListed) {
+            const std::string word = headword + " *" + code;
+            if (code.front() >= '0' && code.front() <= '4') {
+                for (int number = 1; number <= 2; ++number)
+                    for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
+                        expectListed(GenFormPl(word, {.Case = grammaticalCase, .Number = number}));
+            } else if (code == "7") {
                 for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
-                    expectListed(GenFormPl(word, {.Case = grammaticalCase, .Number = number}));
-        } else if (code == "7") {
-            for (int grammaticalCase = 1; grammaticalCase <= 7; ++grammaticalCase)
-                for (const int gender : {1, 3, 4}) // masculine inanimate, feminine, neuter
-                    expectListed(GenFormPl(word, {.Case = grammaticalCase, .Gender = gender}));
-        } else if (code.front() == '*' || code.front() == '/') {
-            for (int person = 1; person <= 6; ++person)
-                expectListed(GenFormPl(word, {.Person = person, .FormCode = fpTeraz}));
-        }
-    });
+                    for (const int gender : {1, 3, 4}) // masculine inanimate, feminine, neuter
+                        expectListed(GenFormPl(word, {.Case = grammaticalCase, .Gender = gender}));
+            } else if (code.front() == '*' || code.front() == '/') {
+                for (int person = 1; person <= 6; ++person)
+                    expectListed(GenFormPl(word, {.Person = person, .FormCode = fpTeraz}));
+            }
+        });
 }
 
 TEST(BundledData, FrenchCodesGenerateTheListedForms)
 {
-    GeneratedForms("frpol2.sg.txt", "franc2.so.txt", jezFrancuski).ForEachEntry([](const std::string& headword,
-                                                                                 const std::string& code,
-                                                                                 const auto& expectListed) {
-        const std::string word = headword + "*" + code;
-        if (code == "4" && !headword.starts_with("s'")) { // the generator does not elide "se" yet
-            for (int person = 1; person <= 6; ++person)
-                expectListed(GenFormFr(word, {.FormCode = 1, .Person = person}));
-        } else if (code.front() == '1' || code.front() == '2') {
-            for (int number = 1; number <= 2; ++number)
-                expectListed(GenFormFr(word, {.Number = number}));
-        }
-    });
+    GeneratedForms("frpol2.sg.txt", "franc2.so.txt", jezFrancuski)
+        .ForEachEntry([](const std::string& headword, const std::string& code, const auto& expectListed) {
+            const std::string word = headword + "*" + code;
+            if (code == "4" && !headword.starts_with("s'")) { // the generator does not elide "se" yet
+                for (int person = 1; person <= 6; ++person)
+                    expectListed(GenFormFr(word, {.FormCode = 1, .Person = person}));
+            } else if (code.front() == '1' || code.front() == '2') {
+                for (int number = 1; number <= 2; ++number)
+                    expectListed(GenFormFr(word, {.Number = number}));
+            }
+        });
 }
 
 // The pronunciation line of an entry: the piece in the style of the setting.
 std::string PronunciationShown(const TTransSlownikSlowo& entry, int setting, TStylHasla style)
 {
-    const TKontekstHasla context{.SourceLanguage = jezFrancuski, .TargetLanguage = jezPolski,
-                                 .InterfaceLanguage = jezPolski, .DictionaryMode = true, .Pronunciation = setting};
+    const TKontekstHasla context{.SourceLanguage = jezFrancuski,
+                                 .TargetLanguage = jezPolski,
+                                 .InterfaceLanguage = jezPolski,
+                                 .DictionaryMode = true,
+                                 .Pronunciation = setting};
     for (const auto& piece : RenderEntry(context, entry, {}, false, false, {}, 0))
         if (piece.Style == style)
             return WideToUtf8(PieceText(piece));

@@ -112,29 +112,34 @@ TEST_P(AutoMarking, MarksSharedNumbersAndNames)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AutoMarking,
-    testing::Values(
-        AutoMarkCase{"J'ai 3 chats", "Mam 3 koty", "J'ai <info tekst=\"3\" typ=\"%number%\"> chats",
-                     "Mam <info tekst=\"3\" typ=\"%number%\"> koty"},
-        // the first word is no proper name; a number missing from the translation stays
-        AutoMarkCase{"Pierre a 5 ans", "Piotr ma lat", "Pierre a 5 ans", "Piotr ma lat"},
-        AutoMarkCase{"Je vois Ewa, 2 fois.", "Widzę Ewa 2 razy.",
-                     "Je vois <info tekst=\"Ewa\" typ=\"%propname%\">, <info tekst=\"2\" typ=\"%number%\"> fois.",
-                     "Widzę <info tekst=\"Ewa\" typ=\"%propname%\"> <info tekst=\"2\" typ=\"%number%\"> razy."},
-        // the search in the translation only moves forwards: "2" stands before "1" there
-        AutoMarkCase{"le 1 et 2", "2 i 1", "le <info tekst=\"1\" typ=\"%number%\"> et 2",
-                     "2 i <info tekst=\"1\" typ=\"%number%\">"},
-        // tokens with markup characters would break the element
-        AutoMarkCase{"dit \"Paris\" ok", "mówi \"Paris\" ok", "dit \"Paris\" ok", "mówi \"Paris\" ok"},
-        AutoMarkCase{"le 33 et 3", "33 i 3", "le <info tekst=\"33\" typ=\"%number%\"> et <info tekst=\"3\" typ=\"%number%\">",
-                     "<info tekst=\"33\" typ=\"%number%\"> i <info tekst=\"3\" typ=\"%number%\">"}),
+    testing::Values(AutoMarkCase{"J'ai 3 chats", "Mam 3 koty", "J'ai <info tekst=\"3\" typ=\"%number%\"> chats",
+                                 "Mam <info tekst=\"3\" typ=\"%number%\"> koty"},
+                    // the first word is no proper name; a number missing from the translation stays
+                    AutoMarkCase{"Pierre a 5 ans", "Piotr ma lat", "Pierre a 5 ans", "Piotr ma lat"},
+                    AutoMarkCase{
+                        "Je vois Ewa, 2 fois.", "Widzę Ewa 2 razy.",
+                        "Je vois <info tekst=\"Ewa\" typ=\"%propname%\">, <info tekst=\"2\" typ=\"%number%\"> fois.",
+                        "Widzę <info tekst=\"Ewa\" typ=\"%propname%\"> <info tekst=\"2\" typ=\"%number%\"> razy."},
+                    // the search in the translation only moves forwards: "2" stands before "1" there
+                    AutoMarkCase{"le 1 et 2", "2 i 1", "le <info tekst=\"1\" typ=\"%number%\"> et 2",
+                                 "2 i <info tekst=\"1\" typ=\"%number%\">"},
+                    // tokens with markup characters would break the element
+                    AutoMarkCase{"dit \"Paris\" ok", "mówi \"Paris\" ok", "dit \"Paris\" ok", "mówi \"Paris\" ok"},
+                    AutoMarkCase{"le 33 et 3", "33 i 3",
+                                 "le <info tekst=\"33\" typ=\"%number%\"> et <info tekst=\"3\" typ=\"%number%\">",
+                                 "<info tekst=\"33\" typ=\"%number%\"> i <info tekst=\"3\" typ=\"%number%\">"}),
     test::NamedBy(DescribeAutoMark));
 
 TEST(ArchiveRecords, TextsThatWouldReadBackDifferentlyAreRefused)
 {
     EXPECT_EQ(ArchiveTextProblem("Bonjour"), TProblemTekstuArchiwum::None);
     EXPECT_EQ(ArchiveTextProblem("   "), TProblemTekstuArchiwum::Empty);
-    EXPECT_EQ(ArchiveTextProblem("a\x14" "b"), TProblemTekstuArchiwum::Separator);
-    EXPECT_EQ(ArchiveTextProblem("a\x15" "b"), TProblemTekstuArchiwum::Separator);
+    EXPECT_EQ(ArchiveTextProblem("a\x14"
+                                 "b"),
+              TProblemTekstuArchiwum::Separator);
+    EXPECT_EQ(ArchiveTextProblem("a\x15"
+                                 "b"),
+              TProblemTekstuArchiwum::Separator);
     EXPECT_EQ(ArchiveTextProblem("a <info tekst=1>"), TProblemTekstuArchiwum::Markup);
     EXPECT_NE(std::string(DescribeArchiveTextProblem(TProblemTekstuArchiwum::Markup)), "");
 }
@@ -145,6 +150,5 @@ TEST(ArchiveSimilarity, VariablePartsStandAsPlaceholdersAndComeBack)
     const auto marked = MarkVariableParts("Paul a 5 chats et voit Anne.", true);
     EXPECT_EQ(marked.Text, "Paul a %number% chats et voit %propname%.");
     EXPECT_EQ(marked.Replaced, (std::vector<std::string>{"5", "Anne"}));
-    EXPECT_EQ(FillPlaceholders("Ma %1% kotów i widzi %2%, %3%", marked.Replaced),
-              "Ma 5 kotów i widzi Anne, %3%");
+    EXPECT_EQ(FillPlaceholders("Ma %1% kotów i widzi %2%, %3%", marked.Replaced), "Ma 5 kotów i widzi Anne, %3%");
 }

@@ -113,7 +113,7 @@ TEST_F(ArchiveFixture, ChangesUnderAFilteredViewReachTheRealLines)
 
     EXPECT_TRUE(archive.ReplaceTranslation("un chat", "t", "kot"));
     EXPECT_EQ(TranslationsOf("un chat"), (std::vector<std::string>{"kot"})); // filtered lines
-    archive.AddPair("zebre", "zebra");   // goes to the archive only
+    archive.AddPair("zebre", "zebra");                                       // goes to the archive only
     EXPECT_EQ(archive.Count(), 2);
     EXPECT_TRUE(archive.DeleteTranslation("le chat noir", "t"));
     EXPECT_EQ(archive.Count(), 1);
@@ -137,16 +137,14 @@ std::string DescribeCount(const CountedCase& c)
 
 TEST_P(CountedNouns, PolishNumberAgreement)
 {
-    EXPECT_EQ(CountedNoun(jezPolski, B("zdanie *41"), GetParam().Count), B(GetParam().Polish))
-        << GetParam().Count;
+    EXPECT_EQ(CountedNoun(jezPolski, B("zdanie *41"), GetParam().Count), B(GetParam().Polish)) << GetParam().Count;
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, CountedNouns,
-                         testing::Values(CountedCase{1, "zdanie"}, CountedCase{3, "zdania"},
-                                         CountedCase{5, "zdań"}, CountedCase{0, "zdań"},
-                                         CountedCase{12, "zdań"}, CountedCase{14, "zdań"},
-                                         CountedCase{22, "zdania"}, CountedCase{25, "zdań"},
-                                         CountedCase{104, "zdania"}, CountedCase{112, "zdań"}),
+                         testing::Values(CountedCase{1, "zdanie"}, CountedCase{3, "zdania"}, CountedCase{5, "zdań"},
+                                         CountedCase{0, "zdań"}, CountedCase{12, "zdań"}, CountedCase{14, "zdań"},
+                                         CountedCase{22, "zdania"}, CountedCase{25, "zdań"}, CountedCase{104, "zdania"},
+                                         CountedCase{112, "zdań"}),
                          test::NamedBy(DescribeCount));
 
 TEST(CountedNouns, FrenchKeepsTheLemma)

@@ -40,27 +40,24 @@ TEST_P(CollationOrder, SortsFirstBeforeSecondBothWays)
     EXPECT_EQ(DictCompare(after, before, GetParam().Language), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CollationOrder,
-    ::testing::Values(TPara{"Paris", "paris", jezFrancuski},   // capitals first
-                      TPara{"aime", "aimé", jezFrancuski},     // plain before accented
-                      TPara{"cest", "c'est", jezFrancuski},    // skipped characters later
-                      TPara{"ab-c", "abc", jezFrancuski},      // the hyphen precedes letters
-                      TPara{"zzz", "", jezFrancuski},          // the empty string last
-                      TPara{"a", "", jezPolski},
-                      TPara{"élan", "fable", jezFrancuski},    // accents rank as their base
-                      TPara{"ab", "abc", jezFrancuski},        // fewer letters first
-                      TPara{"abc", "ab'c'", jezFrancuski},     // letters equal, no skip first
-                      TPara{"aimè", "aimé", jezFrancuski},     // accents by their list order
-                      TPara{"ée", "eé", jezFrancuski},         // ending in É comes last
-                      TPara{"eè", "èe", jezFrancuski},         // the later first accent first
-                      TPara{"a", "ą", jezPolski},              // Polish letters of their own
-                      TPara{"ąz", "b", jezPolski},
-                      TPara{"lz", "ła", jezPolski},
-                      TPara{"Żaba", "żaba", jezPolski},
-                      TPara{"zz", "źa", jezPolski},
-                      TPara{"oeuvre", "oeuvres", jezFrancuski}),
-    test::NamedBy(DescribeOrder));
+INSTANTIATE_TEST_SUITE_P(Table, CollationOrder,
+                         ::testing::Values(TPara{"Paris", "paris", jezFrancuski}, // capitals first
+                                           TPara{"aime", "aimé", jezFrancuski},   // plain before accented
+                                           TPara{"cest", "c'est", jezFrancuski},  // skipped characters later
+                                           TPara{"ab-c", "abc", jezFrancuski},    // the hyphen precedes letters
+                                           TPara{"zzz", "", jezFrancuski},        // the empty string last
+                                           TPara{"a", "", jezPolski},
+                                           TPara{"élan", "fable", jezFrancuski}, // accents rank as their base
+                                           TPara{"ab", "abc", jezFrancuski},     // fewer letters first
+                                           TPara{"abc", "ab'c'", jezFrancuski},  // letters equal, no skip first
+                                           TPara{"aimè", "aimé", jezFrancuski},  // accents by their list order
+                                           TPara{"ée", "eé", jezFrancuski},      // ending in É comes last
+                                           TPara{"eè", "èe", jezFrancuski},      // the later first accent first
+                                           TPara{"a", "ą", jezPolski},           // Polish letters of their own
+                                           TPara{"ąz", "b", jezPolski}, TPara{"lz", "ła", jezPolski},
+                                           TPara{"Żaba", "żaba", jezPolski}, TPara{"zz", "źa", jezPolski},
+                                           TPara{"oeuvre", "oeuvres", jezFrancuski}),
+                         test::NamedBy(DescribeOrder));
 
 TEST(DictCompare, SkippedCharacterLaterInTheWordSortsFirst)
 {
@@ -118,11 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TRelaksacja{"eleve", "élève", fpAkcentCzesciowy, jezFrancuski, true},
                       TRelaksacja{"élève", "eleve", fpAkcentCzesciowy, jezFrancuski, false},
                       // A capital written without its accent.
-                      TRelaksacja{"Eleve", "élève", fpAkcentCzesciowy | fpPierwszaMala,
-                                  jezFrancuski, true},
+                      TRelaksacja{"Eleve", "élève", fpAkcentCzesciowy | fpPierwszaMala, jezFrancuski, true},
                       TRelaksacja{"Elève", "élève", fpAkcentCzesciowy, jezFrancuski, false},
-                      TRelaksacja{"ELEVE", "élève", fpBezAkcentow | fpDowolnaWielkosc,
-                                  jezFrancuski, true},
+                      TRelaksacja{"ELEVE", "élève", fpBezAkcentow | fpDowolnaWielkosc, jezFrancuski, true},
                       TRelaksacja{"zolw", "żółw", fpBezAkcentow, jezPolski, false},
                       TRelaksacja{"Żółw", "żółw", fpPierwszaMala, jezPolski, true}),
     test::NamedBy(DescribeRelaxation));

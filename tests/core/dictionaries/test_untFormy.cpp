@@ -20,7 +20,7 @@ std::string FormLine(const char* form, int code, const char* base, const char* m
 
 TEST(FormLine, PriorityMarks)
 {
-    const std::pair<const char*, int> marks[] = {{"#", 0}, {"‡", 10}, {"@", 20}, {"†", 30},
+    const std::pair<const char*, int> marks[] = {{"#", 0},  {"‡", 10}, {"@", 20}, {"†", 30},
                                                  {"¤", 70}, {"*", 80}, {"±", 90}, {"+", 100}};
     for (const auto& [mark, priority] : marks) {
         const TOdwolanie reading = ParseFormLine(FormLine("chats", 12, "chat", mark), jezFrancuski);
@@ -64,14 +64,10 @@ TEST_P(PolishFormCodes, AreRenumberedByPriority)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PolishFormCodes,
-                         ::testing::Values(TPrzenumerowanie{14, "+", "kot", 15},
-                                           TPrzenumerowanie{15, "@", "kot", 14},
-                                           TPrzenumerowanie{36, "+", "kot", 30},
-                                           TPrzenumerowanie{51, "+", "kot", 81},
-                                           TPrzenumerowanie{62, "@", "kot", 92},
-                                           TPrzenumerowanie{63, "+", "kot", 63},
-                                           TPrzenumerowanie{14, "", "kot", 14},
-                                           TPrzenumerowanie{14, "*", "kot", 14},
+                         ::testing::Values(TPrzenumerowanie{14, "+", "kot", 15}, TPrzenumerowanie{15, "@", "kot", 14},
+                                           TPrzenumerowanie{36, "+", "kot", 30}, TPrzenumerowanie{51, "+", "kot", 81},
+                                           TPrzenumerowanie{62, "@", "kot", 92}, TPrzenumerowanie{63, "+", "kot", 63},
+                                           TPrzenumerowanie{14, "", "kot", 14}, TPrzenumerowanie{14, "*", "kot", 14},
                                            TPrzenumerowanie{200, "", "kot", 218},
                                            TPrzenumerowanie{200, "+", "kot", 218},
                                            TPrzenumerowanie{138, "", "wymagać", 103},
@@ -168,24 +164,23 @@ TEST_P(FirstFormRule, GivesTheCandidateBase)
     EXPECT_EQ(rule->NewCode, p.NewCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FirstFormRule,
-    ::testing::Values(TKandydat{"robiłby", jezPolski, "robił", 114, 127},
-                      TKandydat{"ROBIŁBY", jezPolski, "ROBIł", 114, 127},
-                      TKandydat{"robiłybyście", jezPolski, "robiła", 115, 133},
-                      TKandydat{"czytający", jezPolski, "czytając", 142, 161},
-                      TKandydat{"zrobionymi", jezPolski, "zrobiony", 150, 160},
-                      TKandydat{"mówienia", jezPolski, "mówienie", 181, 182},
-                      TKandydat{"finissage", jezFrancuski, "finir", 80, 1},
-                      TKandydat{"nettoyage", jezFrancuski, "nettoyer", 80, 1},
-                      TKandydat{"publication", jezFrancuski, "publiquer", 80, 5},
-                      TKandydat{"mangeable", jezFrancuski, "manger", 80, 51},
-                      TKandydat{"régularité", jezFrancuski, "régulaire", 55, 5},
-                      TKandydat{"reconstruire", jezFrancuski, "construire", 80, 0},
-                      TKandydat{"réorganiser", jezFrancuski, "organiser", 80, 0},
-                      TKandydat{"sous-marin", jezFrancuski, "marin", 55, 0},
-                      TKandydat{"défaire", jezFrancuski, "faire", 80, 0}),
-    test::NamedBy(DescribeCandidate));
+INSTANTIATE_TEST_SUITE_P(Table, FirstFormRule,
+                         ::testing::Values(TKandydat{"robiłby", jezPolski, "robił", 114, 127},
+                                           TKandydat{"ROBIŁBY", jezPolski, "ROBIł", 114, 127},
+                                           TKandydat{"robiłybyście", jezPolski, "robiła", 115, 133},
+                                           TKandydat{"czytający", jezPolski, "czytając", 142, 161},
+                                           TKandydat{"zrobionymi", jezPolski, "zrobiony", 150, 160},
+                                           TKandydat{"mówienia", jezPolski, "mówienie", 181, 182},
+                                           TKandydat{"finissage", jezFrancuski, "finir", 80, 1},
+                                           TKandydat{"nettoyage", jezFrancuski, "nettoyer", 80, 1},
+                                           TKandydat{"publication", jezFrancuski, "publiquer", 80, 5},
+                                           TKandydat{"mangeable", jezFrancuski, "manger", 80, 51},
+                                           TKandydat{"régularité", jezFrancuski, "régulaire", 55, 5},
+                                           TKandydat{"reconstruire", jezFrancuski, "construire", 80, 0},
+                                           TKandydat{"réorganiser", jezFrancuski, "organiser", 80, 0},
+                                           TKandydat{"sous-marin", jezFrancuski, "marin", 55, 0},
+                                           TKandydat{"défaire", jezFrancuski, "faire", 80, 0}),
+                         test::NamedBy(DescribeCandidate));
 
 TEST(FormRules, PrefixRulesReportTheirTextAndFeatures)
 {

@@ -47,8 +47,8 @@ TEST(LineScrambling, StoredBytesAreAboveSpaceAndEachEscapeAddsOneByte)
     for (int row = 1; row <= 6; ++row) {
         for (const auto& text : texts) {
             const std::string stored = EncodeLine(text, row);
-            EXPECT_TRUE(std::all_of(stored.begin(), stored.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) > 32; }));
+            EXPECT_TRUE(
+                std::all_of(stored.begin(), stored.end(), [](char c) { return static_cast<unsigned char>(c) > 32; }));
             const auto escapes = static_cast<std::size_t>(std::count(stored.begin(), stored.end(), '@'));
             EXPECT_EQ(stored.size(), text.size() + 1 + escapes);
             EXPECT_EQ(DecodeLine(stored, row), text);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/untStaleApp.h"
-#include "core/dictionaries/untZrodlaDanych.h"
 #include "core/browser/untOdmieniacz.h"
+#include "core/dictionaries/untZrodlaDanych.h"
 #include "support/TempFolder.h"
 
 namespace velmar {
@@ -20,8 +20,7 @@ TWartosciProgramu ProgramInMode(const std::string& argument)
 // A data folder with files built from readable lines, and a dictionary set over it.
 class DictionarySet : public ::testing::Test {
 protected:
-    void WriteData(const std::string& file, const std::string& kind, std::uint8_t language,
-                   const std::string& readable)
+    void WriteData(const std::string& file, const std::string& kind, std::uint8_t language, const std::string& readable)
     {
         const auto dictionary = MakeDictionaryOfKind(kind, language);
         TLinie lines;
@@ -60,16 +59,32 @@ protected:
     std::vector<const TTransSlownik*> Instances() const
     {
         const auto& d = *set;
-        return {&d.User, &d.UserWorker, &d.Main, &d.MainWorker, &d.MainReserve1, &d.MainReserve2,
-                &d.Reverse, &d.Phrases, &d.Forms, &d.FormsWorker, &d.Collocations1, &d.Collocations2,
-                &d.Categories, &d.Archive, &d.ArchiveWorker, &d.Untranslatable, &d.UntranslatableWorker,
-                &d.DataSource, &d.DataTarget, &d.QualifiersSource, &d.QualifiersTarget};
+        return {&d.User,
+                &d.UserWorker,
+                &d.Main,
+                &d.MainWorker,
+                &d.MainReserve1,
+                &d.MainReserve2,
+                &d.Reverse,
+                &d.Phrases,
+                &d.Forms,
+                &d.FormsWorker,
+                &d.Collocations1,
+                &d.Collocations2,
+                &d.Categories,
+                &d.Archive,
+                &d.ArchiveWorker,
+                &d.Untranslatable,
+                &d.UntranslatableWorker,
+                &d.DataSource,
+                &d.DataTarget,
+                &d.QualifiersSource,
+                &d.QualifiersTarget};
     }
 
     TBledyPlikow Load(const TWartosciProgramu& program, bool both = false, bool clearAll = false)
     {
-        return set->LoadDictionaries(program, both, ProductFile(tabele::UserDictionary, program.WorkingMode),
-                                     clearAll);
+        return set->LoadDictionaries(program, both, ProductFile(tabele::UserDictionary, program.WorkingMode), clearAll);
     }
 
     TBledyPlikow Save(const TWartosciProgramu& program)
@@ -79,8 +94,7 @@ protected:
 
     test::TempFolder folder;
     test::TempFolder userFolder;
-    std::unique_ptr<TSlowniki> set =
-        std::make_unique<TSlowniki>(TFolderyDanych(folder.Path(), userFolder.Path()));
+    std::unique_ptr<TSlowniki> set = std::make_unique<TSlowniki>(TFolderyDanych(folder.Path(), userFolder.Path()));
 };
 
 TEST_F(DictionarySet, WithoutFilesEveryDictionaryIsEmptyInEveryMode)
@@ -147,8 +161,8 @@ TEST_F(DictionarySet, DictionaryModeSixLoadsNoTranslationListsAndSavesNoArchive)
     ASSERT_TRUE(Load(program).empty());
     EXPECT_EQ(set->Main.Count(), 1);
     for (const TTransSlownik* instance : std::initializer_list<const TTransSlownik*>{
-             &set->Forms, &set->FormsWorker, &set->Phrases, &set->Collocations1, &set->Collocations2,
-             &set->Categories, &set->Archive, &set->Untranslatable})
+             &set->Forms, &set->FormsWorker, &set->Phrases, &set->Collocations1, &set->Collocations2, &set->Categories,
+             &set->Archive, &set->Untranslatable})
         EXPECT_EQ(instance->Count(), 0);
     EXPECT_EQ(set->User.GetKey(0), "mysz"); // polfrsz2.su
     EXPECT_EQ(set->DataSource.GetKey(0), "klucz");

@@ -27,8 +27,7 @@ TEST(Categories, ReferencesExpandOnceAndNest)
 {
     TLinie lines;
     TTransSlownikKategorii categories(jezFrancuski);
-    Fill(categories, lines,
-         {"a$=x,b$", "b$=y,z", "c$=c$,w", "d$=e$", "e$=d$,v", "f$=b$,missing$,$"});
+    Fill(categories, lines, {"a$=x,b$", "b$=y,z", "c$=c$,w", "d$=e$", "e$=d$,v", "f$=b$,missing$,$"});
     categories.ResolveReferences();
     EXPECT_EQ(categories.Definition("a$"), "x,y,z");
     // Self-references and cycles end after one round of expansion.
@@ -44,8 +43,8 @@ TEST(Categories, MembershipIsByWholeItem)
     TTransSlownikKategorii categories(jezFrancuski);
     Fill(categories, lines, {"uncountable$=eau,lait,argent"});
     EXPECT_TRUE(categories.InCategory("lait", "uncountable$"));
-    EXPECT_FALSE(categories.InCategory("ai", "uncountable$"));   // part of an item only
-    EXPECT_FALSE(categories.InCategory("lait", "countable$"));   // no such category
+    EXPECT_FALSE(categories.InCategory("ai", "uncountable$")); // part of an item only
+    EXPECT_FALSE(categories.InCategory("lait", "countable$")); // no such category
 }
 
 TEST(UntranslatableWords, AddKeepsOrderAndRefusesBlanksAndDuplicates)

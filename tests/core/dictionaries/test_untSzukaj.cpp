@@ -98,25 +98,24 @@ TEST_P(RelaxedFind, FindsWhatTheOptionsAllow)
     EXPECT_EQ(options.AnyCase != 0, p.AnyCaseOut);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, RelaxedFind,
-    ::testing::Values(
-        //           word       fLow   fLowd  any    part   free   found  matched   fLowd  any
-        TWyszukanie{"paris",    false, false, false, false, false, true,  "paris",  false, false},
-        TWyszukanie{"Paris",    false, false, false, false, false, false, "",       false, false},
-        TWyszukanie{"Paris",    true,  false, false, false, false, true,  "paris",  false, false},
-        TWyszukanie{"Paris",    false, true,  false, false, false, true,  "paris",  true,  false},
-        TWyszukanie{"PARIS",    true,  false, false, false, false, false, "",       false, false},
-        TWyszukanie{"PARIS",    false, false, true,  false, false, true,  "paris",  false, true},
-        TWyszukanie{"zurich",   false, false, true,  false, false, true,  "Zurich", false, true},
-        TWyszukanie{"eleve",    false, false, false, false, false, false, "",       false, false},
-        TWyszukanie{"eleve",    false, false, false, false, true,  true,  "élève",  false, false},
-        TWyszukanie{"eleve",    false, false, false, true,  false, true,  "élève",  false, false},
-        TWyszukanie{"Eleve",    true,  false, false, true,  false, true,  "élève",  false, false},
-        TWyszukanie{"ELEVE",    false, false, true,  false, true,  true,  "élève",  false, true},
-        TWyszukanie{"zebre",    false, false, false, false, true,  true,  "zèbre",  false, false},
-        TWyszukanie{"parisienne", false, false, true, false, true, false, "",       false, false}),
-    test::NamedBy(DescribeFind));
+INSTANTIATE_TEST_SUITE_P(Table, RelaxedFind,
+                         ::testing::Values(
+                             //           word       fLow   fLowd  any    part   free   found  matched   fLowd  any
+                             TWyszukanie{"paris", false, false, false, false, false, true, "paris", false, false},
+                             TWyszukanie{"Paris", false, false, false, false, false, false, "", false, false},
+                             TWyszukanie{"Paris", true, false, false, false, false, true, "paris", false, false},
+                             TWyszukanie{"Paris", false, true, false, false, false, true, "paris", true, false},
+                             TWyszukanie{"PARIS", true, false, false, false, false, false, "", false, false},
+                             TWyszukanie{"PARIS", false, false, true, false, false, true, "paris", false, true},
+                             TWyszukanie{"zurich", false, false, true, false, false, true, "Zurich", false, true},
+                             TWyszukanie{"eleve", false, false, false, false, false, false, "", false, false},
+                             TWyszukanie{"eleve", false, false, false, false, true, true, "élève", false, false},
+                             TWyszukanie{"eleve", false, false, false, true, false, true, "élève", false, false},
+                             TWyszukanie{"Eleve", true, false, false, true, false, true, "élève", false, false},
+                             TWyszukanie{"ELEVE", false, false, true, false, true, true, "élève", false, true},
+                             TWyszukanie{"zebre", false, false, false, false, true, true, "zèbre", false, false},
+                             TWyszukanie{"parisienne", false, false, true, false, true, false, "", false, false}),
+                         test::NamedBy(DescribeFind));
 
 TEST(Find, GroupLabelAfterTheDivisionSign)
 {
@@ -299,14 +298,12 @@ TEST_P(FilterView, ShowsTheMatchingHeadwords)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, FilterView,
-    ::testing::Values(
-        TFiltr{"k?t", false, false, {"biały kot", "kit", "Kot", "kot", "kot morski", "kąt", "szkot"}},
-        TFiltr{"k?t", true, false, {"kit", "Kot", "kot", "kot morski", "kąt"}},
-        TFiltr{"kot", true, false, {"biały kot", "Kot", "kot", "kot morski"}},
-        TFiltr{"kot", false, false, {"biały kot", "Kot", "kot", "kot morski", "szkot"}},
-        TFiltr{"Kot", false, true, {"Kot"}},
-        TFiltr{"KĄT", false, false, {"kąt"}},
-        TFiltr{"zebra", false, false, {}}),
+    ::testing::Values(TFiltr{"k?t", false, false, {"biały kot", "kit", "Kot", "kot", "kot morski", "kąt", "szkot"}},
+                      TFiltr{"k?t", true, false, {"kit", "Kot", "kot", "kot morski", "kąt"}},
+                      TFiltr{"kot", true, false, {"biały kot", "Kot", "kot", "kot morski"}},
+                      TFiltr{"kot", false, false, {"biały kot", "Kot", "kot", "kot morski", "szkot"}},
+                      TFiltr{"Kot", false, true, {"Kot"}}, TFiltr{"KĄT", false, false, {"kąt"}},
+                      TFiltr{"zebra", false, false, {}}),
     test::NamedBy(DescribeFilter));
 
 TEST(FilterView, FindWorksOnTheFilteredLinesAndSwitchingIsIdempotent)
@@ -375,8 +372,8 @@ public:
     {
         std::vector<std::string> decoded;
         for (const TLinia& row : rows)
-            decoded.push_back(FromUtf8(row.Form) + "\\" + static_cast<char>(row.Code) +
-                              FromUtf8(row.Base) + FromUtf8(row.Mark));
+            decoded.push_back(FromUtf8(row.Form) + "\\" + static_cast<char>(row.Code) + FromUtf8(row.Base) +
+                              FromUtf8(row.Mark));
         Fill(Lines, Sorted(decoded, language, '\\'), kKeyRowForms);
         Dictionary.Attach(&Lines);
     }
@@ -385,8 +382,8 @@ public:
     {
         std::vector<std::string> readings;
         for (const TOdwolanie& r : Dictionary.Readings())
-            readings.push_back(ToUtf8(r.Base, Dictionary.SourceLang) + ":" + std::to_string(r.FormCode) +
-                               ":" + std::to_string(r.Priority));
+            readings.push_back(ToUtf8(r.Base, Dictionary.SourceLang) + ":" + std::to_string(r.FormCode) + ":" +
+                               std::to_string(r.Priority));
         return readings;
     }
 

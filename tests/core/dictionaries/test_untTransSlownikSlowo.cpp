@@ -54,7 +54,8 @@ TEST_F(FrenchEntries, SubRecordsMeaningsAlternativesAndCodes)
     ASSERT_EQ(entry.SubRecords.Count(), 1);
     const auto& subRecord = *entry.SubRecords.Item(0);
     EXPECT_EQ(subRecord.Code, "1m");
-    EXPECT_EQ(subRecord.GroupLabel, "\xF7" "1");
+    EXPECT_EQ(subRecord.GroupLabel, "\xF7"
+                                    "1");
     ASSERT_EQ(subRecord.Meanings.Count(), 4);
 
     const auto& kot = *subRecord.Meanings.Item(0);
@@ -94,7 +95,8 @@ TEST_F(FrenchEntries, HeadwordBracketsValencyAndPhrases)
     EXPECT_EQ(own.Valency.Item(0)->Preposition, "");
     EXPECT_EQ(own.Valency.Item(0)->TargetCase, "2");
     EXPECT_EQ(own.Valency.Item(0)->SourceCaseNumber(), -1);
-    EXPECT_EQ(entry.SubRecords.Item(1)->GroupLabel, "\xF7" "2");
+    EXPECT_EQ(entry.SubRecords.Item(1)->GroupLabel, "\xF7"
+                                                    "2");
 
     ASSERT_EQ(entry.Phrases.Count(), 2);
     EXPECT_EQ(entry.Phrases.Item(0)->Source, "avoir un chat dans la gorge");
@@ -207,8 +209,10 @@ TEST_F(PolishEntries, SubRecordsWithCodesAndGroupLabels)
     ASSERT_EQ(entry.SubRecords.Count(), 2);
     EXPECT_EQ(entry.SubRecords.Item(0)->Code, "a1");
     EXPECT_EQ(entry.SubRecords.Item(1)->Code, "b2");
-    EXPECT_EQ(entry.SubRecords.Item(0)->GroupLabel, "\xF7" "1");
-    EXPECT_EQ(entry.SubRecords.Item(1)->GroupLabel, "\xF7" "2");
+    EXPECT_EQ(entry.SubRecords.Item(0)->GroupLabel, "\xF7"
+                                                    "1");
+    EXPECT_EQ(entry.SubRecords.Item(1)->GroupLabel, "\xF7"
+                                                    "2");
     EXPECT_TRUE(entry.SubRecords.Item(0)->Meanings.Item(0)->GroupEnd); // ended by ";"
     EXPECT_FALSE(entry.SubRecords.Item(0)->Meanings.Item(1)->GroupEnd);
 }
@@ -325,7 +329,8 @@ TEST(EntryModel, GroupsAndCodeTagLists)
     auto& entry = dictionary.Entry("test");
     EXPECT_EQ(entry.FindCode("<b2>"), 1);
     EXPECT_EQ(entry.FindCode("<zz>"), -1);
-    entry.KeepGroup("\xF7" "2");
+    entry.KeepGroup("\xF7"
+                    "2");
     EXPECT_TRUE(entry.Pruned);
     ASSERT_EQ(entry.SubRecords.Count(), 1);
     EXPECT_EQ(entry.SubRecords.Item(0)->Code, "b2");
@@ -346,10 +351,36 @@ bool HasSubRecordWithoutMeanings(const TTransSlownikSlowo& entry)
 TEST(EntryParsing, SerializingAParsedLineIsStableOverMalformedAndRandomLines)
 {
     std::vector<std::string> lines = {
-        "", "_", "__", "#", "a_#", "a_# # #", "a_(((", "a_<<<", "a_>>><", "a_[[[", "a_{{{", "a_$", "a_+",
-        "a_&", "a_**", "a_\xD7", "a_\xD7\xD7\xD7", "a_\xD7_", "a_ == ", "a_ == == ==", "a_#1 x == a",
-        "a_#1 x <y <z> w> *", "a_#*r #*r #*x #*\x89 #*i", "a_(\xA4)(\xA4)", "a_``", "a_`` `` ``x",
-        "a_#1 ,,,;;;|||", "a_#1 x \x89 \x89 , \x89", "[a_b", "{a_b",
+        "",
+        "_",
+        "__",
+        "#",
+        "a_#",
+        "a_# # #",
+        "a_(((",
+        "a_<<<",
+        "a_>>><",
+        "a_[[[",
+        "a_{{{",
+        "a_$",
+        "a_+",
+        "a_&",
+        "a_**",
+        "a_\xD7",
+        "a_\xD7\xD7\xD7",
+        "a_\xD7_",
+        "a_ == ",
+        "a_ == == ==",
+        "a_#1 x == a",
+        "a_#1 x <y <z> w> *",
+        "a_#*r #*r #*x #*\x89 #*i",
+        "a_(\xA4)(\xA4)",
+        "a_``",
+        "a_`` `` ``x",
+        "a_#1 ,,,;;;|||",
+        "a_#1 x \x89 \x89 , \x89",
+        "[a_b",
+        "{a_b",
     };
     std::mt19937 random(3);
     std::uniform_int_distribution<int> byte(1, 255);
@@ -382,8 +413,8 @@ TEST(EntryParsing, SerializingAParsedLineIsStableOverMalformedAndRandomLines)
 TEST(MeaningCodes, NamesNumbersAndOutOfRange)
 {
     const std::pair<std::string, int> cases[] = {
-        {"m", 25}, {"25", 25}, {"ltr", 51}, {"żg", 45}, {"0", 0}, {"255", 255},
-        {"256", -1}, {"300", -1}, {"99999999999", -1}, {"xyz", 0}, {"", 0}, {"-3", 0},
+        {"m", 25},   {"25", 25},  {"ltr", 51},         {"żg", 45}, {"0", 0}, {"255", 255},
+        {"256", -1}, {"300", -1}, {"99999999999", -1}, {"xyz", 0}, {"", 0},  {"-3", 0},
     };
     for (const auto& [name, bit] : cases)
         EXPECT_EQ(MeaningCodeBit(FromUtf8(name)), bit) << name;

@@ -42,8 +42,8 @@ public:
         const int paragraphs = Number(1, 6);
         for (int p = 0; p < paragraphs; ++p) {
             TAkapit paragraph;
-            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)), Number(0, 2000),
-                                  Number(0, 1000), Number(-500, 500), Number(0, 3) == 0};
+            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)), Number(0, 2000), Number(0, 1000),
+                                  Number(-500, 500), Number(0, 3) == 0};
             const int runs = Number(0, 5);
             for (int r = 0; r < runs; ++r)
                 paragraph.Fragmenty.push_back({Text(), Attributes()});
@@ -59,8 +59,7 @@ private:
     {
         // Plain letters, the code page's letters, characters RTF must escape, tabs
         // and line breaks, letters outside the code page and a surrogate pair.
-        static const std::u16string kPool =
-            u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028 Ж漢\U0001F600";
+        static const std::u16string kPool = u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028 Ж漢\U0001F600";
         std::u16string text;
         const int length = Number(0, 12);
         for (int i = 0; i < length; ++i) {
@@ -157,14 +156,10 @@ TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
         std::int32_t Colour;
     };
     const TOczekiwany runs[] = {
-        {"Zwykły ", false, false, false, -1},
-        {"pogrubiony", true, false, false, -1},
-        {" tekst", false, false, false, -1},
-        {" z kursywą ", false, true, false, -1},
-        {"i podkreśleniem", false, true, true, -1},
-        {" oraz ", false, false, false, -1},
-        {"czerwień", false, false, false, 0xFF0000},
-        {".", false, false, false, -1},
+        {"Zwykły ", false, false, false, -1},        {"pogrubiony", true, false, false, -1},
+        {" tekst", false, false, false, -1},         {" z kursywą ", false, true, false, -1},
+        {"i podkreśleniem", false, true, true, -1},  {" oraz ", false, false, false, -1},
+        {"czerwień", false, false, false, 0xFF0000}, {".", false, false, false, -1},
     };
     ASSERT_EQ(body.Fragmenty.size(), std::size(runs));
     for (std::size_t i = 0; i < std::size(runs); ++i) {
@@ -213,8 +208,7 @@ TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
 TEST(RtfReader, SurvivesHostileNesting)
 {
     const int depth = 100000;
-    const std::string deep =
-        "{\\rtf1 a" + std::string(depth, '{') + "b" + std::string(depth, '}') + " c}";
+    const std::string deep = "{\\rtf1 a" + std::string(depth, '{') + "b" + std::string(depth, '}') + " c}";
     const auto document = ReadRtf(deep);
     ASSERT_TRUE(document);
     EXPECT_EQ(Utf8(document->Tekst()), "a c");

@@ -32,27 +32,21 @@ inline TKontekstWypowiedzi KontekstZdania(const TOpcjeZdania& options)
 
 class TZdanieRecznie {
 public:
-    explicit TZdanieRecznie(const TOpcjeZdania& options = {}) : list_(KontekstZdania(options))
-    {
-        list_.NewUtterance();
-    }
+    explicit TZdanieRecznie(const TOpcjeZdania& options = {}) : list_(KontekstZdania(options)) { list_.NewUtterance(); }
 
     TCustomWypowiedzenie& Utterance() { return *list_.Item(0); }
     TCustomWypSlowa& Words() { return Utterance().Words(); }
     TCustomWypSlowo& Word(int i) { return Words().Word(i); }
 
     // An untranslated word, after a space unless it is the first.
-    TCustomWypSlowo& Add(const char* utf8Text)
-    {
-        return Add(utf8Text, Words().Count() == 0 ? "" : " ", "");
-    }
+    TCustomWypSlowo& Add(const char* utf8Text) { return Add(utf8Text, Words().Count() == 0 ? "" : " ", ""); }
 
     TCustomWypSlowo& Add(const char* utf8Text, const char* before, const char* after)
     {
         const std::string text = FromUtf8(utf8Text);
         const int at = Words().Count() == 0 ? 0 : Words().Word(Words().Count() - 1).End + 1;
-        const int index = Words().AddWord(text, before, {}, at, at + static_cast<int>(text.size()),
-                                          Words().Count() == 0, after);
+        const int index =
+            Words().AddWord(text, before, {}, at, at + static_cast<int>(text.size()), Words().Count() == 0, after);
         return Words().Word(index);
     }
 
@@ -97,8 +91,8 @@ public:
         TCustomWypSlowa& words = Words();
         std::string text = words.Lead;
         for (int i = 0; i < words.Count(); ++i)
-            text += words.Around(i).Przed + words.Word(i).PreText + words.Word(i).TargetText +
-                    words.Word(i).PostText + words.Around(i).Po;
+            text += words.Around(i).Przed + words.Word(i).PreText + words.Word(i).TargetText + words.Word(i).PostText +
+                    words.Around(i).Po;
         return Utf8(text + words.Tail);
     }
 

@@ -60,25 +60,31 @@ TEST_P(Sources, FollowTheGroupRoles)
     EXPECT_EQ(found.Tense, expected.Tense);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypCechy, Sources, ::testing::Values(
-    TZrodla{"NoGroupNoSource", {{BRAK}}, 0, {-1, -1, -1, -1, -1}},
-    TZrodla{"OwnGroup", {{N}, {N}}, 1, {1, 1, 1, 1, 1}},
-    TZrodla{"RepresentedByALaterGroup", {{N, {rgReprezentowana}}, {BRAK}, {N, {rgReprezentant}}}, 0, {2, 2, 2, 2, 2}},
-    TZrodla{"RepresentedButTheNextGroupIsNotTheRepresentative",
-            {{N, {rgReprezentowana}}, {N, {rgReprezentowana}}, {N, {rgReprezentant}}}, 0, {0, 0, 0, 0, 0}},
-    TZrodla{"PreviousNominalGroupGivesGenderNumberCase",
-            {{N}, {V}, {N, {rgCechyPoprzedniej}}}, 2, {0, 0, 0, 2, 2}},
-    TZrodla{"NextNominalGroupWhenNoneBefore", {{N, {rgCechyPoprzedniej, rgCechyNastepnej}}, {N}}, 0,
-            {1, 1, 1, 0, 0}},
-    TZrodla{"TheWalkGoesOnWhileGroupsHaveTheRole",
-            {{N}, {N, {rgCechyPoprzedniej}}, {N, {rgCechyPoprzedniej}}}, 2, {0, 0, 0, 2, 2}},
-    TZrodla{"GenderAloneFromThePreviousGroup", {{N}, {N, {rgRodzajPoprzedniej}}}, 1, {0, 1, 1, 1, 1}},
-    TZrodla{"NumberAloneFromTheNextGroup", {{N, {rgLiczbaNastepnej}}, {N}}, 0, {0, 1, 0, 0, 0}},
-    TZrodla{"CaseAloneFromThePreviousGroup", {{N}, {N, {rgPrzypadekPoprzedniej}}}, 1, {1, 1, 0, 1, 1}},
-    TZrodla{"PersonAndTenseFromTheVerbalGroupBefore", {{V}, {N}, {V, {rgOsobaCzasPoprzedniej}}}, 2,
-            {2, 2, 2, 0, 0}},
-    TZrodla{"PersonAloneFromTheNextVerbalGroup", {{N, {rgOsobaNastepnej}}, {V}}, 0, {0, 0, 0, 1, 0}},
-    TZrodla{"TenseAloneFromThePreviousVerbalGroup", {{V}, {V, {rgCzasPoprzedniej}}}, 1, {1, 1, 1, 1, 0}}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypCechy, Sources,
+    ::testing::Values(
+        TZrodla{"NoGroupNoSource", {{BRAK}}, 0, {-1, -1, -1, -1, -1}},
+        TZrodla{"OwnGroup", {{N}, {N}}, 1, {1, 1, 1, 1, 1}},
+        TZrodla{
+            "RepresentedByALaterGroup", {{N, {rgReprezentowana}}, {BRAK}, {N, {rgReprezentant}}}, 0, {2, 2, 2, 2, 2}},
+        TZrodla{"RepresentedButTheNextGroupIsNotTheRepresentative",
+                {{N, {rgReprezentowana}}, {N, {rgReprezentowana}}, {N, {rgReprezentant}}},
+                0,
+                {0, 0, 0, 0, 0}},
+        TZrodla{"PreviousNominalGroupGivesGenderNumberCase", {{N}, {V}, {N, {rgCechyPoprzedniej}}}, 2, {0, 0, 0, 2, 2}},
+        TZrodla{
+            "NextNominalGroupWhenNoneBefore", {{N, {rgCechyPoprzedniej, rgCechyNastepnej}}, {N}}, 0, {1, 1, 1, 0, 0}},
+        TZrodla{"TheWalkGoesOnWhileGroupsHaveTheRole",
+                {{N}, {N, {rgCechyPoprzedniej}}, {N, {rgCechyPoprzedniej}}},
+                2,
+                {0, 0, 0, 2, 2}},
+        TZrodla{"GenderAloneFromThePreviousGroup", {{N}, {N, {rgRodzajPoprzedniej}}}, 1, {0, 1, 1, 1, 1}},
+        TZrodla{"NumberAloneFromTheNextGroup", {{N, {rgLiczbaNastepnej}}, {N}}, 0, {0, 1, 0, 0, 0}},
+        TZrodla{"CaseAloneFromThePreviousGroup", {{N}, {N, {rgPrzypadekPoprzedniej}}}, 1, {1, 1, 0, 1, 1}},
+        TZrodla{
+            "PersonAndTenseFromTheVerbalGroupBefore", {{V}, {N}, {V, {rgOsobaCzasPoprzedniej}}}, 2, {2, 2, 2, 0, 0}},
+        TZrodla{"PersonAloneFromTheNextVerbalGroup", {{N, {rgOsobaNastepnej}}, {V}}, 0, {0, 0, 0, 1, 0}},
+        TZrodla{"TenseAloneFromThePreviousVerbalGroup", {{V}, {V, {rgCzasPoprzedniej}}}, 1, {1, 1, 1, 1, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 constexpr int kSubject = 6; // a subject kind of the base groups
@@ -101,23 +107,38 @@ TEST_P(Subject, IsFoundInTheClauseOrWhereTheClauseSays)
     EXPECT_EQ(subject.Number, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypCechy, Subject, ::testing::Values(
-    TPodmiot{"BeforeTheVerb", {{N, {}, kSubject}, {V}}, 1, 0},
-    TPodmiot{"NoneInTheClause", {{N}, {V}}, 1, -1},
-    TPodmiot{"NotBeyondTheClauseStart",
-             {{N, {}, kSubject}, {V}, {BRAK, {}, 0, {znPoczatekZdania}}, {V}}, 3, -1},
-    TPodmiot{"AfterAVerbWithRole37", {{V, {rgPodmiotNastepuje}}, {BRAK}, {N, {}, kSubject}}, 0, 2},
-    TPodmiot{"AfterTheVerbOnlyInItsClause",
-             {{V, {rgPodmiotNastepuje}}, {BRAK, {}, 0, {znPoczatekZdania}}, {N, {}, kSubject}}, 0, -1},
-    TPodmiot{"OfThePreviousClause",
-             {{N, {}, kSubject}, {V}, {BRAK, {}, 0, {znPoczatekZdania, znPodmiotPoprzedni}}, {V}}, 3, 0},
-    TPodmiot{"OfTheClauseBeforeThePrevious",
-             {{N, {}, kSubject}, {V}, {BRAK, {}, 0, {znPoczatekZdania}}, {N, {}, kSubject},
-              {BRAK, {}, 0, {znPoczatekZdania, znPodmiotSprzedDwoch}}, {V}}, 5, 0},
-    TPodmiot{"PastAPreviousClauseOpenedByNS",
-             {{N, {}, kSubject}, {BRAK, {}, 0, {znPoczatekZdania, znNS1}}, {N, {}, kSubject},
-              {BRAK, {}, 0, {znPoczatekZdania, znPodmiotPoNS}}, {V}}, 4, 0},
-    TPodmiot{"TheSourcesOfTheSubjectWord", {{N}, {N, {rgCechyPoprzedniej}, kSubject}, {V}}, 2, 0}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypCechy, Subject,
+    ::testing::Values(
+        TPodmiot{"BeforeTheVerb", {{N, {}, kSubject}, {V}}, 1, 0}, TPodmiot{"NoneInTheClause", {{N}, {V}}, 1, -1},
+        TPodmiot{"NotBeyondTheClauseStart", {{N, {}, kSubject}, {V}, {BRAK, {}, 0, {znPoczatekZdania}}, {V}}, 3, -1},
+        TPodmiot{"AfterAVerbWithRole37", {{V, {rgPodmiotNastepuje}}, {BRAK}, {N, {}, kSubject}}, 0, 2},
+        TPodmiot{"AfterTheVerbOnlyInItsClause",
+                 {{V, {rgPodmiotNastepuje}}, {BRAK, {}, 0, {znPoczatekZdania}}, {N, {}, kSubject}},
+                 0,
+                 -1},
+        TPodmiot{"OfThePreviousClause",
+                 {{N, {}, kSubject}, {V}, {BRAK, {}, 0, {znPoczatekZdania, znPodmiotPoprzedni}}, {V}},
+                 3,
+                 0},
+        TPodmiot{"OfTheClauseBeforeThePrevious",
+                 {{N, {}, kSubject},
+                  {V},
+                  {BRAK, {}, 0, {znPoczatekZdania}},
+                  {N, {}, kSubject},
+                  {BRAK, {}, 0, {znPoczatekZdania, znPodmiotSprzedDwoch}},
+                  {V}},
+                 5,
+                 0},
+        TPodmiot{"PastAPreviousClauseOpenedByNS",
+                 {{N, {}, kSubject},
+                  {BRAK, {}, 0, {znPoczatekZdania, znNS1}},
+                  {N, {}, kSubject},
+                  {BRAK, {}, 0, {znPoczatekZdania, znPodmiotPoNS}},
+                  {V}},
+                 4,
+                 0},
+        TPodmiot{"TheSourcesOfTheSubjectWord", {{N}, {N, {rgCechyPoprzedniej}, kSubject}, {V}}, 2, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The features the verb is generated with: the subject's number in a group with role

@@ -31,10 +31,9 @@ TEST(TransWypListing, FrenchSourceShowsGroupsVerbFeaturesMarkersAndBracketedText
     verb.Nested->Item(0)->Words().AddWord("bis", "", {}, 0, 3, false);
 
     z.Utterance().Finish();
-    EXPECT_EQ(z.Utterance().Result,
-              "  |  { (S) (rdzpod:1,lbapod:1,casus:1) le [1] chat [1] } "
-              "< dort [100] (pn:3,vt:1,va:0,vox:0,N:0,inf:0) (LICZ R) > "
-              "  |  bis [1] ");
+    EXPECT_EQ(z.Utterance().Result, "  |  { (S) (rdzpod:1,lbapod:1,casus:1) le [1] chat [1] } "
+                                    "< dort [100] (pn:3,vt:1,va:0,vox:0,N:0,inf:0) (LICZ R) > "
+                                    "  |  bis [1] ");
 }
 
 TEST(TransWypListing, AnObjectGroupShowsItsOwnFeatures)
@@ -65,9 +64,8 @@ TEST(TransWypListing, PolishSourceShowsGroupFeaturesAndDegree)
     verb.forma = 1;
     z.Word(1).st = 0;
     z.Utterance().Listing();
-    EXPECT_EQ(z.Utterance().Result,
-              "  |  { (S) (rdz:2,lba:1,casus:1,genus:2,num:1,cas:0) kot [1] } "
-              "( (pn:3,forma:1,vtdoc:0) spi [1] st: 0 ) ");
+    EXPECT_EQ(z.Utterance().Result, "  |  { (S) (rdz:2,lba:1,casus:1,genus:2,num:1,cas:0) kot [1] } "
+                                    "( (pn:3,forma:1,vtdoc:0) spi [1] st: 0 ) ");
 }
 
 TEST(TransWypListing, SynkNotesNameTheCodesOfAmbiguousWords)

@@ -41,27 +41,38 @@ TEST_P(Spacing, LeavesOneSpaceBetweenRenderedWords)
     EXPECT_EQ(z.Target(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypOdstepy, Spacing, ::testing::Values(
-    TOdstepy{"SuppressedBetweenTwoWords", jezFrancuski,
-             {{"A", "", ""}, {"X", " ", "", false}, {"B", " ", ""}}, "A B"},
-    TOdstepy{"TwoSuppressedInARow", jezFrancuski,
-             {{"A", "", ""}, {"X", " ", "", false}, {"Y", " ", "", false}, {"B", " ", ""}}, "A B"},
-    TOdstepy{"SuppressedFirstWord", jezFrancuski, {{"X", "", "", false}, {"B", " ", ""}}, "B"},
-    TOdstepy{"SuppressedBeforeThePeriod", jezFrancuski, {{"A", "", ""}, {"X", " ", ".", false}}, "A."},
-    TOdstepy{"SuppressedAfterAnOpeningBracket", jezFrancuski,
-             {{"A", "", ""}, {"X", " (", "", false}, {"B", " ", ")"}}, "A (B)"},
-    TOdstepy{"CommaBeforeAWordTakesTheSpaceOfItsPrzed", jezFrancuski,
-             {{"A", "", ""}, {"B", " ", "", true, ", "}}, "A, B"},
-    TOdstepy{"CommaBeforeAWordTakesTheSpaceOfThePreviousPo", jezFrancuski,
-             {{"A", "", " "}, {"B", "", "", true, ", "}}, "A, B"},
-    TOdstepy{"RenderedCommaStaysAsItIs", jezFrancuski,
-             {{"A", "", ""}, {",", "", ""}, {"B", " ", ""}}, "A, B"},
-    TOdstepy{"DroppedCommaBetweenGluedWordsLeavesASpace", jezFrancuski,
-             {{"A", "", ""}, {",", "", "", false}, {"B", "", ""}}, "A B"},
-    TOdstepy{"PolishSourceWordsWrittenTogetherAreParted", jezPolski, {{"A", "", ""}, {"B", "", ""}}, "A B"},
-    TOdstepy{"PolishSourceHyphenKeepsItsWordsTogether", jezPolski,
-             {{"A", "", ""}, {"-", "", ""}, {"B", "", ""}}, "A-B"},
-    TOdstepy{"FrenchSourceWordsWrittenTogetherStayTogether", jezFrancuski, {{"A", "", ""}, {"B", "", ""}}, "AB"}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypOdstepy, Spacing,
+    ::testing::Values(
+        TOdstepy{
+            "SuppressedBetweenTwoWords", jezFrancuski, {{"A", "", ""}, {"X", " ", "", false}, {"B", " ", ""}}, "A B"},
+        TOdstepy{"TwoSuppressedInARow",
+                 jezFrancuski,
+                 {{"A", "", ""}, {"X", " ", "", false}, {"Y", " ", "", false}, {"B", " ", ""}},
+                 "A B"},
+        TOdstepy{"SuppressedFirstWord", jezFrancuski, {{"X", "", "", false}, {"B", " ", ""}}, "B"},
+        TOdstepy{"SuppressedBeforeThePeriod", jezFrancuski, {{"A", "", ""}, {"X", " ", ".", false}}, "A."},
+        TOdstepy{"SuppressedAfterAnOpeningBracket",
+                 jezFrancuski,
+                 {{"A", "", ""}, {"X", " (", "", false}, {"B", " ", ")"}},
+                 "A (B)"},
+        TOdstepy{"CommaBeforeAWordTakesTheSpaceOfItsPrzed",
+                 jezFrancuski,
+                 {{"A", "", ""}, {"B", " ", "", true, ", "}},
+                 "A, B"},
+        TOdstepy{"CommaBeforeAWordTakesTheSpaceOfThePreviousPo",
+                 jezFrancuski,
+                 {{"A", "", " "}, {"B", "", "", true, ", "}},
+                 "A, B"},
+        TOdstepy{"RenderedCommaStaysAsItIs", jezFrancuski, {{"A", "", ""}, {",", "", ""}, {"B", " ", ""}}, "A, B"},
+        TOdstepy{"DroppedCommaBetweenGluedWordsLeavesASpace",
+                 jezFrancuski,
+                 {{"A", "", ""}, {",", "", "", false}, {"B", "", ""}},
+                 "A B"},
+        TOdstepy{"PolishSourceWordsWrittenTogetherAreParted", jezPolski, {{"A", "", ""}, {"B", "", ""}}, "A B"},
+        TOdstepy{
+            "PolishSourceHyphenKeepsItsWordsTogether", jezPolski, {{"A", "", ""}, {"-", "", ""}, {"B", "", ""}}, "A-B"},
+        TOdstepy{"FrenchSourceWordsWrittenTogetherStayTogether", jezFrancuski, {{"A", "", ""}, {"B", "", ""}}, "AB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // "le livre que je lis": a Polish subordinate clause is opened with a comma, before
@@ -89,12 +100,14 @@ TEST_P(SubordinateComma, StandsBeforeThePolishClauseOpener)
 
 constexpr std::uint8_t R = kwRzeczownik, P = kwPrzyimek, S = kwSpojnik, Z = kwZaimek, C = kwCzasownik;
 
-INSTANTIATE_TEST_SUITE_P(TransWypOdstepy, SubordinateComma, ::testing::Values(
-    TPrzecinek{"BeforeKtory", {"książka", "który", "czytam"}, {R, Z, C}, "Książka, który czytam"},
-    TPrzecinek{"BeforeItsPreposition", {"dom", "przez", "który", "idę"}, {R, P, Z, C}, "Dom, przez który idę"},
-    TPrzecinek{"NotAfterAConjunction", {"wiem", "i", "że"}, {C, S, S}, "Wiem i że"},
-    TPrzecinek{"NotAfterAComma", {"wiem", ",", "że"}, {C, R, S}, "Wiem , że"},
-    TPrzecinek{"NotAtTheStart", {"że", "wiem"}, {S, C}, "Że wiem"}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypOdstepy, SubordinateComma,
+    ::testing::Values(
+        TPrzecinek{"BeforeKtory", {"książka", "który", "czytam"}, {R, Z, C}, "Książka, który czytam"},
+        TPrzecinek{"BeforeItsPreposition", {"dom", "przez", "który", "idę"}, {R, P, Z, C}, "Dom, przez który idę"},
+        TPrzecinek{"NotAfterAConjunction", {"wiem", "i", "że"}, {C, S, S}, "Wiem i że"},
+        TPrzecinek{"NotAfterAComma", {"wiem", ",", "że"}, {C, R, S}, "Wiem , że"},
+        TPrzecinek{"NotAtTheStart", {"że", "wiem"}, {S, C}, "Że wiem"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -29,8 +29,7 @@ std::string ShowUtterance(const TCustomWypowiedzenie& utterance)
     std::string shown = words.Lead;
     for (int i = 0; i < words.Count(); ++i) {
         const TCustomWypSlowo& word = words.Word(i);
-        shown += words.Around(i).Przed + "[" + (word.SentenceCapital ? "^" : "") + word.Text + "]" +
-                 words.Around(i).Po;
+        shown += words.Around(i).Przed + "[" + (word.SentenceCapital ? "^" : "") + word.Text + "]" + words.Around(i).Po;
         if (word.Nested)
             shown += "{" + Show(*word.Nested) + "}";
     }
@@ -273,8 +272,8 @@ test::TFakeSlowniki PropertyDictionaries()
 TEST(TransWypSegmentacja, RandomTextReassemblesByteForByte)
 {
     test::TFakeSlowniki dictionaries = PropertyDictionaries();
-    const std::string alphabet = std::string("abcdeABCZ\xe9\xc9\xb3\xa3\x9c\xff") + "0123456789" +
-                                 "     ..,,;:!?--\"'()[]<>{}&/@_\x91\x92`\t";
+    const std::string alphabet =
+        std::string("abcdeABCZ\xe9\xc9\xb3\xa3\x9c\xff") + "0123456789" + "     ..,,;:!?--\"'()[]<>{}&/@_\x91\x92`\t";
     std::mt19937 random(8);
     for (int round = 0; round < 1500; ++round) {
         std::string paragraph;

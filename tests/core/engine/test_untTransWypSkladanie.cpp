@@ -104,18 +104,19 @@ TEST_P(PrefixBeforeForm, TakesTheFormTheFollowingWordAsksFor)
     EXPECT_EQ(z.Render(0), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, PrefixBeforeForm, ::testing::Values(
-    TPrzedrostek{"PolishPrepositionUnchanged", jezPolski, "w", "domu", "w domu"},
-    TPrzedrostek{"PolishWBeforeWr", jezPolski, "w", "Wrocławiu", "we Wrocławiu"},
-    TPrzedrostek{"PolishZBeforeSz", jezPolski, "z", "szkoły", "ze szkoły"},
-    TPrzedrostek{"PolishZBeforeSzVowel", jezPolski, "z", "szafą", "z szafą"},
-    TPrzedrostek{"PolishLastWordOfALongerPrefix", jezPolski, "razem z", "szkołą", "razem ze szkołą"},
-    TPrzedrostek{"FrenchLeBeforeVowel", jezFrancuski, "le", "arbre", "l'arbre"},
-    TPrzedrostek{"FrenchLaBeforeMuteH", jezFrancuski, "la", "histoire", "l'histoire"},
-    TPrzedrostek{"FrenchLeBeforeAspiratedH", jezFrancuski, "le", "hibou", "le hibou"},
-    TPrzedrostek{"FrenchLaBeforeConsonant", jezFrancuski, "la", "maison", "la maison"},
-    TPrzedrostek{"FrenchDeLaBeforeVowel", jezFrancuski, "de la", "eau", "de l'eau"},
-    TPrzedrostek{"ApostropheTakesNoSpace", jezFrancuski, "l'", "arbre", "l'arbre"}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypSkladanie, PrefixBeforeForm,
+    ::testing::Values(TPrzedrostek{"PolishPrepositionUnchanged", jezPolski, "w", "domu", "w domu"},
+                      TPrzedrostek{"PolishWBeforeWr", jezPolski, "w", "Wrocławiu", "we Wrocławiu"},
+                      TPrzedrostek{"PolishZBeforeSz", jezPolski, "z", "szkoły", "ze szkoły"},
+                      TPrzedrostek{"PolishZBeforeSzVowel", jezPolski, "z", "szafą", "z szafą"},
+                      TPrzedrostek{"PolishLastWordOfALongerPrefix", jezPolski, "razem z", "szkołą", "razem ze szkołą"},
+                      TPrzedrostek{"FrenchLeBeforeVowel", jezFrancuski, "le", "arbre", "l'arbre"},
+                      TPrzedrostek{"FrenchLaBeforeMuteH", jezFrancuski, "la", "histoire", "l'histoire"},
+                      TPrzedrostek{"FrenchLeBeforeAspiratedH", jezFrancuski, "le", "hibou", "le hibou"},
+                      TPrzedrostek{"FrenchLaBeforeConsonant", jezFrancuski, "la", "maison", "la maison"},
+                      TPrzedrostek{"FrenchDeLaBeforeVowel", jezFrancuski, "de la", "eau", "de l'eau"},
+                      TPrzedrostek{"ApostropheTakesNoSpace", jezFrancuski, "l'", "arbre", "l'arbre"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TransWypSkladanie, ATranslationsPrefixMeetsTheCaseOfItsGroup)
@@ -154,15 +155,15 @@ TEST_P(RenderingInMode, ShowsOneOrEveryTranslation)
     EXPECT_EQ(z.Render(0), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, RenderingInMode, ::testing::Values(
-    TTryb{"Automatic0ShowsAll", 0, {"a", "b", "c"}, "a {b, c}"},
-    TTryb{"Automatic0TwoTranslations", 0, {"a", "b"}, "a {b}"},
-    TTryb{"Automatic0OneTranslationAlone", 0, {"a"}, "a"},
-    TTryb{"NonContextual5ShowsAll", 5, {"a", "b", "c"}, "a {b, c}"},
-    TTryb{"Single1ShowsTheChosen", 1, {"a", "b", "c"}, "a"},
-    TTryb{"Interactive2ShowsTheChosen", 2, {"a", "b", "c"}, "a"},
-    TTryb{"Interpretations12ShowsTheChosen", 12, {"a", "b", "c"}, "a"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, RenderingInMode,
+                         ::testing::Values(TTryb{"Automatic0ShowsAll", 0, {"a", "b", "c"}, "a {b, c}"},
+                                           TTryb{"Automatic0TwoTranslations", 0, {"a", "b"}, "a {b}"},
+                                           TTryb{"Automatic0OneTranslationAlone", 0, {"a"}, "a"},
+                                           TTryb{"NonContextual5ShowsAll", 5, {"a", "b", "c"}, "a {b, c}"},
+                                           TTryb{"Single1ShowsTheChosen", 1, {"a", "b", "c"}, "a"},
+                                           TTryb{"Interactive2ShowsTheChosen", 2, {"a", "b", "c"}, "a"},
+                                           TTryb{"Interpretations12ShowsTheChosen", 12, {"a", "b", "c"}, "a"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TransWypSkladanie, ChoiceTextsNameEachTranslationWithItsLabel)
 {
@@ -281,12 +282,13 @@ TEST_P(Imperative, SecondPersonPluralBecomesProszeWithTheInfinitive)
     EXPECT_EQ(verb.UsedFormCode, c.usedFormCode);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, Imperative, ::testing::Values(
-    TRozkaz{"Off", false, 5, 0, "czytajcie", fpRozkazujacy},
-    TRozkaz{"On", true, 5, 0, "proszę czytać", fpBezokolicznik},
-    TRozkaz{"OnSecondOfTwoImperatives", true, 5, znDrugiRozkazujacy, "czytać", fpBezokolicznik},
-    TRozkaz{"OnMarkedWithoutProsze", true, 5, znBezProsze, "czytać", fpBezokolicznik},
-    TRozkaz{"OnSingularStays", true, 2, 0, "czytaj", fpRozkazujacy}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypSkladanie, Imperative,
+    ::testing::Values(TRozkaz{"Off", false, 5, 0, "czytajcie", fpRozkazujacy},
+                      TRozkaz{"On", true, 5, 0, "proszę czytać", fpBezokolicznik},
+                      TRozkaz{"OnSecondOfTwoImperatives", true, 5, znDrugiRozkazujacy, "czytać", fpBezokolicznik},
+                      TRozkaz{"OnMarkedWithoutProsze", true, 5, znBezProsze, "czytać", fpBezokolicznik},
+                      TRozkaz{"OnSingularStays", true, 2, 0, "czytaj", fpRozkazujacy}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TransWypSkladanie, SieOfAMultiWordTranslationIsKeptAsItIs)
@@ -423,16 +425,18 @@ TEST_P(Ordinals, TheUnitsAndTensOfANumberBecomeOrdinalAdjectives)
     EXPECT_EQ(z.Render(1), GetParam().rendered);
 }
 
-INSTANTIATE_TEST_SUITE_P(TransWypSkladanie, Ordinals, ::testing::Values(
-    TPorzadkowy{"TwentyThree", {"dwadzieścia *95", "trzy *95"}, {"dwudziesty *7", "trzeci *7"},
-                "dwudziesty trzeci"},
-    TPorzadkowy{"HundredTwentyThree", {"sto *95", "dwadzieścia *95", "trzy *95"},
-                {"sto *95", "dwudziesty *7", "trzeci *7"}, "sto dwudziesty trzeci"},
-    TPorzadkowy{"TwoHundredThree", {"dwieście *95", "trzy *95"}, {"dwieście *95", "trzeci *7"},
-                "dwieście trzeci"},
-    TPorzadkowy{"Hundred", {"sto *95"}, {"setny *7"}, "setny"},
-    TPorzadkowy{"Digits", {"23"}, {"23"}, "23"},
-    TPorzadkowy{"NotANumber", {"rok *134", "pięć *95"}, {"rok *134", "piąty *7"}, "rok piąty"}),
+INSTANTIATE_TEST_SUITE_P(
+    TransWypSkladanie, Ordinals,
+    ::testing::Values(
+        TPorzadkowy{
+            "TwentyThree", {"dwadzieścia *95", "trzy *95"}, {"dwudziesty *7", "trzeci *7"}, "dwudziesty trzeci"},
+        TPorzadkowy{"HundredTwentyThree",
+                    {"sto *95", "dwadzieścia *95", "trzy *95"},
+                    {"sto *95", "dwudziesty *7", "trzeci *7"},
+                    "sto dwudziesty trzeci"},
+        TPorzadkowy{"TwoHundredThree", {"dwieście *95", "trzy *95"}, {"dwieście *95", "trzeci *7"}, "dwieście trzeci"},
+        TPorzadkowy{"Hundred", {"sto *95"}, {"setny *7"}, "setny"}, TPorzadkowy{"Digits", {"23"}, {"23"}, "23"},
+        TPorzadkowy{"NotANumber", {"rok *134", "pięć *95"}, {"rok *134", "piąty *7"}, "rok piąty"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

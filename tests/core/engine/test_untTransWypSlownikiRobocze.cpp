@@ -55,8 +55,8 @@ TEST_F(SlownikiRobocze, ExpressionsAreOneTokenUnlessVerbal)
     std::vector<std::string> texts;
     for (int i = 0; i < words.Count(); ++i)
         texts.push_back(words.Word(i).Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Chats", ",", "pomme de terre", ",", "prendre", "part", ",",
-                                               "Renault", "et", "fin"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Chats", ",", "pomme de terre", ",", "prendre", "part", ",", "Renault",
+                                               "et", "fin"}));
     EXPECT_EQ(words.Word(0).Lemma, "chat") << "found by the relaxed search of a sentence-initial word";
     EXPECT_EQ(words.Word(2).Readings.Count(), 1);
     EXPECT_TRUE(words.Word(7).HasMarker(znNieTlumaczyc));

@@ -24,8 +24,8 @@ struct TJednoZdanie {
     TCustomWypSlowo& Add(const std::string& text)
     {
         const int at = Words().Count() == 0 ? 0 : Words().Word(Words().Count() - 1).End + 1;
-        const int index = Words().AddWord(text, Words().Count() == 0 ? "" : " ", {}, at,
-                                          at + static_cast<int>(text.size()), false);
+        const int index =
+            Words().AddWord(text, Words().Count() == 0 ? "" : " ", {}, at, at + static_cast<int>(text.size()), false);
         return Words().Word(index);
     }
 
@@ -43,19 +43,19 @@ struct TKodKlasa {
 TEST(TransWypKody, CodeToClassAtTheRangeEdges)
 {
     const TKodKlasa cases[] = {
-        {jezFrancuski, 30, 0},  {jezFrancuski, 31, 8},   {jezFrancuski, 49, 8},  {jezFrancuski, 50, 2},
-        {jezFrancuski, 79, 2},  {jezFrancuski, 80, 1},   {jezFrancuski, 205, 1}, {jezFrancuski, 206, 0},
-        {jezFrancuski, 210, 8}, {jezFrancuski, 211, 4},  {jezFrancuski, 214, 4}, {jezFrancuski, 215, 8},
-        {jezFrancuski, 216, 4}, {jezFrancuski, 235, 4},  {jezFrancuski, 236, 0}, {jezFrancuski, 241, 5},
-        {jezFrancuski, 242, 6}, {jezFrancuski, 243, 10}, {jezFrancuski, 244, 7}, {jezFrancuski, 245, 9},
-        {jezFrancuski, 246, 5}, {jezFrancuski, 247, 5},  {jezFrancuski, 248, 0}, {jezFrancuski, 249, 10},
-        {jezFrancuski, 250, 3}, {jezFrancuski, 254, 3},  {jezFrancuski, 255, 12},
-        {jezPolski, 64, 0},     {jezPolski, 65, 9},      {jezPolski, 67, 9},     {jezPolski, 68, 0},
-        {jezPolski, 77, 0},     {jezPolski, 78, 2},      {jezPolski, 99, 2},     {jezPolski, 100, 1},
-        {jezPolski, 199, 1},    {jezPolski, 200, 0},     {jezPolski, 210, 4},    {jezPolski, 211, 5},
-        {jezPolski, 212, 6},    {jezPolski, 213, 10},    {jezPolski, 214, 7},    {jezPolski, 215, 9},
-        {jezPolski, 216, 4},    {jezPolski, 217, 0},     {jezPolski, 218, 3},    {jezPolski, 219, 12},
-        {jezPolski, 250, 12},   {jezPolski, 255, 0},
+        {jezFrancuski, 30, 0},  {jezFrancuski, 31, 8},   {jezFrancuski, 49, 8},   {jezFrancuski, 50, 2},
+        {jezFrancuski, 79, 2},  {jezFrancuski, 80, 1},   {jezFrancuski, 205, 1},  {jezFrancuski, 206, 0},
+        {jezFrancuski, 210, 8}, {jezFrancuski, 211, 4},  {jezFrancuski, 214, 4},  {jezFrancuski, 215, 8},
+        {jezFrancuski, 216, 4}, {jezFrancuski, 235, 4},  {jezFrancuski, 236, 0},  {jezFrancuski, 241, 5},
+        {jezFrancuski, 242, 6}, {jezFrancuski, 243, 10}, {jezFrancuski, 244, 7},  {jezFrancuski, 245, 9},
+        {jezFrancuski, 246, 5}, {jezFrancuski, 247, 5},  {jezFrancuski, 248, 0},  {jezFrancuski, 249, 10},
+        {jezFrancuski, 250, 3}, {jezFrancuski, 254, 3},  {jezFrancuski, 255, 12}, {jezPolski, 64, 0},
+        {jezPolski, 65, 9},     {jezPolski, 67, 9},      {jezPolski, 68, 0},      {jezPolski, 77, 0},
+        {jezPolski, 78, 2},     {jezPolski, 99, 2},      {jezPolski, 100, 1},     {jezPolski, 199, 1},
+        {jezPolski, 200, 0},    {jezPolski, 210, 4},     {jezPolski, 211, 5},     {jezPolski, 212, 6},
+        {jezPolski, 213, 10},   {jezPolski, 214, 7},     {jezPolski, 215, 9},     {jezPolski, 216, 4},
+        {jezPolski, 217, 0},    {jezPolski, 218, 3},     {jezPolski, 219, 12},    {jezPolski, 250, 12},
+        {jezPolski, 255, 0},
     };
     for (const TKodKlasa& c : cases)
         EXPECT_EQ(WordClassOfCodeNumber(c.code, c.language), c.wordClass)

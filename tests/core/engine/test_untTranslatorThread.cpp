@@ -77,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadek{"UnknownWordStaysInTheSource", "chat xyz", 0, 0, "kot xyz", 0},
         TPrzypadek{"ManualModeAsksNothingWhenEachWordHasOneTranslation", "chat dort", 3, 0, "kot śpi", 0},
         TPrzypadek{"ManualModeTakesTheChosenTranslation", "chat et chien", 3, 0, "kot i ogar", 1},
-        TPrzypadek{"TestModeFifteenWrapsMultiWordEntries", "pomme de terre et chat", 15, 0,
-                   "@pomme de terre# et chat", 0},
+        TPrzypadek{"TestModeFifteenWrapsMultiWordEntries", "pomme de terre et chat", 15, 0, "@pomme de terre# et chat",
+                   0},
         TPrzypadek{"SourceBeforeEachParagraph", "chat\r\nchien", 0, 3, "chat\rkot\rchien\rpies {ogar}", 0},
         TPrzypadek{"SourceBeforeTheTranslation", "chat\r\nchien", 0, 1, "chat\rchien\rkot\rpies {ogar}", 0},
         TPrzypadek{"SourceAfterTheTranslation", "chat\r\nchien", 0, 2, "kot\rpies {ogar}\rchat\rchien", 0}),
@@ -167,11 +167,10 @@ TEST_P(TranslatorThreadFailure, ShowsItsMessageOnceAndKeepsWhatWasWritten)
     EXPECT_EQ(host.TargetText(), "kot\r");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, TranslatorThreadFailure,
-    ::testing::Values(TAwaria{"OutOfMemory", [] { throw std::bad_alloc(); }, btBrakPamieci, 128},
-                      TAwaria{"AnyOther", [] { throw std::runtime_error("disk"); }, btInny, 129}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, TranslatorThreadFailure,
+                         ::testing::Values(TAwaria{"OutOfMemory", [] { throw std::bad_alloc(); }, btBrakPamieci, 128},
+                                           TAwaria{"AnyOther", [] { throw std::runtime_error("disk"); }, btInny, 129}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------- marks, formats, follow lists
 

@@ -54,8 +54,8 @@ TEST(TranslatorConcurrent, TranslatesWhileTheWindowSearchesAndEditsTheUserDictio
     TWartosciProgramu program;
     ApplyWorkingMode(program, ChooseWorkingMode(""));
     TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
-    ASSERT_TRUE(set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true)
-                    .empty());
+    ASSERT_TRUE(
+        set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true).empty());
     TSlownikiRobocze workerDictionaries(set, jezFrancuski);
     const TKontekstWypowiedzi context{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &workerDictionaries, nullptr};
 

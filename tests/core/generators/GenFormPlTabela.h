@@ -17,7 +17,7 @@
 namespace velmar {
 
 struct TPrzypadekPl {
-    const char* Word;     // UTF-8
+    const char* Word; // UTF-8
     TCechyPl Features;
     const char* Expected; // UTF-8
 };
@@ -25,9 +25,9 @@ struct TPrzypadekPl {
 inline void PrintTo(const TPrzypadekPl& c, std::ostream* os)
 {
     const TCechyPl& f = c.Features;
-    *os << c.Word << " case " << f.Case << " number " << f.Number << " gender " << f.Gender
-        << " degree " << f.Degree << " person " << f.Person << " form " << f.FormCode
-        << " subject number " << f.SubjectNumber << " subject gender " << f.SubjectGender;
+    *os << c.Word << " case " << f.Case << " number " << f.Number << " gender " << f.Gender << " degree " << f.Degree
+        << " person " << f.Person << " form " << f.FormCode << " subject number " << f.SubjectNumber
+        << " subject gender " << f.SubjectGender;
 }
 
 // The row's name: the word with its code, then the features that differ from the
@@ -49,8 +49,7 @@ inline std::string DescribeFormPl(const TPrzypadekPl& c)
     };
     add(f.Case != neutral.Case, f.Case >= 0 && f.Case < 8 ? kCases[f.Case] : "case" + number(f.Case));
     add(f.Number != neutral.Number, f.Number == 2 ? "pl" : "number" + number(f.Number));
-    add(f.Gender != neutral.Gender,
-        f.Gender >= 0 && f.Gender < 5 ? kGenders[f.Gender] : "gender" + number(f.Gender));
+    add(f.Gender != neutral.Gender, f.Gender >= 0 && f.Gender < 5 ? kGenders[f.Gender] : "gender" + number(f.Gender));
     add(f.Degree != neutral.Degree, "degree" + number(f.Degree));
     add(f.Person != neutral.Person, "p" + number(f.Person));
     add(f.FormCode != neutral.FormCode, "form" + number(f.FormCode));

@@ -21,9 +21,12 @@ std::vector<std::string> AllForms(const std::string& word)
             for (int gender = 0; gender <= 4; ++gender)
                 for (int degree = 0; degree <= 2; ++degree)
                     for (bool flag : {false, true})
-                        forms.push_back(GenFormPl(word, {.Case = grammaticalCase, .Number = number,
-                                                         .Gender = gender, .Degree = degree,
-                                                         .NormaliseOblique = flag, .AdverbFlag = flag,
+                        forms.push_back(GenFormPl(word, {.Case = grammaticalCase,
+                                                         .Number = number,
+                                                         .Gender = gender,
+                                                         .Degree = degree,
+                                                         .NormaliseOblique = flag,
+                                                         .AdverbFlag = flag,
                                                          .AfterPreposition = flag}));
     for (int person = 1; person <= 6; ++person)
         for (int form : {1, 2, 3, 11, 27}) {
@@ -37,8 +40,8 @@ std::vector<std::string> AllForms(const std::string& word)
 TEST(GeneratorsConcurrent, ThreadsGenerateTheSameFormsAsOneThread)
 {
     const std::vector<std::vector<std::string>> words = {
-        {FromUtf8("dobry *7"), FromUtf8("jakiś *96"), FromUtf8("on *90"), FromUtf8("nią *90"),
-         "pies *2110208", "cheval*1", "venir*6"},
+        {FromUtf8("dobry *7"), FromUtf8("jakiś *96"), FromUtf8("on *90"), FromUtf8("nią *90"), "pies *2110208",
+         "cheval*1", "venir*6"},
         {FromUtf8("pięć *95"), FromUtf8("dwadzieścia trzy *95"), FromUtf8("dwudziesty pierwszy *95"),
          FromUtf8("szybko *70"), FromUtf8("czytać **1"), "que*90", "ce*95", "grand*7"},
     };

@@ -9,8 +9,14 @@
 namespace velmar {
 namespace {
 
-std::string Fr(std::string_view utf8) { return FromUtf8(utf8); }
-std::string Utf8(std::string_view cp1252) { return ToUtf8(cp1252, jezFrancuski); }
+std::string Fr(std::string_view utf8)
+{
+    return FromUtf8(utf8);
+}
+std::string Utf8(std::string_view cp1252)
+{
+    return ToUtf8(cp1252, jezFrancuski);
+}
 
 // The 54 simple forms of a verb, joined by spaces in slot order, "-" for an empty slot.
 std::string FormsLine(std::string_view lemma, std::string_view code = "4")
@@ -32,57 +38,52 @@ TEST(BuildVerbFormsFr, WholeParadigms)
         const char* Forms;
     };
     const TCase cases[] = {
-        {"parler",
-         "parle parles parle parlons parlez parlent "
-         "parlais parlais parlait parlions parliez parlaient "
-         "parlai parlas parla parlâmes parlâtes parlèrent "
-         "parlerai parleras parlera parlerons parlerez parleront "
-         "parlerais parlerais parlerait parlerions parleriez parleraient "
-         "parle parles parle parlions parliez parlent "
-         "parlasse parlasses parlât parlassions parlassiez parlassent "
-         "parle parlons parlez "
-         "parlant parlante parlants parlantes parlé parlée parlés parlées parler"},
-        {"finir",
-         "finis finis finit finissons finissez finissent "
-         "finissais finissais finissait finissions finissiez finissaient "
-         "finis finis finit finîmes finîtes finirent "
-         "finirai finiras finira finirons finirez finiront "
-         "finirais finirais finirait finirions finiriez finiraient "
-         "finisse finisses finisse finissions finissiez finissent "
-         "finisse finisses finît finissions finissiez finissent "
-         "finis finissons finissez "
-         "finissant finissante finissants finissantes fini finie finis finies finir"},
-        {"être",
-         "suis es est sommes êtes sont "
-         "étais étais était étions étiez étaient "
-         "fus fus fut fûmes fûtes furent "
-         "serai seras sera serons serez seront "
-         "serais serais serait serions seriez seraient "
-         "sois sois soit soyons soyez soient "
-         "fusse fusses fût fussions fussiez fussent "
-         "sois soyons soyez "
-         "étant étante étants étantes été étée étés étées être"},
-        {"venir",
-         "viens viens vient venons venez viennent "
-         "venais venais venait venions veniez venaient "
-         "vins vins vint vînmes vîntes vinrent "
-         "viendrai viendras viendra viendrons viendrez viendront "
-         "viendrais viendrais viendrait viendrions viendriez viendraient "
-         "vienne viennes vienne venions veniez viennent "
-         "vinsse vinsses vînt vinssions vinssiez vinssent "
-         "viens venons venez "
-         "venant venante venants venantes venu venue venus venues venir"},
+        {"parler", "parle parles parle parlons parlez parlent "
+                   "parlais parlais parlait parlions parliez parlaient "
+                   "parlai parlas parla parlâmes parlâtes parlèrent "
+                   "parlerai parleras parlera parlerons parlerez parleront "
+                   "parlerais parlerais parlerait parlerions parleriez parleraient "
+                   "parle parles parle parlions parliez parlent "
+                   "parlasse parlasses parlât parlassions parlassiez parlassent "
+                   "parle parlons parlez "
+                   "parlant parlante parlants parlantes parlé parlée parlés parlées parler"},
+        {"finir", "finis finis finit finissons finissez finissent "
+                  "finissais finissais finissait finissions finissiez finissaient "
+                  "finis finis finit finîmes finîtes finirent "
+                  "finirai finiras finira finirons finirez finiront "
+                  "finirais finirais finirait finirions finiriez finiraient "
+                  "finisse finisses finisse finissions finissiez finissent "
+                  "finisse finisses finît finissions finissiez finissent "
+                  "finis finissons finissez "
+                  "finissant finissante finissants finissantes fini finie finis finies finir"},
+        {"être", "suis es est sommes êtes sont "
+                 "étais étais était étions étiez étaient "
+                 "fus fus fut fûmes fûtes furent "
+                 "serai seras sera serons serez seront "
+                 "serais serais serait serions seriez seraient "
+                 "sois sois soit soyons soyez soient "
+                 "fusse fusses fût fussions fussiez fussent "
+                 "sois soyons soyez "
+                 "étant étante étants étantes été étée étés étées être"},
+        {"venir", "viens viens vient venons venez viennent "
+                  "venais venais venait venions veniez venaient "
+                  "vins vins vint vînmes vîntes vinrent "
+                  "viendrai viendras viendra viendrons viendrez viendront "
+                  "viendrais viendrais viendrait viendrions viendriez viendraient "
+                  "vienne viennes vienne venions veniez viennent "
+                  "vinsse vinsses vînt vinssions vinssiez vinssent "
+                  "viens venons venez "
+                  "venant venante venants venantes venu venue venus venues venir"},
         // no passé simple or subjonctif imparfait for -traire; no impératif for pouvoir
-        {"traire",
-         "trais trais trait trayons trayez traient "
-         "trayais trayais trayait trayions trayiez trayaient "
-         "- - - - - - "
-         "trairai trairas traira trairons trairez trairont "
-         "trairais trairais trairait trairions trairiez trairaient "
-         "traie traies traie trayions trayiez traient "
-         "- - - - - - "
-         "trais trayons trayez "
-         "trayant trayante trayants trayantes trait traite traits traites traire"},
+        {"traire", "trais trais trait trayons trayez traient "
+                   "trayais trayais trayait trayions trayiez trayaient "
+                   "- - - - - - "
+                   "trairai trairas traira trairons trairez trairont "
+                   "trairais trairais trairait trairions trairiez trairaient "
+                   "traie traies traie trayions trayiez traient "
+                   "- - - - - - "
+                   "trais trayons trayez "
+                   "trayant trayante trayants trayantes trait traite traits traites traire"},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(FormsLine(c.Lemma), c.Forms) << c.Lemma;
@@ -107,42 +108,78 @@ void ExpectCells(std::initializer_list<TCell> cells)
 TEST(GenVerbFr, SimpleFormsByType)
 {
     ExpectCells({
-        {"appeler", 1, 1, "appelle"},     {"jeter", 1, 6, "jettent"},
-        {"geler", 1, 1, "gèle"},          {"acheter", 1, 3, "achète"},
-        {"mener", 1, 1, "mène"},          {"céder", 1, 1, "cède"},
-        {"céder", 4, 1, "cèderai"},       {"créer", 1, 1, "crée"},
-        {"payer", 1, 1, "paye"},          {"nettoyer", 4, 1, "nettoierai"},
-        {"envoyer", 4, 1, "enverrai"},    {"envoyer", 1, 1, "envoie"},
-        {"renvoyer", 4, 1, "renverrai"},  {"nettoyer", 1, 1, "nettoie"},
-        {"manger", 1, 4, "mangeons"},     {"manger", 2, 4, "mangions"},
-        {"manger", 2, 1, "mangeais"},     {"manger", 3, 1, "mangeai"},
-        {"commencer", 1, 4, "commençons"}, {"commencer", 3, 3, "commença"},
-        {"parler", 7, 3, "parlât"},       {"ouvrir", 1, 1, "ouvre"},
-        {"ouvrir", 1, 2, "ouvres"},       {"ouvrir", 1, 4, "ouvrons"},
-        {"ouvrir", 27, 1, "ouvert"},      {"cueillir", 4, 1, "cueillerai"},
-        {"haïr", 1, 1, "hais"},           {"haïr", 1, 3, "hait"},
-        {"haïr", 27, 3, "haï"},           {"avoir", 1, 3, "a"},
-        {"avoir", 6, 3, "ait"},           {"avoir", 8, 2, "aie"},
-        {"aller", 1, 6, "vont"},          {"aller", 4, 1, "irai"},
-        {"aller", 6, 1, "aille"},         {"aller", 8, 2, "va"},
-        {"faire", 1, 5, "faites"},        {"faire", 1, 6, "font"},
-        {"faire", 4, 1, "ferai"},         {"faire", 6, 1, "fasse"},
-        {"faire", 8, 5, "faites"},        {"prendre", 1, 3, "prend"},
-        {"prendre", 1, 6, "prennent"},    {"prendre", 6, 1, "prenne"},
-        {"connaître", 1, 3, "connaît"},   {"connaître", 1, 4, "connaissons"},
-        {"dire", 1, 5, "dites"},          {"écrire", 3, 1, "écrivis"},
-        {"craindre", 1, 1, "crains"},     {"craindre", 1, 4, "craignons"},
-        {"naître", 27, 1, "né"},          {"pouvoir", 1, 1, "peux"},
-        {"pouvoir", 1, 3, "peut"},        {"pouvoir", 6, 1, "puisse"},
-        {"pouvoir", 8, 2, ""},     {"savoir", 8, 2, "sache"},
-        {"recevoir", 1, 1, "reçois"},     {"recevoir", 27, 1, "reçu"},
-        {"devoir", 27, 1, "dû"},          {"vouloir", 4, 1, "voudrai"},
-        {"asseoir", 1, 1, "assieds"},     {"asseoir", 1, 3, "assied"},
-        {"courir", 4, 1, "courrai"},      {"mourir", 27, 1, "mort"},
-        {"dormir", 1, 3, "dort"},         {"parler", 10, 1, "parler"},
-        {"parler", 12, 1, "parler"},      {"parler", 8, 7, "parle"},
-        {"parler", 82, 1, "parle"},       {"parler", 84, 1, "parlons"},
-        {"parler", 85, 1, "parlez"},      {"parler", 1, 0, "parle"},
+        {"appeler", 1, 1, "appelle"},
+        {"jeter", 1, 6, "jettent"},
+        {"geler", 1, 1, "gèle"},
+        {"acheter", 1, 3, "achète"},
+        {"mener", 1, 1, "mène"},
+        {"céder", 1, 1, "cède"},
+        {"céder", 4, 1, "cèderai"},
+        {"créer", 1, 1, "crée"},
+        {"payer", 1, 1, "paye"},
+        {"nettoyer", 4, 1, "nettoierai"},
+        {"envoyer", 4, 1, "enverrai"},
+        {"envoyer", 1, 1, "envoie"},
+        {"renvoyer", 4, 1, "renverrai"},
+        {"nettoyer", 1, 1, "nettoie"},
+        {"manger", 1, 4, "mangeons"},
+        {"manger", 2, 4, "mangions"},
+        {"manger", 2, 1, "mangeais"},
+        {"manger", 3, 1, "mangeai"},
+        {"commencer", 1, 4, "commençons"},
+        {"commencer", 3, 3, "commença"},
+        {"parler", 7, 3, "parlât"},
+        {"ouvrir", 1, 1, "ouvre"},
+        {"ouvrir", 1, 2, "ouvres"},
+        {"ouvrir", 1, 4, "ouvrons"},
+        {"ouvrir", 27, 1, "ouvert"},
+        {"cueillir", 4, 1, "cueillerai"},
+        {"haïr", 1, 1, "hais"},
+        {"haïr", 1, 3, "hait"},
+        {"haïr", 27, 3, "haï"},
+        {"avoir", 1, 3, "a"},
+        {"avoir", 6, 3, "ait"},
+        {"avoir", 8, 2, "aie"},
+        {"aller", 1, 6, "vont"},
+        {"aller", 4, 1, "irai"},
+        {"aller", 6, 1, "aille"},
+        {"aller", 8, 2, "va"},
+        {"faire", 1, 5, "faites"},
+        {"faire", 1, 6, "font"},
+        {"faire", 4, 1, "ferai"},
+        {"faire", 6, 1, "fasse"},
+        {"faire", 8, 5, "faites"},
+        {"prendre", 1, 3, "prend"},
+        {"prendre", 1, 6, "prennent"},
+        {"prendre", 6, 1, "prenne"},
+        {"connaître", 1, 3, "connaît"},
+        {"connaître", 1, 4, "connaissons"},
+        {"dire", 1, 5, "dites"},
+        {"écrire", 3, 1, "écrivis"},
+        {"craindre", 1, 1, "crains"},
+        {"craindre", 1, 4, "craignons"},
+        {"naître", 27, 1, "né"},
+        {"pouvoir", 1, 1, "peux"},
+        {"pouvoir", 1, 3, "peut"},
+        {"pouvoir", 6, 1, "puisse"},
+        {"pouvoir", 8, 2, ""},
+        {"savoir", 8, 2, "sache"},
+        {"recevoir", 1, 1, "reçois"},
+        {"recevoir", 27, 1, "reçu"},
+        {"devoir", 27, 1, "dû"},
+        {"vouloir", 4, 1, "voudrai"},
+        {"asseoir", 1, 1, "assieds"},
+        {"asseoir", 1, 3, "assied"},
+        {"courir", 4, 1, "courrai"},
+        {"mourir", 27, 1, "mort"},
+        {"dormir", 1, 3, "dort"},
+        {"parler", 10, 1, "parler"},
+        {"parler", 12, 1, "parler"},
+        {"parler", 8, 7, "parle"},
+        {"parler", 82, 1, "parle"},
+        {"parler", 84, 1, "parlons"},
+        {"parler", 85, 1, "parlez"},
+        {"parler", 1, 0, "parle"},
         {"parler", 1, 9, "parle"},
     });
 }
@@ -183,18 +220,21 @@ TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
         {"parler", "4", czPasseCompose, 9, 1, rdzFrMeski, "a parlé"},
     };
     for (const TCase& c : cases)
-        EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), c.Code, 1, c.SubjectNumber, c.SubjectGender, c.Tense,
-                                 c.Person, rdzFrMeski)),
-                  c.Form)
+        EXPECT_EQ(
+            Utf8(GenVerbFr(Fr(c.Lemma), c.Code, 1, c.SubjectNumber, c.SubjectGender, c.Tense, c.Person, rdzFrMeski)),
+            c.Form)
             << c.Lemma << " " << c.Tense;
 }
 
 TEST(GenVerbFr, PronominalVerbs)
 {
     ExpectCells({
-        {"s'asseoir", 1, 1, "me assieds"},  {"se laver", 1, 4, "nous lavons"},
-        {"se laver", 1, 3, "se lave"},      {"s'appeler", 1, 5, "vous appelez"},
-        {"se taire", 10, 2, "te taire"},    {"se", 1, 2, "te"},
+        {"s'asseoir", 1, 1, "me assieds"},
+        {"se laver", 1, 4, "nous lavons"},
+        {"se laver", 1, 3, "se lave"},
+        {"s'appeler", 1, 5, "vous appelez"},
+        {"se taire", 10, 2, "te taire"},
+        {"se", 1, 2, "te"},
         {"s'asseoir", 12, 1, "s'asseoir"},
     });
     const TCzasownikFr verb = BuildVerbFormsFr("se laver", "4");
@@ -219,10 +259,9 @@ TEST(ConjugationTypeFr, EndingsAndLists)
         int Type;
     };
     const TCase cases[] = {
-        {"parler", 1},   {"aller", 4},  {"envoyer", 8},  {"renvoyer", 8}, {"avoir", 4},
-        {"voir", 6},     {"être", 4},   {"prendre", 5},  {"finir", 2},    {"haïr", 2},
-        {"répartir", 2}, {"ouvrir", 3}, {"recourir", 3}, {"courir", 7},   {"devenir", 7},
-        {"partir", 7},   {"sortir", 7}, {"rougir", 2},   {"bof", 0},      {"", 0},
+        {"parler", 1},  {"aller", 4},  {"envoyer", 8}, {"renvoyer", 8}, {"avoir", 4},  {"voir", 6},     {"être", 4},
+        {"prendre", 5}, {"finir", 2},  {"haïr", 2},    {"répartir", 2}, {"ouvrir", 3}, {"recourir", 3}, {"courir", 7},
+        {"devenir", 7}, {"partir", 7}, {"sortir", 7},  {"rougir", 2},   {"bof", 0},    {"", 0},
     };
     for (const TCase& c : cases)
         EXPECT_EQ(ConjugationTypeFr(Fr(c.Infinitive)), c.Type) << c.Infinitive;
@@ -238,14 +277,13 @@ TEST(FormTagFr, TenseAndPersonOfTags)
         int Number;
     };
     const TCase cases[] = {
-        {1, 0, 0, 1, 1},     {62, 0, 0, 1, 1},    {14, 0, 0, 1, 2},    {56, 0, 0, 2, 1},
-        {37, 0, 0, 2, 2},    {80, 10, 0, -1, -1}, {81, 1, 1, -1, -1},  {90, 1, 1, -1, -1},
-        {93, 1, 2, -1, -1},  {97, 1, 3, -1, -1},  {102, 1, 4, -1, -1}, {105, 1, 5, -1, -1},
-        {109, 1, 6, -1, -1}, {116, 6, 3, -1, -1}, {124, 6, 3, -1, -1}, {121, 6, 2, -1, -1},
-        {137, 6, 6, -1, -1}, {138, 8, 4, -1, -1}, {142, 3, 1, -1, -1}, {149, 3, 6, -1, -1},
-        {153, 7, 3, -1, -1}, {162, 2, 3, -1, -1}, {168, 2, 4, -1, -1}, {174, 4, 4, -1, -1},
-        {183, 5, 3, -1, -1}, {195, 27, 0, 1, 1},  {192, 27, 0, 2, 1},  {197, 27, 0, 1, 2},
-        {194, 27, 0, 2, 2},  {202, 9, 0, 2, 1},   {203, 9, 0, 1, 2},
+        {1, 0, 0, 1, 1},     {62, 0, 0, 1, 1},    {14, 0, 0, 1, 2},    {56, 0, 0, 2, 1},    {37, 0, 0, 2, 2},
+        {80, 10, 0, -1, -1}, {81, 1, 1, -1, -1},  {90, 1, 1, -1, -1},  {93, 1, 2, -1, -1},  {97, 1, 3, -1, -1},
+        {102, 1, 4, -1, -1}, {105, 1, 5, -1, -1}, {109, 1, 6, -1, -1}, {116, 6, 3, -1, -1}, {124, 6, 3, -1, -1},
+        {121, 6, 2, -1, -1}, {137, 6, 6, -1, -1}, {138, 8, 4, -1, -1}, {142, 3, 1, -1, -1}, {149, 3, 6, -1, -1},
+        {153, 7, 3, -1, -1}, {162, 2, 3, -1, -1}, {168, 2, 4, -1, -1}, {174, 4, 4, -1, -1}, {183, 5, 3, -1, -1},
+        {195, 27, 0, 1, 1},  {192, 27, 0, 2, 1},  {197, 27, 0, 1, 2},  {194, 27, 0, 2, 2},  {202, 9, 0, 2, 1},
+        {203, 9, 0, 1, 2},
     };
     for (const TCase& c : cases) {
         const TCechyFormyFr features = FormTagFr(c.Tag);

@@ -9,8 +9,14 @@ namespace velmar {
 namespace {
 
 // The generators work in code page 1252; the tables are written in UTF-8.
-std::string Fr(std::string_view utf8) { return FromUtf8(utf8); }
-std::string Utf8(std::string_view cp1252) { return ToUtf8(cp1252, jezFrancuski); }
+std::string Fr(std::string_view utf8)
+{
+    return FromUtf8(utf8);
+}
+std::string Utf8(std::string_view cp1252)
+{
+    return ToUtf8(cp1252, jezFrancuski);
+}
 
 struct TNounCase {
     const char* Lemma;
@@ -158,9 +164,8 @@ TEST(ElisionAllowed, VowelsMuteAndAspiratedH)
 {
     for (const char* word : {"homme", "école", "âme", "Île", "heure", "hôtel", "Hommes", "habiter"})
         EXPECT_TRUE(ElisionAllowed(Fr(word))) << word;
-    for (const char* word : {"héros", "haricots", "hache", "Hache", "HÉROS", "hasard", "haut",
-                             "honte", "hors", "huit", "hâblai", "huttes", "hyène", "hurlons",
-                             "héros anonymes", "table", "", "yeux"})
+    for (const char* word : {"héros", "haricots", "hache", "Hache", "HÉROS", "hasard", "haut", "honte", "hors", "huit",
+                             "hâblai", "huttes", "hyène", "hurlons", "héros anonymes", "table", "", "yeux"})
         EXPECT_FALSE(ElisionAllowed(Fr(word))) << word;
 }
 

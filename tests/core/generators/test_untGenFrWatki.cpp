@@ -18,8 +18,7 @@ std::vector<std::string> FrenchWork(const std::string& verb)
     std::vector<std::string> out;
     for (int tense : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 19, 27})
         for (int person = 1; person <= 6; ++person)
-            out.push_back(GenFormFr(verb, {.SubjectNumber = person > 3 ? 2 : 1, .FormCode = tense,
-                                           .Person = person}));
+            out.push_back(GenFormFr(verb, {.SubjectNumber = person > 3 ? 2 : 1, .FormCode = tense, .Person = person}));
     out.push_back(GenFormFr(FromUtf8("chou-fleur*1"), {.Number = 2}));
     out.push_back(GenFormFr("beau*7", {.Number = 2, .Gender = rdzFrZenski}));
     out.push_back(GenFormFr("ce*95", {.Gender = rdzFrZenski}));

@@ -49,53 +49,59 @@ TEST_P(GenFormFrTable, GivesTheForm)
 constexpr TCechyFr kPlural{.Number = 2};
 constexpr TCechyFr kFeminine{.Gender = rdzFrZenski};
 
-INSTANTIATE_TEST_SUITE_P(Nouns, GenFormFrTable, ::testing::Values(
-    TFormaFr{"cheval*1", kPlural, "chevaux"}, TFormaFr{"festival*1", kPlural, "festivals"},
-    TFormaFr{"travail*1", kPlural, "travaux"}, TFormaFr{"détail*1", kPlural, "détails"},
-    TFormaFr{"landau*1", kPlural, "landaus"}, TFormaFr{"chou-fleur*1", kPlural, "choux-fleurs"},
-    TFormaFr{"beau-frère*1", kPlural, "beaux-frères"}, TFormaFr{"maison*2", kPlural, "maisons"},
-    TFormaFr{"cheval*1", {}, "cheval"}, TFormaFr{"cheval*11", kPlural, "cheval"},
-    TFormaFr{"ciseaux*0", kPlural, "ciseaux"}, TFormaFr{"ciseaux*0", {}, "ciseaux"},
-    TFormaFr{"cheval*F2", kPlural, "chevaux"}),
+INSTANTIATE_TEST_SUITE_P(
+    Nouns, GenFormFrTable,
+    ::testing::Values(TFormaFr{"cheval*1", kPlural, "chevaux"}, TFormaFr{"festival*1", kPlural, "festivals"},
+                      TFormaFr{"travail*1", kPlural, "travaux"}, TFormaFr{"détail*1", kPlural, "détails"},
+                      TFormaFr{"landau*1", kPlural, "landaus"}, TFormaFr{"chou-fleur*1", kPlural, "choux-fleurs"},
+                      TFormaFr{"beau-frère*1", kPlural, "beaux-frères"}, TFormaFr{"maison*2", kPlural, "maisons"},
+                      TFormaFr{"cheval*1", {}, "cheval"}, TFormaFr{"cheval*11", kPlural, "cheval"},
+                      TFormaFr{"ciseaux*0", kPlural, "ciseaux"}, TFormaFr{"ciseaux*0", {}, "ciseaux"},
+                      TFormaFr{"cheval*F2", kPlural, "chevaux"}),
     test::NamedBy(DescribeFormFr));
 
-INSTANTIATE_TEST_SUITE_P(Adjectives, GenFormFrTable, ::testing::Values(
-    TFormaFr{"blanc*7", kFeminine, "blanche"}, TFormaFr{"menteur*7", kFeminine, "menteuse"},
-    TFormaFr{"acteur*7", kFeminine, "actrice"}, TFormaFr{"complet*7", kFeminine, "complète"},
-    TFormaFr{"beau*7", {.Number = 2, .Gender = rdzFrZenski}, "belles"},
-    TFormaFr{"national*7", kPlural, "nationaux"}, TFormaFr{"final*7", kPlural, "finals"},
-    TFormaFr{"blanc*7", {}, "blanc"},
-    // an invariable adjective has only its masculine singular: every request gives it
-    TFormaFr{"bon*78", kFeminine, "bon"}, TFormaFr{"bon*78", kPlural, "bon"}),
+INSTANTIATE_TEST_SUITE_P(
+    Adjectives, GenFormFrTable,
+    ::testing::Values(TFormaFr{"blanc*7", kFeminine, "blanche"}, TFormaFr{"menteur*7", kFeminine, "menteuse"},
+                      TFormaFr{"acteur*7", kFeminine, "actrice"}, TFormaFr{"complet*7", kFeminine, "complète"},
+                      TFormaFr{"beau*7", {.Number = 2, .Gender = rdzFrZenski}, "belles"},
+                      TFormaFr{"national*7", kPlural, "nationaux"}, TFormaFr{"final*7", kPlural, "finals"},
+                      TFormaFr{"blanc*7", {}, "blanc"},
+                      // an invariable adjective has only its masculine singular: every request gives it
+                      TFormaFr{"bon*78", kFeminine, "bon"}, TFormaFr{"bon*78", kPlural, "bon"}),
     test::NamedBy(DescribeFormFr));
 
-INSTANTIATE_TEST_SUITE_P(DeterminersAndSe, GenFormFrTable, ::testing::Values(
-    TFormaFr{"ce*95", kFeminine, "cette"}, TFormaFr{"mon*95", kPlural, "mes"},
-    TFormaFr{"quel*95", kFeminine, "quel"}, TFormaFr{"se*94", {.Person = 4}, "nous"},
-    TFormaFr{"se*94", {.Person = 3}, "se"}, TFormaFr{"le*94", {.Person = 1}, "le"}),
-    test::NamedBy(DescribeFormFr));
+INSTANTIATE_TEST_SUITE_P(DeterminersAndSe, GenFormFrTable,
+                         ::testing::Values(TFormaFr{"ce*95", kFeminine, "cette"}, TFormaFr{"mon*95", kPlural, "mes"},
+                                           TFormaFr{"quel*95", kFeminine, "quel"},
+                                           TFormaFr{"se*94", {.Person = 4}, "nous"},
+                                           TFormaFr{"se*94", {.Person = 3}, "se"},
+                                           TFormaFr{"le*94", {.Person = 1}, "le"}),
+                         test::NamedBy(DescribeFormFr));
 
-INSTANTIATE_TEST_SUITE_P(Verbs, GenFormFrTable, ::testing::Values(
-    TFormaFr{"appeler*4", {.FormCode = czPresent, .Person = 1}, "appelle"},
-    TFormaFr{"geler*4", {.FormCode = czPresent, .Person = 1}, "gèle"},
-    TFormaFr{"céder*4", {.FormCode = czPresent, .Person = 1}, "cède"},
-    TFormaFr{"envoyer*4", {.FormCode = czFutur, .Person = 1}, "enverrai"},
-    TFormaFr{"parler*4", {.FormCode = czSubjonctifImparfait, .Person = 3}, "parlât"},
-    TFormaFr{"s'asseoir*4", {.FormCode = czPresent, .Person = 1}, "me assieds"},
-    TFormaFr{"se taire*4", {.FormCode = czPresent, .Person = 5}, "vous taisez"},
-    TFormaFr{"venir*4",
-             {.SubjectNumber = 2, .SubjectGender = rdzFrZenski, .FormCode = czPasseCompose, .Person = 6},
-             "sont venues"},
-    TFormaFr{"parler*6",
-             {.SubjectNumber = 1, .SubjectGender = rdzFrZenski, .FormCode = czPasseCompose, .Person = 3},
-             "est parlée"},
-    TFormaFr{"avoir*4", {.FormCode = czPasseCompose, .Person = 1}, "ai eu"},
-    TFormaFr{"parler*5", {.Number = 2, .Gender = rdzFrZenski, .FormCode = czParticipePasse}, "parlées"},
-    // no form, an unsupported tense or an ending without a conjugation: the lemma
-    TFormaFr{"pouvoir*4", {.FormCode = czImperatif, .Person = 2}, "pouvoir"},
-    TFormaFr{"parler*4", {.FormCode = 12, .Person = 1}, "parler"},
-    TFormaFr{"zut*4", {.FormCode = czPresent, .Person = 1}, "zut"},
-    TFormaFr{"se zut*4", {.FormCode = czPresent, .Person = 1}, "se zut"}),
+INSTANTIATE_TEST_SUITE_P(
+    Verbs, GenFormFrTable,
+    ::testing::Values(
+        TFormaFr{"appeler*4", {.FormCode = czPresent, .Person = 1}, "appelle"},
+        TFormaFr{"geler*4", {.FormCode = czPresent, .Person = 1}, "gèle"},
+        TFormaFr{"céder*4", {.FormCode = czPresent, .Person = 1}, "cède"},
+        TFormaFr{"envoyer*4", {.FormCode = czFutur, .Person = 1}, "enverrai"},
+        TFormaFr{"parler*4", {.FormCode = czSubjonctifImparfait, .Person = 3}, "parlât"},
+        TFormaFr{"s'asseoir*4", {.FormCode = czPresent, .Person = 1}, "me assieds"},
+        TFormaFr{"se taire*4", {.FormCode = czPresent, .Person = 5}, "vous taisez"},
+        TFormaFr{"venir*4",
+                 {.SubjectNumber = 2, .SubjectGender = rdzFrZenski, .FormCode = czPasseCompose, .Person = 6},
+                 "sont venues"},
+        TFormaFr{"parler*6",
+                 {.SubjectNumber = 1, .SubjectGender = rdzFrZenski, .FormCode = czPasseCompose, .Person = 3},
+                 "est parlée"},
+        TFormaFr{"avoir*4", {.FormCode = czPasseCompose, .Person = 1}, "ai eu"},
+        TFormaFr{"parler*5", {.Number = 2, .Gender = rdzFrZenski, .FormCode = czParticipePasse}, "parlées"},
+        // no form, an unsupported tense or an ending without a conjugation: the lemma
+        TFormaFr{"pouvoir*4", {.FormCode = czImperatif, .Person = 2}, "pouvoir"},
+        TFormaFr{"parler*4", {.FormCode = 12, .Person = 1}, "parler"},
+        TFormaFr{"zut*4", {.FormCode = czPresent, .Person = 1}, "zut"},
+        TFormaFr{"se zut*4", {.FormCode = czPresent, .Person = 1}, "se zut"}),
     test::NamedBy(DescribeFormFr));
 
 } // namespace

@@ -30,34 +30,38 @@ TEST_P(WordClassOfCodeTable, ReadsTheClass)
         << GetParam().Code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Polish, WordClassOfCodeTable, ::testing::Values(
-    TKlasaKodu{"1402", jezPolski, ksRzeczownik}, TKlasaKodu{"<31", jezPolski, ksRzeczownik},
-    TKlasaKodu{"*12", jezPolski, ksCzasownik}, TKlasaKodu{"C4", jezPolski, ksCzasownik},
-    TKlasaKodu{"ř3", jezPolski, ksCzasownik},
-    TKlasaKodu{"\x05", jezPolski, ksCzasownik}, TKlasaKodu{"%%*1", jezPolski, ksCzasownik},
-    TKlasaKodu{"%ř", jezPolski, ksCzasownik}, TKlasaKodu{"%3", jezPolski, ksRzeczownik},
-    TKlasaKodu{"%%7", jezPolski, ksPrzymiotnik}, TKlasaKodu{"799", jezPolski, ksPrzymiotnik},
-    TKlasaKodu{"70", jezPolski, ksPrzyslowek}, TKlasaKodu{"90", jezPolski, ksZaimek},
-    TKlasaKodu{"93", jezPolski, ksPartykula}, TKlasaKodu{"94", jezPolski, ksWykrzyknik},
-    TKlasaKodu{"95", jezPolski, ksLiczebnik}, TKlasaKodu{"96", jezPolski, ksOkreslnik},
-    TKlasaKodu{"97", jezPolski, ksInne}, TKlasaKodu{"71", jezPolski, ksBrakKlasy},
-    TKlasaKodu{"%9", jezPolski, ksBrakKlasy}),
+INSTANTIATE_TEST_SUITE_P(
+    Polish, WordClassOfCodeTable,
+    ::testing::Values(TKlasaKodu{"1402", jezPolski, ksRzeczownik}, TKlasaKodu{"<31", jezPolski, ksRzeczownik},
+                      TKlasaKodu{"*12", jezPolski, ksCzasownik}, TKlasaKodu{"C4", jezPolski, ksCzasownik},
+                      TKlasaKodu{"ř3", jezPolski, ksCzasownik}, TKlasaKodu{"\x05", jezPolski, ksCzasownik},
+                      TKlasaKodu{"%%*1", jezPolski, ksCzasownik}, TKlasaKodu{"%ř", jezPolski, ksCzasownik},
+                      TKlasaKodu{"%3", jezPolski, ksRzeczownik}, TKlasaKodu{"%%7", jezPolski, ksPrzymiotnik},
+                      TKlasaKodu{"799", jezPolski, ksPrzymiotnik}, TKlasaKodu{"70", jezPolski, ksPrzyslowek},
+                      TKlasaKodu{"90", jezPolski, ksZaimek}, TKlasaKodu{"93", jezPolski, ksPartykula},
+                      TKlasaKodu{"94", jezPolski, ksWykrzyknik}, TKlasaKodu{"95", jezPolski, ksLiczebnik},
+                      TKlasaKodu{"96", jezPolski, ksOkreslnik}, TKlasaKodu{"97", jezPolski, ksInne},
+                      TKlasaKodu{"71", jezPolski, ksBrakKlasy}, TKlasaKodu{"%9", jezPolski, ksBrakKlasy}),
     test::NamedBy(DescribeClassCode));
 
-INSTANTIATE_TEST_SUITE_P(French, WordClassOfCodeTable, ::testing::Values(
-    TKlasaKodu{"21", jezFrancuski, ksRzeczownik}, TKlasaKodu{"F", jezFrancuski, ksRzeczownik},
-    TKlasaKodu{"R", jezFrancuski, ksCzasownik}, TKlasaKodu{"512", jezFrancuski, ksCzasownik},
-    TKlasaKodu{"71", jezFrancuski, ksPrzymiotnik}, TKlasaKodu{"98", jezFrancuski, ksPrzyslowek},
-    TKlasaKodu{"81", jezFrancuski, ksInne}, TKlasaKodu{"93", jezFrancuski, ksLiczebnik},
-    TKlasaKodu{"94", jezFrancuski, ksZaimek}, TKlasaKodu{"95", jezFrancuski, ksOkreslnik},
-    TKlasaKodu{"96", jezFrancuski, ksWykrzyknik}, TKlasaKodu{"97", jezFrancuski, ksPartykula},
-    TKlasaKodu{"9", jezFrancuski, ksBrakKlasy}),
+INSTANTIATE_TEST_SUITE_P(
+    French, WordClassOfCodeTable,
+    ::testing::Values(TKlasaKodu{"21", jezFrancuski, ksRzeczownik}, TKlasaKodu{"F", jezFrancuski, ksRzeczownik},
+                      TKlasaKodu{"R", jezFrancuski, ksCzasownik}, TKlasaKodu{"512", jezFrancuski, ksCzasownik},
+                      TKlasaKodu{"71", jezFrancuski, ksPrzymiotnik}, TKlasaKodu{"98", jezFrancuski, ksPrzyslowek},
+                      TKlasaKodu{"81", jezFrancuski, ksInne}, TKlasaKodu{"93", jezFrancuski, ksLiczebnik},
+                      TKlasaKodu{"94", jezFrancuski, ksZaimek}, TKlasaKodu{"95", jezFrancuski, ksOkreslnik},
+                      TKlasaKodu{"96", jezFrancuski, ksWykrzyknik}, TKlasaKodu{"97", jezFrancuski, ksPartykula},
+                      TKlasaKodu{"9", jezFrancuski, ksBrakKlasy}),
     test::NamedBy(DescribeClassCode));
 
 TEST(WordClassOfCode, UnknownOrEmptyCodesCountAsNounsUnlessStrict)
 {
     EXPECT_EQ(WordClassOfCode("71", jezPolski), ksRzeczownik);
-    EXPECT_EQ(WordClassOfCode("\x89" "1", jezPolski, true), ksCzasownik);
+    EXPECT_EQ(WordClassOfCode("\x89"
+                              "1",
+                              jezPolski, true),
+              ksCzasownik);
     EXPECT_EQ(WordClassOfCode("", jezPolski), ksRzeczownik);
     EXPECT_EQ(WordClassOfCode("", jezPolski, true), ksBrakKlasy);
     EXPECT_EQ(WordClassOfCode("", jezAngielski, false, "ice cream"), ksInne);
@@ -117,22 +121,22 @@ TEST_P(NumberAndGenderTable, ReadsWhatTheCodeFixes)
     EXPECT_EQ(result.Gender, GetParam().Gender) << GetParam().Code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, NumberAndGenderTable, ::testing::Values(
-    TLiczbaRodzajKodu{"0123", jezPolski, 0, 0}, TLiczbaRodzajKodu{"<3102", jezPolski, 0, 3},
-    TLiczbaRodzajKodu{"%4", jezPolski, 0, 4}, TLiczbaRodzajKodu{"471", jezPolski, 2, 1},
-    TLiczbaRodzajKodu{"4897", jezPolski, 2, 1}, TLiczbaRodzajKodu{"4881", jezPolski, 2, 0},
-    TLiczbaRodzajKodu{"7", jezPolski, 0, -1}, TLiczbaRodzajKodu{"*1", jezPolski, 0, -1},
-    TLiczbaRodzajKodu{"01", jezFrancuski, 2, 1}, TLiczbaRodzajKodu{"F", jezFrancuski, 2, 2},
-    TLiczbaRodzajKodu{"$02", jezFrancuski, 2, 2}, TLiczbaRodzajKodu{"12", jezFrancuski, 0, 1},
-    TLiczbaRodzajKodu{"2", jezFrancuski, 0, 2}, TLiczbaRodzajKodu{"3", jezFrancuski, 0, 0},
-    TLiczbaRodzajKodu{"7", jezFrancuski, 0, -1}),
+INSTANTIATE_TEST_SUITE_P(
+    Codes, NumberAndGenderTable,
+    ::testing::Values(TLiczbaRodzajKodu{"0123", jezPolski, 0, 0}, TLiczbaRodzajKodu{"<3102", jezPolski, 0, 3},
+                      TLiczbaRodzajKodu{"%4", jezPolski, 0, 4}, TLiczbaRodzajKodu{"471", jezPolski, 2, 1},
+                      TLiczbaRodzajKodu{"4897", jezPolski, 2, 1}, TLiczbaRodzajKodu{"4881", jezPolski, 2, 0},
+                      TLiczbaRodzajKodu{"7", jezPolski, 0, -1}, TLiczbaRodzajKodu{"*1", jezPolski, 0, -1},
+                      TLiczbaRodzajKodu{"01", jezFrancuski, 2, 1}, TLiczbaRodzajKodu{"F", jezFrancuski, 2, 2},
+                      TLiczbaRodzajKodu{"$02", jezFrancuski, 2, 2}, TLiczbaRodzajKodu{"12", jezFrancuski, 0, 1},
+                      TLiczbaRodzajKodu{"2", jezFrancuski, 0, 2}, TLiczbaRodzajKodu{"3", jezFrancuski, 0, 0},
+                      TLiczbaRodzajKodu{"7", jezFrancuski, 0, -1}),
     test::NamedBy(DescribeNumberGenderCode));
 
 TEST(ConvertFormCode, MapsTensesToPolishForms)
 {
-    const std::pair<int, int> cases[] = {{1, 1}, {30, 1}, {11, 2}, {31, 2}, {21, 3}, {15, 4},
-                                         {18, 5}, {19, 61}, {26, 6}, {27, 7}, {99, 22}, {10, 27},
-                                         {50, 27}};
+    const std::pair<int, int> cases[] = {{1, 1},   {30, 1}, {11, 2}, {31, 2},  {21, 3},  {15, 4}, {18, 5},
+                                         {19, 61}, {26, 6}, {27, 7}, {99, 22}, {10, 27}, {50, 27}};
     for (const auto& [tense, form] : cases)
         EXPECT_EQ(ConvertFormCode(jezFrancuski, jezPolski, tense), form) << tense;
     EXPECT_EQ(ConvertFormCode(jezFrancuski, jezPolski, 0, false, 4), 3);
@@ -140,7 +144,7 @@ TEST(ConvertFormCode, MapsTensesToPolishForms)
 
 TEST(ConvertFormCode, MapsPolishFormsToTenses)
 {
-    const std::pair<int, int> cases[] = {{21, 1}, {3, 4}, {24, 5}, {52, 82}, {61, 9}, {7, 27},
+    const std::pair<int, int> cases[] = {{21, 1}, {3, 4},   {24, 5},  {52, 82}, {61, 9}, {7, 27},
                                          {8, 19}, {54, 84}, {55, 85}, {27, 10}, {69, 10}};
     for (const auto& [form, tense] : cases)
         EXPECT_EQ(ConvertFormCode(jezPolski, jezFrancuski, form), tense) << form;
@@ -185,13 +189,14 @@ TEST_P(NeedsVowelTable, Decides)
         << GetParam().Preposition << " " << GetParam().Next;
 }
 
-INSTANTIATE_TEST_SUITE_P(Prepositions, NeedsVowelTable, ::testing::Values(
-    TPrzyimek{"w", "Wrocławiu", true}, TPrzyimek{"z", "szkoły", true}, TPrzyimek{"z", "szafą", false},
-    TPrzyimek{"w", "wodzie", false}, TPrzyimek{"w", "fłach", true}, TPrzyimek{"w", "w", false},
-    TPrzyimek{"w", "domu", false}, TPrzyimek{"z", "złotem", true}, TPrzyimek{"z", "zamku", false}, TPrzyimek{"z", "źdźbłem", true},
-    TPrzyimek{"z", "sz", false}, TPrzyimek{"z", "s", false}, TPrzyimek{"z", "", false},
-    TPrzyimek{"Przez", "MNIE", true}, TPrzyimek{"nad", "mną", true}, TPrzyimek{"na", "mnie", false},
-    TPrzyimek{"od", "domu", false}),
+INSTANTIATE_TEST_SUITE_P(
+    Prepositions, NeedsVowelTable,
+    ::testing::Values(TPrzyimek{"w", "Wrocławiu", true}, TPrzyimek{"z", "szkoły", true}, TPrzyimek{"z", "szafą", false},
+                      TPrzyimek{"w", "wodzie", false}, TPrzyimek{"w", "fłach", true}, TPrzyimek{"w", "w", false},
+                      TPrzyimek{"w", "domu", false}, TPrzyimek{"z", "złotem", true}, TPrzyimek{"z", "zamku", false},
+                      TPrzyimek{"z", "źdźbłem", true}, TPrzyimek{"z", "sz", false}, TPrzyimek{"z", "s", false},
+                      TPrzyimek{"z", "", false}, TPrzyimek{"Przez", "MNIE", true}, TPrzyimek{"nad", "mną", true},
+                      TPrzyimek{"na", "mnie", false}, TPrzyimek{"od", "domu", false}),
     test::NamedBy(DescribePreposition));
 
 TEST(BaseFormOfPronoun, GivesTheNominative)

@@ -12,8 +12,8 @@ namespace {
 TEST(DescribeAnalysedForm, ListsSingularAndPluralPersonsAndNamesTheTense)
 {
     TOpisFormy description;
-    EXPECT_TRUE(DescribeAnalysedForm({.Code = "4", .Tense = 1, .Persons = {6, 1, 3, 4}}, {"mówić *C"},
-                                     jezPolski, description));
+    EXPECT_TRUE(
+        DescribeAnalysedForm({.Code = "4", .Tense = 1, .Persons = {6, 1, 3, 4}}, {"mówić *C"}, jezPolski, description));
     EXPECT_EQ(description.SingularPersons, "1, 3");
     EXPECT_EQ(description.PluralPersons, "1, 3");
     EXPECT_EQ(ToUtf8(description.TenseName, jezFrancuski), "indicatif présent");

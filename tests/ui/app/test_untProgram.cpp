@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QProcess>
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -13,8 +13,8 @@
 #include "support/TestNames.h"
 #include "ui/app/untIkony.h"
 #include "ui/app/untProgram.h"
-#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/browser/untSlownikZew.h"
+#include "ui/dictionaries/untArchiwumZdan.h"
 #include "ui/translator/untMain.h"
 
 using namespace velmar;
@@ -47,8 +47,8 @@ TEST_P(StartUp, TheModeDecidesTheMainWindow)
 
     EXPECT_EQ(Program().WorkingMode, c.Mode);
     QWidget* main = program.MainWindow();
-    QWidget* other = c.DictionaryIsMain ? static_cast<QWidget*>(program.Translator())
-                                        : static_cast<QWidget*>(program.Dictionary());
+    QWidget* other =
+        c.DictionaryIsMain ? static_cast<QWidget*>(program.Translator()) : static_cast<QWidget*>(program.Dictionary());
     EXPECT_EQ(main == program.Dictionary(), c.DictionaryIsMain);
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(other->isVisible());
@@ -166,8 +166,8 @@ TEST(StartUpSlow, TheProgramKeepsRunningWithNoDataFilesUntilClosed)
     velmar.setProcessEnvironment(environment);
     velmar.start(QStringLiteral(VELMAR_BIN_DIR "/velmar"), {});
     ASSERT_TRUE(velmar.waitForStarted(10000));
-    EXPECT_FALSE(velmar.waitForFinished(2000)) << "velmar ended by itself: "
-                                               << velmar.readAllStandardError().toStdString();
+    EXPECT_FALSE(velmar.waitForFinished(2000))
+        << "velmar ended by itself: " << velmar.readAllStandardError().toStdString();
     velmar.terminate();
     EXPECT_TRUE(velmar.waitForFinished(10000));
 }

@@ -40,15 +40,14 @@ std::string DescribeShortcut(const TSkrot& c)
 }
 
 constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ShortcutLetters,
-    ::testing::Values(TSkrot{jezPolski, kCtrlAlt, Qt::Key_A, "ą"},
-                      TSkrot{jezPolski, kCtrlAlt | Qt::ShiftModifier, Qt::Key_Z, "Ż"},
-                      TSkrot{jezPolski, kCtrlAlt, Qt::Key_X, "ź"},
-                      TSkrot{jezFrancuski, kCtrlAlt, Qt::Key_E, "é"},
-                      TSkrot{jezFrancuski, kCtrlAlt | Qt::ShiftModifier, Qt::Key_C, "Ç"},
-                      TSkrot{jezPolski, Qt::ControlModifier, Qt::Key_A, ""}),
-    test::NamedBy(DescribeShortcut));
+INSTANTIATE_TEST_SUITE_P(Keys, ShortcutLetters,
+                         ::testing::Values(TSkrot{jezPolski, kCtrlAlt, Qt::Key_A, "ą"},
+                                           TSkrot{jezPolski, kCtrlAlt | Qt::ShiftModifier, Qt::Key_Z, "Ż"},
+                                           TSkrot{jezPolski, kCtrlAlt, Qt::Key_X, "ź"},
+                                           TSkrot{jezFrancuski, kCtrlAlt, Qt::Key_E, "é"},
+                                           TSkrot{jezFrancuski, kCtrlAlt | Qt::ShiftModifier, Qt::Key_C, "Ç"},
+                                           TSkrot{jezPolski, Qt::ControlModifier, Qt::Key_A, ""}),
+                         test::NamedBy(DescribeShortcut));
 
 TEST(ShortcutLetter, FollowsTheUsersShortcutsAndTheirSwitch)
 {

@@ -37,8 +37,8 @@ protected:
     {
         const std::uint8_t language = GetParam().Language;
         const bool polish = language == jezPolski;
-        ApplyWorkingMode(Program(), {polish ? trybTranslatorPlFr : trybTranslatorFrPl, language,
-                                     polish ? jezFrancuski : jezPolski});
+        ApplyWorkingMode(
+            Program(), {polish ? trybTranslatorPlFr : trybTranslatorFrPl, language, polish ? jezFrancuski : jezPolski});
         auto& settings = Ustawienia();
         settings.SetStore(std::make_unique<TMagazynUstawienPamiec>());
         settings.SetDefaults();
@@ -101,8 +101,7 @@ TEST_P(BrowserLookupTable, TypingTheWordShowsTheEntryTheCoreChooses)
     EXPECT_TRUE(entry.contains(Utf8(c.Translation))) << entry.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, BrowserLookupTable, ::testing::ValuesIn(test::kPrzypadkiWyboru),
-                         test::WyborTestName);
+INSTANTIATE_TEST_SUITE_P(Words, BrowserLookupTable, ::testing::ValuesIn(test::kPrzypadkiWyboru), test::WyborTestName);
 
 } // namespace
 } // namespace velmar

@@ -21,14 +21,15 @@ protected:
 
     TKontekstHasla Context()
     {
-        return {.SourceLanguage = jezFrancuski, .TargetLanguage = jezPolski, .InterfaceLanguage = jezPolski,
-                .DictionaryMode = true, .Pronunciation = 0, .Main = &dictionary.Main()};
+        return {.SourceLanguage = jezFrancuski,
+                .TargetLanguage = jezPolski,
+                .InterfaceLanguage = jezPolski,
+                .DictionaryMode = true,
+                .Pronunciation = 0,
+                .Main = &dictionary.Main()};
     }
 
-    void Show(const std::string& headword)
-    {
-        widok.RenderEntry(dictionary.Entry(headword), {}, false, true, {}, 0);
-    }
+    void Show(const std::string& headword) { widok.RenderEntry(dictionary.Entry(headword), {}, false, true, {}, 0); }
 
     std::string Copied(int start, int length)
     {

@@ -189,8 +189,7 @@ TEST_F(ArchiveWindowTest, ChangesDuringASearchReachTheWholeArchive)
     EXPECT_EQ(Items(window.SentenceList()), QStringList{"J'ai 3 chats"});
     EXPECT_EQ(Status(), QStringLiteral("Znaleziono 1 zdanie"));
     AddThroughDialog(QStringLiteral("Un chat noir"), QStringLiteral("Czarny kot"));
-    EXPECT_EQ(Items(window.SentenceList()), QStringList{"J'ai 3 chats"})
-        << "the search result stays as it was found";
+    EXPECT_EQ(Items(window.SentenceList()), QStringList{"J'ai 3 chats"}) << "the search result stays as it was found";
 
     window.ShowAllButton()->click();
     EXPECT_EQ(Items(window.SentenceList()), (QStringList{"Bonjour", "J'ai 3 chats", "Un chat noir"}));
