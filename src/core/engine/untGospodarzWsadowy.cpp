@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/app/untUtils.h"
-#include "core/engine/untOdpowiedziUzytkownika.h"
 
 namespace velmar {
 
@@ -152,31 +151,6 @@ void TGospodarzWsadowy::CopySourceToTarget(int start, int end, bool beforeTransl
         return;
     }
     target_.Akapity.insert(target_.Akapity.end(), copied.begin(), copied.end());
-}
-
-void TGospodarzWsadowy::OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers)
-{
-    answers.AnswerWord(0);
-}
-
-void TGospodarzWsadowy::OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers)
-{
-    answers.Continue();
-}
-
-void TGospodarzWsadowy::OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers)
-{
-    answers.Continue();
-}
-
-void TGospodarzWsadowy::OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers)
-{
-    answers.AnswerInterpretation(0);
-}
-
-void TGospodarzWsadowy::PauseAfterParagraph(TOdpowiedziUzytkownika& answers)
-{
-    answers.Continue();
 }
 
 } // namespace velmar

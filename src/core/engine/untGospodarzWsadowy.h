@@ -1,7 +1,7 @@
 #pragma once
 // The translator host without windows: the source is a document held in memory, the
 // target is built as a document, and every question gets at once the answer that
-// needs nobody (translation 0, continue, no list of more than 1000 interpretations).
+// needs nobody (TGospodarzBezPytan).
 // The command line translates through it; tests derive from it to script answers and
 // watch the calls.
 
@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "core/document/untTekstFormatowany.h"
-#include "core/engine/untTranslatorHost.h"
+#include "core/engine/untGospodarzBezPytan.h"
 
 namespace velmar {
 
-class TGospodarzWsadowy : public TTranslatorHost {
+class TGospodarzWsadowy : public TGospodarzBezPytan {
 public:
     // A document in a language: its paragraphs become the source, one '\r' apart.
     TGospodarzWsadowy(const TTekstFormatowany& source, std::uint8_t sourceLanguage);
@@ -44,14 +44,6 @@ public:
     void WriteListing(const std::string& listing) override { listing_ += listing; }
     void CopySourceToTarget(int start, int end, bool beforeTranslation) override;
     void ArchivePair(const std::string&, const std::string&) override {}
-
-    void OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers) override;
-    void OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers) override;
-    void OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers) override;
-    bool AskManyInterpretations(int) override { return false; }
-    void OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers) override;
-    void PauseAfterParagraph(TOdpowiedziUzytkownika& answers) override;
-    void ResumeAfterPause() override {}
 
 private:
     struct TAkapitZrodla {

@@ -212,26 +212,6 @@ void TGospodarzOkna::ArchivePair(const std::string& source, const std::string& t
     OnWindowThread([&source, &target] { Slowniki().Archive.AddPair(source, target); });
 }
 
-void TGospodarzOkna::OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers)
-{
-    answers.AnswerWord(0);
-}
-
-void TGospodarzOkna::OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers)
-{
-    answers.Continue();
-}
-
-void TGospodarzOkna::OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers)
-{
-    answers.Continue();
-}
-
-void TGospodarzOkna::OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers)
-{
-    answers.AnswerInterpretation(0);
-}
-
 void TGospodarzOkna::PauseAfterParagraph(TOdpowiedziUzytkownika& answers)
 {
     OnWindowThread([this, &answers] {

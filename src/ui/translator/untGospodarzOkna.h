@@ -10,14 +10,14 @@
 #include <mutex>
 #include <type_traits>
 
+#include "core/engine/untGospodarzBezPytan.h"
 #include "core/engine/untOpcjeTlumaczenia.h"
-#include "core/engine/untTranslatorHost.h"
 
 namespace velmar {
 
 class TPanel;
 
-class TGospodarzOkna : public QObject, public TTranslatorHost {
+class TGospodarzOkna : public QObject, public TGospodarzBezPytan {
     Q_OBJECT
 public:
     TGospodarzOkna(TPanel& source, TPanel& target, const TOpcjeTlumaczenia& options, QObject* parent = nullptr);
@@ -48,12 +48,7 @@ public:
     void ArchivePair(const std::string& source, const std::string& target) override;
 
     // The choice windows are not there yet: the interactive modes get the answers the
-    // command line gets.
-    void OpenMeaningChoice(TCustomWypowiedzenie&, TCustomWypSlowo&, TOdpowiedziUzytkownika& answers) override;
-    void OpenWordChoice(TCustomWypowiedzenie&, TOdpowiedziUzytkownika& answers) override;
-    void OpenGridChoice(const std::vector<TKolumnaZnaczen>&, TOdpowiedziUzytkownika& answers) override;
-    bool AskManyInterpretations(int) override { return false; }
-    void OpenInterpretationChoice(const std::vector<std::string>&, TOdpowiedziUzytkownika& answers) override;
+    // command line gets (TGospodarzBezPytan); only the sentence-by-sentence pause waits.
     void PauseAfterParagraph(TOdpowiedziUzytkownika& answers) override;
     void ResumeAfterPause() override;
 
