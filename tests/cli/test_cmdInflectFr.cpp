@@ -42,6 +42,15 @@ TEST(InflectFr, CompoundTensesOfEtreVerbsAgreeWithTheSubject)
     EXPECT_NE(out.find("  étant venu\n"), std::string::npos) << out;
 }
 
+TEST(InflectFr, ReflexiveVerbWithATypographicApostropheElides)
+{
+    const std::string out = InflectFr("s’appeler*4");
+    for (const char* line :
+         {"infinitif                         s'appeler\n", "indicatif présent 1 os. lp.       m'appelle\n",
+          "indicatif présent 1 os. lm.       nous appelons\n", "passé compose 3 os. lp.           s'est appelé\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+}
+
 TEST(InflectFr, NounsAndAdjectivesShowTheirNumbersAndGenders)
 {
     EXPECT_EQ(InflectFr("cheval*1"), "cheval*1 (rzecz.)\nlp.  cheval\nlm.  chevaux\n");

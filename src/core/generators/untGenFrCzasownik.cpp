@@ -110,9 +110,10 @@ std::string Present1sg(const TRdzenFr& r)
                             "oindre=oins,mettre=mets,naître=nais,résoudre=résous,suivre=suis,vivre=vis"_fr,
                             r.Temat + "s");
     case 6:
+        // falloir and pleuvoir live in the 3rd person only; their 1sg is the base of faut, pleut.
         return EndingRuleOr(r.Lemat,
-                            "asseoir=assieds,devoir=dois,mouvoir=meus,pouvoir=peux,cevoir=çois,savoir=sais,"
-                            "valoir=vaux,vouloir=veux,seoir=sois"_fr,
+                            "asseoir=assieds,devoir=dois,falloir=faux,mouvoir=meus,pleuvoir=pleus,pouvoir=peux,"
+                            "cevoir=çois,savoir=sais,valoir=vaux,vouloir=veux,seoir=sois"_fr,
                             r.Krotki + "s");
     case 7:
         return EndingRuleOr(r.Lemat,
@@ -137,7 +138,8 @@ std::string Present1pl(const TRdzenFr& r)
                                    "aindre=aignons,ître=issons,ure=uons,ire=isons,re=ons"_fr);
     case 6:
         return EndingRule(r.Lemat, "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
-                                   "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,voir=voyons,oir=ons"_fr);
+                                   "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,pleuvoir=pleuvons,"
+                                   "voir=voyons,oir=ons"_fr);
     case 7: return EndingRule(r.Lemat, "fuir=fuyons,ir=ons");
     default: return EndingRuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
     }
@@ -177,7 +179,7 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     if (r.Typ == 5)
         f[at + 4] = EndingRuleOr(r.Lemat,
                                  "contredire=contredisez,maudire=maudissez,dédire=dédisez,médire=médisez,"
-                                 "prédire=prédisez,redire=redites,interdire=interdites,dire=dites,"
+                                 "prédire=prédisez,interdire=interdisez,redire=redites,dire=dites,"
                                  "faire=faites"_fr,
                                  EndingRule(p4, "ons=ez"));
     else
@@ -193,9 +195,12 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
     case 6:
         f[at + 5] = EndingRule(r.Lemat, "asseoir=asseyent,déchoir=déchoient,devoir=doivent,mouvoir=meuvent,"
                                         "pouvoir=peuvent,cevoir=çoivent,savoir=savent,surseoir=sursoient,"
-                                        "vouloir=veulent,voir=voient,oir=ent"_fr);
+                                        "vouloir=veulent,pleuvoir=pleuvent,voir=voient,oir=ent"_fr);
         break;
-    case 7: f[at + 5] = EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,ir=ent"_fr); break;
+    case 7:
+        f[at + 5] =
+            EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,mourir=meurent,fuir=fuient,ir=ent"_fr);
+        break;
     default: f[at + 5] = WithSuffix(p1, "nt");
     }
 }
@@ -235,7 +240,8 @@ std::string PasseSimple1sg(const TRdzenFr& r)
                                    "ndre=ndis,ure=us,ire=is,re=is"_fr);
     case 6:
         return EndingRule(r.Lemat, "asseoir=assis,devoir=dus,mouvoir=mus,pouvoir=pus,valoir=valus,cevoir=çus,"
-                                   "savoir=sus,surseoir=sursis,pourvoir=pourvus,voir=vis,vouloir=voulus,oir=us"_fr);
+                                   "savoir=sus,surseoir=sursis,pourvoir=pourvus,pleuvoir=plus,voir=vis,vouloir=voulus,"
+                                   "oir=us"_fr);
     case 7:
         return EndingRule(r.Lemat, "acquérir=acquis,venir=vins,courir=courus,mourir=mourus,tenir=tins,quérir=quis,"
                                    "ir=is"_fr);
@@ -263,7 +269,8 @@ void BuildPasseSimple(const TRdzenFr& r, TFormy& f)
     f[at + 2] = EndingRule(ps1, "ai=a,s=t");
     f[at + 3] = ps4;
     f[at + 4] = EndingRule(ps4, "mes=tes");
-    f[at + 5] = EndingRule(ps1, "ai=èrent,s=rent"_fr);
+    // The "e" or "ç" that keeps manger and commencer soft before "a" has no place before "è".
+    f[at + 5] = EndingRule(ps1, "geai=gèrent,çai=cèrent,ai=èrent,s=rent"_fr);
 }
 
 // ---------------------------------------------------------------- futur and conditionnel
@@ -277,9 +284,10 @@ std::string Futur1sg(const TRdzenFr& r, const std::string& present1sg)
     case 4: return EndingRule(r.Lemat, "être=serai,avoir=aurai,aller=irai"_fr);
     case 5: return EndingRule(r.Lemat, "faire=ferai,e=ai");
     case 6:
-        return EndingRule(r.Lemat, "asseoir=assiérai,devoir=devrai,mouvoir=mouvrai,pouvoir=pourrai,cevoir=cevrai,"
-                                   "pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,savoir=saurai,"
-                                   "surseoir=sursoirai,vouloir=voudrai,voir=verrai,oir=oirai"_fr);
+        return EndingRule(r.Lemat, "asseoir=assiérai,devoir=devrai,falloir=faudrai,mouvoir=mouvrai,pouvoir=pourrai,"
+                                   "cevoir=cevrai,pourvoir=pourvoirai,prévoir=prévoirai,valoir=vaudrai,"
+                                   "savoir=saurai,surseoir=sursoirai,vouloir=voudrai,pleuvoir=pleuvrai,"
+                                   "voir=verrai,oir=oirai"_fr);
     case 7:
         return EndingRule(r.Lemat, "mourir=mourrai,tenir=tiendrai,quérir=querrai,venir=viendrai,courir=courrai,"
                                    "ir=irai"_fr);
@@ -327,7 +335,9 @@ void BuildSubjonctifPresent(const TRdzenFr& r, TFormy& f)
         s4 = EndingRuleOr(r.Lemat, "faire=fassions", imparfait1pl);
         break;
     case 6:
-        s1 = EndingRuleOr(r.Lemat, "pouvoir=puisse,prévaloir=prévale,valoir=vaille,savoir=sache,vouloir=veuille"_fr,
+        s1 = EndingRuleOr(r.Lemat,
+                          "pouvoir=puisse,prévaloir=prévale,valoir=vaille,falloir=faille,savoir=sache,"
+                          "vouloir=veuille"_fr,
                           fromPresent3pl);
         s4 = EndingRuleOr(r.Lemat, "pouvoir=puissions,savoir=sachions", imparfait1pl);
         break;
@@ -359,27 +369,28 @@ void BuildSubjonctifImparfait(TFormy& f)
 
 // ---------------------------------------------------------------- impératif, participles
 
+// pouvoir, and the impersonal verbs, which have no one to give an order to.
+bool LacksImperatif(std::string_view infinitive)
+{
+    return InCommaList(infinitive, "pouvoir,falloir,pleuvoir");
+}
+
 void BuildImperatif(const TRdzenFr& r, TFormy& f)
 {
-    if (r.Lemat == "pouvoir")
+    if (LacksImperatif(r.Lemat))
         return;
-    const std::string& p1 = f[TenseSlotFr(czPresent)];
+    const int present = TenseSlotFr(czPresent);
+    const std::string& p1 = f[present];
     std::string im2 = p1;
     if (r.Typ == 4)
         im2 = EndingRule(r.Lemat, "être=sois,avoir=aie,aller=va"_fr);
     else if (r.Typ == 6)
         im2 = EndingRuleOr(r.Lemat, "savoir=sache,vouloir=veuille", p1);
-    const std::string im4 = EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr,
-                                         f[TenseSlotFr(czPresent) + 3]);
-    std::string im5;
-    if (!ApplyEndingRules(r.Lemat, "être=soyez"_fr, im5)) {
-        if (r.Typ == 5)
-            im5 = EndingRule(im4, "faisons=faites,contredisons=contredisez,dédisons=dédisez,"
-                                  "médisons=médisez,prédisons=prédisez,redisons=redites,"
-                                  "interdisons=interdites,disons=dites,ons=ez"_fr);
-        else
-            im5 = EndingRuleOr(r.Lemat, "ger=gez,cer=cez,ons=ez", EndingRule(im4, "ons=ez"));
-    }
+    const std::string im4 =
+        EndingRuleOr(r.Lemat, "être=soyons,savoir=sachons,avoir=ayons,vouloir=veuillons"_fr, f[present + 3]);
+    // The 2pl is the présent's (faites, interdisez) unless the 1pl has an impératif of its own.
+    const std::string im5 =
+        EndingRuleOr(r.Lemat, "être=soyez"_fr, im4 == f[present + 3] ? f[present + 4] : EndingRule(im4, "ons=ez"));
     f[kImperatifSlotFr] = im2;
     f[kImperatifSlotFr + 1] = im4;
     f[kImperatifSlotFr + 2] = im5;
@@ -388,7 +399,11 @@ void BuildImperatif(const TRdzenFr& r, TFormy& f)
 void BuildParticipePresent(const TRdzenFr& r, TFormy& f)
 {
     const std::string fromPresent = EndingRule(f[TenseSlotFr(czPresent) + 3], "ons=ant");
-    const std::string pp = r.Typ == 4 ? EndingRuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent) : fromPresent;
+    std::string pp = fromPresent;
+    if (r.Typ == 4)
+        pp = EndingRuleOr(r.Lemat, "être=étant,avoir=ayant"_fr, fromPresent);
+    else if (r.Typ == 6)
+        pp = EndingRuleOr(r.Lemat, "savoir=sachant", fromPresent);
     const int at = kParticipePresentSlotFr;
     f[at] = pp;
     f[at + 1] = WithSuffix(pp, "e");
@@ -414,7 +429,7 @@ std::string ParticipePasse(const TRdzenFr& r)
                                    "ndre=ndu,ure=u,ire=it,re=u"_fr);
     case 6:
         return EndingRule(r.Lemat, "asseoir=assis,devoir=dû,émouvoir=ému,mouvoir=mû,pouvoir=pu,valoir=valu,"
-                                   "cevoir=çu,savoir=su,surseoir=sursis,voir=vu,couloir=voulu,oir=u"_fr);
+                                   "cevoir=çu,savoir=su,surseoir=sursis,pleuvoir=plu,voir=vu,couloir=voulu,oir=u"_fr);
     case 7: return EndingRule(r.Lemat, "quérir=quis,venir=venu,tenir=tenu,courir=couru,mourir=mort,vêtir=vêtu,ir=i"_fr);
     default: return {};
     }
@@ -425,18 +440,21 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
     const std::string masculine = ParticipePasse(r);
     if (masculine.empty())
         return;
+    // The circumflex of dû, mû and crû only tells them from du, mu and cru: the other
+    // forms (due, mus, crues) go without it.
+    const std::string agreeing = EndingRuleOr(masculine, "û=u"_fr, masculine);
     std::string feminine;
     std::string masculinePlural;
     switch (r.Typ) {
     case 5:
-        feminine = EndingRule(masculine, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
-        masculinePlural = EndingRule(masculine, "ri=ri,suffi=suffi,s=s,=s");
+        feminine = EndingRule(agreeing, "absous=absoute,dissous=dissoute,ri=ri,suffi=suffi,u=ue,e=e,=e");
+        masculinePlural = EndingRule(agreeing, "ri=ri,suffi=suffi,s=s,=s");
         break;
     case 6:
-        feminine = EndingRule(masculine, "pu=pu,û=ue,=e"_fr);
-        masculinePlural = EndingRule(masculine, "pu=pu,s=s,=s");
+        feminine = EndingRule(agreeing, "pu=pu,=e");
+        masculinePlural = EndingRule(agreeing, "pu=pu,s=s,=s");
         break;
-    default: feminine = EndingRule(masculine, "e=e,û=ue,=e"_fr); masculinePlural = EndingRule(masculine, "s=s,=s");
+    default: feminine = EndingRule(agreeing, "e=e,=e"); masculinePlural = EndingRule(agreeing, "s=s,=s");
     }
     const int at = kParticipePasseSlotFr;
     f[at] = masculine;
@@ -471,6 +489,23 @@ std::string Compound(std::string_view auxiliary, const std::string& participle)
     if (participle.empty())
         return {};
     return std::string(auxiliary) + " " + participle;
+}
+
+// The reflexive pronoun of the person in front of a form: me, te and se (not nous,
+// vous) elide before a vowel or a mute h (je m'assieds, s'habiller, se hâter).
+std::string WithReflexivePronoun(int person, const std::string& form)
+{
+    const std::string pronoun = ReflexiveFr("se", person);
+    if (EndsWith(pronoun, "e") && ElisionAllowed(form))
+        return pronoun.substr(0, 1) + "'" + form;
+    return pronoun + " " + form;
+}
+
+// The lemma as the rules read it: a typographic apostrophe (s’appeler) is the plain one.
+std::string PlainLemma(std::string_view lemma)
+{
+    static const std::string typographicApostrophe = FromUtf8("’");
+    return ReplaceAll(Trim(lemma), typographicApostrophe, "'");
 }
 
 int ImperatifSlot(int tense, int person)
@@ -546,10 +581,10 @@ int ConjugationTypeFr(std::string_view infinitive)
 TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
 {
     TCzasownikFr v;
-    const std::string trimmed = Trim(lemma);
-    v.Zwrotny = ApplyPrefixRules(trimmed, "s'=,se =", v.Bezokolicznik);
+    const std::string plain = PlainLemma(lemma);
+    v.Zwrotny = ApplyPrefixRules(plain, "s'=,se =", v.Bezokolicznik);
     if (!v.Zwrotny)
-        v.Bezokolicznik = trimmed;
+        v.Bezokolicznik = plain;
     v.ZByc = v.Zwrotny || code == "6" || code == "R" || InCommaList(v.Bezokolicznik, kVerbsWithEtre);
 
     const TRdzenFr r = AnalyseInfinitive(v.Bezokolicznik);
@@ -583,7 +618,7 @@ std::string GenVerbFr(std::string_view lemma, std::string_view code, int number,
         return std::string(lemma);
     if (form.empty() || !v.Zwrotny)
         return form;
-    return ReflexiveFr("se", person) + " " + form;
+    return WithReflexivePronoun(person, form);
 }
 
 // ---------------------------------------------------------------- form tags

@@ -3,6 +3,7 @@
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
 #include "core/generators/untGenFrFunkcje.h"
+#include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
@@ -216,7 +217,7 @@ TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
         {"tomber", "4", czSubjonctifPasse, 5, 2, rdzFrMeski, "soyez tombés"},
         {"parler", "4", czParticipePresentAyant, 3, 1, rdzFrMeski, "ayant parlé"},
         {"partir", "4", czParticipePresentAyant, 3, 1, rdzFrZenski, "étant partie"},
-        {"s'asseoir", "4", czPasseCompose, 3, 1, rdzFrZenski, "se est assise"},
+        {"s'asseoir", "4", czPasseCompose, 3, 1, rdzFrZenski, "s'est assise"},
         {"parler", "4", czPasseCompose, 9, 1, rdzFrMeski, "a parlé"},
     };
     for (const TCase& c : cases)
@@ -229,7 +230,7 @@ TEST(GenVerbFr, CompoundTensesChooseTheAuxiliary)
 TEST(GenVerbFr, PronominalVerbs)
 {
     ExpectCells({
-        {"s'asseoir", 1, 1, "me assieds"},
+        {"s'asseoir", 1, 1, "m'assieds"},
         {"se laver", 1, 4, "nous lavons"},
         {"se laver", 1, 3, "se lave"},
         {"s'appeler", 1, 5, "vous appelez"},
@@ -242,6 +243,72 @@ TEST(GenVerbFr, PronominalVerbs)
     EXPECT_TRUE(verb.ZByc);
     EXPECT_EQ(verb.Bezokolicznik, "laver");
 }
+
+// One form of a verb whose rule has an exception or an interplay with another rule.
+struct TFormaCzasownika {
+    const char* Lemma;
+    int Tense;
+    int Person;
+    const char* Form;
+    int Number = 1;
+    int Gender = rdzFrMeski;
+};
+
+std::string DescribeVerbForm(const TFormaCzasownika& c)
+{
+    return test::Spelled(std::string(c.Lemma) + " " + std::to_string(c.Tense) + " " + std::to_string(c.Person) + " " +
+                         c.Form);
+}
+
+void PrintTo(const TFormaCzasownika& c, std::ostream* os)
+{
+    *os << DescribeVerbForm(c);
+}
+
+class VerbFormFr : public testing::TestWithParam<TFormaCzasownika> {};
+
+TEST_P(VerbFormFr, IsBuiltByItsRule)
+{
+    const TFormaCzasownika& c = GetParam();
+    EXPECT_EQ(Utf8(GenVerbFr(Fr(c.Lemma), "4", c.Number, 1, rdzFrMeski, c.Tense, c.Person, c.Gender)), c.Form);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conjugation, VerbFormFr,
+    testing::Values(
+        // the "e" and "ç" that keep -ger and -cer soft stand before "a" and "o" only
+        TFormaCzasownika{"manger", czPasseSimple, 6, "mangèrent"},
+        TFormaCzasownika{"commencer", czPasseSimple, 6, "commencèrent"},
+        TFormaCzasownika{"manger", czSubjonctifImparfait, 6, "mangeassent"},
+        // irregular verbs
+        TFormaCzasownika{"mourir", czPresent, 6, "meurent"},
+        TFormaCzasownika{"mourir", czSubjonctifPresent, 1, "meure"}, TFormaCzasownika{"fuir", czPresent, 6, "fuient"},
+        TFormaCzasownika{"s'enfuir", czPresent, 6, "s'enfuient"}, TFormaCzasownika{"falloir", czPresent, 3, "faut"},
+        TFormaCzasownika{"falloir", czImparfait, 3, "fallait"}, TFormaCzasownika{"falloir", czFutur, 3, "faudra"},
+        TFormaCzasownika{"falloir", czSubjonctifPresent, 3, "faille"}, TFormaCzasownika{"falloir", czImperatif, 2, ""},
+        TFormaCzasownika{"pleuvoir", czPresent, 3, "pleut"}, TFormaCzasownika{"pleuvoir", czImparfait, 3, "pleuvait"},
+        TFormaCzasownika{"pleuvoir", czFutur, 3, "pleuvra"}, TFormaCzasownika{"pleuvoir", czPasseSimple, 3, "plut"},
+        TFormaCzasownika{"pleuvoir", czParticipePasse, 3, "plu"},
+        TFormaCzasownika{"savoir", czParticipePresent, 3, "sachant"},
+        TFormaCzasownika{"interdire", czPresent, 5, "interdisez"},
+        TFormaCzasownika{"interdire", czImperatif5, 5, "interdisez"},
+        TFormaCzasownika{"redire", czPresent, 5, "redites"}, TFormaCzasownika{"savoir", czImperatif5, 5, "sachez"},
+        // the circumflex of dû, mû and crû is in the masculine singular only
+        TFormaCzasownika{"mouvoir", czParticipePasse, 3, "mû"},
+        TFormaCzasownika{"mouvoir", czParticipePasse, 3, "mue", 1, rdzFrZenski},
+        TFormaCzasownika{"mouvoir", czParticipePasse, 3, "mus", 2},
+        TFormaCzasownika{"mouvoir", czParticipePasse, 3, "mues", 2, rdzFrZenski},
+        TFormaCzasownika{"devoir", czParticipePasse, 3, "dus", 2},
+        TFormaCzasownika{"croître", czParticipePasse, 3, "crue", 1, rdzFrZenski},
+        // me, te and se elide before a vowel or a mute h, not before an aspirated h
+        TFormaCzasownika{"s'habiller", czPresent, 3, "s'habille"},
+        TFormaCzasownika{"se hâter", czPresent, 3, "se hâte"}, TFormaCzasownika{"s'asseoir", czPresent, 2, "t'assieds"},
+        TFormaCzasownika{"s'asseoir", czPresent, 4, "nous asseyons"},
+        TFormaCzasownika{"s'asseoir", czInfinitif, 3, "s'asseoir"},
+        // a typographic apostrophe marks a reflexive verb too
+        TFormaCzasownika{"s’appeler", czPresent, 1, "m'appelle"},
+        TFormaCzasownika{"s’appeler", czInfinitif, 3, "s'appeler"}),
+    test::NamedBy(DescribeVerbForm));
 
 TEST(GenVerbFr, LemmaWithoutAConjugationComesBack)
 {

@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         TFormaFr{"céder*4", {.FormCode = czPresent, .Person = 1}, "cède"},
         TFormaFr{"envoyer*4", {.FormCode = czFutur, .Person = 1}, "enverrai"},
         TFormaFr{"parler*4", {.FormCode = czSubjonctifImparfait, .Person = 3}, "parlât"},
-        TFormaFr{"s'asseoir*4", {.FormCode = czPresent, .Person = 1}, "me assieds"},
+        TFormaFr{"s'asseoir*4", {.FormCode = czPresent, .Person = 1}, "m'assieds"},
         TFormaFr{"se taire*4", {.FormCode = czPresent, .Person = 5}, "vous taisez"},
         TFormaFr{"venir*4",
                  {.SubjectNumber = 2, .SubjectGender = rdzFrZenski, .FormCode = czPasseCompose, .Person = 6},
