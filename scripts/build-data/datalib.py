@@ -41,8 +41,13 @@ def clean_word(text, language):
 
 
 def read_lines(path):
+    """The lines of a readable source, without blank lines and "# " comments."""
     with open(path, encoding="utf-8") as f:
-        return [line.rstrip("\r\n") for line in f if line.strip()]
+        return [line.rstrip("\r\n") for line in f if line.strip() and not is_comment(line.rstrip("\r\n"))]
+
+
+def is_comment(line):
+    return line == "#" or line.startswith("# ")
 
 
 def read_table(path):

@@ -62,6 +62,17 @@ TEST(DictCommand, RawBytesAndTheArchiveSeparators)
               "Bonjour. {{020}} Dzień dobry. {{021}} Cześć.\n");
 }
 
+TEST(DictCommand, CommentLinesOfASourceAreLeftOut)
+{
+    test::TempFolder folder;
+    const auto source = folder.Write("forms.txt", "# determiners\nle\\{{031}}le1\n#\n#le\\{{001}}le\n");
+    const std::string built = (folder / "franc2.so").string();
+    ASSERT_EQ(test::RunCliCaptured({"dict", "build", "--kind", "forms", "--lang", "fr", source.string(), built}).Status,
+              0);
+    EXPECT_EQ(test::RunCliCaptured({"dict", "decode", "--kind", "forms", "--lang", "fr", built}).Out,
+              "le\\{{031}}le1\n#le\\{{001}}le\n");
+}
+
 TEST(DictCommand, CheckFindsALineMovedOutOfOrderAndADamagedLine)
 {
     test::TempFolder folder;

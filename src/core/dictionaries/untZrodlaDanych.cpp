@@ -233,10 +233,18 @@ std::string TextToReadable(std::string_view text, const TTransSlownik& dictionar
     return readable;
 }
 
+bool IsSourceComment(std::string_view line)
+{
+    return line == "#" || line.starts_with("# ");
+}
+
 std::vector<std::string> BuildStoredLines(std::string_view readableSource, const TTransSlownik& dictionary)
 {
     std::vector<std::string> texts;
-    ForEachLine(readableSource, [&](std::string_view line) { texts.push_back(ReadableToText(line)); });
+    ForEachLine(readableSource, [&](std::string_view line) {
+        if (!IsSourceComment(line))
+            texts.push_back(ReadableToText(line));
+    });
     std::vector<std::string> keys;
     keys.reserve(texts.size());
     for (const auto& text : texts)

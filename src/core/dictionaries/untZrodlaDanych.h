@@ -2,9 +2,10 @@
 // Readable sources of the data files and the scrambled line files built from them.
 //
 // A source is UTF-8 text, one decoded line per line; "{{NNN}}" stands for the raw
-// byte NNN (form codes, the archive's separators). Building converts each line to
-// the 8-bit code pages, sorts by the key of the file's kind and scrambles it with the
-// kind's key row; decoding gives the readable lines back.
+// byte NNN (form codes, the archive's separators); "# " starts a comment line.
+// Building converts each other line to the 8-bit code pages, sorts by the key of the
+// file's kind and scrambles it with the kind's key row; decoding gives the readable
+// lines back.
 
 #include <cstdint>
 #include <filesystem>
@@ -32,6 +33,9 @@ std::string ReadableToText(std::string_view utf8);
 // and the form code of a forms line, come out as "{{NNN}}".
 std::string TextToReadable(std::string_view text, const TTransSlownik& dictionary);
 
+// A line of a readable source that is a comment for its readers: "#" alone or "# "
+// followed by anything. No key of any kind of file starts that way.
+bool IsSourceComment(std::string_view line);
 // The stored lines of a readable source: converted, sorted by key (stable), scrambled.
 std::vector<std::string> BuildStoredLines(std::string_view readableSource, const TTransSlownik& dictionary);
 // Builds a line file from a readable source file; throws std::runtime_error.
