@@ -236,6 +236,21 @@ def forms_lines(pairs_by_lemma, language):
                   if datalib.clean_word(form, language) is not None)
 
 
+def expression_forms(headwords, forms_by_lemma):
+    """{expression: [(form, code)]} of the French expressions whose first word is a
+    noun: that word's forms with the rest of the expression ("pommes de terre" of
+    "pomme de terre", code 7). The other words of such an expression do not agree."""
+    result = {}
+    for expression in headwords:
+        head, _, rest = expression.partition(" ")
+        if not rest:
+            continue
+        forms = [(f"{form} {rest}", code) for form, code in forms_by_lemma.get(head, []) if 1 <= code <= 19]
+        if forms:
+            result[expression] = forms
+    return result
+
+
 def french_data_lines(readings_by_lemma):
     """"word_value" data lines of the French nouns and adjectives with irregular forms."""
     lines = []
@@ -316,7 +331,10 @@ def main():
         polfr, pairs["fr"], domain_table,
         lambda h, e: polish_code(h, e.pos, morphology, fitted),
         lambda w, pos: french_target_code(w, pos, analyses, verbs), {})
-    outputs = {"frpol2.sg": (fr_single, datalib.main_key), "polfr2.sg": (pl_single, datalib.main_key),
+    # An expression is a headword of the main file as well: the analysis joins words
+    # into an expression only where it finds it in the forms or main dictionary.
+    outputs = {"frpol2.sg": (fr_single + fr_phrases, datalib.main_key),
+               "polfr2.sg": (pl_single + pl_phrases, datalib.main_key),
                "frpol2.sp": (fr_phrases, datalib.main_key), "polfr2.sp": (pl_phrases, datalib.main_key)}
 
     datalib.progress(5, STEPS, "writing the forms dictionaries")
@@ -338,6 +356,7 @@ def main():
     for lemma in frpol.single_words() - set(french_forms):
         code = french_entry_code(lemma, frpol.entries[lemma][0], analyses, verbs)
         french_forms[lemma] = [(lemma, FRENCH_READING.get(code, 255))]
+    french_forms.update(expression_forms(frpol.entries, french_forms))
     outputs["pol2.so"] = (forms_lines(polish_forms, "pl"), datalib.forms_pair)
     outputs["franc2.so"] = (forms_lines(french_forms, "fr"), datalib.forms_pair)
 

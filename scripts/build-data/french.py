@@ -9,10 +9,24 @@ HUNSPELL_DIR = "/usr/share/hunspell"
 NOMINAL = {"po:nom", "po:adj"}
 
 
+PAST_PARTICIPLE = "participle:past-participle"
+
+
+def _slot_name(cell, slot, slots):
+    """The slot as french-tags.txt names it: its number, or "invariable" for a past
+    participle that has no feminine or plural forms ("été", "pu")."""
+    if cell == PAST_PARTICIPLE and slot == 1 and not any(form for later in slots[1:] for form in later):
+        return "invariable"
+    return str(slot)
+
+
 class FrenchTable:
+    """The table of french-tags.txt: the cells of the French analyses and the form
+    code of each set of cells."""
+
     def __init__(self, path):
-        self.verb = {}
-        self.word = {}
+        self.cells = {}
+        self.codes = []
         self.version = None
         with open(path, encoding="utf-8") as f:
             for line in f:
@@ -21,28 +35,62 @@ class FrenchTable:
                     continue
                 if words[0] == "version":
                     self.version = words[1]
-                elif words[0] == "verb":
-                    self.verb[(words[1], int(words[2]))] = int(words[3])
-                elif words[0] == "word":
-                    self.word[(words[1], words[2], words[3])] = int(words[4])
+                elif words[0] == "cell" and len(words) == 4:
+                    self.cells[(words[2], words[3])] = words[1]
+                elif words[0] == "cell":
+                    self.cells[tuple(words[2:5])] = words[1]
+                elif words[0] == "code":
+                    self.codes.append((int(words[1]), frozenset(words[2:])))
+        self._covers = {}
+
+    def codes_of(self, names):
+        """The codes of a form that stands for the cells names: the code of exactly that
+        set, or else the fewest codes whose sets lie inside it (the earlier of equal
+        rows first), until no code covers what is left."""
+        names = frozenset(names)
+        if names not in self._covers:
+            self._covers[names] = self._cover(names)
+        return self._covers[names]
+
+    def _cover(self, names):
+        for code, cells in self.codes:
+            if cells == names:
+                return [code]
+        chosen, left = [], set(names)
+        while left:
+            rows = [(code, cells) for code, cells in self.codes if cells <= names and cells & left]
+            if not rows:
+                break
+            code, cells = max(rows, key=lambda row: len(row[1] & left))
+            chosen.append(code)
+            left -= cells
+        return sorted(chosen)
 
     def verb_forms(self, cells):
-        """[(form, code)] of one conjugated verb."""
-        pairs = set()
+        """[(form, code)] of one conjugated verb: one code for the cells each form
+        stands for."""
+        names_by_form = {}
         for cell, slots in cells.items():
             for slot, forms in enumerate(slots, start=1):
-                code = self.verb.get((cell, slot))
-                if code is not None:
-                    pairs.update((form, code) for form in forms if form)
-        return sorted(pairs)
+                name = self.cells.get((cell, _slot_name(cell, slot, slots)))
+                if name is not None:
+                    for form in forms:
+                        if form:
+                            names_by_form.setdefault(form, set()).add(name)
+        return sorted((form, code) for form, names in names_by_form.items() for code in self.codes_of(names))
 
-    def word_codes(self, analysis):
-        """Codes of one hunspell analysis {"po": {...}, "is": {...}}: an epicene word
-        (is:epi) stands for both genders and an invariable one (is:inv) for both numbers."""
+    def word_cells(self, analysis):
+        """{part of speech: cell names} of one hunspell analysis {"po": {...}, "is": {...}}:
+        an epicene word (is:epi) stands for both genders and an invariable one (is:inv)
+        for both numbers."""
         genders = {"mas", "fem"} & analysis["is"] or ({"mas", "fem"} if "epi" in analysis["is"] else set())
         numbers = {"sg", "pl"} & analysis["is"] or ({"sg", "pl"} if "inv" in analysis["is"] else set())
-        return sorted({self.word[(pos, g, n)] for pos in analysis["po"] for g in genders for n in numbers
-                       if (pos, g, n) in self.word})
+        cells = {}
+        for pos in analysis["po"]:
+            names = {self.cells[(pos, g, n)] for g in genders for n in numbers if (pos, g, n) in self.cells}
+            if names:
+                cells[pos] = names
+        return cells
 
 
 def analyse(words):
@@ -120,9 +168,16 @@ def nominal_readings(lemmas):
 
 
 def nominal_forms(readings_by_lemma, table):
-    """{lemma: [(form, code)]} from the lemmas' nominal readings."""
-    return {lemma: sorted({(form, code) for form, analysis in readings for code in table.word_codes(analysis)})
-            for lemma, readings in readings_by_lemma.items()}
+    """{lemma: [(form, code)]} from the lemmas' nominal readings: a form gets one code
+    per part of speech for everything it stands for ("bras": masculine, both numbers)."""
+    result = {}
+    for lemma, readings in readings_by_lemma.items():
+        cells = {}
+        for form, analysis in readings:
+            for pos, names in table.word_cells(analysis).items():
+                cells.setdefault((form, pos), set()).update(names)
+        result[lemma] = sorted({(form, code) for (form, _), names in cells.items() for code in table.codes_of(names)})
+    return result
 
 
 def _forms(lemma, readings, pos, genders, numbers):
