@@ -16,7 +16,7 @@ CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev -DVELMAR_WERROR=$(WERROR)
 
 # `make run` builds the data set from the free dictionaries first when it is missing
 # (scripts/build-data); `make test` never needs it.
-.PHONY: deps configure build data data-full run test testvoc test-asan test-tsan bench fuzz unit-index clean
+.PHONY: deps configure build data-sources data data-full run test testvoc test-asan test-tsan bench fuzz unit-index clean
 
 deps:
 	@scripts/install-deps.sh
@@ -30,13 +30,18 @@ run: WERROR = OFF
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-data: configure
+data-sources: configure
 	@scripts/build-data/build-data.sh $(BUILD_DIR)
+
+# The data set built, then held against the words the translation rules name.
+data: data-sources
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	$(BUILD_DIR)/bin/velmar-cli dict check --engine --data $(BUILD_DIR)/bin
 
 data-full: configure
 	@scripts/build-data/build-data.sh $(BUILD_DIR) --full
 
-run: data
+run: data-sources
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	$(BUILD_DIR)/bin/velmar $(ARGS)
 

@@ -4,7 +4,9 @@
 
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
+#include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untZrodlaDanych.h"
+#include "core/engine/untKontrolaDanychSilnika.h"
 
 namespace velmar::cli {
 
@@ -46,8 +48,50 @@ int Decode(const TArgumenty& arguments, TWejscieWyjscie& io)
     return kSukces;
 }
 
+// The problems of one language's data in the folder; a file that cannot be read throws.
+std::vector<std::string> EngineDataProblems(const TFolderyDanych& folders, std::uint8_t language)
+{
+    const bool polish = language == jezPolski;
+    const std::string mainName = polish ? "polfr2.sg" : "frpol2.sg";
+    const std::string formsName = polish ? "pol2.so" : "franc2.so";
+    TLinie mainLines, formsLines;
+    mainLines.LoadFromFile(folders.ReadPath(mainName));
+    formsLines.LoadFromFile(folders.ReadPath(formsName));
+    auto main = MakeDictionaryOfKind("main", language);
+    auto forms = MakeDictionaryOfKind("forms", language);
+    main->Attach(&mainLines);
+    forms->Attach(&formsLines);
+    return CheckEngineData(language, dynamic_cast<TTransSlownikGlowny&>(*main),
+                           dynamic_cast<const TTransSlownikOdwolan&>(*forms));
+}
+
+int CheckEngineDataCommand(const TArgumenty& arguments, TWejscieWyjscie& io)
+{
+    arguments.RequirePositional(0);
+    std::vector<std::uint8_t> languages = {jezFrancuski, jezPolski};
+    if (arguments.Has("lang"))
+        languages = {LanguageOption(arguments)};
+    const TFolderyDanych folders = DataFoldersOption(arguments);
+    int missing = 0;
+    for (const std::uint8_t language : languages) {
+        const char* name = language == jezPolski ? "Polish" : "French";
+        const auto problems = EngineDataProblems(folders, language);
+        for (const auto& problem : problems)
+            io.Out << name << " " << problem << "\n";
+        missing += static_cast<int>(problems.size());
+    }
+    if (missing > 0) {
+        io.Out << missing << " problem(s): the translation rules would not fire on this data\n";
+        return kBlad;
+    }
+    io.Out << "The data holds every word the translation rules name.\n";
+    return kSukces;
+}
+
 int Check(const TArgumenty& arguments, TWejscieWyjscie& io)
 {
+    if (arguments.Flag("engine"))
+        return CheckEngineDataCommand(arguments, io);
     arguments.RequirePositional(1);
     const auto dictionary = DictionaryOption(arguments);
     const auto problems = CheckDictionaryFile(arguments.Positional()[0], *dictionary);
@@ -183,7 +227,7 @@ int RunDict(const std::vector<std::string>& words, TWejscieWyjscie& io)
     if (words.empty())
         throw TZleUzycie("expected build, decode, check or entry");
     const std::string action = words.front();
-    const TArgumenty arguments({words.begin() + 1, words.end()}, {"kind", "lang"}, {});
+    const TArgumenty arguments({words.begin() + 1, words.end()}, {"kind", "lang", "data"}, {"engine"});
     if (action == "build")
         return Build(arguments, io);
     if (action == "decode")

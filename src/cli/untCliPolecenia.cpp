@@ -23,6 +23,7 @@ const std::vector<TPolecenie>& Commands()
          "build  --kind KIND --lang fr|pl SOURCE OUTPUT\n"
          "       velmar-cli dict decode --kind KIND --lang fr|pl FILE\n"
          "       velmar-cli dict check  --kind KIND --lang fr|pl FILE\n"
+         "       velmar-cli dict check  --engine [--lang fr|pl] [--data DIR]\n"
          "       velmar-cli dict entry  --lang fr|pl FILE HEADWORD\n\n"
          "KIND: main, forms, phrase, user, collocation, category, qualifier, archive,\n"
          "untranslatable or data; --lang is the language of the file's keys.\n"
@@ -30,7 +31,12 @@ const std::vector<TPolecenie>& Commands()
          "build sorts the lines by the kind's key under the dictionary collation of the\n"
          "language, scrambles them and writes CR LF lines; decode prints them back the\n"
          "same way; check lists lines out of order or that do not decode (exit 1 if any);\n"
-         "entry prints the parsed entry of a headword of a main dictionary.",
+         "entry prints the parsed entry of a headword of a main dictionary.\n"
+         "check --engine holds the main and forms dictionaries of the data folder (both\n"
+         "languages, or the one of --lang) against the words the translation rules name:\n"
+         "numbered homographs, function words and their classes, the cases of Polish\n"
+         "prepositions, the future auxiliary, the French form codes; it prints what is\n"
+         "missing and exits 1 if anything is.",
          RunDict},
         {"lookup", "find words in the main dictionary and their readings as inflected forms",
          "[--mode 1|2|5|6] [--data DIR] [--forms] WORD...\n\n"

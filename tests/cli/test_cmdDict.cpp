@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 #include "cli/untCli.h"
 #include "core/dictionaries/untKod.h"
@@ -114,6 +116,56 @@ TEST(DictCommand, EntryPrintsTheParsedTree)
     const test::CliResult wine = test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "vin"});
     EXPECT_NE(wine.Out.find("  head tail \"{wę}\""), std::string::npos) << wine.Out;
     EXPECT_EQ(test::RunCliCaptured({"dict", "entry", "--lang", "fr", built, "nothing"}).Status, 1);
+}
+
+// The bundled core compiled into a folder, with the lines for which drop() is true
+// left out of its sources.
+std::string BundledCoreWithout(const test::TempFolder& folder, const std::function<bool(std::string_view)>& drop)
+{
+    const std::filesystem::path data = std::filesystem::path(VELMAR_FIXTURES_DIR) / ".." / ".." / "data";
+    for (const auto& [file, kind, language] :
+         {std::tuple{"frpol2.sg", "main", "fr"}, std::tuple{"franc2.so", "forms", "fr"},
+          std::tuple{"polfr2.sg", "main", "pl"}, std::tuple{"pol2.so", "forms", "pl"}}) {
+        std::string kept;
+        for (const auto line : SplitLines(test::TempFolder::Read(data / (std::string(file) + ".txt"))))
+            if (!drop(line))
+                kept += std::string(line) + "\n";
+        const auto source = folder.Write(std::string(file) + ".txt", kept);
+        EXPECT_EQ(test::RunCliCaptured(
+                      {"dict", "build", "--kind", kind, "--lang", language, source.string(), (folder / file).string()})
+                      .Status,
+                  0);
+    }
+    return folder.Path().string();
+}
+
+TEST(DictCommand, EngineCheckPassesOnTheBundledCoreAndNamesWhatIsMissing)
+{
+    {
+        test::TempFolder folder;
+        const auto result = test::RunCliCaptured(
+            {"dict", "check", "--engine", "--data", BundledCoreWithout(folder, [](auto) { return false; })});
+        EXPECT_EQ(result.Status, 0) << result.Out;
+    }
+    test::TempFolder folder;
+    const auto withoutDe7 = BundledCoreWithout(folder, [](std::string_view line) {
+        return line.starts_with("de7_") || line.starts_with("de7\\") || line.starts_with("w1_");
+    });
+    const auto result = test::RunCliCaptured({"dict", "check", "--engine", "--data", withoutDe7});
+    EXPECT_EQ(result.Status, 1);
+    for (const char* problem :
+         {"French de7: no entry in the main dictionary\n", "French de7: no forms line of its own\n",
+          "Polish w1: no entry in the main dictionary\n"})
+        EXPECT_NE(result.Out.find(problem), std::string::npos) << problem << "\nin\n" << result.Out;
+}
+
+TEST(DictCommand, EngineCheckOfAFolderWithoutTheFiles)
+{
+    test::TempFolder folder;
+    const auto result =
+        test::RunCliCaptured({"dict", "check", "--engine", "--lang", "pl", "--data", folder.Path().string()});
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("cannot open"), std::string::npos) << result.Err;
 }
 
 TEST(DictCommand, UsageErrors)
