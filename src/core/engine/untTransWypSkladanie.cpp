@@ -57,10 +57,10 @@ std::string TCustomWypSlowa::RenderedBody(int i, int translation, bool allTransl
     const int count = word.Translations.Count();
     prefix.clear();
     if (count == 0)
-        return word.FixedTarget.empty() ? word.Text : word.FixedTarget;
+        return word.FixedTarget.empty() ? word.ShownText() : word.FixedTarget;
     if (!allTranslations) {
         if (translation < 0 || translation >= count)
-            return word.Text;
+            return word.ShownText();
         std::string body = Generate(i, translation);
         prefix = word.Translations.Item(translation).Prefix;
         return body;

@@ -237,8 +237,46 @@ bool TCustomWypSlowo::HasReadingOfClass(std::uint8_t wordClass) const
     return false;
 }
 
+namespace {
+
+std::string_view WithoutNumber(std::string_view text)
+{
+    const std::size_t last = text.find_last_not_of("0123456789");
+    return last == std::string_view::npos ? text : text.substr(0, last + 1);
+}
+
+// "de" renamed "de7", "les1" renamed "les2": the name a rule gives a word to choose one
+// of its homograph entries.
+bool IsHomographOf(std::string_view name, std::string_view text)
+{
+    const std::string_view base = WithoutNumber(name);
+    return base.size() < name.size() && !base.empty() && LowerStr(base) == LowerStr(WithoutNumber(text));
+}
+
+} // namespace
+
+bool TCustomWypSlowo::DictionariesHold(const std::string& text)
+{
+    TSlownikiWypowiedzi* dictionaries = owner_ ? owner_->Context().Dictionaries : nullptr;
+    const bool capitalised = SentenceCapital || Capitalised;
+    return dictionaries != nullptr && (!dictionaries->Readings(text, false, capitalised).empty() ||
+                                       !dictionaries->Readings(text, true, capitalised).empty());
+}
+
+std::string TCustomWypSlowo::ShownText() const
+{
+    return MissingHomograph ? std::string(WithoutNumber(Text)) : Text;
+}
+
 void TCustomWypSlowo::SetText(const std::string& text)
 {
+    // Losing its readings would turn the word into an unknown noun and damage every
+    // rule after it, so a homograph the data lacks only takes the name.
+    MissingHomograph = IsHomographOf(text, Text) && !DictionariesHold(text);
+    if (MissingHomograph) {
+        Text = text;
+        return;
+    }
     Text = text;
     Readings.Clear();
     RemoveMarkers(MarkersOfReadings());

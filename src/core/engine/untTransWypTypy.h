@@ -311,7 +311,10 @@ struct TDaneSlowa {
     TDaneSlowa(TDaneSlowa&&) noexcept;
     TDaneSlowa& operator=(TDaneSlowa&&) noexcept;
 
-    std::string Text;      // the current source form; renamed to pick a homograph
+    std::string Text; // the current source form; renamed to pick a homograph
+    // A rule renamed the word to a numbered homograph ("de7") that the data lacks: the
+    // word kept its readings and shows its text without the number.
+    bool MissingHomograph = false;
     std::string FirstText; // Text as it was when last reset
     std::string Lemma;
     int Code = -1; // −1 unknown, 0 not translated
@@ -400,6 +403,8 @@ public:
     void SetCode(int code);
     // The lookup driver: exact search, then the relaxed one; commits the first reading.
     bool LookupWord();
+    // Whether any dictionary gives the text a reading (first or second attempt).
+    bool DictionariesHold(const std::string& text);
     void Commit(bool keepCode);
     void ChooseReading(int i, bool keepCode);
     bool ChooseReadingOfClass(std::uint8_t wordClass);
@@ -409,8 +414,12 @@ public:
     void RecodeReadings(const TZbiorKodow& codes, int code);
     bool HasReadingOfClass(std::uint8_t wordClass) const;
     int FirstCodeIn(const TZbiorKodow& codes) const { return Readings.FirstCodeIn(codes); }
-    // Renames the word and prepares it again.
+    // Renames the word and prepares it again. A numbered homograph the dictionaries
+    // do not hold only renames it (the readings stay; see MissingHomograph).
     void SetText(const std::string& text);
+    // Text as the target shows an untranslated word: without the number of a
+    // homograph the data lacks.
+    std::string ShownText() const;
 
     // ---- translations
     // Moves translation i to the front, copies its texts into the word, and for a group

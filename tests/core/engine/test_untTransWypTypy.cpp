@@ -191,6 +191,25 @@ TEST(TransWypSlowo, ChoosingAReadingRecommitsAndRenamingLooksUpAgain)
     EXPECT_EQ(est.Lemma, "le");
 }
 
+TEST(TransWypSlowo, AHomographTheDataLacksKeepsTheReadingsAndShowsNoNumber)
+{
+    test::TFakeSlowniki dictionaries;
+    dictionaries.AddReading("de", "de", 241);
+    dictionaries.AddReading("nie", "nie", 213);
+    TJednoZdanie z(jezFrancuski, &dictionaries);
+    TCustomWypSlowo& de = z.Add("de");
+    de.SetText("de7");
+    EXPECT_EQ(de.Text, "de7") << "later rules still see the choice";
+    EXPECT_EQ(de.Lemma, "de");
+    EXPECT_EQ(de.Code, 241);
+    EXPECT_EQ(de.Readings.Count(), 1);
+    EXPECT_EQ(de.ShownText(), "de");
+
+    TCustomWypSlowo& a4 = z.Add("A4."); // loses its period: an ordinary rename, not a homograph
+    EXPECT_FALSE(a4.MissingHomograph);
+    EXPECT_EQ(a4.ShownText(), "A4");
+}
+
 // ---------------------------------------------------------------- sentinels
 
 TEST(TransWypSlowa, OutOfRangeGivesSentinelsThatForgetWrites)
