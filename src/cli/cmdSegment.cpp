@@ -12,6 +12,7 @@
 #include "core/dictionaries/untSlowniki.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTransWypTypy.h"
+#include "core/engine/untWypowiedzeniaJezyka.h"
 #include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar::cli {
@@ -136,9 +137,9 @@ int RunSegment(const std::vector<std::string>& words, TWejscieWyjscie& io)
     int number = 0;
     for (const std::string_view paragraph : SplitLines(text)) {
         io.Out << "paragraph " << ++number << ' ' << Quoted(paragraph, program.SourceLanguage) << '\n';
-        TCustomWypowiedzenia utterances(context);
-        utterances.Segment(paragraph, true);
-        listing.Utterances(utterances, "  ");
+        const auto utterances = NewUtteranceList(context);
+        utterances->Segment(paragraph, true);
+        listing.Utterances(*utterances, "  ");
     }
     return kSukces;
 }

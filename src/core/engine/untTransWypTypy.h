@@ -82,7 +82,9 @@ enum TZnacznik : int {
     znPorzadkowy = 21,
     znSkrotKonczacy = 22, // an abbreviation whose period may also end the sentence
     znData = 23,
+    znGodzina = 24, // a clock time
     znRok = 25,
+    znRokLiczba = 112,     // a year, for the rules that read dates
     znZaimek = 50,         // forces class pronoun
     znOkreslnik = 51,      // forces class determiner
     znPoczatekZdania = 40, // starts a clause
@@ -405,6 +407,10 @@ public:
     bool LookupWord();
     // Whether any dictionary gives the text a reading (first or second attempt).
     bool DictionariesHold(const std::string& text);
+    // A text written in digits: a number, a year, a clock time or a French ordinal
+    // becomes its own fixed target with the markers of its kind. False for any other
+    // text (untTransWypLiczba.cpp).
+    bool PrepareNumber();
     void Commit(bool keepCode);
     void ChooseReading(int i, bool keepCode);
     bool ChooseReadingOfClass(std::uint8_t wordClass);

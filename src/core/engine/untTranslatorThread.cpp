@@ -4,19 +4,12 @@
 #include <new>
 
 #include "core/app/untUtils.h"
-#include "core/engine/untTransWypSlowoPoSlowie.h"
 #include "core/engine/untTransWypTypy.h"
+#include "core/engine/untWypowiedzeniaJezyka.h"
 
 namespace velmar {
 
 namespace {
-
-// The utterance list of the source language. No language plugs in an analysis of its
-// own yet, so every source is translated word by word.
-std::unique_ptr<TCustomWypowiedzenia> NewUtteranceList(const TKontekstWypowiedzi& context)
-{
-    return std::make_unique<TWypowiedzeniaSlowoPoSlowie>(context);
-}
 
 // Typographic single quotes and the backtick stand for the apostrophe the
 // dictionaries know (0x91 and 0x92 in both code pages).

@@ -1,0 +1,177 @@
+#include "core/engine/untTranslatorFr.h"
+
+#include "core/app/untUtils.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr int kAdverbCode = 250;
+
+bool StartsWithCapital(std::string_view text)
+{
+    return !text.empty() && IsUpperLetter(static_cast<unsigned char>(text[0]));
+}
+
+// "de" as "De" when the source began with a capital.
+std::string LikeSource(std::string_view source, std::string word)
+{
+    if (StartsWithCapital(source))
+        word[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
+bool OnlyHyphens(std::string_view text)
+{
+    return text.find_first_not_of('-') == std::string_view::npos;
+}
+
+} // namespace
+
+void TWypSlowoFr::Prepare()
+{
+    const int index = Owner() ? Owner()->IndexOf(this) : -1;
+    MoveQuotesOut(index);
+    if (PrepareNumber())
+        return;
+    if (Text == "-t-") {
+        // The euphonic t of "a-t-il" is written as a space.
+        SetCode(kAdverbCode);
+        FixedTarget = " ";
+        return;
+    }
+    if (SentenceCapital && Text == "A")
+        Text = "\xC0";
+    const std::string lower = LowerStr(Text);
+    if (lower == "s'il" || lower == "s'ils")
+        Split(index, LikeSource(Text, "si"), Text.substr(2), Start + 2);
+    else if (lower == "du")
+        Split(index, LikeSource(Text, "de"), "le1", Start);
+    else if (lower == "au")
+        Split(index, LikeSource(Text, "\xE0"), "le1", Start);
+    else if (lower == "aux")
+        Split(index, LikeSource(Text, "\xE0"), "les", Start);
+    else if (LookupWord())
+        SpaceAfterElision(index);
+    else {
+        PrepareUnknown(index);
+    }
+}
+
+void TWypSlowoFr::SpaceAfterElision(int index)
+{
+    // "l'" written against its word is rendered apart from it.
+    if (index < 0 || Text.back() != '\'' || !Owner()->Around(index).Po.empty())
+        return;
+    if (!Owner()->InRange(index + 1) || Owner()->Around(index + 1).Przed.empty())
+        Owner()->Around(index).Po = " ";
+}
+
+void TWypSlowoFr::MoveQuotesOut(int index)
+{
+    if (index < 0)
+        return;
+    TPrzedPo& around = Owner()->Around(index);
+    while (Text.size() > 1 && Text.front() == '"') {
+        around.Przed += '"';
+        Text.erase(0, 1);
+        ++Start;
+    }
+    while (Text.size() > 1 && Text.back() == '"') {
+        around.Po.insert(0, "\"");
+        Text.pop_back();
+        --End;
+    }
+}
+
+void TWypSlowoFr::Split(int index, const std::string& first, const std::string& second, int secondStart)
+{
+    Text = first;
+    if (!LookupWord())
+        Reset(first);
+    if (index < 0)
+        return;
+    std::string after = std::move(Owner()->Around(index).Po);
+    Owner()->Around(index).Po.clear();
+    std::unique_ptr<TCustomWypSlowo> word = Owner()->NewWord();
+    word->OnChange = OnChange;
+    word->Start = secondStart;
+    word->End = End;
+    if (secondStart > Start)
+        End = secondStart;
+    const int at = Owner()->InsertWordAfter(index, std::move(word), {" ", std::move(after)});
+    TCustomWypSlowo& inserted = Owner()->Word(at);
+    inserted.FirstText = second;
+    inserted.SetText(second);
+}
+
+void TWypSlowoFr::PrepareUnknown(int index)
+{
+    if (index >= 0 && Text.size() > 1 && Text.back() == '.') {
+        Owner()->Around(index).Po.insert(0, ".");
+        --End;
+        SetText(Text.substr(0, Text.size() - 1));
+        return;
+    }
+    const std::size_t apostrophe = Text.find('\'');
+    const std::size_t euphonic = Text.find("-t-");
+    const std::size_t hyphen = Text.find('-');
+    if (apostrophe == 0) {
+        ++Start;
+        SetText(Text.substr(1));
+    } else if (apostrophe != std::string::npos && apostrophe + 1 == Text.size()) {
+        --End;
+        SetText(Text.substr(0, apostrophe));
+    } else if (apostrophe != std::string::npos) {
+        CutAt(index, apostrophe + 1, " ");
+    } else if (euphonic != std::string::npos && !OnlyHyphens(Text)) {
+        CutAt(index, euphonic == 0 ? 3 : euphonic, " ");
+    } else if (hyphen != std::string::npos && !OnlyHyphens(Text)) {
+        CutAt(index, hyphen == 0 ? 1 : hyphen, "");
+    } else {
+        Reset(Text);
+    }
+}
+
+void TWypSlowoFr::CutAt(int index, std::size_t at, const std::string& restBefore)
+{
+    if (index < 0 || at == 0 || at >= Text.size()) {
+        Reset(Text);
+        return;
+    }
+    const std::string first = Text.substr(0, at), rest = Text.substr(at);
+    std::string after = std::move(Owner()->Around(index).Po);
+    Owner()->Around(index).Po.clear();
+    std::unique_ptr<TCustomWypSlowo> word = Owner()->NewWord();
+    word->OnChange = OnChange;
+    word->Start = Start + static_cast<int>(at);
+    word->End = End;
+    End = word->Start;
+    const int inserted = Owner()->InsertWordAfter(index, std::move(word), {restBefore, std::move(after)});
+    Owner()->Word(inserted).FirstText = rest;
+    Owner()->Word(inserted).SetText(rest);
+    SetText(first);
+}
+
+std::unique_ptr<TCustomWypSlowo> TWypSlowaFr::NewWord()
+{
+    return std::make_unique<TWypSlowoFr>(this);
+}
+
+TWypowiedzenieFr::TWypowiedzenieFr(TCustomWypowiedzenia* owner)
+    : TWypowiedzenieSlowoPoSlowie(owner, std::make_unique<TWypSlowaFr>(this))
+{
+}
+
+int TWypowiedzeniaFr::NewUtterance()
+{
+    Append(std::make_unique<TWypowiedzenieFr>(this));
+    return Count() - 1;
+}
+
+std::unique_ptr<TCustomWypowiedzenia> TWypowiedzeniaFr::NewNested() const
+{
+    return std::make_unique<TWypowiedzeniaFr>(NestedContext());
+}
+
+} // namespace velmar

@@ -1,0 +1,15 @@
+#include "core/engine/untWypowiedzeniaJezyka.h"
+
+#include "core/app/untStale.h"
+#include "core/engine/untTranslatorFr.h"
+
+namespace velmar {
+
+std::unique_ptr<TCustomWypowiedzenia> NewUtteranceList(const TKontekstWypowiedzi& context)
+{
+    if (context.SourceLanguage == jezFrancuski)
+        return std::make_unique<TWypowiedzeniaFr>(context);
+    return std::make_unique<TWypowiedzeniaSlowoPoSlowie>(context);
+}
+
+} // namespace velmar

@@ -1,0 +1,82 @@
+// The French preparation of words as segmentation adds them.
+#include <gtest/gtest.h>
+
+#include "FakeSlowniki.h"
+#include "core/app/untUtils.h"
+#include "core/engine/untTranslatorFr.h"
+#include "support/TestNames.h"
+
+namespace velmar {
+namespace {
+
+// Each word as Przed[Text]Po, with "=fixed target" and "#code" when it has them, and
+// "(s..e)" its span in the paragraph.
+std::string Show(const TCustomWypowiedzenia& list)
+{
+    std::string shown;
+    for (int u = 0; u < list.Count(); ++u) {
+        const TCustomWypSlowa& words = list.Item(u)->Words();
+        for (int i = 0; i < words.Count(); ++i) {
+            const TCustomWypSlowo& word = words.Word(i);
+            shown += words.Around(i).Przed + "[" + ToUtf8(word.Text, jezFrancuski);
+            if (!word.FixedTarget.empty())
+                shown += "=" + word.FixedTarget;
+            if (word.Readings.Count() > 0)
+                shown += "#" + std::to_string(word.Code);
+            shown += "(" + std::to_string(word.Start) + ".." + std::to_string(word.End) + ")]" + words.Around(i).Po;
+        }
+        shown += words.Tail;
+    }
+    return shown;
+}
+
+struct TPrzypadek {
+    const char* Text;
+    const char* Shown;
+};
+
+class FrenchPreparation : public testing::TestWithParam<TPrzypadek> {};
+
+TEST_P(FrenchPreparation, SplitsCutsAndCarriesOver)
+{
+    test::TFakeSlowniki dictionaries;
+    for (const auto& [word, code] : {std::pair{"de", 241},
+                                     {"le1", 31},
+                                     {"à", 241},
+                                     {"À", 241},
+                                     {"les", 33},
+                                     {"si", 242},
+                                     {"il", 213},
+                                     {"ils", 218},
+                                     {"l'", 34},
+                                     {"homme", 1},
+                                     {"dis", 84},
+                                     {"moi", 226},
+                                     {"a", 95},
+                                     {"etc.", 250},
+                                     {"maison", 5},
+                                     {"aujourd'hui", 250}})
+        dictionaries.AddReading(FromUtf8(word), FromUtf8(word), code);
+    TKontekstWypowiedzi context;
+    context.Dictionaries = &dictionaries;
+    TWypowiedzeniaFr utterances(context);
+    utterances.Segment(FromUtf8(GetParam().Text), true);
+    EXPECT_EQ(Show(utterances), GetParam().Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FrenchPreparation,
+    testing::Values(TPrzypadek{"du", "[de#241(0..2)] [le1#31(0..2)]"}, TPrzypadek{"Au", "[À#241(0..2)] [le1#31(0..2)]"},
+                    TPrzypadek{"aux", "[à#241(0..3)] [les#33(0..3)]"},
+                    TPrzypadek{"s'il", "[si#242(0..2)] [il#213(2..4)]"},
+                    TPrzypadek{"l'homme", "[l'#34(0..2)] [homme#1(2..7)]"},
+                    TPrzypadek{"aujourd'hui", "[aujourd'hui#250(0..11)]"},
+                    TPrzypadek{"dis-moi", "[dis#84(0..3)][-(3..4)][moi#226(4..7)]"},
+                    TPrzypadek{"a-t-il", "[a#95(0..1)] [-t-= (1..4)] [il#213(4..6)]"},
+                    TPrzypadek{"\"maison\"", "\"[maison#5(1..7)]\""}, TPrzypadek{"etc.", "[etc.#250(0..4)]"},
+                    TPrzypadek{"maison.", "[maison#5(0..6)]."},
+                    TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"}),
+    test::NamedBy([](const TPrzypadek& c) { return test::Spelled(c.Text); }));
+
+} // namespace
+} // namespace velmar
