@@ -10,6 +10,7 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untKod.h"
 #include "core/dictionaries/untSlowniki.h"
+#include "core/dictionaries/untTransSlownikSlowo.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTransWypTypy.h"
 #include "core/engine/untWypowiedzeniaJezyka.h"
@@ -89,8 +90,11 @@ private:
         for (int r = 0; r < word.Readings.Count(); ++r) {
             const TZnaczenie& reading = *word.Readings.Item(r);
             out_ << indent << "  reading " << Q(reading.Lemma) << " code " << reading.Code << " class "
-                 << ToUtf8(WordClassLabel(reading.WordClass, jezPolski), jezPolski) << " score " << reading.Score
-                 << '\n';
+                 << ToUtf8(WordClassLabel(reading.WordClass, jezPolski), jezPolski) << " score " << reading.Score;
+            // A Polish preposition's entry names the cases it governs.
+            if (!reading.Entry->MarkerValue.empty())
+                out_ << " governs " << Q(reading.Entry->MarkerValue);
+            out_ << '\n';
         }
         if (word.Nested) {
             out_ << indent << "  bracketed:\n";

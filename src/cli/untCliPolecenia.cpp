@@ -68,7 +68,8 @@ const std::vector<TPolecenie>& Commands()
          "--lang fr|pl [--data DIR] < TEXT\n"
          "  Each input line is a paragraph (UTF-8). Prints each utterance with its position,\n"
          "  and each word with its text, the texts before and after it (control characters\n"
-         "  escaped), its start and length in the paragraph and its dictionary readings.\n"
+         "  escaped), its start and length in the paragraph and its dictionary readings\n"
+         "  (a Polish preposition's with the cases it governs).\n"
          "  --data names the folder of the data files (default: the data folder).",
          RunSegment},
         {"translate", "translate a text or a document from French into Polish or back",
