@@ -16,7 +16,7 @@ CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev -DVELMAR_WERROR=$(WERROR)
 
 # `make run` builds the data set from the free dictionaries first when it is missing
 # (scripts/build-data); `make test` never needs it.
-.PHONY: deps configure build data-sources data data-full run test testvoc test-asan test-tsan bench fuzz unit-index clean
+.PHONY: deps configure build data-sources data data-full run test eval testvoc test-asan test-tsan bench fuzz unit-index clean
 
 deps:
 	@scripts/install-deps.sh
@@ -47,6 +47,10 @@ run: data-sources
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The development set of sentences (eval/) translated and scored against its references.
+eval: build
+	@python3 scripts/eval.py --cli $(BUILD_DIR)/bin/velmar-cli $(if $(SHOW),--show)
 
 # The generators against every form of the morphological sources (minutes); `make test`
 # runs a fixed sample of it.
