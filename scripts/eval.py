@@ -53,7 +53,8 @@ def words(text):
 
 
 def translate(cli, data, language, sources):
-    command = [cli, "translate", "--from", language] + (["--data", data] if data else [])
+    # mode 1: every word rendered in its one chosen translation
+    command = [cli, "translate", "--from", language, "--translation-mode", "1"] + (["--data", data] if data else [])
     run = subprocess.run(command, input="\n".join(sources) + "\n", capture_output=True, text=True)
     if run.returncode != 0:
         raise SystemExit(f"velmar-cli translate failed: {run.stderr.strip()}")
