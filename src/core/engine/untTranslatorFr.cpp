@@ -26,6 +26,14 @@ bool OnlyHyphens(std::string_view text)
     return text.find_first_not_of('-') == std::string_view::npos;
 }
 
+// The definite articles and the article homographs: Polish has no article.
+bool IsArticle(const TCustomWypSlowo& word)
+{
+    if (InTagList(word.Text, "<le1><la1><l'1><les1><des0><de3>"))
+        return true;
+    return word.WordClass == kwOkreslnik && InTagList(word.Text, "<le><la><l'><les>", true);
+}
+
 } // namespace
 
 void TWypSlowoFr::Prepare()
@@ -161,6 +169,15 @@ std::unique_ptr<TCustomWypSlowo> TWypSlowaFr::NewWord()
 TWypowiedzenieFr::TWypowiedzenieFr(TCustomWypowiedzenia* owner)
     : TWypowiedzenieSlowoPoSlowie(owner, std::make_unique<TWypSlowaFr>(this))
 {
+}
+
+void TWypowiedzenieFr::Analyse(int level)
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i)
+        if (IsArticle(words.Word(i)))
+            words.Word(i).Translate = false;
+    TWypowiedzenieSlowoPoSlowie::Analyse(level);
 }
 
 int TWypowiedzeniaFr::NewUtterance()

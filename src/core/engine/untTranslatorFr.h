@@ -40,6 +40,9 @@ public:
 class TWypowiedzenieFr : public TWypowiedzenieSlowoPoSlowie {
 public:
     explicit TWypowiedzenieFr(TCustomWypowiedzenia* owner);
+
+    // Word by word, except that the articles carry no Polish word.
+    void Analyse(int level) override;
 };
 
 class TWypowiedzeniaFr : public TWypowiedzeniaSlowoPoSlowie {

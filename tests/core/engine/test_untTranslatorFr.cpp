@@ -78,5 +78,24 @@ INSTANTIATE_TEST_SUITE_P(
                     TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"}),
     test::NamedBy([](const TPrzypadek& c) { return test::Spelled(c.Text); }));
 
+TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
+{
+    test::TFakeSlowniki dictionaries;
+    dictionaries.AddReading("le", "le", 31);
+    dictionaries.AddReading("la", "la", 223);
+    dictionaries.AddReading("de", "de", 241);
+    dictionaries.AddReading("le1", "le1", 31);
+    TKontekstWypowiedzi context;
+    context.Dictionaries = &dictionaries;
+    TWypowiedzeniaFr utterances(context);
+    utterances.Segment("le du la", true);
+    TCustomWypowiedzenie& utterance = *utterances.Item(0);
+    utterance.Analyse(0);
+    std::string rendered;
+    for (int i = 0; i < utterance.Words().Count(); ++i)
+        rendered += utterance.Words().Word(i).Text + (utterance.Words().Word(i).Translate ? "+ " : "- ");
+    EXPECT_EQ(rendered, "le- de+ le1- la+ ") << "an object pronoun \"la\" is no article";
+}
+
 } // namespace
 } // namespace velmar
