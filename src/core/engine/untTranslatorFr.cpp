@@ -1,6 +1,9 @@
 #include "core/engine/untTranslatorFr.h"
 
 #include "core/app/untUtils.h"
+#include "core/dictionaries/untTransSlownikSlowo.h"
+#include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
 
@@ -34,7 +37,58 @@ bool IsArticle(const TCustomWypSlowo& word)
     return word.WordClass == kwOkreslnik && InTagList(word.Text, "<le><la><l'><les>", true);
 }
 
+// A noun form of one gender keeps the first sub-record of that gender ("1" masculine,
+// "2" feminine), so that "la tour" and "le tour" translate apart. An entry without
+// such a sub-record keeps all of its own.
+void KeepSubRecordOfGender(TTransSlownikSlowo& entry, int code)
+{
+    const char gender = code >= 1 && code <= 3 ? '1' : code >= 5 && code <= 8 ? '2' : '\0';
+    if (gender == '\0')
+        return;
+    int keep = -1;
+    for (int i = 0; i < entry.SubRecords.Count() && keep < 0; ++i)
+        if (entry.SubRecords.Item(i)->Code.starts_with(gender))
+            keep = i;
+    if (keep < 0)
+        return;
+    for (int i = entry.SubRecords.Count() - 1; i >= 0; --i)
+        if (i != keep)
+            entry.SubRecords.Delete(i);
+}
+
+int GenderOfEntry(const TTransSlownikSlowo& entry)
+{
+    for (int i = 0; i < entry.SubRecords.Count(); ++i) {
+        const int gender = NumberAndGenderOfCode(entry.SubRecords.Item(i)->Code, jezFrancuski).Gender;
+        if (gender >= 0)
+            return gender;
+    }
+    return -1;
+}
+
 } // namespace
+
+void TWypSlowoFr::AfterLookup1()
+{
+    for (int r = 0; r < Readings.Count(); ++r) {
+        TZnaczenie& reading = *Readings.Item(r);
+        reading.Entry->RemoveHiddenMeanings();
+        if (reading.DictKind == rsUzytkownika)
+            continue;
+        KeepSubRecordOfGender(*reading.Entry, reading.Code);
+        reading.Qualifier = GenderOfEntry(*reading.Entry);
+    }
+}
+
+void TWypSlowoFr::AfterLookup2()
+{
+    for (int r = 0; r < Readings.Count(); ++r) {
+        const TKlasyNazw& classes = Readings.Item(r)->Entry->NameClasses;
+        for (std::size_t bit = 0; bit < classes.size(); ++bit)
+            if (classes.test(bit))
+                SetMarker(static_cast<int>(bit));
+    }
+}
 
 void TWypSlowoFr::Prepare()
 {

@@ -15,6 +15,11 @@ public:
     using TCustomWypSlowo::TCustomWypSlowo;
 
     void Prepare() override;
+    // Hidden meanings go; a noun form keeps the sub-record of its gender; Qualifier is
+    // the gender the entry's codes give.
+    void AfterLookup1() override;
+    // The name classes of the entries ("IMIE", "NAZW"…) become the word's markers.
+    void AfterLookup2() override;
 
 private:
     void MoveQuotesOut(int index);

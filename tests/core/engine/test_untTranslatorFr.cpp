@@ -1,8 +1,12 @@
 // The French preparation of words as segmentation adds them.
 #include <gtest/gtest.h>
 
+#include "DaneFrancuskie.h"
 #include "FakeSlowniki.h"
+#include "core/app/untStaleApp.h"
 #include "core/app/untUtils.h"
+#include "core/dictionaries/untSlowniki.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTranslatorFr.h"
 #include "support/TestNames.h"
 
@@ -77,6 +81,59 @@ INSTANTIATE_TEST_SUITE_P(
                     TPrzypadek{"maison.", "[maison#5(0..6)]."},
                     TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"}),
     test::NamedBy([](const TPrzypadek& c) { return test::Spelled(c.Text); }));
+
+// Readings over real dictionary instances: the sub-record of the form's gender, the
+// hidden meanings, the name classes.
+class FrenchReadings : public testing::Test {
+protected:
+    FrenchReadings()
+    {
+        test::WriteDataFile(folder, "frpol2.sg", "main",
+                            "tour_#1 obrót , objazd #2 wieża\n"
+                            "livre_#1 książka , ‰ księga #2 funt\n"
+                            "Jean_{imię męskie} #1 Jan\n"
+                            "voile_#3 żagiel\n");
+        test::WriteDataFile(folder, "franc2.so", "forms",
+                            "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n");
+        ApplyWorkingMode(program, ChooseWorkingMode(""));
+        set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
+    }
+
+    const TCustomWypSlowo& Word(const std::string& utf8)
+    {
+        list.Segment(FromUtf8(utf8), true);
+        return list.Item(list.Count() - 1)->Words().Word(0);
+    }
+
+    test::TempFolder folder;
+    TWartosciProgramu program;
+    TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
+    TSlownikiRobocze worker{set, jezFrancuski};
+    TWypowiedzeniaFr list{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr}};
+};
+
+TEST_F(FrenchReadings, EachGenderOfANounKeepsItsOwnSubRecord)
+{
+    const TCustomWypSlowo& tour = Word("tour");
+    ASSERT_EQ(tour.Readings.Count(), 2);
+    for (int r = 0; r < 2; ++r) {
+        const TZnaczenie& reading = *tour.Readings.Item(r);
+        ASSERT_EQ(reading.Entry->SubRecords.Count(), 1);
+        EXPECT_EQ(reading.Entry->SubRecords.Item(0)->Code, reading.Code == 1 ? "1" : "2");
+        EXPECT_EQ(reading.Qualifier, reading.Code == 1 ? 1 : 2);
+    }
+    const TZnaczenie& voile = *Word("voile").Readings.Item(0);
+    EXPECT_EQ(voile.Entry->SubRecords.Count(), 1) << "no feminine sub-record: the entry keeps its own";
+}
+
+TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
+{
+    const TTransSlownikSlowo& livre = *Word("livre").Readings.Item(0)->Entry;
+    ASSERT_EQ(livre.SubRecords.Count(), 1);
+    EXPECT_EQ(livre.SubRecords.Item(0)->Meanings.Count(), 1);
+    const TCustomWypSlowo& jean = Word("Jean");
+    EXPECT_TRUE(jean.HasMarker(159)) << "a first name";
+}
 
 TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
