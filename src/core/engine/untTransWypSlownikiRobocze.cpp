@@ -150,7 +150,8 @@ std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool s
     std::vector<TZnaczenie> readings;
     // The user dictionary may change on the window thread between a search and the
     // reading of the line it found: each list keeps one version for the whole look-up.
-    const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker), mainPin(set_.MainWorker);
+    const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker), mainPin(set_.MainWorker),
+        phrasesPin(set_.Phrases);
     const auto options = [&] {
         TZnajdzOpcje o = secondAttempt ? OptionsFor(text, capitalised) : InitOptions(text);
         o.TryForms = secondAttempt ? 1 : 0;
@@ -163,18 +164,31 @@ std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool s
         readings.push_back(reading);
     }
 
+    // A phrase entry of the text itself stands for the word (with the code of its form
+    // when the forms know it); only without one do the base forms give the readings,
+    // each from the main entry of the base and from a phrase entry of it.
     TZnajdzOpcje forms = options();
-    if (set_.FormsWorker.FindForms(forms)) {
+    const bool formsKnow = set_.FormsWorker.FindForms(forms) && !set_.FormsWorker.Readings().Empty();
+    TZnajdzOpcje phrase = options();
+    if (TZnaczenie reading; set_.Phrases.Find(phrase) && ReadingFromEntry(set_.Phrases, phrase.Index, reading)) {
+        if (formsKnow) {
+            reading.Code = set_.FormsWorker.Readings().Item(0).FormCode;
+            reading.WordClass = WordClassOfCodeNumber(reading.Code, language_);
+        }
+        readings.push_back(reading);
+    } else if (formsKnow) {
         for (const TOdwolanie& form : set_.FormsWorker.Readings()) {
-            int index = -1;
-            TZnaczenie byForm;
-            if (!set_.MainWorker.FindExact(form.Base, index) || !ReadingFromEntry(set_.MainWorker, index, byForm))
-                continue;
-            byForm.Lemma = form.Base;
-            byForm.Code = form.FormCode;
-            byForm.WordClass = WordClassOfCodeNumber(form.FormCode, language_);
-            byForm.Score = byForm.Entry->SubRecords.Item(0)->Code == "777" ? 0 : form.Priority;
-            readings.push_back(byForm);
+            for (TTransSlownikGlowny* dictionary : {&set_.MainWorker, &set_.Phrases}) {
+                int index = -1;
+                TZnaczenie byForm;
+                if (!dictionary->FindExact(form.Base, index) || !ReadingFromEntry(*dictionary, index, byForm))
+                    continue;
+                byForm.Lemma = form.Base;
+                byForm.Code = form.FormCode;
+                byForm.WordClass = WordClassOfCodeNumber(form.FormCode, language_);
+                byForm.Score = byForm.Entry->SubRecords.Item(0)->Code == "777" ? 0 : form.Priority;
+                readings.push_back(byForm);
+            }
         }
     }
 

@@ -90,11 +90,13 @@ protected:
     {
         test::WriteDataFile(folder, "frpol2.sg", "main",
                             "tour_#1 obrót , objazd #2 wieża\n"
-                            "livre_#1 książka , ‰ księga #2 funt\n"
+                            "page_#2 strona , ‰ karta\n"
                             "Jean_{imię męskie} #1 Jan\n"
                             "voile_#3 żagiel\n");
         test::WriteDataFile(folder, "franc2.so", "forms",
-                            "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n");
+                            "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n"
+                            "voiles\\{{007}}voile\n");
+        test::WriteDataFile(folder, "frpol2.sp", "phrase", "livre_#1 tom\nvoile_#2 welon\n");
         ApplyWorkingMode(program, ChooseWorkingMode(""));
         set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
     }
@@ -126,11 +128,24 @@ TEST_F(FrenchReadings, EachGenderOfANounKeepsItsOwnSubRecord)
     EXPECT_EQ(voile.Entry->SubRecords.Count(), 1) << "no feminine sub-record: the entry keeps its own";
 }
 
+TEST_F(FrenchReadings, APhraseEntryOfTheTextStandsForTheWordAndABaseGivesBoth)
+{
+    const TCustomWypSlowo& livre = Word("livre");
+    ASSERT_EQ(livre.Readings.Count(), 1);
+    EXPECT_EQ(livre.Readings.Item(0)->DictKind, rsZwrotow);
+    EXPECT_EQ(livre.Readings.Item(0)->Code, 1) << "the code of its form";
+    const TCustomWypSlowo& voiles = Word("voiles");
+    ASSERT_EQ(voiles.Readings.Count(), 2);
+    EXPECT_EQ(voiles.Readings.Item(0)->DictKind, rsGlowny);
+    EXPECT_EQ(voiles.Readings.Item(1)->DictKind, rsZwrotow);
+    EXPECT_EQ(voiles.Readings.Item(1)->Code, 7);
+}
+
 TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
 {
-    const TTransSlownikSlowo& livre = *Word("livre").Readings.Item(0)->Entry;
-    ASSERT_EQ(livre.SubRecords.Count(), 1);
-    EXPECT_EQ(livre.SubRecords.Item(0)->Meanings.Count(), 1);
+    const TTransSlownikSlowo& page = *Word("page").Readings.Item(0)->Entry;
+    ASSERT_EQ(page.SubRecords.Count(), 1);
+    EXPECT_EQ(page.SubRecords.Item(0)->Meanings.Count(), 1);
     const TCustomWypSlowo& jean = Word("Jean");
     EXPECT_TRUE(jean.HasMarker(159)) << "a first name";
 }
