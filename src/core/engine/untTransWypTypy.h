@@ -85,6 +85,7 @@ enum TZnacznik : int {
     znGodzina = 24, // a clock time
     znRok = 25,
     znRokLiczba = 112,     // a year, for the rules that read dates
+    znNazwisko = 162,      // "NAZW": a surname
     znZaimek = 50,         // forces class pronoun
     znOkreslnik = 51,      // forces class determiner
     znPoczatekZdania = 40, // starts a clause
@@ -92,7 +93,8 @@ enum TZnacznik : int {
     znNieOznaczac = 74,    // untranslatable; never reported as untranslated
     znNieTlumaczyc = 75,   // untranslatable
     znLiczbaMnoga = 76,
-    znGlowaGrupy = 168, // head of its group
+    znGlowaGrupy = 168,          // head of its group
+    znRzeczownikCzasownik = 187, // a noun–verb homograph the word stage left to the sentence stages
     znLiczebnikowy = 186,
 };
 

@@ -227,6 +227,11 @@ TWypowiedzenieFr::TWypowiedzenieFr(TCustomWypowiedzenia* owner)
 
 void TWypowiedzenieFr::Analyse(int level)
 {
+    if (Owner()->StopRequested())
+        return;
+    ChooseReadings();
+    if (Owner()->StopRequested())
+        return;
     TCustomWypSlowa& words = Words();
     for (int i = 0; i < words.Count(); ++i)
         if (IsArticle(words.Word(i)))

@@ -3,6 +3,7 @@
 // "s'il" split, elided and hyphenated forms cut, numbers and ordinals carried over),
 // in utterances that are translated word by word until the French analysis plugs in.
 
+#include <functional>
 #include <memory>
 
 #include "core/engine/untTransWypSlowoPoSlowie.h"
@@ -42,12 +43,56 @@ public:
     std::unique_ptr<TCustomWypSlowo> NewWord() override;
 };
 
+// What the context tells of a word that may be a noun or a verb (or an adjective).
+enum class TDecyzjaFr {
+    Brak,       // no cue applied
+    Czasownik,  // the verb (for a noun/adjective word: the adjective or participle)
+    Rzeczownik, // the noun
+    Otwarta,    // left open: the noun/adjective question decides
+};
+
 class TWypowiedzenieFr : public TWypowiedzenieSlowoPoSlowie {
 public:
     explicit TWypowiedzenieFr(TCustomWypowiedzenia* owner);
 
-    // Word by word, except that the articles carry no Polish word.
+    // One reading per word, then word by word, except that the articles carry no
+    // Polish word.
     void Analyse(int level) override;
+
+    // ---- the word stage (untTranslatorFrOdczyty.cpp)
+    void ChooseReadings();
+    void ChooseReadingAt(int i);
+    // Commits reading r of word i; an unknown word (r < 0) becomes a noun of its text.
+    void CommitAt(int i, int reading);
+    // The context rules for a word of several readings; false when none applies.
+    bool Disambiguate(int i);
+
+private:
+    // The codes the word may still have: those of its preferred readings and of every
+    // reading ("court" keeps out its noun and adverb codes).
+    TZbiorKodow PossibleCodes(int i) const;
+    bool CanHave(int i, const TZbiorKodow& codes) const;
+    bool CommitFirstIn(int i, const TZbiorKodow& codes);
+    void CommitByScore(int i);
+    bool ScoresDiffer(int i) const;
+    bool MalIsANoun(int i) const;
+    bool TwoPluralsOfOneForm(int i);
+    void PrepositionRule(int i);
+    void CliticRule(int i);
+    // Adds the agreement note when an adjective stands between article and noun.
+    TDecyzjaFr NounOrVerb(int i);
+    bool AfterTu(int i) const;
+    void NounVerbRule(int i);
+    void AdjectiveParticipleRule(int i);
+    TDecyzjaFr NounOrAdjective(int i) const;
+    void NounAdjectiveRule(int i);
+    bool AfterAuxiliary(int i) const;
+    bool AfterCliticPronoun(int i) const;
+    bool AgreesBetweenArticleAndNoun(int i);
+    // The first word at or before i for which holds is false; −1 when none.
+    int SkipWhile(int i, const std::function<bool(int)>& holds) const;
+    // Finite forms spelled like participles get the participle's code.
+    void VerbFormAdjust(int i, const TZbiorKodow& codes);
 };
 
 class TWypowiedzeniaFr : public TWypowiedzeniaSlowoPoSlowie {

@@ -150,6 +150,67 @@ TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
     EXPECT_TRUE(jean.HasMarker(159)) << "a first name";
 }
 
+// ---------------------------------------------------------------- reading choice
+
+struct TWybor {
+    const char* Sentence;
+    int Word;          // 0-based
+    const char* Lemma; // of the committed reading
+    int Code;
+};
+
+class FrenchReadingChoice : public testing::TestWithParam<TWybor> {};
+
+TEST_P(FrenchReadingChoice, TheContextDecides)
+{
+    test::TFakeSlowniki dictionaries;
+    const auto add = [&](const char* word, const char* lemma, int code, int score = kOcenaNeutralna) {
+        dictionaries.AddReading(FromUtf8(word), FromUtf8(lemma), code, score);
+    };
+    for (const auto& [word, code] : {std::pair{"la", 35},
+                                     {"le", 31},
+                                     {"les", 33},
+                                     {"il", 213},
+                                     {"nous", 216},
+                                     {"de", 241},
+                                     {"tu", 212},
+                                     {"un", 31}})
+        add(word, word, code);
+    add("ferme", "ferme", 5), add("ferme", "ferme", 61), add("ferme", "fermer", 90);
+    add("pouvoir", "pouvoir", 1), add("pouvoir", "pouvoir", 80);
+    add("portions", "portion", 7), add("portions", "porter", 168);
+    add("personne", "personne", 5), add("personne", "personne", 230);
+    add("fils", "fil", 3), add("fils", "fils", 3);
+    add("mal", "mal", 250), add("mal", "mal", 1);
+    add("portes", "porte", 7), add("portes", "porter", 93);
+    add("est", "est", 1), add("est", "être", 95);
+    add("ton", "ton", 41), add("ton", "ton", 1, 80);
+    // the user's reading comes first and is taken as it stands
+    add("moule", "moule", 1), add("moule", "moule", 5), add("moule", "mouler", 90);
+    dictionaries.Words["moule"][0].DictKind = rsUzytkownika;
+    TKontekstWypowiedzi context;
+    context.Dictionaries = &dictionaries;
+    TWypowiedzeniaFr utterances(context);
+    utterances.Segment(FromUtf8(GetParam().Sentence), true);
+    auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+    utterance.ChooseReadings();
+    const TCustomWypSlowo& word = utterance.Words().Word(GetParam().Word);
+    EXPECT_EQ(ToUtf8(word.Lemma, jezFrancuski), GetParam().Lemma);
+    EXPECT_EQ(word.Code, GetParam().Code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FrenchReadingChoice,
+                         testing::Values(TWybor{"la ferme", 1, "ferme", 5}, TWybor{"il ferme", 1, "fermer", 90},
+                                         TWybor{"le ferme", 1, "fermer", 90}, TWybor{"le pouvoir", 1, "pouvoir", 1},
+                                         TWybor{"de pouvoir", 1, "pouvoir", 80},
+                                         TWybor{"nous portions", 1, "porter", 168},
+                                         TWybor{"les portions", 1, "portion", 7},
+                                         TWybor{"la personne", 1, "personne", 5}, TWybor{"les fils", 1, "fils", 3},
+                                         TWybor{"le mal", 1, "mal", 1}, TWybor{"tu portes", 1, "porter", 93},
+                                         TWybor{"les portes", 1, "porte", 7}, TWybor{"il est", 1, "être", 95},
+                                         TWybor{"ton", 0, "ton", 1}, TWybor{"la moule", 1, "moule", 1}),
+                         test::NamedBy([](const TWybor& c) { return test::Spelled(c.Sentence); }));
+
 TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
