@@ -282,6 +282,20 @@ int TCustomWypSlowa::InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> wor
     return at;
 }
 
+void TCustomWypSlowa::DeleteWord(int i)
+{
+    if (!InRange(i))
+        return;
+    words_.erase(words_.begin() + i);
+    around_.erase(around_.begin() + i);
+    for (auto& group : groups_) {
+        if (group->First > i)
+            --group->First;
+        if (group->Last >= i)
+            --group->Last;
+    }
+}
+
 std::string& TCustomWypSlowa::TextBehindLast()
 {
     if (words_.empty())

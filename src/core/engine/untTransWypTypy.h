@@ -587,6 +587,9 @@ public:
                 bool sentenceCapital, const std::string& after = {});
     // Inserts a word behind word i (i = −1: at the front).
     int InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> word, TPrzedPo around);
+    // Removes word i with the texts around it; the groups behind it move up and a
+    // group that held it shrinks.
+    void DeleteWord(int i);
     // Appends text after everything that stands behind the last word (its Po and the
     // bracketed text that follows it), or to Lead when there is no word.
     void AppendAfterLast(const std::string& text);

@@ -232,6 +232,9 @@ void TWypowiedzenieFr::Analyse(int level)
     ChooseReadings();
     if (Owner()->StopRequested())
         return;
+    JoinExpressions();
+    if (Owner()->StopRequested())
+        return;
     TCustomWypSlowa& words = Words();
     for (int i = 0; i < words.Count(); ++i)
         if (IsArticle(words.Word(i)))

@@ -66,6 +66,9 @@ public:
     void CommitAt(int i, int reading);
     // The context rules for a word of several readings; false when none applies.
     bool Disambiguate(int i);
+    // Multi-word expressions of the user, forms and main dictionaries become one word
+    // (untTranslatorFrWyrazenia.cpp).
+    void JoinExpressions();
 
 private:
     // The codes the word may still have: those of its preferred readings and of every
@@ -93,6 +96,15 @@ private:
     int SkipWhile(int i, const std::function<bool(int)>& holds) const;
     // Finite forms spelled like participles get the participle's code.
     void VerbFormAdjust(int i, const TZbiorKodow& codes);
+
+    // Words first..last as one candidate expression; byLemma starts with the lemma.
+    std::string SpanText(int first, int last, bool byLemma) const;
+    // 2 when word i begins a split contraction ("à" "le1"), else 1.
+    int WordsOfContraction(int i) const;
+    // The last word of the longest expression of the dictionary that starts at word i;
+    // −1 when none.
+    int LongestExpression(int i, bool byLemma, TSlownikWyrazen dictionary) const;
+    void JoinWords(int first, int last, bool byLemma);
 };
 
 class TWypowiedzeniaFr : public TWypowiedzeniaSlowoPoSlowie {

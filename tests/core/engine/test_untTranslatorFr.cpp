@@ -211,6 +211,60 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrenchReadingChoice,
                                          TWybor{"ton", 0, "ton", 1}, TWybor{"la moule", 1, "moule", 1}),
                          test::NamedBy([](const TWybor& c) { return test::Spelled(c.Sentence); }));
 
+// ---------------------------------------------------------------- expressions
+
+struct TWyrazenie {
+    const char* Sentence;
+    bool UserHasMettreEn;
+    const char* Words; // the words after the join, "|" between them
+    int VerbCode;      // of the joined verb expression, 0 when none
+};
+
+class FrenchExpressions : public testing::TestWithParam<TWyrazenie> {};
+
+TEST_P(FrenchExpressions, BecomeOneWord)
+{
+    test::TFakeSlowniki dictionaries;
+    dictionaries.AddReading("il", "il", 213);
+    dictionaries.AddReading("a", "avoir", 95);
+    dictionaries.AddReading("mis", "mettre", 198);
+    dictionaries.AddReading("en", "en", 241);
+    dictionaries.AddReading("place", "place", 5);
+    dictionaries.AddReading(FromUtf8("à"), FromUtf8("à"), 241);
+    dictionaries.AddReading("le1", "le1", 31);
+    dictionaries.AddReading("moins", "moins", 251);
+    for (const char* expression : {"mettre en place", "au moins", "mettre en"})
+        dictionaries.AddReading(expression, expression, 4);
+    dictionaries.Expressions[TSlownikWyrazen::Glowny] = {"mettre en place", "au moins"};
+    if (GetParam().UserHasMettreEn)
+        dictionaries.Expressions[TSlownikWyrazen::Uzytkownika] = {"mettre en"};
+    TKontekstWypowiedzi context;
+    context.Dictionaries = &dictionaries;
+    TWypowiedzeniaFr utterances(context);
+    utterances.Segment(FromUtf8(GetParam().Sentence), true);
+    auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+    utterance.ChooseReadings();
+    utterance.JoinExpressions();
+    std::string shown;
+    int verbCode = 0;
+    for (int i = 0; i < utterance.Words().Count(); ++i) {
+        const TCustomWypSlowo& word = utterance.Words().Word(i);
+        shown += (i > 0 ? "|" : "") + ToUtf8(word.Text, jezFrancuski);
+        if (word.Text.starts_with("mettre"))
+            verbCode = word.Code;
+    }
+    EXPECT_EQ(shown, GetParam().Words);
+    EXPECT_EQ(verbCode, GetParam().VerbCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FrenchExpressions,
+                         testing::Values(TWyrazenie{"au moins", false, "au moins", 0},
+                                         TWyrazenie{"il a mis en place", false, "il|a|mettre en place", 198},
+                                         TWyrazenie{"il a mis en place", true, "il|a|mettre en|place", 198}),
+                         test::NamedBy([](const TWyrazenie& c) {
+                             return std::string(c.Sentence) + (c.UserHasMettreEn ? " user" : "");
+                         }));
+
 TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
