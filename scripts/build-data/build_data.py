@@ -236,6 +236,17 @@ def forms_lines(pairs_by_lemma, language):
                   if datalib.clean_word(form, language) is not None)
 
 
+def joinable(phrase_lines):
+    """The expressions the analysis may join running words into. A two-word one of
+    no part of speech (#99: exclamations, set phrases) reads the same as ordinary word
+    pairs ("la ferme" = "shut up", and the farm) and stays a phrase only."""
+    def kept(line):
+        headword, _, body = line.partition("_")
+        codes = {part.split(" ", 1)[0] for part in body.split("#")[1:]}
+        return len(headword.split()) > 2 or codes != {"99"}
+    return [line for line in phrase_lines if kept(line)]
+
+
 def expression_forms(headwords, forms_by_lemma):
     """{expression: [(form, code)]} of the French expressions whose first word is a
     noun: that word's forms with the rest of the expression ("pommes de terre" of
@@ -333,8 +344,8 @@ def main():
         lambda w, pos: french_target_code(w, pos, analyses, verbs), {})
     # An expression is a headword of the main file as well: the analysis joins words
     # into an expression only where it finds it in the forms or main dictionary.
-    outputs = {"frpol2.sg": (fr_single + fr_phrases, datalib.main_key),
-               "polfr2.sg": (pl_single + pl_phrases, datalib.main_key),
+    outputs = {"frpol2.sg": (fr_single + joinable(fr_phrases), datalib.main_key),
+               "polfr2.sg": (pl_single + joinable(pl_phrases), datalib.main_key),
                "frpol2.sp": (fr_phrases, datalib.main_key), "polfr2.sp": (pl_phrases, datalib.main_key)}
 
     datalib.progress(5, STEPS, "writing the forms dictionaries")
