@@ -50,6 +50,7 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     o.Segmentation.UseArchive = s.UzywajArchiwum;
     o.Segmentation.ArchivePercent = s.ArchiwumProcent;
     o.Assembly = AssemblyOptionsOf(s);
+    o.Analysis.FrTellAFromAccentedA = s.BezAkcentow && s.FrWlaczRozroznianieA;
     return o;
 }
 

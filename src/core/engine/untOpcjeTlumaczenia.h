@@ -35,6 +35,7 @@ struct TOpcjeTlumaczenia {
     bool ArchiveTranslations = false;    // "TlumaczenieDoArchiwum"
     TUstawieniaSegmentacji Segmentation; // "UzywajArchiwum", "ArchiwumProcent"; the mode is set by the run
     TOpcjeSkladania Assembly;            // "ImperativProsze", "FrTyWyZWielkiej"
+    TOpcjeAnalizy Analysis;              // "BezAkcentow", "FrWlaczRozroznianieA"
 
     // ---- set by whoever starts the run
     bool SentenceBySentence = false;

@@ -83,6 +83,13 @@ struct TOpcjeSkladania {
     bool FrTyWyZWielkiej = false; // "FrTyWyZWielkiej": "Ty", "Wy" … with a capital
 };
 
+// The translator settings the analyses read.
+struct TOpcjeAnalizy {
+    // "BezAkcentow" and "FrWlaczRozroznianieA": a text typed without accents has "a"
+    // for "à", which the French analysis tells apart from the verb.
+    bool FrTellAFromAccentedA = false;
+};
+
 // Everything an utterance list needs from the run it belongs to. Copied into nested
 // lists; the pointed-to objects are owned by the caller and outlive the lists.
 struct TKontekstWypowiedzi {
@@ -94,6 +101,7 @@ struct TKontekstWypowiedzi {
     const std::atomic<bool>* Stop = nullptr;     // the worker's stop request
     int NestingDepth = 0;                        // bracket levels around the text
     TOpcjeSkladania Assembly{};
+    TOpcjeAnalizy Analysis{};
 };
 
 } // namespace velmar

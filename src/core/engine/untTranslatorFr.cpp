@@ -229,6 +229,7 @@ void TWypowiedzenieFr::Analyse(int level)
 {
     if (Owner()->StopRequested())
         return;
+    PrePass();
     ChooseReadings();
     if (Owner()->StopRequested())
         return;

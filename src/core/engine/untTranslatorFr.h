@@ -60,6 +60,9 @@ public:
     void Analyse(int level) override;
 
     // ---- the word stage (untTranslatorFrOdczyty.cpp)
+    // Renames before the choice: with the a/à option, "a" that no verb form follows is
+    // "à"; "s'" before "il" is "si".
+    void PrePass();
     void ChooseReadings();
     void ChooseReadingAt(int i);
     // Commits reading r of word i; an unknown word (r < 0) becomes a noun of its text.
@@ -75,6 +78,9 @@ private:
     // reading ("court" keeps out its noun and adverb codes).
     TZbiorKodow PossibleCodes(int i) const;
     bool CanHave(int i, const TZbiorKodow& codes) const;
+    // Whether a bare "a" is the preposition: no participle follows and no subject
+    // or reflexive pronoun precedes.
+    bool IsPreposition(int i) const;
     bool CommitFirstIn(int i, const TZbiorKodow& codes);
     void CommitByScore(int i);
     bool ScoresDiffer(int i) const;

@@ -213,6 +213,28 @@ bool TWypowiedzenieFr::CanHave(int i, const TZbiorKodow& codes) const
     return InRange(i) && HoldsAny(PossibleCodes(i), codes);
 }
 
+void TWypowiedzenieFr::PrePass()
+{
+    const bool tellA = Owner()->Context().Analysis.FrTellAFromAccentedA;
+    for (int i = 0; i < Words().Count(); ++i) {
+        TCustomWypSlowo& word = Words().Word(i);
+        if (tellA && word.Text == "a" && IsPreposition(i))
+            word.SetText("\xE0");
+        else if (TextIs(i, "s'", false, true) && TextIs(i + 1, "il", false, true))
+            word.SetText(word.Text[0] == 'S' ? "Si" : "si");
+    }
+}
+
+bool TWypowiedzenieFr::IsPreposition(int i) const
+{
+    // "il a mangé", "il n'a pas donc mangé": the participle after the skipped words.
+    const int next = SkipTextIn(i + 1, "<ne><n'><pas><tout><donc>");
+    const TZbiorKodow participles = Kody({86, 87, 88, 98, 99, 106, 115, 121}) | KodyOdDo(190, 199);
+    const bool participleFollows =
+        InRange(next) && HoldsAny(Words().Word(next).Readings.ClassSet(true, false), participles);
+    return !participleFollows && !TextIn(i - 1, "<il><elle><s'><m'><t'>", false, true);
+}
+
 void TWypowiedzenieFr::ChooseReadings()
 {
     for (int i = 0; i < Words().Count(); ++i)

@@ -36,6 +36,7 @@ TTranslatorThread::TTranslatorThread(TTranslatorHost& host, const TOpcjeTlumacze
     context_.Settings = options_.Segmentation;
     context_.Settings.TranslationMode = options_.TranslationMode;
     context_.Assembly = options_.Assembly;
+    context_.Analysis = options_.Analysis;
     context_.Stop = &stopFlag_;
 }
 

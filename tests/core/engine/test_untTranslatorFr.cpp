@@ -265,6 +265,28 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrenchExpressions,
                              return std::string(c.Sentence) + (c.UserHasMettreEn ? " user" : "");
                          }));
 
+TEST(FrenchPrePass, WithTheOptionABeforeNoParticipleIsTheAccentedA)
+{
+    test::TFakeSlowniki dictionaries;
+    dictionaries.AddReading("il", "il", 213);
+    dictionaries.AddReading("a", "avoir", 95);
+    dictionaries.AddReading(FromUtf8("mangé"), "manger", 191);
+    dictionaries.AddReading("Paris", "Paris", 1);
+    dictionaries.AddReading(FromUtf8("à"), FromUtf8("à"), 241);
+    for (const bool option : {false, true}) {
+        SCOPED_TRACE(option);
+        TKontekstWypowiedzi context;
+        context.Dictionaries = &dictionaries;
+        context.Analysis.FrTellAFromAccentedA = option;
+        TWypowiedzeniaFr utterances(context);
+        utterances.Segment(FromUtf8("il a mangé, a Paris"), true);
+        auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+        utterance.PrePass();
+        EXPECT_EQ(utterance.Words().Word(1).Text, "a");
+        EXPECT_EQ(ToUtf8(utterance.Words().Word(4).Text, jezFrancuski), option ? "à" : "a");
+    }
+}
+
 TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
