@@ -1,6 +1,8 @@
 // The French preparation of words as segmentation adds them.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "DaneFrancuskie.h"
 #include "FakeSlowniki.h"
 #include "core/app/untStaleApp.h"
@@ -139,6 +141,18 @@ TEST_F(FrenchReadings, APhraseEntryOfTheTextStandsForTheWordAndABaseGivesBoth)
     EXPECT_EQ(voiles.Readings.Item(0)->DictKind, rsGlowny);
     EXPECT_EQ(voiles.Readings.Item(1)->DictKind, rsZwrotow);
     EXPECT_EQ(voiles.Readings.Item(1)->Code, 7);
+}
+
+TEST_F(FrenchReadings, AStopRequestEndsTheAnalysisWithNothingWritten)
+{
+    for (const bool stopped : {false, true}) {
+        std::atomic<bool> stop = stopped;
+        TWypowiedzeniaFr utterances{
+            TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, &stop}};
+        utterances.Segment("tour", true);
+        utterances.Item(0)->Analyse(0);
+        EXPECT_EQ(utterances.Item(0)->Words().Word(0).Translations.Count() == 0, stopped);
+    }
 }
 
 TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
