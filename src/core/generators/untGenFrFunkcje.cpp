@@ -270,6 +270,25 @@ constexpr std::string_view kIrregularVerbs =
 
 // ---------------------------------------------------------------- nouns
 
+namespace {
+
+// "pomme de terre", "chemin de fer", "machine à laver": the end of the head noun, which
+// alone takes the plural; npos for any other lemma.
+std::size_t HeadOfPrepositionalCompound(std::string_view lemma)
+{
+    const std::size_t space = lemma.find(' ');
+    if (space == std::string_view::npos)
+        return space;
+    const std::string_view rest = lemma.substr(space + 1);
+    for (const std::string_view preposition :
+         {"de ", "d'", "\xE0 ", "en ", "pour ", "sans ", "sur ", "au ", "aux ", "du "})
+        if (rest.starts_with(preposition))
+            return space;
+    return std::string_view::npos;
+}
+
+} // namespace
+
 std::string NounPluralFr(std::string_view lemma, std::string& alternative)
 {
     constexpr std::string_view alExceptions =
@@ -288,6 +307,10 @@ std::string NounPluralFr(std::string_view lemma, std::string& alternative)
     std::string plural;
     if (QuotedValue(lemma, kCompoundNouns, plural))
         return plural.substr(0, plural.find(','));
+    if (const std::size_t head = HeadOfPrepositionalCompound(lemma); head != std::string_view::npos) {
+        std::string headAlternative;
+        return NounPluralFr(lemma.substr(0, head), headAlternative) + std::string(lemma.substr(head));
+    }
     if (EndsWithAny(lemma, "s,x,z") || InCommaList(lemma, "confetti,ave,credo,amen,kyrie"))
         return std::string(lemma);
     if (RuleValue(lemma, irregular, plural)) {

@@ -29,6 +29,8 @@ TEST(GenNounFr, PluralRulesExceptionsAndCodes)
 {
     const TNounCase cases[] = {
         {"cheval", "1", "cheval", "chevaux"},
+        {"pomme de terre", "2", "pomme de terre", "pommes de terre"},
+        {"cheval à bascule", "1", "cheval à bascule", "chevaux à bascule"},
         {"festival", "1", "festival", "festivals"},
         {"travail", "1", "travail", "travaux"},
         {"détail", "1", "détail", "détails"},
