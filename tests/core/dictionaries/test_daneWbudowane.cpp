@@ -70,13 +70,16 @@ public:
         }
     }
 
-    // Calls check(headword, code, expectListed) for every entry; expectListed(form)
-    // expects the form among the listed forms of the headword.
+    // Calls check(headword, code, expectListed) for every entry but the numbered
+    // homographs (names the analysis gives words, not words to inflect);
+    // expectListed(form) expects the form among the listed forms of the headword.
     template <typename F>
     void ForEachEntry(F&& check)
     {
         for (int i = 0; i < main_.Dictionary->Count(); ++i) {
             const auto& entry = main_.Main().GetEntry(i);
+            if (IsDigitChar(static_cast<unsigned char>(entry.Headword.back())))
+                continue;
             const auto& listed = formsByBase_.at(entry.Headword);
             const auto expectListed = [&](const std::string& form) {
                 EXPECT_TRUE(listed.contains(form))
@@ -153,9 +156,12 @@ bool OnlyPhoneticSymbols(const std::string& utf8)
 TEST(BundledData, FrenchHeadwordsWithAPronunciationAreFoundAndShowIt)
 {
     test::SlownikTestowy french("main", jezFrancuski, ReadSource("frpol2.sg.txt"));
-    int withPronunciation = 0;
+    int withPronunciation = 0, contentWords = 0;
     for (int i = 0; i < french.Dictionary->Count(); ++i) {
         const auto& entry = french.Main().GetEntry(i);
+        // The function words, homographs and expressions of the core take FreeDict's
+        // pronunciation in the full data set; the content words carry their own.
+        contentWords += InCommaList(entry.SubRecords.Item(0)->Code, "1,2,4,7,8") ? 1 : 0;
         if (entry.HeadTail.empty())
             continue;
         ++withPronunciation;
@@ -170,7 +176,7 @@ TEST(BundledData, FrenchHeadwordsWithAPronunciationAreFoundAndShowIt)
         EXPECT_TRUE(french.Dictionary->FindExact(headword, found)) << headword;
         EXPECT_EQ(found, i) << headword;
     }
-    EXPECT_GE(withPronunciation, french.Dictionary->Count() / 2);
+    EXPECT_GE(withPronunciation, contentWords / 2);
 }
 
 TEST(BundledData, PronunciationsOfKnownWords)
