@@ -127,12 +127,13 @@ std::string BundledCoreWithout(const test::TempFolder& folder, const std::functi
          {std::tuple{"frpol2.sg", "main", "fr"}, std::tuple{"franc2.so", "forms", "fr"},
           std::tuple{"polfr2.sg", "main", "pl"}, std::tuple{"pol2.so", "forms", "pl"}}) {
         std::string kept;
-        for (const auto line : SplitLines(test::TempFolder::Read(data / (std::string(file) + ".txt"))))
+        const std::string source = test::TempFolder::Read(data / (std::string(file) + ".txt"));
+        for (const auto line : SplitLines(source))
             if (!drop(line))
                 kept += std::string(line) + "\n";
-        const auto source = folder.Write(std::string(file) + ".txt", kept);
+        const auto written = folder.Write(std::string(file) + ".txt", kept);
         EXPECT_EQ(test::RunCliCaptured(
-                      {"dict", "build", "--kind", kind, "--lang", language, source.string(), (folder / file).string()})
+                      {"dict", "build", "--kind", kind, "--lang", language, written.string(), (folder / file).string()})
                       .Status,
                   0);
     }
