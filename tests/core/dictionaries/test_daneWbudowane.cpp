@@ -55,6 +55,15 @@ TEST(BundledData, MainListsAndTheirFormsAgree)
     }
 }
 
+TEST(BundledData, TheMaterialNounsAreACategory)
+{
+    test::SlownikTestowy categories("category", jezFrancuski, ReadSource("franc2.skt.txt"));
+    auto& list = static_cast<TTransSlownikKategorii&>(*categories.Dictionary);
+    EXPECT_TRUE(list.InCategory("bois", "material$"));
+    EXPECT_TRUE(list.InCategory("verre", "material$"));
+    EXPECT_FALSE(list.InCategory("maison", "material$"));
+}
+
 // The generators, given a headword with the code of its entry, produce forms that the
 // forms file lists for that headword: the codes and the forms tell the same story.
 class GeneratedForms {
