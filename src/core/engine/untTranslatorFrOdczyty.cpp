@@ -11,105 +11,45 @@ namespace velmar {
 
 namespace {
 
-const TZbiorKodow& Nouns()
+// The code sets the rules test.
+struct TZbioryKodow {
+    TZbiorKodow Nouns = KodyOdDo(1, 19), Determiners = KodyOdDo(31, 49), Adjectives = KodyOdDo(51, 69),
+                FiniteVerbs = KodyOdDo(80, 189), Participles = KodyOdDo(190, 204), Pronouns = KodyOdDo(211, 235),
+                SubjectPronouns = KodyOdDo(211, 219);
+    // Nominal codes a form can stand for next to an article.
+    TZbiorKodow NominalAfterArticle = Nouns | Determiners | Adjectives | Participles;
+};
+
+const TZbioryKodow& Sets()
 {
-    static const TZbiorKodow codes = KodyOdDo(1, 19);
-    return codes;
-}
-const TZbiorKodow& Adjectives()
-{
-    static const TZbiorKodow codes = KodyOdDo(51, 69);
-    return codes;
-}
-const TZbiorKodow& FiniteVerbs()
-{
-    static const TZbiorKodow codes = KodyOdDo(80, 189);
-    return codes;
-}
-const TZbiorKodow& Participles()
-{
-    static const TZbiorKodow codes = KodyOdDo(190, 204);
-    return codes;
-}
-const TZbiorKodow& Determiners()
-{
-    static const TZbiorKodow codes = KodyOdDo(31, 49);
-    return codes;
-}
-const TZbiorKodow& Pronouns()
-{
-    static const TZbiorKodow codes = KodyOdDo(211, 235);
-    return codes;
-}
-const TZbiorKodow& SubjectPronouns()
-{
-    static const TZbiorKodow codes = KodyOdDo(211, 219);
-    return codes;
+    static const TZbioryKodow sets;
+    return sets;
 }
 
-// Nominal codes a form can stand for next to an article.
-const TZbiorKodow& NominalAfterArticle()
-{
-    static const TZbiorKodow codes = Nouns() | KodyOdDo(31, 49) | Adjectives() | Participles();
-    return codes;
-}
-
-// Tag lists with accented words, converted once into the 8-bit text the words are in.
-// Words the scores decide.
-const std::string& LeftToScores()
-{
-    static const std::string tags = FromUtf8("<étant><court><même>");
-    return tags;
-}
-
-// Words between an auxiliary and its participle.
-const std::string& NegationAndEmphasis()
-{
-    static const std::string tags = FromUtf8("<ne><n'><pas><tout><donc><même>");
-    return tags;
-}
-
-// Participles "être" makes a compound tense with.
-const std::string& ParticiplesOfEtre()
-{
-    static const std::string tags = FromUtf8("<allé><allée><allées><été><étés>");
-    return tags;
-}
-
-// "à" and "de" and their contractions with the article.
-const std::string& ContractedPrepositions()
-{
-    static const std::string tags = FromUtf8("<à><de><du><au><aux><des>");
-    return tags;
-}
-
-// Words after which a noun–infinitive form is the infinitive.
-const std::string& BeforeAnInfinitive()
-{
-    static const std::string tags = FromUtf8("<de><à><pour><la><les>");
-    return tags;
-}
-
-const std::string& General()
-{
-    static const std::string word = FromUtf8("général");
-    return word;
-}
-
-const std::string& Etre()
-{
-    static const std::string word = FromUtf8("être");
-    return word;
-}
-
-const std::string& OrdinalAndEvaluativeAdjectives()
-{
-    static const std::string tags =
+// The tag lists with accented words, converted once into the 8-bit text the words are in.
+struct TListyAkcentowane {
+    std::string LeftToScores = FromUtf8("<étant><court><même>");
+    // between an auxiliary and its participle
+    std::string NegationAndEmphasis = FromUtf8("<ne><n'><pas><tout><donc><même>");
+    // the participles "être" makes a compound tense with
+    std::string ParticiplesOfEtre = FromUtf8("<allé><allée><allées><été><étés>");
+    // "à" and "de" and their contractions with the article
+    std::string ContractedPrepositions = FromUtf8("<à><de><du><au><aux><des>");
+    // after them a noun–infinitive form is the infinitive
+    std::string BeforeAnInfinitive = FromUtf8("<de><à><pour><la><les>");
+    std::string General = FromUtf8("général");
+    std::string Etre = FromUtf8("être");
+    std::string OrdinalAndEvaluativeAdjectives =
         FromUtf8("<cher><bon><premier><deuxième><troisième><quatrième><cinquième><sixième><septième><huitième>"
                  "<neuvième><dixième><onzième><douzième><treizième><quatorzième><quinzième><seizième><dix-septième>"
                  "<dix-huitième><dix-neuvième><vingtième><trentième><quarantième><cinquantième><soixantième>"
                  "<soixante-dixième><quatre-vingtième><quatre-vingt-dixième><centième><millième>");
-    return tags;
+};
+
+const TListyAkcentowane& Accented()
+{
+    static const TListyAkcentowane lists;
+    return lists;
 }
 
 constexpr std::string_view kObjectClitics = "<me><m'><te><t'><se><s'><nous><vous><lui><le><la><les><en><y>";
@@ -316,10 +256,10 @@ bool TWypowiedzenieFr::Disambiguate(int i)
 {
     TCustomWypSlowo& word = Words().Word(i);
     const TZbiorKodow possible = PossibleCodes(i);
-    const bool n = HoldsAny(possible, Nouns()), a = HoldsAny(possible, Adjectives());
-    const bool v = HoldsAny(possible, FiniteVerbs()), p = HoldsAny(possible, Participles());
+    const bool n = HoldsAny(possible, Sets().Nouns), a = HoldsAny(possible, Sets().Adjectives);
+    const bool v = HoldsAny(possible, Sets().FiniteVerbs), p = HoldsAny(possible, Sets().Participles);
     const int first = word.Readings.Item(0)->Code;
-    if (TextIn(i, LeftToScores(), false, true))
+    if (TextIn(i, Accented().LeftToScores, false, true))
         return false;
     if (TextIs(i, "personne", false, true) && TextIn(i - 1, "<la><une>", false, true)) {
         for (int r = word.Readings.Count() - 1; r >= 0; --r)
@@ -340,20 +280,20 @@ bool TWypowiedzenieFr::Disambiguate(int i)
         PrepositionRule(i);
         return true;
     }
-    if (Holds(Determiners(), first) && HoldsAny(possible, Pronouns())) {
+    if (Holds(Sets().Determiners, first) && HoldsAny(possible, Sets().Pronouns)) {
         CliticRule(i);
         return true;
     }
-    const bool nominalOrVerb = Holds(Nouns() | Adjectives() | FiniteVerbs(), first);
+    const bool nominalOrVerb = Holds(Sets().Nouns | Sets().Adjectives | Sets().FiniteVerbs, first);
     if (nominalOrVerb && v && (n || a)) {
         NounVerbRule(i);
         return true;
     }
-    if (Holds(Adjectives() | Participles(), first) && a && p) {
+    if (Holds(Sets().Adjectives | Sets().Participles, first) && a && p) {
         AdjectiveParticipleRule(i);
         return true;
     }
-    if (Holds(Nouns() | Adjectives() | Participles(), first) && n && (a || p)) {
+    if (Holds(Sets().Nouns | Sets().Adjectives | Sets().Participles, first) && n && (a || p)) {
         NounAdjectiveRule(i);
         return true;
     }
@@ -362,10 +302,10 @@ bool TWypowiedzenieFr::Disambiguate(int i)
 
 bool TWypowiedzenieFr::MalIsANoun(int i) const
 {
-    if (!CanHave(i + 1, NominalAfterArticle()))
+    if (!CanHave(i + 1, Sets().NominalAfterArticle))
         return true;
-    const TZbiorKodow modifiers = Adjectives() | Participles();
-    return CanHave(i + 1, modifiers) && !CanHave(i + 2, NominalAfterArticle());
+    const TZbiorKodow modifiers = Sets().Adjectives | Sets().Participles;
+    return CanHave(i + 1, modifiers) && !CanHave(i + 2, Sets().NominalAfterArticle);
 }
 
 bool TWypowiedzenieFr::TwoPluralsOfOneForm(int i)
@@ -389,7 +329,7 @@ void TWypowiedzenieFr::PrepositionRule(int i)
 {
     if (TextIn(i - 1, "<du><au><le><un><l'>", false, true) && CommitFirstIn(i, Kody({1})))
         return;
-    if (TextIn(i - 1, BeforeAnInfinitive(), false, true) && CommitFirstIn(i, Kody({80})))
+    if (TextIn(i - 1, Accented().BeforeAnInfinitive, false, true) && CommitFirstIn(i, Kody({80})))
         return;
     CommitByScore(i);
 }
@@ -404,8 +344,8 @@ void TWypowiedzenieFr::CliticRule(int i)
     const int before = SkipTextIn(i - 1, "<me><m'><te><t'><ne><n'><nous><vous><y><lui><le><la><l'>", true);
     const bool afterNous =
         TextIs(before, "nous", false, true) || (TextIs(i + 1, "-") && TextIs(i + 2, "nous", false, true));
-    if (!(afterNous && CommitFirstIn(i, Pronouns())))
-        if (!CommitFirstIn(i, Determiners()))
+    if (!(afterNous && CommitFirstIn(i, Sets().Pronouns)))
+        if (!CommitFirstIn(i, Sets().Determiners))
             CommitAt(i, 0);
 }
 
@@ -477,17 +417,17 @@ void TWypowiedzenieFr::NounVerbRule(int i)
         return;
     }
     if (decision == TDecyzjaFr::Czasownik) {
-        if (!CommitFirstIn(i, FiniteVerbs()))
+        if (!CommitFirstIn(i, Sets().FiniteVerbs))
             CommitAt(i, 0);
         return;
     }
     if (decision == TDecyzjaFr::Otwarta) {
-        if (!CommitFirstIn(i, Nouns()))
+        if (!CommitFirstIn(i, Sets().Nouns))
             CommitAt(i, 0);
         return;
     }
     word.SetMarker(znRzeczownikCzasownik);
-    if ((tente || TextIs(i, "dit", false, true)) && CommitFirstIn(i, FiniteVerbs() | Participles()))
+    if ((tente || TextIs(i, "dit", false, true)) && CommitFirstIn(i, Sets().FiniteVerbs | Sets().Participles))
         return;
     CommitAt(i, 0);
     if (word.Readings.Item(0)->Score == kOcenaNeutralna)
@@ -523,18 +463,18 @@ TDecyzjaFr TWypowiedzenieFr::NounOrAdjective(int i) const
                                 HoldsAll(possible, {7, 194});
     if (participlePair && AfterAuxiliary(i))
         return TDecyzjaFr::Czasownik;
-    if (TextIs(i, General(), false, true) && (IsUnknownName(i + 1) || HasMarker(i + 1, znNazwisko)))
+    if (TextIs(i, Accented().General, false, true) && (IsUnknownName(i + 1) || HasMarker(i + 1, znNazwisko)))
         return TDecyzjaFr::Rzeczownik;
     if (TextIs(i, "fin", false, true) && TextIs(i - 1, "la", false, true))
         return TDecyzjaFr::Rzeczownik;
-    if (CanHave(i - 1, Nouns()) || CanHave(i + 1, Nouns()))
+    if (CanHave(i - 1, Sets().Nouns) || CanHave(i + 1, Sets().Nouns))
         return TDecyzjaFr::Otwarta;
-    const bool evaluative = LemmaIn(i, OrdinalAndEvaluativeAdjectives());
-    if ((CanHave(i + 1, Adjectives()) && !CanHave(i + 1, Nouns())) || evaluative)
+    const bool evaluative = LemmaIn(i, Accented().OrdinalAndEvaluativeAdjectives);
+    if ((CanHave(i + 1, Sets().Adjectives) && !CanHave(i + 1, Sets().Nouns)) || evaluative)
         return TDecyzjaFr::Rzeczownik;
-    if (TextIn(i - 1, "<et><ou>", false, true) && CanHave(i - 2, Nouns()))
+    if (TextIn(i - 1, "<et><ou>", false, true) && CanHave(i - 2, Sets().Nouns))
         return TDecyzjaFr::Otwarta;
-    if (ClassIs(i - 1, kwPrzyimek) || TextIn(i - 1, ContractedPrepositions(), false, true))
+    if (ClassIs(i - 1, kwPrzyimek) || TextIn(i - 1, Accented().ContractedPrepositions, false, true))
         return TDecyzjaFr::Rzeczownik;
     if (i == 0 && TextIn(i + 1, "<de><du><des>", false, true))
         return TextIs(i, "fin", false, true) ? TDecyzjaFr::Rzeczownik : TDecyzjaFr::Otwarta;
@@ -564,7 +504,7 @@ void TWypowiedzenieFr::NounAdjectiveRule(int i)
         for (int r = word.Readings.Count() - 1; r >= 0 && word.Readings.Count() > 1; --r)
             if (word.Readings.Item(r)->Code > 220)
                 word.Readings.Delete(r);
-        if (!CommitFirstIn(i, Adjectives() | Participles()))
+        if (!CommitFirstIn(i, Sets().Adjectives | Sets().Participles))
             CommitAt(i, 0);
         if (word.Readings.Count() > 0 && word.Readings.Item(0)->Score == kOcenaNeutralna)
             word.ScoreReadings(possible, kOcenaPewna);
@@ -577,15 +517,16 @@ void TWypowiedzenieFr::NounAdjectiveRule(int i)
 
 bool TWypowiedzenieFr::AfterAuxiliary(int i) const
 {
-    const int w = SkipWhile(
-        i - 1, [this](int k) { return ClassIs(k, kwPrzyslowek) || TextIn(k, NegationAndEmphasis(), false, true); });
+    const int w = SkipWhile(i - 1, [this](int k) {
+        return ClassIs(k, kwPrzyslowek) || TextIn(k, Accented().NegationAndEmphasis, false, true);
+    });
     if (!InRange(w))
         return false;
     if (LemmaIs(w, "avoir"))
         return true;
-    if (!LemmaIs(w, Etre()))
+    if (!LemmaIs(w, Accented().Etre))
         return false;
-    if (TextIn(i, ParticiplesOfEtre(), false, true))
+    if (TextIn(i, Accented().ParticiplesOfEtre, false, true))
         return true;
     if (TextIn(w - 1, "<me><m'><te><t'><se><s'>", false, true))
         return true;
@@ -599,7 +540,7 @@ bool TWypowiedzenieFr::AfterCliticPronoun(int i) const
         return true;
     if (TextIn(i + 1, "<-t><-t->"))
         return true;
-    if (TextIs(i + 1, "-") && CanHave(i + 2, SubjectPronouns()))
+    if (TextIs(i + 1, "-") && CanHave(i + 2, Sets().SubjectPronouns))
         return true;
     if (TextIs(i - 1, "en", false, true) && TextIn(i - 2, "<j'><il><elle><n'><on>", false, true))
         return true;
@@ -610,11 +551,11 @@ bool TWypowiedzenieFr::AfterCliticPronoun(int i) const
 
 bool TWypowiedzenieFr::AgreesBetweenArticleAndNoun(int i)
 {
-    if (!TextIn(i - 1, "<le><la><les><l'><un><une><des><le1><la1><les1>", false, true) || !CanHave(i + 1, Nouns()))
+    if (!TextIn(i - 1, "<le><la><les><l'><un><une><des><le1><la1><les1>", false, true) || !CanHave(i + 1, Sets().Nouns))
         return false;
     const TCustomWypSlowo& article = Words().Word(i - 1);
     const int articleCode = article.Readings.Count() > 0 ? article.Readings.Item(0)->Code : -1;
-    const TZbiorKodow mine = PossibleCodes(i) & Adjectives(), next = PossibleCodes(i + 1) & Nouns();
+    const TZbiorKodow mine = PossibleCodes(i) & Sets().Adjectives, next = PossibleCodes(i + 1) & Sets().Nouns;
     for (int a = 51; a <= 69; ++a) {
         if (!Holds(mine, a) || !CodesAgree(a, articleCode))
             continue;

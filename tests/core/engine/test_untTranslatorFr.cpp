@@ -36,6 +36,18 @@ std::string Show(const TCustomWypowiedzenia& list)
     return shown;
 }
 
+struct TOdczyt {
+    const char* Word; // UTF-8
+    const char* Lemma;
+    int Code;
+};
+
+void AddReadings(test::TFakeSlowniki& dictionaries, std::initializer_list<TOdczyt> readings)
+{
+    for (const TOdczyt& reading : readings)
+        dictionaries.AddReading(FromUtf8(reading.Word), FromUtf8(reading.Lemma), reading.Code);
+}
+
 struct TPrzypadek {
     const char* Text;
     const char* Shown;
@@ -239,14 +251,14 @@ class FrenchExpressions : public testing::TestWithParam<TWyrazenie> {};
 TEST_P(FrenchExpressions, BecomeOneWord)
 {
     test::TFakeSlowniki dictionaries;
-    dictionaries.AddReading("il", "il", 213);
-    dictionaries.AddReading("a", "avoir", 95);
-    dictionaries.AddReading("mis", "mettre", 198);
-    dictionaries.AddReading("en", "en", 241);
-    dictionaries.AddReading("place", "place", 5);
-    dictionaries.AddReading(FromUtf8("à"), FromUtf8("à"), 241);
-    dictionaries.AddReading("le1", "le1", 31);
-    dictionaries.AddReading("moins", "moins", 251);
+    AddReadings(dictionaries, {{"il", "il", 213},
+                               {"a", "avoir", 95},
+                               {"mis", "mettre", 198},
+                               {"en", "en", 241},
+                               {"place", "place", 5},
+                               {"à", "à", 241},
+                               {"le1", "le1", 31},
+                               {"moins", "moins", 251}});
     for (const char* expression : {"mettre en place", "au moins", "mettre en"})
         dictionaries.AddReading(expression, expression, 4);
     dictionaries.Expressions[TSlownikWyrazen::Glowny] = {"mettre en place", "au moins"};
@@ -282,11 +294,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrenchExpressions,
 TEST(FrenchPrePass, WithTheOptionABeforeNoParticipleIsTheAccentedA)
 {
     test::TFakeSlowniki dictionaries;
-    dictionaries.AddReading("il", "il", 213);
-    dictionaries.AddReading("a", "avoir", 95);
-    dictionaries.AddReading(FromUtf8("mangé"), "manger", 191);
-    dictionaries.AddReading("Paris", "Paris", 1);
-    dictionaries.AddReading(FromUtf8("à"), FromUtf8("à"), 241);
+    AddReadings(
+        dictionaries,
+        {{"il", "il", 213}, {"a", "avoir", 95}, {"mangé", "manger", 191}, {"Paris", "Paris", 1}, {"à", "à", 241}});
     for (const bool option : {false, true}) {
         SCOPED_TRACE(option);
         TKontekstWypowiedzi context;
@@ -304,10 +314,7 @@ TEST(FrenchPrePass, WithTheOptionABeforeNoParticipleIsTheAccentedA)
 TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
-    dictionaries.AddReading("le", "le", 31);
-    dictionaries.AddReading("la", "la", 223);
-    dictionaries.AddReading("de", "de", 241);
-    dictionaries.AddReading("le1", "le1", 31);
+    AddReadings(dictionaries, {{"le", "le", 31}, {"la", "la", 223}, {"de", "de", 241}, {"le1", "le1", 31}});
     TKontekstWypowiedzi context;
     context.Dictionaries = &dictionaries;
     TWypowiedzeniaFr utterances(context);
