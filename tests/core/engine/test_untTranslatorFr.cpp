@@ -48,6 +48,29 @@ void AddReadings(test::TFakeSlowniki& dictionaries, std::initializer_list<TOdczy
         dictionaries.AddReading(FromUtf8(reading.Word), FromUtf8(reading.Lemma), reading.Code);
 }
 
+// One French sentence segmented over the dictionaries; * gives its utterance.
+class TZdanieFr {
+public:
+    TZdanieFr(TSlownikiWypowiedzi& dictionaries, const char* sentence, bool tellAFromAccentedA = false)
+        : utterances_(ContextOf(dictionaries, tellAFromAccentedA))
+    {
+        utterances_.Segment(FromUtf8(sentence), true);
+    }
+
+    TWypowiedzenieFr& operator*() { return dynamic_cast<TWypowiedzenieFr&>(*utterances_.Item(0)); }
+
+private:
+    static TKontekstWypowiedzi ContextOf(TSlownikiWypowiedzi& dictionaries, bool tellAFromAccentedA)
+    {
+        TKontekstWypowiedzi context;
+        context.Dictionaries = &dictionaries;
+        context.Analysis.FrTellAFromAccentedA = tellAFromAccentedA;
+        return context;
+    }
+
+    TWypowiedzeniaFr utterances_;
+};
+
 struct TPrzypadek {
     const char* Text;
     const char* Shown;
@@ -214,11 +237,8 @@ TEST_P(FrenchReadingChoice, TheContextDecides)
     // the user's reading comes first and is taken as it stands
     add("moule", "moule", 1), add("moule", "moule", 5), add("moule", "mouler", 90);
     dictionaries.Words["moule"][0].DictKind = rsUzytkownika;
-    TKontekstWypowiedzi context;
-    context.Dictionaries = &dictionaries;
-    TWypowiedzeniaFr utterances(context);
-    utterances.Segment(FromUtf8(GetParam().Sentence), true);
-    auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+    TZdanieFr sentence(dictionaries, GetParam().Sentence);
+    TWypowiedzenieFr& utterance = *sentence;
     utterance.ChooseReadings();
     const TCustomWypSlowo& word = utterance.Words().Word(GetParam().Word);
     EXPECT_EQ(ToUtf8(word.Lemma, jezFrancuski), GetParam().Lemma);
@@ -264,11 +284,8 @@ TEST_P(FrenchExpressions, BecomeOneWord)
     dictionaries.Expressions[TSlownikWyrazen::Glowny] = {"mettre en place", "au moins"};
     if (GetParam().UserHasMettreEn)
         dictionaries.Expressions[TSlownikWyrazen::Uzytkownika] = {"mettre en"};
-    TKontekstWypowiedzi context;
-    context.Dictionaries = &dictionaries;
-    TWypowiedzeniaFr utterances(context);
-    utterances.Segment(FromUtf8(GetParam().Sentence), true);
-    auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+    TZdanieFr sentence(dictionaries, GetParam().Sentence);
+    TWypowiedzenieFr& utterance = *sentence;
     utterance.ChooseReadings();
     utterance.JoinExpressions();
     std::string shown;
@@ -299,12 +316,8 @@ TEST(FrenchPrePass, WithTheOptionABeforeNoParticipleIsTheAccentedA)
         {{"il", "il", 213}, {"a", "avoir", 95}, {"mangé", "manger", 191}, {"Paris", "Paris", 1}, {"à", "à", 241}});
     for (const bool option : {false, true}) {
         SCOPED_TRACE(option);
-        TKontekstWypowiedzi context;
-        context.Dictionaries = &dictionaries;
-        context.Analysis.FrTellAFromAccentedA = option;
-        TWypowiedzeniaFr utterances(context);
-        utterances.Segment(FromUtf8("il a mangé, a Paris"), true);
-        auto& utterance = dynamic_cast<TWypowiedzenieFr&>(*utterances.Item(0));
+        TZdanieFr sentence(dictionaries, "il a mangé, a Paris", option);
+        TWypowiedzenieFr& utterance = *sentence;
         utterance.PrePass();
         EXPECT_EQ(utterance.Words().Word(1).Text, "a");
         EXPECT_EQ(ToUtf8(utterance.Words().Word(4).Text, jezFrancuski), option ? "à" : "a");
@@ -315,11 +328,8 @@ TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
     AddReadings(dictionaries, {{"le", "le", 31}, {"la", "la", 223}, {"de", "de", 241}, {"le1", "le1", 31}});
-    TKontekstWypowiedzi context;
-    context.Dictionaries = &dictionaries;
-    TWypowiedzeniaFr utterances(context);
-    utterances.Segment("le du la", true);
-    TCustomWypowiedzenie& utterance = *utterances.Item(0);
+    TZdanieFr sentence(dictionaries, "le du la");
+    TWypowiedzenieFr& utterance = *sentence;
     utterance.Analyse(0);
     std::string rendered;
     for (int i = 0; i < utterance.Words().Count(); ++i)
