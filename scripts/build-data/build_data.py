@@ -379,6 +379,13 @@ def main():
     datalib.progress(7, STEPS, "merging with the hand-made core")
     core_completions = {"frpol2.sg": lambda line: pronunciation.with_pronunciation(
         line, french_pronunciations.get(datalib.main_key(line)))}
+    # The look-up reads the phrase file before the main one: an expression the core
+    # gives an entry of its own ("il y a") must not keep an imported phrase entry there.
+    for phrases, main in (("frpol2.sp", "frpol2.sg"), ("polfr2.sp", "polfr2.sg")):
+        core_main = os.path.join(args.core, main + ".txt")
+        held = {datalib.main_key(line) for line in datalib.read_lines(core_main)} if os.path.exists(core_main) else set()
+        lines, key = outputs[phrases]
+        outputs[phrases] = ([line for line in lines if key(line) not in held], key)
     for name, (lines, key) in outputs.items():
         merged = merge_core(lines, os.path.join(args.core, name + ".txt"), key, core_completions.get(name))
         datalib.write_lines(os.path.join(sources, name + ".txt"), merged)
