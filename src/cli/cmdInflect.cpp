@@ -158,6 +158,21 @@ TWierszeFr FrenchRows(const std::string& word)
     }
 }
 
+// A cell of a verb the generator leaves empty (a tense a defective verb lacks) says so
+// instead of repeating the infinitive.
+std::string FrenchVerbCell(std::string_view word, const TCechyFr& f)
+{
+    const TSlowoKod split = SplitWordFr(word);
+    const std::string form =
+        GenVerbFr(split.Lemma, split.Code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person, f.Gender);
+    return form.empty() ? std::string("(brak formy)") : form;
+}
+
+bool IsFrenchVerb(const std::string& word)
+{
+    return WordClassOfCode(SplitWordFr(word).Code, jezFrancuski, true) == ksCzasownik;
+}
+
 // ---------------------------------------------------------------- output
 
 std::size_t DisplayWidth(const std::string& utf8)
@@ -240,10 +255,7 @@ std::string WithGeneratorCodeMark(const std::string& word, bool polish)
     std::string lemma = word.substr(0, hash);
     while (!lemma.empty() && (lemma.back() == '_' || lemma.back() == ' '))
         lemma.pop_back();
-    std::string code = word.substr(hash + 1);
-    if (code.starts_with('*'))
-        code.erase(0, 1);
-    return lemma + (polish ? " *" : "*") + code;
+    return lemma + (polish ? " *" : "*") + word.substr(hash + 1);
 }
 
 bool HasCode(const std::string& word, bool polish)
@@ -302,7 +314,7 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
     else if (polish)
         PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);
     else
-        PrintTable(io.Out, FrenchRows(word), word, language, GenFormFr);
+        PrintTable(io.Out, FrenchRows(word), word, language, IsFrenchVerb(word) ? &FrenchVerbCell : &GenFormFr);
     return kSukces;
 }
 

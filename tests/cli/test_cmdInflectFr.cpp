@@ -51,6 +51,15 @@ TEST(InflectFr, ReflexiveVerbWithATypographicApostropheElides)
         EXPECT_NE(out.find(line), std::string::npos) << line << out;
 }
 
+TEST(InflectFr, TensesADefectiveVerbLacksAreShownAsMissing)
+{
+    const std::string out = InflectFr("gésir*4");
+    for (const char* line :
+         {"indicatif présent 3 os. lp.       gît\n", "indicatif imparfait 3 os. lm.     gisaient\n",
+          "indicatif futur 1 os. lp.         (brak formy)\n", "passé composé 1 os. lp.           (brak formy)\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+}
+
 TEST(InflectFr, NounsAndAdjectivesShowTheirNumbersAndGenders)
 {
     EXPECT_EQ(InflectFr("cheval*1"), "cheval*1 (rzecz.)\nlp.  cheval\nlm.  chevaux\n");
