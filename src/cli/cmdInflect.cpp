@@ -1,4 +1,5 @@
 // velmar-cli inflect: one form of a word, or its whole paradigm as a table.
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -284,6 +285,10 @@ std::string WordWithDictionaryCode(const std::string& word, bool polish, const T
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
+    // "--help" typed after the word or its options asks for the usage as much as
+    // "velmar-cli inflect --help" does.
+    if (std::ranges::find(words, "--help") != words.end() || std::ranges::find(words, "-h") != words.end())
+        return RunCli({"inflect", "--help"}, io);
     std::set<std::string> valueOptions = FeatureValueOptions();
     valueOptions.insert("lang");
     valueOptions.insert("data");

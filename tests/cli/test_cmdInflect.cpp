@@ -99,6 +99,15 @@ TEST_F(InflectFromDictionary, AWordWithoutCodeOrEntryIsNotFound)
     EXPECT_NE(result.Err.find("\"kalafior\" has no dictionary entry"), std::string::npos) << result.Err;
 }
 
+TEST(Inflect, HelpAfterTheOptionsPrintsTheUsage)
+{
+    for (const auto& words : {std::vector<std::string>{"--lang", "pl", "--help"}, {"--lang", "fr", "parler*4", "-h"}}) {
+        const test::CliResult result = Inflect(words);
+        EXPECT_EQ(result.Status, kSukces);
+        EXPECT_TRUE(result.Out.starts_with("Usage: velmar-cli inflect --lang pl|fr WORD")) << result.Out;
+    }
+}
+
 TEST(Inflect, RejectsBadUsage)
 {
     EXPECT_EQ(Inflect({"dobry *7"}).Status, kZleUzycie);
