@@ -1,4 +1,5 @@
 // velmar-cli inflect: one form of a word, or its whole paradigm as a table.
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -7,7 +8,10 @@
 #include "cli/cmdInflectTabelePl.h"
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
+#include "core/app/untStaleApp.h"
 #include "core/app/untUtils.h"
+#include "core/browser/untOdmieniacz.h"
+#include "core/dictionaries/untSlowniki.h"
 #include "core/generators/untGenFrCzasownik.h"
 #include "core/generators/untGenTlumaczFr.h"
 #include "core/generators/untGenTlumaczPl.h"
@@ -155,6 +159,21 @@ TWierszeFr FrenchRows(const std::string& word)
     }
 }
 
+// A cell of a verb the generator leaves empty (a tense a defective verb lacks) says so
+// instead of repeating the infinitive.
+std::string FrenchVerbCell(std::string_view word, const TCechyFr& f)
+{
+    const TSlowoKod split = SplitWordFr(word);
+    const std::string form =
+        GenVerbFr(split.Lemma, split.Code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person, f.Gender);
+    return form.empty() ? std::string("(brak formy)") : form;
+}
+
+bool IsFrenchVerb(const std::string& word)
+{
+    return WordClassOfCode(SplitWordFr(word).Code, jezFrancuski, true) == ksCzasownik;
+}
+
 // ---------------------------------------------------------------- output
 
 std::size_t DisplayWidth(const std::string& utf8)
@@ -195,6 +214,26 @@ bool HasFeatureOption(const TArgumenty& args)
     return false;
 }
 
+// The values a feature option can take. A value outside them would make the generators
+// fall back to the base form and print a plausible but wrong answer.
+struct TZakresOpcji {
+    const char* Name;
+    int Min;
+    int Max;
+};
+
+constexpr TZakresOpcji kFeatureRanges[] = {{"case", 1, 7},          {"number", 1, 2}, {"gender", 0, 4},
+                                           {"degree", 0, 2},        {"person", 0, 6}, {"subject-number", 1, 2},
+                                           {"subject-gender", 0, 4}};
+
+void RequireFeaturesInRange(const TArgumenty& args)
+{
+    for (const TZakresOpcji& range : kFeatureRanges)
+        if (const auto value = args.Number(range.Name); value && (*value < range.Min || *value > range.Max))
+            throw TZleUzycie("--" + std::string(range.Name) + " takes a value from " + std::to_string(range.Min) +
+                             " to " + std::to_string(range.Max) + ", not " + std::to_string(*value));
+}
+
 // The word as typed, in the language's 8-bit text.
 std::string WordArgument(const TArgumenty& args)
 {
@@ -207,20 +246,67 @@ std::string WordArgument(const TArgumenty& args)
     return FromUtf8(word);
 }
 
+// The code as a dictionary entry shows it ("czytać_#*1", "parler_#4") written the way
+// the generators read it ("czytać *1", "parler*4").
+std::string WithGeneratorCodeMark(const std::string& word, bool polish)
+{
+    const std::size_t hash = word.find('#');
+    if (hash == std::string::npos)
+        return word;
+    std::string lemma = word.substr(0, hash);
+    while (!lemma.empty() && (lemma.back() == '_' || lemma.back() == ' '))
+        lemma.pop_back();
+    return lemma + (polish ? " *" : "*") + word.substr(hash + 1);
+}
+
+bool HasCode(const std::string& word, bool polish)
+{
+    return word.find(polish ? " *" : "*") != std::string::npos;
+}
+
+// A word typed without a code takes the code of its entry in the dictionary of its
+// language, as the inflection window does; empty when the word has no entry.
+std::string WordWithDictionaryCode(const std::string& word, bool polish, const TArgumenty& args)
+{
+    const std::uint8_t language = polish ? jezPolski : jezFrancuski;
+    const std::uint8_t other = polish ? jezFrancuski : jezPolski;
+    const int mode = polish ? trybTranslatorPlFr : trybTranslatorFrPl;
+    TWartosciProgramu program;
+    ApplyWorkingMode(program, {mode, language, other});
+    TSlowniki dictionaries(DataFoldersOption(args));
+    dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, mode), true);
+    const TKodOdmiany found = CodeForInflection(dictionaries.Main, word);
+    if (found.Code.empty())
+        return {};
+    return found.Headword + (polish ? " *" : "*") + found.Code;
+}
+
 } // namespace
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
+    // "--help" typed after the word or its options asks for the usage as much as
+    // "velmar-cli inflect --help" does.
+    if (std::ranges::find(words, "--help") != words.end() || std::ranges::find(words, "-h") != words.end())
+        return RunCli({"inflect", "--help"}, io);
     std::set<std::string> valueOptions = FeatureValueOptions();
     valueOptions.insert("lang");
+    valueOptions.insert("data");
     const TArgumenty args(words, valueOptions, FeatureFlagOptions());
     if (!args.Has("lang"))
         throw TZleUzycie("option --lang is required");
     const bool polish = args.Choice("lang", {"pl", "fr"}, "pl") == "pl";
-    const std::string word = WordArgument(args);
     const std::uint8_t language = polish ? jezPolski : jezFrancuski;
+    const std::string typed = WithGeneratorCodeMark(WordArgument(args), polish);
+    const std::string word = HasCode(typed, polish) ? typed : WordWithDictionaryCode(typed, polish, args);
+    if (word.empty()) {
+        io.Err << "velmar-cli inflect: \"" << ToUtf8(typed, language)
+               << "\" has no dictionary entry; give it a code (\"dobry *7\", \"parler*4\")\n";
+        return kBlad;
+    }
 
     if (HasFeatureOption(args)) {
+        RequireFeaturesInRange(args);
         const std::string form = polish ? GenFormPl(word, PolishFeatures(args)) : GenFormFr(word, FrenchFeatures(args));
         io.Out << ToUtf8(form, language) << "\n";
         return kSukces;
@@ -233,7 +319,7 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
     else if (polish)
         PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);
     else
-        PrintTable(io.Out, FrenchRows(word), word, language, GenFormFr);
+        PrintTable(io.Out, FrenchRows(word), word, language, IsFrenchVerb(word) ? &FrenchVerbCell : &GenFormFr);
     return kSukces;
 }
 

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 
+#include "core/app/untStale.h"
+#include "core/dictionaries/untZrodlaDanych.h"
 #include "support/CliRun.h"
+#include "support/TempFolder.h"
 
 namespace velmar::cli {
 namespace {
@@ -53,9 +56,56 @@ TEST(Inflect, ShowsPronounFormsAfterAPrepositionWhereTheyDiffer)
     EXPECT_EQ(out.find("narzędnik po przyimku"), std::string::npos) << out;
 }
 
-TEST(Inflect, AWordWithoutCodeHasItsBaseFormOnly)
+TEST(Inflect, TakesTheCodeAsTheDictionaryEntryWritesIt)
 {
-    EXPECT_EQ(Inflect({"--lang", "pl", "w"}).Out, "w\nforma podstawowa  w\n");
+    EXPECT_EQ(Inflect({"--lang", "fr", "maison_#1f"}).Out, Inflect({"--lang", "fr", "maison*1f"}).Out);
+    EXPECT_EQ(Inflect({"--lang", "pl", "dobry_#7", "--case", "2", "--gender", "1"}).Out, "dobrego\n");
+}
+
+// A data folder with the main dictionaries of both directions, built from the fixtures.
+class InflectFromDictionary : public ::testing::Test {
+protected:
+    InflectFromDictionary()
+    {
+        Build("frpol_main.txt", jezFrancuski, "frpol2.sg");
+        Build("polfr_main.txt", jezPolski, "polfr2.sg");
+    }
+
+    void Build(const char* source, std::uint8_t language, const char* file)
+    {
+        const auto dictionary = MakeDictionaryOfKind("main", language);
+        BuildDictionaryFile(std::filesystem::path(VELMAR_FIXTURES_DIR) / "search" / source, *dictionary, data / file);
+    }
+
+    test::CliResult Run(const char* language, const char* word)
+    {
+        return Inflect({"--lang", language, "--data", data.Path().string(), word});
+    }
+
+    test::TempFolder data;
+};
+
+TEST_F(InflectFromDictionary, AWordAloneTakesTheCodeOfItsEntry)
+{
+    EXPECT_EQ(Run("fr", "maison").Out, Inflect({"--lang", "fr", "maison*1f"}).Out);
+    EXPECT_EQ(Run("pl", "pies").Out, Inflect({"--lang", "pl", "pies *1m"}).Out);
+}
+
+TEST_F(InflectFromDictionary, AWordWithoutCodeOrEntryIsNotFound)
+{
+    const test::CliResult result = Run("pl", "kalafior");
+    EXPECT_EQ(result.Status, kBlad);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_NE(result.Err.find("\"kalafior\" has no dictionary entry"), std::string::npos) << result.Err;
+}
+
+TEST(Inflect, HelpAfterTheOptionsPrintsTheUsage)
+{
+    for (const auto& words : {std::vector<std::string>{"--lang", "pl", "--help"}, {"--lang", "fr", "parler*4", "-h"}}) {
+        const test::CliResult result = Inflect(words);
+        EXPECT_EQ(result.Status, kSukces);
+        EXPECT_TRUE(result.Out.starts_with("Usage: velmar-cli inflect --lang pl|fr WORD")) << result.Out;
+    }
 }
 
 TEST(Inflect, RejectsBadUsage)
@@ -65,6 +115,10 @@ TEST(Inflect, RejectsBadUsage)
     EXPECT_EQ(Inflect({"--lang", "pl"}).Status, kZleUzycie);
     EXPECT_EQ(Inflect({"--lang", "pl", "dobry *7", "--case", "drugi"}).Status, kZleUzycie);
     EXPECT_EQ(Inflect({"--lang", "pl", "\xB3\xF3\xBF"}).Status, kZleUzycie);
+    const test::CliResult outOfRange = Inflect({"--lang", "pl", "dobry *7", "--case", "9"});
+    EXPECT_EQ(outOfRange.Status, kZleUzycie);
+    EXPECT_NE(outOfRange.Err.find("--case takes a value from 1 to 7"), std::string::npos) << outOfRange.Err;
+    EXPECT_EQ(Inflect({"--lang", "fr", "parler*4", "--number", "3"}).Status, kZleUzycie);
     const test::CliResult unknown = Inflect({"--lang", "pl", "dobry *7", "--tense", "1"});
     EXPECT_EQ(unknown.Status, kZleUzycie);
     EXPECT_NE(unknown.Err.find("unknown option --tense"), std::string::npos) << unknown.Err;

@@ -26,7 +26,7 @@ TEST(InflectFr, PrintsTheWholeConjugation)
     for (const char* line :
          {"indicatif présent 3 os. lm.       parlent\n", "indicatif passé simple 1 os. lm.  parlâmes\n",
           "indicatif futur 1 os. lp.         parlerai\n", "subjonctif imparfait 3 os. lp.    parlât\n",
-          "passé compose 1 os. lp.           ai parlé\n", "subjonctif passé 3 os. lm.        aient parlé\n",
+          "passé composé 1 os. lp.           ai parlé\n", "subjonctif passé 3 os. lm.        aient parlé\n",
           "impératif 2 os. lm.               parlez\n", "participe présent lp. ż.          parlante\n",
           "participe passé lm. ż.            parlées\n", "participe présent z ayant         ayant parlé\n"})
         EXPECT_NE(out.find(line), std::string::npos) << line << out;
@@ -47,7 +47,16 @@ TEST(InflectFr, ReflexiveVerbWithATypographicApostropheElides)
     const std::string out = InflectFr("s’appeler*4");
     for (const char* line :
          {"infinitif                         s'appeler\n", "indicatif présent 1 os. lp.       m'appelle\n",
-          "indicatif présent 1 os. lm.       nous appelons\n", "passé compose 3 os. lp.           s'est appelé\n"})
+          "indicatif présent 1 os. lm.       nous appelons\n", "passé composé 3 os. lp.           s'est appelé\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+}
+
+TEST(InflectFr, TensesADefectiveVerbLacksAreShownAsMissing)
+{
+    const std::string out = InflectFr("gésir*4");
+    for (const char* line :
+         {"indicatif présent 3 os. lp.       gît\n", "indicatif imparfait 3 os. lm.     gisaient\n",
+          "indicatif futur 1 os. lp.         (brak formy)\n", "passé composé 1 os. lp.           (brak formy)\n"})
         EXPECT_NE(out.find(line), std::string::npos) << line << out;
 }
 

@@ -33,9 +33,12 @@ TEST(Testvoc, ReportsAgreementGroupsAndFailingWords)
                                                  "fr-verb\taim:er\tfr\tparler*4\tform=1,person=4\tparlons\n");
     const test::CliResult result = test::RunCliCaptured({"testvoc", cases.string()});
     EXPECT_EQ(result.Status, 0);
-    EXPECT_NE(result.Out.find("pl-adj: 1 of 2 cells agree (50.00%)"), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("pl-adj: 1 of 2 cells agree (50.00%), 0 of 1 lemmas fully right (0.00%)"),
+              std::string::npos)
+        << result.Out;
     EXPECT_NE(result.Out.find("dobry *7 [case=1,gender=3] gives \"dobra\", expected \"zła\""), std::string::npos);
-    EXPECT_NE(result.Out.find("fr-verb: 1 of 1 cells agree (100.00%)"), std::string::npos);
+    EXPECT_NE(result.Out.find("fr-verb: 1 of 1 cells agree (100.00%), 1 of 1 lemmas fully right (100.00%)"),
+              std::string::npos);
 }
 
 TEST(Testvoc, BadInputAndMissedBaselineFail)
@@ -57,6 +60,11 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
         {"feature without a value", "pl-adj\tpos\tpl\tdobry *7\tcase\tdobry\n", "",
          "bad.tsv:1: option --case needs a value"},
         {"baseline missed", "", high.string(), "below the baseline: fr-verb 0.00% < 90.00%"},
+        {"lemma baseline missed",
+         "pl-adj\tpos\tpl\tdobry *7\tcase=2,gender=3\tdobrej\n"
+         "pl-adj\tpos\tpl\tdobry *7\tcase=1,gender=3\tzła\n",
+         folder.Write("lemmas.txt", "pl-adj 50\npl-adj/lemmas 50\n").string(),
+         "below the baseline: pl-adj/lemmas 0.00% < 50.00%"},
     };
     for (const Case& c : cases) {
         const std::string file = c.Cases.empty() ? good.string() : folder.Write("bad.tsv", c.Cases).string();

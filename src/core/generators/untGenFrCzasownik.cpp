@@ -29,7 +29,20 @@ std::size_t LastVowel(std::string_view s)
     return std::string_view::npos;
 }
 
+// Index of the vowel of the last syllable of a stem: the "u" of a final "gu" or "qu"
+// only keeps the consonant hard, so léguer and disséquer open the "é" before it.
+std::size_t LastSyllableVowel(std::string_view stem)
+{
+    const std::size_t vowel = LastVowel(stem);
+    const bool hardeningU = vowel != std::string_view::npos && vowel > 0 && vowel + 1 == stem.size() &&
+                            stem[vowel] == 'u' && (stem[vowel - 1] == 'g' || stem[vowel - 1] == 'q');
+    return hardeningU ? LastVowel(stem.substr(0, vowel - 1)) : vowel;
+}
+
 // ---------------------------------------------------------------- the infinitive
+
+// -ir verbs that end like one of kType7Verbs (servir, sortir, partir) but conjugate like finir.
+constexpr std::string_view kFinirLikeCompounds = "asservir,assortir,répartir"_fr;
 
 constexpr std::string_view kVerbsWithEtre =
     "aller,arriver,éclore,décéder,devenir,mourir,naître,rester,tomber,venir,parvenir,revenir,"
@@ -40,7 +53,7 @@ constexpr std::string_view kType3Verbs =
     "découvrir,entr'ouvrir,recourir,recouvrir,recueillir,rouvrir"_fr;
 
 constexpr std::string_view kType7Verbs =
-    "courir,concourir,secourir,accourir,abstenir,acquérir,advenir,appartenir,asservir,bouillir,"
+    "courir,concourir,secourir,accourir,abstenir,acquérir,advenir,appartenir,bouillir,"
     "circonvenir,concourir,conquérir,consentir,contenir,contrevenir,convenir,défaillir,démentir,"
     "départir,desservir,détenir,devenir,dévêtir,disconvenir,dormir,encourir,endormir,enfuir,"
     "enquérir,entretenir,faillir,fuir,gésir,intervenir,maintenir,mentir,mourir,obtenir,parcourir,"
@@ -71,20 +84,22 @@ TRdzenFr AnalyseInfinitive(std::string_view infinitive)
 std::string Present1sgFirstGroup(const TRdzenFr& r)
 {
     constexpr std::string_view doubling = "eler=elle,eter=ette,ayer=aye,oyer=oie,uyer=uie";
-    constexpr std::string_view graveEler =
-        "celer,ciseler,congeler,geler,peler,déceler,démanteler,écarteler,marteler,modeler"_fr;
+    // geler, modeler and marteler keep their "è" in every compound (congeler, remodeler);
+    // celer and peler only in the listed ones, as ficeler and appeler double the "l".
+    constexpr std::string_view graveElerEndings = "geler,modeler,marteler";
+    constexpr std::string_view graveEler = "celer,ciseler,peler,déceler,receler,harceler,démanteler,écarteler"_fr;
     constexpr std::string_view graveEter = "acheter,corseter,crocheter,fureter,haleter,racheter";
     if (EndsWithRuleKey(r.Lemat, doubling)) {
-        if (InCommaList(r.Lemat, graveEler))
+        if (EndsWithAny(r.Lemat, graveElerEndings) || InCommaList(r.Lemat, graveEler))
             return EndingRule(r.Lemat, "eler=èle"_fr);
         if (InCommaList(r.Lemat, graveEter))
             return EndingRule(r.Lemat, "eter=ète"_fr);
         return EndingRule(r.Lemat, doubling);
     }
     std::string stem = r.Temat;
-    const std::size_t vowel = LastVowel(stem);
-    const bool muteE =
-        EndsWithAny(r.Lemat, "eber,ecer,eder,efer,eger,ejer,eker,emer,ener,eper,eser,erer,ever,eyer,ezer");
+    const std::size_t vowel = LastSyllableVowel(stem);
+    // -eyer verbs (grasseyer) keep both their "e" and their "y": je grasseye.
+    const bool muteE = EndsWithAny(r.Lemat, "eber,ecer,eder,efer,eger,ejer,eker,emer,ener,eper,eser,erer,ever,ezer");
     // An "é" ending the stem (créer, agréer) keeps its accent: only a closed syllable
     // before the mute ending opens to "è".
     const bool acuteBeforeConsonant = vowel != std::string::npos && stem[vowel] == "é"_fr[0] && vowel + 1 < stem.size();
@@ -117,9 +132,9 @@ std::string Present1sg(const TRdzenFr& r)
                             r.Krotki + "s");
     case 7:
         return EndingRuleOr(r.Lemat,
-                            "acquérir=acquiers,bouillir=bous,dormir=dors,fuir=fuis,mentir=mens,"
+                            "quérir=quiers,bouillir=bous,dormir=dors,fuir=fuis,gésir=gis,mentir=mens,"
                             "mourir=meurs,partir=pars,sentir=sens,servir=sers,sortir=sors,venir=viens,"
-                            "repentir=repens,tenir=tiens,conquérir=conquiers,enquérir=enquiers"_fr,
+                            "repentir=repens,tenir=tiens"_fr,
                             r.Temat + "s");
     default: return {};
     }
@@ -140,7 +155,7 @@ std::string Present1pl(const TRdzenFr& r)
         return EndingRule(r.Lemat, "asseoir=asseyons,déchoir=déchoyons,devoir=devons,mouvoir=mouvons,savoir=savons,"
                                    "pouvoir=pouvons,cevoir=cevons,surseoir=sursoyons,pleuvoir=pleuvons,"
                                    "voir=voyons,oir=ons"_fr);
-    case 7: return EndingRule(r.Lemat, "fuir=fuyons,ir=ons");
+    case 7: return EndingRule(r.Lemat, "fuir=fuyons,gésir=gisons,ir=ons"_fr);
     default: return EndingRuleOr(r.Lemat, "ger=geons,cer=çons"_fr, r.Temat + "ons");
     }
 }
@@ -172,7 +187,7 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
                                  p1);
         break;
     case 6: f[at + 2] = EndingRuleOr(p1, "x=t,ts=t,ds=d,s=t", p1); break;
-    case 7: f[at + 2] = EndingRuleOr(p1, "ts=t,s=t", p1); break;
+    case 7: f[at + 2] = EndingRuleOr(r.Lemat, "gésir=gît"_fr, EndingRuleOr(p1, "ts=t,s=t", p1)); break;
     default: f[at + 2] = p1;
     }
 
@@ -199,7 +214,8 @@ void BuildPresent(const TRdzenFr& r, TFormy& f)
         break;
     case 7:
         f[at + 5] =
-            EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,mourir=meurent,fuir=fuient,ir=ent"_fr);
+            EndingRule(r.Lemat, "quérir=quièrent,venir=viennent,tenir=tiennent,mourir=meurent,fuir=fuient,gésir=gisent,"
+                                "ir=ent"_fr);
         break;
     default: f[at + 5] = WithSuffix(p1, "nt");
     }
@@ -463,6 +479,12 @@ void BuildParticipePasse(const TRdzenFr& r, TFormy& f)
     f[at + 3] = EndingRule(feminine, "ri=ri,pu=pu,suffi=suffi,=s");
 }
 
+// gésir survives only in the présent, the imparfait and the participe présent (ci-gît).
+bool LivesOnlyInThePresent(std::string_view infinitive)
+{
+    return infinitive == "gésir"_fr;
+}
+
 // ---------------------------------------------------------------- selecting a form
 
 constexpr std::array<std::string_view, 6> kEtrePresent = {"suis", "es", "est", "sommes", "êtes"_fr, "sont"};
@@ -569,7 +591,7 @@ int ConjugationTypeFr(std::string_view infinitive)
         return infinitive == "être"_fr ? 4 : 5;
     if (ending != "ir" && ending != "ïr"_fr)
         return 0;
-    if (infinitive == "répartir"_fr)
+    if (EndsWithAny(infinitive, kFinirLikeCompounds))
         return 2;
     if (EndsWithAny(infinitive, kType3Verbs))
         return 3;
@@ -595,6 +617,10 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
     // Order matters: later tenses are derived from forms built before them.
     BuildPresent(r, v.Formy);
     BuildImparfait(r, v.Formy);
+    if (LivesOnlyInThePresent(v.Bezokolicznik)) {
+        BuildParticipePresent(r, v.Formy);
+        return v;
+    }
     BuildPasseSimple(r, v.Formy);
     BuildFuturConditionnel(r, v.Formy);
     BuildSubjonctifPresent(r, v.Formy);

@@ -280,6 +280,30 @@ INSTANTIATE_TEST_SUITE_P(
         TFormaCzasownika{"manger", czPasseSimple, 6, "mangèrent"},
         TFormaCzasownika{"commencer", czPasseSimple, 6, "commencèrent"},
         TFormaCzasownika{"manger", czSubjonctifImparfait, 6, "mangeassent"},
+        // the "é" or mute "e" of the last syllable opens to "è" before a mute ending only
+        TFormaCzasownika{"léguer", czPresent, 1, "lègue"}, TFormaCzasownika{"léguer", czPresent, 4, "léguons"},
+        TFormaCzasownika{"léguer", czSubjonctifPresent, 6, "lèguent"},
+        TFormaCzasownika{"congeler", czPresent, 3, "congèle"},
+        TFormaCzasownika{"recongeler", czPresent, 6, "recongèlent"},
+        TFormaCzasownika{"congeler", czPresent, 4, "congelons"}, TFormaCzasownika{"ficeler", czPresent, 1, "ficelle"},
+        TFormaCzasownika{"harceler", czPresent, 1, "harcèle"}, TFormaCzasownika{"grasseyer", czPresent, 1, "grasseye"},
+        TFormaCzasownika{"grasseyer", czPresent, 6, "grasseyent"},
+        // asservir and assortir conjugate like finir, not like servir and sortir
+        TFormaCzasownika{"asservir", czPresent, 1, "asservis"},
+        TFormaCzasownika{"asservir", czPresent, 4, "asservissons"},
+        TFormaCzasownika{"assortir", czPresent, 1, "assortis"},
+        TFormaCzasownika{"assortir", czPresent, 4, "assortissons"}, TFormaCzasownika{"servir", czPresent, 1, "sers"},
+        // requérir conjugates like acquérir
+        TFormaCzasownika{"requérir", czPresent, 1, "requiers"}, TFormaCzasownika{"requérir", czPresent, 4, "requérons"},
+        TFormaCzasownika{"requérir", czPresent, 6, "requièrent"},
+        TFormaCzasownika{"requérir", czParticipePasse, 3, "requis"},
+        TFormaCzasownika{"requérir", czFutur, 1, "requerrai"},
+        // gésir lives only in the présent, the imparfait and the participe présent
+        TFormaCzasownika{"gésir", czPresent, 3, "gît"}, TFormaCzasownika{"gésir", czPresent, 4, "gisons"},
+        TFormaCzasownika{"gésir", czPresent, 6, "gisent"}, TFormaCzasownika{"gésir", czImparfait, 3, "gisait"},
+        TFormaCzasownika{"gésir", czParticipePresent, 3, "gisant"}, TFormaCzasownika{"gésir", czFutur, 3, ""},
+        TFormaCzasownika{"gésir", czPasseSimple, 3, ""}, TFormaCzasownika{"gésir", czParticipePasse, 3, ""},
+        TFormaCzasownika{"gésir", czSubjonctifPresent, 3, ""},
         // irregular verbs
         TFormaCzasownika{"mourir", czPresent, 6, "meurent"},
         TFormaCzasownika{"mourir", czSubjonctifPresent, 1, "meure"}, TFormaCzasownika{"fuir", czPresent, 6, "fuient"},

@@ -212,7 +212,7 @@ TEST(BaseFormOfPronoun, GivesTheNominative)
 TEST(FrenchLabels, NameTensesAndGenders)
 {
     EXPECT_EQ(ToUtf8(TenseName(1), jezFrancuski), "indicatif présent");
-    EXPECT_EQ(TenseName(11), "pass\xE9 compose");
+    EXPECT_EQ(TenseName(11), "pass\xE9 compos\xE9");
     EXPECT_EQ(TenseName(27), "participe pass\xE9");
     EXPECT_EQ(TenseName(0), "");
     EXPECT_EQ(TenseName(28), "");
