@@ -244,10 +244,27 @@ void FillFutureAndImperative(const TKoniugacja& k, TVerbParadigm& p)
     }
 }
 
+// The impersonal past in "-no"/"-to": from the passive participle, or for the verbs
+// whose "-ły" participle gives none, from the infinitive ("istniano", "rośnięto");
+// empty when the verb makes it with "się".
+string ImpersonalPastNoTo(const TKoniugacja& k, const string& passive)
+{
+    if (string impersonal = Rewritten(passive, "ny=no,ty=to"); !impersonal.empty())
+        return impersonal;
+    if (k.Class == "3")
+        return Rewritten(k.Lemma, "eć=ano"_pl);
+    if (k.Class == "53")
+        return Rewritten(k.Lemma, "snąć=śnięto,znąć=źnięto,nąć=nięto"_pl);
+    return {};
+}
+
 void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
 {
     auto& s = p.Slots;
-    if (k.Class == "+11")
+    // A perfective verb has no present, so no participle made from it ("przeznaczyć").
+    if (p.Perfective)
+        s[64] = {};
+    else if (k.Class == "+11")
         s[64] = {Rewritten(k.Lemma, "wrzeć=wrząc"_pl), Rewritten(k.Lemma, "wrzeć=wrąc"_pl)};
     else if (k.Lemma == "być"_pl)
         s[64] = {"będąc"_pl, {}};
@@ -263,7 +280,7 @@ void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
 
     s[68] = genpl::VerbalNoun(k, s[66]);
 
-    if (string impersonal = Rewritten(s[66].Forma, "ny=no,ty=to"); !impersonal.empty()) {
+    if (string impersonal = ImpersonalPastNoTo(k, s[66].Forma); !impersonal.empty()) {
         s[69] = {impersonal, {}};
         p.ImpersonalNoTo = true;
     } else {
@@ -398,14 +415,15 @@ int Build(string_view lemmaIn, string_view codeIn, unsigned odmiany, TVerbParadi
     if (lemma.empty())
         return wbPustyLemat;
     p.Class = ClassOfCode(code, p);
-    if (p.Class.empty())
-        return wbZlyKod;
     p.Lemma = lemma;
     p.Slots[scBezokolicznik] = {lemma, {}};
+    // Its forms are listed, so it needs no class ("powinien *" in the dictionary).
     if (lemma == "powinien") {
         FillPowinien(p);
         return wbOk;
     }
+    if (p.Class.empty())
+        return wbZlyKod;
 
     TKoniugacja k;
     k.Lemma = lemma;

@@ -36,9 +36,9 @@ constexpr string_view kPresentPlus1 =
 
 constexpr string_view kFirstPersonSoft61 =
     "czci=czczę,rzci=rzczę,ździ=żdżę,dzi=dzę,ści=szczę,li=lę,ci=cę,ni=nię,si=szę,zi=żę,"
-    "ei=eię,oi=oję,ai=aję,i=ię"_pl;
+    "ei=eję,oi=oję,ai=aję,i=ię"_pl;
 constexpr string_view kFirstPersonSoft71 =
-    "czci=czczę,ździ=żdżę,dzi=dzę,ści=szczę,li=lę,ci=cę,ni=nę,si=szę,zi=żę,ei=eię,oi=oję,"
+    "czci=czczę,ździ=żdżę,dzi=dzę,ści=szczę,li=lę,ci=cę,ni=nę,si=szę,zi=żę,ei=eję,oi=oję,"
     "ai=aję,i=ię"_pl;
 constexpr string_view kFirstPersonPlus1 =
     "niesie=niosę,gniecie=gniotę,miecie=miotę,wiedzie=wiodę,plecie=plotę,wiezie=wiozę,"

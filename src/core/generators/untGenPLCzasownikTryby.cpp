@@ -219,8 +219,10 @@ TKomorkaPl VerbalNoun(const TKoniugacja& k, const TKomorkaPl& passive)
         noun = Rewritten(l, "wrzeć=wrzenie"_pl);
     else if (k.ClassIn("<3><71><72>"))
         noun = Rewritten(l, "ć=nie"_pl);
+    else if (k.Class == "2")
+        noun = Rewritten(l, "eć=enie"_pl); // "rozumienie", though the participle is "rozumiany"
     else if (k.Class == "53")
-        noun = Rewritten(l, "nąć=nięcie"_pl);
+        noun = Rewritten(l, "snąć=śnięcie,znąć=źnięcie,nąć=nięcie"_pl);
     else if (k.Class == "+2")
         noun = Rewritten(l, "chcieć=chcenie,pachnieć=pachnienie"_pl);
     if (!noun.empty())

@@ -18,9 +18,23 @@ struct TListyPrzymiotnika {
                  "mały=mniejszy,mądry=mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
                  "rosły=roślejszy,rzadki=rzadszy,słodki=słodszy,szalony=szaleńszy,szeroki=szerszy,"
                  "szybki=szybszy,śmiały=śmielszy,świeży=świeższy,tłusty=tłustszy,twardy=twardszy,wąski=węższy,"
-                 "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy");
+                 "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy,"
+                 "nowy=nowszy,zdrowy=zdrowszy,ciężki=cięższy,cichy=cichszy,suchy=suchszy,płytki=płytszy,"
+                 "elegancki=elegantszy");
     std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury>");
     std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy");
+    // Relational adjectives ("bakteriologiczny", "regionalny") compare only with
+    // "bardziej"; the qualitative ones among them are listed.
+    std::string RelationalEndings = "iczny,yczny,yjny,ijny,alny,waty";
+    std::string QualitativeDespiteEnding =
+        FromUtf8("<absurdalny><apetyczny><arystokratyczny><atrakcyjny><autentyczny><banalny><brutalny><chaotyczny>"
+                 "<dekoracyjny><demokratyczny><despotyczny><dramatyczny><drastyczny><dynamiczny><egzotyczny>"
+                 "<ekonomiczny><ekscentryczny><energiczny><estetyczny><fantastyczny><formalny><genialny><idealny>"
+                 "<idiotyczny><klasyczny><komiczny><krytyczny><legalny><liberalny><liczny><logiczny><lojalny>"
+                 "<melodyjny><moralny><muzykalny><naturalny><normalny><odpowiedzialny><optymistyczny><oryginalny>"
+                 "<patetyczny><perfekcyjny><plastyczny><precyzyjny><prozaiczny><punktualny><racjonalny><radykalny>"
+                 "<realny><romantyczny><rozliczny><rytmiczny><schematyczny><sentymentalny><sympatyczny>"
+                 "<tendencyjny><tragiczny><trywialny><uniwersalny><zapalny><śliczny>");
     std::string SyntheticAfterVowelEndings = "by,dy,hy,py,gi,pi";
     std::string ShortComparativeEndings = FromUtf8("gi,pi,ły,ny,ry,ty,wy,ni,by,dy,hy,py");
     std::string ShortComparative = FromUtf8("gi=ższy,pi=pszy,ły=lszy,ny=ńszy,ni=ńszy,y=szy");
@@ -30,6 +44,14 @@ struct TListyPrzymiotnika {
 
     std::string ParticleEndings = FromUtf8("ś,ż,że,kolwiek");
     std::string ParticleRemoval = FromUtf8("ś=,że=,ż=,kolwiek=");
+    // What declines: the adjectival endings and the pronominal words without one; any
+    // other adjective ("blond", "spoko") keeps one form, as do the listed loans.
+    std::string AdjectivalEndings = FromUtf8("y,i,yj,ój");
+    std::string DeclinableWords = FromUtf8("<jeden><niejeden><samojeden><żaden><pewien><winien><pełen><wesół><ten>"
+                                           "<tamten><ów><sam><wszystek><nasz><wasz><rad><nierad><wart><niewart>"
+                                           "<kontent><niekontent>");
+    std::string IndeclinableWords = "<beta><ekstra><extra><lila><mega><prima><frotte><khaki><maksi><maxi><midi>"
+                                    "<mini><seksi><sexy><trendy><groggy>";
     std::string ToMasculine = "jedna=jeden,jedne=jeden,ka=ki,ga=gi,la=li,ia=i,a=y,le=li,ie=i,e=y";
     std::string Stem1Words =
         FromUtf8("ów=ow,pewien=pewn,winien=winn,niejeden=niejedn,jeden=jedn,żaden=żadn,tamten=tamt,ten=t");
@@ -53,6 +75,9 @@ struct TListyPrzymiotnika {
                  "wony=woni,rony=roni,ki=cy,gi=dzy,ony=eni,zny=źni,sny=śni,ry=rzy,szy=si,sty=ści,ty=ci,"
                  "duży=duzi,ży=ży,chy=si,hy=si,cy=cy,czy=czy,dzy=dzy,dy=dzi,sły=śli,szły=szli,czły=czli,"
                  "rzły=rzli,zły=źli,ły=li,y=i,i=i");
+    // Adverbs in "-o" of adjectives whose ending takes "-nie" ("pomocnie" beside "mocno").
+    std::string AdverbWords = FromUtf8("brudny=brudno,ciemny=ciemno,drobny=drobno,mocny=mocno,czarny=czarno,"
+                                       "kwaśny=kwaśno,późny=późno,słony=słono");
     std::string Adverbs =
         FromUtf8("cały=cało,chytry=chytrze,ciepły=ciepło,czerwony=czerwono,częsty=często,czysty=czysto,"
                  "dobry=dobrze,goły=goło,mądry=mądrze,mdły=mdło,miły=miło,okrągły=okrągło,prosty=prosto,"
@@ -61,6 +86,8 @@ struct TListyPrzymiotnika {
                  "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
                  "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
                  "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,i=io,go=go");
+    // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb.
+    std::string NoAdverbEndings = "niany,ziany,lany,rzany";
 };
 
 const TListyPrzymiotnika& Lists()
@@ -103,7 +130,11 @@ std::string SyntheticComparative(const std::string& lemma)
     std::string comparative;
     if (RuleValue(lemma, lists.Comparatives, comparative))
         return comparative;
-    if (InTagList(lemma, lists.NoSyntheticWords, true) || EndsWithAny(lemma, lists.NoSyntheticEndings))
+    if (EndsWith(lemma, "ysty")) // "soczystszy", "czystszy"
+        return DropLast(lemma, 1) + "szy";
+    const bool relational =
+        EndsWithAny(lemma, lists.RelationalEndings) && !InTagList(lemma, lists.QualitativeDespiteEnding);
+    if (relational || InTagList(lemma, lists.NoSyntheticWords, true) || EndsWithAny(lemma, lists.NoSyntheticEndings))
         return {};
     const bool vowelBeforeEnding = VowelFromEnd(lemma, 3);
     if (EndsWithAny(lemma, lists.SyntheticAfterVowelEndings) && !vowelBeforeEnding)
@@ -112,6 +143,34 @@ std::string SyntheticComparative(const std::string& lemma)
     if (ApplyEndingRules(lemma, shortForm ? lists.ShortComparative : lists.LongComparative, comparative))
         return comparative;
     return {};
+}
+
+// Whether a masculine dictionary form declines.
+bool Declines(const std::string& word)
+{
+    const TListyPrzymiotnika& lists = Lists();
+    if (InTagList(word, lists.IndeclinableWords) || EndsWith(word, "lila"))
+        return false;
+    return EndsWithAny(word, lists.AdjectivalEndings) || InTagList(word, lists.DeclinableWords);
+}
+
+// The same for a form of any gender: the feminine and neuter forms ("dobra", "dobre")
+// decline as well.
+bool DeclinesInAnyGender(const std::string& word)
+{
+    return Declines(word) || (EndsWithAny(word, "a,e") && !InTagList(word, Lists().IndeclinableWords));
+}
+
+// The particle of an indefinite or emphatic adjective ("jakiś", "czyjś", "któryż"), set
+// aside only when what remains declines: "beż" keeps its "ż".
+std::string SetAdjectiveParticleAside(std::string& lemma)
+{
+    std::string rest = lemma;
+    std::string particle = SetParticleAside(rest);
+    if (particle.empty() || !Declines(rest))
+        return {};
+    lemma = rest;
+    return particle;
 }
 
 // Splits the word to decline from a phrase, sets the particle aside and brings the
@@ -135,6 +194,8 @@ void PrepareLemma(std::string lemma, std::string code, TAdjParadigmPl& p, std::s
     }
     if (code == "96")
         p.Particle = SetParticleAside(lemma);
+    else if (code == "7")
+        p.Particle = SetAdjectiveParticleAside(lemma);
     if (InTagList(lemma, "<wszyscy><wszystkie>"))
         lemma = "wszystek";
     p.Lemma = lemma;
@@ -232,7 +293,8 @@ void Decline(TAdjParadigmPl& p, int mode)
     FillFeminine(p);
     FillNeuter(p);
     FillPlural(p, mode);
-    ApplyEndingRules(p.Lemma, lists.Adverbs, p.Cells[kAdjAdverbCell]);
+    if (!RuleValue(p.Lemma, lists.AdverbWords, p.Cells[kAdjAdverbCell]) && !EndsWithAny(p.Lemma, lists.NoAdverbEndings))
+        ApplyEndingRules(p.Lemma, lists.Adverbs, p.Cells[kAdjAdverbCell]);
 }
 
 void AddPhraseParts(TAdjParadigmPl& p)
@@ -304,7 +366,7 @@ int BuildAdjParadigmPl(std::string_view lemma, std::string_view code, int mode, 
         return wbPustyKod;
     std::string properCode;
     PrepareLemma(trimmedLemma, trimmedCode, paradigm, properCode);
-    if (properCode == "79" || properCode == "799")
+    if (properCode == "79" || properCode == "799" || !DeclinesInAnyGender(paradigm.Lemma))
         paradigm.Cells.fill(paradigm.Lemma);
     else
         Decline(paradigm, mode);

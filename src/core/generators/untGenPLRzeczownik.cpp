@@ -160,7 +160,8 @@ bool FillFixedParadigm(const string& lemma, TNounParadigm& table)
 void Decline(TDeklinacja& d)
 {
     if (d.Pattern == "xxx") {
-        for (int cell = 0; cell < 7; ++cell)
+        // "alibi", "awokado": the same form in every case of both numbers.
+        for (int cell = 0; cell < kNounCellCount; ++cell)
             d[cell] = {d.Lemma, {}};
         d.Table.Indeclinable = true;
         return;
@@ -174,6 +175,8 @@ void Decline(TDeklinacja& d)
     case 2:
         if (adjectival || d.PatternStarts('6'))
             genpl::DeclineMasculineAdjectival(d);
+        else if (EndsWith(d.Lemma, "a"))
+            genpl::DeclineMasculineInA(d);
         else
             genpl::DeclineMasculine(d);
         break;

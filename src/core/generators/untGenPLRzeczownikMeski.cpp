@@ -40,6 +40,17 @@ constexpr string_view kInsPlWords = "gość=gośćmi,liść=liśćmi,pieniądz=p
 constexpr string_view kLocPlWords = "człowiek=ludziach,praczłowiek=praludziach,podczłowiek=podludziach,"
                                     "nadczłowiek=nadludziach,rok=latach"_pl;
 constexpr string_view kIrregularPlural = "<15><16><46>";
+// Nouns in "-anin" whose genitive plural keeps the ending of the nouns in "-an".
+constexpr string_view kGenPlInAnow = "muzułmanin=muzułmanów,augustianin=augustianów,bazylianin=bazylianów,"
+                                     "nestorianin=nestorianów,norbertanin=norbertanów,pretorianin=pretorianów,"
+                                     "sercanin=sercanów"_pl;
+
+// The plural of the nouns in "-anin" drops the "-in" ("Marsjanie", "Marsjanom"); the
+// stem itself for every other noun.
+string PluralStemInAnin(const TDeklinacja& d)
+{
+    return d.Pattern == "5" ? RewrittenOr(d.Stem, "anin=an", d.Stem) : d.Stem;
+}
 
 void SingularCases(TDeklinacja& d)
 {
@@ -155,6 +166,20 @@ TKomorkaPl NominativePlural(const TDeklinacja& d)
     return {};
 }
 
+// The genitive plural of the soft patterns: "-i" after "l", "j" and a softened stem
+// ("handli", "koni"), "-y" after a hardened consonant ("kluczy", "noży"), "-ów"
+// elsewhere ("palców", "czwartków").
+TKomorkaPl SoftGenitivePlural(const string& s)
+{
+    if (string soft = Rewritten(s, "l=li,j=i"); !soft.empty())
+        return {soft, s + "ów"_pl};
+    if (EndsWith(s, "i"))
+        return {s, {}};
+    if (EndsWithAny(s, "cz,sz,rz,ż,dż"_pl))
+        return {s + "y", s + "ów"_pl};
+    return {s + "ów"_pl, {}};
+}
+
 TKomorkaPl GenitivePlural(const TDeklinacja& d)
 {
     const string& s = d.Stem;
@@ -162,7 +187,7 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
     if (string word = ValueOf(lemma, kGenPlWords); !word.empty())
         return {word, {}};
     if (d.PatternIn("<1><11><13>"))
-        return {RewrittenOr(s, "l=li,j=i", s), s + "ów"_pl};
+        return SoftGenitivePlural(s);
     if (d.Pattern == "15")
         return {ValueOf(lemma, "nieprzyjaciel=nieprzyjaciół,przyjaciel=przyjaciół"_pl), {}};
     if (d.Pattern == "16")
@@ -179,18 +204,22 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d)
     if (d.Pattern == "46")
         return {ValueOf(lemma, "brat=braci"), {}};
     if (d.Pattern == "5") {
-        if (string word = ValueOf(lemma, "poganin=pogan,mieszczanin=mieszczan,ziemianin=ziemian"); !word.empty())
+        if (string word = ValueOf(lemma, kGenPlInAnow); !word.empty())
             return {word, {}};
         if (string word = Rewritten(lemma, "an=anów"_pl); !word.empty())
             return {word, {}};
-        return {Rewritten(s, "nin=nów"_pl), Rewritten(s, "in=")};
+        // "Amerykanów", "Meksykanów" beside the plain stem of "Rosjan", "Marsjan".
+        const string plural = PluralStemInAnin(d);
+        if (EndsWith(lemma, "kanin"))
+            return {plural + "ów"_pl, plural};
+        return {plural, {}};
     }
     return {s + "ów"_pl, {}};
 }
 
 void PluralCases(TDeklinacja& d)
 {
-    const string& s = d.Stem;
+    const string s = PluralStemInAnin(d);
     const string& lemma = d.Lemma;
     d[7] = NominativePlural(d);
     d[8] = GenitivePlural(d);
@@ -311,6 +340,12 @@ void DeclineMasculine(TDeklinacja& d)
         d.Stem.pop_back();
     SingularCases(d);
     PluralCases(d);
+}
+
+void DeclineMasculineInA(TDeklinacja& d)
+{
+    DeclineFeminine(d);
+    d[10] = d.Gender == 0 ? d[8] : d[7];
 }
 
 void DeclineMasculineAdjectival(TDeklinacja& d)

@@ -33,6 +33,9 @@ void ApplyStemAlternation(TDeklinacja& d, bool masculine);
 
 void DeclineMasculine(TDeklinacja& d);
 void DeclineMasculineAdjectival(TDeklinacja& d);
+// Masculine nouns in "-a" ("artysta", "kierowca", "mężczyzna"): the feminine patterns'
+// endings, with the accusative plural of their gender.
+void DeclineMasculineInA(TDeklinacja& d);
 void DeclineFeminine(TDeklinacja& d);
 void DeclineNeuter(TDeklinacja& d);
 void DeclineFeminineNeuterAdjectival(TDeklinacja& d);

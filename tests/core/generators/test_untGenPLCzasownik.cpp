@@ -61,7 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                           "nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
                       TPrzypadekPl{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
                       TPrzypadekPl{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
-                      TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"}),
+                      TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"},
+                      // "-eić" keeps its "j" before every ending.
+                      TPrzypadekPl{"kleić **61", {.Person = 1, .FormCode = 1}, "kleję"},
+                      TPrzypadekPl{"kleić **61", {.Person = 6, .FormCode = 1}, "kleją"},
+                      TPrzypadekPl{"kleić **61", {.FormCode = 9}, "klejenie"},
+                      // A perfective verb has no present participles: the lemma comes back.
+                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 6}, "przeznaczyć"},
+                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 61}, "przeznaczyć"},
+                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 7}, "przeznaczony"}),
     test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,6 +103,16 @@ INSTANTIATE_TEST_SUITE_P(
                       TPrzypadekPl{"powinien **1", {.Person = 3, .FormCode = 1, .SubjectGender = 3}, "powinna"},
                       TPrzypadekPl{"powinien **1", {.Person = 5, .FormCode = 1, .SubjectGender = 3}, "powinnyście"},
                       TPrzypadekPl{"powinien **1", {.FormCode = 21}, "powinno się"},
+                      // The dictionary gives it the bare verb mark.
+                      TPrzypadekPl{"powinien **", {.Person = 3, .FormCode = 1, .SubjectGender = 3}, "powinna"},
+                      TPrzypadekPl{"powinien **", {.Person = 1, .FormCode = 2}, "powinienem był"},
+                      TPrzypadekPl{"rozumieć **2", {.FormCode = 9}, "rozumienie"},
+                      TPrzypadekPl{"rozumieć **2", {.FormCode = 22}, "rozumiano"},
+                      TPrzypadekPl{"umieć **2", {.FormCode = 9}, "umienie"},
+                      TPrzypadekPl{"istnieć **3", {.FormCode = 22}, "istniano"},
+                      TPrzypadekPl{"istnieć **3", {.Person = 6, .FormCode = 1}, "istnieją"},
+                      TPrzypadekPl{"kaszleć **9", {.Person = 2, .FormCode = 1}, "kaszlesz"},
+                      TPrzypadekPl{"kaszleć **9", {.Person = 2, .FormCode = 5}, "kaszl"},
                       // Verb codes the generator does not inflect, and codes without a form.
                       TPrzypadekPl{"robić *C61", {.Person = 3, .FormCode = 1}, "robić"},
                       TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}),

@@ -3,11 +3,33 @@
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
+#include "core/generators/GenFormPlTabela.h"
 #include "core/generators/untGenPLPrzymiotnik.h"
 #include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
 namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    AdjectiveClasses, GenFormPlTable,
+    ::testing::Values(
+        // Indefinite pronouns keep their particle after the ending; indeclinables keep one form.
+        TPrzypadekPl{"jakiś *7", {.Case = 2}, "jakiegoś"}, TPrzypadekPl{"czyjś *7", {.Case = 3}, "czyjemuś"},
+        TPrzypadekPl{"jakiś *7", {.Case = 1, .Number = 2, .Gender = 0}, "jacyś"},
+        TPrzypadekPl{"blond *7", {.Case = 2}, "blond"}, TPrzypadekPl{"blond *7", {.Case = 5, .Gender = 3}, "blond"},
+        TPrzypadekPl{"beż *7", {.Case = 2}, "beż"}, TPrzypadekPl{"sexy *7", {.Case = 3}, "sexy"},
+        // Synthetic comparatives only where the language forms them.
+        TPrzypadekPl{"soczysty *7", {.Degree = 1}, "soczystszy"},
+        TPrzypadekPl{"czysty *7", {.Degree = 2}, "najczystszy"},
+        TPrzypadekPl{"bakteriologiczny *7", {.Degree = 1}, "bardziej bakteriologiczny"},
+        TPrzypadekPl{"regionalny *7", {.Degree = 1}, "bardziej regionalny"},
+        TPrzypadekPl{"logiczny *7", {.Degree = 1}, "logiczniejszy"}, TPrzypadekPl{"nowy *7", {.Degree = 1}, "nowszy"},
+        // Adverbs: "-o" where the language has it, none for adjectives of material (the
+        // lemma comes back).
+        TPrzypadekPl{"brudny *7", {.AdverbFlag = true}, "brudno"},
+        TPrzypadekPl{"pomocny *7", {.AdverbFlag = true}, "pomocnie"},
+        TPrzypadekPl{"drewniany *7", {.AdverbFlag = true}, "drewniany"}),
+    test::NamedBy(DescribeFormPl));
 
 std::string Cell(const TAdjParadigmPl& paradigm, int cell)
 {

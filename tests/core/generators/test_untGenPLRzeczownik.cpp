@@ -35,6 +35,32 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"tydzień *1107", {.Case = 2, .Number = 2}, "tygodni"},
         TPrzypadekPl{"ząb *2406", {.Case = 2}, "zęba"}, TPrzypadekPl{"ząb *2406", {.Case = 6}, "zębie"},
         TPrzypadekPl{"koń *211", {.Case = 2}, "konia"}, TPrzypadekPl{"koń *211", {.Case = 5, .Number = 2}, "końmi"},
+        // Masculine nouns in "-a" take the endings of the feminine patterns in the
+        // singular and personal ones in the plural.
+        TPrzypadekPl{"artysta *044", {.Case = 2}, "artysty"}, TPrzypadekPl{"artysta *044", {.Case = 3}, "artyście"},
+        TPrzypadekPl{"artysta *044", {.Case = 1, .Number = 2}, "artyści"},
+        TPrzypadekPl{"artysta *044", {.Case = 4, .Number = 2}, "artystów"},
+        TPrzypadekPl{"kierowca *021", {.Case = 3}, "kierowcy"}, TPrzypadekPl{"kierowca *021", {.Case = 7}, "kierowco"},
+        TPrzypadekPl{"kierowca *021", {.Case = 4, .Number = 2}, "kierowców"},
+        TPrzypadekPl{"mężczyzna *046", {.Case = 6}, "mężczyźnie"},
+        TPrzypadekPl{"mężczyzna *046", {.Case = 1, .Number = 2}, "mężczyźni"},
+        TPrzypadekPl{"mężczyzna *046", {.Case = 4, .Number = 2}, "mężczyzn"},
+        // "-ek" with its mobile "e" and the velar plural in "-i".
+        TPrzypadekPl{"czwartek *13301", {.Case = 2}, "czwartku"},
+        TPrzypadekPl{"czwartek *13301", {.Case = 1, .Number = 2}, "czwartki"},
+        TPrzypadekPl{"czwartek *13301", {.Case = 2, .Number = 2}, "czwartków"},
+        TPrzypadekPl{"rynek *13301", {.Case = 6}, "rynku"}, TPrzypadekPl{"rynek *13301", {.Case = 5}, "rynkiem"},
+        TPrzypadekPl{"dzwonek *13201", {.Case = 2}, "dzwonka"},
+        // The genitive plural of the soft patterns by the stem's last consonant.
+        TPrzypadekPl{"palec *2101", {.Case = 2, .Number = 2}, "palców"},
+        TPrzypadekPl{"klucz *11", {.Case = 2, .Number = 2}, "kluczy"},
+        TPrzypadekPl{"handel *11301", {.Case = 2}, "handlu"},
+        TPrzypadekPl{"handel *11301", {.Case = 2, .Number = 2}, "handli"},
+        TPrzypadekPl{"przebój *11205", {.Case = 2}, "przeboju"},
+        // Nouns in "-anin" drop the "-in" in the plural.
+        TPrzypadekPl{"Marsjanin *05", {.Case = 3, .Number = 2}, "Marsjanom"},
+        TPrzypadekPl{"Marsjanin *05", {.Case = 2, .Number = 2}, "Marsjan"},
+        TPrzypadekPl{"Amerykanin *05", {.Case = 2, .Number = 2}, "Amerykanów"},
         // Compounds whose both parts decline come from their fixed table.
         TPrzypadekPl{"Białystok *14", {.Case = 2}, "Białegostoku"},
         TPrzypadekPl{"Krasnystaw *14", {.Case = 6}, "Krasnymstawie"}),
@@ -56,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"sosna *341", {.Case = 2, .Number = 2}, "sosen"},
         TPrzypadekPl{"gwiazda *342", {.Case = 3}, "gwieździe"}, TPrzypadekPl{"noc *37", {.Case = 2}, "nocy"},
         TPrzypadekPl{"noc *37", {.Case = 5}, "nocą"}, TPrzypadekPl{"noc *37", {.Case = 4}, "noc"},
+        TPrzypadekPl{"wesz *3701", {.Case = 2}, "wszy"}, TPrzypadekPl{"wesz *3701", {.Case = 5}, "wszą"},
         TPrzypadekPl{"pani *312", {.Case = 4}, "panią"}, TPrzypadekPl{"kość *35", {.Case = 2}, "kości"},
         TPrzypadekPl{"kość *35", {.Case = 5}, "kością"}, TPrzypadekPl{"kość *35", {.Case = 5, .Number = 2}, "kośćmi"},
         TPrzypadekPl{"kość *35", {.Case = 6, .Number = 2}, "kościach"},
@@ -154,6 +181,10 @@ TEST(NounParadigm, EmptyPatternIsIndeclinable)
     ASSERT_EQ(BuildNounParadigmPl("kakao", "4", p), wbOk);
     EXPECT_TRUE(p.Indeclinable);
     EXPECT_EQ(p.Cells[2].Forma, "kakao");
+    // The table shows the plural too, as one form does.
+    ASSERT_EQ(BuildNounParadigmPl("alibi", "4", p), wbOk);
+    for (int cell = 7; cell < kNounCellCount; ++cell)
+        EXPECT_EQ(p.Cells[static_cast<std::size_t>(cell)].Forma, "alibi") << cell;
 }
 
 TEST(NounParadigm, ShortLemmasStayInsideTheString)
