@@ -264,6 +264,17 @@ bool HasCode(const std::string& word, bool polish)
     return word.find(polish ? " *" : "*") != std::string::npos;
 }
 
+// "se ", "s'" or "s’" before a French infinitive; empty for anything else.
+std::string FrenchReflexivePrefix(const std::string& word, bool polish)
+{
+    if (polish)
+        return {};
+    for (const std::string& prefix : {std::string("se "), std::string("s'"), FromUtf8("s’")})
+        if (word.size() > prefix.size() && word.starts_with(prefix))
+            return prefix;
+    return {};
+}
+
 // A word typed without a code takes the code of its entry in the dictionary of its
 // language, as the inflection window does; empty when the word has no entry.
 std::string WordWithDictionaryCode(const std::string& word, bool polish, const TArgumenty& args)
@@ -276,9 +287,30 @@ std::string WordWithDictionaryCode(const std::string& word, bool polish, const T
     TSlowniki dictionaries(DataFoldersOption(args));
     dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, mode), true);
     const TKodOdmiany found = CodeForInflection(dictionaries.Main, word);
-    if (found.Code.empty())
-        return {};
-    return found.Headword + (polish ? " *" : "*") + found.Code;
+    if (!found.Code.empty())
+        return found.Headword + (polish ? " *" : "*") + found.Code;
+    // A pronominal verb is entered under its bare infinitive ("s'appeler" under "appeler").
+    if (const std::string reflexive = FrenchReflexivePrefix(word, polish); !reflexive.empty()) {
+        const TKodOdmiany bare = CodeForInflection(dictionaries.Main, word.substr(reflexive.size()));
+        if (WordClassOfCode(bare.Code, jezFrancuski, true) == ksCzasownik)
+            return reflexive + bare.Headword + "*" + bare.Code;
+    }
+    return {};
+}
+
+// Why the generators cannot inflect the word with its code; empty when they can.
+std::string CodeMismatch(const std::string& word, bool polish)
+{
+    const TSlowoKod split = polish ? SplitWordPl(word) : SplitWordFr(word);
+    const std::uint8_t language = polish ? jezPolski : jezFrancuski;
+    const std::string quoted = "\"" + ToUtf8(split.Code, language) + "\"";
+    if (WordClassOfCode(split.Code, language, true) == ksBrakKlasy)
+        return quoted + " is not an inflection code";
+    const bool refused =
+        polish ? NounOrVerbGeneratorRefusesPl(word) : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
+    if (refused)
+        return "the code " + quoted + " does not fit \"" + ToUtf8(split.Lemma, language) + "\"";
+    return {};
 }
 
 } // namespace
@@ -304,6 +336,9 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
                << "\" has no dictionary entry; give it a code (\"dobry *7\", \"parler*4\")\n";
         return kBlad;
     }
+
+    if (const std::string mismatch = CodeMismatch(word, polish); !mismatch.empty())
+        throw TZleUzycie(mismatch);
 
     if (HasFeatureOption(args)) {
         RequireFeaturesInRange(args);

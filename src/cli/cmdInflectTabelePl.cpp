@@ -165,4 +165,18 @@ std::vector<TWierszTabeli> NounOrVerbTablePl(const std::string& word)
     return TTabelaCzasownika(split, p).Rows();
 }
 
+bool NounOrVerbGeneratorRefusesPl(const std::string& word)
+{
+    const TSlowoKod split = SplitWordPl(word);
+    if (IsNounCode(split.Code)) {
+        TNounParadigm p;
+        return BuildNounParadigmPl(split.Lemma, split.Code, p) != wbOk;
+    }
+    if (IsConjugatedCode(split.Code)) {
+        TVerbParadigm p;
+        return BuildVerbParadigmPl(split.Lemma, split.Code, true, p) != wbOk;
+    }
+    return false;
+}
+
 } // namespace velmar::cli

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "core/app/untStale.h"
 #include "core/dictionaries/untZrodlaDanych.h"
@@ -91,6 +92,19 @@ TEST_F(InflectFromDictionary, AWordAloneTakesTheCodeOfItsEntry)
     EXPECT_EQ(Run("pl", "pies").Out, Inflect({"--lang", "pl", "pies *1m"}).Out);
 }
 
+TEST_F(InflectFromDictionary, APronominalVerbTakesTheCodeOfItsBareInfinitive)
+{
+    const auto source = data.Path() / "verbs.txt";
+    std::ofstream(source) << "aimer_#4 kochać\nparler_#4 mówić\n";
+    BuildDictionaryFile(source, *MakeDictionaryOfKind("main", jezFrancuski), data / "frpol2.sg");
+    for (const char* typed : {"se parler", "s'aimer", "s’aimer"}) {
+        const test::CliResult result = Run("fr", typed);
+        EXPECT_EQ(result.Status, kSukces) << typed << result.Err;
+        EXPECT_NE(result.Out.find("indicatif présent 1 os. lp."), std::string::npos) << result.Out;
+    }
+    EXPECT_NE(Run("fr", "s'aimer").Out.find("m'aime"), std::string::npos);
+}
+
 TEST_F(InflectFromDictionary, AWordWithoutCodeOrEntryIsNotFound)
 {
     const test::CliResult result = Run("pl", "kalafior");
@@ -119,6 +133,15 @@ TEST(Inflect, RejectsBadUsage)
     EXPECT_EQ(outOfRange.Status, kZleUzycie);
     EXPECT_NE(outOfRange.Err.find("--case takes a value from 1 to 7"), std::string::npos) << outOfRange.Err;
     EXPECT_EQ(Inflect({"--lang", "fr", "parler*4", "--number", "3"}).Status, kZleUzycie);
+    // A code no generator knows, or one the word's ending cannot take, is refused
+    // rather than shown as a table of lemmas.
+    for (const auto& [language, word] : std::vector<std::pair<std::string, std::string>>{
+             {"pl", "pies *999"}, {"pl", "pies **61"}, {"pl", "czytać **61"}, {"fr", "maison*4"}}) {
+        const test::CliResult mismatch = Inflect({"--lang", language, word});
+        EXPECT_EQ(mismatch.Status, kZleUzycie) << word;
+        EXPECT_EQ(mismatch.Out, "") << word;
+        EXPECT_NE(mismatch.Err.find("code"), std::string::npos) << mismatch.Err;
+    }
     const test::CliResult unknown = Inflect({"--lang", "pl", "dobry *7", "--tense", "1"});
     EXPECT_EQ(unknown.Status, kZleUzycie);
     EXPECT_NE(unknown.Err.find("unknown option --tense"), std::string::npos) << unknown.Err;

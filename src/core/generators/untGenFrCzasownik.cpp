@@ -577,6 +577,21 @@ bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjec
     }
 }
 
+// The impersonal verbs live in the third person: falloir in the singular only,
+// pleuvoir in both numbers ("les coups pleuvent"). Every other person would be invented.
+bool LacksPerson(std::string_view infinitive, int tense, int person)
+{
+    const bool personal = (tense >= czPresent && tense <= czSubjonctifImparfait) || tense == czPasseCompose ||
+                          tense == czSubjonctifPasse;
+    if (!personal)
+        return false;
+    if (infinitive == "falloir")
+        return person != 3;
+    if (infinitive == "pleuvoir")
+        return person != 3 && person != 6;
+    return false;
+}
+
 } // namespace
 
 int ConjugationTypeFr(std::string_view infinitive)
@@ -642,6 +657,8 @@ std::string GenVerbFr(std::string_view lemma, std::string_view code, int number,
     std::string form;
     if (v.Typ == 0 || !SelectForm(v, number, subjectNumber, subjectGender, tense, person, gender, form))
         return std::string(lemma);
+    if (LacksPerson(v.Bezokolicznik, tense, person))
+        return {};
     if (form.empty() || !v.Zwrotny)
         return form;
     return WithReflexivePronoun(person, form);

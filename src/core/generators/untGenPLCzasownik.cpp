@@ -422,7 +422,8 @@ int Build(string_view lemmaIn, string_view codeIn, unsigned odmiany, TVerbParadi
         FillPowinien(p);
         return wbOk;
     }
-    if (p.Class.empty())
+    // Every conjugation class ends its infinitive in "-ć" or "-c" ("móc", "piec").
+    if (p.Class.empty() || !EndsWithAny(lemma, "ć,c"_pl))
         return wbZlyKod;
 
     TKoniugacja k;
@@ -431,6 +432,10 @@ int Build(string_view lemmaIn, string_view codeIn, unsigned odmiany, TVerbParadi
     k.Stem = genpl::RewrittenOr(lemma, "ć="_pl, lemma);
     k.ShortStem = lemma.size() > 2 ? lemma.substr(0, lemma.size() - 2) : string();
     FillPresent(k, p);
+    // A class whose endings the infinitive lacks ("czytać" with the class of "robić")
+    // would give a table of gaps.
+    if (p.Slots[0].Forma.empty())
+        return wbZlyKod;
     FillPast(k, p);
     FillFutureAndImperative(k, p);
     FillParticiples(k, p);

@@ -94,7 +94,7 @@ int FrenchWordClass(std::string_view code)
         return ksSpojnik;
     if (code == "93")
         return ksLiczebnik;
-    if (code == "94")
+    if (CodeIs(code, {"90", "94"})) // 90: the relative "que", which becomes "qui" as a subject
         return ksZaimek;
     if (code == "95")
         return ksOkreslnik;

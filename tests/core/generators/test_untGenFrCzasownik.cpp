@@ -313,6 +313,10 @@ INSTANTIATE_TEST_SUITE_P(
         TFormaCzasownika{"pleuvoir", czPresent, 3, "pleut"}, TFormaCzasownika{"pleuvoir", czImparfait, 3, "pleuvait"},
         TFormaCzasownika{"pleuvoir", czFutur, 3, "pleuvra"}, TFormaCzasownika{"pleuvoir", czPasseSimple, 3, "plut"},
         TFormaCzasownika{"pleuvoir", czParticipePasse, 3, "plu"},
+        // the impersonal verbs have no other persons to invent
+        TFormaCzasownika{"falloir", czPresent, 1, ""}, TFormaCzasownika{"falloir", czPresent, 6, ""},
+        TFormaCzasownika{"falloir", czPasseCompose, 2, ""}, TFormaCzasownika{"pleuvoir", czPresent, 6, "pleuvent"},
+        TFormaCzasownika{"pleuvoir", czFutur, 4, ""},
         TFormaCzasownika{"savoir", czParticipePresent, 3, "sachant"},
         TFormaCzasownika{"interdire", czPresent, 5, "interdisez"},
         TFormaCzasownika{"interdire", czImperatif5, 5, "interdisez"},

@@ -141,8 +141,10 @@ TEST(VerbParadigm, ShortLemmasStayInsideTheString)
          {"*1",  "*11", "*2", "*21", "*3",  "*4",  "*51", "*52", "*53", "*54", "*61", "*62", "*71", "*72",
           "*81", "*82", "*9", "*91", "!01", "/02", "!03", "/1",  "/2",  "/3",  "/11", "/51", "/52"})
         for (const char* lemma : {"a", "ć", "ść", "ec", "nie a"}) {
+            // Too short for most classes' endings: turned down or built, never read past the end.
             TVerbParadigm p;
-            EXPECT_EQ(BuildVerbParadigmPl(FromUtf8(lemma), code, true, p), wbOk) << lemma << " " << code;
+            const int status = BuildVerbParadigmPl(FromUtf8(lemma), code, true, p);
+            EXPECT_TRUE(status == wbOk || status == wbZlyKod) << lemma << " " << code << ": " << status;
         }
 }
 
