@@ -127,6 +127,7 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
     TOpcjeTlumaczenia options;
     options.TranslationMode = TranslationModeOf(args);
     options.WriteListing = args.Flag("listing");
+    options.ListReadings = options.WriteListing;
 
     const std::optional<std::string> dataFolder = args.Value("data");
     if (dataFolder && !std::filesystem::is_directory(*dataFolder)) {
@@ -177,7 +178,7 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
         WriteParagraphs(host.Target(), io.Out);
     }
     if (options.WriteListing)
-        io.Out << ToUtf8(host.Listing(), program.TargetLanguage);
+        io.Out << ToUtf8(host.Listing(), program.SourceLanguage);
     return kSukces;
 }
 

@@ -82,7 +82,9 @@ const std::vector<TPolecenie>& Commands()
          "  --mode 1 French to Polish, 2 Polish to French) picks the direction, default\n"
          "  French; --translation-mode the translation mode (default 0, automatic; the\n"
          "  interactive modes take the first choice everywhere). --listing prints each\n"
-         "  utterance's analysis listing. On a terminal, standard error shows the progress.\n"
+         "  utterance's analysis listing (groups, codes, markers), then a line per word\n"
+         "  with the chosen reading: text, lemma, code and class. On a terminal, standard\n"
+         "  error shows the progress.\n"
          "  Exit 1 when the data, the input or the output fails.",
          RunTranslate},
         {"archive", "find a sentence in the sentence archive, or store a pair there",

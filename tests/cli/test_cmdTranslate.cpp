@@ -86,6 +86,14 @@ INSTANTIATE_TEST_SUITE_P(
                    kSukces,
                    "kot\n",
                    ""},
+        // The listing is in the source's letters ("à"), with a line per word for its reading.
+        TPrzypadek{"ListingWithTheChosenReadings",
+                   {"--from", "fr", "--listing", "--data", "{data}"},
+                   "chat noir à\n",
+                   kSukces,
+                   "  |  chat [1] noir [51] à [241] \n    chat: chat [1] nom\n    noir: noir [51] adj.\n"
+                   "    à: à [241] prép.\n",
+                   ""},
         TPrzypadek{"MissingDataFolder",
                    {"--data", "/nonexistent/velmar"},
                    "chat\n",

@@ -41,6 +41,7 @@ struct TOpcjeTlumaczenia {
     bool SentenceBySentence = false;
     bool SaveTargetPerParagraph = true;
     bool WriteListing = false;
+    bool ListReadings = false; // with the listing, each word's chosen reading on a line of its own
     bool ShowNotes = false;
     bool OtherPane = false; // the source is not the source pane: no source spans
     // Test modes 13, 14, 16: markers of the tests and character-test windows.

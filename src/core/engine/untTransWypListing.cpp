@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/app/untUtils.h"
+#include "core/generators/untGenTlumaczPl.h"
 #include "core/engine/untTransWypTypy.h"
 
 namespace velmar {
@@ -110,6 +111,18 @@ void TCustomWypowiedzenie::Listing()
     Result.clear();
     for (int i = 0; i < words_->Count(); ++i)
         Result += listing.Word(i);
+}
+
+std::string TCustomWypowiedzenie::ReadingsListing() const
+{
+    const std::uint8_t language = words_->Language();
+    std::string text = "\n";
+    for (int i = 0; i < words_->Count(); ++i) {
+        const TCustomWypSlowo& word = words_->Word(i);
+        text += Format("    %s: %s [%d] %s\n", word.Text, word.Lemma, word.Code,
+                       WordClassLabel(word.WordClass, language));
+    }
+    return text;
 }
 
 void TCustomWypowiedzenie::Finish()

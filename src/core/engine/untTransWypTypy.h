@@ -678,6 +678,8 @@ public:
     // The analysis listing into Result (untTransWypListing.cpp): the French-source
     // format, or the Polish-source one for a Polish source.
     void Listing();
+    // One line per word: its text, the chosen reading's lemma, code and class.
+    std::string ReadingsListing() const;
     // Translation mode 16, before analysis: "[SYNK:a+b]" in the Notes of every word
     // with two or more readings outside the user dictionary.
     void SynkNotes();

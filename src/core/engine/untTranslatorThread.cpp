@@ -183,6 +183,8 @@ void TTranslatorThread::TranslateUtterance(TCustomWypowiedzenie& utterance)
     utterance.Finish();
     Archive(utterance, output.Text());
     listing_ += utterance.Result;
+    if (options_.ListReadings)
+        listing_ += utterance.ReadingsListing();
     host_.SetProgress(std::clamp(utterance.End, runStart_, stretchEnd_));
 }
 
