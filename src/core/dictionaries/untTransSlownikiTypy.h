@@ -80,6 +80,8 @@ public:
         TPrzypiecie& operator=(const TPrzypiecie&) = delete;
 
         const TWersjaLinii& Version() const { return *dictionary_.pinned_; }
+        // The pinned version itself, for a cache that must outlive the pin.
+        const TMigawkaLinii& Snapshot() const { return dictionary_.pinned_; }
 
     private:
         const TTransSlownik& dictionary_;

@@ -31,6 +31,23 @@ TProbaWyrazenia TSlownikiRobocze::ProbeExpression(TSlownikWyrazen which, std::st
     TTransSlownik& dictionary = DictionaryOf(which);
     // The search and the walk behind it must read the same version of the list.
     const TTransSlownik::TPrzypiecie pin(dictionary);
+    // Bounded, so that a long document does not keep every span it ever probed.
+    constexpr std::size_t kRememberedProbes = 1 << 15;
+    TPamiecProb& memo = probes_[which];
+    if (memo.Version != pin.Snapshot() || memo.Answers.size() >= kRememberedProbes) {
+        memo.Version = pin.Snapshot();
+        memo.Answers.clear();
+    }
+    std::string key(candidate);
+    key += capitalised ? '\1' : '\0';
+    if (const auto known = memo.Answers.find(key); known != memo.Answers.end())
+        return known->second;
+    return memo.Answers[key] = ProbeUncached(dictionary, candidate, capitalised);
+}
+
+TProbaWyrazenia TSlownikiRobocze::ProbeUncached(TTransSlownik& dictionary, std::string_view candidate,
+                                                bool capitalised)
+{
     TProbaWyrazenia probe;
     if (dictionary.Count() == 0)
         return probe;

@@ -3,6 +3,10 @@
 // utterance model asks: expressions for segmentation, untranslatable words, and the
 // readings of a word for the base lookup.
 
+#include <map>
+#include <string>
+#include <unordered_map>
+
 #include "core/dictionaries/untSlowniki.h"
 #include "core/engine/untTransWypSlowniki.h"
 
@@ -31,8 +35,19 @@ private:
     bool EntryIsNotVerbal(TTransSlownikGlowny& dictionary, int index, bool refuseSigns) const;
     bool ReadingFromEntry(TTransSlownikGlowny& dictionary, int index, TZnaczenie& reading) const;
 
+    TProbaWyrazenia ProbeUncached(TTransSlownik& dictionary, std::string_view candidate, bool capitalised);
+
+    // Every word of a text starts a probe and the same ones recur ("de le1"); the
+    // answers are kept for the version of the lines they were read from, so an edit
+    // made during the run is still seen.
+    struct TPamiecProb {
+        TMigawkaLinii Version;
+        std::unordered_map<std::string, TProbaWyrazenia> Answers;
+    };
+
     TSlowniki& set_;
     std::uint8_t language_;
+    std::map<TSlownikWyrazen, TPamiecProb> probes_;
 };
 
 } // namespace velmar

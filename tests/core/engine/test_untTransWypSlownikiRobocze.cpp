@@ -70,6 +70,16 @@ TEST_F(SlownikiRobocze, SentenceInitialExpressionIsFoundWithASmallFirstLetter)
     EXPECT_EQ(words.Word(0).Lemma, "pomme de terre");
 }
 
+TEST_F(SlownikiRobocze, AnExpressionAddedDuringTheRunIsFound)
+{
+    // The probe is remembered, but not across a change of the dictionary's lines.
+    EXPECT_FALSE(worker.ProbeExpression(TSlownikWyrazen::Glowny, "chat noir", false).Counts);
+    int index = -1;
+    set.MainWorker.FindKeyExact("chat noir", index);
+    ASSERT_TRUE(set.MainWorker.Lines->Insert(index, set.MainWorker.Encode("chat noir_#1 czarny kot")));
+    EXPECT_TRUE(worker.ProbeExpression(TSlownikWyrazen::Glowny, "chat noir", false).Counts);
+}
+
 } // namespace
 } // namespace velmar
 
