@@ -111,7 +111,7 @@ class AdverbIndex:
 
     def of(self, adjective):
         stem = adjective[:-2]
-        return self.by_stem.get(stem, set()) if len(stem) >= 2 else set()
+        return self.by_stem.get(stem, set()) if len(stem) >= 3 else set()
 
 
 def adjective_cases(word_class, lemma, cells, adverbs, group=None):

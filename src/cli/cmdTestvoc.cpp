@@ -47,7 +47,7 @@ TPrzypadekTestu ParseCase(const std::string& line, const std::string& where)
 }
 
 // The features of a case ("case=2,number=1"), read as the options of velmar-cli inflect.
-TArgumenty FeatureArguments(const std::string& text, const std::string& where)
+TArgumenty FeatureArguments(const std::string& text)
 {
     std::vector<std::string> words;
     for (const std::string& item : CommaListItems(text)) {
@@ -56,14 +56,10 @@ TArgumenty FeatureArguments(const std::string& text, const std::string& where)
         if (equals != std::string::npos)
             words.push_back(item.substr(equals + 1));
     }
-    try {
-        const TArgumenty args(words, FeatureValueOptions(), FeatureFlagOptions());
-        if (!args.Positional().empty())
-            throw std::runtime_error(where + ": bad features \"" + text + "\"");
-        return args;
-    } catch (const TZleUzycie& error) {
-        throw std::runtime_error(where + ": " + error.what());
-    }
+    TArgumenty args(words, FeatureValueOptions(), FeatureFlagOptions());
+    if (!args.Positional().empty())
+        throw TZleUzycie("bad features \"" + text + "\"");
+    return args;
 }
 
 // The cells the tables show, the Polish word's table kept while its cases follow one
@@ -73,7 +69,16 @@ public:
     // The form the table shows first in the case's cell, UTF-8; empty for none.
     std::string Shown(const TPrzypadekTestu& c, const std::string& where)
     {
-        const TArgumenty args = FeatureArguments(c.Cechy, where);
+        try {
+            return ShownForm(c, FeatureArguments(c.Cechy));
+        } catch (const TZleUzycie& error) {
+            throw std::runtime_error(where + ": " + error.what());
+        }
+    }
+
+private:
+    std::string ShownForm(const TPrzypadekTestu& c, const TArgumenty& args)
+    {
         const std::string word = FromUtf8(c.Slowo);
         if (c.Jezyk == "fr")
             return ToUtf8(TableCellFr(word, FrenchFeatures(args)).Form, jezFrancuski);
@@ -82,7 +87,6 @@ public:
         return ToUtf8(polish_->Cell(PolishFeatures(args)).Form, jezPolski);
     }
 
-private:
     std::optional<TTabelaPl> polish_;
 };
 
