@@ -3,7 +3,9 @@
 # Idempotent: when everything is already installed it only checks and returns.
 # With --fuzz it installs only what `make fuzz` needs on top (clang and its fuzzer runtime).
 # With --data it installs only what building the data set needs (`make data`, `make run`):
-# the free dictionaries and morphological sources, and the tools that read them.
+# the free dictionaries and morphological sources, and the tools that read them; and the
+# running text whose most frequent words `make testvoc` checks (Polish sayings, French
+# manual pages).
 set -euo pipefail
 
 if [ "${1:-}" = "--fuzz" ]; then
@@ -13,6 +15,7 @@ elif [ "${1:-}" = "--data" ]; then
     python3 unzip default-jre-headless libmorfologik-stemming-java libcarrotsearch-hppc-java
     dict-freedict-fra-pol dict-freedict-pol-fra
     hunspell hunspell-tools hunspell-fr verbiste
+    fortunes-pl manpages-fr
   )
 else
   packages=(

@@ -157,6 +157,17 @@ def fit_verbs(velmar_cli, candidates, verbs, work):
     return {lemma: last[lemma] if last[lemma][1] > first[lemma][1] else first[lemma] for lemma in first}
 
 
+def read_candidates():
+    """{"patterns" | "alternations" | "classes": [codes]} of code-candidates.txt."""
+    candidates = {}
+    with open(os.path.join(HERE, "code-candidates.txt"), encoding="utf-8") as f:
+        for line in f:
+            words = line.split("#", 1)[0].split()
+            if words:
+                candidates[words[0]] = words[1:]
+    return candidates
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--velmar-cli", required=True)
@@ -182,12 +193,7 @@ def main():
             kind, cells = found
             line = f"{lemma}\t{kind}\t" + ";".join("|".join(sorted(c)) for c in cells)
             (nouns if word_class == "subst" else verbs).append(line)
-    candidates = {}
-    with open(os.path.join(HERE, "code-candidates.txt"), encoding="utf-8") as f:
-        for line in f:
-            words = line.split("#", 1)[0].split()
-            if words:
-                candidates[words[0]] = words[1:]
+    candidates = read_candidates()
     write_table(os.path.join(HERE, "polish-noun-codes.txt"), "nouns",
                 fit_nouns(args.velmar_cli, candidates, nouns, args.work))
     write_table(os.path.join(HERE, "polish-verb-codes.txt"), "verbs",

@@ -41,7 +41,7 @@ def read_dump(path, lemmas=None):
     """{lemma: [(form, tag), …]} with every "+"-joined tag split; only the given lemmas
     when a set is given. The header ends at the first line with two tabs."""
     result = {}
-    for form, lemma, tags in _dump_lines(path):
+    for form, lemma, tags in dump_lines(path):
         if lemmas is not None and lemma not in lemmas:
             continue
         bucket = result.setdefault(lemma, [])
@@ -50,7 +50,7 @@ def read_dump(path, lemmas=None):
     return result
 
 
-def _dump_lines(path):
+def dump_lines(path):
     """(form, lemma, "+"-joined tags) of every entry of the dump."""
     with open(path, encoding="utf-8") as f:
         for line in f:
@@ -68,7 +68,7 @@ def declined_forms(path, words):
     """The words that PoliMorf knows only as declined forms of other lemmas (plurals,
     oblique cases, feminine adjectives…), never as lemmas or in another use."""
     uses = {}
-    for form, lemma, tags in _dump_lines(path):
+    for form, lemma, tags in dump_lines(path):
         if lemma in words:
             uses[lemma] = False
         elif form in words and uses.get(form, True):

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cmdCechy.h"
+#include "cli/cmdInflectKomorki.h"
 #include "cli/cmdInflectTabelePl.h"
 #include "cli/untCli.h"
 #include "core/app/untStale.h"
@@ -159,21 +160,6 @@ TWierszeFr FrenchRows(const std::string& word)
     }
 }
 
-// A cell of a verb the generator leaves empty (a tense a defective verb lacks) says so
-// instead of repeating the infinitive.
-std::string FrenchVerbCell(std::string_view word, const TCechyFr& f)
-{
-    const TSlowoKod split = SplitWordFr(word);
-    const std::string form =
-        GenVerbFr(split.Lemma, split.Code, f.Number, f.SubjectNumber, f.SubjectGender, f.FormCode, f.Person, f.Gender);
-    return form.empty() ? std::string("(brak formy)") : form;
-}
-
-bool IsFrenchVerb(const std::string& word)
-{
-    return WordClassOfCode(SplitWordFr(word).Code, jezFrancuski, true) == ksCzasownik;
-}
-
 // ---------------------------------------------------------------- output
 
 std::size_t DisplayWidth(const std::string& utf8)
@@ -193,13 +179,12 @@ void PrintRows(std::ostream& out, const std::vector<TWierszTabeli>& rows)
         out << row.Label << std::string(labelWidth - DisplayWidth(row.Label) + 2, ' ') << row.Forms << "\n";
 }
 
-template <typename TCechy, typename TGen>
-void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, const std::string& word,
-                std::uint8_t language, TGen generate)
+template <typename TCechy, typename TKomorka>
+void PrintTable(std::ostream& out, const std::vector<TWiersz<TCechy>>& rows, std::uint8_t language, TKomorka cell)
 {
     std::vector<TWierszTabeli> printed;
     for (const auto& row : rows)
-        printed.push_back({row.Label, ToUtf8(generate(word, row.Features), language)});
+        printed.push_back({row.Label, ShownCell(cell(row.Features), language)});
     PrintRows(out, printed);
 }
 
@@ -306,8 +291,8 @@ std::string CodeMismatch(const std::string& word, bool polish)
     const std::string quoted = "\"" + ToUtf8(split.Code, language) + "\"";
     if (WordClassOfCode(split.Code, language, true) == ksBrakKlasy)
         return quoted + " is not an inflection code";
-    const bool refused =
-        polish ? NounOrVerbGeneratorRefusesPl(word) : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
+    const bool refused = polish ? NounOrVerbGeneratorRefusesPl(word)
+                                : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
     if (refused)
         return "the code " + quoted + " does not fit \"" + ToUtf8(split.Lemma, language) + "\"";
     return {};
@@ -352,9 +337,11 @@ int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
     if (const auto nounOrVerb = polish ? NounOrVerbTablePl(word) : std::vector<TWierszTabeli>(); !nounOrVerb.empty())
         PrintRows(io.Out, nounOrVerb);
     else if (polish)
-        PrintTable(io.Out, PolishRows(word), word, language, GenFormPl);
+        PrintTable(io.Out, PolishRows(word), language,
+                   [table = TTabelaPl(word)](const TCechyPl& features) { return table.Cell(features); });
     else
-        PrintTable(io.Out, FrenchRows(word), word, language, IsFrenchVerb(word) ? &FrenchVerbCell : &GenFormFr);
+        PrintTable(io.Out, FrenchRows(word), language,
+                   [&word](const TCechyFr& features) { return TableCellFr(word, features); });
     return kSukces;
 }
 

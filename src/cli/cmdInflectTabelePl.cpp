@@ -1,12 +1,10 @@
 #include "cli/cmdInflectTabelePl.h"
 
+#include "cli/cmdInflectKomorki.h"
 #include "core/app/untStale.h"
-#include "core/app/untUtils.h"
 #include "core/generators/untGenPLCzasownik.h"
-#include "core/generators/untGenPLRzeczownik.h"
 #include "core/generators/untGenTlumaczPl.h"
 
-#include <array>
 #include <span>
 #include <utility>
 
@@ -17,128 +15,100 @@ namespace {
 constexpr const char* kCases[] = {"mianownik", "dopełniacz",  "celownik", "biernik",
                                   "narzędnik", "miejscownik", "wołacz"};
 
-// Persons and genders of the 13 past and conditional slots, in slot order.
-constexpr const char* kPastPersons[kPersonGenderSlotCountPl] = {
-    "1 os. lp. m.",          "1 os. lp. ż.",       "2 os. lp. m.",          "2 os. lp. ż.",
-    "3 os. lp. m.",          "3 os. lp. ż.",       "3 os. lp. n.",          "1 os. lm. m. osob.",
-    "1 os. lm. niemęskoos.", "2 os. lm. m. osob.", "2 os. lm. niemęskoos.", "3 os. lm. m. osob.",
-    "3 os. lm. niemęskoos."};
+// The persons and genders of the 13 past and conditional rows, in slot order.
+struct TOsobaRodzaj {
+    const char* Label;
+    int Person;
+    int SubjectGender;
+};
+constexpr TOsobaRodzaj kPastPersons[kPersonGenderSlotCountPl] = {
+    {"1 os. lp. m.", 1, rdzMeskorzeczowy},   {"1 os. lp. ż.", 1, rdzZenski},
+    {"2 os. lp. m.", 2, rdzMeskorzeczowy},   {"2 os. lp. ż.", 2, rdzZenski},
+    {"3 os. lp. m.", 3, rdzMeskorzeczowy},   {"3 os. lp. ż.", 3, rdzZenski},
+    {"3 os. lp. n.", 3, rdzNijaki},          {"1 os. lm. m. osob.", 4, rdzMeskoosobowy},
+    {"1 os. lm. niemęskoos.", 4, rdzZenski}, {"2 os. lm. m. osob.", 5, rdzMeskoosobowy},
+    {"2 os. lm. niemęskoos.", 5, rdzZenski}, {"3 os. lm. m. osob.", 6, rdzMeskoosobowy},
+    {"3 os. lm. niemęskoos.", 6, rdzZenski}};
 
-std::string Utf8(const std::string& text)
+std::vector<TWierszTabeli> NounTable(const TTabelaPl& table)
 {
-    return ToUtf8(text, jezPolski);
-}
-
-// "—" marks a form the word does not have (the singular of a plural-only noun).
-std::string Forms(const std::string& form, const std::string& alternative)
-{
-    if (form.empty())
-        return "—";
-    if (alternative.empty())
-        return Utf8(form);
-    return Utf8(form) + " / " + Utf8(alternative);
-}
-
-std::vector<TWierszTabeli> NounTable(const TSlowoKod& word)
-{
-    TNounParadigm p;
-    if (BuildNounParadigmPl(word.Lemma, word.Code, p) != wbOk)
-        return {};
     std::vector<TWierszTabeli> rows;
     for (int number = 1; number <= 2; ++number)
-        for (int przypadek = 1; przypadek <= 7; ++przypadek) {
-            const auto& cell = p.Cells[static_cast<std::size_t>(NounCellPl(przypadek, number))];
-            rows.push_back(
-                {CaseLabel(przypadek) + (number == 1 ? " lp." : " lm."), Forms(cell.Forma, cell.Alternatywa)});
-        }
+        for (int przypadek = 1; przypadek <= 7; ++przypadek)
+            rows.push_back({CaseLabel(przypadek) + (number == 1 ? " lp." : " lm."),
+                            ShownCell(table.Cell({.Case = przypadek, .Number = number}), jezPolski)});
     return rows;
 }
 
 class TTabelaCzasownika {
 public:
-    TTabelaCzasownika(const TSlowoKod& word, const TVerbParadigm& p) : word_(word), p_(p) {}
+    explicit TTabelaCzasownika(const TTabelaPl& table) : table_(table), p_(*table.Verb()) {}
 
     std::vector<TWierszTabeli> Rows()
     {
-        Slot("bezokolicznik", scBezokolicznik);
+        Row("bezokolicznik", {.FormCode = fpBezokolicznik});
         if (p_.Powinien) {
-            for (int slot = 0; slot < kPersonGenderSlotCountPl; ++slot)
-                Slot(std::string("czas teraźniejszy ") + kPastPersons[slot], scTeraz + slot);
-            Past("czas przeszły ", scPrzeszly);
+            PersonGenderRows("czas teraźniejszy ", fpTeraz);
+            PersonGenderRows("czas przeszły ", fpPrzeszly);
             return rows_;
         }
         const char* present = p_.Perfective ? "czas przyszły prosty " : "czas teraźniejszy ";
         for (int person = 1; person <= 6; ++person)
-            Slot(present + PersonLabel(person), VerbSlotPl(fpTeraz, person, 0, 0));
-        Past("czas przeszły ", scPrzeszly);
+            Row(present + PersonLabel(person), {.Person = person, .FormCode = fpTeraz});
+        PersonGenderRows("czas przeszły ", fpPrzeszly);
         if (!p_.Perfective)
             for (int person = 1; person <= 6; ++person)
-                Generated("czas przyszły " + PersonLabel(person),
-                          {.Person = person, .FormCode = fpPrzyszly, .SubjectGender = person <= 3 ? 1 : 0});
-        Past("tryb przypuszczający ", scWarunkowy);
+                Row("czas przyszły " + PersonLabel(person),
+                    {.Person = person, .FormCode = fpPrzyszly, .SubjectGender = person <= 3 ? 1 : 0});
+        PersonGenderRows("tryb przypuszczający ", fpTrybPrzypuszczajacy);
         for (const auto& persons : {std::span<const int>(kImperativePersonsPl), std::span<const int>(kNiechPersonsPl)})
             for (int person : persons)
-                Slot("tryb rozkazujący " + PersonLabel(person), VerbSlotPl(fpRozkazujacy, person, 0, 0));
-        Slot("imiesłów przysłówkowy współczesny", scImieslowWspolczesny);
-        Slot("imiesłów przysłówkowy uprzedni", scImieslowUprzedni);
-        Participle("imiesłów przymiotnikowy czynny", p_.ActiveParticiple);
-        Participle("imiesłów przymiotnikowy bierny", p_.PassiveParticiple);
-        Slot("rzeczownik odczasownikowy", scRzeczownik);
+                Row("tryb rozkazujący " + PersonLabel(person), {.Person = person, .FormCode = fpRozkazujacy});
+        Row("imiesłów przysłówkowy współczesny", {.FormCode = fpImieslowPrzyslowkowy});
+        Row("imiesłów przysłówkowy uprzedni", {.FormCode = kImieslowUprzedniPl});
+        Participle("imiesłów przymiotnikowy czynny", fpImieslowCzynny);
+        Participle("imiesłów przymiotnikowy bierny", fpImieslowBierny);
+        Row("rzeczownik odczasownikowy", {.FormCode = fpRzeczownikOdczasownikowy});
         for (const auto& [name, formCode] :
              {std::pair{"teraźniejsza", fpBezosobowyTeraz}, std::pair{"przeszła", fpBezosobowyPrzeszly},
               std::pair{"przyszła", fpBezosobowyPrzyszly}, std::pair{"przypuszczająca", fpBezosobowyPrzypuszczajacy}})
-            Generated(std::string("forma bezosobowa ") + name, {.FormCode = formCode});
+            Row(std::string("forma bezosobowa ") + name, {.FormCode = formCode});
         return rows_;
     }
 
 private:
-    void Slot(const std::string& label, int slot)
+    void Row(const std::string& label, const TCechyPl& features)
     {
-        const auto& cell = p_.Slots[static_cast<std::size_t>(slot)];
-        rows_.push_back({label, Forms(p_.Wrap(cell.Forma), p_.Wrap(cell.Alternatywa))});
+        rows_.push_back({label, ShownCell(table_.Cell(features), jezPolski)});
     }
 
-    void Past(const std::string& label, int firstSlot)
+    void PersonGenderRows(const std::string& label, int formCode)
     {
-        for (int i = 0; i < kPersonGenderSlotCountPl; ++i)
-            Slot(label + kPastPersons[i], firstSlot + i);
-    }
-
-    void Generated(const std::string& label, const TCechyPl& features)
-    {
-        rows_.push_back({label, Forms(GenVerbPl(word_.Lemma, word_.Code, features), {})});
+        for (const TOsobaRodzaj& row : kPastPersons)
+            Row(label + row.Label, {.Person = row.Person,
+                                    .FormCode = formCode,
+                                    .SubjectNumber = row.Person > 3 ? 2 : 1,
+                                    .SubjectGender = row.SubjectGender});
     }
 
     // The masculine, feminine and neuter nominative singular and both plurals.
-    void Participle(const std::string& label, const TAdjParadigmPl& declined)
+    void Participle(const std::string& label, int formCode)
     {
         std::string forms;
-        for (int cell :
-             {AdjCellIndex(1, 1, rdzMeskorzeczowy), AdjCellIndex(1, 1, rdzZenski), AdjCellIndex(1, 1, rdzNijaki),
-              AdjCellIndex(1, 2, rdzMeskoosobowy), AdjCellIndex(1, 2, rdzZenski)}) {
-            const std::string& form = declined.Cells[static_cast<std::size_t>(cell)];
-            if (!form.empty())
-                forms += (forms.empty() ? "" : ", ") + Utf8(p_.Wrap(form));
+        for (const auto& [number, gender] :
+             {std::pair{1, rdzMeskorzeczowy}, std::pair{1, rdzZenski}, std::pair{1, rdzNijaki},
+              std::pair{2, rdzMeskoosobowy}, std::pair{2, rdzZenski}}) {
+            const TKomorkaTabeli cell = table_.Cell({.Number = number, .Gender = gender, .FormCode = formCode});
+            if (!cell.Form.empty())
+                forms += (forms.empty() ? "" : ", ") + ShownCell(cell, jezPolski);
         }
         rows_.push_back({label, forms.empty() ? "—" : forms});
     }
 
-    const TSlowoKod& word_;
+    const TTabelaPl& table_;
     const TVerbParadigm& p_;
     std::vector<TWierszTabeli> rows_;
 };
-
-bool IsNounCode(const std::string& code)
-{
-    return !code.empty() && code.front() >= '0' && code.front() <= '4';
-}
-
-// The verb codes the generator conjugates; the other verb classes keep their lemma.
-bool IsConjugatedCode(const std::string& code)
-{
-    return !code.empty() && (std::string_view("!$*/@").find(code.front()) != std::string_view::npos ||
-                             static_cast<unsigned char>(code.front()) == 248);
-}
 
 } // namespace
 
@@ -154,29 +124,17 @@ std::string PersonLabel(int person)
 
 std::vector<TWierszTabeli> NounOrVerbTablePl(const std::string& word)
 {
-    const TSlowoKod split = SplitWordPl(word);
-    if (IsNounCode(split.Code))
-        return NounTable(split);
-    if (!IsConjugatedCode(split.Code))
-        return {};
-    TVerbParadigm p;
-    if (BuildVerbParadigmPl(split.Lemma, split.Code, true, p) != wbOk)
-        return {};
-    return TTabelaCzasownika(split, p).Rows();
+    const TTabelaPl table(word);
+    if (table.IsNoun())
+        return NounTable(table);
+    if (table.Verb())
+        return TTabelaCzasownika(table).Rows();
+    return {};
 }
 
 bool NounOrVerbGeneratorRefusesPl(const std::string& word)
 {
-    const TSlowoKod split = SplitWordPl(word);
-    if (IsNounCode(split.Code)) {
-        TNounParadigm p;
-        return BuildNounParadigmPl(split.Lemma, split.Code, p) != wbOk;
-    }
-    if (IsConjugatedCode(split.Code)) {
-        TVerbParadigm p;
-        return BuildVerbParadigmPl(split.Lemma, split.Code, true, p) != wbOk;
-    }
-    return false;
+    return TTabelaPl(word).Refused();
 }
 
 } // namespace velmar::cli

@@ -116,13 +116,19 @@ const std::vector<TPolecenie>& Commands()
          "  masculine, imperative); prints LEMMA<TAB>CODE<TAB>held-out cells agreeing/known.",
          RunFitVerbs},
         {"testvoc", "check the generators against forms of real morphology",
-         "[--baseline FILE] [--failures N] CASES...\n"
-         "  CASES are UTF-8 lines of six tab-separated fields: word class, group (code or\n"
+         "[--baseline FILE] [--failures N] [--word-list CLASSES --exceptions FILE] CASES...\n"
+         "  CASES are UTF-8 lines of tab-separated fields: word class, group (code or\n"
          "  template), pl|fr, the word as stored (\"dobry *7\", \"parler*4\"), the features\n"
          "  (\"case=2,number=1,gender=3\"; also degree, person, form, subject-number,\n"
-         "  subject-gender) and the expected forms separated by \"|\". Prints the agreement\n"
-         "  per class and group, the most common failing features and the first N failing\n"
-         "  words (20); exit 1 when a class of the baseline (\"CLASS PERCENT\" lines) is below it.",
+         "  subject-gender, adverb), the expected forms separated by \"|\" (none: the word has\n"
+         "  no such form) and, optionally, \"absent\" when the source has no form for the cell.\n"
+         "  Each cell is read as the table of velmar-cli inflect shows it, its first form.\n"
+         "  Prints per class the agreement of cells and of whole lemmas, the invented forms,\n"
+         "  the weakest groups, the most common failing features and the first N failing\n"
+         "  words (20); for the classes of --word-list (comma list) every word not fully\n"
+         "  right, with its reason from the exceptions file (\"lemma<TAB>reason\" lines).\n"
+         "  Exit 1 when a figure misses the baseline (\"CLASS PERCENT\", \"CLASS/lemmas\n"
+         "  PERCENT\", \"CLASS/invented COUNT\", \"CLASS/unexplained COUNT\" lines).",
          RunTestvoc},
     };
     return commands;

@@ -41,6 +41,63 @@ TEST(Testvoc, ReportsAgreementGroupsAndFailingWords)
               std::string::npos);
 }
 
+// A cell is judged by the form the table shows first: an alternative after " / " does
+// not rescue it, and a form where the source has none is an invented one.
+TEST(Testvoc, JudgesTheFirstFormAndCountsInventedForms)
+{
+    test::TempFolder folder;
+    const auto cases = folder.Write("cases.tsv", "pl-noun\t423\tpl\toko *423\tcase=2,number=2\tócz\n"
+                                                 "pl-noun\t423\tpl\toko *423\tcase=5,number=2\toczyma\n"
+                                                 "pl-verb\t$61\tpl\tzrobić *$61\tform=6\t\tabsent\n"
+                                                 "pl-verb\t*1\tpl\tczytać **1\tform=8\t\tabsent\n"
+                                                 "pl-adj\tcom\tpl\tdrewniany *7\tdegree=1\tbardziej drewniany\tabsent\n"
+                                                 "pl-adj\tadverb\tpl\tdrewniany *7\tadverb\t\tabsent\n");
+    const test::CliResult result = test::RunCliCaptured({"testvoc", cases.string()});
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Out.find("oko *423 [case=2,number=2] gives \"oczu\", expected \"ócz\""), std::string::npos)
+        << result.Out;
+    EXPECT_NE(result.Out.find("pl-noun: 1 of 2 cells agree"), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("pl-adj: 2 of 2 cells agree (100.00%), 1 of 1 lemmas fully right (100.00%), 0 invented "
+                              "forms (of 2 cells the source has no form for)"),
+              std::string::npos)
+        << result.Out;
+    EXPECT_NE(result.Out.find("czytać **1 [form=8] gives \"czytawszy\", expected no form"), std::string::npos)
+        << result.Out;
+    EXPECT_NE(result.Out.find("pl-verb: 1 of 2 cells agree (50.00%), 1 of 2 lemmas fully right (50.00%), 1 invented "
+                              "forms (of 2 cells the source has no form for)"),
+              std::string::npos)
+        << result.Out;
+}
+
+// The words of a listed class not fully right, each with its reason or as a failure;
+// the baseline limits the invented forms and the unexplained words.
+TEST(Testvoc, ListsTheWordsOfAWordListWithTheirReasons)
+{
+    test::TempFolder folder;
+    const auto cases =
+        folder.Write("cases.tsv", "pl-frequent\tnoun\tpl\tpan *014\tcase=3,number=1\tpanu\n"
+                                  "pl-frequent\tnoun\tpl\tkot *2408\tcase=2,number=1\tkota\n"
+                                  "pl-frequent\tverb, not in the dictionary\tpl\tczytać **1\tform=8\t\tabsent\n"
+                                  "fr-frequent\tverb\tfr\tpleuvoir*4\tform=1,person=1\t\tabsent\n");
+    const auto exceptions = folder.Write("exceptions.txt", "# comment\npan\tthe dative \"panu\" is the usual one\n");
+    const auto baseline = folder.Write("baseline.txt", "pl-frequent/lemmas 33\npl-frequent/invented 1\n"
+                                                       "pl-frequent/unexplained 0\nfr-frequent/invented 0\n");
+    const test::CliResult result =
+        test::RunCliCaptured({"testvoc", "--word-list", "pl-frequent,fr-frequent", "--exceptions", exceptions.string(),
+                              "--baseline", baseline.string(), cases.string()});
+    EXPECT_EQ(result.Status, 1);
+    for (const char* line : {"words not fully right: 2, 1 explained, 1 failing",
+                             "pan *014 (noun)\t[case=3,number=1] gives \"panowi\", expected \"panu\"\texplained: the "
+                             "dative \"panu\" is the usual one",
+                             "czytać **1 (verb, not in the dictionary)\t[form=8] gives \"czytawszy\", expected no "
+                             "form\tFAILURE: not in the exceptions file",
+                             "above the baseline: pl-frequent/unexplained 1 > 0"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+    EXPECT_EQ(result.Out.find("kot *2408 ("), std::string::npos) << result.Out;
+    EXPECT_EQ(result.Out.find("below the baseline: pl-frequent/lemmas"), std::string::npos) << result.Out;
+    EXPECT_EQ(result.Out.find("invented 1 >"), std::string::npos) << result.Out;
+}
+
 TEST(Testvoc, BadInputAndMissedBaselineFail)
 {
     test::TempFolder folder;
@@ -53,6 +110,7 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
         const char* Message;
     } cases[] = {
         {"five fields", "pl-adj\tpos\tpl\tdobry *7\tcase=2\n", "", "expected CLASS"},
+        {"seventh field", "pl-adj\tpos\tpl\tdobry *7\tcase=2\tdobrego\tmissing\n", "", "expected CLASS"},
         {"language", "pl-adj\tpos\tde\tgut\tcase=2\tguten\n", "", "expected CLASS"},
         {"feature value", "pl-adj\tpos\tpl\tdobry *7\tcase=x\tdobry\n", "",
          "bad.tsv:1: option --case needs a whole number"},
@@ -65,6 +123,8 @@ TEST(Testvoc, BadInputAndMissedBaselineFail)
          "pl-adj\tpos\tpl\tdobry *7\tcase=1,gender=3\tzła\n",
          folder.Write("lemmas.txt", "pl-adj 50\npl-adj/lemmas 50\n").string(),
          "below the baseline: pl-adj/lemmas 0.00% < 50.00%"},
+        {"unknown figure", "", folder.Write("figure.txt", "pl-adj/forms 50\n").string(),
+         "figure.txt:1: expected CLASS PERCENT"},
     };
     for (const Case& c : cases) {
         const std::string file = c.Cases.empty() ? good.string() : folder.Write("bad.tsv", c.Cases).string();
