@@ -165,16 +165,19 @@ def form_codes(readings, table):
 
 def word_class(readings):
     """Word class of a lemma by its first reading's part of speech, with the noun gender:
-    ("subst", "f"), ("adj", ""), ("verb", "") …"""
+    ("subst", "f"), ("adj", ""), ("verb", "") … A predicative reading gives way to any
+    other: "czas", "brak" and "strach" are nouns that also stand as predicates."""
+    predicative = False
     for form, tag in readings:
         parts = tag.split(":")
         pos = parts[0]
         if pos == "subst" and len(parts) >= 4:
             return ("subst", parts[3].split(".")[0])
         if pos in ("verb", "adj", "adv", "num", "prep", "conj", "comp", "qub", "interj",
-                   "ppron12", "ppron3", "siebie", "pred"):
+                   "ppron12", "ppron3", "siebie"):
             return (pos, "")
-    return ("", "")
+        predicative = predicative or pos == "pred"
+    return ("pred", "") if predicative else ("", "")
 
 
 def dictionary_code(readings, fitted=None):

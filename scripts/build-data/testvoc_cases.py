@@ -281,16 +281,17 @@ def french_code_class(code):
     return {"1": "noun", "2": "noun", "3": "noun", "4": "verb", "7": "adjective"}.get(code[:1])
 
 
-def with_dictionary_codes(ranking, dictionary, code_class, count):
+def with_dictionary_codes(ranking, dictionary, code_class, count, keep_missing=True):
     """[(lemma, class, code or None)] of the count most frequent lemmas; the code is the
-    first the dictionary gives for the class, None when the dictionary lacks the word.
-    A word the dictionary holds only as another part of speech ("ten", a pronoun) is
-    left out: its table is not of this class."""
+    first the dictionary gives for the class, None when the dictionary lacks the word
+    (left out unless keep_missing). A word the dictionary holds only as another part of
+    speech ("ten", a pronoun) is left out: its table is not of this class."""
     chosen = []
     for lemma, word_class, _ in ranking:
         codes = dictionary.get(lemma)
         if codes is None:
-            chosen.append((lemma, word_class, None))
+            if keep_missing:
+                chosen.append((lemma, word_class, None))
         elif any(code_class(c) == word_class for c in codes):
             chosen.append((lemma, word_class, next(c for c in codes if code_class(c) == word_class)))
         if len(chosen) == count:
@@ -343,7 +344,9 @@ def polish_frequent(dump, sources, velmar_cli, count):
 def french_frequent(sources, count):
     ranking = frequent_words.french_ranking(count=None)
     dictionary = dictionary_codes(os.path.join(sources, "frpol2.sg.txt"))
-    chosen = with_dictionary_codes(ranking, dictionary, french_code_class, count)
+    # The manual pages are full of English words and abbreviations ("big", "cd") that
+    # hunspell-fr lemmatises: only the words of the French dictionary count.
+    chosen = with_dictionary_codes(ranking, dictionary, french_code_class, count, keep_missing=False)
     templates = verbiste.read_templates()
     verbs = dict(verbiste.read_verbs())
     tables = french_nominal_tables({lemma for lemma, word_class, _ in chosen if word_class != "verb"})

@@ -75,11 +75,11 @@ TEST(Testvoc, ListsTheWordsOfAWordListWithTheirReasons)
 {
     test::TempFolder folder;
     const auto cases =
-        folder.Write("cases.tsv", "pl-frequent\tnoun\tpl\tpan *014\tcase=3,number=1\tpanu\n"
+        folder.Write("cases.tsv", "pl-frequent\tnoun\tpl\tpies *240208\tcase=1,number=2\tpsowie\n"
                                   "pl-frequent\tnoun\tpl\tkot *2408\tcase=2,number=1\tkota\n"
                                   "pl-frequent\tverb, not in the dictionary\tpl\tczytać **1\tform=8\t\tabsent\n"
                                   "fr-frequent\tverb\tfr\tpleuvoir*4\tform=1,person=1\t\tabsent\n");
-    const auto exceptions = folder.Write("exceptions.txt", "# comment\npan\tthe dative \"panu\" is the usual one\n");
+    const auto exceptions = folder.Write("exceptions.txt", "# comment\npies\tthe personal plural is the policemen's\n");
     const auto baseline = folder.Write("baseline.txt", "pl-frequent/lemmas 33\npl-frequent/invented 1\n"
                                                        "pl-frequent/unexplained 0\nfr-frequent/invented 0\n");
     const test::CliResult result =
@@ -87,8 +87,8 @@ TEST(Testvoc, ListsTheWordsOfAWordListWithTheirReasons)
                               "--baseline", baseline.string(), cases.string()});
     EXPECT_EQ(result.Status, 1);
     for (const char* line : {"words not fully right: 2, 1 explained, 1 failing",
-                             "pan *014 (noun)\t[case=3,number=1] gives \"panowi\", expected \"panu\"\texplained: the "
-                             "dative \"panu\" is the usual one",
+                             "pies *240208 (noun)\t[case=1,number=2] gives \"psy\", expected \"psowie\"\texplained: "
+                             "the personal plural is the policemen's",
                              "czytać **1 (verb, not in the dictionary)\t[form=8] gives \"czytawszy\", expected no "
                              "form\tFAILURE: not in the exceptions file",
                              "above the baseline: pl-frequent/unexplained 1 > 0"})

@@ -76,11 +76,11 @@ std::string ExceptionOrEnding(std::string_view lemma, std::string_view exception
 std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternative)
 {
     constexpr std::string_view invariable =
-        "angora,bougon,camaïeu,châtain,chic,gnangnan,grognon,kaki,marron,mastoc,rococo,snob,"
-        "souillon"_fr;
+        "angora,bougon,camaïeu,châtain,chic,gnangnan,grognon,kaki,marron,mastoc,orange,relax,rococo,snob,"
+        "souillon,vidéo"_fr;
     constexpr std::string_view cExceptions = "grec=grecque,blanc=blanche,franc=franche,sec=sèche"_fr;
     constexpr std::string_view nExceptions = "paysan=paysanne,bénin=bénigne,malin=maligne"_fr;
-    constexpr std::string_view nRules = "ien=ienne,on=onne,n=ne,er=ère"_fr;
+    constexpr std::string_view nRules = "en=enne,on=onne,n=ne,er=ère"_fr;
     constexpr std::string_view comparatives =
         "antérieur,postérieur,extérieur,inférieur,supérieur,majeur,mineur,meilleur,ultérieur,"
         "citérieur"_fr;
@@ -105,9 +105,9 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
     if (EndsWithRuleKey(lemma, cRules))
         return ExceptionOrEnding(lemma, cExceptions, cRules);
 
-    constexpr std::string_view lRules = "eil=eille,il=ile,el=elle,ul=ulle,al=ale,ol=olle";
+    constexpr std::string_view lRules = "eil=eille,il=ile,el=elle,ul=ule,al=ale,ol=ole";
     if (EndsWithRuleKey(lemma, lRules))
-        return ExceptionOrEnding(lemma, "gentil=gentille,fol=folle,mol=molle", lRules);
+        return ExceptionOrEnding(lemma, "gentil=gentille,fol=folle,mol=molle,nul=nulle", lRules);
 
     if (EndsWithRuleKey(lemma, nRules))
         return ExceptionOrEnding(lemma, nExceptions, nRules);
@@ -142,17 +142,24 @@ std::string FeminineAdjFr(std::string_view lemma, std::string& masculineAlternat
     }
 
     std::string result;
-    if (RuleValue(lemma, "roux=rousse,doux=douce,faux=fausse,andalou=andalouse", result))
+    if (RuleValue(lemma, "roux=rousse,doux=douce,faux=fausse,andalou=andalouse,vieux=vieille,fou=folle,mou=molle,"
+                         "favori=favorite",
+                  result))
+        return result;
+    // "aiguë", "ambiguë": the diaeresis keeps the "u" heard.
+    if (ApplyEndingRules(lemma, "gu=guë"_fr, result))
         return result;
     if (ApplyEndingRules(lemma, "eux=euse,oux=ouse", result))
         return result;
     return EndingRule(lemma, "e=e,=e");
 }
 
+// Adjectives with one form for both numbers.
+constexpr std::string_view kInvariableInPlural = "angora,camaïeu,gnangnan,marron,mastoc,orange,relax,rococo,vidéo"_fr;
+
 std::string MasculinePluralAdjFr(std::string_view lemma)
 {
-    constexpr std::string_view invariable = "angora,camaïeu,gnangnan,marron,mastoc,rococo"_fr;
-    if (InCommaList(lemma, invariable))
+    if (InCommaList(lemma, kInvariableInPlural))
         return std::string(lemma);
     std::string result;
     constexpr std::string_view irregular = "beau=beaux,nouveau=nouveaux,tout=tous,hébreu=hébreux"_fr;
@@ -168,8 +175,10 @@ std::string FemininePluralAdjFr(std::string_view lemma, const std::string& femin
 {
     if (lemma == "beau")
         return "belles";
+    if (InCommaList(lemma, kInvariableInPlural))
+        return feminine;
     std::string result = feminine;
-    ApplyEndingRules(result, "e=es");
+    ApplyEndingRules(result, "e=es,ë=ës"_fr);
     return result;
 }
 

@@ -33,6 +33,10 @@ constexpr string_view kNomPlWords = "Polak=Polacy,człowiek=ludzie,praczłowiek=
                                     "nadczłowiek=nadludzie,rok=lata"_pl;
 constexpr string_view kGenPlWords = "miesiąc=miesięcy,tysiąc=tysięcy,pieniądz=pieniędzy,zając=zajęcy,człowiek=ludzi,"
                                     "praczłowiek=praludzi,podczłowiek=podludzi,nadczłowiek=nadludzi,rok=lat"_pl;
+// The short dative in "-u" of a few old masculine nouns, whatever their code says.
+constexpr string_view kDatSgWords = "pan=panu,świat=światu,kot=kotu,ojciec=ojcu,brat=bratu,chłop=chłopu,"
+                                    "bóg=bogu,Bóg=Bogu,diabeł=diabłu,kat=katu,ksiądz=księdzu,lew=lwu,"
+                                    "chłopiec=chłopcu,osioł=osłu"_pl;
 constexpr string_view kDatPlWords = "człowiek=ludziom,praczłowiek=praludziom,podczłowiek=podludziom,"
                                     "nadczłowiek=nadludziom,rok=latom"_pl;
 constexpr string_view kInsPlWords = "gość=gośćmi,liść=liśćmi,pieniądz=pieniędzmi,koń=końmi,człowiek=ludźmi,"
@@ -75,7 +79,9 @@ void SingularCases(TDeklinacja& d)
         d[1] = {ValueOr(lemma, "wół=wołu"_pl, s + "a"), {}};
     }
 
-    if (d.HasAlternation("092")) {
+    if (string word = ValueOf(lemma, kDatSgWords); !word.empty()) {
+        d[2] = {word, {}};
+    } else if (d.HasAlternation("092")) {
         d[2] = {s + "u", s + "owi"};
     } else {
         const string rest = DeleteAll(d.Alternations, {"081", "082", "086"});

@@ -192,7 +192,7 @@ void DeclineNeuter(TDeklinacja& d)
     if (d.PatternIn("<2><21><22><23>"))
         d[4] = {Rewritten(s, "h=hem,=iem"), {}};
     else
-        d[4] = {indeclinableSingular ? lemma : s + "em", {}};
+        d[4] = {indeclinableSingular ? lemma : Rewritten(s, "k=kiem,g=giem,=em"), {}};
     d[5] = {Locative(d, s), {}};
     d[6] = d[0];
 

@@ -211,7 +211,8 @@ void DeclineFeminine(TDeklinacja& d)
         d[6] = {lemma, {}};
     else if (d.PatternIn(kConsonantPatterns))
         d[6] = d[1];
-    else if (d.HasAlternation("088"))
+    // "-u" for the endearing soft names too ("babciu", "mamusiu", "Kasiu").
+    else if (d.HasAlternation("088") || EndsWithAny(lemma, "cia,sia,zia"))
         d[6] = {s + "u", {}};
     else
         d[6] = {s + "o", {}};

@@ -57,6 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"handel *11301", {.Case = 2}, "handlu"},
         TPrzypadekPl{"handel *11301", {.Case = 2, .Number = 2}, "handli"},
         TPrzypadekPl{"przebój *11205", {.Case = 2}, "przeboju"},
+        // The short dative of a few old nouns.
+        TPrzypadekPl{"pan *014", {.Case = 3}, "panu"}, TPrzypadekPl{"świat *147", {.Case = 3}, "światu"},
         // Nouns in "-anin" drop the "-in" in the plural.
         TPrzypadekPl{"Marsjanin *05", {.Case = 3, .Number = 2}, "Marsjanom"},
         TPrzypadekPl{"Marsjanin *05", {.Case = 2, .Number = 2}, "Marsjan"},
@@ -82,6 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"sosna *341", {.Case = 2, .Number = 2}, "sosen"},
         TPrzypadekPl{"gwiazda *342", {.Case = 3}, "gwieździe"}, TPrzypadekPl{"noc *37", {.Case = 2}, "nocy"},
         TPrzypadekPl{"noc *37", {.Case = 5}, "nocą"}, TPrzypadekPl{"noc *37", {.Case = 4}, "noc"},
+        TPrzypadekPl{"babcia *31", {.Case = 7}, "babciu"}, TPrzypadekPl{"Kasia *31", {.Case = 7}, "Kasiu"},
+        TPrzypadekPl{"kuchnia *31", {.Case = 7}, "kuchnio"}, TPrzypadekPl{"lotnisko *41", {.Case = 5}, "lotniskiem"},
+        TPrzypadekPl{"jabłko *41", {.Case = 5}, "jabłkiem"},
         TPrzypadekPl{"wesz *3701", {.Case = 2}, "wszy"}, TPrzypadekPl{"wesz *3701", {.Case = 5}, "wszą"},
         TPrzypadekPl{"pani *312", {.Case = 4}, "panią"}, TPrzypadekPl{"kość *35", {.Case = 2}, "kości"},
         TPrzypadekPl{"kość *35", {.Case = 5}, "kością"}, TPrzypadekPl{"kość *35", {.Case = 5, .Number = 2}, "kośćmi"},
