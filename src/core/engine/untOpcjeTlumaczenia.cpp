@@ -51,6 +51,8 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     o.Segmentation.ArchivePercent = s.ArchiwumProcent;
     o.Assembly = AssemblyOptionsOf(s);
     o.Analysis.FrTellAFromAccentedA = s.BezAkcentow && s.FrWlaczRozroznianieA;
+    o.Analysis.FoldFirstCapital = s.TlumaczZWielkiej;
+    o.Analysis.FoldAnyCase = s.TlumaczWielkimi;
     return o;
 }
 

@@ -20,6 +20,23 @@ namespace velmar {
 
 class TZnaczenie;
 
+// How the second look-up of a word may fold its case: a capital that starts the word
+// (always for a sentence-initial word; for any other with "TlumaczZWielkiej"), and
+// every letter ("TlumaczWielkimi": "MAISON" found as "maison").
+struct TZwijanieLiter {
+    bool FirstLower = false;
+    bool FirstLowered = true;
+    bool AnyCase = true;
+};
+
+// What the dictionaries give a word's text: its readings and the key of the first entry
+// found, with whether finding it needed the case folded ("Maison" found as "maison").
+struct TOdczytyTekstu {
+    std::vector<TZnaczenie> Readings;
+    std::string FoundKey;
+    bool CaseFolded = false;
+};
+
 // The dictionaries a multi-word expression may come from, in the order MatchToken asks.
 enum class TSlownikWyrazen : std::uint8_t {
     Uzytkownika, // the user dictionary
@@ -65,8 +82,8 @@ public:
     virtual std::optional<std::string> FindSimilarSentence(std::string_view text, int level) = 0;
 
     // The readings of a word's text: exact search on the first attempt, the relaxed
-    // searches for the capitalisation on the second.
-    virtual std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt, bool capitalised) = 0;
+    // searches of the case folding on the second.
+    virtual TOdczytyTekstu Readings(std::string_view text, bool secondAttempt, const TZwijanieLiter& folding) = 0;
 };
 
 // The translator settings that segmentation reads.
@@ -88,6 +105,8 @@ struct TOpcjeAnalizy {
     // "BezAkcentow" and "FrWlaczRozroznianieA": a text typed without accents has "a"
     // for "à", which the French analysis tells apart from the verb.
     bool FrTellAFromAccentedA = false;
+    bool FoldFirstCapital = true; // "TlumaczZWielkiej"
+    bool FoldAnyCase = true;      // "TlumaczWielkimi"
 };
 
 // Everything an utterance list needs from the run it belongs to. Copied into nested

@@ -162,21 +162,33 @@ bool TSlownikiRobocze::ReadingFromEntry(TTransSlownikGlowny& dictionary, int ind
     return true;
 }
 
-std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool secondAttempt, bool capitalised)
+TOdczytyTekstu TSlownikiRobocze::Readings(std::string_view text, bool secondAttempt, const TZwijanieLiter& folding)
 {
-    std::vector<TZnaczenie> readings;
+    TOdczytyTekstu found;
+    std::vector<TZnaczenie>& readings = found.Readings;
+    const auto note = [&found](const TZnajdzOpcje& o) {
+        if (found.FoundKey.empty()) {
+            found.FoundKey = o.Word;
+            found.CaseFolded = o.FirstLowered != 0 || o.AnyCase != 0;
+        }
+    };
     // The user dictionary may change on the window thread between a search and the
     // reading of the line it found: each list keeps one version for the whole look-up.
     const TTransSlownik::TPrzypiecie userPin(set_.UserWorker), formsPin(set_.FormsWorker), mainPin(set_.MainWorker),
         phrasesPin(set_.Phrases);
     const auto options = [&] {
-        TZnajdzOpcje o = secondAttempt ? OptionsFor(text, capitalised) : InitOptions(text);
+        TZnajdzOpcje o = secondAttempt ? OptionsFor(text, folding.FirstLower) : InitOptions(text);
+        if (secondAttempt && language_ != jezNiemiecki) {
+            o.FirstLowered = folding.FirstLowered ? 1 : 0;
+            o.AnyCase = folding.AnyCase ? 1 : 0;
+        }
         o.TryForms = secondAttempt ? 1 : 0;
         return o;
     };
 
     TZnajdzOpcje user = options();
     if (TZnaczenie reading; set_.UserWorker.Find(user) && ReadingFromEntry(set_.UserWorker, user.Index, reading)) {
+        note(user);
         reading.Score = kOcenaPewna;
         readings.push_back(reading);
     }
@@ -188,12 +200,14 @@ std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool s
     const bool formsKnow = set_.FormsWorker.FindForms(forms) && !set_.FormsWorker.Readings().Empty();
     TZnajdzOpcje phrase = options();
     if (TZnaczenie reading; set_.Phrases.Find(phrase) && ReadingFromEntry(set_.Phrases, phrase.Index, reading)) {
+        note(phrase);
         if (formsKnow) {
             reading.Code = set_.FormsWorker.Readings().Item(0).FormCode;
             reading.WordClass = WordClassOfCodeNumber(reading.Code, language_);
         }
         readings.push_back(reading);
     } else if (formsKnow) {
+        note(forms);
         for (const TOdwolanie& form : set_.FormsWorker.Readings()) {
             for (TTransSlownikGlowny* dictionary : {&set_.MainWorker, &set_.Phrases}) {
                 int index = -1;
@@ -211,9 +225,11 @@ std::vector<TZnaczenie> TSlownikiRobocze::Readings(std::string_view text, bool s
 
     TZnajdzOpcje main = options();
     if (TZnaczenie reading;
-        readings.empty() && set_.MainWorker.Find(main) && ReadingFromEntry(set_.MainWorker, main.Index, reading))
+        readings.empty() && set_.MainWorker.Find(main) && ReadingFromEntry(set_.MainWorker, main.Index, reading)) {
+        note(main);
         readings.push_back(reading);
-    return readings;
+    }
+    return found;
 }
 
 } // namespace velmar

@@ -26,7 +26,7 @@ public:
     std::optional<std::string> FindSimilarSentence(std::string_view text, int level) override;
     // The user dictionary (score 100); else each reading of the inflected form whose
     // base form has a main-dictionary entry; else the main dictionary on the text.
-    std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt, bool capitalised) override;
+    TOdczytyTekstu Readings(std::string_view text, bool secondAttempt, const TZwijanieLiter& folding) override;
 
 private:
     TZnajdzOpcje OptionsFor(std::string_view text, bool capitalised) const;

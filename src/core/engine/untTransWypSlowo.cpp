@@ -88,13 +88,38 @@ bool TCustomWypSlowo::Lookup(std::string_view text, bool secondAttempt)
     TSlownikiWypowiedzi* dictionaries = owner_ ? owner_->Context().Dictionaries : nullptr;
     if (dictionaries == nullptr)
         return false;
-    for (const TZnaczenie& reading : dictionaries->Readings(text, secondAttempt, SentenceCapital || Capitalised))
+    const TOdczytyTekstu found = dictionaries->Readings(text, secondAttempt, CaseFolding());
+    for (const TZnaczenie& reading : found.Readings)
         Readings.Add(reading);
     if (Readings.Count() == 0)
         return false;
+    if (secondAttempt)
+        TakeFoundKey(found.FoundKey, found.CaseFolded);
     AfterLookup1();
     AfterLookup2();
     return true;
+}
+
+TZwijanieLiter TCustomWypSlowo::CaseFolding() const
+{
+    const TOpcjeAnalizy& options = owner_->Context().Analysis;
+    return {SentenceCapital || Capitalised, options.FoldFirstCapital, options.FoldAnyCase};
+}
+
+void TCustomWypSlowo::TakeFoundKey(const std::string& key, bool caseFolded)
+{
+    if (key.empty() || key == Text)
+        return;
+    const std::string source = Text;
+    Text = key;
+    if (!caseFolded || LowerStr(source) == source)
+        return;
+    if (source == Capitalize(key))
+        Capitalised = true;
+    else if (source == UpperStr(key))
+        AllCaps = true;
+    else if (source == velmar::TitleCase(key) || IsUpperLetter(static_cast<unsigned char>(source.front())))
+        TitleCase = true;
 }
 
 bool TCustomWypSlowo::LookupWord()
@@ -258,9 +283,8 @@ bool IsHomographOf(std::string_view name, std::string_view text)
 bool TCustomWypSlowo::DictionariesHold(const std::string& text)
 {
     TSlownikiWypowiedzi* dictionaries = owner_ ? owner_->Context().Dictionaries : nullptr;
-    const bool capitalised = SentenceCapital || Capitalised;
-    return dictionaries != nullptr && (!dictionaries->Readings(text, false, capitalised).empty() ||
-                                       !dictionaries->Readings(text, true, capitalised).empty());
+    return dictionaries != nullptr && (!dictionaries->Readings(text, false, CaseFolding()).Readings.empty() ||
+                                       !dictionaries->Readings(text, true, CaseFolding()).Readings.empty());
 }
 
 std::string TCustomWypSlowo::ShownText() const

@@ -407,6 +407,11 @@ public:
     void SetCode(int code);
     // The lookup driver: exact search, then the relaxed one; commits the first reading.
     bool LookupWord();
+    // A relaxed search found the text under another spelling: the word takes the key,
+    // and the capitals of the source become the flags the rendering puts back.
+    void TakeFoundKey(const std::string& key, bool caseFolded);
+    // The case folding the run's settings allow this word's second look-up.
+    TZwijanieLiter CaseFolding() const;
     // Whether any dictionary gives the text a reading (first or second attempt).
     bool DictionariesHold(const std::string& text);
     // A text written in digits: a number, a year, a clock time or a French ordinal

@@ -61,12 +61,12 @@ public:
         return it == SimilarArchive.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
 
-    std::vector<TZnaczenie> Readings(std::string_view text, bool secondAttempt, bool) override
+    TOdczytyTekstu Readings(std::string_view text, bool secondAttempt, const TZwijanieLiter&) override
     {
         if (secondAttempt)
             return {};
         const auto it = Words.find(std::string(text));
-        return it == Words.end() ? std::vector<TZnaczenie>{} : it->second;
+        return it == Words.end() ? TOdczytyTekstu{} : TOdczytyTekstu{it->second, std::string(text), false};
     }
 
     void AddReading(const std::string& word, const std::string& lemma, int code, int score = 50)

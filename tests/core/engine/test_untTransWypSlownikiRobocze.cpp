@@ -55,9 +55,10 @@ TEST_F(SlownikiRobocze, ExpressionsAreOneTokenUnlessVerbal)
     std::vector<std::string> texts;
     for (int i = 0; i < words.Count(); ++i)
         texts.push_back(words.Word(i).Text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Chats", ",", "pomme de terre", ",", "prendre", "part", ",", "Renault",
+    EXPECT_EQ(texts, (std::vector<std::string>{"chats", ",", "pomme de terre", ",", "prendre", "part", ",", "Renault",
                                                "et", "fin"}));
     EXPECT_EQ(words.Word(0).Lemma, "chat") << "found by the relaxed search of a sentence-initial word";
+    EXPECT_TRUE(words.Word(0).SentenceCapital) << "the sentence start gives the capital back";
     EXPECT_EQ(words.Word(2).Readings.Count(), 1);
     EXPECT_TRUE(words.Word(7).HasMarker(znNieTlumaczyc));
 }
@@ -66,8 +67,23 @@ TEST_F(SlownikiRobocze, SentenceInitialExpressionIsFoundWithASmallFirstLetter)
 {
     const TCustomWypSlowa& words = Segmented("Pomme de terre cuite.");
     ASSERT_GE(words.Count(), 1);
-    EXPECT_EQ(words.Word(0).Text, "Pomme de terre");
+    EXPECT_EQ(words.Word(0).Text, "pomme de terre");
     EXPECT_EQ(words.Word(0).Lemma, "pomme de terre");
+}
+
+// The second look-up folds the case as the settings allow; the word takes the key and
+// its capitals become flags.
+TEST_F(SlownikiRobocze, TheSecondLookUpTakesTheKeyAndKeepsTheCapitalsAsFlags)
+{
+    const TCustomWypSlowa& words = Segmented("le CHAT et le Chat");
+    ASSERT_EQ(words.Count(), 5);
+    EXPECT_EQ(words.Word(1).Text, "chat");
+    EXPECT_TRUE(words.Word(1).AllCaps);
+    EXPECT_FALSE(words.Word(1).Capitalised);
+    EXPECT_EQ(words.Word(4).Text, "chat");
+    EXPECT_TRUE(words.Word(4).Capitalised);
+    EXPECT_EQ(words.Word(0).Text, "le") << "found as it stands: no flag";
+    EXPECT_FALSE(words.Word(0).Capitalised || words.Word(0).AllCaps || words.Word(0).TitleCase);
 }
 
 TEST_F(SlownikiRobocze, AnExpressionAddedDuringTheRunIsFound)
