@@ -116,6 +116,17 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadek{"TranslationModeOutOfRange", {"--translation-mode", "17"}, "", kZleUzycie, "", "0 to 16"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Expressions of the bundled data become one word each, an inflected one through its
+// forms.
+TEST_F(TranslateCommand, ExpressionsOfTheDataBecomeOneWord)
+{
+    const test::CliResult result =
+        Run({"--from", "fr", "--listing", "--data", "{data}"}, "Il y a au moins des pommes de terre.\n");
+    ASSERT_EQ(result.Status, kSukces) << result.Err;
+    for (const char* line : {"    il y a: il y a [255]", "    au moins: au moins [", "    pommes de terre: pomme de terre [7]"})
+        EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;
+}
+
 TEST_F(TranslateCommand, RtfKeepsBoldAndItalicOnTheCorrespondingWords)
 {
     TAtrybutyTekstu bold, italic;

@@ -29,6 +29,21 @@ std::string FrenchOrdinal(std::string_view text)
     return {};
 }
 
+// "XIXe", "IIIème", "Ier" as "XIX", "III", "I": a century or a reign, which Polish
+// writes in the same Roman numerals. Only I, V and X count, so that "Me" (Maître) stays
+// a word.
+std::string RomanOrdinal(std::string_view text)
+{
+    for (const std::string_view ending : {"\xE8me", "er", "re", "e"}) {
+        if (!text.ends_with(ending))
+            continue;
+        const std::string_view numeral = text.substr(0, text.size() - ending.size());
+        const bool roman = !numeral.empty() && numeral.find_first_not_of("IVX") == std::string_view::npos;
+        return roman && (ending == "e" || ending == "\xE8me" || numeral == "I") ? std::string(numeral) : std::string();
+    }
+    return {};
+}
+
 bool IsYear(std::string_view text)
 {
     if (text.size() != 4 || !AllDigits(text) || text[0] == '0')
@@ -46,6 +61,13 @@ int NumeralCode(std::uint8_t language)
 
 bool TCustomWypSlowo::PrepareNumber()
 {
+    if (Language() == jezFrancuski) {
+        if (const std::string roman = RomanOrdinal(Text); !roman.empty()) {
+            FixedTarget = roman;
+            AddMarkers(Znaczniki({znLiczba, znPorzadkowy}));
+            return true;
+        }
+    }
     if (Text.empty() || Text[0] < '0' || Text[0] > '9')
         return false;
     const std::string ordinal = Language() == jezFrancuski ? FrenchOrdinal(Text) : std::string();

@@ -116,7 +116,11 @@ INSTANTIATE_TEST_SUITE_P(
                     TPrzypadek{"a-t-il", "[a#95(0..1)] [-t-= (1..4)] [il#213(4..6)]"},
                     TPrzypadek{"\"maison\"", "\"[maison#5(1..7)]\""}, TPrzypadek{"etc.", "[etc.#250(0..4)]"},
                     TPrzypadek{"maison.", "[maison#5(0..6)]."},
-                    TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"}),
+                    TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"},
+                    // A Roman ordinal keeps its numeral; "Me" (Maître) is no numeral.
+                    TPrzypadek{"XIXe Ier Me", "[XIXe=XIX(0..4)] [Ier=I(5..8)] [Me(9..11)]"},
+                    // A lone hyphen stays one word.
+                    TPrzypadek{"-", "[-(0..1)]"}),
     test::NamedBy([](const TPrzypadek& c) { return test::Spelled(c.Text); }));
 
 // Readings over real dictionary instances: the sub-record of the form's gender, the
