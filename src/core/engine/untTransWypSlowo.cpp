@@ -202,6 +202,49 @@ std::uint8_t ClassOfReading(const TZnaczenie& reading, std::uint8_t language)
 }
 } // namespace
 
+namespace {
+
+// The meaning whose first alternative is the text's lemma ("osoba" of "osoba *343"),
+// keeping the entry's own code; made with the text's code when the sub-record has none.
+TTransSlownikZnaczenie& MeaningOf(TTransSlownikPodrekord& record, const std::string& text)
+{
+    const std::size_t codeMark = text.find(" *");
+    const std::string lemma = Trim(text.substr(0, codeMark));
+    for (int m = 0; m < record.Meanings.Count(); ++m) {
+        TTransSlownikZnaczenie& meaning = *record.Meanings.Item(m);
+        if (meaning.Word(0) == lemma)
+            return meaning;
+    }
+    TTransSlownikZnaczenie& meaning = *record.Meanings.Item(record.Meanings.Append());
+    const int alternative = meaning.AddAlternative();
+    meaning.Words[static_cast<std::size_t>(alternative)] = lemma;
+    if (codeMark != std::string::npos)
+        meaning.SetWordCode(alternative, Trim(text.substr(codeMark + 1)));
+    return meaning;
+}
+
+} // namespace
+
+void TCustomWypSlowo::PreferMeaning(std::string_view texts)
+{
+    for (int r = 0; r < Readings.Count(); ++r) {
+        TZnaczenie& reading = *Readings.Item(r);
+        const int subRecord = reading.DictKind == kRodzajUzytkownika ? -1 : SelectSubRecord(reading, true, true);
+        if (subRecord < 0)
+            continue;
+        SetMarker(znWymuszoneZnaczenie);
+        TTransSlownikPodrekord& record = *reading.Entry->SubRecords.Item(subRecord);
+        const std::vector<std::string> items = texts.empty() ? std::vector<std::string>{""} : CommaListItems(texts);
+        for (const std::string& item : items) {
+            const std::string text = Trim(item);
+            if (text.empty())
+                Translate = false;
+            else
+                MeaningOf(record, text).Preferred = true;
+        }
+    }
+}
+
 bool TCustomWypSlowo::ChooseReadingOfClass(std::uint8_t wordClass)
 {
     if (wordClass == kwNieznana || wordClass == kwWieleKlas)

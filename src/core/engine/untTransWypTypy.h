@@ -94,6 +94,7 @@ enum TZnacznik : int {
     znNieTlumaczyc = 75,   // untranslatable
     znLiczbaMnoga = 76,
     znGlowaGrupy = 168,          // head of its group
+    znWymuszoneZnaczenie = 169,  // a rule made one of its meanings the preferred translation
     znRzeczownikCzasownik = 187, // a noun–verb homograph the word stage left to the sentence stages
     znLiczebnikowy = 186,
 };
@@ -421,6 +422,10 @@ public:
     void Commit(bool keepCode);
     void ChooseReading(int i, bool keepCode);
     bool ChooseReadingOfClass(std::uint8_t wordClass);
+    // Makes the listed meanings ("osoba *343"; several separated by ",") the preferred
+    // translations in the sub-record of every reading outside the user dictionary,
+    // adding a meaning the entry lacks; an empty item means the word is not translated.
+    void PreferMeaning(std::string_view texts);
     bool ChooseReadingByLemma(std::string_view lemma, bool keepCode);
     bool ChooseReadingByCode(const TZbiorKodow& codes, bool keepCode);
     void ScoreReadings(const TZbiorKodow& codes, int score) { Readings.Score(codes, score); }

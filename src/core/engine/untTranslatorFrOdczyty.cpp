@@ -11,6 +11,9 @@ namespace velmar {
 
 namespace {
 
+// "personne(s)" is a person, whatever sense the entry puts first.
+constexpr std::string_view kOsoba = "osoba *343";
+
 // The code sets the rules test.
 struct TZbioryKodow {
     TZbiorKodow Nouns = KodyOdDo(1, 19), Determiners = KodyOdDo(31, 49), Adjectives = KodyOdDo(51, 69),
@@ -162,6 +165,8 @@ void TWypowiedzenieFr::PrePass()
             word.SetText("\xE0");
         else if (TextIs(i, "s'", false, true) && TextIs(i + 1, "il", false, true))
             word.SetText(word.Text[0] == 'S' ? "Si" : "si");
+        else if (TextIs(i, "personnes", false, true))
+            word.PreferMeaning(kOsoba);
     }
 }
 
@@ -266,6 +271,7 @@ bool TWypowiedzenieFr::Disambiguate(int i)
             if (word.Readings.Item(r)->WordClass == kwZaimek && word.Readings.Item(r)->DictKind != rsUzytkownika)
                 word.Readings.Delete(r);
         CommitAt(i, 0);
+        word.PreferMeaning(kOsoba);
         return true;
     }
     if (TextIs(i, "mal", false, true) && TextIn(i - 1, "<un><le><le1><du><au>", false, true) && MalIsANoun(i)) {

@@ -133,10 +133,12 @@ protected:
                             "tour_#1 obrót , objazd #2 wieża\n"
                             "page_#2 strona , ‰ karta\n"
                             "Jean_{imię męskie} #1 Jan\n"
-                            "voile_#3 żagiel\n");
+                            "voile_#3 żagiel\n"
+                            "la_#35 \n"
+                            "personne_#2 człowiek *1 #94 nikt *90\n");
         test::WriteDataFile(folder, "franc2.so", "forms",
                             "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n"
-                            "voiles\\{{007}}voile\n");
+                            "voiles\\{{007}}voile\npersonne\\{{005}}personne\npersonne\\{{230}}personne\npersonnes\\{{007}}personne\n");
         test::WriteDataFile(folder, "frpol2.sp", "phrase", "livre_#1 tom\nvoile_#2 welon\n");
         ApplyWorkingMode(program, ChooseWorkingMode(""));
         set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
@@ -191,6 +193,26 @@ TEST_F(FrenchReadings, AStopRequestEndsTheAnalysisWithNothingWritten)
         utterances.Segment("tour", true);
         utterances.Item(0)->Analyse(0);
         EXPECT_EQ(utterances.Item(0)->Words().Word(0).Translations.Count() == 0, stopped);
+    }
+}
+
+// "personne" after an article and "personnes" anywhere are a person: the meaning
+// "osoba" becomes the preferred one, added when the entry lacks it.
+TEST_F(FrenchReadings, PersonneIsAPerson)
+{
+    for (const char* sentence : {"la personne", "personnes"}) {
+        TWypowiedzeniaFr utterances{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr}};
+        utterances.Segment(FromUtf8(sentence), true);
+        utterances.Item(0)->Analyse(0);
+        const TCustomWypSlowa& words = utterances.Item(0)->Words();
+        const TCustomWypSlowo& personne = words.Word(words.Count() - 1);
+        ASSERT_GT(personne.Readings.Count(), 0) << sentence;
+        EXPECT_TRUE(personne.HasMarker(znWymuszoneZnaczenie)) << sentence;
+        const TTransSlownikPodrekord& record = *personne.Readings.Item(0)->Entry->SubRecords.Item(0);
+        ASSERT_EQ(record.Meanings.Count(), 2) << sentence;
+        EXPECT_FALSE(record.Meanings.Item(0)->Preferred);
+        EXPECT_EQ(record.Meanings.Item(1)->WordWithCode(0), "osoba *343");
+        EXPECT_TRUE(record.Meanings.Item(1)->Preferred);
     }
 }
 
