@@ -273,10 +273,15 @@ void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
     s[65] = {WithEnding(s[64].Forma, "y"), {}};
     s[66] = genpl::PassiveParticiple(k, s[4], s[11], s[17].Forma, s[25].Forma);
 
+    // Only a perfective verb has an anterior participle ("zrobiwszy"); "czytawszy" is
+    // archaic and the dictionaries mark every verb of current use for its aspect.
     constexpr string_view kAnterior =
         "ał=awszy,ął=ąwszy,eł=ewszy,ęł=ęwszy,ił=iwszy,oł=owszy,ół=ówszy,uł=uwszy,ył=ywszy,"
         "ł=łszy"_pl;
-    s[67] = {Rewritten(s[17].Forma, kAnterior), Rewritten(s[17].Alternatywa, kAnterior)};
+    if (p.Perfective)
+        s[67] = {Rewritten(s[17].Forma, kAnterior), Rewritten(s[17].Alternatywa, kAnterior)};
+    else
+        s[67] = {};
 
     s[68] = genpl::VerbalNoun(k, s[66]);
 
