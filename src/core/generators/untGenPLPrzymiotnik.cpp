@@ -21,13 +21,14 @@ struct TListyPrzymiotnika {
                  "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy,"
                  "nowy=nowszy,zdrowy=zdrowszy,ciężki=cięższy,cichy=cichszy,suchy=suchszy,płytki=płytszy,"
                  "elegancki=elegantszy");
-    std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury>");
+    std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury><jedyny><kolejny>"
+                                            "<następny><ostatni><poprzedni><letni>");
     std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy");
     // Relational adjectives ("bakteriologiczny", "regionalny") compare only with
     // "bardziej"; the qualitative ones among them are listed.
     std::string RelationalEndings = "iczny,yczny,yjny,ijny,alny,waty";
     std::string QualitativeDespiteEnding =
-        FromUtf8("<absurdalny><apetyczny><arystokratyczny><atrakcyjny><autentyczny><banalny><brutalny><chaotyczny>"
+        FromUtf8("<absurdalny><aktualny><apetyczny><arystokratyczny><atrakcyjny><autentyczny><banalny><brutalny><chaotyczny>"
                  "<dekoracyjny><demokratyczny><despotyczny><dramatyczny><drastyczny><dynamiczny><egzotyczny>"
                  "<ekonomiczny><ekscentryczny><energiczny><estetyczny><fantastyczny><formalny><genialny><idealny>"
                  "<idiotyczny><klasyczny><komiczny><krytyczny><legalny><liberalny><liczny><logiczny><lojalny>"
@@ -85,9 +86,13 @@ struct TListyPrzymiotnika {
                  "świadomy=świadomie,późniejszy=później,zupełny=zupełnie,pełny=pełno,pusty=pusto,"
                  "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
                  "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
-                 "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,i=io,go=go");
-    // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb.
+                 "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,gi=go,i=io,go=go");
+    // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb, nor
+    // the pronominal adjectives, the ordinals and the adjectives of time and side.
     std::string NoAdverbEndings = "niany,ziany,lany,rzany";
+    std::string NoAdverbWords =
+        FromUtf8("<który><któryś><jaki><jakiś><jakikolwiek><każdy><inny><niektóry><pierwszy><drugi><trzeci>"
+                 "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy>");
 };
 
 const TListyPrzymiotnika& Lists()
@@ -293,7 +298,8 @@ void Decline(TAdjParadigmPl& p, int mode)
     FillFeminine(p);
     FillNeuter(p);
     FillPlural(p, mode);
-    if (!RuleValue(p.Lemma, lists.AdverbWords, p.Cells[kAdjAdverbCell]) && !EndsWithAny(p.Lemma, lists.NoAdverbEndings))
+    if (!RuleValue(p.Lemma, lists.AdverbWords, p.Cells[kAdjAdverbCell]) && !EndsWithAny(p.Lemma, lists.NoAdverbEndings) &&
+        !InTagList(p.Lemma, lists.NoAdverbWords))
         ApplyEndingRules(p.Lemma, lists.Adverbs, p.Cells[kAdjAdverbCell]);
 }
 

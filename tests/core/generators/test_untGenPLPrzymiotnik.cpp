@@ -28,7 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
         // lemma comes back).
         TPrzypadekPl{"brudny *7", {.AdverbFlag = true}, "brudno"},
         TPrzypadekPl{"pomocny *7", {.AdverbFlag = true}, "pomocnie"},
-        TPrzypadekPl{"drewniany *7", {.AdverbFlag = true}, "drewniany"}),
+        TPrzypadekPl{"drewniany *7", {.AdverbFlag = true}, "drewniany"},
+        TPrzypadekPl{"długi *7", {.AdverbFlag = true}, "długo"}, TPrzypadekPl{"który *7", {.AdverbFlag = true}, "który"},
+        TPrzypadekPl{"jedyny *7", {.Degree = 2}, "najbardziej jedyny"},
+        TPrzypadekPl{"aktualny *7", {.Degree = 2}, "najaktualniejszy"}),
     test::NamedBy(DescribeFormPl));
 
 std::string Cell(const TAdjParadigmPl& paradigm, int cell)
