@@ -94,6 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "  |  chat [1] noir [51] à [241] \n    chat: chat [1] nom\n    noir: noir [51] adj.\n"
                    "    à: à [241] prép.\n",
                    ""},
+        // Ordinals carry their Polish way of writing; the euphonic "-t-" leaves one space.
+        TPrzypadek{"OrdinalsAndTheEuphonicT",
+                   {"--from", "fr", "--data", "{data}"},
+                   "le 1er, au XIXe, a-t-il\n",
+                   kSukces,
+                   "1., do {w, na} XIX, mieć {a} on\n",
+                   ""},
         TPrzypadek{"MissingDataFolder",
                    {"--data", "/nonexistent/velmar"},
                    "chat\n",

@@ -44,7 +44,8 @@ void CollectMeaningsAsTranslations(TCustomWypSlowo& word)
             word.Translations.Item(word.Translations.Add()) = std::move(candidate);
         }
     }
-    word.Unknown = word.Translations.Count() == 0;
+    // A number or an ordinal carries its own target ("1er" → "1."): it is no unknown word.
+    word.Unknown = word.Translations.Count() == 0 && word.FixedTarget.empty();
     if (!word.Unknown)
         word.ChooseTranslation(0);
 }

@@ -97,9 +97,10 @@ void TWypSlowoFr::Prepare()
     if (PrepareNumber())
         return;
     if (Text == "-t-") {
-        // The euphonic t of "a-t-il" is written as a space.
+        // The euphonic t of "a-t-il" stands for the space between the verb and its
+        // pronoun; the split already put spaces around it, so it renders as nothing.
         SetCode(kAdverbCode);
-        FixedTarget = " ";
+        Translate = false;
         return;
     }
     if (SentenceCapital && Text == "A")

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TPrzypadek{"l'homme", "[l'#34(0..2)] [homme#1(2..7)]"},
                     TPrzypadek{"aujourd'hui", "[aujourd'hui#250(0..11)]"},
                     TPrzypadek{"dis-moi", "[dis#84(0..3)][-(3..4)][moi#226(4..7)]"},
-                    TPrzypadek{"a-t-il", "[a#95(0..1)] [-t-= (1..4)] [il#213(4..6)]"},
+                    TPrzypadek{"a-t-il", "[a#95(0..1)] [-t-(1..4)] [il#213(4..6)]"},
                     TPrzypadek{"\"maison\"", "\"[maison#5(1..7)]\""}, TPrzypadek{"etc.", "[etc.#250(0..4)]"},
                     TPrzypadek{"maison.", "[maison#5(0..6)]."},
                     TPrzypadek{"le 1er mai 1999", "[le(0..2)] [1er=1.(3..6)] [mai(7..10)] [1999=1999(11..15)]"},
