@@ -51,6 +51,17 @@ void TCustomWypSlowa::DetachFromGroup(int i)
     }
 }
 
+void TCustomWypSlowa::DeleteGroup(int g)
+{
+    if (g < 0 || g >= GroupCount())
+        return;
+    const TCustomWypGrupa& group = *groups_[static_cast<std::size_t>(g)];
+    for (int j = group.First; j <= group.Last; ++j)
+        if (InRange(j))
+            words_[static_cast<std::size_t>(j)]->SetGroup(noGroup_.get());
+    groups_.erase(groups_.begin() + g);
+}
+
 int TCustomWypSlowa::NewGroupAt(int i, std::uint8_t type)
 {
     if (!InRange(i))

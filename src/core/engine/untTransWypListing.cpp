@@ -87,7 +87,7 @@ private:
         const std::string label = "{ " + KindLabel(group.Kind()) + " ";
         if (polish_)
             return label + Format("(rdz:%d,lba:%d,casus:%s,genus:%d,num:%d,cas:%d) ", group.rdz, group.lba,
-                                  std::to_string(group.casus), group.genus, group.num, group.cas);
+                                  group.CaseCodes, group.genus, group.num, group.cas);
         return label + Format(group.IsSubject() ? "(rdzpod:%d,lbapod:%d,casus:%d) " : "(rdz:%d,lba:%d,casus:%d) ",
                               group.rdz, group.lba, group.casus);
     }

@@ -282,18 +282,40 @@ int TCustomWypSlowa::InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> wor
     return at;
 }
 
-void TCustomWypSlowa::DeleteWord(int i)
+std::pair<std::unique_ptr<TCustomWypSlowo>, TPrzedPo> TCustomWypSlowa::TakeWord(int i)
 {
-    if (!InRange(i))
-        return;
+    std::unique_ptr<TCustomWypSlowo> word = std::move(words_[static_cast<std::size_t>(i)]);
+    TPrzedPo around = std::move(around_[static_cast<std::size_t>(i)]);
     words_.erase(words_.begin() + i);
     around_.erase(around_.begin() + i);
+    word->SetGroup(noGroup_.get());
+    std::erase_if(groups_, [i](const auto& group) { return group->First == i && group->Last == i; });
     for (auto& group : groups_) {
         if (group->First > i)
             --group->First;
         if (group->Last >= i)
             --group->Last;
     }
+    return {std::move(word), std::move(around)};
+}
+
+void TCustomWypSlowa::DeleteWord(int i)
+{
+    if (InRange(i))
+        TakeWord(i);
+}
+
+void TCustomWypSlowa::MoveWord(int from, int to)
+{
+    if (!InRange(from) || !InRange(to) || from == to)
+        return;
+    const int first = std::min(from, to);
+    const bool clauseStart = words_[static_cast<std::size_t>(first)]->HasMarker(znPoczatekZdania);
+    words_[static_cast<std::size_t>(first)]->RemoveMarkers(Znaczniki({znPoczatekZdania}));
+    auto [word, around] = TakeWord(from);
+    InsertWordAfter(to - 1, std::move(word), std::move(around));
+    if (clauseStart)
+        words_[static_cast<std::size_t>(first)]->SetMarker(znPoczatekZdania);
 }
 
 std::string& TCustomWypSlowa::TextBehindLast()

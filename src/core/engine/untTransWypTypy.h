@@ -487,7 +487,8 @@ struct TDaneGrupy {
     int rdz = -1;
     int genus = -1;
     int TargetGender = -1;
-    int casus = 0;
+    int casus = 0;         // a French group's case
+    std::string CaseCodes; // a Polish group's casus: its possible cases, "1"–"7" singular, "A"–"G" plural
     int cas = 0;
     std::uint8_t Type = tgZadna;
     int First = -1, Last = -1;
@@ -597,9 +598,13 @@ public:
                 bool sentenceCapital, const std::string& after = {});
     // Inserts a word behind word i (i = −1: at the front).
     int InsertWordAfter(int i, std::unique_ptr<TCustomWypSlowo> word, TPrzedPo around);
-    // Removes word i with the texts around it; the groups behind it move up and a
-    // group that held it shrinks.
+    // Removes word i with the texts around it; the groups behind it move up, a group
+    // that held it shrinks, and one that held only it goes.
     void DeleteWord(int i);
+    // Moves word from, with the texts around it, to index to ("ne" behind the object
+    // clitics). It leaves its group and joins one it lands inside; the clause-start
+    // marker stays on the first word of the stretch.
+    void MoveWord(int from, int to);
     // Appends text after everything that stands behind the last word (its Po and the
     // bracketed text that follows it), or to Lead when there is no word.
     void AppendAfterLast(const std::string& text);
@@ -612,6 +617,8 @@ public:
     void ExtendGroupLeft(TCustomWypGrupa& group, int i);
     void ExtendGroupRight(TCustomWypGrupa& group, int i);
     int GroupIndex(const TCustomWypGrupa* group) const;
+    // Removes group g; its words stand in no group.
+    void DeleteGroup(int g);
 
     // ---- variants
     // The number of whole-sentence variants (saturating at the largest 32-bit value);
@@ -629,6 +636,8 @@ private:
     void ResetSentinels() const;
     void SetGroupRange(TCustomWypGrupa& group, int first, int last);
     void DetachFromGroup(int i);
+    // Word i out of the list with the texts around it, in no group; the groups close up.
+    std::pair<std::unique_ptr<TCustomWypSlowo>, TPrzedPo> TakeWord(int i);
     void SortGroups();
     std::string RenderVisiting(int i, int translation, bool allTranslations, std::vector<bool>& visited);
     std::string RenderedBody(int i, int translation, bool allTranslations, std::string& prefix);

@@ -56,7 +56,7 @@ TEST(TransWypListing, PolishSourceShowsGroupFeaturesAndDegree)
     TCustomWypGrupa& subject = z.Group(0, 0, tgNominalna, 6);
     subject.rdz = 2;
     subject.lba = 1;
-    subject.casus = 1;
+    subject.CaseCodes = "1A";
     subject.genus = 2;
     subject.num = 1;
     TCustomWypGrupa& verb = z.Group(1, 1, tgWerbalna, 1);
@@ -64,7 +64,7 @@ TEST(TransWypListing, PolishSourceShowsGroupFeaturesAndDegree)
     verb.forma = 1;
     z.Word(1).st = 0;
     z.Utterance().Listing();
-    EXPECT_EQ(z.Utterance().Result, "  |  { (S) (rdz:2,lba:1,casus:1,genus:2,num:1,cas:0) kot [1] } "
+    EXPECT_EQ(z.Utterance().Result, "  |  { (S) (rdz:2,lba:1,casus:1A,genus:2,num:1,cas:0) kot [1] } "
                                     "( (pn:3,forma:1,vtdoc:0) spi [1] st: 0 ) ");
 }
 

@@ -332,6 +332,46 @@ TEST(TransWypGrupy, InsertedWordJoinsTheGroupAroundIt)
     EXPECT_EQ(words.Count(), 5);
 }
 
+// "il ne le voit pas": "ne" moves behind the clitic with its spaces; the clause start
+// stays on the first word; a word deleted or moved out of a one-word group takes the
+// group along.
+TEST(TransWypGrupy, MovedAndDeletedWordsLeaveTheirGroups)
+{
+    TJednoZdanie z;
+    for (const char* text : {"ne", "le", "voit", "pas"})
+        z.Add(text);
+    TCustomWypSlowa& words = z.Words();
+    TCustomWypowiedzenie& u = z.Utterance();
+    words.Word(0).SetMarker(znPoczatekZdania);
+    words.NewGroupAt(0, tgZadna);
+    words.NewGroupAt(2, tgWerbalna);
+    words.ExtendGroupLeft(words.Group(1), 1);
+
+    words.MoveWord(0, 1);
+    EXPECT_EQ(words.Word(0).Text, "le");
+    EXPECT_EQ(words.Word(1).Text, "ne");
+    EXPECT_TRUE(words.Word(0).HasMarker(znPoczatekZdania));
+    EXPECT_FALSE(words.Word(1).HasMarker(znPoczatekZdania));
+    EXPECT_TRUE(u.InVerbalGroup(1)) << "landed inside the verbal group";
+    EXPECT_EQ(words.GroupCount(), 1) << "its own one-word group went with it";
+    EXPECT_EQ(u.GroupFirst(2), 0);
+    EXPECT_EQ(u.GroupLast(0), 2);
+
+    words.MoveWord(1, 3);
+    EXPECT_EQ(words.Word(3).Text, "ne");
+    EXPECT_FALSE(u.HasGroup(3));
+    EXPECT_EQ(u.GroupLast(0), 1);
+
+    words.NewGroupAt(3, tgNominalna);
+    words.DeleteWord(3);
+    EXPECT_EQ(words.Count(), 3);
+    EXPECT_EQ(words.GroupCount(), 1) << "no empty group is left behind";
+
+    words.DeleteGroup(0);
+    EXPECT_EQ(words.GroupCount(), 0);
+    EXPECT_FALSE(u.HasGroup(0));
+}
+
 TEST(TransWypZapytania, ScanningStopsAtTheEdgesAndClausesEndAtClauseStarts)
 {
     TJednoZdanie z;
