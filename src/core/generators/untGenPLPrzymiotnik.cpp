@@ -22,7 +22,7 @@ struct TListyPrzymiotnika {
                  "nowy=nowszy,zdrowy=zdrowszy,ciężki=cięższy,cichy=cichszy,suchy=suchszy,płytki=płytszy,"
                  "elegancki=elegantszy");
     std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury><jedyny><kolejny>"
-                                            "<następny><ostatni><poprzedni><letni>");
+                                            "<następny><poprzedni><letni><nocny><poranny><wieczny>");
     std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy");
     // Relational adjectives ("bakteriologiczny", "regionalny") compare only with
     // "bardziej"; the qualitative ones among them are listed.
@@ -87,10 +87,11 @@ struct TListyPrzymiotnika {
                  "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
                  "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
                  "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,gi=go,i=io,go=go");
-    // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb, nor
-    // the pronominal adjectives, the ordinals and the adjectives of time and side.
+    // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb.
     std::string NoAdverbEndings = "niany,ziany,lany,rzany";
-    std::string NoAdverbWords =
+    // The pronominal adjectives, the ordinals and the adjectives of time and side
+    // neither compare nor make adverbs.
+    std::string NeitherDegreeNorAdverb =
         FromUtf8("<który><któryś><jaki><jakiś><jakikolwiek><każdy><inny><niektóry><pierwszy><drugi><trzeci>"
                  "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy>");
 };
@@ -139,7 +140,8 @@ std::string SyntheticComparative(const std::string& lemma)
         return DropLast(lemma, 1) + "szy";
     const bool relational =
         EndsWithAny(lemma, lists.RelationalEndings) && !InTagList(lemma, lists.QualitativeDespiteEnding);
-    if (relational || InTagList(lemma, lists.NoSyntheticWords, true) || EndsWithAny(lemma, lists.NoSyntheticEndings))
+    if (relational || InTagList(lemma, lists.NoSyntheticWords, true) || InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
+        EndsWithAny(lemma, lists.NoSyntheticEndings))
         return {};
     const bool vowelBeforeEnding = VowelFromEnd(lemma, 3);
     if (EndsWithAny(lemma, lists.SyntheticAfterVowelEndings) && !vowelBeforeEnding)
@@ -299,7 +301,7 @@ void Decline(TAdjParadigmPl& p, int mode)
     FillNeuter(p);
     FillPlural(p, mode);
     if (!RuleValue(p.Lemma, lists.AdverbWords, p.Cells[kAdjAdverbCell]) && !EndsWithAny(p.Lemma, lists.NoAdverbEndings) &&
-        !InTagList(p.Lemma, lists.NoAdverbWords))
+        !InTagList(p.Lemma, lists.NeitherDegreeNorAdverb))
         ApplyEndingRules(p.Lemma, lists.Adverbs, p.Cells[kAdjAdverbCell]);
 }
 

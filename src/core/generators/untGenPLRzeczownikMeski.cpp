@@ -30,7 +30,7 @@ constexpr string_view kStemsMasculine07 = "ojciec=ojc,kozioł=kozł,osioł=osł,
 
 // The plural cells that whole words take whatever their pattern.
 constexpr string_view kNomPlWords = "Polak=Polacy,człowiek=ludzie,praczłowiek=praludzie,podczłowiek=podludzie,"
-                                    "nadczłowiek=nadludzie,rok=lata"_pl;
+                                    "nadczłowiek=nadludzie,rok=lata,diabeł=diabli"_pl;
 constexpr string_view kGenPlWords = "miesiąc=miesięcy,tysiąc=tysięcy,pieniądz=pieniędzy,zając=zajęcy,człowiek=ludzi,"
                                     "praczłowiek=praludzi,podczłowiek=podludzi,nadczłowiek=nadludzi,rok=lat"_pl;
 // The short dative in "-u" of a few old masculine nouns, whatever their code says.
@@ -105,7 +105,9 @@ void SingularCases(TDeklinacja& d)
         d[5] = {s + "u", {}};
     }
 
-    if (string voc = ValueOf(lemma, "Chrystus=Chryste,lud=ludu,dziad=dziadu,Kozak=Kozacze,pan=panie"); !voc.empty()) {
+    if (string voc = ValueOf(lemma, "Chrystus=Chryste,lud=ludu,dziad=dziadu,Kozak=Kozacze,pan=panie,bóg=boże,Bóg=Boże,"
+                                    "ojciec=ojcze,chłopiec=chłopcze"_pl);
+        !voc.empty()) {
         d[6] = {voc, {}};
     } else {
         string soft;

@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"drewniany *7", {.AdverbFlag = true}, "drewniany"},
         TPrzypadekPl{"długi *7", {.AdverbFlag = true}, "długo"}, TPrzypadekPl{"który *7", {.AdverbFlag = true}, "który"},
         TPrzypadekPl{"jedyny *7", {.Degree = 2}, "najbardziej jedyny"},
+        TPrzypadekPl{"który *7", {.Degree = 2}, "najbardziej który"},
         TPrzypadekPl{"aktualny *7", {.Degree = 2}, "najaktualniejszy"}),
     test::NamedBy(DescribeFormPl));
 

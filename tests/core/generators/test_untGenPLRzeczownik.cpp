@@ -59,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"przebój *11205", {.Case = 2}, "przeboju"},
         // The short dative of a few old nouns.
         TPrzypadekPl{"pan *014", {.Case = 3}, "panu"}, TPrzypadekPl{"świat *147", {.Case = 3}, "światu"},
+        TPrzypadekPl{"bóg *01405", {.Case = 7}, "boże"}, TPrzypadekPl{"diabeł *0401", {.Case = 1, .Number = 2}, "diabli"},
         // Nouns in "-anin" drop the "-in" in the plural.
         TPrzypadekPl{"Marsjanin *05", {.Case = 3, .Number = 2}, "Marsjanom"},
         TPrzypadekPl{"Marsjanin *05", {.Case = 2, .Number = 2}, "Marsjan"},
