@@ -94,6 +94,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "  |  chat [1] noir [51] à [241] \n    chat: chat [1] nom\n    noir: noir [51] adj.\n"
                    "    à: à [241] prép.\n",
                    ""},
+        // The capital of an article that Polish drops passes to the next word.
+        TPrzypadek{"TheSentenceCapitalMovesPastTheArticle",
+                   {"--from", "fr", "--data", "{data}"},
+                   "La maison. Le chat noir\n",
+                   kSukces,
+                   "Dom. Kot czarny\n",
+                   ""},
         // Ordinals carry their Polish way of writing; the euphonic "-t-" leaves one space.
         TPrzypadek{"OrdinalsAndTheEuphonicT",
                    {"--from", "fr", "--data", "{data}"},

@@ -141,6 +141,23 @@ std::string TCustomWypSlowa::AllRenderingsLabelled(int i)
 
 // ---------------------------------------------------------------- utterance
 
+void TCustomWypowiedzenie::MoveSentenceCapital()
+{
+    const int mode = words_->Context().Settings.TranslationMode;
+    if (mode == 13 || mode == 15 || words_->Count() == 0 || !words_->Word(0).SentenceCapital)
+        return;
+    for (int i = 0; i < words_->Count(); ++i) {
+        TCustomWypSlowo& word = words_->Word(i);
+        if (!word.Translate && word.PreText.empty())
+            continue;
+        if (i > 0) {
+            words_->Word(0).SentenceCapital = false;
+            word.SentenceCapital = true;
+        }
+        return;
+    }
+}
+
 void TCustomWypowiedzenie::RenderWords()
 {
     for (int i = 0; i < words_->Count(); ++i)

@@ -702,6 +702,10 @@ public:
     // Translation mode 16, before analysis: "[SYNK:a+b]" in the Notes of every word
     // with two or more readings outside the user dictionary.
     void SynkNotes();
+    // The capital of a sentence whose first words render as nothing ("La personne…")
+    // moves to the first word that renders or carries a text before it; not in the
+    // diagnostic modes 13 and 15, which show the source.
+    void MoveSentenceCapital();
     // The similarity search in the sentence archive for the segmented utterance.
     void FinishUtterance();
 

@@ -241,6 +241,7 @@ void TWypowiedzenieFr::Analyse(int level)
     for (int i = 0; i < words.Count(); ++i)
         if (IsArticle(words.Word(i)))
             words.Word(i).Translate = false;
+    MoveSentenceCapital();
     TWypowiedzenieSlowoPoSlowie::Analyse(level);
 }
 
