@@ -291,7 +291,7 @@ std::string CodeMismatch(const std::string& word, bool polish)
     const std::string quoted = "\"" + ToUtf8(split.Code, language) + "\"";
     if (WordClassOfCode(split.Code, language, true) == ksBrakKlasy)
         return quoted + " is not an inflection code";
-    const bool refused = polish ? NounOrVerbGeneratorRefusesPl(word)
+    const bool refused = polish ? TTabelaPl(word).Refused()
                                 : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
     if (refused)
         return "the code " + quoted + " does not fit \"" + ToUtf8(split.Lemma, language) + "\"";

@@ -132,9 +132,4 @@ std::vector<TWierszTabeli> NounOrVerbTablePl(const std::string& word)
     return {};
 }
 
-bool NounOrVerbGeneratorRefusesPl(const std::string& word)
-{
-    return TTabelaPl(word).Refused();
-}
-
 } // namespace velmar::cli

@@ -23,8 +23,4 @@ std::string PersonLabel(int person);
 // inflects; empty for every other word.
 std::vector<TWierszTabeli> NounOrVerbTablePl(const std::string& word);
 
-// Whether the noun or verb generator turns the word down for its code ("pies *61":
-// no infinitive to conjugate).
-bool NounOrVerbGeneratorRefusesPl(const std::string& word);
-
 } // namespace velmar::cli
