@@ -53,6 +53,12 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     o.Analysis.FrTellAFromAccentedA = s.BezAkcentow && s.FrWlaczRozroznianieA;
     o.Analysis.FoldFirstCapital = s.TlumaczZWielkiej;
     o.Analysis.FoldAnyCase = s.TlumaczWielkimi;
+    o.Analysis.FrOnAsWe = s.FrTlumaczOnJakoMy;
+    o.Analysis.FrVous = s.FrZaimekVous >= 0 && s.FrZaimekVous <= 6 ? s.FrZaimekVous : 0;
+    o.Analysis.FrDropSubjectPronouns = s.FrPomijajZaimkiOsobowe;
+    o.Analysis.FrTuMasculine = s.FrZaimekTuMeski;
+    o.Analysis.FrSubjectMasculine = s.FrPodmiotMeski;
+    o.Analysis.FrReorderAdjectives = s.FrZmieniajSzykPrzydawkiPrzym;
     return o;
 }
 

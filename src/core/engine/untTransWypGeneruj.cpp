@@ -79,6 +79,20 @@ TPolskaForma PolishForm(const TCustomWypSlowo& word, const TCechyCelu& f, bool f
     return form;
 }
 
+// Form k of the translation; a verb followed by "się" borrows its code, which the
+// dictionary writes after the last word ("myć się */01").
+std::string WithCodeOfSie(const std::vector<std::string>& forms, std::size_t k)
+{
+    const std::string& form = forms[k];
+    if (k + 1 >= forms.size() || form.find(" *") != std::string::npos)
+        return form;
+    std::string lemma, code;
+    SplitAtStar(forms[k + 1], lemma, code, true);
+    if (Trim(lemma) != Slowa().Sie || Trim(code).empty())
+        return form;
+    return form + " *" + Trim(code);
+}
+
 // The features the first generated form was asked with, as the word records them.
 void RecordUsedPolish(const TCechyPl& asked, TCechyCelu& used)
 {
@@ -107,7 +121,7 @@ std::string GeneratePolish(const TCustomWypSlowa& words, const TCustomWypSlowo& 
             if (!recorded)
                 RecordUsedPolish(polish.Features, features);
             recorded = true;
-            generated = GenFormPl(form, polish.Features);
+            generated = GenFormPl(WithCodeOfSie(translation.Forms, k), polish.Features);
             if (generated.empty())
                 generated = lemma;
             if (capitalSecondPerson && InTagList(LowerStr(generated), Slowa().DrugaOsoba))

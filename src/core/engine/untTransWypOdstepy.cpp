@@ -32,9 +32,15 @@ struct TOtoczenie {
     std::string& NextPrzed;  // a scratch string for the last word
 };
 
-// A word that renders as nothing takes one of the spaces around it along.
-void DropSpaceOfSuppressed(TOtoczenie& around, const std::string& preText, bool nextRendered)
+// A word that renders as nothing takes one of the spaces around it along; before
+// anything is rendered, the space after it ("J'ai mangé" → "Zjadłem").
+void DropSpaceOfSuppressed(TOtoczenie& around, const std::string& preText, bool nextRendered, bool renderedBefore)
 {
+    if (!renderedBefore && preText.empty()) {
+        if (!DropLeadingSpace(around.Po) && around.Po.empty())
+            DropLeadingSpace(around.NextPrzed);
+        return;
+    }
     if (preText.empty() && DropTrailingSpace(around.Przed))
         return;
     if (around.Przed.empty() && DropTrailingSpace(around.PreviousPo))
@@ -85,6 +91,7 @@ void TCustomWypSlowa::PutCommaBefore(int i)
 void TCustomWypSlowa::FixSpacing()
 {
     const bool polishSource = Language() == jezPolski;
+    bool renderedBefore = false;
     for (int i = 0; i < Count(); ++i) {
         TCustomWypSlowo& word = Word(i);
         const bool hasPrevious = i > 0, hasNext = i + 1 < Count();
@@ -102,8 +109,9 @@ void TCustomWypSlowa::FixSpacing()
                 !IsCommaOrHyphenWord(Word(i - 1)) && around.PreviousPo.empty() && around.Przed.empty())
                 around.PreviousPo = " ";
         } else {
-            DropSpaceOfSuppressed(around, word.PreText, hasNext && Word(i + 1).Translate);
+            DropSpaceOfSuppressed(around, word.PreText, hasNext && Word(i + 1).Translate, renderedBefore);
         }
+        renderedBefore = renderedBefore || word.Translate || !word.PreText.empty();
     }
 }
 

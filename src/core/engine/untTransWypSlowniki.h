@@ -107,6 +107,13 @@ struct TOpcjeAnalizy {
     bool FrTellAFromAccentedA = false;
     bool FoldFirstCapital = true; // "TlumaczZWielkiej"
     bool FoldAnyCase = true;      // "TlumaczWielkimi"
+    // The French source's choices of the Polish rendering.
+    bool FrOnAsWe = false;             // "FrTlumaczOnJakoMy": "on" as "my", else impersonal
+    int FrVous = 0;                    // "FrZaimekVous": wy, wy (women), pan, pani, panowie, panie, państwo
+    bool FrDropSubjectPronouns = true; // "FrPomijajZaimkiOsobowe"
+    bool FrTuMasculine = true;         // "FrZaimekTuMeski"
+    bool FrSubjectMasculine = true;    // "FrPodmiotMeski"
+    bool FrReorderAdjectives = true;   // "FrZmieniajSzykPrzydawkiPrzym"
 };
 
 // Everything an utterance list needs from the run it belongs to. Copied into nested

@@ -4,8 +4,6 @@
 
 namespace velmar {
 
-namespace {
-
 TTlumaczenie TranslationOfMeaning(const TTransSlownikZnaczenie& meaning)
 {
     TTlumaczenie translation;
@@ -14,6 +12,8 @@ TTlumaczenie TranslationOfMeaning(const TTransSlownikZnaczenie& meaning)
     translation.Label = meaning.Comment(0);
     return translation;
 }
+
+namespace {
 
 bool SameForms(TTlumaczenia& translations, const TTlumaczenie& candidate)
 {

@@ -26,6 +26,10 @@ public:
     std::unique_ptr<TCustomWypowiedzenia> NewNested() const override;
 };
 
+// One dictionary meaning as a translation: its words with their codes, its comment
+// as the label.
+TTlumaczenie TranslationOfMeaning(const TTransSlownikZnaczenie& meaning);
+
 // The meanings of the word's readings as translations: per reading, those of the
 // sub-record its language selects, without duplicates; none leaves the word Unknown.
 void CollectMeaningsAsTranslations(TCustomWypSlowo& word);

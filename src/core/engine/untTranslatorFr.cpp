@@ -24,6 +24,34 @@ std::string LikeSource(std::string_view source, std::string word)
     return word;
 }
 
+// The modes that translate word by word, without the sentence stages.
+bool IsWordByWordMode(int mode)
+{
+    return mode == 5 || mode == 6 || mode == 7;
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\xA0';
+}
+
+bool IsHighPunctuation(char c)
+{
+    return c == '?' || c == '!' || c == ':' || c == ';';
+}
+
+// French sets "?", "!", ":" and ";" apart with a space (often a no-break one);
+// Polish writes them against the word. `text` is followed by `next`.
+void DropSpaceBeforeHighPunctuation(std::string& text, std::string_view next)
+{
+    for (std::size_t at = 0; at + 1 < text.size(); ++at)
+        if (IsSpace(text[at]) && IsHighPunctuation(text[at + 1]) && (at == 0 || !IsSpace(text[at - 1])))
+            text.erase(at, 1);
+    if (!text.empty() && IsSpace(text.back()) && !next.empty() && IsHighPunctuation(next.front()) &&
+        (text.size() == 1 || !IsSpace(text[text.size() - 2])))
+        text.pop_back();
+}
+
 bool OnlyHyphens(std::string_view text)
 {
     return text.find_first_not_of('-') == std::string_view::npos;
@@ -235,14 +263,36 @@ void TWypowiedzenieFr::Analyse(int level)
     if (Owner()->StopRequested())
         return;
     JoinExpressions();
-    if (Owner()->StopRequested())
-        return;
-    TCustomWypSlowa& words = Words();
-    for (int i = 0; i < words.Count(); ++i)
-        if (IsArticle(words.Word(i)))
-            words.Word(i).Translate = false;
+    if (IsWordByWordMode(Words().Context().Settings.TranslationMode)) {
+        TCustomWypSlowa& words = Words();
+        for (int i = 0; i < words.Count(); ++i)
+            if (IsArticle(words.Word(i)))
+                words.Word(i).Translate = false;
+    } else {
+        for (void (TWypowiedzenieFr::*stage)() :
+             {&TWypowiedzenieFr::NominalGroups, &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::Pronominal,
+              &TWypowiedzenieFr::TransferPrepositions, &TWypowiedzenieFr::Pronouns, &TWypowiedzenieFr::QueClauses,
+              &TWypowiedzenieFr::AspectAndInversion, &TWypowiedzenieFr::PolishWordOrder}) {
+            if (Owner()->StopRequested())
+                return;
+            (this->*stage)();
+        }
+    }
     MoveSentenceCapital();
-    TWypowiedzenieSlowoPoSlowie::Analyse(level);
+    CollectAll();
+    TCustomWypowiedzenie::Analyse(level);
+}
+
+void TWypowiedzenieFr::Transfer()
+{
+    TWypowiedzenieSlowoPoSlowie::Transfer();
+    TCustomWypSlowa& words = Words();
+    if (words.Context().TargetLanguage != jezPolski)
+        return;
+    for (int i = 0; i < words.Count(); ++i)
+        DropSpaceBeforeHighPunctuation(words.Around(i).Po,
+                                       i + 1 < words.Count() ? words.Around(i + 1).Przed : words.Tail);
+    DropSpaceBeforeHighPunctuation(words.Tail, {});
 }
 
 int TWypowiedzeniaFr::NewUtterance()

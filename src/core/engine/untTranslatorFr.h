@@ -1,10 +1,13 @@
 #pragma once
 // The French source: words prepared the French way (contractions "du", "au", "aux",
 // "s'il" split, elided and hyphenated forms cut, numbers and ordinals carried over),
-// in utterances that are translated word by word until the French analysis plugs in.
+// and the utterance analysed into groups, function words, cases, tenses and aspects
+// from which target assembly writes the Polish sentence.
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "core/engine/untTransWypSlowoPoSlowie.h"
 #include "core/engine/untTransWypTypy.h"
@@ -21,6 +24,12 @@ public:
     void AfterLookup1() override;
     // The name classes of the entries ("IMIE", "NAZW"…) become the word's markers.
     void AfterLookup2() override;
+    // A reflexive verb (marker 44) takes its sub-record "6" or "R", a verb with
+    // preferVerb the first verb sub-record, anything else the first of its own class.
+    int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass) override;
+    // The fixed target, or the meanings of the committed reading: the preferred one
+    // (its aspect variant when the analysis set the aspect) first, then the others.
+    void CollectTranslations() override;
 
 private:
     void MoveQuotesOut(int index);
@@ -34,6 +43,8 @@ private:
     // The word keeps Text[0, at); a new word with the rest and the Przed `restBefore`
     // follows it.
     void CutAt(int index, std::size_t at, const std::string& restBefore);
+    void AddTranslationsOf(const TZnaczenie& reading);
+    void AddTranslation(const TTransSlownikZnaczenie& meaning);
 };
 
 class TWypSlowaFr : public TCustomWypSlowa {
@@ -51,13 +62,33 @@ enum class TDecyzjaFr {
     Otwarta,    // left open: the noun/adjective question decides
 };
 
+// What the valency of a word gives the group it governs: the Polish case and
+// preposition ("penser à" → "o" + locative).
+struct TRekcjaFr {
+    bool Found = false;
+    int Case = -1;
+    std::string Preposition;
+};
+
+// What the case walk has met since the clause began.
+struct TFlagiZdaniaFr {
+    bool VerbSeen = false;
+    bool SubjectSeen = false;
+    bool DirectSeen = false;
+};
+
+struct TFormaFr;
+
 class TWypowiedzenieFr : public TWypowiedzenieSlowoPoSlowie {
 public:
     explicit TWypowiedzenieFr(TCustomWypowiedzenia* owner);
 
-    // One reading per word, then word by word, except that the articles carry no
-    // Polish word.
+    // One reading per word; outside the word-by-word modes the sentence stages; then
+    // every word's translations.
     void Analyse(int level) override;
+    // The base transfer; a Polish target also loses the French space before "?", "!",
+    // ":" and ";".
+    void Transfer() override;
 
     // ---- the word stage (untTranslatorFrOdczyty.cpp)
     // Renames before the choice: with the a/à option, "a" that no verb form follows is
@@ -73,7 +104,103 @@ public:
     // (untTranslatorFrWyrazenia.cpp).
     void JoinExpressions();
 
+    // ---- the sentence stages
+    // Nominal and verbal groups, compound tenses, person and tense of the verbs
+    // (untTranslatorFrGrupy.cpp).
+    void NominalGroups();
+    // A verb after a reflexive clitic takes its reflexive sub-record ("se laver":
+    // "myć się") and the clitic renders as nothing.
+    void Pronominal();
+    // The numbered homographs of the function words (untTranslatorFrFunkcyjne.cpp).
+    void FunctionWords();
+    // Polish prepositions and the case and kind of every nominal group
+    // (untTranslatorFrPrzypadki.cpp).
+    void TransferPrepositions();
+    // The rest, up to the translations (untTranslatorFrTransfer.cpp).
+    void Pronouns();
+    void QueClauses();
+    void AspectAndInversion();
+    void PolishWordOrder();
+    void CollectAll();
+
+    // The case and Polish preposition the valency of word i's chosen meaning gives a
+    // group introduced by sourceText ("" for a group with no preposition).
+    TRekcjaFr ValencyCase(int i, std::string_view sourceText);
+
 private:
+    // ---- groups
+    bool IsDeterminerAt(int i) const;
+    bool IsNounAt(int i) const;
+    bool IsVerbAt(int i) const;
+    // Class preposition, or "de", "d'", "à" whatever their homograph number.
+    bool IsPrepositionWord(int i) const;
+    bool CanStartNominalGroup(int i) const;
+    // The subject of the verb at i: an inverted pronoun, or the first word before it
+    // that is no object clitic (`pronoun` is no clitic for this search); may be −1.
+    int SubjectOfVerb(int i, std::string_view pronoun) const;
+    bool InImperativePosition(int i) const;
+    TFormaFr ResolveVerbForm(int i);
+    void SetOwnFeatures(int i);
+    int SkipToParticiple(int i, bool withEu) const;
+    int SkipToInfinitive(int i) const;
+    bool ReflexiveBefore(int auxiliary) const;
+    int CompoundWithParticiple(int i, TCustomWypGrupa& group, const TFormaFr& auxiliary);
+    int NearTense(int i, TCustomWypGrupa& group, const TFormaFr& auxiliary);
+    // Each returns the group's last word.
+    int BuildVerbalGroup(int i);
+    int NominalGroupEnd(int i, int& head) const;
+    int PostModifiers(int last, int head) const;
+    int BuildNominalGroup(int i);
+    void EnsureOwnGroup(int i);
+    bool TakeReflexiveSubRecord(int i);
+
+    // ---- function words
+    // SetText that keeps whether the word is rendered.
+    void Rename(int i, const std::string& text);
+    bool MoveNegationBehindClitics(int i);
+    void FunctionWordAt(int i);
+    bool NegatedInfinitiveAt(int n) const;
+    std::string DeHomograph(int i);
+    void OnRule(int i);
+    void Impersonal(TCustomWypGrupa& verbal);
+    void EnRule(int i);
+    void ARule(int i);
+    bool InfinitiveConstructionAt(int j) const;
+    void IndefiniteArticle(int i);
+    void AgoRule(int i);
+    void ObjectPronounOrArticle(int i);
+    void NegationScope(int i);
+    void PersonalClitic(int i);
+    bool QueBefore(int i) const;
+    void QueRule(int i);
+    void QuiRule(int i);
+    void PrepositionBeforeInfinitive(int i);
+
+    // ---- cases
+    void SetCaseOfGroupAt(int i, int casus);
+    void TakePreposition(int i, const TRekcjaFr& found);
+    bool PrepositionHomograph(int i);
+    void CliticCase(int i);
+    void OwnPrepositionCase(int i);
+    // Returns the last word it dealt with.
+    int VerbGovernment(int i);
+    bool FollowedByVerb(int last) const;
+    int DecideNominalGroup(int i, TFlagiZdaniaFr& flags);
+    void DecideCaseAfterVerb(int i, TCustomWypGrupa& group, const TFlagiZdaniaFr& flags);
+    bool NegatedVerb(int v) const;
+    bool IsObjectPronounGroup(int i) const;
+
+    // ---- transfer
+    int AspectOf(int i) const;
+    void DropSubjectPronouns();
+    void RecentPast(int i);
+    // MoveWord for a word that is a group of its own: the group moves with it.
+    void MoveGroupedWord(int from, int to);
+    void AdjectivesBeforeNouns();
+    bool ComparesSynthetically(int i);
+    // The word of a group that carries its translation (marker 168), else its last.
+    int HeadOfGroup(const TCustomWypGrupa& group) const;
+
     // The codes the word may still have: those of its preferred readings and of every
     // reading ("court" keeps out its noun and adverb codes).
     TZbiorKodow PossibleCodes(int i) const;
@@ -112,6 +239,10 @@ private:
     int LongestExpression(int i, bool byLemma, TSlownikWyrazen dictionary) const;
     void JoinWords(int first, int last, bool byLemma);
 };
+
+// The first word of the meaning the word would translate with ("jeść *!3" with its
+// code), empty when it has none.
+std::string FirstMeaningWord(TCustomWypSlowo& word, bool withCode);
 
 class TWypowiedzeniaFr : public TWypowiedzeniaSlowoPoSlowie {
 public:

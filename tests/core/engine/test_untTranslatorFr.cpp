@@ -51,8 +51,9 @@ void AddReadings(test::TFakeSlowniki& dictionaries, std::initializer_list<TOdczy
 // One French sentence segmented over the dictionaries; * gives its utterance.
 class TZdanieFr {
 public:
-    TZdanieFr(TSlownikiWypowiedzi& dictionaries, const char* sentence, bool tellAFromAccentedA = false)
-        : utterances_(ContextOf(dictionaries, tellAFromAccentedA))
+    TZdanieFr(TSlownikiWypowiedzi& dictionaries, const char* sentence, bool tellAFromAccentedA = false,
+              int translationMode = 0)
+        : utterances_(ContextOf(dictionaries, tellAFromAccentedA, translationMode))
     {
         utterances_.Segment(FromUtf8(sentence), true);
     }
@@ -60,10 +61,11 @@ public:
     TWypowiedzenieFr& operator*() { return dynamic_cast<TWypowiedzenieFr&>(*utterances_.Item(0)); }
 
 private:
-    static TKontekstWypowiedzi ContextOf(TSlownikiWypowiedzi& dictionaries, bool tellAFromAccentedA)
+    static TKontekstWypowiedzi ContextOf(TSlownikiWypowiedzi& dictionaries, bool tellAFromAccentedA, int mode)
     {
         TKontekstWypowiedzi context;
         context.Dictionaries = &dictionaries;
+        context.Settings.TranslationMode = mode;
         context.Analysis.FrTellAFromAccentedA = tellAFromAccentedA;
         return context;
     }
@@ -136,9 +138,10 @@ protected:
                             "voile_#3 żagiel\n"
                             "la_#35 \n"
                             "personne_#2 człowiek *1 #94 nikt *90\n");
-        test::WriteDataFile(folder, "franc2.so", "forms",
-                            "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n"
-                            "voiles\\{{007}}voile\npersonne\\{{005}}personne\npersonne\\{{230}}personne\npersonnes\\{{007}}personne\n");
+        test::WriteDataFile(
+            folder, "franc2.so", "forms",
+            "tour\\{{001}}tour\ntour\\{{005}}tour\nlivre\\{{001}}livre\nvoile\\{{005}}voile\n"
+            "voiles\\{{007}}voile\npersonne\\{{005}}personne\npersonne\\{{230}}personne\npersonnes\\{{007}}personne\n");
         test::WriteDataFile(folder, "frpol2.sp", "phrase", "livre_#1 tom\nvoile_#2 welon\n");
         ApplyWorkingMode(program, ChooseWorkingMode(""));
         set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
@@ -201,7 +204,8 @@ TEST_F(FrenchReadings, AStopRequestEndsTheAnalysisWithNothingWritten)
 TEST_F(FrenchReadings, PersonneIsAPerson)
 {
     for (const char* sentence : {"la personne", "personnes"}) {
-        TWypowiedzeniaFr utterances{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr}};
+        TWypowiedzeniaFr utterances{
+            TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr}};
         utterances.Segment(FromUtf8(sentence), true);
         utterances.Item(0)->Analyse(0);
         const TCustomWypSlowa& words = utterances.Item(0)->Words();
@@ -354,7 +358,8 @@ TEST(FrenchWordByWord, TheArticlesCarryNoPolishWord)
 {
     test::TFakeSlowniki dictionaries;
     AddReadings(dictionaries, {{"le", "le", 31}, {"la", "la", 223}, {"de", "de", 241}, {"le1", "le1", 31}});
-    TZdanieFr sentence(dictionaries, "le du la");
+    constexpr int kWordByWord = 5;
+    TZdanieFr sentence(dictionaries, "le du la", false, kWordByWord);
     TWypowiedzenieFr& utterance = *sentence;
     utterance.Analyse(0);
     std::string rendered;

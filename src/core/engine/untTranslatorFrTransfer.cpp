@@ -1,0 +1,362 @@
+// From the analysed French sentence to the Polish one: the gender and person the
+// pronouns give their groups, "que" after "vouloir", the Polish aspect of every verb,
+// the subject pronouns Polish leaves out, the Polish places of object pronouns and
+// adjectives, and the translations of every word, heads of groups first.
+#include <algorithm>
+#include <vector>
+
+#include "core/engine/untTransWypSlowoPoSlowie.h"
+#include "core/engine/untTranslatorFr.h"
+#include "core/engine/untTranslatorFrKody.h"
+#include "core/generators/untGenTlumaczPl.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr int kAspektDokonany = 18;
+constexpr int kAspektNiedokonany = 19;
+
+bool InList(int value, std::initializer_list<int> values)
+{
+    for (const int v : values)
+        if (v == value)
+            return true;
+    return false;
+}
+
+// Where a group stands, to put it back as it was after a word moved.
+struct TZapisGrupy {
+    TDaneGrupy Data;
+    std::uint8_t Kind = 0;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- pronouns
+
+void TWypowiedzenieFr::Pronouns()
+{
+    const TOpcjeAnalizy& options = Words().Context().Analysis;
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i) {
+        if (!InNominalGroup(i) || GroupFirst(i) != i)
+            continue;
+        TCustomWypGrupa& group = *words.Word(i).Group();
+        const int head = GroupHead(i);
+        if (TextIn(head, "<qui1><qui3><que2>") && InNominalGroup(i - 1)) {
+            group.Roles.set(rgRodzajPoprzedniej);
+            group.Roles.set(rgLiczbaPoprzedniej);
+        } else if (TextIn(head, "<elle><elles>")) {
+            group.genus = rdzZenski;
+        } else if (TextIn(head, "<\xE7"
+                                "a><cela><ce><c'>")) {
+            group.genus = rdzNijaki;
+        } else if (TextIn(head, "<tu><te><toi><t'>")) {
+            group.genus = options.FrTuMasculine ? rdzMeskoosobowy : rdzZenski;
+        } else if (TextIn(head, "<je><j'><nous><nous0><moi><me><m'>")) {
+            group.genus = options.FrSubjectMasculine ? rdzMeskoosobowy : rdzZenski;
+        } else if (ClassIs(head, kwZaimek) && CodeIn(head, KodyOdDo(211, 226))) {
+            group.genus = rdzMeskoosobowy;
+        }
+        i = group.Last;
+    }
+    // A predicate adjective agrees with the subject: "la ville est grande" → "miasto
+    // jest duże".
+    for (int i = 0; i < words.Count(); ++i)
+        if (InNominalGroup(i) && KindIn(i, {17})) {
+            words.Word(i).Group()->Roles.set(rgRodzajPodmiotu);
+            words.Word(i).Group()->Roles.set(rgLiczbaPodmiotu);
+        }
+}
+
+// ---------------------------------------------------------------- que after vouloir
+
+void TWypowiedzenieFr::QueClauses()
+{
+    static const char* const kZeby[] = {"żebym", "żebyś", "żeby", "żebyśmy", "żebyście", "żeby"};
+    TCustomWypSlowa& words = Words();
+    for (int i = 1; i < words.Count(); ++i) {
+        if (!TextIn(i, "<que><que1>") || !words.Word(i).Translate)
+            continue;
+        const bool afterVouloir = (LemmaIs(i - 1, "vouloir") && IsFrVerbCode(words.Word(i - 1).Code)) ||
+                                  (InVerbalGroup(i - 1) && words.Word(i - 1).Group()->Tense == czGerondif);
+        const int verb = FindGroup(i, KlasaBit(tgWerbalna), {}, false, false);
+        if (!afterVouloir || !InVerbalGroup(verb))
+            continue;
+        TCustomWypGrupa& clause = *words.Word(verb).Group();
+        if (words.Word(verb).vt != czSubjonctif && clause.Tense != 16)
+            continue;
+        clause.vtdoc = 10;
+        const int person = clause.pn;
+        words.Word(i).FixedTarget = FromUtf8(person >= 1 && person <= 6 ? kZeby[person - 1] : "żeby");
+    }
+}
+
+// ---------------------------------------------------------------- aspect, inversion, subjects
+
+int TWypowiedzenieFr::AspectOf(int i) const
+{
+    const TCustomWypSlowo& word = Words().Word(i);
+    const TCustomWypGrupa& group = *word.Group();
+    const int tense = group.Tense != 0 ? group.Tense : group.forma != 0 ? group.forma : word.vt;
+    // "que tu viennes" after "vouloir" asks for one event: "żebyś przyszedł".
+    if (group.vtdoc == 10)
+        return kAspektDokonany;
+    if (InList(tense, {1, 2, 6, 7, 9, 19, 30}))
+        return kAspektNiedokonany;
+    if (InList(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
+        return kAspektDokonany;
+    if (tense == czRozkazujacy)
+        return NegatedVerb(i) ? kAspektNiedokonany : kAspektDokonany;
+    if (tense == czBezokolicznik) {
+        const int before = SkipTextIn(GroupFirst(i) - 1, "<ne><n'><pas><pas1>", true);
+        if (LemmaIn(before, "<pouvoir><vouloir>") || (TextIs(before, "pour") && LemmaIn(i, "<installer><\xE9viter>")))
+            return kAspektDokonany;
+    }
+    if (tense == czImieslowPrzeszly && LemmaIn(i, "<terminer><finir><cr\xE9\x65r><t\xE9l\xE9\x63harger>"))
+        return kAspektDokonany;
+    return -1;
+}
+
+void TWypowiedzenieFr::AspectAndInversion()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i) {
+        TCustomWypSlowo& word = words.Word(i);
+        if (TextIs(i, "-") && (IsVerbAt(i - 1) || TextIs(i - 1, "t")) &&
+            (ClassIs(i + 1, kwZaimek) || TextIs(i + 1, "t"))) {
+            word.Translate = false;
+            word.SetMarker(znMyslnikSpacja);
+        } else if (TextIs(i, "t") && TextIs(i - 1, "-") && TextIs(i + 1, "-")) {
+            word.Translate = false;
+        }
+        if (IsFrVerbCode(word.Code) && InVerbalGroup(i)) {
+            if (const int aspect = AspectOf(i); aspect > 0)
+                word.SetMarker(aspect);
+            RecentPast(i);
+        }
+    }
+    if (Words().Context().Analysis.FrDropSubjectPronouns)
+        DropSubjectPronouns();
+}
+
+void TWypowiedzenieFr::RecentPast(int i)
+{
+    // "il vient de partir": Polish says it with the perfective past and "właśnie".
+    TCustomWypSlowo& verb = Words().Word(i);
+    const int tense = verb.Group()->Tense;
+    if ((tense == 23 || tense == 24) && HasMarker(i, znGlowaGrupy) && verb.LeadText.empty())
+        verb.LeadText = FromUtf8("właśnie ");
+}
+
+void TWypowiedzenieFr::DropSubjectPronouns()
+{
+    const int vous = Words().Context().Analysis.FrVous;
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i) {
+        const bool personal = TextIn(i, "<je><j'><tu><nous><nous0>") || (TextIn(i, "<vous><vous0>") && vous < 2);
+        const bool we = TextIs(i, "on") && words.Word(i).HasMarker(znWymuszoneZnaczenie);
+        if ((!personal && !we) || !InNominalGroup(i) || !words.Word(i).Group()->IsSubject())
+            continue;
+        const int next = SkipTextIn(i + 1, "<me><m'><te><t'><se><s'><me2><te2><nous1><vous1><nous2><vous2><lui><le2>"
+                                           "<la2><l'2><les2><leur2><en2><y><ne><n'><ne2>");
+        if (InVerbalGroup(next))
+            words.Word(i).Translate = false;
+    }
+}
+
+// ---------------------------------------------------------------- Polish word order
+
+void TWypowiedzenieFr::MoveGroupedWord(int from, int to)
+{
+    TCustomWypSlowa& words = Words();
+    // The spaces and punctuation of the source stay where they stood: only the word
+    // changes place.
+    const int low = std::min(from, to), high = std::max(from, to);
+    std::vector<TPrzedPo> around;
+    for (int k = low; k <= high; ++k)
+        around.push_back(words.Around(k));
+    const auto restoreAround = [&] {
+        for (int k = low; k <= high; ++k)
+            words.Around(k) = around[static_cast<std::size_t>(k - low)];
+    };
+    const TCustomWypGrupa* group = words.Word(from).Group();
+    const bool alone = HasGroup(from) && group->First == from && group->Last == from;
+    TZapisGrupy saved;
+    if (alone) {
+        saved.Data = *group;
+        saved.Kind = group->Kind();
+    }
+    const bool head = HasMarker(from, znGlowaGrupy);
+    words.MoveWord(from, to);
+    restoreAround();
+    if (!alone)
+        return;
+    TCustomWypGrupa& moved = words.Group(words.NewGroupAt(to, saved.Data.Type));
+    saved.Data.First = saved.Data.Last = to;
+    static_cast<TDaneGrupy&>(moved) = saved.Data;
+    moved.SetKind(saved.Kind);
+    if (head)
+        SetHead(to);
+}
+
+void TWypowiedzenieFr::PolishWordOrder()
+{
+    TCustomWypSlowa& words = Words();
+    // An object pronoun follows its verb in Polish: "je le vois" → "widzę go", "il se
+    // lève" → "on wstaje się" only when the verb has no reflexive entry of its own.
+    for (int i = words.Count() - 1; i >= 0; --i) {
+        if (!words.Word(i).Translate ||
+            !TextIn(i,
+                    "<le2><la2><l'2><les2><lui><leur2><me><m'><te><t'><nous1><vous1><se><s'><me2><te2><nous2><vous2>"))
+            continue;
+        const int verb =
+            SkipTextIn(i + 1, "<ne><n'><ne2><me><m'><te><t'><le2><la2><l'2><les2><lui><leur2><nous1><vous1><en2><y>");
+        if (!InVerbalGroup(verb) || !words.Word(verb).Translate)
+            continue;
+        MoveGroupedWord(i, GroupLast(verb));
+    }
+    if (Words().Context().Analysis.FrReorderAdjectives)
+        AdjectivesBeforeNouns();
+}
+
+void TWypowiedzenieFr::AdjectivesBeforeNouns()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 1; i < words.Count(); ++i) {
+        if (!HasMarker(i - 1, znGlowaGrupy) || !IsNounAt(i - 1) || !InNominalGroup(i) ||
+            words.Word(i).Group() != words.Word(i - 1).Group() || !IsFrAdjectiveCode(words.Word(i).Code))
+            continue;
+        // Relational adjectives stay behind their noun ("język francuski"); qualitative
+        // ones, which compare, go before it ("biały dom").
+        if (!ComparesSynthetically(i))
+            continue;
+        TCustomWypGrupa& group = *words.Word(i - 1).Group();
+        MoveGroupedWord(i, i - 1);
+        if (!HasGroup(i - 1))
+            words.ExtendGroupLeft(group, i - 1);
+    }
+}
+
+bool TWypowiedzenieFr::ComparesSynthetically(int i)
+{
+    const std::string adjective = FirstMeaningWord(Words().Word(i), true);
+    if (adjective.empty())
+        return false;
+    TCechyPl comparative;
+    comparative.Degree = 1;
+    const std::string form = GenFormPl(adjective, comparative);
+    return !form.empty() && !StartsWith(form, "bardziej");
+}
+
+// ---------------------------------------------------------------- translations
+
+std::string FirstMeaningWord(TCustomWypSlowo& word, bool withCode)
+{
+    const TZnaczenie* reading = word.Readings.Item(0);
+    if (reading == nullptr)
+        return {};
+    const int sub = reading->SubRecord >= 0 ? reading->SubRecord : word.SelectSubRecord(*reading, true, true);
+    const TTransSlownikPodrekord* record = reading->Entry->SubRecords.Item(sub);
+    if (record == nullptr)
+        return {};
+    const TTransSlownikZnaczenie* meaning = record->Meanings.Item(record->Meanings.FirstPreferred(false, false));
+    if (meaning == nullptr || meaning->AlternativeCount() == 0)
+        return {};
+    return withCode ? meaning->WordWithCode(0) : meaning->Word(0);
+}
+
+void TWypowiedzenieFr::CollectAll()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i)
+        if (words.Word(i).Choosable)
+            words.Word(i).Transfer();
+    const auto first = [&](int i) {
+        return HasMarker(i, znGlowaGrupy) || ClassIn(i, KlasaBit(kwPrzyslowek) | KlasaBit(kwLiczebnik)) ||
+               HasMarker(i, znLiczebnikowy);
+    };
+    for (int i = 0; i < words.Count(); ++i)
+        if (first(i))
+            words.Word(i).CollectTranslations();
+    for (int i = 0; i < words.Count(); ++i)
+        if (!first(i))
+            words.Word(i).CollectTranslations();
+}
+
+int TWypSlowoFr::SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass)
+{
+    const TTransSlownikPodrekordy& records = reading.Entry->SubRecords;
+    if (records.Count() == 0)
+        return -1;
+    const std::uint8_t wordClass = ForcedClass != kwNieznana ? ForcedClass : WordClass;
+    std::uint32_t mask = KlasaBit(wordClass);
+    if (wordClass == kwPrzymiotnik)
+        mask |= KlasaBit(kwLiczebnik);
+    const auto classOf = [&](int r) {
+        return static_cast<std::uint8_t>(WordClassOfCode(records.Item(r)->Code, jezFrancuski));
+    };
+    if (wordClass == kwCzasownik) {
+        for (int r = 0; r < records.Count(); ++r) {
+            const bool reflexive = records.Item(r)->Code == "6" || records.Item(r)->Code == "R";
+            if (HasMarker(znZwrotny) ? reflexive : (preferVerb && !reflexive && classOf(r) == kwCzasownik))
+                return r;
+        }
+    }
+    for (int r = 0; r < records.Count(); ++r)
+        if (mask & KlasaBit(classOf(r)))
+            return r;
+    return anyClass || wordClass >= kwNieznana ? 0 : -1;
+}
+
+void TWypSlowoFr::CollectTranslations()
+{
+    Translations.Clear();
+    ChosenTranslation = -1;
+    Unknown = false;
+    if (Code == 0)
+        Translate = false;
+    if (!Translate)
+        return;
+    if (!FixedTarget.empty() || !Choosable) {
+        Translations.Item(Translations.Add()).Text = FixedTarget.empty() ? Text : FixedTarget;
+        ChooseTranslation(0);
+        return;
+    }
+    for (int r = 0; r < Readings.Count() && (r == 0 || Translations.Count() == 0); ++r)
+        AddTranslationsOf(*Readings.Item(r));
+    Unknown = Translations.Count() == 0;
+    if (!Unknown)
+        ChooseTranslation(0);
+}
+
+void TWypSlowoFr::AddTranslationsOf(const TZnaczenie& reading)
+{
+    const int chosenRecord = reading.SubRecord >= 0 ? reading.SubRecord : SelectSubRecord(reading, true, true);
+    const TTransSlownikPodrekordy& records = reading.Entry->SubRecords;
+    const TTransSlownikPodrekord* record = records.Item(chosenRecord);
+    if (record == nullptr)
+        return;
+    const int chosen = record->Meanings.FirstPreferred(HasMarker(kAspektDokonany), HasMarker(kAspektNiedokonany));
+    if (const TTransSlownikZnaczenie* meaning = record->Meanings.Item(chosen))
+        AddTranslation(*meaning);
+    for (int m = 0; m < record->Meanings.Count(); ++m)
+        AddTranslation(*record->Meanings.Item(m));
+    for (int r = 0; r < records.Count(); ++r)
+        for (int m = 0; r != chosenRecord && m < records.Item(r)->Meanings.Count(); ++m)
+            AddTranslation(*records.Item(r)->Meanings.Item(m));
+}
+
+void TWypSlowoFr::AddTranslation(const TTransSlownikZnaczenie& meaning)
+{
+    TTlumaczenie candidate = TranslationOfMeaning(meaning);
+    if (candidate.Forms.empty())
+        return;
+    for (int t = 0; t < Translations.Count(); ++t)
+        if (Translations.Item(t).Forms == candidate.Forms)
+            return;
+    Translations.Item(Translations.Add()) = std::move(candidate);
+}
+
+} // namespace velmar

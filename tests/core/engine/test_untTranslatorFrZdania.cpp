@@ -1,0 +1,278 @@
+// French sentences into Polish on the bundled data: whole sentences through the
+// worker, and the stages one by one where a sentence would not show which of them
+// went wrong — the homograph of "de", the case and kind of the groups, person and
+// tense of verb codes that stand for several forms, and the aspect each tense asks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "GospodarzSkryptowy.h"
+#include "core/app/untStaleApp.h"
+#include "core/dictionaries/untKod.h"
+#include "core/dictionaries/untSlowniki.h"
+#include "core/dictionaries/untZrodlaDanych.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
+#include "core/engine/untTranslatorFr.h"
+#include "core/engine/untTranslatorThread.h"
+#include "support/TempFolder.h"
+#include "support/TestNames.h"
+
+namespace velmar {
+namespace {
+
+std::filesystem::path BundledSource(const char* name)
+{
+    return std::filesystem::path(VELMAR_FIXTURES_DIR).parent_path().parent_path() / "data" /
+           (std::string(name) + ".txt");
+}
+
+// The bundled French→Polish data, built once for every test of this file.
+class BundledFrenchData {
+public:
+    static BundledFrenchData& Get()
+    {
+        static BundledFrenchData data;
+        return data;
+    }
+
+    TSlowniki& Dictionaries() { return *set_; }
+
+private:
+    BundledFrenchData()
+    {
+        for (const char* name : {"frpol2.sg", "franc2.so"})
+            BuildDictionaryFile(
+                BundledSource(name),
+                *MakeDictionaryOfKind(std::string(name) == "frpol2.sg" ? "main" : "forms", jezFrancuski),
+                folder_ / name);
+        ApplyWorkingMode(program_, ChooseWorkingMode(""));
+        set_ = std::make_unique<TSlowniki>(TFolderyDanych(folder_.Path(), folder_.Path()));
+        set_->LoadDictionaries(program_, false, ProductFile(tabele::UserDictionary, program_.WorkingMode), true);
+    }
+
+    test::TempFolder folder_;
+    TWartosciProgramu program_;
+    std::unique_ptr<TSlowniki> set_;
+};
+
+TOpcjeAnalizy DefaultAnalysis()
+{
+    return {};
+}
+
+// The sentence through the worker in mode 1, as the target pane would get it.
+std::string Translated(const std::string& french, const TOpcjeAnalizy& analysis = DefaultAnalysis())
+{
+    TSlownikiRobocze worker(BundledFrenchData::Get().Dictionaries(), jezFrancuski);
+    const TKontekstWypowiedzi context{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr};
+    TOpcjeTlumaczenia options;
+    options.TranslationMode = 1;
+    options.Analysis = analysis;
+    test::TGospodarzSkryptowy host(FromUtf8(french), jezFrancuski);
+    TTranslatorThread(host, options, context, {}).Run();
+    return ToUtf8(host.TargetText(), jezPolski);
+}
+
+// ---------------------------------------------------------------- whole sentences
+
+struct TZdanie {
+    const char* French;
+    const char* Polish;
+};
+
+class FrenchToPolish : public testing::TestWithParam<TZdanie> {};
+
+TEST_P(FrenchToPolish, ReadsAsPolish)
+{
+    EXPECT_EQ(Translated(GetParam().French), GetParam().Polish);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, FrenchToPolish,
+    testing::Values(
+        TZdanie{"Pierre mange une pomme.", "Piotr je jabłko."},
+        TZdanie{"Pierre ne mange pas de pomme.", "Piotr nie je jabłka."},
+        TZdanie{"la maison de mon père", "dom mojego ojca"}, TZdanie{"Je vais à Paris.", "Idę do Paryża."},
+        TZdanie{"Il est à Paris.", "On jest w Paryżu."}, TZdanie{"Il habite à Wrocław.", "On mieszka we Wrocławiu."},
+        TZdanie{"J'ai mangé une pomme.", "Zjadłem jabłko."}, TZdanie{"En lisant", "Czytając"},
+        TZdanie{"On dit.", "Mówi się."}, TZdanie{"il y a trois ans", "przed trzema latami"},
+        TZdanie{"Je ne mange que du pain.", "Jem tylko chleb."}, TZdanie{"Je ne le vois pas.", "Nie widzę go."},
+        TZdanie{"Où habite Marie ?", "Gdzie mieszka Maria?"}, TZdanie{"le livre que je lis", "książka, którą czytam"},
+        TZdanie{"les petites maisons blanches", "małe białe domy"}, TZdanie{"Donne-moi le livre.", "Daj mi książkę."},
+        TZdanie{"Il vient de partir.", "On właśnie wyjechał."},
+        TZdanie{"Je veux que tu viennes.", "Chcę, żebyś przyszedł."},
+        // a verb with a reflexive entry of its own, and the clitic after it
+        TZdanie{"Nous nous lavons.", "Myjemy się."}, TZdanie{"Ne mange pas !", "Nie jedz!"}),
+    test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
+
+TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
+{
+    TOpcjeAnalizy we;
+    we.FrOnAsWe = true;
+    EXPECT_EQ(Translated("On dit.", we), "Mówimy.");
+    TOpcjeAnalizy woman;
+    woman.FrSubjectMasculine = false;
+    EXPECT_EQ(Translated("J'ai mangé une pomme.", woman), "Zjadłam jabłko.");
+    TOpcjeAnalizy pronouns;
+    pronouns.FrDropSubjectPronouns = false;
+    EXPECT_EQ(Translated("Je vais à Paris.", pronouns), "Ja idę do Paryża.");
+    TOpcjeAnalizy order;
+    order.FrReorderAdjectives = false;
+    EXPECT_EQ(Translated("les petites maisons blanches", order), "małe domy białe");
+}
+
+// ---------------------------------------------------------------- the stages
+
+// The utterance after the analysis, in mode 1.
+class FrenchStages : public testing::Test {
+protected:
+    TCustomWypowiedzenie& Analysed(const char* french)
+    {
+        list_.Segment(FromUtf8(french), true);
+        TCustomWypowiedzenie& utterance = *list_.Item(0);
+        utterance.Analyse(0);
+        return utterance;
+    }
+
+    // The word the source wrote as `text` ("du" is "de" and "le1"), whatever homograph
+    // it became.
+    static int IndexOf(const TCustomWypowiedzenie& utterance, const char* text)
+    {
+        const TCustomWypSlowa& words = utterance.Words();
+        for (int i = 0; i < words.Count(); ++i) {
+            std::string shown = ToUtf8(words.Word(i).Text, jezFrancuski);
+            while (!shown.empty() && shown.back() >= '0' && shown.back() <= '9')
+                shown.pop_back();
+            if (shown == text || ToUtf8(words.Word(i).FirstText, jezFrancuski) == text)
+                return i;
+        }
+        return -1;
+    }
+
+    TSlownikiRobocze worker_{BundledFrenchData::Get().Dictionaries(), jezFrancuski};
+    TWypowiedzeniaFr list_{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl,
+                                               TUstawieniaSegmentacji{.TranslationMode = 1}, &worker_, nullptr}};
+};
+
+struct TDe {
+    const char* Sentence;
+    const char* Homograph; // what "de" (or "d'", "du") became
+    const char* Target;    // its fixed target; "-" not rendered, "" rendered as its entry
+    int Case;              // of the group after it; 0 undecided
+};
+
+class FrenchDe : public FrenchStages, public testing::WithParamInterface<TDe> {};
+
+TEST_P(FrenchDe, HomographTargetAndCase)
+{
+    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
+    int de = IndexOf(utterance, "de");
+    ASSERT_GE(de, 0);
+    const TCustomWypSlowo& word = utterance.Words().Word(de);
+    EXPECT_EQ(word.Text, GetParam().Homograph);
+    EXPECT_EQ(word.Translate ? word.FixedTarget : "-", GetParam().Target);
+    const TCustomWypGrupa* group = utterance.Words().GroupOfWord(de + 1);
+    EXPECT_EQ(group != nullptr ? group->casus : 0, GetParam().Case);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Branches, FrenchDe,
+    testing::Values(TDe{"la maison de mon père", "de1", "-", 2}, TDe{"il ne mange pas de pomme", "de2", "-", 2},
+                    TDe{"il vient de Paris", "de4", "z", 2}, TDe{"un de mes frères", "de7", "z", 2},
+                    TDe{"je mange de la pomme", "de6", "-", 4}, TDe{"je mange du pain", "de6", "-", 4},
+                    TDe{"beaucoup de pommes", "de1", "-", 2}, TDe{"il part de Paris", "de4", "z", 2},
+                    TDe{"le livre de Pierre", "de1", "-", 2}),
+    test::NamedBy([](const TDe& c) { return test::Spelled(c.Sentence); }));
+
+struct TGrupa {
+    const char* Sentence;
+    const char* Word; // a word of the group
+    int Kind;
+    int Case;
+};
+
+class FrenchGroups : public FrenchStages, public testing::WithParamInterface<TGrupa> {};
+
+TEST_P(FrenchGroups, KindAndCase)
+{
+    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
+    const int i = IndexOf(utterance, GetParam().Word);
+    ASSERT_GE(i, 0);
+    const TCustomWypGrupa* group = utterance.Words().GroupOfWord(i);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->Kind(), GetParam().Kind);
+    EXPECT_EQ(group->cas > 0 ? group->cas : group->casus, GetParam().Case);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, FrenchGroups,
+    testing::Values(TGrupa{"Pierre mange une pomme.", "Pierre", 6, 1}, TGrupa{"Pierre mange une pomme.", "pomme", 0, 4},
+                    TGrupa{"Pierre ne mange pas de pomme.", "pomme", 4, 2}, TGrupa{"Où habite Marie ?", "Marie", 6, 1},
+                    TGrupa{"Il est à Paris.", "Paris", 4, 6}, TGrupa{"Je vais à Paris.", "Paris", 4, 2},
+                    TGrupa{"Donne-moi le livre.", "moi", 0, 3}, TGrupa{"Donne-moi le livre.", "livre", 0, 4},
+                    TGrupa{"Je ne le vois pas.", "le", 0, 4}, TGrupa{"le livre que je lis", "que", 0, 4},
+                    TGrupa{"Il est professeur.", "professeur", 23, 5}),
+    test::NamedBy([](const TGrupa& c) { return test::Spelled(std::string(c.Sentence) + " " + c.Word); }));
+
+struct TOsobaCzas {
+    const char* Sentence;
+    const char* Verb;
+    int Person;
+    int Tense;
+};
+
+class FrenchVerbForms : public FrenchStages, public testing::WithParamInterface<TOsobaCzas> {};
+
+TEST_P(FrenchVerbForms, PersonAndTenseFromTheContext)
+{
+    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
+    const int i = IndexOf(utterance, GetParam().Verb);
+    ASSERT_GE(i, 0);
+    const TCustomWypGrupa* group = utterance.Words().GroupOfWord(i);
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->pn, GetParam().Person);
+    EXPECT_EQ(group->Tense != 0 ? group->Tense : group->forma, GetParam().Tense);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AmbiguousCodes, FrenchVerbForms,
+    testing::Values(TOsobaCzas{"je mange", "mange", 1, 1}, TOsobaCzas{"il mange", "mange", 3, 1},
+                    TOsobaCzas{"Mange !", "Mange", 2, 8}, TOsobaCzas{"Ne le mange pas !", "mange", 2, 8},
+                    TOsobaCzas{"tu lis", "lis", 2, 1}, TOsobaCzas{"je lis", "lis", 1, 1},
+                    TOsobaCzas{"Lis le livre.", "Lis", 2, 8}, TOsobaCzas{"nous mangeons", "mangeons", 4, 1},
+                    TOsobaCzas{"Mangeons !", "Mangeons", 4, 8}, TOsobaCzas{"vous dites", "dites", 5, 1},
+                    TOsobaCzas{"il faut que je sache", "sache", 1, 6}, TOsobaCzas{"j'ai mangé", "mangé", 1, 11},
+                    TOsobaCzas{"il va manger", "manger", 3, 21}, TOsobaCzas{"il vient de manger", "manger", 3, 23},
+                    TOsobaCzas{"elle est partie", "partie", 3, 11}),
+    test::NamedBy([](const TOsobaCzas& c) { return test::Spelled(c.Sentence); }));
+
+struct TAspekt {
+    const char* Sentence;
+    const char* Verb;
+    int Marker; // 18 perfective, 19 imperfective, 0 none
+};
+
+class FrenchAspect : public FrenchStages, public testing::WithParamInterface<TAspekt> {};
+
+TEST_P(FrenchAspect, ByTense)
+{
+    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
+    const int i = IndexOf(utterance, GetParam().Verb);
+    ASSERT_GE(i, 0);
+    const TCustomWypSlowo& verb = utterance.Words().Word(i);
+    const int marker = verb.HasMarker(18) ? 18 : verb.HasMarker(19) ? 19 : 0;
+    EXPECT_EQ(marker, GetParam().Marker);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tenses, FrenchAspect,
+                         testing::Values(TAspekt{"il mange", "mange", 19}, TAspekt{"il mangeait", "mangeait", 19},
+                                         TAspekt{"il mangea", "mangea", 18}, TAspekt{"il a mangé", "mangé", 18},
+                                         TAspekt{"Mange !", "Mange", 18}, TAspekt{"Ne mange pas !", "mange", 19},
+                                         TAspekt{"il veut manger", "manger", 18},
+                                         TAspekt{"il aime manger", "manger", 0}, TAspekt{"en mangeant", "mangeant", 0}),
+                         test::NamedBy([](const TAspekt& c) { return test::Spelled(c.Sentence); }));
+
+} // namespace
+} // namespace velmar
