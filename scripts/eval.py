@@ -2,7 +2,8 @@
 """Scores the translator on the development set in eval/: each source sentence is
 translated by `velmar-cli translate` and compared with its reference by chrF (the
 character n-gram F-score, n = 1…6, recall weighted twice; 100 = identical) and by the
-share of reference words the translation contains. Prints one line a direction;
+share of reference words the translation contains, and the share of sentences rendered
+exactly. Prints one line a direction, French in mode 1 and in mode 5 (word by word);
 --show prints every sentence with its translation.
     eval.py --cli build/bin/velmar-cli [--data DIR] [--show]"""
 
@@ -52,9 +53,8 @@ def words(text):
     return Counter(w.lower() for w in WORD.findall(text))
 
 
-def translate(cli, data, language, sources):
-    # mode 1: every word rendered in its one chosen translation
-    command = [cli, "translate", "--from", language, "--translation-mode", "1"] + (["--data", data] if data else [])
+def translate(cli, data, language, sources, mode):
+    command = [cli, "translate", "--from", language, "--translation-mode", str(mode)] + (["--data", data] if data else [])
     run = subprocess.run(command, input="\n".join(sources) + "\n", capture_output=True, text=True)
     if run.returncode != 0:
         raise SystemExit(f"velmar-cli translate failed: {run.stderr.strip()}")
@@ -71,19 +71,28 @@ def main():
     args = parser.parse_args()
     for name, language in SETS:
         pairs = read_set(os.path.join(args.folder, name))
-        outputs = translate(args.cli, args.data, language, [s for s, _ in pairs])
-        scores, found, total, exact = [], 0, 0, 0
-        for (source, reference), output in zip(pairs, outputs):
-            scores.append(chrf(output, reference))
-            ref_words = words(reference)
-            found += sum((words(output) & ref_words).values())
-            total += sum(ref_words.values())
-            exact += output.strip() == reference.strip()
-            if args.show:
-                print(f"{scores[-1]:5.1f}  {source}\n       → {output}\n       = {reference}")
-        print(f"{name[:-4]}: chrF {sum(scores) / len(scores):.1f}, reference words found "
-              f"{100.0 * found / max(total, 1):.1f}%, exact {exact} of {len(pairs)}")
+        # mode 1 renders every word in its one chosen translation; for French, mode 5
+        # (word by word, without the sentence stages) shows what the analysis adds
+        modes = (1, 5) if language == "fr" else (1,)
+        figures = []
+        for mode in modes:
+            outputs = translate(args.cli, args.data, language, [s for s, _ in pairs], mode)
+            figures.append(f"mode {mode}: " + score(pairs, outputs, args.show and mode == 1))
+        print(f"{name[:-4]}: " + "; ".join(figures))
 
+
+def score(pairs, outputs, show):
+    scores, found, total, exact = [], 0, 0, 0
+    for (source, reference), output in zip(pairs, outputs):
+        scores.append(chrf(output, reference))
+        ref_words = words(reference)
+        found += sum((words(output) & ref_words).values())
+        total += sum(ref_words.values())
+        exact += output.strip() == reference.strip()
+        if show:
+            print(f"{scores[-1]:5.1f}  {source}\n       → {output}\n       = {reference}")
+    return (f"chrF {sum(scores) / len(scores):.1f}, reference words found {100.0 * found / max(total, 1):.1f}%, "
+            f"exact {exact} of {len(pairs)}")
 
 if __name__ == "__main__":
     main()

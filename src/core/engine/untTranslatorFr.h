@@ -167,6 +167,7 @@ private:
     void ARule(int i);
     bool InfinitiveConstructionAt(int j) const;
     void IndefiniteArticle(int i);
+    void PluralArticle(int i);
     void AgoRule(int i);
     void ObjectPronounOrArticle(int i);
     void NegationScope(int i);
@@ -193,6 +194,7 @@ private:
     // ---- transfer
     int AspectOf(int i) const;
     void DropSubjectPronouns();
+    void NegationWordsBeforeNie();
     void RecentPast(int i);
     // MoveWord for a word that is a group of its own: the group moves with it.
     void MoveGroupedWord(int from, int to);

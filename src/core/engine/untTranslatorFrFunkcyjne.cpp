@@ -12,7 +12,7 @@ constexpr const char* kObjectClitics =
     "<me><te><lui><le><la><l'><m'><t'><nous><vous><nous0><vous0><nous1><vous1><les><leur><en><y>";
 constexpr const char* kNegationClitics = "<me><m'><te><t'><se><s'><lui><le><la><les><en><y><nous><vous>";
 constexpr const char* kNegationWords =
-    "<,><que><qu'><pas><pas encore><point><gu\xE8re><goutte><jamais><rien><personne><plus><nullepart><nul><nulle>"
+    "<,><que><qu'><pas><pas encore><point><gu\350re><goutte><jamais><rien><personne><plus><nullepart><nul><nulle>"
     "<nuls><nulles><aucun><aucune><aucuns><aucunes><nullement><aucunement>";
 constexpr const char* kInfinitiveClitics =
     "<en><y><me><m'><te><t'><le><la><l'><nous><vous><leur><les><se><s'><pas><rien>";
@@ -27,7 +27,7 @@ bool StartsWithCapital(const std::string& text)
 
 bool TWypowiedzenieFr::IsPrepositionWord(int i) const
 {
-    return ClassIs(i, kwPrzyimek) || TextIn(i, "<de><d'><\xE0>", true);
+    return ClassIs(i, kwPrzyimek) || TextIn(i, "<de><d'><\340>", true);
 }
 
 bool TWypowiedzenieFr::IsVerbAt(int i) const
@@ -51,7 +51,7 @@ void TWypowiedzenieFr::FunctionWords()
             --i;
             continue;
         }
-        if (TextIn(i, "<quand><qui><que2><comment><o\xF9>", false, true))
+        if (TextIn(i, "<quand><qui><que2><comment><o\371>", false, true))
             words.Word(i).SetMarker(znPoczatekZdania);
         if (words.Word(i).Translate)
             FunctionWordAt(i);
@@ -85,10 +85,12 @@ void TWypowiedzenieFr::FunctionWordAt(int i)
         OnRule(i);
     else if (TextIs(i, "en", false, true))
         EnRule(i);
-    else if (TextIs(i, "\xE0", false, true))
+    else if (TextIs(i, "\340", false, true))
         ARule(i);
     else if (TextIn(i, "<un><une>", false, true))
         IndefiniteArticle(i);
+    else if (TextIs(i, "des", false, true) && IsFrDeterminerCode(word.Code))
+        PluralArticle(i);
     else if (TextIs(i, "son") && TextIs(i - 1, "le"))
         Rename(i, "son2");
     else if (TextIs(i, "il y a", false, true))
@@ -103,7 +105,7 @@ void TWypowiedzenieFr::FunctionWordAt(int i)
         QueRule(i);
     else if (TextIs(i, "qui", false, true))
         QuiRule(i);
-    else if (TextIn(i, "<sans><apr\xE8s>", false, true) && CodeIs(i + 1, kFrInfinitive))
+    else if (TextIn(i, "<sans><apr\350s>", false, true) && CodeIs(i + 1, kFrInfinitive))
         PrepositionBeforeInfinitive(i);
     else if (TextIs(i, "pour", false, true) && InfinitiveConstructionAt(i + 1))
         word.FixedTarget = i == 0 ? "by" : ", by";
@@ -141,10 +143,10 @@ std::string TWypowiedzenieFr::DeHomograph(int i)
                                    (IsFrAdjectiveCode(Words().Word(p).Code) || CodeIn(p, KodyOdDo(191, 204)));
         return modifierAlone ? "de10" : "de1";
     }
-    if (TextIn(p, "<assez><beaucoup><trop><peu><un petit peu><gu\xE8re><il n'y a pas>"))
+    if (TextIn(p, "<assez><beaucoup><trop><peu><un petit peu><gu\350re><il n'y a pas>"))
         return "de1";
     int adjective = n;
-    while (TextIn(adjective, "<tr\xE8s><trop>"))
+    while (TextIn(adjective, "<tr\350s><trop>"))
         ++adjective;
     if (IsFrAdjectiveCode(Words().Word(adjective).Code) && InNominalGroup(adjective)) {
         TCustomWypGrupa& group = *Words().Word(adjective).Group();
@@ -153,11 +155,15 @@ std::string TWypowiedzenieFr::DeHomograph(int i)
             group.SetKind(4);
         return "de3";
     }
-    // "ne … que" stands between the verb and its object: "je ne mange que du pain".
-    const int verb = TextIs(p, "que5") ? p - 1 : p;
-    if (IsVerbAt(verb)) {
+    // "ne … que" and the negation words stand between the verb and its object: "je ne
+    // mange que du pain", "il ne mange jamais de viande".
+    const int verb = SkipTextIn(p, "<que5><jamais><plus><gu\350re>", true);
+    if (IsVerbAt(verb) || TextIs(verb, "il y a", false, true)) {
         if (LemmaIn(verb, "<venir><aller><partir>"))
             return "de4";
+        // The object of a negated verb is in the genitive, as after "pas".
+        if (NegatedVerb(verb) && !TextIn(n, "<le1><la><l'><les>"))
+            return "de2";
         return TextIn(n, "<le1><la><l'><les>") ? "de6" : "de7";
     }
     return "de8";
@@ -238,7 +244,7 @@ void TWypowiedzenieFr::EnRule(int i)
 void TWypowiedzenieFr::ARule(int i)
 {
     const int p = i - 1, n = i + 1;
-    if (IsVerbAt(p) && Words().Word(p).Translate && LemmaIn(p, "<\xEAtre><demeurer>")) {
+    if (IsVerbAt(p) && Words().Word(p).Translate && LemmaIn(p, "<\352tre><demeurer>")) {
         Rename(i, "en11");
         return;
     }
@@ -248,18 +254,15 @@ void TWypowiedzenieFr::ARule(int i)
     } else if (InfinitiveConstructionAt(n)) {
         Rename(i, "en12");
     } else if (StartsWithCapital(Words().Word(n).Text)) {
-        Rename(i, "\xE0"
-                  "3");
+        Rename(i, "\3403");
     } else if (TextIn(n, "<le1><les1>") && StartsWithCapital(Words().Word(n + 1).Text)) {
-        Rename(i, "\xE0"
-                  "3");
+        Rename(i, "\3403");
         Rename(n, "le1");
     }
-    if (TextIs(i, "\xE0"
-                  "3") &&
-        IsVerbAt(p) && LemmaIn(p, "<aller><venir>"))
-        Rename(i, "\xE0"
-                  "4");
+    // Verbs of going somewhere take "do": "il est parti à Paris" → "wyjechał do Paryża".
+    if (TextIs(i, "\3403") && IsVerbAt(p) &&
+        LemmaIn(p, "<aller><venir><partir><arriver><retourner><revenir><rentrer><repartir>"))
+        Rename(i, "\3404");
 }
 
 bool TWypowiedzenieFr::InfinitiveConstructionAt(int j) const
@@ -290,6 +293,18 @@ void TWypowiedzenieFr::IndefiniteArticle(int i)
         Rename(i, Words().Word(i).Text + "2");
     else
         Words().Word(i).Translate = false;
+}
+
+void TWypowiedzenieFr::PluralArticle(int i)
+{
+    // "la maison des voisins" is "de les": the genitive; elsewhere the plural
+    // indefinite article, which Polish does not write.
+    const int p = i - 1;
+    if (IsGroupEnd(p, tgNominalna) && IsNounAt(GroupHead(p)) && InNominalGroup(i))
+        Words().Word(i).Group()->casus = 2;
+    else
+        Rename(i, "des0");
+    Words().Word(i).Translate = false;
 }
 
 void TWypowiedzenieFr::AgoRule(int i)
@@ -337,7 +352,7 @@ void TWypowiedzenieFr::NegationScope(int i)
         return;
     }
     words.Word(i).N = 1;
-    while (TextIn(e, "<-><-t-><t>") || ClassIs(e, kwZaimek) || TextIs(e, "m\xEAme"))
+    while (TextIn(e, "<-><-t-><t>") || ClassIs(e, kwZaimek) || TextIs(e, "m\352me"))
         ++e;
     if (TextIs(e, "pas")) {
         Rename(e, "pas1");
@@ -399,8 +414,8 @@ void TWypowiedzenieFr::QueRule(int i)
         Rename(i, "que1");
     else if (InNominalGroup(p)) {
         const int first = GroupFirst(p);
-        if (TextIn(first, "<le m\xEAme><le1 m\xEAme><la m\xEAme><les m\xEAmes>") ||
-            (TextIn(first, "<le><le1><la><les>") && TextIn(first + 1, "<m\xEAme><m\xEAmes>")))
+        if (TextIn(first, "<le m\352me><le1 m\352me><la m\352me><les m\352mes>") ||
+            (TextIn(first, "<le><le1><la><les>") && TextIn(first + 1, "<m\352me><m\352mes>")))
             Words().Word(i).PreferMeaning("jak");
         else if (TextIn(p, "<meilleur><pire>") || (IsFrAdjectiveCode(Words().Word(p).Code) && TextIs(p - 1, "plus")))
             Rename(i, "que4");

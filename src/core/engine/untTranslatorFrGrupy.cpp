@@ -225,7 +225,7 @@ int TWypowiedzenieFr::SkipToParticiple(int i, bool withEu) const
 {
     int j = i + 1;
     for (;;) {
-        if (ClassIs(j, kwPrzyslowek) || TextIn(j, "<ne><n'><pas><point><tout><donc><m\xEAme><jamais><plus><rien>"))
+        if (ClassIs(j, kwPrzyslowek) || TextIn(j, "<ne><n'><pas><point><tout><donc><m\352me><jamais><plus><rien>"))
             ++j;
         else if (TextIn(j, "<-><-t->") && TextIn(j + 1, kInvertedSubjects))
             j += 2;
@@ -260,21 +260,20 @@ bool TWypowiedzenieFr::ReflexiveBefore(int auxiliary) const
 int TWypowiedzenieFr::CompoundWithParticiple(int i, TCustomWypGrupa& group, const TFormaFr& auxiliary)
 {
     TCustomWypSlowa& words = Words();
-    const bool etre = LemmaIs(i, "\xEAtre");
-    if (etre ? TextIn(i, "<\xE9t\xE9><\xE9t\xE9"
-                         "e><\xE9t\xE9s><\xE9t\xE9"
-                         "es>")
-             : TextIn(i, "<eue><eus><eues>"))
+    const bool etre = LemmaIs(i, "\352tre");
+    if (etre ? TextIn(i, "<\351t\351><\351t\351e><\351t\351s><\351t\351es>") : TextIn(i, "<eue><eus><eues>"))
         return i;
     const int j = SkipToParticiple(i, !etre);
-    if (!InRange(j) || !MayBePastParticiple(words.Word(j).Code))
+    if (!InRange(j))
         return i;
-    const bool motion =
-        LemmaIn(j, "<aller><arriver><partir><repartir><tomber><venir><revenir><survenir><accourir><na\xEEtre><\xE9"
-                   "clore>"
-                   "<mourir><d\xE9"
-                   "c\xE9"
-                   "der><devenir><rester><demeurer><convenir>");
+    // "fini", "ouvert" are adjectives too; after the auxiliary they are participles.
+    if (!MayBePastParticiple(words.Word(j).Code))
+        words.Word(j).ChooseReadingByCode(KodyOdDo(190, 199), false);
+    if (!MayBePastParticiple(words.Word(j).Code))
+        return i;
+    const bool motion = LemmaIn(
+        j, "<aller><arriver><partir><repartir><tomber><venir><revenir><survenir><accourir><na\356tre><\351clore>"
+           "<mourir><d\351c\351der><devenir><rester><demeurer><convenir>");
     if (etre && !motion && !ReflexiveBefore(i))
         return i;
     VerbFormAdjust(j, Kody({86, 87, 88, 98, 99, 106, 115, 121}));
@@ -328,8 +327,8 @@ int TWypowiedzenieFr::BuildVerbalGroup(int i)
     if (form.Gender >= 0)
         group.rdz = form.Gender;
     SetHead(i);
-    if (LemmaIn(i, "<\xEAtre><avoir>")) {
-        if (LemmaIs(i, "\xEAtre"))
+    if (LemmaIn(i, "<\352tre><avoir>")) {
+        if (LemmaIs(i, "\352tre"))
             group.SetKind(2);
         return CompoundWithParticiple(i, group, form);
     }
@@ -375,7 +374,7 @@ int TWypowiedzenieFr::PostModifiers(int last, int head) const
         if (IsAgreeingModifier(Words().Word(next).Code) && AgreeInCode(headCode, Words().Word(next).Code))
             last = next;
         else if (TextIn(next, "<et><ou>") && IsFrAdjectiveCode(Words().Word(next + 1).Code) &&
-                 AgreeInCode(headCode, Words().Word(next + 1).Code) && last > head)
+                 AgreeInCode(headCode, Words().Word(next + 1).Code) && (last > head || IsFrAdjectiveCode(headCode)))
             last = next + 1;
         else
             return last;
@@ -415,7 +414,7 @@ void TWypowiedzenieFr::Pronominal()
         if (!InVerbalGroup(i) || !HasMarker(i, znGlowaGrupy))
             continue;
         const TCustomWypGrupa& group = *words.Word(i).Group();
-        if (group.Kind() == 2 && LemmaIs(group.First, "\xEAtre"))
+        if (group.Kind() == 2 && LemmaIs(group.First, "\352tre"))
             continue;
         int clitic = group.First - 1;
         if (TextIn(clitic, "<en><en2><y>"))

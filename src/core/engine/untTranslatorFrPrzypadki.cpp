@@ -16,23 +16,9 @@ struct TPrzyimekFr {
 };
 
 constexpr TPrzyimekFr kPrepositions[] = {
-    {"de1", nullptr, 2},
-    {"de2", nullptr, 2},
-    {"de3", nullptr, 0},
-    {"de6", nullptr, 0},
-    {"de4", "z", 2},
-    {"de7", "z", 2},
-    {"de8", "z", 2},
-    {"de9", "przez", 4},
-    {"en11", "w", 6},
-    {"\xE0"
-     "3",
-     "w", 6},
-    {"en12", "by", 0},
-    {"\xE0"
-     "4",
-     "do", 2},
-    {"\xE0", "do", 2},
+    {"de1", nullptr, 2}, {"de2", nullptr, 2}, {"de3", nullptr, 0}, {"de6", nullptr, 0}, {"de4", "z", 2},
+    {"de7", "z", 2},     {"de8", "z", 2},     {"de9", "przez", 4}, {"en11", "w", 6},    {"\3403", "w", 6},
+    {"en12", "by", 0},   {"\3404", "do", 2},  {"\340", "do", 2},
 };
 
 const TPrzyimekFr* PrepositionOf(const std::string& text)
@@ -247,7 +233,7 @@ int TWypowiedzenieFr::DecideNominalGroup(int i, TFlagiZdaniaFr& flags)
         group.SetKind(0);
     else if (plain && FollowedByVerb(last))
         group.SetKind(6);
-    if (IsFiniteAt(*this, i - 1) && TextIn(i - 2, "<quand><comment><o\xF9><que2>"))
+    if (IsFiniteAt(*this, i - 1) && TextIn(i - 2, "<quand><comment><o\371><que2>"))
         group.SetKind(6);
     // A relative "que" is the object of its clause, "qui" its subject.
     if (TextIs(i, "que2") && group.casus == 0)
@@ -304,14 +290,13 @@ void TWypowiedzenieFr::DecideCaseAfterVerb(int i, TCustomWypGrupa& group, const 
         return;
     }
     const int verb = GroupFirst(v);
-    if (LemmaIn(verb, "<\xEAtre><devenir><rester><demeurer>")) {
+    if (LemmaIn(verb, "<\352tre><devenir><rester><demeurer>")) {
         const bool noun = IsFrNounCode(Words().Word(GroupHead(i)).Code);
         group.SetKind(noun ? 23 : 17);
         // A noun predicate is instrumental ("il est médecin": "jest lekarzem"), except
         // after a demonstrative subject ("c'est une maison": "to jest dom").
         const int subject = SubjectOfVerb(verb, "");
-        const bool demonstrative = TextIn(subject, "<ce><c'><\xE7"
-                                                   "a><cela><ceci>");
+        const bool demonstrative = TextIn(subject, "<ce><c'><\347a><cela><ceci>");
         group.casus = noun && !demonstrative ? 5 : 1;
         return;
     }

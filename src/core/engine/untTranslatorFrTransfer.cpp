@@ -49,8 +49,7 @@ void TWypowiedzenieFr::Pronouns()
             group.Roles.set(rgLiczbaPoprzedniej);
         } else if (TextIn(head, "<elle><elles>")) {
             group.genus = rdzZenski;
-        } else if (TextIn(head, "<\xE7"
-                                "a><cela><ce><c'>")) {
+        } else if (TextIn(head, "<\347a><cela><ce><c'>")) {
             group.genus = rdzNijaki;
         } else if (TextIn(head, "<tu><te><toi><t'>")) {
             group.genus = options.FrTuMasculine ? rdzMeskoosobowy : rdzZenski;
@@ -111,10 +110,10 @@ int TWypowiedzenieFr::AspectOf(int i) const
         return NegatedVerb(i) ? kAspektNiedokonany : kAspektDokonany;
     if (tense == czBezokolicznik) {
         const int before = SkipTextIn(GroupFirst(i) - 1, "<ne><n'><pas><pas1>", true);
-        if (LemmaIn(before, "<pouvoir><vouloir>") || (TextIs(before, "pour") && LemmaIn(i, "<installer><\xE9viter>")))
+        if (LemmaIn(before, "<pouvoir><vouloir>") || (TextIs(before, "pour") && LemmaIn(i, "<installer><\351viter>")))
             return kAspektDokonany;
     }
-    if (tense == czImieslowPrzeszly && LemmaIn(i, "<terminer><finir><cr\xE9\x65r><t\xE9l\xE9\x63harger>"))
+    if (tense == czImieslowPrzeszly && LemmaIn(i, "<terminer><finir><cr\351\145r><t\351l\351\143harger>"))
         return kAspektDokonany;
     return -1;
 }
@@ -135,10 +134,34 @@ void TWypowiedzenieFr::AspectAndInversion()
             if (const int aspect = AspectOf(i); aspect > 0)
                 word.SetMarker(aspect);
             RecentPast(i);
+        } else if (IsFrPastParticipleCode(word.Code) && InNominalGroup(i)) {
+            // A participle used as an adjective names the state an act left: "la porte
+            // est ouverte" → "drzwi są otwarte".
+            word.SetMarker(kAspektDokonany);
         }
+        // Polish verbs agree with the number of the Polish subject: "la porte est
+        // ouverte" → "drzwi są otwarte".
+        if (InVerbalGroup(i) && GroupFirst(i) == i && InList(word.Group()->pn, {3, 6}))
+            word.Group()->Roles.set(rgOsobaWgPodmiotu);
     }
     if (Words().Context().Analysis.FrDropSubjectPronouns)
         DropSubjectPronouns();
+    NegationWordsBeforeNie();
+}
+
+void TWypowiedzenieFr::NegationWordsBeforeNie()
+{
+    // "il n'a jamais vu" → "nigdy nie widział": Polish puts "nigdy" before "nie".
+    TCustomWypSlowa& words = Words();
+    for (int i = 1; i < words.Count(); ++i) {
+        if (!TextIs(i, "jamais") || !words.Word(i).Translate)
+            continue;
+        int ne = i - 1;
+        while (ne >= 0 && !TextIn(ne, "<ne><n'>") && (InVerbalGroup(ne) || !words.Word(ne).Translate))
+            --ne;
+        if (ne >= 0 && TextIn(ne, "<ne><n'>") && words.Word(ne).N > 0)
+            MoveGroupedWord(i, ne);
+    }
 }
 
 void TWypowiedzenieFr::RecentPast(int i)
@@ -157,6 +180,9 @@ void TWypowiedzenieFr::DropSubjectPronouns()
     for (int i = 0; i < words.Count(); ++i) {
         const bool personal = TextIn(i, "<je><j'><tu><nous><nous0>") || (TextIn(i, "<vous><vous0>") && vous < 2);
         const bool we = TextIs(i, "on") && words.Word(i).HasMarker(znWymuszoneZnaczenie);
+        // "il pleut", "il faut": Polish has no subject there at all.
+        if (TextIs(i, "il") && LemmaIn(i + 1, "<falloir><pleuvoir><neiger><geler><gr\352ler><tonner>"))
+            words.Word(i).Translate = false;
         if ((!personal && !we) || !InNominalGroup(i) || !words.Word(i).Group()->IsSubject())
             continue;
         const int next = SkipTextIn(i + 1, "<me><m'><te><t'><se><s'><me2><te2><nous1><vous1><nous2><vous2><lui><le2>"

@@ -104,7 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Il vient de partir.", "On właśnie wyjechał."},
         TZdanie{"Je veux que tu viennes.", "Chcę, żebyś przyszedł."},
         // a verb with a reflexive entry of its own, and the clitic after it
-        TZdanie{"Nous nous lavons.", "Myjemy się."}, TZdanie{"Ne mange pas !", "Nie jedz!"}),
+        TZdanie{"Nous nous lavons.", "Myjemy się."}, TZdanie{"Ne mange pas !", "Nie jedz!"},
+        // "des": the article Polish leaves out, or "de les", the genitive
+        TZdanie{"Il mange des pommes.", "On je jabłka."}, TZdanie{"le livre des enfants", "książka dzieci"},
+        TZdanie{"Il ne mange jamais de pomme.", "On nigdy nie je jabłka."},
+        TZdanie{"La maison est grande et belle.", "Dom jest duży i piękny."},
+        TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
