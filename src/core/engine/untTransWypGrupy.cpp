@@ -19,7 +19,11 @@ int TCustomWypSlowa::GroupIndex(const TCustomWypGrupa* group) const
 
 void TCustomWypSlowa::SortGroups()
 {
-    std::stable_sort(groups_.begin(), groups_.end(), [](const auto& a, const auto& b) { return a->First < b->First; });
+    // The analyses build groups left to right, so the list is nearly always in order
+    // already; checking is cheaper than sorting on every change.
+    const auto byFirst = [](const auto& a, const auto& b) { return a->First < b->First; };
+    if (!std::is_sorted(groups_.begin(), groups_.end(), byFirst))
+        std::stable_sort(groups_.begin(), groups_.end(), byFirst);
 }
 
 void TCustomWypSlowa::DetachFromGroup(int i)
