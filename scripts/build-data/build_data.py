@@ -3,10 +3,12 @@
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
 (forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
 Headwords the French–Polish pair lacks, or gives one translation only, get the pairs
-triangulated through the other FreeDict dictionaries (pivots.py), ranked after their
-own; a Polish verb with no article takes its aspect partner's (aspect.py), and an
-imperfective translation of a French verb carries its perfective as the variant the
-engine chooses the aspect from.
+triangulated through the German, Italian and Spanish FreeDict dictionaries
+(pivots.py), ranked after their own; a Polish verb with no article takes its aspect
+partner's (aspect.py), and an imperfective translation of a French verb carries its
+perfective as the variant the engine chooses the aspect from. The build ends by
+printing how much of the running text of Debian packages the data covers
+(frequency.py).
 A French headword of frpol2.sg carries its pronunciation from FreeDict as a tail
 ("chat {sza}_…", see pronunciation.py).
 The hand-made core in data/ always wins over what is imported; its French headwords
@@ -314,10 +316,10 @@ def triangulated_pairs(pairs):
     direct dictionaries' own pairs by source language."""
     available = {name[len("freedict-"):-len(".index")] for name in os.listdir(DICTD)
                  if name.startswith("freedict-") and name.endswith(".index")}
+    used = sorted(name for name in available if set(name.split("-")) & set(pivots.PIVOT_LANGUAGES))
     found = pivots.triangulate(dictionary_path, available)
     kept = pivots.kept_pairs(found, lambda pair: (pair[1], pair[0]) in pairs["pl"] or pair in pairs["fr"])
-    print(f"  {len(found)} pairs through {', '.join(sorted(available - {'fra-pol', 'pol-fra'}))}; "
-          f"{len(kept)} kept")
+    print(f"  {len(found)} pairs through {', '.join(used)}; {len(kept)} kept")
     return kept
 
 
@@ -331,13 +333,24 @@ def french_kinds(word, analyses, verbs):
 
 def pair_class(pair, analyses, verbs, morphology):
     """The part of speech a pivoted pair has when its French word can have the one
-    PoliMorf gives the Polish lemma; None otherwise."""
+    PoliMorf gives the Polish lemma; None otherwise, and None when one word is a name
+    and the other the common word it also is ("volcan" is no "Wulkan", the god)."""
     french_word, polish_word = pair
     readings = morphology.get(polish_word)
-    if not readings:
+    if not readings or _name_for_common_word(french_word, polish_word, analyses, verbs, morphology):
         return None
     pos = POLISH_POS.get(polimorf.word_class(readings)[0])
     return pos if pos in french_kinds(french_word, analyses, verbs) else None
+
+
+def _name_for_common_word(french_word, polish_word, analyses, verbs, morphology):
+    """One word of the pair is capitalised and the other not, while the capitalised
+    one is a lemma in small letters as well."""
+    if french_word[:1].isupper() == polish_word[:1].isupper():
+        return False
+    if polish_word[:1].isupper():
+        return polish_word.lower() in morphology
+    return bool(french_kinds(french_word.lower(), analyses, verbs))
 
 
 def add_pivoted(frpol, polfr, kept, class_of):
@@ -407,7 +420,9 @@ def main():
     print(f"  {dropped} Polish articles made from declined forms left out")
     pairs_version, listed_pairs = aspect.read_pairs(os.path.join(HERE, "aspect-pairs.txt"))
     partners = aspect.Partners(aspect.read_aspects(dump), listed_pairs)
-    polish_words = polfr.single_words() | frpol.translations() | {pl for _, pl in kept}
+    # the pivoted words in small letters too, which tell a name from a common word
+    polish_words = polfr.single_words() | frpol.translations() | {
+        w for _, pl in kept for w in (pl, pl.lower())}
     polish_lemmas = None if args.full else polish_words | partners.related(polish_words)
     morphology = polimorf.read_dump(dump, polish_lemmas)
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
@@ -416,7 +431,8 @@ def main():
     fitted.update(aspect.prefixed_perfective_codes(partners, fitted))
 
     datalib.progress(4, STEPS, "analysing French words with hunspell-fr and verbiste")
-    french_words = frpol.single_words() | polfr.translations() | {fr for fr, _ in kept}
+    french_words = frpol.single_words() | polfr.translations() | {
+        w for fr, _ in kept for w in (fr, fr.lower())}
     analyses = french.analyse(sorted(french_words))
     templates = verbiste.read_templates()
     verbs = dict(verbiste.read_verbs())

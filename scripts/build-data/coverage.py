@@ -26,10 +26,12 @@ def text_corpus(paths):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sources", required=True)
     parser.add_argument("--lang", choices=frequency.FILES, required=True)
-    parser.add_argument("--polimorf", help="the PoliMorf dump, which ranks Polish tokens the forms file lacks")
+    parser.add_argument("--polimorf",
+                        help="the PoliMorf dump, which ranks Polish tokens the forms file lacks")
     parser.add_argument("--ranking-sources", help="rank the lemmas through this data set's forms")
     parser.add_argument("texts", nargs="*")
     args = parser.parse_args()

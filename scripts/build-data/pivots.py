@@ -1,5 +1,5 @@
 """French–Polish pairs triangulated through the other FreeDict dictionaries of both
-languages (English, German, Italian, Spanish): French word → pivot word → Polish word.
+languages (German, Italian, Spanish): French word → pivot word → Polish word.
 A pair is kept when two pivot languages give it independently, or one pivot language
 and a second witness: the direct dictionary of either direction, or a spelling so alike
 that the two words are one international word ("stratosphère" – "stratosfera"). One
@@ -7,15 +7,18 @@ pivot language read in both its directions is not enough: the two directions sha
 pivot word's homonyms ("zeugen": to witness and to beget)."""
 
 import difflib
-import re
 import unicodedata
 
 import datalib
 import freedict
 
-PIVOT_LANGUAGES = ("eng", "deu", "ita", "spa")
-# A pivot word linking more words than this on one side is too general a word ("get",
-# "machen") to say which of them are translations of each other.
+# The pivots are the WikDict dictionaries, under CC BY-SA 3.0 like the French–Polish
+# pair the main dictionaries are derived from. English is no pivot: FreeDict's
+# English–French and French–English (GNU GPL 2+) and English–Polish (GNU GPL 3+ and
+# GFDL) dictionaries are under licences the main dictionaries cannot take in.
+PIVOT_LANGUAGES = ("deu", "ita", "spa")
+# A pivot word linking more words than this on one side is too general a word
+# ("machen", "fare") to say which of them are translations of each other.
 MAXIMUM_FAN_OUT = 6
 # A headword with this many translations or fewer takes pivoted ones after them.
 THIN = 1
@@ -29,9 +32,6 @@ SPELLING = (("ph", "f"), ("qu", "k"), ("sz", "ch"), ("cz", "ch"), ("w", "v"), ("
 # Bits of the dictionaries that linked a word to a pivot word.
 FROM_SOURCE, FROM_PIVOT = 1, 2
 BOTH_WAYS = FROM_SOURCE | FROM_PIVOT
-# "I.  <N>  mnóstwo", "1.  mieszać": the numbering and part-of-speech marks some
-# dictionaries put before a translation
-NUMBERING = re.compile(r"^(?:[IVX]+\.\s*)?(?:<[^>]*>\s*)?(?:\d+\.\s*)?")
 
 
 def _comparable(word):
@@ -49,15 +49,15 @@ def cognates(french_word, polish_word):
 
 
 def pivot_key(word):
-    """A pivot word as the dictionaries of both languages write it ("to eat" = "eat")."""
-    word = " ".join(word.lower().split())
-    return word[3:] if word.startswith("to ") else word
+    """A pivot word as the dictionaries of both languages write it: German nouns are
+    capitalised as headwords and sometimes not as translations."""
+    return " ".join(word.lower().split())
 
 
 def own_word(text, language):
     """A French or Polish translation as a single dictionary word, or None."""
-    word = datalib.clean_word(NUMBERING.sub("", text), language)
-    return word if word and " " not in word and "<" not in text else None
+    word = datalib.clean_word(text, language)
+    return word if word and " " not in word else None
 
 
 def dictionary_links(path_of, name, own_is_source, language):
