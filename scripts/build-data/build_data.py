@@ -20,6 +20,7 @@ import argparse
 import os
 import sys
 import time
+import typing
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -181,19 +182,32 @@ def polish_target_code(word, pos, morphology, fitted):
     return polimorf.dictionary_code(readings, fitted.get(word))
 
 
+class Meaning(typing.NamedTuple):
+    word: str
+    target_code: str
+    preferred: bool
+    domain_codes: list
+    variant: str        # "zrobić *$61": the perfective of an imperfective translation
+    gloss: str          # shown after the word in the dictionary window
+
+
 def entry_line(headword, subrecords):
     """headword_#code meaning ; meaning … #code …; a meaning is
-    "[+ ][+domain …]word *code[ <variant>]"."""
+    "[+ ][+domain …]word *code[ <variant>][ (gloss)]". The gloss follows the variant,
+    which replaces the word before it, so that the variant keeps the gloss too."""
     body = ""
     for code, senses in subrecords:
         meanings = []
         for sense in senses:
-            for word, target_code, preferred, domain_codes, variant in sense:
-                text = ("+ " if preferred else "") + "".join(f"+{c} " for c in domain_codes) + word
-                if target_code:
-                    text += " *" + target_code
-                if variant:
-                    text += f" <{variant}>"
+            for meaning in sense:
+                text = (("+ " if meaning.preferred else "") + "".join(f"+{c} " for c in meaning.domain_codes)
+                        + meaning.word)
+                if meaning.target_code:
+                    text += " *" + meaning.target_code
+                if meaning.variant:
+                    text += f" <{meaning.variant}>"
+                if meaning.gloss:
+                    text += f" ({meaning.gloss})"
                 meanings.append(text)
         if meanings:
             body += f"#{code} " + " , ".join(meanings) + " "
@@ -205,7 +219,8 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
     """Main and phrase lines of one direction. An article's pair whose reverse the other
     direction's dictionary holds too ((translation, headword) in attested) gets the
     preferred mark; a sense's labels become its domain codes, after which come the codes
-    the build gave it; a headword in pronunciations ({headword: notation}) gets its
+    the build gave it, whose labels the dictionary window shows as a gloss (it shows no
+    meaning codes); a headword in pronunciations ({headword: notation}) gets its
     pronunciation; variant_of gives a translation's variant ("zrobić *$61")."""
     single, phrases = [], []
     for headword, articles in side.entries.items():
@@ -213,9 +228,10 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
         for entry in articles:
             code = code_of(headword, entry)
             senses = subrecords.setdefault(code, [])
-            seen = {w for sense in senses for w, _, _, _, _ in sense}
+            seen = {meaning.word for sense in senses for meaning in sense}
             for sense in entry.senses:
                 domain_codes = domain_table.codes_of(sense.labels) + sense.codes
+                gloss = ", ".join(domain_table.polish_label(c) for c in sense.codes)
                 meaning = []
                 for translation in sense.translations:
                     word = datalib.clean_word(translation, side.target)
@@ -225,7 +241,7 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
                     target = target_code_of(word, entry.pos) if " " not in word else ""
                     preferred = not entry.reversed and (word, headword) in attested
                     variant = variant_of(headword, word, entry.pos) if " " not in word else ""
-                    meaning.append((word, target, preferred, domain_codes, variant))
+                    meaning.append(Meaning(word, target, preferred, domain_codes, variant, gloss))
                 if meaning:
                     senses.append(meaning)
         line = entry_line(headword, list(subrecords.items()))

@@ -17,6 +17,9 @@ class DomainTable:
             for label in filter(None, (item.strip() for item in labels.split("|"))):
                 self._code_of[label.lower()] = name
 
+    def polish_label(self, name):
+        return next(polish for code, polish, _ in self.codes if code == name)
+
     def codes_of(self, labels):
         """Code names of a sense's labels in table order; unmapped labels give none."""
         found = {self._code_of.get(label.lower()) for label in labels}

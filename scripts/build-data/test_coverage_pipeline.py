@@ -10,6 +10,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import aspect  # noqa: E402
+import build_data  # noqa: E402
 import freedict  # noqa: E402
 import frequency  # noqa: E402
 import pivots  # noqa: E402
@@ -86,6 +87,16 @@ class PivotedEntries(unittest.TestCase):
         made = self.made({}, lambda pair: None if pair[0] == "manger" else "n")
         self.assertEqual(made["chat"].senses[0].translations, ["kot", "czat", "kocur"])
         self.assertNotIn("manger", made)
+
+
+class EntryLines(unittest.TestCase):
+    def test_the_gloss_follows_the_variant_so_that_both_meanings_show_it(self):
+        meanings = [build_data.Meaning("robić", "*61", True, [], "zrobić *$61", ""),
+                    build_data.Meaning("wykonywać", "*1", False, ["68"], "wykonać *$1", "przez inne języki"),
+                    build_data.Meaning("sporządzać", "", False, ["68"], "", "przez inne języki")]
+        self.assertEqual(build_data.entry_line("faire", [("4", [meanings])]),
+                         "faire_#4 + robić **61 <zrobić *$61> , +68 wykonywać **1 <wykonać *$1> "
+                         "(przez inne języki) , +68 sporządzać (przez inne języki)")
 
 
 class AspectPartners(unittest.TestCase):
