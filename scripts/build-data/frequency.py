@@ -158,5 +158,8 @@ def report(language, corpus, data_set, ranking, out=print):
         out(f"  {language} {name} ({package}): {covered} of {tokens} tokens have a headword as lemma "
             f"({100.0 * covered / max(tokens, 1):.1f}%)")
     for rank, covered in rank_coverage(ranking, data_set.headwords).items():
-        out(f"  {language} {min(rank, len(ranking))} most frequent lemmas: {covered} have an entry "
-            f"({100.0 * covered / max(min(rank, len(ranking)), 1):.1f}%)")
+        shown = min(rank, len(ranking))
+        out(f"  {language} {shown} most frequent lemmas: {covered} have an entry "
+            f"({100.0 * covered / max(shown, 1):.1f}%)")
+        if shown < rank:
+            break
