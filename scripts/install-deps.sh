@@ -3,9 +3,11 @@
 # Idempotent: when everything is already installed it only checks and returns.
 # With --fuzz it installs only what `make fuzz` needs on top (clang and its fuzzer runtime).
 # With --data it installs only what building the data set needs (`make data`, `make run`):
-# the free dictionaries and morphological sources, and the tools that read them; and the
-# running text whose most frequent words `make testvoc` checks (Polish sayings, French
-# manual pages).
+# the free dictionaries (the French–Polish pair and the German, Italian and Spanish
+# ones the build triangulates through) and morphological sources, and the tools
+# that read them; and the running text whose most frequent words `make testvoc` checks
+# and whose coverage the build measures (sayings, manual pages, LibreOffice help, the
+# Debian reference).
 set -euo pipefail
 
 if [ "${1:-}" = "--fuzz" ]; then
@@ -14,8 +16,11 @@ elif [ "${1:-}" = "--data" ]; then
   packages=(
     python3 unzip default-jre-headless libmorfologik-stemming-java libcarrotsearch-hppc-java
     dict-freedict-fra-pol dict-freedict-pol-fra
+    dict-freedict-deu-fra dict-freedict-fra-deu dict-freedict-fra-ita dict-freedict-fra-spa
+    dict-freedict-deu-pol dict-freedict-pol-deu dict-freedict-ita-pol dict-freedict-pol-ita
+    dict-freedict-pol-spa
     hunspell hunspell-tools hunspell-fr verbiste
-    fortunes-pl manpages-fr
+    fortunes-pl manpages-fr manpages-pl libreoffice-help-fr libreoffice-help-pl debian-reference-fr
   )
 else
   packages=(

@@ -13,10 +13,13 @@ build="${1:?usage: build-data.sh BUILD_DIR [--full]}"
 full="${2:-}"
 out="$build/data-build"
 
-# The sources are rebuilt when the pipeline, its tables or the hand-made core changed
-# since they were written.
+# The sources are rebuilt when the pipeline, its tables, the hand-made core or an
+# installed dictionary or text package changed since they were written.
 inputs_hash() {
-  (cd "$root" && cat scripts/build-data/*.py scripts/build-data/*.txt data/*.txt) | sha256sum | cut -d' ' -f1
+  (cd "$root" && cat scripts/build-data/*.py scripts/build-data/*.txt data/*.txt
+   dpkg-query -W 'dict-freedict-*' fortunes-pl 'manpages-fr' 'manpages-pl' 'libreoffice-help-fr' \
+     'libreoffice-help-pl' debian-reference-fr hunspell-fr verbiste 2>/dev/null || true) |
+    sha256sum | cut -d' ' -f1
 }
 stamp="$out/sources/INPUTS"
 if [ -z "$full" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$(inputs_hash)" ]; then

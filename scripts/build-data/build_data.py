@@ -2,6 +2,13 @@
 """Builds the readable sources of the data files from the free dictionaries:
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
 (forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
+Headwords the French–Polish pair lacks, or gives one translation only, get the pairs
+triangulated through the German, Italian and Spanish FreeDict dictionaries
+(pivots.py), ranked after their own; a Polish verb with no article takes its aspect
+partner's (aspect.py), and an imperfective translation of a French verb carries its
+perfective as the variant the engine chooses the aspect from. The build ends by
+printing how much of the running text of Debian packages the data covers
+(frequency.py).
 A French headword of frpol2.sg carries its pronunciation from FreeDict as a tail
 ("chat {sza}_…", see pronunciation.py).
 The hand-made core in data/ always wins over what is imported; its French headwords
@@ -13,20 +20,28 @@ import argparse
 import os
 import sys
 import time
+import typing
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+import aspect  # noqa: E402
 import datalib  # noqa: E402
 import domains  # noqa: E402
 import french  # noqa: E402
 import freedict  # noqa: E402
+import frequency  # noqa: E402
+import pivots  # noqa: E402
 import polimorf  # noqa: E402
 import pronunciation  # noqa: E402
 import verbiste  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 DICTD = "/usr/share/dictd"
-STEPS = 7
+STEPS = 10
+# meaning codes (domain-labels.txt) of the meanings the build finds itself
+PIVOTED, FROM_ASPECT_PARTNER = "68", "69"
+# PoliMorf word class → part of speech of an article
+POLISH_POS = {"subst": "n", "verb": "v", "adj": "adj", "adv": "adv"}
 
 FRENCH_CODE = {"v": "4", "adj": "7", "adv": "8"}
 POLISH_CODE = {"adj": "7", "adv": "70", "interjection": "94"}
@@ -167,37 +182,56 @@ def polish_target_code(word, pos, morphology, fitted):
     return polimorf.dictionary_code(readings, fitted.get(word))
 
 
+class Meaning(typing.NamedTuple):
+    word: str
+    target_code: str
+    preferred: bool
+    domain_codes: list
+    variant: str        # "zrobić *$61": the perfective of an imperfective translation
+    gloss: str          # shown after the word in the dictionary window
+
+
 def entry_line(headword, subrecords):
     """headword_#code meaning ; meaning … #code …; a meaning is
-    "[+ ][+domain …]word *code"."""
+    "[+ ][+domain …]word *code[ <variant>][ (gloss)]". The gloss follows the variant,
+    which replaces the word before it, so that the variant keeps the gloss too."""
     body = ""
     for code, senses in subrecords:
         meanings = []
         for sense in senses:
-            for word, target_code, preferred, domain_codes in sense:
-                text = ("+ " if preferred else "") + "".join(f"+{c} " for c in domain_codes) + word
-                if target_code:
-                    text += " *" + target_code
+            for meaning in sense:
+                text = (("+ " if meaning.preferred else "") + "".join(f"+{c} " for c in meaning.domain_codes)
+                        + meaning.word)
+                if meaning.target_code:
+                    text += " *" + meaning.target_code
+                if meaning.variant:
+                    text += f" <{meaning.variant}>"
+                if meaning.gloss:
+                    text += f" ({meaning.gloss})"
                 meanings.append(text)
         if meanings:
             body += f"#{code} " + " , ".join(meanings) + " "
     return f"{headword}_{body.rstrip()}" if body else None
 
 
-def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciations):
+def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciations,
+               variant_of=lambda headword, word, pos: ""):
     """Main and phrase lines of one direction. An article's pair whose reverse the other
     direction's dictionary holds too ((translation, headword) in attested) gets the
-    preferred mark; a sense's labels become its domain codes; a headword in
-    pronunciations ({headword: notation}) gets its pronunciation."""
+    preferred mark; a sense's labels become its domain codes, after which come the codes
+    the build gave it, whose labels the dictionary window shows as a gloss (it shows no
+    meaning codes); a headword in pronunciations ({headword: notation}) gets its
+    pronunciation; variant_of gives a translation's variant ("zrobić *$61")."""
     single, phrases = [], []
     for headword, articles in side.entries.items():
         subrecords = {}
         for entry in articles:
             code = code_of(headword, entry)
             senses = subrecords.setdefault(code, [])
-            seen = {w for sense in senses for w, _, _, _ in sense}
+            seen = {meaning.word for sense in senses for meaning in sense}
             for sense in entry.senses:
-                domain_codes = domain_table.codes_of(sense.labels)
+                domain_codes = domain_table.codes_of(sense.labels) + sense.codes
+                gloss = ", ".join(domain_table.polish_label(c) for c in sense.codes)
                 meaning = []
                 for translation in sense.translations:
                     word = datalib.clean_word(translation, side.target)
@@ -206,7 +240,8 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
                     seen.add(word)
                     target = target_code_of(word, entry.pos) if " " not in word else ""
                     preferred = not entry.reversed and (word, headword) in attested
-                    meaning.append((word, target, preferred, domain_codes))
+                    variant = variant_of(headword, word, entry.pos) if " " not in word else ""
+                    meaning.append(Meaning(word, target, preferred, domain_codes, variant, gloss))
                 if meaning:
                     senses.append(meaning)
         line = entry_line(headword, list(subrecords.items()))
@@ -288,6 +323,93 @@ def read_sides():
     return frpol, polfr, pairs
 
 
+def dictionary_path(name):
+    return f"{DICTD}/freedict-{name}.index", f"{DICTD}/freedict-{name}.dict.dz"
+
+
+def triangulated_pairs(pairs):
+    """{(French, Polish): Evidence} of the pivoted pairs the rule keeps; pairs holds the
+    direct dictionaries' own pairs by source language."""
+    available = {name[len("freedict-"):-len(".index")] for name in os.listdir(DICTD)
+                 if name.startswith("freedict-") and name.endswith(".index")}
+    used = sorted(name for name in available if set(name.split("-")) & set(pivots.PIVOT_LANGUAGES))
+    found = pivots.triangulate(dictionary_path, available)
+    kept = pivots.kept_pairs(found, lambda pair: (pair[1], pair[0]) in pairs["pl"] or pair in pairs["fr"])
+    print(f"  {len(found)} pairs through {', '.join(used)}; {len(kept)} kept")
+    return kept
+
+
+def french_kinds(word, analyses, verbs):
+    """Parts of speech a French lemma can have by verbiste and hunspell-fr."""
+    kinds = {kind for analysis in analyses.get(word, []) if analysis["st"] == word
+             for kind, tags in (("n", {"nom", "npr"}), ("adj", {"adj"}), ("adv", {"adv"}))
+             if tags & analysis["po"]}
+    return kinds | ({"v"} if word in verbs else set())
+
+
+def pair_class(pair, analyses, verbs, morphology):
+    """The part of speech a pivoted pair has when its French word can have the one
+    PoliMorf gives the Polish lemma; None otherwise, and None when one word is a name
+    and the other the common word it also is ("volcan" is no "Wulkan", the god)."""
+    french_word, polish_word = pair
+    readings = morphology.get(polish_word)
+    if not readings or _name_for_common_word(french_word, polish_word, analyses, verbs, morphology):
+        return None
+    pos = POLISH_POS.get(polimorf.word_class(readings)[0])
+    return pos if pos in french_kinds(french_word, analyses, verbs) else None
+
+
+def _name_for_common_word(french_word, polish_word, analyses, verbs, morphology):
+    """One word of the pair is capitalised and the other not, while the capitalised
+    one is a lemma in small letters as well."""
+    if french_word[:1].isupper() == polish_word[:1].isupper():
+        return False
+    if polish_word[:1].isupper():
+        return polish_word.lower() in morphology
+    return bool(french_kinds(french_word.lower(), analyses, verbs))
+
+
+def add_pivoted(frpol, polfr, kept, class_of):
+    """Adds the pivoted articles to both directions, each judged against the articles
+    the direction had before."""
+    french_made = pivots.pivoted_entries(kept, frpol.entries, lambda pair: pair, class_of, PIVOTED)
+    polish_made = pivots.pivoted_entries(kept, polfr.entries, lambda pair: (pair[1], pair[0]),
+                                         class_of, PIVOTED)
+    frpol.add(french_made)
+    polfr.add(polish_made)
+    print(f"  pivoted articles: {len(french_made)} French, {len(polish_made)} Polish")
+
+
+def french_translations(articles):
+    """The French words of a Polish headword's articles, those taken from its aspect
+    partner left out."""
+    return {word for entry in articles for sense in entry.senses
+            if FROM_ASPECT_PARTNER not in sense.codes for word in sense.translations}
+
+
+def aspect_variant(partners, polfr, target_code_of):
+    """variant_of for the French verbs: an imperfective translation gets its perfective
+    with that verb's code ("robić" → "zrobić *$61")."""
+    def variant_of(headword, word, pos):
+        if pos != "v":
+            return ""
+        perfective = partners.perfective_for(
+            word, lambda verb: headword in french_translations(polfr.entries.get(verb, [])))
+        if not perfective:
+            return ""
+        code = target_code_of(perfective, "v")
+        return f"{perfective} *{code}" if code else perfective
+    return variant_of
+
+
+def print_coverage(sources, dump):
+    """The coverage figures of the data set just written."""
+    for language in ("fr", "pl"):
+        corpus = frequency.read_corpus(language)
+        data_set = frequency.DataSet(sources, language)
+        frequency.report(language, corpus, data_set, frequency.ranking_of(language, corpus, data_set, dump))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--out", required=True, help="folder for the sources and the caches")
@@ -301,23 +423,32 @@ def main():
     datalib.progress(1, STEPS, "reading the FreeDict dictionaries fra-pol and pol-fra")
     frpol, polfr, pairs = read_sides()
     domain_table = domains.DomainTable(os.path.join(HERE, "domain-labels.txt"))
+    datalib.progress(2, STEPS, "triangulating through the other FreeDict dictionaries")
+    kept = triangulated_pairs(pairs)
 
     dump = os.path.join(args.out, "polimorf.txt")
     if not os.path.exists(dump):
-        datalib.progress(2, STEPS, "dumping PoliMorf from morfologik-polish (about 30 s)")
+        datalib.progress(3, STEPS, "dumping PoliMorf from morfologik-polish (about 30 s)")
         polimorf.dump(dump)
     else:
-        datalib.progress(2, STEPS, "PoliMorf dump already there")
+        datalib.progress(3, STEPS, "PoliMorf dump already there")
     dropped = polfr.drop_reversed(polimorf.declined_forms(dump, polfr.reversed_single_words()))
     print(f"  {dropped} Polish articles made from declined forms left out")
-    polish_lemmas = None if args.full else polfr.single_words() | frpol.translations()
+    pairs_version, listed_pairs = aspect.read_pairs(os.path.join(HERE, "aspect-pairs.txt"))
+    partners = aspect.Partners(aspect.read_aspects(dump), listed_pairs)
+    # the pivoted words in small letters too, which tell a name from a common word
+    polish_words = polfr.single_words() | frpol.translations() | {
+        w for _, pl in kept for w in (pl, pl.lower())}
+    polish_lemmas = None if args.full else polish_words | partners.related(polish_words)
     morphology = polimorf.read_dump(dump, polish_lemmas)
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
     fitted = datalib.read_fitted_codes(os.path.join(HERE, "polish-noun-codes.txt"))
     fitted.update(datalib.read_fitted_codes(os.path.join(HERE, "polish-verb-codes.txt")))
+    fitted.update(aspect.prefixed_perfective_codes(partners, fitted))
 
-    datalib.progress(3, STEPS, "analysing French words with hunspell-fr and verbiste")
-    french_words = frpol.single_words() | polfr.translations()
+    datalib.progress(4, STEPS, "analysing French words with hunspell-fr and verbiste")
+    french_words = frpol.single_words() | polfr.translations() | {
+        w for fr, _ in kept for w in (fr, fr.lower())}
     analyses = french.analyse(sorted(french_words))
     templates = verbiste.read_templates()
     verbs = dict(verbiste.read_verbs())
@@ -325,19 +456,29 @@ def main():
     dropped = frpol.drop_reversed(french.declined_forms(frpol.reversed_single_words(), analyses,
                                                         frpol.single_words()))
     print(f"  {dropped} French articles made from declined forms left out")
+
+    datalib.progress(5, STEPS, "adding the pivoted articles and the aspect partners")
+    add_pivoted(frpol, polfr, kept, lambda pair: pair_class(pair, analyses, verbs, morphology))
+    partnered = aspect.partner_entries(polfr.entries, partners, FROM_ASPECT_PARTNER)
+    polfr.add(partnered)
+    print(f"  {len(partnered)} Polish verbs take their aspect partner's articles")
     french_heads = frpol.single_words()
     if args.full:
         french_heads |= set(verbs) | french.nominal_lemmas()
     nominal = french.nominal_readings(french_heads | french_words)
 
-    datalib.progress(4, STEPS, "writing the main and phrase dictionaries")
+    datalib.progress(6, STEPS, "writing the main and phrase dictionaries")
     letters = pronunciation.LetterTable()
     french_pronunciations = pronunciation.french_pronunciations(frpol.entries, letters)
     print(f"  pronunciations of {len(french_pronunciations)} French headwords")
+
+    def polish_target(word, pos):
+        return polish_target_code(word, pos, morphology, fitted)
+
     fr_single, fr_phrases = main_lines(
         frpol, pairs["pl"], domain_table,
-        lambda h, e: french_entry_code(h, e, analyses, verbs),
-        lambda w, pos: polish_target_code(w, pos, morphology, fitted), french_pronunciations)
+        lambda h, e: french_entry_code(h, e, analyses, verbs), polish_target, french_pronunciations,
+        aspect_variant(partners, polfr, polish_target))
     pl_single, pl_phrases = main_lines(
         polfr, pairs["fr"], domain_table,
         lambda h, e: polish_code(h, e.pos, morphology, fitted),
@@ -348,9 +489,9 @@ def main():
                "polfr2.sg": (pl_single + joinable(pl_phrases), datalib.main_key),
                "frpol2.sp": (fr_phrases, datalib.main_key), "polfr2.sp": (pl_phrases, datalib.main_key)}
 
-    datalib.progress(5, STEPS, "writing the forms dictionaries")
+    datalib.progress(7, STEPS, "writing the forms dictionaries")
     polish_heads = polfr.single_words() if not args.full else set(morphology)
-    polish_forms = {lemma: polimorf.form_codes(morphology[lemma], tags)
+    polish_forms = {lemma: polimorf.form_codes(morphology[lemma], tags, lemma)
                     for lemma in polish_heads if lemma in morphology}
     for lemma in polfr.single_words() - set(polish_forms):
         code = polish_code(lemma, polfr.entries[lemma][0].pos, morphology, fitted)
@@ -371,12 +512,12 @@ def main():
     outputs["pol2.so"] = (forms_lines(polish_forms, "pl"), datalib.forms_pair)
     outputs["franc2.so"] = (forms_lines(french_forms, "fr"), datalib.forms_pair)
 
-    datalib.progress(6, STEPS, "writing the qualifier labels and the French data lines")
+    datalib.progress(8, STEPS, "writing the qualifier labels and the French data lines")
     outputs["franc.sk"] = (domain_table.qualifier_lines("fr"), datalib.main_key)
     outputs["pol.sk"] = (domain_table.qualifier_lines("pl"), datalib.main_key)
     outputs["franc2.sdt"] = (french_data_lines(nominal), datalib.main_key)
 
-    datalib.progress(7, STEPS, "merging with the hand-made core")
+    datalib.progress(9, STEPS, "merging with the hand-made core")
     core_completions = {"frpol2.sg": lambda line: pronunciation.with_pronunciation(
         line, french_pronunciations.get(datalib.main_key(line)))}
     # The look-up reads the phrase file before the main one: an expression the core
@@ -392,7 +533,10 @@ def main():
         print(f"  {name}: {len(merged)} lines")
     with open(os.path.join(sources, "VERSION"), "w", encoding="utf-8") as f:
         f.write(f"polimorf-tags {tags.version}\nfrench-tags {french_tags.version}\n"
-                f"domain-labels {domain_table.version}\nipa-letters {letters.version}\n")
+                f"domain-labels {domain_table.version}\nipa-letters {letters.version}\n"
+                f"aspect-pairs {pairs_version}\n")
+    datalib.progress(10, STEPS, "measuring the coverage of running text")
+    print_coverage(sources, dump)
     print(f"  done in {time.time() - started:.0f} s")
 
 

@@ -1,44 +1,47 @@
 #!/usr/bin/env python3
-"""Coverage of running text by the built data: the share of word tokens of a text
-whose lemma (the token itself, or a base form the forms file gives it) is a headword
-of the main dictionary of that language.
-    coverage.py --sources BUILD/data-build/sources --lang fr|pl TEXT_FILE..."""
+"""Coverage of running text by a built data set: the share of word tokens whose lemma
+(the token itself, or a base the forms file gives it) is a headword of the main
+dictionary of that language, and how many of the most frequent lemmas have an entry.
+Without texts it measures the Debian texts the data build measures (frequency.py).
+    coverage.py --sources BUILD/data-build/sources --lang fr|pl [--polimorf DUMP]
+                [--ranking-sources OTHER/sources] [TEXT_FILE...]
+--ranking-sources ranks the lemmas through another data set's forms, so that two
+data sets are measured against the same ranking."""
 
 import argparse
 import os
-import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import datalib  # noqa: E402
+import frequency  # noqa: E402
 
-FILES = {"fr": ("frpol2.sg", "franc2.so"), "pl": ("polfr2.sg", "pol2.so")}
-WORD = re.compile(r"[^\W\d_]+(?:['’-][^\W\d_]+)*")
+
+def text_corpus(paths):
+    corpus = []
+    for path in paths:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            corpus.append((os.path.basename(path), path, frequency.token_counts([f.read()])))
+    return corpus
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sources", required=True)
-    parser.add_argument("--lang", choices=FILES, required=True)
-    parser.add_argument("texts", nargs="+")
+    parser.add_argument("--lang", choices=frequency.FILES, required=True)
+    parser.add_argument("--polimorf",
+                        help="the PoliMorf dump, which ranks Polish tokens the forms file lacks")
+    parser.add_argument("--ranking-sources", help="rank the lemmas through this data set's forms")
+    parser.add_argument("texts", nargs="*")
     args = parser.parse_args()
-    main_file, forms_file = FILES[args.lang]
-    headwords = {datalib.main_key(line) for line in datalib.read_lines(os.path.join(args.sources, main_file + ".txt"))}
-    bases = {}
-    for line in datalib.read_lines(os.path.join(args.sources, forms_file + ".txt")):
-        form, base = datalib.forms_pair(line)
-        bases.setdefault(form, set()).add(base)
-    tokens = covered = 0
-    for path in args.texts:
-        with open(path, encoding="utf-8", errors="replace") as f:
-            for token in WORD.findall(f.read()):
-                tokens += 1
-                candidates = {token, token.lower()}
-                lemmas = candidates | {b for c in candidates for b in bases.get(c, ())}
-                covered += 1 if lemmas & headwords else 0
-    print(f"{args.lang}: {covered} of {tokens} tokens have a headword as lemma "
-          f"({100.0 * covered / max(tokens, 1):.1f}%)")
+    if args.lang == "pl" and not args.polimorf:
+        parser.error("Polish needs --polimorf")
+    corpus = text_corpus(args.texts) if args.texts else frequency.read_corpus(args.lang)
+    data_set = frequency.DataSet(args.sources, args.lang)
+    ranking_set = frequency.DataSet(args.ranking_sources, args.lang) if args.ranking_sources else data_set
+    ranking = frequency.ranking_of(args.lang, corpus, ranking_set, args.polimorf)
+    frequency.report(args.lang, corpus, data_set, ranking)
 
 
 if __name__ == "__main__":

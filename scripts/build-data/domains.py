@@ -14,8 +14,11 @@ class DomainTable:
                 datalib.fail(f"{path}: expected 4 TAB-separated fields: {fields!r}")
             name, polish, french, labels = fields
             self.codes.append((name, polish, french))
-            for label in labels.split("|"):
-                self._code_of[label.strip().lower()] = name
+            for label in filter(None, (item.strip() for item in labels.split("|"))):
+                self._code_of[label.lower()] = name
+
+    def polish_label(self, name):
+        return next(polish for code, polish, _ in self.codes if code == name)
 
     def codes_of(self, labels):
         """Code names of a sense's labels in table order; unmapped labels give none."""

@@ -3,11 +3,14 @@
 PoliMorf paradigms with velmar-cli fit-nouns and fit-verbs, and writes the versioned
 tables polish-noun-codes.txt and polish-verb-codes.txt ("lemma<TAB>code<TAB>held-out
 cells agreeing/known") that the data build reads, so that builds are stable. Run it
-again after changing the generators:
-    scripts/build-data/fit_codes.py --velmar-cli build/bin/velmar-cli --polimorf DUMP"""
+again after changing the generators, and with --sources (a built data set's readable
+sources) after the build takes in new Polish words, so that they get codes too:
+    scripts/build-data/fit_codes.py --velmar-cli build/bin/velmar-cli --polimorf DUMP
+        [--sources build/data-build/sources]"""
 
 import argparse
 import os
+import re
 import subprocess
 import sys
 
@@ -168,10 +171,21 @@ def read_candidates():
     return candidates
 
 
+def built_words(sources):
+    """The Polish headwords of a built data set and every word of its French–Polish
+    entries (those that are no PoliMorf lemma fall out later)."""
+    words = {datalib.main_key(line) for line in datalib.read_lines(os.path.join(sources, "polfr2.sg.txt"))}
+    for line in datalib.read_lines(os.path.join(sources, "frpol2.sg.txt")):
+        words.update(re.findall(r"[^\W\d_]+", line.split("_", 1)[-1]))
+    return {word for word in words if " " not in word}
+
+
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--velmar-cli", required=True)
     parser.add_argument("--polimorf", required=True)
+    parser.add_argument("--sources", help="a built data set whose Polish words get codes as well")
     parser.add_argument("--work", default="/tmp")
     args = parser.parse_args()
 
@@ -181,6 +195,8 @@ def main():
                                              "/usr/share/dictd/freedict-fra-pol.dict.dz")
     lemmas = {e.headword for e in entries if " " not in e.headword}
     lemmas |= {t for e in french_polish for s in e.senses for t in s.translations if " " not in t}
+    if args.sources:
+        lemmas |= built_words(args.sources)
     morphology = polimorf.read_dump(args.polimorf, lemmas)
     nouns, verbs = [], []
     for lemma in sorted(morphology):

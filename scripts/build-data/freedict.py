@@ -27,6 +27,7 @@ class Sense:
     def __init__(self, translations):
         self.translations = translations
         self.labels = set()     # items of the leading label groups of its definitions
+        self.codes = []         # meaning codes given by the build itself, not by labels
 
 
 class Entry:

@@ -135,13 +135,49 @@ class TagTable:
         return [table[c] for c in cases if c in table]
 
 
-def form_codes(readings, table):
-    """[(form, code)] of one lemma's readings [(form, tag)], each pair once."""
+# The analysis finds a comparative or superlative adjective without readings of its
+# own: it takes off "naj", turns the ending into "szy" and the first of these stems
+# that fits into the lemma's. The forms these rules miss ("szybszy" of "szybki",
+# "lepszy" of "dobry") are listed with the codes of the positive degree instead.
+DEGREE_ENDINGS = ("szy", "si", "sza", "sze", "szego", "szej", "szemu", "szą", "szym", "szych", "szymi")
+DEGREE_STEMS = (("głośniejszy", "głośny"), ("krótszy", "krótki"), ("śniejszy", "sny"),
+                ("ślejszy", "sły"), ("roźniejszy", "roźny"), ("źniejszy", "zny"), ("niejszy", "ny"),
+                ("wiejszy", "wy"), ("rzejszy", "ry"), ("lszy", "ły"), ("szy", "y"))
+
+
+def degree_lemma(form):
+    """The lemma the analysis makes of a comparative or superlative form, or None."""
+    if form.startswith("naj") and len(form) > 4:
+        form = form[3:]
+    ending = next((e for e in DEGREE_ENDINGS if form.endswith(e)), None)
+    if ending is None:
+        return None
+    masculine = form[:-len(ending)] + "szy"
+    for key, lemma_end in DEGREE_STEMS:
+        if masculine.endswith(key):
+            return masculine[:-len(key)] + lemma_end
+    return None
+
+
+def _positive(atomic):
+    """The positive-degree tag of an adjective's comparative or superlative tag, or None."""
+    fields = atomic.split(":")
+    if fields[0] == "adj" and len(fields) > 4 and fields[4] in ("com", "sup"):
+        return ":".join(fields[:4] + ["pos"] + fields[5:])
+    return None
+
+
+def form_codes(readings, table, lemma=None):
+    """[(form, code)] of one lemma's readings [(form, tag)], each pair once. Given the
+    lemma, the higher degrees the analysis would not lead back to it are listed too."""
     codes = {}
     cases = {}
     for form, tag in readings:
         for atomic in atomic_tags(tag):
             value = table.value(atomic)
+            positive = _positive(atomic)
+            if value == "-" and lemma and positive and degree_lemma(form) != lemma:
+                value = table.value(positive)
             if value == "-":
                 continue
             if value.startswith("case:"):

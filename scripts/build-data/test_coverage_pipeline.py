@@ -1,0 +1,192 @@
+#!/usr/bin/env python3
+"""The pieces of the data build that widen its coverage: which pivoted pairs are kept
+and how they become articles, which Polish verbs are aspect partners, which higher
+degrees the forms file lists, and how running text is counted."""
+
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import aspect  # noqa: E402
+import build_data  # noqa: E402
+import freedict  # noqa: E402
+import frequency  # noqa: E402
+import pivots  # noqa: E402
+import polimorf  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+BOTH = pivots.BOTH_WAYS
+
+
+def evidence(**languages):
+    """Evidence from keyword arguments deu=(French bits, Polish bits)."""
+    found = pivots.Evidence()
+    for language, (french_bits, polish_bits) in languages.items():
+        found.add(language, french_bits, polish_bits)
+    return found
+
+
+def article(headword, *translations):
+    entry = freedict.Entry(headword, "n", "")
+    entry.senses.append(freedict.Sense(list(translations)))
+    return entry
+
+
+class PivotRule(unittest.TestCase):
+    def test_a_pair_needs_two_witnesses(self):
+        cases = [
+            # (pair, evidence, held by a direct dictionary, kept)
+            (("chat", "kot"), evidence(ita=(1, 1), deu=(2, 1)), False, True),
+            # one pivot language read both ways shares its own homonyms
+            (("témoigner", "płodzić"), evidence(deu=(BOTH, BOTH)), False, False),
+            (("témoigner", "świadczyć"), evidence(deu=(1, 1)), True, True),
+            (("stratosphère", "stratosfera"), evidence(spa=(1, 1)), False, True),
+            (("afficher", "pokazywać"), evidence(spa=(1, 1)), False, False),
+        ]
+        for pair, found, attested, kept in cases:
+            with self.subTest(pair=pair):
+                result = pivots.kept_pairs({pair: found}, lambda p: attested)
+                self.assertEqual(pair in result, kept)
+
+    def test_cognates_are_spelt_alike_across_the_two_spellings(self):
+        cases = [("photographie", "fotografia", True), ("enzymatique", "enzymatyczny", True),
+                 ("chapelle", "kapelusz", False), ("chien", "pies", False)]
+        for french_word, polish_word, alike in cases:
+            with self.subTest(french=french_word):
+                self.assertEqual(pivots.cognates(french_word, polish_word), alike)
+
+    def test_own_words_are_single_clean_words(self):
+        cases = [("pomme de terre", "fr", None), (" chat ", "fr", "chat"), ("a_b", "fr", None),
+                 ("żółw", "fr", None), ("żółw", "pl", "żółw")]
+        for text, language, word in cases:
+            with self.subTest(text=text):
+                self.assertEqual(pivots.own_word(text, language), word)
+        self.assertEqual(pivots.pivot_key("Essen  gehen"), "essen gehen")
+
+
+class PivotedEntries(unittest.TestCase):
+    KEPT = {("chat", "kot"): evidence(ita=(1, 1), deu=(1, 1), spa=(1, 1)),
+            ("chat", "kocur"): evidence(ita=(1, 1), deu=(1, 1)),
+            ("chat", "czat"): evidence(spa=(1, 1), ita=(BOTH, BOTH)),
+            ("chien", "pies"): evidence(spa=(1, 1), deu=(1, 1)),
+            ("manger", "pies"): evidence(spa=(1, 1), deu=(1, 1))}
+
+    def made(self, entries, pair_class=lambda pair: "n"):
+        return {entry.headword: entry for entry in pivots.pivoted_entries(
+            self.KEPT, entries, lambda pair: pair, pair_class, "68")}
+
+    def test_only_headwords_without_or_with_one_translation_take_pivoted_ones(self):
+        made = self.made({"chat": [article("chat", "kot", "kotek")], "chien": [article("chien", "psina")]})
+        self.assertEqual(sorted(made), ["chien", "manger"])
+        self.assertEqual(made["chien"].senses[0].translations, ["pies"])
+        self.assertEqual(made["chien"].senses[0].codes, ["68"])
+
+    def test_the_best_attested_come_first_and_a_mismatched_class_stays_out(self):
+        made = self.made({}, lambda pair: None if pair[0] == "manger" else "n")
+        self.assertEqual(made["chat"].senses[0].translations, ["kot", "czat", "kocur"])
+        self.assertNotIn("manger", made)
+
+
+class EntryLines(unittest.TestCase):
+    def test_the_gloss_follows_the_variant_so_that_both_meanings_show_it(self):
+        meanings = [build_data.Meaning("robić", "*61", True, [], "zrobić *$61", ""),
+                    build_data.Meaning("wykonywać", "*1", False, ["68"], "wykonać *$1", "przez inne języki"),
+                    build_data.Meaning("sporządzać", "", False, ["68"], "", "przez inne języki")]
+        self.assertEqual(build_data.entry_line("faire", [("4", [meanings])]),
+                         "faire_#4 + robić **61 <zrobić *$61> , +68 wykonywać **1 <wykonać *$1> "
+                         "(przez inne języki) , +68 sporządzać (przez inne języki)")
+
+
+class AspectPartners(unittest.TestCase):
+    ASPECTS = {"robić": {"imperf"}, "zrobić": {"perf"}, "zrabiać": {"imperf"},
+               "przyjechać": {"perf"}, "przyjeżdżać": {"imperf"}, "jechać": {"imperf"},
+               "napisać": {"perf"}, "pisać": {"imperf"}, "wpisać": {"perf"}, "wpisywać": {"imperf"},
+               "kupić": {"perf", "imperf"}, "kupować": {"imperf"}, "kupać": {"imperf"},
+               "wrócić": {"perf"}, "wracać": {"imperf"}}
+    PARTNERS = aspect.Partners(ASPECTS, {"zrobić": "robić", "kupić": "kupować"})
+
+    def test_each_perfective_finds_its_imperfective(self):
+        cases = [
+            ("zrobić", "robić"),            # listed: the suffix would give "zrabiać"
+            ("przyjechać", "przyjeżdżać"),  # a suffix before a prefix ("jechać")
+            ("napisać", "pisać"),           # no secondary imperfective: the simple verb
+            ("wpisać", "wpisywać"),
+            ("kupić", "kupować"),           # listed, though PoliMorf has it both ways
+            ("wrócić", "wracać"),           # the stem vowel turns to "a"
+        ]
+        for perfective, imperfective in cases:
+            with self.subTest(perfective=perfective):
+                self.assertEqual(self.PARTNERS.imperfective_of.get(perfective), imperfective)
+
+    def test_an_imperfective_shares_meaning_only_with_a_suffixed_perfective(self):
+        self.assertEqual(self.PARTNERS.partners("przyjeżdżać"), ["przyjechać"])
+        self.assertEqual(self.PARTNERS.partners("pisać"), [])
+        self.assertEqual(self.PARTNERS.partners("zrobić"), ["robić"])
+
+    def test_the_perfective_variant_is_given_only_when_it_is_clear(self):
+        cases = [("robić", lambda verb: False, "zrobić"),
+                 ("przyjeżdżać", lambda verb: False, "przyjechać"),
+                 ("pisać", lambda verb: False, None),
+                 ("pisać", lambda verb: verb == "napisać", "napisać")]
+        for imperfective, shares, perfective in cases:
+            with self.subTest(imperfective=imperfective, perfective=perfective):
+                self.assertEqual(self.PARTNERS.perfective_for(imperfective, shares), perfective)
+
+    def test_a_verb_without_article_takes_its_partners_senses_with_the_label(self):
+        entries = {"robić": [article("robić", "faire")], "pisać": [article("pisać", "écrire")]}
+        made = {e.headword: e for e in aspect.partner_entries(entries, self.PARTNERS, "69")}
+        # "wpisać" has a partner of its own, "wpisywać", which has no article
+        self.assertEqual(sorted(made), ["napisać", "zrobić"])
+        self.assertEqual([(s.translations, s.codes) for s in made["zrobić"].senses], [(["faire"], ["69"])])
+
+    def test_a_prefixed_perfective_conjugates_as_its_simple_verb(self):
+        fitted = {"robić": "*61", "pisać": "*9", "wpisywać": "*81", "wpisać": "$9"}
+        self.assertEqual(aspect.prefixed_perfective_codes(self.PARTNERS, fitted),
+                         {"zrobić": "$61", "napisać": "$9"})
+
+    def test_the_table_of_pairs_reads(self):
+        version, pairs = aspect.read_pairs(os.path.join(HERE, "aspect-pairs.txt"))
+        self.assertTrue(version)
+        self.assertEqual(pairs["powiedzieć"], "mówić")
+
+
+class HigherDegrees(unittest.TestCase):
+    TABLE = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
+
+    def test_the_analysis_traces_regular_degrees_only(self):
+        cases = [("nowszy", "nowy"), ("najładniejszego", "ładny"), ("krótsza", "krótki"),
+                 ("szybszy", "szyby"), ("lepszy", "lepy"), ("szybki", None)]
+        for form, lemma in cases:
+            with self.subTest(form=form):
+                self.assertEqual(polimorf.degree_lemma(form), lemma)
+
+    def test_only_the_untraceable_degrees_are_listed_with_positive_codes(self):
+        readings = [("szybki", "adj:sg:nom.voc:m1.m2.m3:pos"), ("szybszy", "adj:sg:nom.voc:m1.m2.m3:com")]
+        self.assertEqual(polimorf.form_codes(readings, self.TABLE, "szybki"),
+                         [("szybki", 81), ("szybszy", 81)])
+        self.assertEqual(polimorf.form_codes(readings, self.TABLE), [("szybki", 81)])
+        regular = [("nowy", "adj:sg:nom.voc:m1.m2.m3:pos"), ("nowszy", "adj:sg:nom.voc:m1.m2.m3:com")]
+        self.assertEqual(polimorf.form_codes(regular, self.TABLE, "nowy"), [("nowy", 81)])
+
+
+class RunningText(unittest.TestCase):
+    def test_tokens_split_elisions_and_skip_letters_and_english_lines(self):
+        text = "L’option -d affiche l'aide d'un mot.\nThis is the help of the command.\nPomme-de-terre x"
+        self.assertEqual(frequency.own_language_tokens(text),
+                         ["L'", "option", "affiche", "l'", "aide", "d'", "un", "mot", "Pomme-de-terre"])
+
+    def test_lemmas_share_a_form_and_names_count_nowhere(self):
+        data_set = frequency.DataSet.__new__(frequency.DataSet)
+        data_set.headwords = {"être", "été"}
+        data_set.bases = {"été": {"être", "été"}, "est": {"être"}}
+        counts = {"été": 4, "est": 3, "Paris": 5, "xyz": 1}
+        ranking = frequency.lemma_ranking(data_set, counts, {"xyz": {"xyz"}, "paris": {"Paris"}})
+        self.assertEqual(ranking, [("être", 5.0), ("été", 2.0), ("xyz", 1.0)])
+        self.assertEqual(frequency.rank_coverage(ranking, data_set.headwords, (1, 3)), {1: 1, 3: 2})
+        self.assertEqual(frequency.token_coverage(data_set, counts), (7, 13))
+
+
+if __name__ == "__main__":
+    unittest.main()
