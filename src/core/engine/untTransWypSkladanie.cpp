@@ -196,7 +196,8 @@ namespace {
 // The Polish words that open a subordinate clause and take a comma before it.
 bool OpensSubordinateClause(TCustomWypSlowo& word)
 {
-    static const std::string openers = FromUtf8("<który><że><gdzie><aby><żeby><żebym><żebyś><żebyśmy><żebyście>");
+    static const std::string openers = FromUtf8(
+        "<który><że><gdzie><aby><żeby><żebym><żebyś><żebyśmy><żebyście><kiedy><gdy><jeśli><jeżeli><ponieważ><bo>");
     if (word.Translations.Count() == 0)
         return false;
     const TTlumaczenie& first = word.Translations.Item(0);

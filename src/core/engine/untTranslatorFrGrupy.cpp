@@ -273,7 +273,8 @@ int TWypowiedzenieFr::CompoundWithParticiple(int i, TCustomWypGrupa& group, cons
         return i;
     const bool motion = LemmaIn(
         j, "<aller><arriver><partir><repartir><tomber><venir><revenir><survenir><accourir><na\356tre><\351clore>"
-           "<mourir><d\351c\351der><devenir><rester><demeurer><convenir>");
+           "<mourir><d\351c\351der><devenir><rester><demeurer><convenir><entrer><sortir><monter><descendre><rentrer><"
+           "retourner><passer>");
     if (etre && !motion && !ReflexiveBefore(i))
         return i;
     VerbFormAdjust(j, Kody({86, 87, 88, 98, 99, 106, 115, 121}));

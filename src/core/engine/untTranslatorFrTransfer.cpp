@@ -187,7 +187,11 @@ void TWypowiedzenieFr::DropSubjectPronouns()
             continue;
         const int next = SkipTextIn(i + 1, "<me><m'><te><t'><se><s'><me2><te2><nous1><vous1><nous2><vous2><lui><le2>"
                                            "<la2><l'2><les2><leur2><en2><y><ne><n'><ne2>");
-        if (InVerbalGroup(next))
+        // "vas-tu": the pronoun after its verb goes, and the hyphen with it.
+        const bool inverted = TextIn(i - 1, "<-><-t->") && InVerbalGroup(i - 2);
+        if (inverted)
+            words.Word(i - 1).Markers.reset(znMyslnikSpacja);
+        if (InVerbalGroup(next) || inverted)
             words.Word(i).Translate = false;
     }
 }

@@ -109,7 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Il mange des pommes.", "On je jabłka."}, TZdanie{"le livre des enfants", "książka dzieci"},
         TZdanie{"Il ne mange jamais de pomme.", "On nigdy nie je jabłka."},
         TZdanie{"La maison est grande et belle.", "Dom jest duży i piękny."},
-        TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."}),
+        TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."},
+        // the inverted subject pronoun goes with its hyphen; numerals agree with their noun
+        TZdanie{"Comment vas-tu ?", "Jak idziesz?"}, TZdanie{"J'ai deux frères.", "Mam dwóch braci."},
+        TZdanie{"Il lisait un livre quand je suis entré.", "On czytał książkę, kiedy wszedłem."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
