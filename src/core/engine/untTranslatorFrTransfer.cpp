@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/engine/untTransWypSkladanie.h"
 #include "core/engine/untTransWypSlowoPoSlowie.h"
 #include "core/engine/untTranslatorFr.h"
 #include "core/engine/untTranslatorFrKody.h"
@@ -373,6 +374,10 @@ void TWypSlowoFr::AddTranslationsOf(const TZnaczenie& reading)
         AddTranslation(*meaning);
     for (int m = 0; m < record->Meanings.Count(); ++m)
         AddTranslation(*record->Meanings.Item(m));
+    // Where one translation is rendered, the other classes' meanings are there to be
+    // chosen instead; where all are rendered they would only be noise.
+    if (Owner() == nullptr || !IsSingleRenderingMode(Owner()->Context().Settings.TranslationMode))
+        return;
     for (int r = 0; r < records.Count(); ++r)
         for (int m = 0; r != chosenRecord && m < records.Item(r)->Meanings.Count(); ++m)
             AddTranslation(*records.Item(r)->Meanings.Item(m));
