@@ -270,8 +270,11 @@ void TWypowiedzenieFr::Analyse(int level)
                 words.Word(i).Translate = false;
     } else {
         for (void (TWypowiedzenieFr::*stage)() :
-             {&TWypowiedzenieFr::NominalGroups, &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::Pronominal,
-              &TWypowiedzenieFr::TransferPrepositions, &TWypowiedzenieFr::Pronouns, &TWypowiedzenieFr::QueClauses,
+             {&TWypowiedzenieFr::ProperNames, &TWypowiedzenieFr::Articles, &TWypowiedzenieFr::Subordinates,
+              &TWypowiedzenieFr::NominalGroups, &TWypowiedzenieFr::GroupAgreement, &TWypowiedzenieFr::Coordination,
+              &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::FixedExpressions, &TWypowiedzenieFr::Pronominal,
+              &TWypowiedzenieFr::AvantApres, &TWypowiedzenieFr::TransferPrepositions, &TWypowiedzenieFr::Pronouns,
+              &TWypowiedzenieFr::Superlatives, &TWypowiedzenieFr::QueClauses, &TWypowiedzenieFr::GroupFeatures,
               &TWypowiedzenieFr::AspectAndInversion, &TWypowiedzenieFr::PolishWordOrder}) {
             if (Owner()->StopRequested())
                 return;

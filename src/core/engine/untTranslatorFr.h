@@ -27,8 +27,9 @@ public:
     // A reflexive verb (marker 44) takes its sub-record "6" or "R", a verb with
     // preferVerb the first verb sub-record, anything else the first of its own class.
     int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass) override;
-    // The fixed target, or the meanings of the committed reading: the preferred one
-    // (its aspect variant when the analysis set the aspect) first, then the others.
+    // The fixed target, the politeness form of "vous"/"votre", or the meanings of the
+    // committed reading: the preferred one (its aspect variant when the analysis set
+    // the aspect) first, then the others.
     void CollectTranslations() override;
 
 private:
@@ -43,6 +44,9 @@ private:
     // The word keeps Text[0, at); a new word with the rest and the Przed `restBefore`
     // follows it.
     void CutAt(int index, std::size_t at, const std::string& restBefore);
+    // "vous" and "votre" as the setting "FrZaimekVous" renders them; false for any
+    // other word.
+    bool PolitenessTranslation();
     void AddTranslationsOf(const TZnaczenie& reading);
     void AddTranslation(const TTransSlownikZnaczenie& meaning);
 };
@@ -105,9 +109,22 @@ public:
     void JoinExpressions();
 
     // ---- the sentence stages
+    // Names, fixed meanings, verbal nouns, degrees, group features and the politeness
+    // forms (untTranslatorFrCechy.cpp).
+    void ProperNames();
+    void Articles();
+    void FixedExpressions();
+    void AvantApres();
+    void Superlatives();
+    void GroupFeatures();
+    void PolitenessOfVous();
     // Nominal and verbal groups, compound tenses, person and tense of the verbs
     // (untTranslatorFrGrupy.cpp).
     void NominalGroups();
+    // Second looks at readings once the structure shows (untTranslatorFrKorekty.cpp).
+    void Subordinates();
+    void GroupAgreement();
+    void Coordination();
     // A verb after a reflexive clitic takes its reflexive sub-record ("se laver":
     // "myć się") and the clitic renders as nothing.
     void Pronominal();
@@ -129,6 +146,8 @@ public:
 
 private:
     // ---- groups
+    // Whether any word of the utterance is the text.
+    bool SentenceHasWord(std::string_view text) const;
     bool IsDeterminerAt(int i) const;
     bool IsNounAt(int i) const;
     bool IsVerbAt(int i) const;
@@ -153,6 +172,11 @@ private:
     int BuildNominalGroup(int i);
     void EnsureOwnGroup(int i);
     bool TakeReflexiveSubRecord(int i);
+    // A noun–verb homograph the word stage left open (marker 187).
+    bool IsOpenNounVerb(int i) const;
+    void SoitAt(int i);
+    // The word leaves its nominal group for its verb reading and a verbal group.
+    void BecomeVerb(int i);
 
     // ---- function words
     // SetText that keeps whether the word is rendered.

@@ -18,14 +18,6 @@ namespace {
 constexpr int kAspektDokonany = 18;
 constexpr int kAspektNiedokonany = 19;
 
-bool InList(int value, std::initializer_list<int> values)
-{
-    for (const int v : values)
-        if (v == value)
-            return true;
-    return false;
-}
-
 // Where a group stands, to put it back as it was after a word moved.
 struct TZapisGrupy {
     TDaneGrupy Data;
@@ -61,13 +53,7 @@ void TWypowiedzenieFr::Pronouns()
         }
         i = group.Last;
     }
-    // A predicate adjective agrees with the subject: "la ville est grande" → "miasto
-    // jest duże".
-    for (int i = 0; i < words.Count(); ++i)
-        if (InNominalGroup(i) && KindIn(i, {17})) {
-            words.Word(i).Group()->Roles.set(rgRodzajPodmiotu);
-            words.Word(i).Group()->Roles.set(rgLiczbaPodmiotu);
-        }
+    PolitenessOfVous();
 }
 
 // ---------------------------------------------------------------- que after vouloir
@@ -103,9 +89,9 @@ int TWypowiedzenieFr::AspectOf(int i) const
     // "que tu viennes" after "vouloir" asks for one event: "żebyś przyszedł".
     if (group.vtdoc == 10)
         return kAspektDokonany;
-    if (InList(tense, {1, 2, 6, 7, 9, 19, 30}))
+    if (OneOf(tense, {1, 2, 6, 7, 9, 19, 30}))
         return kAspektNiedokonany;
-    if (InList(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
+    if (OneOf(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
         return kAspektDokonany;
     if (tense == czRozkazujacy)
         return NegatedVerb(i) ? kAspektNiedokonany : kAspektDokonany;
@@ -142,7 +128,7 @@ void TWypowiedzenieFr::AspectAndInversion()
         }
         // Polish verbs agree with the number of the Polish subject: "la porte est
         // ouverte" → "drzwi są otwarte".
-        if (InVerbalGroup(i) && GroupFirst(i) == i && InList(word.Group()->pn, {3, 6}))
+        if (InVerbalGroup(i) && GroupFirst(i) == i && OneOf(word.Group()->pn, {3, 6}))
             word.Group()->Roles.set(rgOsobaWgPodmiotu);
     }
     if (Words().Context().Analysis.FrDropSubjectPronouns)
@@ -355,6 +341,8 @@ void TWypSlowoFr::CollectTranslations()
         ChooseTranslation(0);
         return;
     }
+    if (PolitenessTranslation())
+        return;
     for (int r = 0; r < Readings.Count() && (r == 0 || Translations.Count() == 0); ++r)
         AddTranslationsOf(*Readings.Item(r));
     Unknown = Translations.Count() == 0;

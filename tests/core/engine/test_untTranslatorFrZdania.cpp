@@ -112,7 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."},
         // the inverted subject pronoun goes with its hyphen; numerals agree with their noun
         TZdanie{"Comment vas-tu ?", "Jak idziesz?"}, TZdanie{"J'ai deux frères.", "Mam dwóch braci."},
-        TZdanie{"Il lisait un livre quand je suis entré.", "On czytał książkę, kiedy wszedłem."}),
+        TZdanie{"Il lisait un livre quand je suis entré.", "On czytał książkę, kiedy wszedłem."},
+        // a surname the data does not know stays as it is written
+        TZdanie{"Jean Martin mange une pomme.", "Jan Martin je jabłko."},
+        TZdanie{"C'est la plus grande maison.", "To jest największy dom."},
+        TZdanie{"Il est plus grand que Pierre.", "On jest większy niż Piotr."},
+        TZdanie{"Avant de manger, il lit.", "Przed jedzeniem, on czyta."},
+        TZdanie{"Il le fait, soit par amour, soit par peur.", "On robi go, albo przez miłość, albo przez peur."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
@@ -130,6 +136,28 @@ TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
     order.FrReorderAdjectives = false;
     EXPECT_EQ(Translated("les petites maisons blanches", order), "małe domy białe");
 }
+
+struct TGrzecznosc {
+    int Vous; // FrZaimekVous
+    const char* Polish;
+};
+
+class FrenchPoliteness : public testing::TestWithParam<TGrzecznosc> {};
+
+TEST_P(FrenchPoliteness, VousAndVotreAsTheSettingSays)
+{
+    TOpcjeAnalizy analysis;
+    analysis.FrVous = GetParam().Vous;
+    EXPECT_EQ(Translated("Où habitez-vous ? C'est votre maison. Je vous vois.", analysis), GetParam().Polish);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FrenchPoliteness,
+    testing::Values(TGrzecznosc{0, "Gdzie mieszkacie? To jest wasz dom. Widzę was."},
+                    TGrzecznosc{2, "Gdzie mieszka Pan? To jest Pański dom. Widzę Pana."},
+                    TGrzecznosc{3, "Gdzie mieszka Pani? To jest Pani dom. Widzę Panią."},
+                    TGrzecznosc{6, "Gdzie mieszkają Państwo? To jest Państwa dom. Widzę Państwa."}),
+    [](const testing::TestParamInfo<TGrzecznosc>& info) { return "Vous" + std::to_string(info.param.Vous); });
 
 // ---------------------------------------------------------------- the stages
 
