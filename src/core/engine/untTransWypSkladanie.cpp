@@ -197,7 +197,7 @@ namespace {
 bool OpensSubordinateClause(TCustomWypSlowo& word)
 {
     static const std::string openers = FromUtf8(
-        "<który><że><gdzie><aby><żeby><żebym><żebyś><żebyśmy><żebyście><kiedy><gdy><jeśli><jeżeli><ponieważ><bo>");
+        "<który><że><gdzie><aby><żeby><żebym><żebyś><żebyśmy><żebyście><kiedy><gdy><jeśli><jeżeli><ponieważ><bo><czy>");
     if (word.Translations.Count() == 0)
         return false;
     const TTlumaczenie& first = word.Translations.Item(0);

@@ -200,6 +200,12 @@ private:
     void QueRule(int i);
     void QuiRule(int i);
     void PrepositionBeforeInfinitive(int i);
+    void SiRule(int i);
+    // Whether a finite verb follows the group that ends at `last`, past prepositions,
+    // adverbs and prepositional groups.
+    bool FiniteVerbAfter(int last) const;
+    void TantQue(int i);
+    void StepNoun(int i);
 
     // ---- cases
     void SetCaseOfGroupAt(int i, int casus);
@@ -220,6 +226,7 @@ private:
     void DropSubjectPronouns();
     void NegationWordsBeforeNie();
     void RecentPast(int i);
+    void SecondImperatives();
     // MoveWord for a word that is a group of its own: the group moves with it.
     void MoveGroupedWord(int from, int to);
     void AdjectivesBeforeNouns();

@@ -109,6 +109,62 @@ void TWypowiedzenieFr::FunctionWordAt(int i)
         PrepositionBeforeInfinitive(i);
     else if (TextIs(i, "pour", false, true) && InfinitiveConstructionAt(i + 1))
         word.FixedTarget = i == 0 ? "by" : ", by";
+    else if (TextIs(i, "si", false, true))
+        SiRule(i);
+    else if (TextIn(i, "<tant><autant>", false, true))
+        TantQue(i);
+    else if (TextIs(i, "pas") && (TextIn(i - 1, "<le><les><un><un2><premier><premiers>") || IsPrepositionWord(i - 1)))
+        StepNoun(i);
+}
+
+// ---------------------------------------------------------------- si, tant, pas
+
+void TWypowiedzenieFr::SiRule(int i)
+{
+    const int n = i + 1;
+    const TCustomWypSlowo& next = Words().Word(n);
+    const bool subjectNext = TextIn(n, "<je><tu><il><elle><nous><vous><ils><elles><on><l'on>") ||
+                             (TextIs(n, "l'") && TextIs(n + 2, "on")) || IsDeterminerAt(n);
+    if (LemmaIs(i - 1, "demander"))
+        Rename(i, "si2");
+    else if (subjectNext)
+        Rename(i, "si1");
+    else if (IsFrAdjectiveCode(next.Code) || CodeIn(n, KodyOdDo(250, 254)) || CodeIs(n, 200))
+        Rename(i, "si3");
+    else if (InPlainNominalGroup(n) && !IsFrAdjectiveCode(Words().Word(GroupFirst(n)).Code) &&
+             !CodeIn(GroupFirst(n), KodyOdDo(250, 254)) && FiniteVerbAfter(GroupLast(n)))
+        Words().Word(i).FixedTarget = FromUtf8("jeżeli");
+}
+
+bool TWypowiedzenieFr::FiniteVerbAfter(int last) const
+{
+    int j = last + 1;
+    while (InRange(j) && (IsPrepositionWord(j) || CodeIn(j, Kody({241, 246, 247, 250, 251, 252, 253, 254})) ||
+                          InPrepositionalGroup(j)))
+        ++j;
+    return InRange(j) && IsFrFiniteCode(Words().Word(j).Code);
+}
+
+void TWypowiedzenieFr::TantQue(int i)
+{
+    int j = i + 1;
+    while (InRange(j) && (InNominalGroup(j) || (IsPrepositionWord(j) && InPrepositionalGroup(j + 1)) ||
+                          CodeIs(j, 255) || ClassIs(j, kwInna)))
+        ++j;
+    if (!TextIs(j, "que") || !InNominalGroup(j + 1))
+        return;
+    Words().Word(i).PreferMeaning("tak");
+    Words().Word(j).PreferMeaning("jak i");
+}
+
+void TWypowiedzenieFr::StepNoun(int i)
+{
+    // "le pas", "à pas lents": the noun, not the negation.
+    Rename(i, "pas2");
+    if (!HasGroup(i) && InNominalGroup(i - 1)) {
+        Words().ExtendGroupRight(*Words().Word(i - 1).Group(), i);
+        SetHead(i);
+    }
 }
 
 // ---------------------------------------------------------------- de
@@ -289,7 +345,8 @@ bool TWypowiedzenieFr::InfinitiveConstructionAt(int j) const
 
 void TWypowiedzenieFr::IndefiniteArticle(int i)
 {
-    if (IsGroupEnd(i, tgNominalna))
+    // "un pas" is "a step": "pas" joins the group later, so "un" does not end it.
+    if (IsGroupEnd(i, tgNominalna) && !TextIs(i + 1, "pas"))
         Rename(i, Words().Word(i).Text + "2");
     else
         Words().Word(i).Translate = false;

@@ -24,6 +24,35 @@ struct TZapisGrupy {
     std::uint8_t Kind = 0;
 };
 
+// The most frequent French words: in the simplified translation modes they keep their
+// first translation only.
+const std::string& FrequentWords()
+{
+    static const std::string words =
+        FromUtf8("<de><la><les><un><et><l'><être><des><avoir><à><le><que><d'><il><en><ce><dans><qui><qu'><se>"
+                 "<plus><du><son><on><ne><par><pouvoir><s'><même><pas><je><nous><pour><autre><sur><faire><n'>"
+                 "<elle><leur><tout><au><ou><mais><si><avec><comme><ils><grand><deux><chez><devoir><bien><aux>"
+                 "<lui><quelque><voir><sans><tous><très><elles><aussi><dire><ainsi><encore><peu><certain><été>"
+                 "<c'est><sous><cas><beaucoup><pendant><trouver><chaque><moins><petit><où><différent><seul><genre>"
+                 "<notre><donc><aller><vous><savoir><premier><car><tu><exemple><toujours><là><quand><homme>"
+                 "<nature><falloir><prendre><groupe><croire><venir><vouloir><donner><aucun><celui><puis><état>"
+                 "<distinct><divers><non><depuis><c'><temps><exister><trois><long><différence><cependant><déjà>"
+                 "<devenir><tel><souvent><période><presque><comprendre><oeil><plusieurs><or><jour><ouvrier>"
+                 "<expliquer><terre><rester><alors><dernier><mettre><pays><rien><sembler><rapport><femme><jamais>"
+                 "<ça><mon><heure><paraître><région><eux><bon><seulement><jeune><après><nombreux><tête><admettre>"
+                 "<descendre><enfin><lorsque><quel><travail><fleur><production><entendre><jusqu'à><considérable>"
+                 "<eau><ceux><cause><contre><pourquoi><part><cela><devant><celle><appartenir><idée><près><nouveau>"
+                 "<ni><considérer><haut><famille><développement><époque><parler><important><vie><moi><main>"
+                 "<supposer><développer><doute><connaître><comment><théorie><entier><hommes><attendre><d'abord>"
+                 "<île><habitude><maintenant><vivre><assez>");
+    return words;
+}
+
+bool IsSimplifiedMode(int mode)
+{
+    return mode == 4 || mode == 7 || mode == 10 || mode == 12;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- pronouns
@@ -117,6 +146,10 @@ void TWypowiedzenieFr::AspectAndInversion()
         } else if (TextIs(i, "t") && TextIs(i - 1, "-") && TextIs(i + 1, "-")) {
             word.Translate = false;
         }
+        if (TextIn(i, "<tout><toute><tous><toutes>") && !IsGroupEnd(i, tgNominalna))
+            word.PreferMeaning("wszystek *96");
+        else if (TextIn(i, "<quelques><plusieurs>"))
+            word.SetMarker(znLiczebnikowy);
         if (IsFrVerbCode(word.Code) && InVerbalGroup(i)) {
             if (const int aspect = AspectOf(i); aspect > 0)
                 word.SetMarker(aspect);
@@ -131,6 +164,7 @@ void TWypowiedzenieFr::AspectAndInversion()
         if (InVerbalGroup(i) && GroupFirst(i) == i && OneOf(word.Group()->pn, {3, 6}))
             word.Group()->Roles.set(rgOsobaWgPodmiotu);
     }
+    SecondImperatives();
     if (Words().Context().Analysis.FrDropSubjectPronouns)
         DropSubjectPronouns();
     NegationWordsBeforeNie();
@@ -148,6 +182,22 @@ void TWypowiedzenieFr::NegationWordsBeforeNie()
             --ne;
         if (ne >= 0 && TextIn(ne, "<ne><n'>") && words.Word(ne).N > 0)
             MoveGroupedWord(i, ne);
+    }
+}
+
+void TWypowiedzenieFr::SecondImperatives()
+{
+    // "Ouvrez et lisez": with "proszę" for the polite imperative, only the first gets it.
+    TCustomWypSlowa& words = Words();
+    bool previous = false;
+    for (int i = 0; i < words.Count(); ++i) {
+        if (!IsFrFiniteCode(words.Word(i).Code) || !InVerbalGroup(i))
+            continue;
+        const TCustomWypGrupa& group = *words.Word(i).Group();
+        const bool polite = group.forma == 85 || (group.forma == czRozkazujacy && group.pn == 5);
+        if (polite && previous)
+            words.Word(i).SetMarker(znDrugiRozkazujacy);
+        previous = polite;
     }
 }
 
@@ -346,6 +396,10 @@ void TWypSlowoFr::CollectTranslations()
     for (int r = 0; r < Readings.Count() && (r == 0 || Translations.Count() == 0); ++r)
         AddTranslationsOf(*Readings.Item(r));
     Unknown = Translations.Count() == 0;
+    const int mode = Owner() != nullptr ? Owner()->Context().Settings.TranslationMode : 0;
+    if (IsSimplifiedMode(mode) && InTagList(Lemma, FrequentWords()))
+        while (Translations.Count() > 1)
+            Translations.Delete(Translations.Count() - 1);
     if (!Unknown)
         ChooseTranslation(0);
 }

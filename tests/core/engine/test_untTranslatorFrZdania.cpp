@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "GospodarzSkryptowy.h"
 #include "core/app/untStaleApp.h"
@@ -164,10 +165,13 @@ INSTANTIATE_TEST_SUITE_P(
 // The utterance after the analysis, in mode 1.
 class FrenchStages : public testing::Test {
 protected:
-    TCustomWypowiedzenie& Analysed(const char* french)
+    TCustomWypowiedzenie& Analysed(const char* french, int mode = 1)
     {
-        list_.Segment(FromUtf8(french), true);
-        TCustomWypowiedzenie& utterance = *list_.Item(0);
+        lists_.push_back(std::make_unique<TWypowiedzeniaFr>(
+            TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl,
+                                TUstawieniaSegmentacji{.TranslationMode = mode}, &worker_, nullptr}));
+        lists_.back()->Segment(FromUtf8(french), true);
+        TCustomWypowiedzenie& utterance = *lists_.back()->Item(0);
         utterance.Analyse(0);
         return utterance;
     }
@@ -188,8 +192,7 @@ protected:
     }
 
     TSlownikiRobocze worker_{BundledFrenchData::Get().Dictionaries(), jezFrancuski};
-    TWypowiedzeniaFr list_{TKontekstWypowiedzi{jezFrancuski, jezPolski, trybTranslatorFrPl,
-                                               TUstawieniaSegmentacji{.TranslationMode = 1}, &worker_, nullptr}};
+    std::vector<std::unique_ptr<TWypowiedzeniaFr>> lists_;
 };
 
 struct TDe {
@@ -309,6 +312,19 @@ INSTANTIATE_TEST_SUITE_P(Tenses, FrenchAspect,
                                          TAspekt{"il veut manger", "manger", 18},
                                          TAspekt{"il aime manger", "manger", 0}, TAspekt{"en mangeant", "mangeant", 0}),
                          test::NamedBy([](const TAspekt& c) { return test::Spelled(c.Sentence); }));
+
+// In the simplified modes a frequent word keeps its first translation; the others
+// offer every one.
+TEST_F(FrenchStages, FrequentWordsKeepOneTranslationInTheSimplifiedModes)
+{
+    constexpr int kGrid = 1, kSimplified = 4;
+    const auto translations = [&](int mode) {
+        TCustomWypowiedzenie& utterance = Analysed("un grand livre", mode);
+        return utterance.Words().Word(1).Translations.Count();
+    };
+    EXPECT_GT(translations(kGrid), 1);
+    EXPECT_EQ(translations(kSimplified), 1);
+}
 
 } // namespace
 } // namespace velmar
