@@ -185,6 +185,9 @@ private:
     void FunctionWordAt(int i);
     bool NegatedInfinitiveAt(int n) const;
     std::string DeHomograph(int i);
+    std::string DeHomographByContext(int i);
+    std::string DeAfterNominalGroup(int i);
+    bool IsAgentAfterParticiple(int i);
     void OnRule(int i);
     void Impersonal(TCustomWypGrupa& verbal);
     void EnRule(int i);

@@ -183,6 +183,17 @@ bool TWypowiedzenieFr::NegatedInfinitiveAt(int n) const
 
 std::string TWypowiedzenieFr::DeHomograph(int i)
 {
+    const std::string chosen = DeHomographByContext(i);
+    // "de Paris à Lyon": "od" … "do".
+    const int n = i + 1;
+    if (chosen != "de9" && IsGroupStart(n, tgNominalna) && TextIs(GroupLast(n) + 1, "\340") &&
+        InNominalGroup(GroupLast(n) + 2))
+        return "de11";
+    return chosen;
+}
+
+std::string TWypowiedzenieFr::DeHomographByContext(int i)
+{
     const int p = i - 1, n = i + 1;
     if (IsVerbAt(p) && ValencyCase(p, "de").Found)
         return "de";
@@ -192,13 +203,16 @@ std::string TWypowiedzenieFr::DeHomograph(int i)
         return "de7";
     if (TextIn(p, "<plus><moins>") && (ClassIs(n, kwLiczebnik) || HasMarker(n, znRok)))
         return "de12";
+    // Coordination repeats the choice: "le livre de Pierre et de Marie".
+    if (InNominalGroup(n) && TextIn(p, "<et><ou>") && IsGroupEnd(p - 1, tgNominalna) &&
+        TextIs(GroupFirst(p - 1) - 1, "de", true))
+        return LowerStr(Words().Word(GroupFirst(p - 1) - 1).Text);
     if (TextIn(p, "<pas><pas1><point1>"))
         return "de2";
-    if (InNominalGroup(p)) {
-        const bool modifierAlone = IsSingleWordGroup(p, tgNominalna) &&
-                                   (IsFrAdjectiveCode(Words().Word(p).Code) || CodeIn(p, KodyOdDo(191, 204)));
-        return modifierAlone ? "de10" : "de1";
-    }
+    if (IsAgentAfterParticiple(i))
+        return "de9";
+    if (InNominalGroup(p))
+        return DeAfterNominalGroup(i);
     if (TextIn(p, "<assez><beaucoup><trop><peu><un petit peu><gu\350re><il n'y a pas>"))
         return "de1";
     int adjective = n;
@@ -223,6 +237,28 @@ std::string TWypowiedzenieFr::DeHomograph(int i)
         return TextIn(n, "<le1><la><l'><les>") ? "de6" : "de7";
     }
     return "de8";
+}
+
+bool TWypowiedzenieFr::IsAgentAfterParticiple(int i)
+{
+    // The agent of a passive participle: "il est aimé de tous" → "kochany przez
+    // wszystkich".
+    const int p = i - 1;
+    if (!CodeIn(p, KodyOdDo(190, 199)) || !HasGroup(p))
+        return false;
+    const int beforeGroup = SkipClassIn(GroupFirst(p) - 1, KlasaBit(kwPrzyslowek), true);
+    if (i != 1 && !(i == 2 && ClassIs(0, kwSpojnik)) && !LemmaIs(beforeGroup, "\352tre"))
+        return false;
+    Words().Word(p).Group()->forma = czImieslowPrzeszly;
+    return true;
+}
+
+std::string TWypowiedzenieFr::DeAfterNominalGroup(int i)
+{
+    const int p = i - 1;
+    const bool modifierAlone =
+        IsSingleWordGroup(p, tgNominalna) && (IsFrAdjectiveCode(Words().Word(p).Code) || CodeIn(p, KodyOdDo(191, 204)));
+    return modifierAlone ? "de10" : "de1";
 }
 
 // ---------------------------------------------------------------- on, en, à
@@ -316,6 +352,11 @@ void TWypowiedzenieFr::ARule(int i)
         Rename(n, "le1");
     }
     // Verbs of going somewhere take "do": "il est parti à Paris" → "wyjechał do Paryża".
+    // "de Paris à Lyon": "od Paryża do Lyonu".
+    if (InNominalGroup(p) && TextIs(GroupFirst(p) - 1, "de11")) {
+        Rename(i, "\3404");
+        return;
+    }
     if (TextIs(i, "\3403") && IsVerbAt(p) &&
         LemmaIn(p, "<aller><venir><partir><arriver><retourner><revenir><rentrer><repartir>"))
         Rename(i, "\3404");

@@ -119,7 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"C'est la plus grande maison.", "To jest największy dom."},
         TZdanie{"Il est plus grand que Pierre.", "On jest większy niż Piotr."},
         TZdanie{"Avant de manger, il lit.", "Przed jedzeniem, on czyta."},
-        TZdanie{"Il le fait, soit par amour, soit par peur.", "On robi go, albo przez miłość, albo przez peur."}),
+        TZdanie{"Il le fait, soit par amour, soit par peur.", "On robi go, albo przez miłość, albo przez peur."},
+        TZdanie{"le livre de Pierre et de Marie", "książka Piotra i Marii"},
+        TZdanie{"Il va de Paris à Londres.", "On idzie od Paryża do Londynu."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
@@ -222,7 +224,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TDe{"il vient de Paris", "de4", "z", 2}, TDe{"un de mes frères", "de7", "z", 2},
                     TDe{"je mange de la pomme", "de6", "-", 4}, TDe{"je mange du pain", "de6", "-", 4},
                     TDe{"beaucoup de pommes", "de1", "-", 2}, TDe{"il part de Paris", "de4", "z", 2},
-                    TDe{"le livre de Pierre", "de1", "-", 2}),
+                    TDe{"le livre de Pierre", "de1", "-", 2}, TDe{"il est aimé de Pierre", "de9", "przez", 4},
+                    // rendered from its entry, "od" with the genitive
+                    TDe{"il va de Paris à Londres", "de11", "", 2}),
     test::NamedBy([](const TDe& c) { return test::Spelled(c.Sentence); }));
 
 struct TGrupa {
