@@ -45,6 +45,10 @@ void DropSpaceOfSuppressed(TOtoczenie& around, const std::string& preText, bool 
         return;
     if (around.Przed.empty() && DropTrailingSpace(around.PreviousPo))
         return;
+    // A word written against the word before it ("Pouvez-vous m'aider") leaves the
+    // space after it to separate its neighbours.
+    if (preText.empty() && around.Przed.empty() && around.PreviousPo.empty())
+        return;
     if (nextRendered || EndsWith(preText, " "))
         if (!DropLeadingSpace(around.Po) && around.Po.empty())
             DropLeadingSpace(around.NextPrzed);

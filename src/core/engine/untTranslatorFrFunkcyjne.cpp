@@ -125,7 +125,8 @@ void TWypowiedzenieFr::SiRule(int i)
     const TCustomWypSlowo& next = Words().Word(n);
     const bool subjectNext = TextIn(n, "<je><tu><il><elle><nous><vous><ils><elles><on><l'on>") ||
                              (TextIs(n, "l'") && TextIs(n + 2, "on")) || IsDeterminerAt(n);
-    if (LemmaIs(i - 1, "demander"))
+    // An indirect question: "il demande si…", "je ne sais pas si…" → "czy".
+    if (LemmaIn(SkipTextIn(i - 1, "<pas><pas1><point1>", true), "<demander><savoir><ignorer>"))
         Rename(i, "si2");
     else if (subjectNext)
         Rename(i, "si1");
@@ -229,7 +230,8 @@ std::string TWypowiedzenieFr::DeHomographByContext(int i)
     // mange que du pain", "il ne mange jamais de viande".
     const int verb = SkipTextIn(p, "<que5><jamais><plus><gu\350re>", true);
     if (IsVerbAt(verb) || TextIs(verb, "il y a", false, true)) {
-        if (LemmaIn(verb, "<venir><aller><partir>"))
+        // Verbs of coming from somewhere: "sortir de la maison" → "wyjść z domu".
+        if (LemmaIn(verb, "<venir><aller><partir><sortir><revenir>"))
             return "de4";
         // The object of a negated verb is in the genitive, as after "pas".
         if (NegatedVerb(verb) && !TextIn(n, "<le1><la><l'><les>"))

@@ -94,13 +94,17 @@ void TWypowiedzenieFr::QueClauses()
     for (int i = 1; i < words.Count(); ++i) {
         if (!TextIn(i, "<que><que1>") || !words.Word(i).Translate)
             continue;
-        const bool afterVouloir = (LemmaIs(i - 1, "vouloir") && IsFrVerbCode(words.Word(i - 1).Code)) ||
-                                  (InVerbalGroup(i - 1) && words.Word(i - 1).Group()->Tense == czGerondif);
+        // The verbs of wanting and needing that take the subjunctive: "żeby".
+        const bool afterVouloir =
+            (LemmaIn(i - 1, "<vouloir><falloir><souhaiter><d\351sirer><exiger><pr\351f\351rer>") &&
+             IsFrVerbCode(words.Word(i - 1).Code)) ||
+            (InVerbalGroup(i - 1) && words.Word(i - 1).Group()->Tense == czGerondif);
         const int verb = FindGroup(i, KlasaBit(tgWerbalna), {}, false, false);
         if (!afterVouloir || !InVerbalGroup(verb))
             continue;
         TCustomWypGrupa& clause = *words.Word(verb).Group();
-        if (words.Word(verb).vt != czSubjonctif && clause.Tense != 16)
+        // "que nous travaillions": the imperfect's form is the subjunctive's too.
+        if (words.Word(verb).vt != czSubjonctif && clause.Tense != 16 && !CodeIn(verb, Kody({168, 169})))
             continue;
         clause.vtdoc = 10;
         const int person = clause.pn;

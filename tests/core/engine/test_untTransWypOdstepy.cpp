@@ -52,6 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "A B"},
         TOdstepy{"SuppressedFirstWord", jezFrancuski, {{"X", "", "", false}, {"B", " ", ""}}, "B"},
         TOdstepy{"SuppressedBeforeThePeriod", jezFrancuski, {{"A", "", ""}, {"X", " ", ".", false}}, "A."},
+        // "Pouvez-vous m'aider": "-" and "vous" render as nothing, the space stays.
+        TOdstepy{"SuppressedWrittenAgainstTheWordBefore",
+                 jezFrancuski,
+                 {{"A", "", ""}, {"-", "", "", false}, {"X", "", "", false}, {"B", " ", ""}},
+                 "A B"},
         TOdstepy{"SuppressedAfterAnOpeningBracket",
                  jezFrancuski,
                  {{"A", "", ""}, {"X", " (", "", false}, {"B", " ", ")"}},

@@ -121,7 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Avant de manger, il lit.", "Przed jedzeniem, on czyta."},
         TZdanie{"Il le fait, soit par amour, soit par peur.", "On robi go, albo przez miłość, albo przez peur."},
         TZdanie{"le livre de Pierre et de Marie", "książka Piotra i Marii"},
-        TZdanie{"Il va de Paris à Londres.", "On idzie od Paryża do Londynu."}),
+        TZdanie{"Il va de Paris à Londres.", "On idzie od Paryża do Londynu."},
+        TZdanie{"Je sors de la maison.", "Wychodzę z domu."},
+        TZdanie{"Je ne sais pas s'il vient.", "Nie wiem, czy on przychodzi."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
