@@ -234,6 +234,8 @@ private:
     void MoveGroupedWord(int from, int to);
     void AdjectivesBeforeNouns();
     bool ComparesSynthetically(int i);
+    // Calls visit with the first word and the group of every nominal group, left to right.
+    void ForEachNominalGroup(const std::function<void(int, TCustomWypGrupa&)>& visit);
     // The word of a group that carries its translation (marker 168), else its last.
     int HeadOfGroup(const TCustomWypGrupa& group) const;
 

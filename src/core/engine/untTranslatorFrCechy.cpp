@@ -138,10 +138,7 @@ void TWypowiedzenieFr::GroupFeatures()
 {
     const bool masculine = Words().Context().Analysis.FrSubjectMasculine;
     TCustomWypSlowa& words = Words();
-    for (int i = 0; i < words.Count(); ++i) {
-        if (!InNominalGroup(i) || GroupFirst(i) != i)
-            continue;
-        TCustomWypGrupa& group = *words.Word(i).Group();
+    ForEachNominalGroup([&](int i, TCustomWypGrupa& group) {
         const int head = GroupHead(i);
         if (CodeIs(head, kFrNumeral) || TextIs(head, "combien"))
             group.genus = rdzMeskorzeczowy;
@@ -160,8 +157,7 @@ void TWypowiedzenieFr::GroupFeatures()
             if (verb < 0 || OneOf(words.Word(verb).Group()->pn, {0, 3, 6}))
                 group.Roles.set(rgRodzajPodmiotu);
         }
-        i = group.Last;
-    }
+    });
 }
 
 // ---------------------------------------------------------------- vous, votre

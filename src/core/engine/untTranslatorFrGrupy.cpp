@@ -92,6 +92,18 @@ bool TWypowiedzenieFr::CanStartNominalGroup(int i) const
            (TextIn(i, "<tout><toute><tous><toutes>") && IsDeterminerAt(i + 1));
 }
 
+void TWypowiedzenieFr::ForEachNominalGroup(const std::function<void(int, TCustomWypGrupa&)>& visit)
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i) {
+        if (!InNominalGroup(i) || GroupFirst(i) != i)
+            continue;
+        TCustomWypGrupa& group = *words.Word(i).Group();
+        visit(i, group);
+        i = group.Last;
+    }
+}
+
 int TWypowiedzenieFr::HeadOfGroup(const TCustomWypGrupa& group) const
 {
     for (int j = group.First; j <= group.Last; ++j)

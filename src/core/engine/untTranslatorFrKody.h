@@ -52,7 +52,6 @@ inline bool MayBePastParticiple(int code)
 
 inline constexpr int kFrInfinitive = 80;
 inline constexpr int kFrNumeral = 245;
-inline constexpr int kFrAdverb = 250;
 
 // French tenses (the group's forma and Tense).
 enum TCzasFr : int {

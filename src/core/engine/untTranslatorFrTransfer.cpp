@@ -60,11 +60,7 @@ bool IsSimplifiedMode(int mode)
 void TWypowiedzenieFr::Pronouns()
 {
     const TOpcjeAnalizy& options = Words().Context().Analysis;
-    TCustomWypSlowa& words = Words();
-    for (int i = 0; i < words.Count(); ++i) {
-        if (!InNominalGroup(i) || GroupFirst(i) != i)
-            continue;
-        TCustomWypGrupa& group = *words.Word(i).Group();
+    ForEachNominalGroup([&](int i, TCustomWypGrupa& group) {
         const int head = GroupHead(i);
         if (TextIn(head, "<qui1><qui3><que2>") && InNominalGroup(i - 1)) {
             group.Roles.set(rgRodzajPoprzedniej);
@@ -80,8 +76,7 @@ void TWypowiedzenieFr::Pronouns()
         } else if (ClassIs(head, kwZaimek) && CodeIn(head, KodyOdDo(211, 226))) {
             group.genus = rdzMeskoosobowy;
         }
-        i = group.Last;
-    }
+    });
     PolitenessOfVous();
 }
 

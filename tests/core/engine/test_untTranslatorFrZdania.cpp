@@ -180,6 +180,13 @@ protected:
         return utterance;
     }
 
+    // The group of the word the source wrote as `word`; nullptr when it has none.
+    const TCustomWypGrupa* GroupOfWordIn(const char* sentence, const char* word)
+    {
+        TCustomWypowiedzenie& utterance = Analysed(sentence);
+        return utterance.Words().GroupOfWord(IndexOf(utterance, word));
+    }
+
     // The word the source wrote as `text` ("du" is "de" and "le1"), whatever homograph
     // it became.
     static int IndexOf(const TCustomWypowiedzenie& utterance, const char* text)
@@ -242,10 +249,7 @@ class FrenchGroups : public FrenchStages, public testing::WithParamInterface<TGr
 
 TEST_P(FrenchGroups, KindAndCase)
 {
-    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
-    const int i = IndexOf(utterance, GetParam().Word);
-    ASSERT_GE(i, 0);
-    const TCustomWypGrupa* group = utterance.Words().GroupOfWord(i);
+    const TCustomWypGrupa* group = GroupOfWordIn(GetParam().Sentence, GetParam().Word);
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->Kind(), GetParam().Kind);
     EXPECT_EQ(group->cas > 0 ? group->cas : group->casus, GetParam().Case);
@@ -272,10 +276,7 @@ class FrenchVerbForms : public FrenchStages, public testing::WithParamInterface<
 
 TEST_P(FrenchVerbForms, PersonAndTenseFromTheContext)
 {
-    TCustomWypowiedzenie& utterance = Analysed(GetParam().Sentence);
-    const int i = IndexOf(utterance, GetParam().Verb);
-    ASSERT_GE(i, 0);
-    const TCustomWypGrupa* group = utterance.Words().GroupOfWord(i);
+    const TCustomWypGrupa* group = GroupOfWordIn(GetParam().Sentence, GetParam().Verb);
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->pn, GetParam().Person);
     EXPECT_EQ(group->Tense != 0 ? group->Tense : group->forma, GetParam().Tense);
