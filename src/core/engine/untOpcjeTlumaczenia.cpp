@@ -33,7 +33,7 @@ void TStylZaznaczenia::ApplyTo(TAtrybutyTekstu& a) const
     a.Kolor = Colour;
 }
 
-TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
+TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TTransUstawienia& s)
 {
     TOpcjeTlumaczenia o;
     o.TranslationMode = s.TrybPracy;
@@ -59,6 +59,10 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TOpcjeUstawien& s)
     o.Analysis.FrTuMasculine = s.FrZaimekTuMeski;
     o.Analysis.FrSubjectMasculine = s.FrPodmiotMeski;
     o.Analysis.FrReorderAdjectives = s.FrZmieniajSzykPrzydawkiPrzym;
+    o.Analysis.SecondMeanings = s.DrugieZnaczenie;
+    for (const TProfilTekstu& profile : s.Profile.Items)
+        if (profile.Wybrany)
+            o.Analysis.Subjects |= profile.Zawiera;
     return o;
 }
 

@@ -11,7 +11,7 @@
 
 namespace velmar {
 
-struct TOpcjeUstawien;
+class TTransUstawienia;
 
 // The style and colour of a marking font ("NieznaneCzcionka" …).
 struct TStylZaznaczenia {
@@ -48,7 +48,7 @@ struct TOpcjeTlumaczenia {
     std::string StartMarker, EndMarker, UntranslatedMarker, TesterUnknownMarker;
     bool Initialise = true;
 
-    static TOpcjeTlumaczenia FromSettings(const TOpcjeUstawien& settings);
+    static TOpcjeTlumaczenia FromSettings(const TTransUstawienia& settings);
 };
 
 // The sets of translation modes.

@@ -8,6 +8,7 @@
 // separate ones).
 
 #include <atomic>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -114,6 +115,8 @@ struct TOpcjeAnalizy {
     bool FrTuMasculine = true;         // "FrZaimekTuMeski"
     bool FrSubjectMasculine = true;    // "FrPodmiotMeski"
     bool FrReorderAdjectives = true;   // "FrZmieniajSzykPrzydawkiPrzym"
+    bool SecondMeanings = true;        // "DrugieZnaczenie": the other meanings stay on offer
+    std::bitset<256> Subjects;         // the subject domains of the selected text profiles
 };
 
 // Everything an utterance list needs from the run it belongs to. Copied into nested

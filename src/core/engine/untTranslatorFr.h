@@ -47,6 +47,10 @@ private:
     // "vous" and "votre" as the setting "FrZaimekVous" renders them; false for any
     // other word.
     bool PolitenessTranslation();
+    // The meaning to translate with: the preferred one, else one of the text's subject
+    // domains, else a favoured one, else the first; then its aspect variant when the
+    // analysis set the aspect.
+    int ChosenMeaning(const TTransSlownikZnaczenia& meanings, bool userReading) const;
     void AddTranslationsOf(const TZnaczenie& reading);
     void AddTranslation(const TTransSlownikZnaczenie& meaning);
 };

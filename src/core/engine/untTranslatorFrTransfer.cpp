@@ -3,6 +3,8 @@
 // the subject pronouns Polish leaves out, the Polish places of object pronouns and
 // adjectives, and the translations of every word, heads of groups first.
 #include <algorithm>
+#include <bitset>
+#include <functional>
 #include <vector>
 
 #include "core/engine/untTransWypSkladanie.h"
@@ -410,9 +412,11 @@ void TWypSlowoFr::AddTranslationsOf(const TZnaczenie& reading)
     const TTransSlownikPodrekord* record = records.Item(chosenRecord);
     if (record == nullptr)
         return;
-    const int chosen = record->Meanings.FirstPreferred(HasMarker(kAspektDokonany), HasMarker(kAspektNiedokonany));
+    const int chosen = ChosenMeaning(record->Meanings, reading.DictKind == kRodzajUzytkownika);
     if (const TTransSlownikZnaczenie* meaning = record->Meanings.Item(chosen))
         AddTranslation(*meaning);
+    if (Owner() != nullptr && !Owner()->Context().Analysis.SecondMeanings)
+        return;
     for (int m = 0; m < record->Meanings.Count(); ++m)
         AddTranslation(*record->Meanings.Item(m));
     // Where one translation is rendered, the other classes' meanings are there to be
@@ -422,6 +426,36 @@ void TWypSlowoFr::AddTranslationsOf(const TZnaczenie& reading)
     for (int r = 0; r < records.Count(); ++r)
         for (int m = 0; r != chosenRecord && m < records.Item(r)->Meanings.Count(); ++m)
             AddTranslation(*records.Item(r)->Meanings.Item(m));
+}
+
+int TWypSlowoFr::ChosenMeaning(const TTransSlownikZnaczenia& meanings, bool userReading) const
+{
+    const auto first = [&](const std::function<bool(const TTransSlownikZnaczenie&)>& qualifies) {
+        for (int m = 0; m < meanings.Count(); ++m)
+            if (qualifies(*meanings.Item(m)))
+                return m;
+        return -1;
+    };
+    // The subject domains the user chose for the text; the general domain 0 counts only
+    // for the user's own entries, and for them only when no profile is chosen.
+    std::bitset<256> subjects = Owner() != nullptr ? Owner()->Context().Analysis.Subjects : std::bitset<256>{};
+    if (userReading && subjects.none())
+        subjects.set(0);
+    else if (!userReading)
+        subjects.reset(0);
+    int chosen = first([](const TTransSlownikZnaczenie& m) { return m.Preferred; });
+    if (chosen < 0 && subjects.any())
+        chosen = first([&](const TTransSlownikZnaczenie& m) { return (m.Codes & subjects).any(); });
+    if (chosen < 0)
+        chosen = first([](const TTransSlownikZnaczenie& m) { return m.Plus; });
+    if (chosen < 0)
+        chosen = 0;
+    // The aspect the analysis asked for: the variant that follows the chosen meaning.
+    const TTransSlownikZnaczenie* next = meanings.Item(chosen + 1);
+    if (next != nullptr &&
+        ((next->Alt1 && HasMarker(kAspektDokonany)) || (next->Alt2 && HasMarker(kAspektNiedokonany))))
+        ++chosen;
+    return chosen;
 }
 
 void TWypSlowoFr::AddTranslation(const TTransSlownikZnaczenie& meaning)

@@ -229,6 +229,38 @@ TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
     EXPECT_TRUE(jean.HasMarker(159)) << "a first name";
 }
 
+// The meaning a word translates with: the one of the text's subject domain when the
+// user chose one, and only that one when "DrugieZnaczenie" is off.
+TEST(FrenchMeanings, TheSubjectDomainOfTheTextAndTheSecondMeanings)
+{
+    test::TempFolder folder;
+    test::WriteDataFile(folder, "frpol2.sg", "main", "souris_#2 mysz *34 , +12 myszka *34 , szara\n");
+    test::WriteDataFile(folder, "franc2.so", "forms", "souris\\{{006}}souris\n");
+    TWartosciProgramu program;
+    ApplyWorkingMode(program, ChooseWorkingMode(""));
+    TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
+    set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
+    TSlownikiRobocze worker{set, jezFrancuski};
+    const auto translations = [&](bool computing, bool secondMeanings) {
+        TKontekstWypowiedzi context{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr};
+        context.Settings.TranslationMode = 1;
+        context.Analysis.SecondMeanings = secondMeanings;
+        if (computing)
+            context.Analysis.Subjects.set(12);
+        TWypowiedzeniaFr list{context};
+        list.Segment("souris", true);
+        list.Item(0)->Analyse(0);
+        std::string shown;
+        TTlumaczenia& found = list.Item(0)->Words().Word(0).Translations;
+        for (int t = 0; t < found.Count(); ++t)
+            shown += (t > 0 ? "|" : "") + ToUtf8(found.Item(t).Forms.at(0), jezPolski);
+        return shown;
+    };
+    EXPECT_EQ(translations(false, true), "mysz *34|myszka *34|szara");
+    EXPECT_EQ(translations(true, true), "myszka *34|mysz *34|szara");
+    EXPECT_EQ(translations(true, false), "myszka *34");
+}
+
 // ---------------------------------------------------------------- reading choice
 
 struct TWybor {
