@@ -5,7 +5,7 @@ frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.
 Headwords the French–Polish pair lacks, or gives one translation only, get the pairs
 triangulated through the German, Italian and Spanish FreeDict dictionaries
 (pivots.py), ranked after their own; a Polish verb with no article takes its aspect
-partner's (aspect.py), and an imperfective translation of a French verb carries its
+partner's (verb_partners.py), and an imperfective translation of a French verb carries its
 perfective as the variant the engine chooses the aspect from. The build ends by
 printing how much of the running text of Debian packages the data covers
 (frequency.py).
@@ -24,7 +24,7 @@ import typing
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import aspect  # noqa: E402
+import verb_partners  # noqa: E402
 import datalib  # noqa: E402
 import domains  # noqa: E402
 import french  # noqa: E402
@@ -434,8 +434,8 @@ def main():
         datalib.progress(3, STEPS, "PoliMorf dump already there")
     dropped = polfr.drop_reversed(polimorf.declined_forms(dump, polfr.reversed_single_words()))
     print(f"  {dropped} Polish articles made from declined forms left out")
-    pairs_version, listed_pairs = aspect.read_pairs(os.path.join(HERE, "aspect-pairs.txt"))
-    partners = aspect.Partners(aspect.read_aspects(dump), listed_pairs)
+    pairs_version, listed_pairs = verb_partners.read_pairs(os.path.join(HERE, "verb-partner-pairs.txt"))
+    partners = verb_partners.Partners(verb_partners.read_aspects(dump), listed_pairs)
     # the pivoted words in small letters too, which tell a name from a common word
     polish_words = polfr.single_words() | frpol.translations() | {
         w for _, pl in kept for w in (pl, pl.lower())}
@@ -444,7 +444,7 @@ def main():
     tags = polimorf.TagTable(os.path.join(HERE, "polimorf-tags.txt"))
     fitted = datalib.read_fitted_codes(os.path.join(HERE, "polish-noun-codes.txt"))
     fitted.update(datalib.read_fitted_codes(os.path.join(HERE, "polish-verb-codes.txt")))
-    fitted.update(aspect.prefixed_perfective_codes(partners, fitted))
+    fitted.update(verb_partners.prefixed_perfective_codes(partners, fitted))
 
     datalib.progress(4, STEPS, "analysing French words with hunspell-fr and verbiste")
     french_words = frpol.single_words() | polfr.translations() | {
@@ -459,7 +459,7 @@ def main():
 
     datalib.progress(5, STEPS, "adding the pivoted articles and the aspect partners")
     add_pivoted(frpol, polfr, kept, lambda pair: pair_class(pair, analyses, verbs, morphology))
-    partnered = aspect.partner_entries(polfr.entries, partners, FROM_ASPECT_PARTNER)
+    partnered = verb_partners.partner_entries(polfr.entries, partners, FROM_ASPECT_PARTNER)
     polfr.add(partnered)
     print(f"  {len(partnered)} Polish verbs take their aspect partner's articles")
     french_heads = frpol.single_words()
@@ -534,7 +534,7 @@ def main():
     with open(os.path.join(sources, "VERSION"), "w", encoding="utf-8") as f:
         f.write(f"polimorf-tags {tags.version}\nfrench-tags {french_tags.version}\n"
                 f"domain-labels {domain_table.version}\nipa-letters {letters.version}\n"
-                f"aspect-pairs {pairs_version}\n")
+                f"verb-partner-pairs {pairs_version}\n")
     datalib.progress(10, STEPS, "measuring the coverage of running text")
     print_coverage(sources, dump)
     print(f"  done in {time.time() - started:.0f} s")

@@ -9,7 +9,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-import aspect  # noqa: E402
+import verb_partners  # noqa: E402
 import build_data  # noqa: E402
 import freedict  # noqa: E402
 import frequency  # noqa: E402
@@ -105,7 +105,7 @@ class AspectPartners(unittest.TestCase):
                "napisać": {"perf"}, "pisać": {"imperf"}, "wpisać": {"perf"}, "wpisywać": {"imperf"},
                "kupić": {"perf", "imperf"}, "kupować": {"imperf"}, "kupać": {"imperf"},
                "wrócić": {"perf"}, "wracać": {"imperf"}}
-    PARTNERS = aspect.Partners(ASPECTS, {"zrobić": "robić", "kupić": "kupować"})
+    PARTNERS = verb_partners.Partners(ASPECTS, {"zrobić": "robić", "kupić": "kupować"})
 
     def test_each_perfective_finds_its_imperfective(self):
         cases = [
@@ -136,18 +136,18 @@ class AspectPartners(unittest.TestCase):
 
     def test_a_verb_without_article_takes_its_partners_senses_with_the_label(self):
         entries = {"robić": [article("robić", "faire")], "pisać": [article("pisać", "écrire")]}
-        made = {e.headword: e for e in aspect.partner_entries(entries, self.PARTNERS, "69")}
+        made = {e.headword: e for e in verb_partners.partner_entries(entries, self.PARTNERS, "69")}
         # "wpisać" has a partner of its own, "wpisywać", which has no article
         self.assertEqual(sorted(made), ["napisać", "zrobić"])
         self.assertEqual([(s.translations, s.codes) for s in made["zrobić"].senses], [(["faire"], ["69"])])
 
     def test_a_prefixed_perfective_conjugates_as_its_simple_verb(self):
         fitted = {"robić": "*61", "pisać": "*9", "wpisywać": "*81", "wpisać": "$9"}
-        self.assertEqual(aspect.prefixed_perfective_codes(self.PARTNERS, fitted),
+        self.assertEqual(verb_partners.prefixed_perfective_codes(self.PARTNERS, fitted),
                          {"zrobić": "$61", "napisać": "$9"})
 
     def test_the_table_of_pairs_reads(self):
-        version, pairs = aspect.read_pairs(os.path.join(HERE, "aspect-pairs.txt"))
+        version, pairs = verb_partners.read_pairs(os.path.join(HERE, "verb-partner-pairs.txt"))
         self.assertTrue(version)
         self.assertEqual(pairs["powiedzieć"], "mówić")
 
