@@ -24,6 +24,11 @@ public:
     void AfterLookup1() override;
     // The name classes of the entries ("IMIE", "NAZW"…) become the word's markers.
     void AfterLookup2() override;
+    // Prunes the readings to what can translate the word: an untranslatable token
+    // loses them all; duplicates go, and sub-records of another class than the
+    // reading's code; where every translation is rendered, the weak readings; a word
+    // left with none keeps its first reading's first sub-record.
+    void Transfer() override;
     // A reflexive verb (marker 44) takes its sub-record "6" or "R", a verb with
     // preferVerb the first verb sub-record, anything else the first of its own class.
     int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass) override;
@@ -52,6 +57,14 @@ private:
     // analysis set the aspect.
     int ChosenMeaning(const TTransSlownikZnaczenia& meanings, bool userReading) const;
     void AddTranslationsOf(const TZnaczenie& reading);
+    static void KeepFirstSubRecord(TTransSlownikSlowo& entry);
+    // A reading of the user dictionary has a meaning in a subject the user chose.
+    bool UserReadingInProfile() const;
+    void RemoveDuplicateReadings();
+    void KeepSubRecordsOfTheCodesClass();
+    void KeepReadingsWorthRendering(bool profileHit);
+    int FirstUserReading() const;
+    int FirstReadingWithSubRecord() const;
     void AddTranslation(const TTransSlownikZnaczenie& meaning);
 };
 

@@ -353,6 +353,128 @@ void TWypowiedzenieFr::CollectAll()
             words.Word(i).CollectTranslations();
 }
 
+// ---------------------------------------------------------------- word transfer
+
+void TWypSlowoFr::Transfer()
+{
+    if (HasMarker(znNieTlumaczyc)) {
+        Readings.Clear();
+        return;
+    }
+    if (Readings.Count() == 0)
+        return;
+    TZnaczenie fallback = *Readings.Item(0);
+    KeepFirstSubRecord(*fallback.Entry);
+    const bool profileHit = UserReadingInProfile();
+    RemoveDuplicateReadings();
+    KeepSubRecordsOfTheCodesClass();
+    for (int r = 0; r < Readings.Count(); ++r) {
+        TZnaczenie& reading = *Readings.Item(r);
+        if (reading.SubRecord < 0)
+            reading.SubRecord = SelectSubRecord(reading, false, false);
+    }
+    const int mode = Owner() != nullptr ? Owner()->Context().Settings.TranslationMode : 0;
+    if (!IsSingleRenderingMode(mode))
+        KeepReadingsWorthRendering(profileHit);
+    if (Readings.Count() == 0)
+        Readings.Add(fallback);
+}
+
+void TWypSlowoFr::KeepFirstSubRecord(TTransSlownikSlowo& entry)
+{
+    for (int k = entry.SubRecords.Count() - 1; k >= 1; --k)
+        entry.SubRecords.Delete(k);
+}
+
+bool TWypSlowoFr::UserReadingInProfile() const
+{
+    const std::bitset<256> subjects = Owner() != nullptr ? Owner()->Context().Analysis.Subjects : std::bitset<256>{};
+    for (int r = 0; r < Readings.Count() && subjects.any(); ++r) {
+        const TZnaczenie& reading = *Readings.Item(r);
+        if (reading.DictKind != kRodzajUzytkownika)
+            continue;
+        for (int k = 0; k < reading.Entry->SubRecords.Count(); ++k) {
+            const TTransSlownikZnaczenia& meanings = reading.Entry->SubRecords.Item(k)->Meanings;
+            for (int m = 0; m < meanings.Count(); ++m)
+                if ((meanings.Item(m)->Codes & subjects).any())
+                    return true;
+        }
+    }
+    return false;
+}
+
+void TWypSlowoFr::RemoveDuplicateReadings()
+{
+    // Of two readings of one entry with one code, the better scored stays.
+    for (int r = Readings.Count() - 1; r > 0; --r) {
+        const TZnaczenie& later = *Readings.Item(r);
+        for (int e = 0; e < r; ++e) {
+            TZnaczenie& earlier = *Readings.Item(e);
+            if (earlier.DictKind != later.DictKind || earlier.EntryIndex != later.EntryIndex ||
+                earlier.Code != later.Code)
+                continue;
+            if (later.Score > earlier.Score)
+                earlier.Score = later.Score;
+            Readings.Delete(r);
+            break;
+        }
+    }
+}
+
+void TWypSlowoFr::KeepSubRecordsOfTheCodesClass()
+{
+    // A sub-record of another class than the reading's form code ("est" the noun in
+    // the entry of the verb's reading) cannot translate this reading.
+    for (int r = Readings.Count() - 1; r >= 0; --r) {
+        TZnaczenie& reading = *Readings.Item(r);
+        const std::uint8_t wordClass = WordClassOfCodeNumber(reading.Code, jezFrancuski);
+        if (reading.Code < 0 || wordClass >= kwNieznana)
+            continue;
+        TTransSlownikPodrekordy& records = reading.Entry->SubRecords;
+        for (int k = records.Count() - 1; k >= 0; --k) {
+            const auto recordClass = static_cast<std::uint8_t>(WordClassOfCode(records.Item(k)->Code, jezFrancuski));
+            if (recordClass != wordClass && recordClass != kwInna && recordClass < kwNieznana)
+                records.Delete(k);
+        }
+        if (records.Count() == 0)
+            Readings.Delete(r);
+        else if (reading.SubRecord >= records.Count())
+            reading.SubRecord = -1;
+    }
+}
+
+void TWypSlowoFr::KeepReadingsWorthRendering(bool profileHit)
+{
+    // Where every translation is rendered, only the user's reading of the text's
+    // subject, or the preferred readings and the first one that can translate, stay.
+    if (profileHit) {
+        for (int r = Readings.Count() - 1; r >= 0; --r)
+            if (Readings.Item(r)->DictKind != kRodzajUzytkownika || r != FirstUserReading())
+                Readings.Delete(r);
+        return;
+    }
+    const int firstTranslating = FirstReadingWithSubRecord();
+    for (int r = Readings.Count() - 1; r >= 0; --r)
+        if (Readings.Item(r)->Score <= kOcenaNeutralna && r != firstTranslating)
+            Readings.Delete(r);
+}
+
+int TWypSlowoFr::FirstUserReading() const
+{
+    for (int r = 0; r < Readings.Count(); ++r)
+        if (Readings.Item(r)->DictKind == kRodzajUzytkownika)
+            return r;
+    return -1;
+}
+
+int TWypSlowoFr::FirstReadingWithSubRecord() const
+{
+    for (int r = 0; r < Readings.Count(); ++r)
+        if (Readings.Item(r)->Entry->SubRecords.Count() > 0)
+            return r;
+    return -1;
+}
+
 int TWypSlowoFr::SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass)
 {
     const TTransSlownikPodrekordy& records = reading.Entry->SubRecords;

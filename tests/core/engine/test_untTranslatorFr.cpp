@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 
 #include "DaneFrancuskie.h"
 #include "FakeSlowniki.h"
@@ -229,24 +230,23 @@ TEST_F(FrenchReadings, HiddenMeaningsGoAndNameClassesBecomeMarkers)
     EXPECT_TRUE(jean.HasMarker(159)) << "a first name";
 }
 
-// The meaning a word translates with: the one of the text's subject domain when the
-// user chose one, and only that one when "DrugieZnaczenie" is off.
-TEST(FrenchMeanings, TheSubjectDomainOfTheTextAndTheSecondMeanings)
-{
-    test::TempFolder folder;
-    test::WriteDataFile(folder, "frpol2.sg", "main", "souris_#2 mysz *34 , +12 myszka *34 , szara\n");
-    test::WriteDataFile(folder, "franc2.so", "forms", "souris\\{{006}}souris\n");
-    TWartosciProgramu program;
-    ApplyWorkingMode(program, ChooseWorkingMode(""));
-    TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
-    set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
-    TSlownikiRobocze worker{set, jezFrancuski};
-    const auto translations = [&](bool computing, bool secondMeanings) {
+// The translations the word "souris" gets from one entry in mode 1.
+class FrenchMeanings : public testing::Test {
+protected:
+    std::string Translations(const std::string& entry, const std::function<void(TOpcjeAnalizy&)>& adjust = {})
+    {
+        test::TempFolder folder;
+        test::WriteDataFile(folder, "frpol2.sg", "main", entry + "\n");
+        test::WriteDataFile(folder, "franc2.so", "forms", "souris\\{{006}}souris\n");
+        TWartosciProgramu program;
+        ApplyWorkingMode(program, ChooseWorkingMode(""));
+        TSlowniki set{TFolderyDanych(folder.Path(), folder.Path())};
+        set.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true);
+        TSlownikiRobocze worker{set, jezFrancuski};
         TKontekstWypowiedzi context{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr};
         context.Settings.TranslationMode = 1;
-        context.Analysis.SecondMeanings = secondMeanings;
-        if (computing)
-            context.Analysis.Subjects.set(12);
+        if (adjust)
+            adjust(context.Analysis);
         TWypowiedzeniaFr list{context};
         list.Segment("souris", true);
         list.Item(0)->Analyse(0);
@@ -255,10 +255,30 @@ TEST(FrenchMeanings, TheSubjectDomainOfTheTextAndTheSecondMeanings)
         for (int t = 0; t < found.Count(); ++t)
             shown += (t > 0 ? "|" : "") + ToUtf8(found.Item(t).Forms.at(0), jezPolski);
         return shown;
-    };
-    EXPECT_EQ(translations(false, true), "mysz *34|myszka *34|szara");
-    EXPECT_EQ(translations(true, true), "myszka *34|mysz *34|szara");
-    EXPECT_EQ(translations(true, false), "myszka *34");
+    }
+};
+
+// The meaning of the text's subject domain when the user chose one, and only that one
+// when "DrugieZnaczenie" is off.
+TEST_F(FrenchMeanings, TheSubjectDomainOfTheTextAndTheSecondMeanings)
+{
+    const std::string entry = "souris_#2 mysz *34 , +12 myszka *34 , szara";
+    const auto computing = [](TOpcjeAnalizy& options) { options.Subjects.set(12); };
+    EXPECT_EQ(Translations(entry), "mysz *34|myszka *34|szara");
+    EXPECT_EQ(Translations(entry, computing), "myszka *34|mysz *34|szara");
+    EXPECT_EQ(Translations(entry,
+                           [&](TOpcjeAnalizy& options) {
+                               computing(options);
+                               options.SecondMeanings = false;
+                           }),
+              "myszka *34");
+}
+
+// A sub-record of another class than the form's code cannot translate it, not even as
+// one of the alternatives offered.
+TEST_F(FrenchMeanings, SubRecordsOfAnotherClassThanTheFormGo)
+{
+    EXPECT_EQ(Translations("souris_#2 mysz *34 #4 chichotać **1"), "mysz *34");
 }
 
 // ---------------------------------------------------------------- reading choice
