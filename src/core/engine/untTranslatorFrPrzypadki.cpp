@@ -11,7 +11,7 @@ namespace {
 
 struct TPrzyimekFr {
     const char* Homograph;
-    const char* Target; // nullptr: not rendered; "": unchanged
+    const char* Target; // nullptr: not rendered
     int Case;           // of the following group; 0 unchanged
 };
 
@@ -91,7 +91,7 @@ bool TWypowiedzenieFr::PrepositionHomograph(int i)
         return true;
     if (entry->Target == nullptr)
         word.Translate = false;
-    else if (*entry->Target != '\0')
+    else
         word.FixedTarget = entry->Target;
     SetCaseOfGroupAt(i + 1, entry->Case);
     return true;
