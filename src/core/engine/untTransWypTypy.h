@@ -85,6 +85,9 @@ enum TZnacznik : int {
     znGodzina = 24, // a clock time
     znRok = 25,
     znRokLiczba = 112,     // a year, for the rules that read dates
+    znDokonany = 18,       // "DOK": the Polish rendering takes the perfective
+    znNiedokonany = 19,    // … the imperfective
+    znImie = 159,          // "IMIE": a first name
     znNazwisko = 162,      // "NAZW": a surname
     znZaimek = 50,         // forces class pronoun
     znOkreslnik = 51,      // forces class determiner

@@ -11,15 +11,10 @@ namespace {
 
 constexpr int kAdverbCode = 250;
 
-bool StartsWithCapital(std::string_view text)
-{
-    return !text.empty() && IsUpperLetter(static_cast<unsigned char>(text[0]));
-}
-
 // "de" as "De" when the source began with a capital.
 std::string LikeSource(std::string_view source, std::string word)
 {
-    if (StartsWithCapital(source))
+    if (StartsUpper(source))
         word[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(word[0])));
     return word;
 }

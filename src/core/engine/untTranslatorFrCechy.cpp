@@ -12,13 +12,6 @@ namespace velmar {
 
 namespace {
 
-constexpr int kImie = 159;
-
-bool StartsWithCapital(const std::string& text)
-{
-    return !text.empty() && IsUpperLetter(static_cast<unsigned char>(text[0]));
-}
-
 // The politeness forms of "vous" by "FrZaimekVous" (wy, wy to women, pan, pani,
 // panowie, panie, państwo) in cases 1–6; "wy" declines through the generator.
 constexpr const char* kGrzecznosciowe[7][6] = {
@@ -41,11 +34,11 @@ void TWypowiedzenieFr::ProperNames()
     TCustomWypSlowa& words = Words();
     for (int i = 0; i + 1 < words.Count(); ++i) {
         TCustomWypSlowo& word = words.Word(i);
-        if (!TextIn(i, "<Jean><Jacques><Georges><Philippe>") && !word.HasMarker(kImie))
+        if (!TextIn(i, "<Jean><Jacques><Georges><Philippe>") && !word.HasMarker(znImie))
             continue;
-        word.SetMarker(kImie);
+        word.SetMarker(znImie);
         TCustomWypSlowo& next = words.Word(i + 1);
-        if (!StartsWithCapital(next.Text) && next.Code >= 0)
+        if (!StartsUpper(next.Text) && next.Code >= 0)
             continue;
         next.SetMarker(znNazwisko);
         next.SetCode(1);

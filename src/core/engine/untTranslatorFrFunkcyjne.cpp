@@ -1,6 +1,7 @@
 // The French function words: each becomes the numbered homograph of the dictionary
 // that says what it stands for here ("de" the genitive "de1", the "z" of "de8", "que"
 // the relative "que2" or the "tylko" of "ne … que"), from the words around it.
+#include "core/app/untUtils.h"
 #include "core/engine/untTranslatorFr.h"
 #include "core/engine/untTranslatorFrKody.h"
 
@@ -17,11 +18,6 @@ constexpr const char* kNegationWords =
 constexpr const char* kInfinitiveClitics =
     "<en><y><me><m'><te><t'><le><la><l'><nous><vous><leur><les><se><s'><pas><rien>";
 constexpr const char* kArticles = "<le><la><l'><les><des0><le1><la1><l'1><les1><de3>";
-
-bool StartsWithCapital(const std::string& text)
-{
-    return !text.empty() && IsUpperLetter(static_cast<unsigned char>(text[0]));
-}
 
 } // namespace
 
@@ -347,9 +343,9 @@ void TWypowiedzenieFr::ARule(int i)
         Rename(n, Words().Word(n).Text + "2");
     } else if (InfinitiveConstructionAt(n)) {
         Rename(i, "en12");
-    } else if (StartsWithCapital(Words().Word(n).Text)) {
+    } else if (StartsUpper(Words().Word(n).Text)) {
         Rename(i, "\3403");
-    } else if (TextIn(n, "<le1><les1>") && StartsWithCapital(Words().Word(n + 1).Text)) {
+    } else if (TextIn(n, "<le1><les1>") && StartsUpper(Words().Word(n + 1).Text)) {
         Rename(i, "\3403");
         Rename(n, "le1");
     }

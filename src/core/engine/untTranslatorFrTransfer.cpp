@@ -17,9 +17,6 @@ namespace velmar {
 
 namespace {
 
-constexpr int kAspektDokonany = 18;
-constexpr int kAspektNiedokonany = 19;
-
 // Where a group stands, to put it back as it was after a word moved.
 struct TZapisGrupy {
     TDaneGrupy Data;
@@ -118,20 +115,20 @@ int TWypowiedzenieFr::AspectOf(int i) const
     const int tense = group.Tense != 0 ? group.Tense : group.forma != 0 ? group.forma : word.vt;
     // "que tu viennes" after "vouloir" asks for one event: "żebyś przyszedł".
     if (group.vtdoc == 10)
-        return kAspektDokonany;
+        return znDokonany;
     if (OneOf(tense, {1, 2, 6, 7, 9, 19, 30}))
-        return kAspektNiedokonany;
+        return znNiedokonany;
     if (OneOf(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
-        return kAspektDokonany;
+        return znDokonany;
     if (tense == czRozkazujacy)
-        return NegatedVerb(i) ? kAspektNiedokonany : kAspektDokonany;
+        return NegatedVerb(i) ? znNiedokonany : znDokonany;
     if (tense == czBezokolicznik) {
         const int before = SkipTextIn(GroupFirst(i) - 1, "<ne><n'><pas><pas1>", true);
         if (LemmaIn(before, "<pouvoir><vouloir>") || (TextIs(before, "pour") && LemmaIn(i, "<installer><\351viter>")))
-            return kAspektDokonany;
+            return znDokonany;
     }
     if (tense == czImieslowPrzeszly && LemmaIn(i, "<terminer><finir><cr\351\145r><t\351l\351\143harger>"))
-        return kAspektDokonany;
+        return znDokonany;
     return -1;
 }
 
@@ -158,7 +155,7 @@ void TWypowiedzenieFr::AspectAndInversion()
         } else if (IsFrPastParticipleCode(word.Code) && InNominalGroup(i)) {
             // A participle used as an adjective names the state an act left: "la porte
             // est ouverte" → "drzwi są otwarte".
-            word.SetMarker(kAspektDokonany);
+            word.SetMarker(znDokonany);
         }
         // Polish verbs agree with the number of the Polish subject: "la porte est
         // ouverte" → "drzwi są otwarte".
@@ -574,8 +571,7 @@ int TWypSlowoFr::ChosenMeaning(const TTransSlownikZnaczenia& meanings, bool user
         chosen = 0;
     // The aspect the analysis asked for: the variant that follows the chosen meaning.
     const TTransSlownikZnaczenie* next = meanings.Item(chosen + 1);
-    if (next != nullptr &&
-        ((next->Alt1 && HasMarker(kAspektDokonany)) || (next->Alt2 && HasMarker(kAspektNiedokonany))))
+    if (next != nullptr && ((next->Alt1 && HasMarker(znDokonany)) || (next->Alt2 && HasMarker(znNiedokonany))))
         ++chosen;
     return chosen;
 }
