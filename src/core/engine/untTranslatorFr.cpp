@@ -270,7 +270,8 @@ void TWypowiedzenieFr::Analyse(int level)
               &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::FixedExpressions, &TWypowiedzenieFr::Pronominal,
               &TWypowiedzenieFr::AvantApres, &TWypowiedzenieFr::TransferPrepositions, &TWypowiedzenieFr::Pronouns,
               &TWypowiedzenieFr::Superlatives, &TWypowiedzenieFr::QueClauses, &TWypowiedzenieFr::GroupFeatures,
-              &TWypowiedzenieFr::AspectAndInversion, &TWypowiedzenieFr::PolishWordOrder}) {
+              &TWypowiedzenieFr::FinalGroups, &TWypowiedzenieFr::AspectAndInversion,
+              &TWypowiedzenieFr::PolishWordOrder}) {
             if (Owner()->StopRequested())
                 return;
             (this->*stage)();

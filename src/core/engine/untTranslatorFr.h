@@ -138,6 +138,10 @@ public:
     // Nominal and verbal groups, compound tenses, person and tense of the verbs
     // (untTranslatorFrGrupy.cpp).
     void NominalGroups();
+    // A grouped word read one way but with a reading of the other kind (a noun that
+    // may be a verb form, a verb that may be a noun) also gets the features of that
+    // reading, so that a translation of it, chosen instead, renders in the right form.
+    void FinalGroups();
     // Second looks at readings once the structure shows (untTranslatorFrKorekty.cpp).
     void Subordinates();
     void GroupAgreement();
@@ -187,6 +191,8 @@ private:
     int NominalGroupEnd(int i, int& head) const;
     int PostModifiers(int last, int head) const;
     int BuildNominalGroup(int i);
+    void GiveVerbFeaturesOfReading(int i, int code);
+    void GiveNominalFeaturesOfReading(int i, int code);
     void EnsureOwnGroup(int i);
     bool TakeReflexiveSubRecord(int i);
     // A noun–verb homograph the word stage left open (marker 187).

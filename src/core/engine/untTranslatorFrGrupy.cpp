@@ -418,6 +418,78 @@ int TWypowiedzenieFr::BuildNominalGroup(int i)
     return last;
 }
 
+// ---------------------------------------------------------------- other readings
+
+namespace {
+
+bool IsNominalCode(int code)
+{
+    return code > 0 && code < kFrInfinitive;
+}
+
+bool IsParticipleCode(int code)
+{
+    return IsFrPastParticipleCode(code) || IsFrPresentParticipleCode(code);
+}
+
+bool IsFiniteOrInfinitiveCode(int code)
+{
+    return code >= kFrInfinitive && code <= 189;
+}
+
+} // namespace
+
+void TWypowiedzenieFr::FinalGroups()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i < words.Count(); ++i) {
+        const TCustomWypSlowo& word = words.Word(i);
+        // A word that renders as nothing offers no translation to choose instead.
+        if (!HasGroup(i) || !word.Translate || word.Readings.Count() < 2)
+            continue;
+        const int own = word.Code;
+        for (int r = 0; r < word.Readings.Count(); ++r) {
+            const int code = word.Readings.Item(r)->Code;
+            if ((IsNominalCode(own) && IsParticipleCode(code)) ||
+                ((IsNominalCode(own) || IsParticipleCode(own)) && IsFiniteOrInfinitiveCode(code))) {
+                GiveVerbFeaturesOfReading(i, code);
+                break;
+            }
+            if (IsFiniteOrInfinitiveCode(own) && (IsNominalCode(code) || IsParticipleCode(code))) {
+                GiveNominalFeaturesOfReading(i, code);
+                break;
+            }
+        }
+    }
+}
+
+// Only the word's person and tense change: the group's kind, extent and case were
+// what the later stages read, and the reading the sentence has keeps rendering as it did.
+void TWypowiedzenieFr::GiveVerbFeaturesOfReading(int i, int code)
+{
+    TCustomWypSlowo& word = Words().Word(i);
+    const int own = word.Code;
+    word.Code = code;
+    const TFormaFr form = ResolveVerbForm(i);
+    word.Code = own;
+    if (form.Person > 0)
+        word.pn = form.Person;
+    if (form.Tense > 0)
+        word.vt = form.Tense;
+}
+
+// The verb's group takes the number and gender of the nominal reading where the verb
+// gave none; its tense stays the verb's.
+void TWypowiedzenieFr::GiveNominalFeaturesOfReading(int i, int code)
+{
+    TCustomWypGrupa& group = *Words().Word(i).Group();
+    const TLiczbaRodzajFr features = NumberAndGenderOfFrenchCode(code);
+    if (group.lba <= 0 && features.Number > 0)
+        group.lba = features.Number;
+    if (group.rdz <= 0 && features.Gender > 0)
+        group.rdz = features.Gender;
+}
+
 // ---------------------------------------------------------------- reflexive verbs
 
 void TWypowiedzenieFr::Pronominal()

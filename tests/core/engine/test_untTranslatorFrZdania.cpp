@@ -294,6 +294,25 @@ INSTANTIATE_TEST_SUITE_P(
                     TOsobaCzas{"elle est partie", "partie", 3, 11}),
     test::NamedBy([](const TOsobaCzas& c) { return test::Spelled(c.Sentence); }));
 
+// A word read as a noun keeps the person and tense of its verb reading, and a verb the
+// number and gender of its noun reading, for a translation of the other reading
+// chosen instead; the reading the sentence has renders as before.
+TEST_F(FrenchStages, GroupedWordKeepsTheFeaturesOfItsOtherReading)
+{
+    TCustomWypowiedzenie& noun = Analysed("Je lave la cuisine.");
+    const TCustomWypSlowo& cuisine = noun.Words().Word(IndexOf(noun, "cuisine"));
+    EXPECT_EQ(cuisine.WordClass, kwRzeczownik);
+    EXPECT_EQ(cuisine.pn, 3);
+    EXPECT_EQ(cuisine.vt, 1);
+
+    const TCustomWypGrupa* verb = GroupOfWordIn("Il cuisine.", "cuisine");
+    ASSERT_NE(verb, nullptr);
+    EXPECT_EQ(verb->pn, 3);
+    EXPECT_EQ(verb->forma, 1);
+    EXPECT_EQ(verb->lba, 1);
+    EXPECT_EQ(verb->rdz, 2);
+}
+
 struct TAspekt {
     const char* Sentence;
     const char* Verb;
