@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "core/generators/untGenPLLiczebnik.h"
 #include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
@@ -81,15 +82,16 @@ int FirstSubjectInClause(const TCustomWypSlowa& words, int k)
     return -1;
 }
 
-// The numeral of a nominal group that governs word i's form ("pięciu kotów"): another
-// word of the group with a value.
+// The numeral of a nominal group that governs word i's form ("pięciu kotów", "kilka
+// książek"): another word of the group with a value, or a quantity word that takes
+// the genitive.
 int GoverningNumeral(const TCustomWypSlowa& words, int i)
 {
     const TCustomWypGrupa* group = words.GroupOfWord(i);
     if (group == nullptr || group->Type != tgNominalna)
         return -1;
     for (int j = group->First; j <= group->Last; ++j)
-        if (j != i && words.Word(j).NumericValue > 0)
+        if (j != i && (words.Word(j).NumericValue > 0 || words.Word(j).NumeralClass > klZgoda))
             return j;
     return -1;
 }

@@ -249,6 +249,7 @@ private:
 
     // ---- transfer
     int AspectOf(int i) const;
+    bool NeverOrNoMore(const TCustomWypGrupa& group) const;
     void DropSubjectPronouns();
     void NegationWordsBeforeNie();
     void RecentPast(int i);
@@ -285,6 +286,7 @@ private:
     void NounAdjectiveRule(int i);
     bool AfterAuxiliary(int i) const;
     bool AfterCliticPronoun(int i) const;
+    bool ArticleAfterPreposition(int i) const;
     bool AgreesBetweenArticleAndNoun(int i);
     // The first word at or before i for which holds is false; −1 when none.
     int SkipWhile(int i, const std::function<bool(int)>& holds) const;

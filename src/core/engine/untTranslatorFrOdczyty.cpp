@@ -366,6 +366,8 @@ TDecyzjaFr TWypowiedzenieFr::NounOrVerb(int i)
         return TDecyzjaFr::Czasownik;
     if (AgreesBetweenArticleAndNoun(i))
         return TDecyzjaFr::Otwarta;
+    if (HoldsAll(possible, {1, 95}) && !HoldsAll(possible, {1, 90}) && ArticleAfterPreposition(i))
+        return TDecyzjaFr::Otwarta;
     if (HoldsAll(possible, {1, 90})) {
         if (TextIn(i - 1, "<la><les>", false, true) && i > 1)
             return TDecyzjaFr::Czasownik;
@@ -388,6 +390,15 @@ TDecyzjaFr TWypowiedzenieFr::NounOrVerb(int i)
     if (Exactly(possible, {61, 90}))
         return TextIn(i - 1, "<le><la><les><l'>", false, true) ? TDecyzjaFr::Otwarta : TDecyzjaFr::Rzeczownik;
     return TDecyzjaFr::Brak;
+}
+
+// "sous le lit", "Le lit": "le" opens a group, so what follows is not a verb it stands
+// before as an object.
+bool TWypowiedzenieFr::ArticleAfterPreposition(int i) const
+{
+    if (!TextIs(i - 1, "le", false, true))
+        return false;
+    return i == 1 || ClassIs(i - 2, kwPrzyimek) || TextIn(i - 2, Accented().ContractedPrepositions, false, true);
 }
 
 bool TWypowiedzenieFr::AfterTu(int i) const
@@ -550,9 +561,10 @@ bool TWypowiedzenieFr::AfterCliticPronoun(int i) const
         return true;
     if (TextIs(i - 1, "en", false, true) && TextIn(i - 2, "<j'><il><elle><n'><on>", false, true))
         return true;
-    if (TextIn(i - 1, "<le><la><les>", false, true) && TextIn(i - 2, "<je><il><elle><ne><lui>", false, true))
+    if (TextIn(i - 1, "<le><la><les><l'>", false, true) &&
+        TextIn(i - 2, "<je><j'><tu><il><elle><on><ils><elles><ne><n'><lui>", false, true))
         return true;
-    return TextIn(i - 1, "<le><la><en>", false, true) && TextIn(i - 2, kObjectClitics, false, true);
+    return TextIn(i - 1, "<le><la><l'><en>", false, true) && TextIn(i - 2, kObjectClitics, false, true);
 }
 
 bool TWypowiedzenieFr::AgreesBetweenArticleAndNoun(int i)

@@ -108,6 +108,14 @@ void TWypowiedzenieFr::QueClauses()
 
 // ---------------------------------------------------------------- aspect, inversion, subjects
 
+bool TWypowiedzenieFr::NeverOrNoMore(const TCustomWypGrupa& group) const
+{
+    for (int j = group.First; j <= group.Last + 1; ++j)
+        if (TextIn(j, "<jamais><plus>"))
+            return true;
+    return false;
+}
+
 int TWypowiedzenieFr::AspectOf(int i) const
 {
     const TCustomWypSlowo& word = Words().Word(i);
@@ -117,6 +125,9 @@ int TWypowiedzenieFr::AspectOf(int i) const
     if (group.vtdoc == 10)
         return znDokonany;
     if (OneOf(tense, {1, 2, 6, 7, 9, 19, 30}))
+        return znNiedokonany;
+    // "il n'a jamais vu" denies the act itself, not its completion: "nigdy nie widział".
+    if (OneOf(tense, {czPasseSimple, czPasseCompose, 12, 13}) && NegatedVerb(i) && NeverOrNoMore(group))
         return znNiedokonany;
     if (OneOf(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
         return znDokonany;

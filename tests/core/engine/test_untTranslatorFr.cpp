@@ -305,7 +305,10 @@ TEST_P(FrenchReadingChoice, TheContextDecides)
                                      {"nous", 216},
                                      {"de", 241},
                                      {"tu", 212},
-                                     {"un", 31}})
+                                     {"un", 31},
+                                     {"l'", 34},
+                                     {"je", 211},
+                                     {"sous", 241}})
         add(word, word, code);
     add("ferme", "ferme", 5), add("ferme", "ferme", 61), add("ferme", "fermer", 90);
     add("pouvoir", "pouvoir", 1), add("pouvoir", "pouvoir", 80);
@@ -316,6 +319,8 @@ TEST_P(FrenchReadingChoice, TheContextDecides)
     add("portes", "porte", 7), add("portes", "porter", 93);
     add("est", "est", 1), add("est", "être", 95);
     add("ton", "ton", 41), add("ton", "ton", 1, 80);
+    add("lit", "lire", 95), add("lit", "lit", 1);
+    add("aide", "aide", 11), add("aide", "aider", 90);
     // the user's reading comes first and is taken as it stands
     add("moule", "moule", 1), add("moule", "moule", 5), add("moule", "mouler", 90);
     dictionaries.Words["moule"][0].DictKind = rsUzytkownika;
@@ -336,7 +341,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrenchReadingChoice,
                                          TWybor{"la personne", 1, "personne", 5}, TWybor{"les fils", 1, "fils", 3},
                                          TWybor{"le mal", 1, "mal", 1}, TWybor{"tu portes", 1, "porter", 93},
                                          TWybor{"les portes", 1, "porte", 7}, TWybor{"il est", 1, "être", 95},
-                                         TWybor{"ton", 0, "ton", 1}, TWybor{"la moule", 1, "moule", 1}),
+                                         TWybor{"ton", 0, "ton", 1}, TWybor{"la moule", 1, "moule", 1},
+                                         TWybor{"sous le lit", 2, "lit", 1}, TWybor{"il le lit", 2, "lire", 95},
+                                         TWybor{"le lit", 1, "lit", 1}, TWybor{"je l'aide", 2, "aider", 90},
+                                         TWybor{"l'aide", 1, "aide", 11}),
                          test::NamedBy([](const TWybor& c) { return test::Spelled(c.Sentence); }));
 
 // ---------------------------------------------------------------- expressions

@@ -113,6 +113,9 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."},
         // the inverted subject pronoun goes with its hyphen; numerals agree with their noun
         TZdanie{"Comment vas-tu ?", "Jak idziesz?"}, TZdanie{"J'ai deux frères.", "Mam dwóch braci."},
+        TZdanie{"Il a lu quelques livres.", "On przeczytał kilka książek."},
+        // ne … jamais denies the act: the imperfective
+        TZdanie{"Il n'a jamais lu le livre.", "On nigdy nie czytał książki."},
         TZdanie{"Il lisait un livre quand je suis entré.", "On czytał książkę, kiedy wszedłem."},
         // a surname the data does not know stays as it is written
         TZdanie{"Jean Martin mange une pomme.", "Jan Martin je jabłko."},
@@ -334,7 +337,9 @@ TEST_P(FrenchAspect, ByTense)
 INSTANTIATE_TEST_SUITE_P(Tenses, FrenchAspect,
                          testing::Values(TAspekt{"il mange", "mange", 19}, TAspekt{"il mangeait", "mangeait", 19},
                                          TAspekt{"il mangea", "mangea", 18}, TAspekt{"il a mangé", "mangé", 18},
-                                         TAspekt{"Mange !", "Mange", 18}, TAspekt{"Ne mange pas !", "mange", 19},
+                                         TAspekt{"il n'a jamais mangé", "mangé", 19},
+                                         TAspekt{"il n'a pas mangé", "mangé", 18}, TAspekt{"Mange !", "Mange", 18},
+                                         TAspekt{"Ne mange pas !", "mange", 19},
                                          TAspekt{"il veut manger", "manger", 18},
                                          TAspekt{"il aime manger", "manger", 0}, TAspekt{"en mangeant", "mangeant", 0}),
                          test::NamedBy([](const TAspekt& c) { return test::Spelled(c.Sentence); }));
