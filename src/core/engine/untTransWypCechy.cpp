@@ -292,8 +292,11 @@ TCechyCelu TargetFeatures(const TCustomWypSlowa& words, int i)
     if (numeral >= 0)
         ApplyNumeralCase(words.Word(numeral).NumeralClass, features);
 
-    features.AfterPreposition = i > 0 && words.Word(i - 1).WordClass == kwPrzyimek;
     const TCustomWypGrupa* group = words.GroupOfWord(i);
+    // A preposition the verb's valency puts before the group counts as one written
+    // there: "czekam na ciebie", not "na cię".
+    const bool ledByPreposition = polishTarget && group != nullptr && group->First == i && !group->LeadTexts.empty();
+    features.AfterPreposition = (i > 0 && words.Word(i - 1).WordClass == kwPrzyimek) || ledByPreposition;
     features.Oblique =
         word.WordClass == kwZaimek && group != nullptr && group->First == i && group->Last == i && features.Case > 1;
     return features;

@@ -238,6 +238,7 @@ private:
     void TakePreposition(int i, const TRekcjaFr& found);
     bool PrepositionHomograph(int i);
     void CliticCase(int i);
+    void TakeValencyCase(int verb, TCustomWypGrupa& group);
     void OwnPrepositionCase(int i);
     // Returns the last word it dealt with.
     int VerbGovernment(int i);

@@ -10,7 +10,7 @@ namespace velmar {
 
 namespace {
 
-constexpr const char* kObjectClitics = "<me><m'><te><t'><se><s'><nous><vous><lui><le><la><les><en><y><ne><n'>";
+constexpr const char* kObjectClitics = "<me><m'><te><t'><se><s'><nous><vous><lui><le><la><l'><les><en><y><ne><n'>";
 constexpr const char* kInvertedSubjects = "<je><tu><il><elle><on><nous><vous><ils><elles>";
 
 // Number (1, 2; 0 both) and French gender (1, 2; 0 both) of a noun, adjective or

@@ -114,18 +114,23 @@ void TWypowiedzenieFr::CliticCase(int i)
     if (TextIn(i, "<lui><leur><leur2>"))
         group.casus = 3;
     else if (TextIn(i, "<le><le2><l'2><la2><les2>"))
-        group.casus = 4;
+        // The direct object takes the case the Polish verb governs: "je l'aide" →
+        // "pomagam mu", "je le cherche" → "szukam go".
+        TakeValencyCase(v, group);
     else if (stressed)
         group.casus = InNominalGroup(i + 1) ? 3 : 4;
     else if (InNominalGroup(v + 1))
         group.casus = 3;
-    else if (const TRekcjaFr found = ValencyCase(v, ""); found.Found) {
-        group.casus = found.Case;
-        if (!found.Preposition.empty())
-            group.LeadTexts.push_back(found.Preposition);
-    } else {
-        group.casus = 4;
-    }
+    else
+        TakeValencyCase(v, group);
+}
+
+void TWypowiedzenieFr::TakeValencyCase(int verb, TCustomWypGrupa& group)
+{
+    const TRekcjaFr found = verb >= 0 ? ValencyCase(verb, "") : TRekcjaFr{};
+    group.casus = found.Found ? found.Case : 4;
+    if (found.Found && !found.Preposition.empty())
+        group.LeadTexts.push_back(found.Preposition);
 }
 
 void TWypowiedzenieFr::TransferPrepositions()

@@ -11,10 +11,12 @@ namespace velmar {
 namespace {
 
 // One pronoun per row: the lemma, then the seven cases separated by "|"; a case is
-// "main/stressed/after a preposition", shorter when the later forms are empty.
+// "main/stressed/after a preposition", shorter when the later forms are empty. The
+// main form is the unstressed one where the language has it: "widzę cię", "daj mi",
+// "dla ciebie".
 constexpr const char* kPronounRows[] = {
     "ja|ja|mnie|mi/mnie/mnie|mnie/mię|mną|mnie|",
-    "ty|ty|ciebie|tobie/ci|ciebie/cię|tobą|tobie|",
+    "ty|ty|cię/ciebie/ciebie|ci/tobie/tobie|cię/ciebie/ciebie|tobą|tobie|",
     "my|my|nas|nam|nas|nami|nas|",
     "wy|wy|was|wam|was|wami|was|",
     "się||siebie|sobie|się//siebie|sobą|sobie|",

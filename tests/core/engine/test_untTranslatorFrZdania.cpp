@@ -106,6 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Je veux que tu viennes.", "Chcę, żebyś przyszedł."},
         // a verb with a reflexive entry of its own, and the clitic after it
         TZdanie{"Nous nous lavons.", "Myjemy się."}, TZdanie{"Ne mange pas !", "Nie jedz!"},
+        // object pronouns: the unstressed form, in the case the Polish verb governs
+        TZdanie{"Je te vois.", "Widzę cię."}, TZdanie{"Je l'aide.", "Pomagam mu."},
+        TZdanie{"Je cherche le livre.", "Szukam książki."}, TZdanie{"Je t'attends.", "Czekam na ciebie."},
         // "des": the article Polish leaves out, or "de les", the genitive
         TZdanie{"Il mange des pommes.", "On je jabłka."}, TZdanie{"le livre des enfants", "książka dzieci"},
         TZdanie{"Il ne mange jamais de pomme.", "On nigdy nie je jabłka."},

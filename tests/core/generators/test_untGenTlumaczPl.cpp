@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TPrzypadekPl{"mnie *90", {.Case = 3, .NormaliseOblique = true}, "mi"},
                       TPrzypadekPl{"mnie *90", {.Case = 3}, "mnie"},
                       TPrzypadekPl{"nim *90", {.Case = 2, .NormaliseOblique = true, .AfterPreposition = true}, "niego"},
-                      TPrzypadekPl{"sam *90", {.Case = 2}, "sam"}),
+                      TPrzypadekPl{"sam *90", {.Case = 2}, "sam"},
+                      // the unstressed form, and the full one after a preposition
+                      TPrzypadekPl{"ty *90", {.Case = 4}, "cię"}, TPrzypadekPl{"ty *90", {.Case = 3}, "ci"},
+                      TPrzypadekPl{"ty *90", {.Case = 2, .AfterPreposition = true}, "ciebie"}),
     test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(
