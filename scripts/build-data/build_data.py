@@ -18,6 +18,7 @@ built: nothing shows Polish data lines in this language pair."""
 
 import argparse
 import os
+import re
 import sys
 import time
 import typing
@@ -274,11 +275,13 @@ def forms_lines(pairs_by_lemma, language):
 def joinable(phrase_lines):
     """The expressions the analysis may join running words into. A two-word one of
     no part of speech (#99: exclamations, set phrases) reads the same as ordinary word
-    pairs ("la ferme" = "shut up", and the farm) and stays a phrase only."""
+    pairs ("la ferme" = "shut up", and the farm) and stays a phrase only; words joined
+    by a hyphen or an apostrophe count apart ("est-ce que" is three)."""
     def kept(line):
         headword, _, body = line.partition("_")
         codes = {part.split(" ", 1)[0] for part in body.split("#")[1:]}
-        return len(headword.split()) > 2 or codes != {"99"}
+        words = re.split(r"[\s\-'\u2019]+", headword.strip())
+        return len(words) > 2 or codes != {"99"}
     return [line for line in phrase_lines if kept(line)]
 
 

@@ -34,6 +34,20 @@ def article(headword, *translations):
     return entry
 
 
+class JoinableExpressions(unittest.TestCase):
+    def test_a_two_word_set_phrase_stays_a_phrase_but_hyphened_words_count_apart(self):
+        cases = [
+            ("la ferme_#99 zamknij się", False),
+            ("est-ce que_#99 + czy *92", True),
+            ("qu’est-ce que_#99 co *92", True),
+            ("au moins_#8 co najmniej", True),
+            ("tout de suite_#99 natychmiast", True),
+        ]
+        for line, joinable in cases:
+            with self.subTest(line=line):
+                self.assertEqual(build_data.joinable([line]) == [line], joinable)
+
+
 class PivotRule(unittest.TestCase):
     def test_a_pair_needs_two_witnesses(self):
         cases = [
