@@ -159,6 +159,7 @@ public:
     void QueClauses();
     void AspectAndInversion();
     void PolishWordOrder();
+    void YesNoQuestion();
     void CollectAll();
 
     // The case and Polish preposition the valency of word i's chosen meaning gives a

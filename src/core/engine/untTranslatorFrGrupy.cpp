@@ -132,6 +132,9 @@ int TWypowiedzenieFr::SubjectOfVerb(int i, std::string_view pronoun) const
 
 bool TWypowiedzenieFr::InImperativePosition(int i) const
 {
+    // "Viens-tu ?" asks; the inverted subject says it is no imperative.
+    if (TextIn(i + 1, "<-><-t->") && TextIn(i + 2, kInvertedSubjects))
+        return false;
     // Only "ne" and object pronouns may stand before an imperative: "ne le mange pas".
     const int before =
         SkipTextIn(i - 1, "<ne><n'><le><la><l'><les><lui><leur><me><m'><te><t'><nous><vous><en><y>", true);

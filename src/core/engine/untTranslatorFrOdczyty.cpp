@@ -172,6 +172,9 @@ void TWypowiedzenieFr::PrePass()
 
 bool TWypowiedzenieFr::IsPreposition(int i) const
 {
+    // "a-t-il": the verb with its inverted subject.
+    if (TextIn(i + 1, "<-t-><->"))
+        return false;
     // "il a mangé", "il n'a pas donc mangé": the participle after the skipped words.
     const int next = SkipTextIn(i + 1, "<ne><n'><pas><tout><donc>");
     const TZbiorKodow participles = Kody({86, 87, 88, 98, 99, 106, 115, 121}) | KodyOdDo(190, 199);

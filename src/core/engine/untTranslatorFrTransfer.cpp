@@ -295,6 +295,33 @@ void TWypowiedzenieFr::PolishWordOrder()
     }
     if (Words().Context().Analysis.FrReorderAdjectives)
         AdjectivesBeforeNouns();
+    YesNoQuestion();
+}
+
+// "Viens-tu ?", "Pouvez-vous m'aider ?": the inversion asks for yes or no, which
+// Polish says with "czy" before the sentence; a question word asks for itself.
+void TWypowiedzenieFr::YesNoQuestion()
+{
+    TCustomWypSlowa& words = Words();
+    if (words.Count() == 0 || words.Tail.find('?') == std::string::npos)
+        return;
+    bool inverted = false;
+    for (int i = 0; i < words.Count(); ++i) {
+        if (TextIn(i,
+                   "<o\371><quand><comment><pourquoi><qui><que><qu'><quoi><quel><quelle><quels><quelles><combien>"
+                   "<lequel><laquelle><lesquels><lesquelles><si>",
+                   true, true))
+            return;
+        inverted = inverted || (TextIn(i, "<-><-t->") && (IsVerbAt(i - 1) || TextIs(i - 1, "t")) &&
+                                TextIn(i + 1, "<je><tu><il><elle><on><nous><vous><ils><elles>", true));
+    }
+    if (!inverted)
+        return;
+    for (int i = 0; i < words.Count(); ++i)
+        if (words.Word(i).Translate) {
+            words.Word(i).LeadText = "czy " + words.Word(i).LeadText;
+            return;
+        }
 }
 
 void TWypowiedzenieFr::AdjectivesBeforeNouns()

@@ -115,7 +115,10 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"La maison est grande et belle.", "Dom jest duży i piękny."},
         TZdanie{"Ils sont partis à Paris.", "Oni wyjechali do Paryża."},
         // the inverted subject pronoun goes with its hyphen; numerals agree with their noun
-        TZdanie{"Comment vas-tu ?", "Jak idziesz?"}, TZdanie{"J'ai deux frères.", "Mam dwóch braci."},
+        TZdanie{"Comment vas-tu ?", "Jak idziesz?"},
+        // the inversion without a question word asks for yes or no: "czy"
+        TZdanie{"Viens-tu ?", "Czy przychodzisz?"}, TZdanie{"Manges-tu une pomme ?", "Czy jesz jabłko?"},
+        TZdanie{"J'ai deux frères.", "Mam dwóch braci."},
         TZdanie{"Il a lu quelques livres.", "On przeczytał kilka książek."},
         // ne … jamais denies the act: the imperfective
         TZdanie{"Il n'a jamais lu le livre.", "On nigdy nie czytał książki."},
