@@ -434,8 +434,13 @@ void TWypowiedzenieFr::NegationScope(int i)
     int k = SkipTextIn(i + 1, kNegationClitics);
     int e = k;
     if (InVerbalGroup(k)) {
-        k = GroupLast(k);
+        // "il n'a pas mangé": the negation word stands inside the compound tense.
+        const int last = GroupLast(k);
         e = k + 1;
+        while (e <= last && !TextIn(e, kNegationWords))
+            ++e;
+        if (e > last)
+            e = last + 1;
     }
     while (ClassIs(e, kwPrzyslowek) && !TextIn(e, kNegationWords))
         ++e;
@@ -458,6 +463,8 @@ void TWypowiedzenieFr::NegationScope(int i)
         words.Word(e).Translate = false;
     } else if (TextIs(e, "pas encore")) {
         words.Word(e).PreferMeaning("jeszcze *70");
+    } else if (TextIs(e, "plus")) {
+        words.Word(e).PreferMeaning(FromUtf8("już *70"));
     }
 }
 

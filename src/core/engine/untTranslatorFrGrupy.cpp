@@ -502,7 +502,7 @@ void TWypowiedzenieFr::Pronominal()
         if (!InVerbalGroup(i) || !HasMarker(i, znGlowaGrupy))
             continue;
         const TCustomWypGrupa& group = *words.Word(i).Group();
-        if (group.Kind() == 2 && LemmaIs(group.First, "\352tre"))
+        if (group.Kind() == 2 && LemmaIs(i, "\352tre"))
             continue;
         int clitic = group.First - 1;
         if (TextIn(clitic, "<en><en2><y>"))

@@ -111,6 +111,11 @@ void TWypowiedzenieFr::CliticCase(int i)
     if ((v < 0 && !stressed) || !HasGroup(i))
         return;
     TCustomWypGrupa& group = *Words().Word(i).Group();
+    // In a compound tense the participle governs, and the object it may take follows
+    // it: "tu m'as prêté le livre" → "pożyczyłeś mi książkę".
+    const int afterVerb = v >= 0 ? GroupLast(v) + 1 : -1;
+    if (v >= 0 && InVerbalGroup(v))
+        v = HeadOfGroup(*Words().Word(v).Group());
     if (TextIn(i, "<lui><leur><leur2>"))
         group.casus = 3;
     else if (TextIn(i, "<le><le2><l'2><la2><les2>"))
@@ -119,7 +124,7 @@ void TWypowiedzenieFr::CliticCase(int i)
         TakeValencyCase(v, group);
     else if (stressed)
         group.casus = InNominalGroup(i + 1) ? 3 : 4;
-    else if (InNominalGroup(v + 1))
+    else if (InNominalGroup(afterVerb))
         group.casus = 3;
     else
         TakeValencyCase(v, group);

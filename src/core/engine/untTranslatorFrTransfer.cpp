@@ -134,7 +134,11 @@ int TWypowiedzenieFr::AspectOf(int i) const
     if (tense == czRozkazujacy)
         return NegatedVerb(i) ? znNiedokonany : znDokonany;
     if (tense == czBezokolicznik) {
-        const int before = SkipTextIn(GroupFirst(i) - 1, "<ne><n'><pas><pas1>", true);
+        // "Pouvez-vous m'aider ?": past the object pronouns and the inverted subject.
+        const int before = SkipTextIn(GroupFirst(i) - 1,
+                                      "<ne><n'><pas><pas1><me><m'><te><t'><le2><la2><l'2><les2><lui><leur2><nous1>"
+                                      "<vous1><en2><y><-><-t-><je><tu><il><elle><on><nous><vous><ils><elles>",
+                                      true);
         if (LemmaIn(before, "<pouvoir><vouloir>") || (TextIs(before, "pour") && LemmaIn(i, "<installer><\351viter>")))
             return znDokonany;
     }
@@ -181,10 +185,11 @@ void TWypowiedzenieFr::AspectAndInversion()
 
 void TWypowiedzenieFr::NegationWordsBeforeNie()
 {
-    // "il n'a jamais vu" → "nigdy nie widział": Polish puts "nigdy" before "nie".
+    // "il n'a jamais vu" → "nigdy nie widział", "il n'a rien mangé" → "nic nie zjadł",
+    // "il ne mange plus" → "już nie je": Polish puts these before "nie".
     TCustomWypSlowa& words = Words();
     for (int i = 1; i < words.Count(); ++i) {
-        if (!TextIs(i, "jamais") || !words.Word(i).Translate)
+        if (!TextIn(i, "<jamais><rien><plus>") || !words.Word(i).Translate)
             continue;
         int ne = i - 1;
         while (ne >= 0 && !TextIn(ne, "<ne><n'>") && (InVerbalGroup(ne) || !words.Word(ne).Translate))
@@ -289,7 +294,8 @@ void TWypowiedzenieFr::PolishWordOrder()
             continue;
         const int verb =
             SkipTextIn(i + 1, "<ne><n'><ne2><me><m'><te><t'><le2><la2><l'2><les2><lui><leur2><nous1><vous1><en2><y>");
-        if (!InVerbalGroup(verb) || !words.Word(verb).Translate)
+        // The auxiliary of a compound tense renders as nothing; its participle counts.
+        if (!InVerbalGroup(verb) || !words.Word(HeadOfGroup(*words.Word(verb).Group())).Translate)
             continue;
         MoveGroupedWord(i, GroupLast(verb));
     }

@@ -106,6 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Je veux que tu viennes.", "Chcę, żebyś przyszedł."},
         // a verb with a reflexive entry of its own, and the clitic after it
         TZdanie{"Nous nous lavons.", "Myjemy się."}, TZdanie{"Ne mange pas !", "Nie jedz!"},
+        TZdanie{"Il s'est levé.", "On wstał."},
+        // the negation of a compound tense, and the negation words Polish puts before "nie"
+        TZdanie{"Il n'a pas mangé.", "On nie zjadł."}, TZdanie{"Il n'a rien mangé.", "On nic nie zjadł."},
+        TZdanie{"Il ne mange plus.", "On już nie je."}, TZdanie{"Tu m'as donné le livre.", "Dałeś mi książkę."},
         // object pronouns: the unstressed form, in the case the Polish verb governs
         TZdanie{"Je te vois.", "Widzę cię."}, TZdanie{"Je l'aide.", "Pomagam mu."},
         TZdanie{"Je cherche le livre.", "Szukam książki."}, TZdanie{"Je t'attends.", "Czekam na ciebie."},
