@@ -268,10 +268,10 @@ void TWypowiedzenieFr::Analyse(int level)
              {&TWypowiedzenieFr::ProperNames, &TWypowiedzenieFr::Articles, &TWypowiedzenieFr::Subordinates,
               &TWypowiedzenieFr::NominalGroups, &TWypowiedzenieFr::GroupAgreement, &TWypowiedzenieFr::Coordination,
               &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::FixedExpressions, &TWypowiedzenieFr::Pronominal,
-              &TWypowiedzenieFr::AvantApres, &TWypowiedzenieFr::TransferPrepositions, &TWypowiedzenieFr::Pronouns,
-              &TWypowiedzenieFr::Superlatives, &TWypowiedzenieFr::QueClauses, &TWypowiedzenieFr::GroupFeatures,
-              &TWypowiedzenieFr::FinalGroups, &TWypowiedzenieFr::AspectAndInversion,
-              &TWypowiedzenieFr::PolishWordOrder}) {
+              &TWypowiedzenieFr::AvantApres, &TWypowiedzenieFr::TransferPrepositions,
+              &TWypowiedzenieFr::TimeExpressions, &TWypowiedzenieFr::Pronouns, &TWypowiedzenieFr::Superlatives,
+              &TWypowiedzenieFr::QueClauses, &TWypowiedzenieFr::GroupFeatures, &TWypowiedzenieFr::FinalGroups,
+              &TWypowiedzenieFr::AspectAndInversion, &TWypowiedzenieFr::PolishWordOrder}) {
             if (Owner()->StopRequested())
                 return;
             (this->*stage)();

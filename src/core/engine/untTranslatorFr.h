@@ -154,6 +154,9 @@ public:
     // Polish prepositions and the case and kind of every nominal group
     // (untTranslatorFrPrzypadki.cpp).
     void TransferPrepositions();
+    // Clock times, parts of the day, periods and days that Polish says with other
+    // words or another preposition (untTranslatorFrCzas.cpp).
+    void TimeExpressions();
     // The rest, up to the translations (untTranslatorFrTransfer.cpp).
     void Pronouns();
     void QueClauses();
@@ -240,6 +243,9 @@ private:
     bool PrepositionHomograph(int i);
     void CliticCase(int i);
     void TakeValencyCase(int verb, TCustomWypGrupa& group);
+    bool ClockTime(int i);
+    bool PartOfDay(int first, int head);
+    void PeriodOrDay(TCustomWypGrupa& group, int head);
     void OwnPrepositionCase(int i);
     // Returns the last word it dealt with.
     int VerbGovernment(int i);

@@ -129,6 +129,10 @@ int TWypowiedzenieFr::AspectOf(int i) const
     // "il n'a jamais vu" denies the act itself, not its completion: "nigdy nie widział".
     if (OneOf(tense, {czPasseSimple, czPasseCompose, 12, 13}) && NegatedVerb(i) && NeverOrNoMore(group))
         return znNiedokonany;
+    // The simple future names one event more often than a state: "nous partirons" →
+    // "wyjedziemy"; denied, it is the imperfective ("nie będziemy wyjeżdżać").
+    if (tense == czPrzyszly)
+        return NegatedVerb(i) ? znNiedokonany : znDokonany;
     if (OneOf(tense, {3, 11, 12, 13, 14, 15, 16, 17, 18, 20, 23, 24}))
         return znDokonany;
     if (tense == czRozkazujacy)

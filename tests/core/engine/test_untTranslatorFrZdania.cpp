@@ -136,7 +136,15 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"le livre de Pierre et de Marie", "książka Piotra i Marii"},
         TZdanie{"Il va de Paris à Londres.", "On idzie od Paryża do Londynu."},
         TZdanie{"Je sors de la maison.", "Wychodzę z domu."},
-        TZdanie{"Je ne sais pas s'il vient.", "Nie wiem, czy on przychodzi."}),
+        TZdanie{"Je ne sais pas s'il vient.", "Nie wiem, czy on przychodzi."},
+        // times that Polish says with other words or another preposition
+        TZdanie{"Il vient à huit heures.", "On przychodzi o ósmej."},
+        TZdanie{"Il part vers 9 heures.", "On wyjeżdża około 9."},
+        TZdanie{"Je viens ce soir.", "Przychodzę dziś wieczorem."}, TZdanie{"Je travaille le matin.", "Pracuję rano."},
+        TZdanie{"Je pars la semaine prochaine.", "Wyjeżdżam w przyszłym tygodniu."},
+        TZdanie{"Cette année, il travaille.", "W tym roku, on pracuje."},
+        TZdanie{"Cette année est belle.", "Ten rok jest piękny."},
+        TZdanie{"Je viens lundi.", "Przychodzę w poniedziałek."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
@@ -346,7 +354,9 @@ TEST_P(FrenchAspect, ByTense)
 
 INSTANTIATE_TEST_SUITE_P(Tenses, FrenchAspect,
                          testing::Values(TAspekt{"il mange", "mange", 19}, TAspekt{"il mangeait", "mangeait", 19},
-                                         TAspekt{"il mangea", "mangea", 18}, TAspekt{"il a mangé", "mangé", 18},
+                                         TAspekt{"il mangea", "mangea", 18}, TAspekt{"il mangera", "mangera", 18},
+                                         TAspekt{"il ne mangera pas", "mangera", 19},
+                                         TAspekt{"il a mangé", "mangé", 18},
                                          TAspekt{"il n'a jamais mangé", "mangé", 19},
                                          TAspekt{"il n'a pas mangé", "mangé", 18}, TAspekt{"Mange !", "Mange", 18},
                                          TAspekt{"Ne mange pas !", "mange", 19},
