@@ -17,7 +17,8 @@ import freedict
 PARTS_OF_SPEECH = {
     "n": ("n", ""), "nm": ("n", "masc"), "nf": ("n", "fem"), "v": ("v", ""), "adj": ("adj", ""),
     "adv": ("adv", ""), "conj": ("conjunction", ""), "prep": ("preposition", ""),
-    "pron": ("pronoun", ""), "part": ("particle", ""), "interj": ("interjection", ""),
+    "pron": ("pronoun", ""), "num": ("numeral", ""), "part": ("particle", ""),
+    "interj": ("interjection", ""),
 }
 SENSE_SEPARATOR, TRANSLATION_SEPARATOR = " | ", ", "
 WITH_PARTNER = re.compile(r"^(?P<word>[^<>]+?)(?:\s+<(?P<partner>[^<>]+)>)?$")
