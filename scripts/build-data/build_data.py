@@ -2,7 +2,10 @@
 """Builds the readable sources of the data files from the free dictionaries:
 frpol2.sg / polfr2.sg (main), frpol2.sp / polfr2.sp (phrases), franc2.so / pol2.so
 (forms), franc.sk / pol.sk (qualifier labels), franc2.sdt (irregular French forms).
-Headwords the French–Polish pair lacks, or gives one translation only, get the pairs
+The hand-made dictionaries of the frequent words the free ones lack
+(handmade-fr-pl.txt, handmade-pl-fr.txt, read by handmade.py) join the pair as if they
+were part of it, after its own articles. Headwords the French–Polish pair lacks, or
+gives one translation only, get the pairs
 triangulated through the German, Italian and Spanish FreeDict dictionaries
 (pivots.py), ranked after their own; a Polish verb with no article takes its aspect
 partner's (verb_partners.py), and an imperfective translation of a French verb carries its
@@ -29,8 +32,10 @@ import verb_partners  # noqa: E402
 import datalib  # noqa: E402
 import domains  # noqa: E402
 import french  # noqa: E402
+import coverage  # noqa: E402
 import freedict  # noqa: E402
 import frequency  # noqa: E402
+import handmade  # noqa: E402
 import pivots  # noqa: E402
 import polimorf  # noqa: E402
 import pronunciation  # noqa: E402
@@ -310,13 +315,27 @@ def french_data_lines(readings_by_lemma):
     return lines
 
 
-def read_sides():
-    """Both directions, each completed with the articles made from the other one's
-    translations, and the pairs each held before: {(headword, translation)}."""
+def read_handmade(folder=HERE):
+    """The hand-made dictionaries (French–Polish, Polish–French); a line that cannot be
+    read stops the build."""
+    try:
+        return (handmade.read(os.path.join(folder, "handmade-fr-pl.txt"), "fr", "pl"),
+                handmade.read(os.path.join(folder, "handmade-pl-fr.txt"), "pl", "fr"))
+    except handmade.HandmadeError as error:
+        datalib.fail(str(error))
+
+
+def read_sides(handmade_fr, handmade_pl):
+    """Both directions, the hand-made articles after the FreeDict pair's own, each
+    completed with the articles made from the other one's translations, and the pairs
+    each held before: {(headword, translation)}."""
     frpol = Side(freedict.read_dictionary(f"{DICTD}/freedict-fra-pol.index",
                                           f"{DICTD}/freedict-fra-pol.dict.dz"), "fr", "pl")
     polfr = Side(freedict.read_dictionary(f"{DICTD}/freedict-pol-fra.index",
                                           f"{DICTD}/freedict-pol-fra.dict.dz"), "pl", "fr")
+    frpol.add(handmade_fr.entries)
+    polfr.add(handmade_pl.entries)
+    print(f"  hand-made: {len(handmade_fr.entries)} French and {len(handmade_pl.entries)} Polish articles")
     pairs = {"fr": frpol.pairs(), "pl": polfr.pairs()}
     french_made, polish_made = polfr.reverse_entries(frpol), frpol.reverse_entries(polfr)
     frpol.add(french_made)
@@ -405,12 +424,25 @@ def aspect_variant(partners, polfr, target_code_of):
     return variant_of
 
 
-def print_coverage(sources, dump):
-    """The coverage figures of the data set just written."""
+def handmade_partners(listed_pairs, handmade_dictionaries, aspects):
+    """The table's aspect pairs with those the hand-made dictionaries name; a pair
+    PoliMorf does not give a perfective and an imperfective is left out, and said."""
+    pairs = set().union(*(d.aspect_pairs for d in handmade_dictionaries))
+    oriented, left_out = handmade.oriented_pairs(pairs, aspects)
+    print(f"  hand-made aspect pairs: {len(oriented)}; left out (aspects not in PoliMorf): "
+          + (", ".join(f"{a}–{b}" for a, b in left_out) or "none"))
+    return {**oriented, **listed_pairs}
+
+
+def print_coverage(sources, dump, out):
+    """The coverage figures of the data set just written; the ranked lemmas without an
+    entry go to out/missing-LANGUAGE.tsv, the work list of the hand-made dictionaries."""
     for language in ("fr", "pl"):
         corpus = frequency.read_corpus(language)
         data_set = frequency.DataSet(sources, language)
-        frequency.report(language, corpus, data_set, frequency.ranking_of(language, corpus, data_set, dump))
+        ranking = frequency.ranking_of(language, corpus, data_set, dump)
+        frequency.report(language, corpus, data_set, ranking)
+        coverage.write_missing(os.path.join(out, f"missing-{language}.tsv"), ranking, data_set.headwords)
 
 
 def main():
@@ -424,7 +456,8 @@ def main():
     sources = os.path.join(args.out, "sources")
 
     datalib.progress(1, STEPS, "reading the FreeDict dictionaries fra-pol and pol-fra")
-    frpol, polfr, pairs = read_sides()
+    handmade_fr, handmade_pl = read_handmade()
+    frpol, polfr, pairs = read_sides(handmade_fr, handmade_pl)
     domain_table = domains.DomainTable(os.path.join(HERE, "domain-labels.txt"))
     datalib.progress(2, STEPS, "triangulating through the other FreeDict dictionaries")
     kept = triangulated_pairs(pairs)
@@ -438,7 +471,8 @@ def main():
     dropped = polfr.drop_reversed(polimorf.declined_forms(dump, polfr.reversed_single_words()))
     print(f"  {dropped} Polish articles made from declined forms left out")
     pairs_version, listed_pairs = verb_partners.read_pairs(os.path.join(HERE, "verb-partner-pairs.txt"))
-    partners = verb_partners.Partners(verb_partners.read_aspects(dump), listed_pairs)
+    aspects = verb_partners.read_aspects(dump)
+    partners = verb_partners.Partners(aspects, handmade_partners(listed_pairs, (handmade_fr, handmade_pl), aspects))
     # the pivoted words in small letters too, which tell a name from a common word
     polish_words = polfr.single_words() | frpol.translations() | {
         w for _, pl in kept for w in (pl, pl.lower())}
@@ -539,7 +573,7 @@ def main():
                 f"domain-labels {domain_table.version}\nipa-letters {letters.version}\n"
                 f"verb-partner-pairs {pairs_version}\n")
     datalib.progress(10, STEPS, "measuring the coverage of running text")
-    print_coverage(sources, dump)
+    print_coverage(sources, dump, args.out)
     print(f"  done in {time.time() - started:.0f} s")
 
 

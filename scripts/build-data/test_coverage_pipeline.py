@@ -1,18 +1,24 @@
 #!/usr/bin/env python3
-"""The pieces of the data build that widen its coverage: which pivoted pairs are kept
-and how they become articles, which Polish verbs are aspect partners, which higher
-degrees the forms file lists, and how running text is counted."""
+"""The pieces of the data build that widen its coverage: how the hand-made dictionaries
+are read and where they rank, which pivoted pairs are kept and how they become
+articles, which Polish verbs are aspect partners, which higher degrees the forms file
+lists, and how running text is counted."""
 
 import os
 import sys
+import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import verb_partners  # noqa: E402
 import build_data  # noqa: E402
+import datalib  # noqa: E402
+import coverage  # noqa: E402
+import domains  # noqa: E402
 import freedict  # noqa: E402
 import frequency  # noqa: E402
+import handmade  # noqa: E402
 import pivots  # noqa: E402
 import polimorf  # noqa: E402
 
@@ -46,6 +52,67 @@ class JoinableExpressions(unittest.TestCase):
         for line, joinable in cases:
             with self.subTest(line=line):
                 self.assertEqual(build_data.joinable([line]) == [line], joinable)
+
+
+def written(folder, name, text):
+    path = os.path.join(folder, name)
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+    return path
+
+
+class HandmadeDictionaries(unittest.TestCase):
+    GOOD = "# comment\n\nafficher\tv\twyświetlać <wyświetlić>, pokazywać <pokazać> | wywieszać\n"
+
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.addCleanup(self.folder.cleanup)
+
+    def test_a_malformed_line_stops_the_reading_with_its_number(self):
+        cases = [
+            ("sinon\tconj", "expected lemma<TAB>part of speech<TAB>senses"),
+            ("sinon\tconjonction\tw przeciwnym razie", "unknown part of speech"),
+            ("sinon\tconj\tinaczej, , bo", "cannot read ''"),
+            ("sinon\tconj\tinaczej | ", "'inaczej \\|' is no clean pl word"),
+            ("afin\tconj\taby_", "no clean pl word"),
+            ("effectuer\tv\twykonywać <wykonać", "cannot read"),
+            ("répertoire <dossier>\tnm\tkatalog", "only a Polish verb has an aspect partner"),
+        ]
+        for line, message in cases:
+            with self.subTest(line=line):
+                path = written(self.folder.name, "fr-pl.txt", self.GOOD + line + "\n")
+                with self.assertRaisesRegex(handmade.HandmadeError, f"fr-pl.txt:4: .*{message}"):
+                    handmade.read(path, "fr", "pl")
+
+    def test_a_polish_headword_with_its_partner_gives_both_verbs_the_article(self):
+        path = written(self.folder.name, "pl-fr.txt", "ustawiać <ustawić>\tv\trégler, configurer | poser\n")
+        dictionary = handmade.read(path, "pl", "fr")
+        self.assertEqual([(e.headword, e.pos, [s.translations for s in e.senses]) for e in dictionary.entries],
+                         [(verb, "v", [["régler", "configurer"], ["poser"]]) for verb in ("ustawiać", "ustawić")])
+        self.assertEqual(dictionary.aspect_pairs, {frozenset(("ustawiać", "ustawić"))})
+
+    def test_the_verb_pairs_are_oriented_by_the_aspects_of_polimorf(self):
+        aspects = {"wyświetlać": {"imperf"}, "wyświetlić": {"perf"}, "kupić": {"perf", "imperf"},
+                   "kupować": {"imperf"}, "pokazać": {"perf"}}
+        pairs = {frozenset(p) for p in (("wyświetlać", "wyświetlić"), ("kupować", "kupić"),
+                                        ("pokazać", "pokazywać"))}
+        self.assertEqual(handmade.oriented_pairs(pairs, aspects),
+                         ({"wyświetlić": "wyświetlać", "kupić": "kupować"}, [("pokazać", "pokazywać")]))
+
+    def test_a_handmade_article_ranks_above_the_pivoted_ones_and_below_the_core(self):
+        path = written(self.folder.name, "fr-pl.txt", "afficher\tv\twyświetlać\nsinon\tconj\tw przeciwnym razie, inaczej\n")
+        side = build_data.Side(handmade.read(path, "fr", "pl").entries, "fr", "pl")
+        kept = {("afficher", "pokazywać"): evidence(ita=(1, 1), deu=(1, 1)),
+                ("sinon", "poza tym"): evidence(ita=(1, 1), deu=(1, 1))}
+        # a thin article takes pivoted translations after its own, a full one none
+        side.add(pivots.pivoted_entries(kept, side.entries, lambda pair: pair, lambda pair: "v", "68"))
+        table = domains.DomainTable(os.path.join(HERE, "domain-labels.txt"))
+        lines, _ = build_data.main_lines(side, set(), table, lambda h, e: "4", lambda w, pos: "", {})
+        self.assertEqual(sorted(lines), ["afficher_#4 wyświetlać , +68 pokazywać (przez inne języki)",
+                                         "sinon_#4 w przeciwnym razie , inaczej"])
+        core = written(self.folder.name, "core.txt", "afficher_#4 pokazywać\n")
+        merged = build_data.merge_core(sorted(lines), core, datalib.main_key)
+        self.assertEqual(merged, ["afficher_#4 pokazywać", "sinon_#4 w przeciwnym razie , inaczej"])
 
 
 class PivotRule(unittest.TestCase):
@@ -200,6 +267,8 @@ class RunningText(unittest.TestCase):
         self.assertEqual(ranking, [("être", 5.0), ("été", 2.0), ("xyz", 1.0)])
         self.assertEqual(frequency.rank_coverage(ranking, data_set.headwords, (1, 3)), {1: 1, 3: 2})
         self.assertEqual(frequency.token_coverage(data_set, counts), (7, 13))
+        # the work list of the hand-made dictionaries keeps each lemma's rank
+        self.assertEqual(coverage.missing_lemmas(ranking, data_set.headwords), [(3, "xyz", 1.0)])
 
 
 if __name__ == "__main__":
