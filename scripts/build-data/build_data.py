@@ -107,10 +107,13 @@ class Side:
         """Articles of the other direction's language made from this direction's
         translations that the other direction lacks as headwords: translation t of
         headword h gives t → h, one sense per sense of h, with that sense's labels and
-        the part of speech of h's article."""
+        the part of speech of h's article; a hand-made translation of several words
+        gives none."""
         made = {}
         for headword, entry, sense, word in self._translations():
-            if word in other.entries:
+            # A hand-made gloss of several words ("de viande", "il faut") explains a
+            # sense; as a headword of its own it would join running words wrongly.
+            if word in other.entries or (entry.handmade and " " in word):
                 continue
             reverse = made.get((word, entry.pos))
             if reverse is None:
@@ -426,9 +429,14 @@ def aspect_variant(partners, polfr, target_code_of):
 
 def handmade_partners(listed_pairs, handmade_dictionaries, aspects):
     """The table's aspect pairs with those the hand-made dictionaries name; a pair
-    PoliMorf does not give a perfective and an imperfective is left out, and said."""
+    PoliMorf does not give a perfective and an imperfective is left out, and said. An
+    imperfective the table pairs already keeps the table's perfective alone, so that
+    it stays the one its translations take ("kończyć": "skończyć", not "zakończyć")."""
     pairs = set().union(*(d.aspect_pairs for d in handmade_dictionaries))
     oriented, left_out = handmade.oriented_pairs(pairs, aspects)
+    paired = set(listed_pairs.values())
+    oriented = {perfective: imperfective for perfective, imperfective in oriented.items()
+                if imperfective not in paired}
     print(f"  hand-made aspect pairs: {len(oriented)}; left out (aspects not in PoliMorf): "
           + (", ".join(f"{a}–{b}" for a, b in left_out) or "none"))
     return {**oriented, **listed_pairs}

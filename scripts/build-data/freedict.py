@@ -39,6 +39,8 @@ class Entry:
         self.senses = []        # Sense
         # made from the other direction's article: pos is that article's
         self.reversed = False
+        # written by hand for the project (handmade.py)
+        self.handmade = False
 
 
 def _parse_header(line):

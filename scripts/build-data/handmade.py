@@ -80,6 +80,7 @@ def parse_line(line, dictionary, where):
     senses = _senses(senses_text, dictionary.target, where, dictionary.aspect_pairs)
     for word in filter(None, (headword, partner)):
         entry = freedict.Entry(word, pos, gender)
+        entry.handmade = True
         entry.senses = [_copy(sense) for sense in senses]
         dictionary.entries.append(entry)
     if partner:

@@ -115,6 +115,20 @@ class HandmadeDictionaries(unittest.TestCase):
         self.assertEqual(merged, ["afficher_#4 pokazywać", "sinon_#4 w przeciwnym razie , inaczej"])
 
 
+    def test_the_table_keeps_its_perfective_for_an_imperfective_it_pairs(self):
+        dictionary = handmade.Dictionary("pl", "fr")
+        dictionary.aspect_pairs = {frozenset(("zakończyć", "kończyć")), frozenset(("wyświetlić", "wyświetlać"))}
+        aspects = {"zakończyć": {"perf"}, "kończyć": {"imperf"}, "wyświetlić": {"perf"}, "wyświetlać": {"imperf"}}
+        self.assertEqual(build_data.handmade_partners({"skończyć": "kończyć"}, [dictionary], aspects),
+                         {"skończyć": "kończyć", "wyświetlić": "wyświetlać"})
+
+    def test_a_handmade_gloss_of_several_words_makes_no_article_the_other_way(self):
+        path = written(self.folder.name, "pl-fr.txt", "mięsny\tadj\tde viande, carné\n")
+        polish = build_data.Side(handmade.read(path, "pl", "fr").entries, "pl", "fr")
+        french = build_data.Side([], "fr", "pl")
+        self.assertEqual([(e.headword, [s.translations for s in e.senses]) for e in polish.reverse_entries(french)],
+                         [("carné", [["mięsny"]])])
+
 class PivotRule(unittest.TestCase):
     def test_a_pair_needs_two_witnesses(self):
         cases = [

@@ -395,11 +395,11 @@ TDecyzjaFr TWypowiedzenieFr::NounOrVerb(int i)
     return TDecyzjaFr::Brak;
 }
 
-// "sous le lit", "Le lit": "le" opens a group, so what follows is not a verb it stands
+// "sous le lit", "au lit", "Le lit": "le" opens a group, so what follows is not a verb it stands
 // before as an object.
 bool TWypowiedzenieFr::ArticleAfterPreposition(int i) const
 {
-    if (!TextIs(i - 1, "le", false, true))
+    if (!TextIs(i - 1, "le", true, true))
         return false;
     return i == 1 || ClassIs(i - 2, kwPrzyimek) || TextIn(i - 2, Accented().ContractedPrepositions, false, true);
 }
