@@ -483,6 +483,10 @@ TDecyzjaFr TWypowiedzenieFr::NounOrAdjective(int i) const
                                 HoldsAll(possible, {7, 194});
     if (participlePair && AfterAuxiliary(i))
         return TDecyzjaFr::Czasownik;
+    // "les données", "l'entrée": a participle does not stand right after its article.
+    if (HoldsAny(possible, Sets().Participles) && HoldsAny(possible, Sets().Nouns) && InRange(i - 1) &&
+        Holds(Sets().Determiners, Words().Word(i - 1).Code))
+        return TDecyzjaFr::Rzeczownik;
     if (TextIs(i, Accented().General, false, true) && (IsUnknownName(i + 1) || HasMarker(i + 1, znNazwisko)))
         return TDecyzjaFr::Rzeczownik;
     if (TextIs(i, "fin", false, true) && TextIs(i - 1, "la", false, true))

@@ -321,6 +321,7 @@ TEST_P(FrenchReadingChoice, TheContextDecides)
     add("ton", "ton", 41), add("ton", "ton", 1, 80);
     add("lit", "lire", 95), add("lit", "lit", 1);
     add("aide", "aide", 11), add("aide", "aider", 90);
+    add("entrée", "entrer", 192), add("entrée", "entrée", 5);
     // the user's reading comes first and is taken as it stands
     add("moule", "moule", 1), add("moule", "moule", 5), add("moule", "mouler", 90);
     dictionaries.Words["moule"][0].DictKind = rsUzytkownika;
@@ -344,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FrenchReadingChoice,
                                          TWybor{"ton", 0, "ton", 1}, TWybor{"la moule", 1, "moule", 1},
                                          TWybor{"sous le lit", 2, "lit", 1}, TWybor{"il le lit", 2, "lire", 95},
                                          TWybor{"le lit", 1, "lit", 1}, TWybor{"je l'aide", 2, "aider", 90},
-                                         TWybor{"l'aide", 1, "aide", 11}),
+                                         TWybor{"l'aide", 1, "aide", 11}, TWybor{"la entrée", 1, "entrée", 5}),
                          test::NamedBy([](const TWybor& c) { return test::Spelled(c.Sentence); }));
 
 // ---------------------------------------------------------------- expressions
