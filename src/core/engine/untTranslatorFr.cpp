@@ -264,14 +264,26 @@ void TWypowiedzenieFr::Analyse(int level)
             if (IsArticle(words.Word(i)))
                 words.Word(i).Translate = false;
     } else {
-        for (void (TWypowiedzenieFr::*stage)() :
-             {&TWypowiedzenieFr::ProperNames, &TWypowiedzenieFr::Articles, &TWypowiedzenieFr::Subordinates,
-              &TWypowiedzenieFr::NominalGroups, &TWypowiedzenieFr::GroupAgreement, &TWypowiedzenieFr::Coordination,
-              &TWypowiedzenieFr::FunctionWords, &TWypowiedzenieFr::FixedExpressions, &TWypowiedzenieFr::Pronominal,
-              &TWypowiedzenieFr::AvantApres, &TWypowiedzenieFr::TransferPrepositions,
-              &TWypowiedzenieFr::TimeExpressions, &TWypowiedzenieFr::Pronouns, &TWypowiedzenieFr::Superlatives,
-              &TWypowiedzenieFr::QueClauses, &TWypowiedzenieFr::GroupFeatures, &TWypowiedzenieFr::FinalGroups,
-              &TWypowiedzenieFr::AspectAndInversion, &TWypowiedzenieFr::PolishWordOrder}) {
+        for (void (TWypowiedzenieFr::*stage)() : {&TWypowiedzenieFr::ProperNames,
+                                                  &TWypowiedzenieFr::Articles,
+                                                  &TWypowiedzenieFr::Subordinates,
+                                                  &TWypowiedzenieFr::NominalGroups,
+                                                  &TWypowiedzenieFr::GroupAgreement,
+                                                  &TWypowiedzenieFr::Coordination,
+                                                  &TWypowiedzenieFr::FunctionWords,
+                                                  &TWypowiedzenieFr::FixedExpressions,
+                                                  &TWypowiedzenieFr::Pronominal,
+                                                  &TWypowiedzenieFr::AvantApres,
+                                                  &TWypowiedzenieFr::TransferPrepositions,
+                                                  &TWypowiedzenieFr::TimeExpressions,
+                                                  &TWypowiedzenieFr::Pronouns,
+                                                  &TWypowiedzenieFr::Superlatives,
+                                                  &TWypowiedzenieFr::QueClauses,
+                                                  &TWypowiedzenieFr::GroupFeatures,
+                                                  &TWypowiedzenieFr::FinalGroups,
+                                                  &TWypowiedzenieFr::RelativeClauses,
+                                                  &TWypowiedzenieFr::AspectAndInversion,
+                                                  &TWypowiedzenieFr::PolishWordOrder}) {
             if (Owner()->StopRequested())
                 return;
             (this->*stage)();
@@ -288,6 +300,8 @@ void TWypowiedzenieFr::Transfer()
     TCustomWypSlowa& words = Words();
     if (words.Context().TargetLanguage != jezPolski)
         return;
+    if (!IsWordByWordMode(words.Context().Settings.TranslationMode))
+        RelativeClauseEnds();
     for (int i = 0; i < words.Count(); ++i)
         DropSpaceBeforeHighPunctuation(words.Around(i).Po,
                                        i + 1 < words.Count() ? words.Around(i + 1).Przed : words.Tail);

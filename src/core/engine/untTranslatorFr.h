@@ -163,6 +163,11 @@ public:
     void AspectAndInversion();
     void PolishWordOrder();
     void YesNoQuestion();
+    void RelativeClauses();
+    void RelativeClauseEnds();
+    bool EndsClause(int i) const;
+    bool IsFiniteVerbGroupAt(int i) const;
+    int FirstOfClauseAt(int verb) const;
     void CollectAll();
 
     // The case and Polish preposition the valency of word i's chosen meaning gives a

@@ -635,4 +635,61 @@ void TWypSlowoFr::AddTranslation(const TTransSlownikZnaczenie& meaning)
     Translations.Item(Translations.Add()) = std::move(candidate);
 }
 
+// "le livre que je lis est bon" → "książka, którą czytam, jest dobra": a relative
+// clause inside its sentence is a clause of its own, and where the main verb goes on,
+// its clause takes the subject from before the relative one — for the agreement —
+// and a comma.
+void TWypowiedzenieFr::RelativeClauses()
+{
+    TCustomWypSlowa& words = Words();
+    for (int r = 0; r < words.Count(); ++r) {
+        if (!TextIn(r, "<que2><qui1><dont>") || r == 0)
+            continue;
+        int j = r + 1;
+        while (InRange(j) && !IsFiniteVerbGroupAt(j) && !EndsClause(j))
+            ++j;
+        if (!InRange(j) || EndsClause(j))
+            continue;
+        for (j = GroupLast(j) + 1; InRange(j) && !EndsClause(j); ++j)
+            if (IsFiniteVerbGroupAt(j)) {
+                words.Word(r).SetMarker(znPoczatekZdania);
+                const int resumes = FirstOfClauseAt(GroupFirst(j));
+                words.Word(resumes).SetMarker(znPoczatekZdania);
+                words.Word(resumes).SetMarker(znPodmiotSprzedDwoch);
+                break;
+            }
+    }
+}
+
+void TWypowiedzenieFr::RelativeClauseEnds()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 1; i < words.Count(); ++i)
+        if (words.Word(i).HasMarker(znPodmiotSprzedDwoch))
+            for (int k = i; InRange(k); ++k)
+                if (words.Word(k).Translate) {
+                    words.PutCommaBefore(k);
+                    break;
+                }
+}
+
+bool TWypowiedzenieFr::IsFiniteVerbGroupAt(int i) const
+{
+    return IsFrFiniteCode(Words().Word(i).Code) && InVerbalGroup(i);
+}
+
+bool TWypowiedzenieFr::EndsClause(int i) const
+{
+    return TextIn(i, "<,><;><:><et><ou><mais><que><qu'><qui><si><quand><parce que><lorsque>", true, true);
+}
+
+// The clause goes on with "ne" before its verb, when there is one.
+int TWypowiedzenieFr::FirstOfClauseAt(int verb) const
+{
+    int i = verb;
+    while (i > 0 && TextIn(i - 1, "<ne><n'><ne2>"))
+        --i;
+    return i;
+}
+
 } // namespace velmar

@@ -137,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Il va de Paris à Londres.", "On idzie od Paryża do Londynu."},
         TZdanie{"Je sors de la maison.", "Wychodzę z domu."},
         TZdanie{"Je ne sais pas s'il vient.", "Nie wiem, czy on przychodzi."},
+        // a relative clause inside its sentence: closed by a comma, skipped by the agreement
+        TZdanie{"Le livre que je lis est bon.", "Książka, którą czytam, jest dobra."},
         // times that Polish says with other words or another preposition
         TZdanie{"Il vient à huit heures.", "On przychodzi o ósmej."},
         TZdanie{"Il part vers 9 heures.", "On wyjeżdża około 9."},
