@@ -223,6 +223,14 @@ def entry_line(headword, subrecords):
     return f"{headword}_{body.rstrip()}" if body else None
 
 
+def with_verb_code(phrase, target_code_of):
+    """A Polish verb phrase with the code of its verb after the verb, so that the verb
+    is conjugated and the rest stays: "mieć rację" → "mieć */3 rację"."""
+    verb, rest = phrase.split(" ", 1)
+    code = target_code_of(verb, "v")
+    return f"{verb} *{code} {rest}" if code else phrase
+
+
 def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciations,
                variant_of=lambda headword, word, pos: ""):
     """Main and phrase lines of one direction. An article's pair whose reverse the other
@@ -248,6 +256,8 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
                         continue
                     seen.add(word)
                     target = target_code_of(word, entry.pos) if " " not in word else ""
+                    if " " in word and entry.pos == "v" and side.target == "pl":
+                        word = with_verb_code(word, target_code_of)
                     preferred = not entry.reversed and (word, headword) in attested
                     variant = variant_of(headword, word, entry.pos) if " " not in word else ""
                     meaning.append(Meaning(word, target, preferred, domain_codes, variant, gloss))

@@ -129,6 +129,15 @@ class HandmadeDictionaries(unittest.TestCase):
         self.assertEqual([(e.headword, [s.translations for s in e.senses]) for e in polish.reverse_entries(french)],
                          [("carné", [["mięsny"]])])
 
+class VerbPhrases(unittest.TestCase):
+    def test_the_verb_of_a_polish_verb_phrase_carries_its_code(self):
+        codes = {"mieć": "/3"}
+        cases = [("mieć rację", "mieć */3 rację"), ("zdawać sobie sprawę", "zdawać sobie sprawę")]
+        for phrase, expected in cases:
+            with self.subTest(phrase=phrase):
+                self.assertEqual(build_data.with_verb_code(phrase, lambda w, pos: codes.get(w, "")), expected)
+
+
 class PivotRule(unittest.TestCase):
     def test_a_pair_needs_two_witnesses(self):
         cases = [

@@ -236,7 +236,8 @@ void TWypowiedzenieFr::DropSubjectPronouns()
         const bool personal = TextIn(i, "<je><j'><tu><nous><nous0>") || (TextIn(i, "<vous><vous0>") && vous < 2);
         const bool we = TextIs(i, "on") && words.Word(i).HasMarker(znWymuszoneZnaczenie);
         // "il pleut", "il faut": Polish has no subject there at all.
-        if (TextIs(i, "il") && LemmaIn(i + 1, "<falloir><pleuvoir><neiger><geler><gr\352ler><tonner>"))
+        if (TextIs(i, "il") && LemmaIn(SkipTextIn(i + 1, "<ne><n'><ne2><me><m'><te><t'><lui><nous1><vous1><leur2><y>"),
+                                       "<falloir><pleuvoir><neiger><geler><gr\352ler><tonner>"))
             words.Word(i).Translate = false;
         if ((!personal && !we) || !InNominalGroup(i) || !words.Word(i).Group()->IsSubject())
             continue;

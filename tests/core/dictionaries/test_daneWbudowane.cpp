@@ -91,6 +91,9 @@ public:
                 continue;
             const auto& listed = formsByBase_.at(entry.Headword);
             const auto expectListed = [&](const std::string& form) {
+                // a cell the word does not have ("il faut" has no first person)
+                if (form.empty())
+                    return;
                 EXPECT_TRUE(listed.contains(form))
                     << ToUtf8(entry.Headword, language_) << " → " << ToUtf8(form, language_);
             };

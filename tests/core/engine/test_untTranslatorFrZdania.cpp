@@ -146,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Je pars la semaine prochaine.", "Wyjeżdżam w przyszłym tygodniu."},
         TZdanie{"Cette année, il travaille.", "W tym roku, on pracuje."},
         TZdanie{"Cette année est belle.", "Ten rok jest piękny."},
-        TZdanie{"Je viens lundi.", "Przychodzę w poniedziałek."}, TZdanie{"Il fait froid.", "Jest zimno."}),
+        TZdanie{"Je viens lundi.", "Przychodzę w poniedziałek."}, TZdanie{"Il fait froid.", "Jest zimno."},
+        TZdanie{"Il ne faut pas manger.", "Nie trzeba jeść."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.French); }));
 
 TEST(FrenchToPolishOptions, OnAsWeAndTheSpeakersGender)
