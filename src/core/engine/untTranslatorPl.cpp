@@ -319,7 +319,11 @@ void TWypSlowoPl::DetachPrefix()
 
 void TWypSlowoPl::Reset(const std::string& text)
 {
+    // A part of a split token stays one when a later stage gives up on the word.
+    const bool split = HasMarker(znMyslnikSpacja);
     TCustomWypSlowo::Reset(text);
+    if (split)
+        SetMarker(znMyslnikSpacja);
     ImpliedSubject.clear();
 }
 

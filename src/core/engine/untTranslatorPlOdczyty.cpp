@@ -59,12 +59,17 @@ void TWypowiedzeniePl::LowerCaseRetry()
         TWypSlowoPl& word = Word(i);
         if (!word.Choosable || word.Readings.Count() > 0 || !StartsUpper(word.Text))
             continue;
+        // A plain lookup: the repairs of an unknown token (splits at "/" or "-") were
+        // made when the word was prepared.
         const std::string savedText = word.Text;
-        word.SetText(LowerStr(savedText));
-        if (word.Readings.FirstCodeIn(KodyOdDo(100, 188)) >= 0)
-            word.Readings.Clear();
-        if (word.Readings.Count() == 0) {
-            word.SetText(savedText);
+        word.Text = LowerStr(savedText);
+        word.ReadingCommitted = false;
+        if (!word.LookupWord()) {
+            word.Text = savedText;
+            continue;
+        }
+        if (word.Readings.FirstCodeIn(KodyOdDo(100, 188)) >= 0) {
+            word.Reset(savedText);
             continue;
         }
         word.AddMarkers(Znaczniki({znNazwaWlasna, znNieOznaczac, znNieTlumaczyc}));
@@ -75,7 +80,8 @@ void TWypowiedzeniePl::LowerCaseRetry()
 void TWypowiedzeniePl::ChooseReadingAt(int i)
 {
     TWypSlowoPl& word = Word(i);
-    if (word.HasMarker(znLiczba))
+    // A number or an address has its target and no readings to choose from.
+    if (word.HasMarker(znLiczba) || !word.FixedTarget.empty())
         return;
     if (word.Readings.Count() == 0)
         word.Reset(word.Text);
