@@ -141,7 +141,11 @@ private:
     bool RelationalAdjectiveAt(int i);
     bool SuffixAdjectiveAt(int i);
     void DegreeFormAt(int i);
-    bool ComparativeAt(int i, const std::string& savedText);
+    // "ładniej": the adverb "ładnie".
+    void AdverbComparativeAt(int i, const std::string& savedText);
+    // "nowszego": the adjective "nowy".
+    void ComparativeAt(int i, const std::string& savedText);
+    void RestoreWithoutDegree(int i, const std::string& savedText);
     void AdjectivalAdverbAt(int i);
     void PersonEndingAt(int i);
     // The first verb after word i takes the person of the ending; false when it is no

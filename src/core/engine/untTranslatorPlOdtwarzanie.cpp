@@ -221,46 +221,49 @@ void TWypowiedzeniePl::DegreeForms()
             DegreeFormAt(i);
 }
 
+void TWypowiedzeniePl::RestoreWithoutDegree(int i, const std::string& savedText)
+{
+    Retry(i, savedText);
+    Word(i).st = 0;
+}
+
 void TWypowiedzeniePl::DegreeFormAt(int i)
 {
-    TWypSlowoPl& word = Word(i);
-    const std::string savedText = word.Text;
-    const auto restore = [&] {
-        Retry(i, savedText);
-        Word(i).st = 0;
-    };
+    const std::string savedText = Word(i).Text;
     const bool superlative = StartsWith(savedText, "naj", false);
     if (superlative) {
         Retry(i, savedText.substr(3));
-        if (Word(i).Readings.Count() == 0)
-            restore();
-        else {
+        if (Word(i).Readings.Count() > 0) {
             Word(i).st = 2;
             return;
         }
+        RestoreWithoutDegree(i, savedText);
     }
-    if (savedText.size() > 2 && EndsWith(savedText, "ej") && !EndsWith(savedText, "szej")) {
-        std::string text = savedText;
-        if (superlative && text.size() > 5) {
-            text.erase(0, 3);
-            Word(i).st = 2;
-        }
-        ReplaceEnding(text, "ej", "e");
-        Word(i).SetText(text);
-        for (const auto& [ending, replacement] : {std::pair{"nie", "no"}, std::pair{"wie", "wo"}})
-            if (!Word(i).HasReadingOfClass(kwPrzyslowek) && ReplaceEnding(text, ending, replacement))
-                Word(i).SetText(text);
-        if (!Word(i).ChooseReadingOfClass(kwPrzyslowek))
-            restore();
-        else if (Word(i).st != 2)
-            Word(i).st = 1;
-        return;
-    }
-    if (!ComparativeAt(i, savedText))
-        restore();
+    if (savedText.size() > 2 && EndsWith(savedText, "ej") && !EndsWith(savedText, "szej"))
+        AdverbComparativeAt(i, savedText);
+    else
+        ComparativeAt(i, savedText);
 }
 
-bool TWypowiedzeniePl::ComparativeAt(int i, const std::string& savedText)
+void TWypowiedzeniePl::AdverbComparativeAt(int i, const std::string& savedText)
+{
+    std::string text = savedText;
+    if (StartsWith(text, "naj", false) && text.size() > 5) {
+        text.erase(0, 3);
+        Word(i).st = 2;
+    }
+    ReplaceEnding(text, "ej", "e");
+    Word(i).SetText(text);
+    for (const auto& [ending, replacement] : {std::pair{"nie", "no"}, std::pair{"wie", "wo"}})
+        if (!Word(i).HasReadingOfClass(kwPrzyslowek) && ReplaceEnding(text, ending, replacement))
+            Word(i).SetText(text);
+    if (!Word(i).ChooseReadingOfClass(kwPrzyslowek))
+        RestoreWithoutDegree(i, savedText);
+    else if (Word(i).st != 2)
+        Word(i).st = 1;
+}
+
+void TWypowiedzeniePl::ComparativeAt(int i, const std::string& savedText)
 {
     for (const auto& [ending, code] : kComparativeEndings) {
         const std::string letters = FromUtf8(ending);
@@ -273,14 +276,15 @@ bool TWypowiedzeniePl::ComparativeAt(int i, const std::string& savedText)
         }
         Retry(i, PositiveOfComparative(WithoutEnding(text, letters) + "szy"));
         TWypSlowoPl& word = Word(i);
-        if (word.Readings.Count() == 0 || word.WordClass != kwPrzymiotnik)
-            return false;
+        if (word.Readings.Count() == 0 || word.WordClass != kwPrzymiotnik) {
+            RestoreWithoutDegree(i, savedText);
+            return;
+        }
         if (word.st != 2)
             word.st = 1;
         word.SetCode(code);
-        return true;
+        return;
     }
-    return false;
 }
 
 // ---------------------------------------------------------------- adverbs

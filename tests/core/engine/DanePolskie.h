@@ -51,7 +51,7 @@ inline TKontekstWypowiedzi PolishContext(TSlownikiWypowiedzi& dictionaries, cons
 }
 
 // Each word as Przed[Text…](start..end)Po: "=fixed target", "<lemma>" when it differs
-// from the text, "#code" for a word with readings or a fixed target, then the markers
+// from the text, "#code" for a word with readings, a fixed target or a code a stage gave it, then the markers
 // of the Polish stages ("m141"), the degree ("st2"), the lead text ("+'de '") and the
 // notes.
 inline std::string ShowPolish(const TCustomWypowiedzenia& list)
@@ -67,7 +67,7 @@ inline std::string ShowPolish(const TCustomWypowiedzenia& list)
                 shown += "=" + ToUtf8(word.FixedTarget, jezPolski);
             if (word.Readings.Count() > 0 && word.Lemma != word.Text)
                 shown += "<" + ToUtf8(word.Lemma, jezPolski) + ">";
-            if (word.Readings.Count() > 0 || !word.FixedTarget.empty())
+            if (word.Readings.Count() > 0 || !word.FixedTarget.empty() || word.Code > 1)
                 shown += "#" + std::to_string(word.Code);
             for (const int marker : {61, 66, 73, 74, 75, 79, 80, 81, 141})
                 if (word.HasMarker(marker))
