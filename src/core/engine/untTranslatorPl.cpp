@@ -149,7 +149,7 @@ void TWypSlowoPl::RepairUnknown(int index, const std::string& savedText)
     const std::size_t slash = Text.find('/'), hyphen = Text.find('-'), apostrophe = Text.find('\'');
     const auto firstWordChar =
         std::find_if(Text.begin(), Text.end(), [](char c) { return IsWordCharComma(static_cast<unsigned char>(c)); });
-    if (index < 0) {
+    if (index < 0 || Text.empty()) {
         Reset(savedText);
     } else if (Text != "." && Text.back() == '.') {
         Owner()->Around(index).Po.insert(0, ".");
@@ -193,7 +193,6 @@ int TWypSlowoPl::InsertPart(int after, const std::string& text, int start, int e
 
 void TWypSlowoPl::SplitOffLeadingSign(int index)
 {
-    Choosable = false;
     const std::string rest = Text.substr(1);
     Reset(Text.substr(0, 1));
     Choosable = false;

@@ -83,12 +83,15 @@ public:
     // stop request; then every word's translations.
     void Analyse(int level) override;
 
+    // Word i, which must be in range: the sentinel word is no Polish word.
     TWypSlowoPl& Word(int i);
 
     // ---- one reading per word (untTranslatorPlOdczyty.cpp)
     // A capitalised word the dictionaries know only in lower case as no verb is kept as
     // a name; as a verb it stays unknown.
     void LowerCaseRetry();
+    // A word without readings becomes unknown, one with a single reading takes it, and
+    // one with several is decided by Disambiguate; numbers and addresses stay as they are.
     void ChooseReadingAt(int i);
     void Disambiguate(int i);
     void IndefiniteNumerals();
@@ -98,9 +101,9 @@ public:
     // Words first..last as the source shows them; with useLemma the first word as its
     // lemma.
     std::string SpanText(int first, int last, bool useLemma) const;
-    // Word i read as `text` (no preparation); with code > 0 every reading takes it;
-    // newText, when given, becomes the word's text. Whether anything was found.
-    bool LookupAs(int i, const std::string& text, const std::string& newText = {}, int code = 0);
+    // Word i takes the readings of `text` (looked up without preparation) and the lemma
+    // of the first; whether anything was found.
+    bool LookupAs(int i, const std::string& text);
 
     // ---- words the dictionaries do not list (untTranslatorPlOdtwarzanie.cpp)
     void RelationalAdjectives();

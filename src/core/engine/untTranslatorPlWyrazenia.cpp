@@ -40,7 +40,7 @@ std::string TWypowiedzeniePl::SpanText(int first, int last, bool useLemma) const
     return CollapseSpaces(text);
 }
 
-bool TWypowiedzeniePl::LookupAs(int i, const std::string& text, const std::string& newText, int code)
+bool TWypowiedzeniePl::LookupAs(int i, const std::string& text)
 {
     if (!InRange(i))
         return false;
@@ -49,15 +49,6 @@ bool TWypowiedzeniePl::LookupAs(int i, const std::string& text, const std::strin
     const bool found = word.Lookup(text, false);
     if (found)
         word.Lemma = word.Readings.Item(0)->Lemma;
-    if (code > 0) {
-        for (int r = 0; r < word.Readings.Count(); ++r) {
-            word.Readings.Item(r)->Code = code;
-            word.Readings.Item(r)->WordClass = WordClassOfCodeNumber(code, jezPolski);
-        }
-        word.SetCode(code);
-    }
-    if (!newText.empty())
-        word.Text = newText;
     return found;
 }
 

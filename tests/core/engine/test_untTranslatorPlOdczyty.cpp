@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DanePolskie.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
 #include "support/TestNames.h"
 
 namespace velmar {
@@ -38,6 +39,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, PolishReadingChoice,
                                     "[ani(0..3)] [kilku<kilka>#66(4..9)][,(9..10)] [ani(11..14)] "
                                     "[wiele#65(15..20)][,(20..21)] [ani(22..25)] [kilkoma<kilka>#67(26..33)]"}),
                          test::NamedBy([](const TWybor& c) { return test::Spelled(c.Text); }));
+
+// With the capitals of a word never folded in the lookup, a capitalised word inside a
+// sentence that lower case finds as a noun is kept as a name; as a verb it stays unknown.
+TEST(PolishCapitals, AWordKnownInLowerCaseAsANounIsKeptAsAName)
+{
+    TSlownikiRobocze worker(test::BundledPolishData::Get().Dictionaries(), jezPolski);
+    TKontekstWypowiedzi context = test::PolishContext(worker);
+    context.Analysis.FoldFirstCapital = false;
+    context.Analysis.FoldAnyCase = false;
+    TWypowiedzeniaPl list(context);
+    list.Segment(FromUtf8("Mama Kota Czyta"), true);
+    list.Item(0)->Analyse(0);
+    EXPECT_EQ(test::ShowPolish(list), "[mama#1(0..4)] [Kota<kot>#30 m73 m74 m75(5..9)] [Czyta(10..15)]");
+}
 
 } // namespace
 } // namespace velmar
