@@ -2,6 +2,7 @@
 
 #include "core/app/untStale.h"
 #include "core/engine/untTranslatorFr.h"
+#include "core/engine/untTranslatorPl.h"
 
 namespace velmar {
 
@@ -9,6 +10,8 @@ std::unique_ptr<TCustomWypowiedzenia> NewUtteranceList(const TKontekstWypowiedzi
 {
     if (context.SourceLanguage == jezFrancuski)
         return std::make_unique<TWypowiedzeniaFr>(context);
+    if (context.SourceLanguage == jezPolski)
+        return std::make_unique<TWypowiedzeniaPl>(context);
     return std::make_unique<TWypowiedzeniaSlowoPoSlowie>(context);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The utterance list of a run's source language: the French one prepares words the
-// French way; any other source is read word by word.
+// The utterance list of a run's source language: the French and the Polish one prepare
+// and analyse words their own way; any other source is read word by word.
 
 #include <memory>
 

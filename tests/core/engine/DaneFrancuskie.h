@@ -12,9 +12,9 @@
 namespace velmar::test {
 
 inline void WriteDataFile(const TempFolder& folder, const std::string& file, const std::string& kind,
-                          const std::string& readable)
+                          const std::string& readable, std::uint8_t language = jezFrancuski)
 {
-    const auto dictionary = MakeDictionaryOfKind(kind, jezFrancuski);
+    const auto dictionary = MakeDictionaryOfKind(kind, language);
     TLinie lines;
     lines.Assign(BuildStoredLines(readable, *dictionary));
     lines.SaveToFile(folder / file);

@@ -1,0 +1,111 @@
+#pragma once
+// The bundled Polish→French data (data/polfr2.sg.txt, data/pol2.so.txt), built once
+// per test program, and a Polish text segmented and analysed over it, shown word by
+// word.
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/app/untStaleApp.h"
+#include "core/app/untUtils.h"
+#include "core/dictionaries/untSlowniki.h"
+#include "core/dictionaries/untZrodlaDanych.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
+#include "core/engine/untTranslatorPl.h"
+#include "support/TempFolder.h"
+
+namespace velmar::test {
+
+class BundledPolishData {
+public:
+    static BundledPolishData& Get()
+    {
+        static BundledPolishData data;
+        return data;
+    }
+
+    TSlowniki& Dictionaries() { return *set_; }
+
+private:
+    BundledPolishData()
+    {
+        const std::filesystem::path data =
+            std::filesystem::path(VELMAR_FIXTURES_DIR).parent_path().parent_path() / "data";
+        BuildDictionaryFile(data / "polfr2.sg.txt", *MakeDictionaryOfKind("main", jezPolski), folder_ / "polfr2.sg");
+        BuildDictionaryFile(data / "pol2.so.txt", *MakeDictionaryOfKind("forms", jezPolski), folder_ / "pol2.so");
+        ApplyWorkingMode(program_, ChooseWorkingMode("/transpl"));
+        set_ = std::make_unique<TSlowniki>(TFolderyDanych(folder_.Path(), folder_.Path()));
+        set_->LoadDictionaries(program_, false, ProductFile(tabele::UserDictionary, program_.WorkingMode), true);
+    }
+
+    TempFolder folder_;
+    TWartosciProgramu program_;
+    std::unique_ptr<TSlowniki> set_;
+};
+
+inline TKontekstWypowiedzi PolishContext(TSlownikiWypowiedzi& dictionaries, const std::atomic<bool>* stop = nullptr)
+{
+    return TKontekstWypowiedzi{jezPolski, jezFrancuski, trybTranslatorPlFr, {}, &dictionaries, stop};
+}
+
+// Each word as Przed[Text…](start..end)Po: "=fixed target", "<lemma>" when it differs
+// from the text, "#code" for a word with readings, a fixed target or a code a stage gave it, then the markers
+// of the Polish stages ("m141"), the degree ("st2"), the lead text ("+'de '") and the
+// notes.
+inline std::string ShowPolish(const TCustomWypowiedzenia& list)
+{
+    std::string shown;
+    for (int u = 0; u < list.Count(); ++u) {
+        const TCustomWypSlowa& words = list.Item(u)->Words();
+        shown += words.Lead;
+        for (int i = 0; i < words.Count(); ++i) {
+            const TCustomWypSlowo& word = words.Word(i);
+            shown += words.Around(i).Przed + "[" + ToUtf8(word.Text, jezPolski);
+            if (!word.FixedTarget.empty())
+                shown += "=" + ToUtf8(word.FixedTarget, jezPolski);
+            if (word.Readings.Count() > 0 && word.Lemma != word.Text)
+                shown += "<" + ToUtf8(word.Lemma, jezPolski) + ">";
+            if (word.Readings.Count() > 0 || !word.FixedTarget.empty() || word.Code > 1)
+                shown += "#" + std::to_string(word.Code);
+            for (const int marker : {61, 66, 73, 74, 75, 79, 80, 81, 141})
+                if (word.HasMarker(marker))
+                    shown += " m" + std::to_string(marker);
+            if (word.st > 0)
+                shown += " st" + std::to_string(word.st);
+            if (!word.LeadText.empty())
+                shown += " +'" + ToUtf8(word.LeadText, jezFrancuski) + "'";
+            if (!word.Notes.empty())
+                shown += " " + word.Notes;
+            shown += "(" + std::to_string(word.Start) + ".." + std::to_string(word.End) + ")]" + words.Around(i).Po;
+        }
+        shown += words.Tail;
+    }
+    return shown;
+}
+
+// The text segmented over the dictionaries and, unless only the word stage is wanted,
+// analysed.
+class TTekstPl {
+public:
+    explicit TTekstPl(const std::string& utf8, bool analyse = true, TSlownikiWypowiedzi* dictionaries = nullptr,
+                      const std::atomic<bool>* stop = nullptr)
+        : worker_(BundledPolishData::Get().Dictionaries(), jezPolski),
+          list_(PolishContext(dictionaries ? *dictionaries : worker_, stop))
+    {
+        list_.Segment(FromUtf8(utf8), true);
+        for (int u = 0; analyse && u < list_.Count(); ++u)
+            list_.Item(u)->Analyse(0);
+    }
+
+    std::string Shown() const { return ShowPolish(list_); }
+    TCustomWypSlowa& Words(int utterance = 0) { return list_.Item(utterance)->Words(); }
+    TSlownikiRobocze& Worker() { return worker_; }
+
+private:
+    TSlownikiRobocze worker_;
+    TWypowiedzeniaPl list_;
+};
+
+} // namespace velmar::test

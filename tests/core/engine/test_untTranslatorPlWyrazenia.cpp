@@ -1,0 +1,34 @@
+// Polish multi-word expressions joined into one word over the bundled data.
+#include <gtest/gtest.h>
+
+#include "DanePolskie.h"
+#include "support/TestNames.h"
+
+namespace velmar {
+namespace {
+
+struct TWyrazenie {
+    const char* Text;
+    const char* Shown;
+};
+
+class PolishExpressions : public testing::TestWithParam<TWyrazenie> {};
+
+TEST_P(PolishExpressions, AreJoined)
+{
+    EXPECT_EQ(test::TTekstPl(GetParam().Text).Shown(), GetParam().Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PolishExpressions,
+    testing::Values(TWyrazenie{"w ogóle", "[w ogóle#218(0..7)]"}, TWyrazenie{"od kiedy", "[od kiedy#212(0..8)]"},
+                    // an inflected verb matches its infinitive expression and keeps its code
+                    TWyrazenie{"Bierze udział.", "[bierze udział<brać udział>#103(0..13)]."},
+                    // the longest expression wins; "mieć za" alone is never joined
+                    TWyrazenie{"Mam za złe.", "[mam za złe<mieć za złe>#101(0..10)]."},
+                    TWyrazenie{"Mam za domem ogród.",
+                               "[mam<mieć>#101(0..3)] [za#211(4..6)] [domem<dom>#5(7..12)] [ogród#17(13..18)]."}),
+    test::NamedBy([](const TWyrazenie& c) { return test::Spelled(c.Text); }));
+
+} // namespace
+} // namespace velmar
