@@ -46,6 +46,17 @@ bool IsLetterOrDigit(char c)
 {
     return IsLetterByte(c) || IsDigitByte(c);
 }
+
+// An expression that ends inside a token ("e-mail" of "e-mail@adres.pl") would tear
+// the token apart; one that ends on an apostrophe ("parce qu'" of "parce qu'il")
+// ends where the elision does.
+bool CutsIntoAWord(std::string_view rest, std::size_t match)
+{
+    if (match >= rest.size() || rest[match - 1] == '\'')
+        return false;
+    const char c = rest[match];
+    return IsLetterOrDigit(c) || c == '@' || c == '_';
+}
 bool IsCapital(char c)
 {
     return IsLetterByte(c) && LowerChar(static_cast<uchar>(c)) != static_cast<uchar>(c);
@@ -513,7 +524,7 @@ int TCustomWypowiedzenia::MatchToken(std::string_view rest, bool capitalised) co
             main = 0;
         match = std::max(forms, main);
     }
-    if (match == 0)
+    if (match == 0 || CutsIntoAWord(rest, match))
         return 0;
     const std::string_view expression = rest.substr(0, match);
     if (Language() == jezNiemiecki && IsCapital(expression[0]) && !IsCapital(rest[0]))

@@ -20,6 +20,11 @@ bool IsSingleRenderingMode(int translationMode)
     return (translationMode >= 1 && translationMode <= 4) || (translationMode >= 6 && translationMode <= 12);
 }
 
+bool IsWordByWordMode(int translationMode)
+{
+    return translationMode == 5 || translationMode == 6 || translationMode == 7;
+}
+
 namespace {
 
 // The last word of a prefix in the form the text after it asks for: the French

@@ -31,6 +31,9 @@ TOpcjeSkladania AssemblyOptionsOf(const TOpcjeUstawien& settings);
 // Whether a translation mode renders one translation per word (modes 1–4 and 6–12);
 // the others show every translation, "a {b, c}".
 bool IsSingleRenderingMode(int translationMode);
+// Whether a translation mode translates word by word, without the sentence stages
+// (modes 5–7).
+bool IsWordByWordMode(int translationMode);
 
 // For a Polish target and a word with marker 185: the trailing number words of a
 // translation's forms become ordinal adjectives (" *7"), from the last form

@@ -29,6 +29,18 @@ const TZnaczniki& MarkersOfReadings()
 
 } // namespace
 
+bool IsUrlOrMail(std::string_view text)
+{
+    const std::size_t at = text.find('@'), dot = text.find('.', 1);
+    if (at != std::string_view::npos && at > 0 && dot != std::string_view::npos)
+        return true;
+    for (const std::string_view mark :
+         {"http:", "https:", "ftp:", "mailto:", "www.", ".com", ".htm", ".exe", ".zip", ".pas", ".pdf", ".rar"})
+        if (text.find(mark) != std::string_view::npos)
+            return true;
+    return false;
+}
+
 // ---------------------------------------------------------------- word
 
 TDaneSlowa::TDaneSlowa() = default;

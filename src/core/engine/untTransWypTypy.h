@@ -374,6 +374,10 @@ struct TDaneSlowa {
     std::function<void(TCustomWypSlowo&, int)> OnChange;
 };
 
+// A token that is a web or mail address ("ala@adres.pl", "http://…", "plik.pdf"):
+// it is carried over as it is written.
+bool IsUrlOrMail(std::string_view text);
+
 class TCustomWypSlowo : public TDaneSlowa {
 public:
     explicit TCustomWypSlowo(TCustomWypSlowa* owner);

@@ -3,6 +3,7 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untTransSlownikSlowo.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/engine/untTransWypSkladanie.h"
 #include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
@@ -10,6 +11,7 @@ namespace velmar {
 namespace {
 
 constexpr int kAdverbCode = 250;
+constexpr int kNounCode = 1;
 
 // "de" as "De" when the source began with a capital.
 std::string LikeSource(std::string_view source, std::string word)
@@ -17,12 +19,6 @@ std::string LikeSource(std::string_view source, std::string word)
     if (StartsUpper(source))
         word[0] = static_cast<char>(UpperChar(static_cast<unsigned char>(word[0])));
     return word;
-}
-
-// The modes that translate word by word, without the sentence stages.
-bool IsWordByWordMode(int mode)
-{
-    return mode == 5 || mode == 6 || mode == 7;
 }
 
 bool IsSpace(char c)
@@ -119,6 +115,12 @@ void TWypSlowoFr::Prepare()
     MoveQuotesOut(index);
     if (PrepareNumber())
         return;
+    if (IsUrlOrMail(Text)) {
+        FixedTarget = Text;
+        SentenceCapital = false;
+        SetCode(kNounCode);
+        return;
+    }
     if (Text == "-t-") {
         // The euphonic t of "a-t-il" stands for the space between the verb and its
         // pronoun; the split already put spaces around it, so it renders as nothing.

@@ -6,30 +6,13 @@
 
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/engine/untTransWypSkladanie.h"
 
 namespace velmar {
 
 namespace {
 
 constexpr int kNounCodeOfAddress = 15;
-
-// The modes that translate word by word, without the sentence stages.
-bool IsWordByWordMode(int mode)
-{
-    return mode == 5 || mode == 6 || mode == 7;
-}
-
-bool IsUrlOrMail(std::string_view text)
-{
-    const std::size_t at = text.find('@'), dot = text.find('.', 1);
-    if (at != std::string_view::npos && at > 0 && dot != std::string_view::npos)
-        return true;
-    for (const std::string_view mark :
-         {"http:", "https:", "ftp:", "mailto:", "www.", ".com", ".htm", ".exe", ".zip", ".pas", ".pdf", ".rar"})
-        if (text.find(mark) != std::string_view::npos)
-            return true;
-    return false;
-}
 
 // A participle or verbal-noun form the forms dictionary lists only through another
 // form of its verb: "czytającego" is read through "czytając" (form 142 of "czytać").

@@ -101,6 +101,8 @@ TEST_P(FrenchPreparation, SplitsCutsAndCarriesOver)
                                      {"maison", 5},
                                      {"aujourd'hui", 250}})
         dictionaries.AddReading(FromUtf8(word), FromUtf8(word), code);
+    // an expression that must not tear an address apart
+    dictionaries.Expressions[TSlownikWyrazen::Glowny] = {"e-mail", "e-mail chez"};
     TKontekstWypowiedzi context;
     context.Dictionaries = &dictionaries;
     TWypowiedzeniaFr utterances(context);
@@ -123,7 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // A Roman ordinal keeps its numeral; "Me" (Maître) is no numeral.
                     TPrzypadek{"XIXe Ier Me", "[XIXe=XIX(0..4)] [Ier=I(5..8)] [Me(9..11)]"},
                     // A lone hyphen stays one word.
-                    TPrzypadek{"-", "[-(0..1)]"}),
+                    TPrzypadek{"-", "[-(0..1)]"},
+                    // An address is carried over whole, whatever expression it begins with.
+                    TPrzypadek{"e-mail@exemple.fr chez", "[e-mail@exemple.fr=e-mail@exemple.fr(0..17)] [chez(18..22)]"}),
     test::NamedBy([](const TPrzypadek& c) { return test::Spelled(c.Text); }));
 
 // Readings over real dictionary instances: the sub-record of the form's gender, the
