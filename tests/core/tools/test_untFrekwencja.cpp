@@ -19,7 +19,7 @@ class Frekwencja : public ::testing::Test {
 protected:
     Frekwencja()
         : formsText_(test::ReadFixture("../tools/pol_forms.txt")), forms_("forms", jezPolski, formsText_),
-          main_("main", jezPolski, FromUtf8("i_#C et\nkoty_#1m chats\npies ogrodnika_#1m chien du jardinier\n"))
+          main_("main", jezPolski, "i_#C et\nkoty_#1m chats\npies ogrodnika_#1m chien du jardinier\n")
     {
     }
 
