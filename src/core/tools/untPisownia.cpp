@@ -252,4 +252,14 @@ void TSprawdzaniePisowni::ReplaceWord(std::string_view replacement)
     textEnd_ += shift;
 }
 
+bool AddToUserDictionary(TTransSlownikGlowny& user, std::string_view word, std::string_view translation)
+{
+    const std::string key = Trim(word);
+    const std::string text = Trim(translation);
+    int index = -1;
+    if (key.empty() || text.empty() || user.Lines == nullptr || user.FindKeyExact(key, index))
+        return false;
+    return user.Lines->Insert(std::clamp(index, 0, user.Count()), user.Encode(key + "_ " + text));
+}
+
 } // namespace velmar

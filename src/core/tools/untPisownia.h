@@ -108,4 +108,9 @@ private:
     std::map<std::string, std::string> changes_;
 };
 
+// Adds word to the user dictionary with a translation, at its sorted place, so that
+// the spell checker knows it from then on; false for an empty word or translation, or
+// a word the user dictionary already holds.
+bool AddToUserDictionary(TTransSlownikGlowny& user, std::string_view word, std::string_view translation);
+
 } // namespace velmar
