@@ -161,8 +161,9 @@ TEST_F(SprawdzaniePisowni, AWordAddedToTheUserDictionaryIsKnownFromThenOn)
     TTekstTestowy text("Xyzzy xyzzy");
     auto checker = Checker(text);
     ASSERT_TRUE(checker.NextWord());
-    TTransSlownikGlowny& user = user_.Main();
-    ASSERT_TRUE(user.Lines->Insert(0, user.Encode("xyzzy_#1m test")));
+    ASSERT_TRUE(AddToUserDictionary(user_.Main(), "xyzzy", "test"));
+    EXPECT_FALSE(AddToUserDictionary(user_.Main(), "xyzzy", "again"));
+    EXPECT_FALSE(AddToUserDictionary(user_.Main(), "abc", " "));
     checker.Decide(dpIgnoruj, "");
     EXPECT_FALSE(checker.NextWord());
 }
