@@ -95,11 +95,9 @@ void TfrmZnajdz::CreateControls()
 void TfrmZnajdz::SetPaneLanguage(int paneTag)
 {
     paneLanguage_ = paneTag == 1 ? Program().TargetLanguage : Program().SourceLanguage;
-    QFont font = ToQFont(Ustawienia().CzcionkaInterfejsu);
-    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+    const QFont font = ToQFont(Ustawienia().CzcionkaInterfejsu);
+    for (QLineEdit* box : findChildren<QLineEdit*>())
         box->setFont(font);
-        box->setProperty("jezyk", paneTag);
-    }
 }
 
 void TfrmZnajdz::SetBusy(bool busy)

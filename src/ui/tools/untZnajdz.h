@@ -32,8 +32,8 @@ public:
     ~TfrmZnajdz() override;
 
     void SetOnSearchAction(THandler handler) { onSearchAction_ = std::move(handler); }
-    // The language of the active pane (tag 1: the target pane), which the text boxes
-    // take for typing.
+    // The language of the active pane (tag 1: the target pane), in which the national
+    // letter shortcuts of the text boxes type.
     virtual void SetPaneLanguage(int paneTag);
     std::uint8_t PaneLanguage() const { return paneLanguage_; }
     // True while the translator window works on a request of this window.
@@ -54,7 +54,7 @@ public:
     void RefreshCaptions();
 
 protected:
-    // The replace window's own caption and the row its extra controls start at.
+    // A window of the same controls under another caption (the replace window).
     TfrmZnajdz(QWidget* parent, int captionId, const char* objectName);
     void Report(TAkcjaSzukania action);
     virtual void FindNextClicked();
