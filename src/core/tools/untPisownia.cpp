@@ -144,17 +144,21 @@ bool TSprawdzaniePisowni::ScanWord(std::string& word, int& position)
     return false;
 }
 
+// The ignore and change lists hold words as the user saw them, without the marks after
+// them, so "kpta." at a sentence end is the "kpta" changed before.
 bool TSprawdzaniePisowni::Accepted(const std::string& word)
 {
-    if (IgnoredByRule(word) || ignored_.contains(word))
+    std::string stripped = WithoutTrailingMarks(word);
+    const std::string listed = stripped.empty() ? word : stripped;
+    if (IgnoredByRule(word) || ignored_.contains(listed))
         return true;
-    if (const auto change = changes_.find(word); change != changes_.end()) {
+    if (const auto change = changes_.find(listed); change != changes_.end()) {
+        word_ = listed;
         ReplaceWord(change->second);
         return true;
     }
     if (Known(word))
         return true;
-    std::string stripped = WithoutTrailingMarks(word);
     if (language_ == jezFrancuski)
         stripped = StripPrefixAny(stripped, kElisions, false);
     return !stripped.empty() && stripped != word && Known(stripped);

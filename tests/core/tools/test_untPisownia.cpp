@@ -145,6 +145,20 @@ TEST_F(SprawdzaniePisowni, ChangesOfAnotherLengthKeepTheNextWordsInPlace)
     EXPECT_EQ(text.Text, "kotka psem ogrodnika kotka\rq kotka");
 }
 
+TEST_F(SprawdzaniePisowni, ListsHoldTheWordWithoutTheMarksAfterIt)
+{
+    TTekstTestowy text("kpta. xyz! kpta? xyz.");
+    auto checker = Checker(text);
+    ASSERT_TRUE(checker.NextWord());
+    EXPECT_EQ(checker.Word(), "kpta");
+    checker.Decide(dpZmienWszystkie, "kota");
+    ASSERT_TRUE(checker.NextWord());
+    EXPECT_EQ(checker.Word(), "xyz");
+    checker.Decide(dpIgnorujWszystkie, "");
+    EXPECT_FALSE(checker.NextWord());
+    EXPECT_EQ(text.Text, "kota. xyz! kota? xyz.");
+}
+
 TEST_F(SprawdzaniePisowni, AWordIgnoredByARuleAfterAChangeStaysAsItIs)
 {
     options_.IgnorujPowtorzone = true;
