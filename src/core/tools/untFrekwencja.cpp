@@ -23,6 +23,18 @@ bool EndsSentence(unsigned char c)
     return c == '!' || c == '.' || c == ':' || c == '?';
 }
 
+std::vector<std::string> SplitAtHyphens(const std::string& text)
+{
+    std::vector<std::string> pieces(1);
+    for (const char c : text) {
+        if (c == '-')
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
+    }
+    return pieces;
+}
+
 bool HasLetter(std::string_view word)
 {
     return std::any_of(word.begin(), word.end(), [](char c) { return IsLetter(static_cast<unsigned char>(c)); });
@@ -159,22 +171,44 @@ void TFrekwencja::CountWord(const TSlowo& word)
         return;
     if (text.back() == '.' && CountKnown(DropLast(text, 1), word.SentenceStart))
         return;
-    // "l'homme", "Kennedy'ego": the parts of a word unknown as a whole.
-    const std::size_t apostrophe = text.find('\'');
-    if (!options_.KeepApostrophes && apostrophe != std::string::npos) {
-        const std::string left = text.substr(0, apostrophe + 1);
-        const std::string right = text.substr(apostrophe + 1);
-        const bool leftKnown = CountKnown(left, word.SentenceStart);
-        const bool rightKnown = CountKnown(right, false);
-        if (leftKnown || rightKnown) {
-            if (!leftKnown)
-                notFound_.Add(left);
-            if (!rightKnown)
-                notFound_.Add(right);
-            return;
-        }
+    if (!CountParts(text, word.SentenceStart))
+        notFound_.Add(text);
+}
+
+// "l'homme", "Kennedy'ego", "a-t-il", "dis-moi": the parts of a word unknown as a whole,
+// split after its apostrophe and at its hyphens; the "t" between two hyphens is the
+// euphonic "-t-".
+std::vector<std::string> TFrekwencja::PartsOf(const std::string& text) const
+{
+    std::vector<std::string> parts;
+    std::string rest = text;
+    if (const std::size_t apostrophe = rest.find('\''); !options_.KeepApostrophes && apostrophe != std::string::npos) {
+        parts.push_back(rest.substr(0, apostrophe + 1));
+        rest.erase(0, apostrophe + 1);
     }
-    notFound_.Add(text);
+    const std::vector<std::string> pieces = SplitAtHyphens(rest);
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        parts.push_back(pieces[i] == "t" && i > 0 && i + 1 < pieces.size() ? "-t-" : pieces[i]);
+    return parts;
+}
+
+bool TFrekwencja::CountParts(const std::string& text, bool sentenceStart)
+{
+    const std::vector<std::string> parts = PartsOf(text);
+    if (parts.size() < 2)
+        return false;
+    std::vector<std::string> unknown;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i] == "-t-")
+            found_.Add(parts[i]);
+        else if (!CountKnown(parts[i], sentenceStart && i == 0))
+            unknown.push_back(parts[i]);
+    }
+    if (unknown.size() == parts.size())
+        return false;
+    for (const std::string& part : unknown)
+        notFound_.Add(part);
+    return true;
 }
 
 bool TFrekwencja::CountKnown(const std::string& text, bool sentenceStart)

@@ -105,6 +105,9 @@ private:
     // the main dictionary (0 when none); the headword goes into phrase.
     std::size_t PhraseAt(const std::vector<TSlowo>& words, std::size_t first, std::string& phrase);
     void CountWord(const TSlowo& word);
+    std::vector<std::string> PartsOf(const std::string& text) const;
+    // Counts the parts of a word unknown as a whole; false when no part is known either.
+    bool CountParts(const std::string& text, bool sentenceStart);
     // Counts word when a dictionary knows it; false when none does.
     bool CountKnown(const std::string& text, bool sentenceStart);
     bool CountCodes(const std::string& text, bool sentenceStart);

@@ -11,6 +11,12 @@
 #include "core/dictionaries/SlownikTestowy.h"
 
 namespace velmar {
+
+void PrintTo(const TPozycjaFrekwencji& item, std::ostream* out)
+{
+    *out << ToUtf8(item.Text, jezPolski) << " " << item.Count;
+}
+
 namespace {
 
 // The frequency analysis over the fixture forms and a main dictionary of two entries and
@@ -100,6 +106,16 @@ TEST_F(Frekwencja, ListsMostFrequentFirstAndWordsKnownNowhereApart)
     EXPECT_EQ(Run("pies i psa i psy, kotek ma kotami zrobiłaby", {}, &notFound),
               Items({{"pies", 3}, {"i", 2}, {"kot", 1}, {"mieć", 1}, {"zrobić", 1}}));
     EXPECT_EQ(notFound, Items({{"kotek", 1}}));
+}
+
+TEST_F(Frekwencja, WordsUnknownAsAWholeCountByTheirParts)
+{
+    TListaFrekwencji notFound;
+    EXPECT_EQ(Run("psy-i-kot psa'kot ma-t-psa qq-zz", {}, &notFound),
+              Items({{"kot", 2}, {"pies", 2}, {"-t-", 1}, {"i", 1}, {"mieć", 1}}));
+    EXPECT_EQ(notFound, Items({{"psa'", 1}, {"qq-zz", 1}}));
+    EXPECT_EQ(Run("psa'kot", {.KeepApostrophes = true}, &notFound), TListaFrekwencji{});
+    EXPECT_EQ(notFound, Items({{"psa'kot", 1}}));
 }
 
 TEST_F(Frekwencja, EveryFormCountsAsWrittenInKind1)
