@@ -14,6 +14,7 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunArchive(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunFreq(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
@@ -94,6 +95,18 @@ const std::vector<TPolecenie>& Commands()
          "  and names may differ, and the sentence's own ones go into the translation.\n"
          "  add stores the pair and saves the archive file atomically.",
          RunArchive},
+        {"freq", "the frequency analysis of a text: its words' base forms, most frequent first",
+         "[--lang pl|fr] [--kind 0..4] [--data DIR] [--unknown] [FILE]\n"
+         "  Reads UTF-8 text from FILE or standard input, each line a paragraph, and prints\n"
+         "  \"form<TAB>count\" lines, highest count first (equal counts in byte order). Each\n"
+         "  word counts under the base form of its first reading in the forms dictionary,\n"
+         "  as written when the main dictionary holds it, else (Polish) under the base the\n"
+         "  base-form finder guesses. --unknown prints the words found nowhere instead.\n"
+         "  --kind: 0 base forms (default), 1 every form as written, 2 every word as\n"
+         "  written, nothing looked up, 3 form codes and word classes, 4 names (words\n"
+         "  beginning with a capital). --lang the text's language (default pl); --data the\n"
+         "  folder of the data files. Exit 1 when FILE cannot be read or is not UTF-8.",
+         RunFreq},
         {"fit-nouns", "fit the codes of Polish nouns to their real paradigms",
          "--patterns LIST --alternations LIST NOUNS\n"
          "  NOUNS: UTF-8 lines LEMMA<TAB>GENDER<TAB>CELLS, GENDER the gender type 0-4, CELLS the\n"

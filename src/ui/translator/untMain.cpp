@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -19,6 +20,8 @@
 #include "ui/app/untOProgramie.h"
 #include "ui/app/untOpcjeTrans.h"
 #include "ui/generators/untOdmieniacz.h"
+#include "ui/tools/untZamien.h"
+#include "ui/tools/untZnajdz.h"
 #include "ui/translator/untGospodarzOkna.h"
 #include "ui/translator/untPanel.h"
 #include "ui/translator/untPasekPostepu.h"
@@ -39,6 +42,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(splitter_);
     panelGora_ = std::make_unique<TPanel>(redGora_, Program().SourceLanguage);
     panelDol_ = std::make_unique<TPanel>(redDol_, Program().TargetLanguage);
+    activePane_ = redGora_;
+    redGora_->installEventFilter(this);
+    redDol_->installEventFilter(this);
 
     postep_ = new TPasekPostepu(statusBar());
     CreateMenus();
@@ -72,6 +78,8 @@ void TfrmMain::CreateMenus()
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
+    CreateEditMenu();
+
     auto* translationMenu = menuBar()->addMenu(QString());
     translationMenu->setObjectName("mniTlumaczenie");
     PrzypiszNapis(translationMenu, 702);
@@ -80,6 +88,7 @@ void TfrmMain::CreateMenus()
     auto* toolsMenu = menuBar()->addMenu(QString());
     toolsMenu->setObjectName("mniNarzedzia");
     PrzypiszNapis(toolsMenu, 401);
+    CreateTextTools(toolsMenu);
     actArchiwumZdan_ = toolsMenu->addAction(QString());
     actArchiwumZdan_->setObjectName("actArchiwumZdan");
     PrzypiszNapis(actArchiwumZdan_, 428);
@@ -133,6 +142,17 @@ void TfrmMain::CreateHelpMenu()
     about->setObjectName("mniPomocInformacje");
     PrzypiszNapis(about, 504);
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && (watched == redGora_ || watched == redDol_)) {
+        activePane_ = static_cast<QTextEdit*>(watched);
+        const int tag = activePane_ == redDol_ ? 1 : 0;
+        frmZnajdz_->SetPaneLanguage(tag);
+        frmZamien_->SetPaneLanguage(tag);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::UpdateTitle()

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QAction;
+class QEvent;
 class QMenu;
 class QPushButton;
 class QTextEdit;
@@ -19,7 +20,11 @@ class TPanel;
 class TPasekPostepu;
 class TSlownikiRobocze;
 class TTranslatorThread;
+class TfrmFrekwencja;
+class TfrmZamien;
+class TfrmZnajdz;
 struct TKoniecTlumaczenia;
+enum TAkcjaSzukania : int;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -35,6 +40,19 @@ public:
     QAction* AddToArchiveAction() const { return actArchiwumZdanDodaj_; }
     // Tools menu: the dictionary window with the word at the caret.
     QAction* DictionaryAction() const { return actSlownik_; }
+    // Edit menu: the find and replace windows over the active pane.
+    QAction* FindAction() const { return actSzukaj_; }
+    QAction* ReplaceAction() const { return actZamien_; }
+    TfrmZnajdz* FindWindow() const { return frmZnajdz_; }
+    TfrmZamien* ReplaceWindow() const { return frmZamien_; }
+    // The pane that last had the focus: the one find and replace work on.
+    QTextEdit* ActivePane() const { return activePane_; }
+    // Tools menu: the spell checker of the source pane (F7), its options, and the
+    // frequency analysis of the source pane.
+    QAction* SpellCheckAction() const { return actPisownia_; }
+    QAction* SpellOptionsAction() const { return actPisowniaOpcje_; }
+    QAction* FrequencyAction() const { return actFrekwencja_; }
+    TfrmFrekwencja* FrequencyWindow() const { return frmFrekwencja_; }
     // Options menu: the translator options window.
     QAction* OptionsAction() const { return actOpcje_; }
     // File menu: a new, empty pair of documents.
@@ -61,6 +79,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Follows which pane has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
@@ -76,6 +96,22 @@ private:
     void AbandonTranslation();
     // Help menu: the inflection window and the about box.
     void CreateHelpMenu();
+    // Edit menu and the find and replace windows (untMainSzukaj.cpp).
+    void CreateEditMenu();
+    void ShowFindWindow(bool replace);
+    void FindWindowAction(TfrmZnajdz& window, TAkcjaSzukania action);
+    void ReplaceWindowAction(TfrmZnajdz& window, TAkcjaSzukania action);
+    // Selects the next occurrence in the active pane from the caret on; false at the end
+    // of the pane or when stop was set (stop is cleared either way).
+    bool FindNext(const QString& text, bool wholeWords, bool matchCase, bool& stop);
+    // After "find next": the caret moves behind the selection, and a miss is reported.
+    void FindFromSelectionEnd(const TfrmZnajdz& window, bool& stop);
+    void ReplaceOne(const TfrmZamien& window);
+    void ReplaceAll(TfrmZamien& window);
+    void ReportNotFound(const QString& text);
+    // Tools menu: spell checking and frequency analysis (untMainNarzedzia.cpp).
+    void CreateTextTools(QMenu* menu);
+    void CheckSpelling();
 
     QSplitter* splitter_ = nullptr;
     QTextEdit* redGora_ = nullptr;
@@ -84,6 +120,17 @@ private:
     QAction* actArchiwumZdanDodaj_ = nullptr;
     QAction* actSlownik_ = nullptr;
     QAction* actOpcje_ = nullptr;
+    QAction* actSzukaj_ = nullptr;
+    QAction* actZamien_ = nullptr;
+    QAction* actPisownia_ = nullptr;
+    QAction* actPisowniaOpcje_ = nullptr;
+    QAction* actFrekwencja_ = nullptr;
+    TfrmZnajdz* frmZnajdz_ = nullptr;
+    TfrmZamien* frmZamien_ = nullptr;
+    TfrmFrekwencja* frmFrekwencja_ = nullptr;
+    QTextEdit* activePane_ = nullptr;
+    bool stopFind_ = false;
+    bool stopReplace_ = false;
     QAction* actNowy_ = nullptr;
     QAction* actTlumacz_ = nullptr;
     QAction* actTlumaczOdKursora_ = nullptr;

@@ -15,6 +15,8 @@
 #include "core/engine/untTranslatorThread.h"
 #include "ui/app/untNapisy.h"
 #include "ui/app/untPytanie.h"
+#include "ui/tools/untZamien.h"
+#include "ui/tools/untZnajdz.h"
 #include "ui/translator/untGospodarzOkna.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
@@ -113,10 +115,14 @@ void TfrmMain::SetBusy(bool busy)
     redGora_->setReadOnly(busy);
     redDol_->setReadOnly(busy);
     PrzypiszNapis(actTlumacz_, busy ? kPrzerwijTlumaczenie : kTlumacz);
-    if (busy)
+    if (busy) {
+        // The panes change under a translation: no search may run in them.
+        frmZnajdz_->close();
+        frmZamien_->close();
         postep_->Start();
-    else
+    } else {
         postep_->Stop();
+    }
     UpdateTranslationCommands();
 }
 
@@ -132,8 +138,10 @@ void TfrmMain::SetPaused(bool paused)
 void TfrmMain::UpdateTranslationCommands()
 {
     const bool idle = !Busy();
-    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_, actNowy_})
-        action->setEnabled(idle);
+    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_, actNowy_, actSzukaj_,
+                            actZamien_, actPisownia_, actFrekwencja_})
+        if (action != nullptr) // the tools menu is made after the translation menu
+            action->setEnabled(idle);
     actTlumaczZaznaczenie_->setEnabled(idle && redGora_->textCursor().hasSelection());
 }
 
