@@ -136,7 +136,7 @@ TKomorkaPl Imperative2Sg(const TKoniugacja& k, const TKomorkaPl& p3, const TKomo
         return {RewrittenOr(l, "jrzeć=jrzyj,drżeć=drżyj,rżeć=rżyj"_pl, k.ShortStem), {}};
     }
     if (k.Class == "71")
-        return {ValueOr(l, "widzieć=zobacz"_pl,
+        return {ValueOr(l, "widzieć=zobacz,woleć=wól"_pl,
                         Rewritten(l, "bździeć=bździj,cieć=ć,zieć=ź,sieć=ś,rzmieć=rzmij,"
                                      "pomnieć=pomnij,nieć=ń,ieć=,leć=l"_pl)),
                 {}};
@@ -193,11 +193,8 @@ TKomorkaPl PassiveParticiple(const TKoniugacja& k, const TKomorkaPl& p3, const T
         return {Rewritten(l, "ąć=ęty"_pl), {}};
     if (k.Class == "+1")
         return PassivePlus1(k, p3, pastMasculine);
-    if (k.Class == "+2") {
-        if (l == "iść"_pl)
-            return {"chodzony", {}};
+    if (k.Class == "+2") // "iść" has neither participle nor verbal noun
         return {Rewritten(l, "ać=any,eć=any,źć=ziony,pójść=poszły,jść=szły"_pl), {}};
-    }
     if (k.Class == "+3")
         return PassivePlus3(k);
     return {};
