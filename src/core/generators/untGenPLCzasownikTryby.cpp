@@ -12,7 +12,7 @@ using std::string_view;
 
 constexpr string_view kImperative61 =
     "bździć=bździj,chrzcić=chrzcij,mglić=mglij,solić=sól,wgłębić=wgłęb,bluźnić=bluźnij,"
-    "czcić=czcij,chodzić=chodź,wodzić=wódź,młodzić=młódź,godzić=gódź,grodzić=gródź,ozić=óź,"
+    "czcić=czcij,chodzić=chodź,szkodzić=szkodź,wodzić=wódź,młodzić=młódź,godzić=gódź,grodzić=gródź,ozić=óź,"
     "odzić=ódź,zadowolić=zadowól,zwolić=zwól,zespolić=zespól,ćmić=ćmij,clić=clij,cnić=cnij,"
     "drwić=drwij,gzić=gzij,kpić=kpij,śnić=śnij,mdlić=mdlij,mścić=mścij,szklić=szklij,"
     "tkwić=tkwij,obić=ób,podlić=podlij,odlić=ódl,owić=ów,omić=om,olić=ól,oić=ój,nić=nij,"
@@ -61,7 +61,7 @@ TKomorkaPl ImperativeOfClass9(const TKoniugacja& k, const TKomorkaPl& p3)
     if (k.LemmaEnds("kaszleć"_pl))
         return {Rewritten(l, "kaszleć=kaszl"_pl), Rewritten(l, "kaszleć=kaszlaj"_pl)};
     if (string form = Rewritten(l, "łgać=łżyj,ssać=ssij,łżeć=łżyj,słać=ślij,rwać=rwij,zwać=zwij,"
-                                   "stawać=stawaj,dawać=dawaj,mamlać=mamlaj,mamleć=mamlaj"_pl);
+                                   "stawać=stawaj,dawać=dawaj,znawać=znawaj,mamlać=mamlaj,mamleć=mamlaj"_pl);
         !form.empty())
         return {form, {}};
     return {Rewritten(p3.Forma, "ie=,e="), Rewritten(p3.Alternatywa, "ie=,e=")};

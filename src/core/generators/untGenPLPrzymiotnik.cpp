@@ -15,7 +15,8 @@ struct TListyPrzymiotnika {
         FromUtf8("biały=bielszy,blady=bledszy,bliski=bliższy,brzydki=brzydszy,cienki=cieńszy,"
                  "czerwony=czerwieńszy,częsty=częstszy,daleki=dalszy,dobry=lepszy,duży=większy,dziki=dzikszy,"
                  "gęsty=gęstszy,gładki=gładszy,głęboki=głębszy,gorący=gorętszy,krótki=krótszy,lekki=lżejszy,"
-                 "mały=mniejszy,mądry=mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
+                 "mały=mniejszy,oczywisty=oczywistszy,osobisty=osobistszy,pusty=puściejszy,typowy=typowszy,mądry="
+                 "mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
                  "rosły=roślejszy,rzadki=rzadszy,słodki=słodszy,szalony=szaleńszy,szeroki=szerszy,"
                  "szybki=szybszy,śmiały=śmielszy,świeży=świeższy,tłusty=tłustszy,twardy=twardszy,wąski=węższy,"
                  "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy,"
@@ -27,8 +28,8 @@ struct TListyPrzymiotnika {
     // Ages and multiples ("dwuletni", "wielokrotny") and "-genny" terms do not compare.
     std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy,letni,krotny,genny");
     // Adjectives negated with "nie-" ("niebiały") and the "-ały" adjectives of a state
-    // reached ("zbielały", "osowiały") compare only with "bardziej"; the lexicalised
-    // ones that compare on their own are listed.
+    // reached ("zbielały", "osowiały") compare only with "bardziej", and the latter have
+    // no adverb; the lexicalised ones that do compare on their own are listed.
     std::string AnalyticPrefix = "nie";
     std::string AnalyticEnding = FromUtf8("ały");
     std::string SyntheticDespiteAffix =
@@ -39,7 +40,8 @@ struct TListyPrzymiotnika {
                  "<nieskromny><niespokojny><niesprawiedliwy><niestosowny><niestrawny><niesympatyczny>"
                  "<nieszczęśliwy><niewdzięczny><niewinny><niewygodny><niewyraźny><niewątpliwy><niewłaściwy>"
                  "<niezawodny><niezbędny><niezdarny><niezdrowy><niezgrabny><nieznośny><niezręczny><niezwykły>"
-                 "<niezłomny><cały><dojrzały><doskonały><okazały><opieszały><poufały><stały><trwały><wspaniały>"
+                 "<niezłomny><biały><mały><śmiały><cały><dojrzały><doskonały><okazały><opieszały><poufały><stały><"
+                 "trwały><wspaniały>"
                  "<wyrozumiały><wytrwały><wytrzymały><zagorzały><zapamiętały><zarozumiały><zatwardziały>"
                  "<zrozumiały><zuchwały>");
     // Relational adjectives ("bakteriologiczny", "regionalny") compare only with
@@ -116,7 +118,7 @@ struct TListyPrzymiotnika {
     std::string NeitherDegreeNorAdverb =
         FromUtf8("<który><któryś><jaki><jakiś><jakikolwiek><każdy><inny><niektóry><pierwszy><drugi><trzeci>"
                  "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy><taki>"
-                 "<wszelki><własny><spodni><luby>");
+                 "<wszelki><własny><spodni><luby><przyszły><powinny>");
 };
 
 const TListyPrzymiotnika& Lists()
@@ -184,7 +186,8 @@ std::string Adverb(const std::string& lemma)
     std::string adverb;
     if (RuleValue(lemma, lists.AdverbWords, adverb) || ApplyEndingRules(lemma, lists.ColourAdverbs, adverb))
         return adverb;
-    if (EndsWithAny(lemma, lists.NoAdverbEndings) || InTagList(lemma, lists.NeitherDegreeNorAdverb))
+    if (EndsWithAny(lemma, lists.NoAdverbEndings) || InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
+        (EndsWith(lemma, lists.AnalyticEnding) && !InTagList(lemma, lists.SyntheticDespiteAffix)))
         return {};
     ApplyEndingRules(lemma, lists.Adverbs, adverb);
     return adverb;
