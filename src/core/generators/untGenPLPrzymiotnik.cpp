@@ -118,7 +118,7 @@ struct TListyPrzymiotnika {
     std::string NeitherDegreeNorAdverb =
         FromUtf8("<który><któryś><jaki><jakiś><jakikolwiek><każdy><inny><niektóry><pierwszy><drugi><trzeci>"
                  "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy><taki>"
-                 "<wszelki><własny><spodni><luby><przyszły><powinny>");
+                 "<wszelki><własny><spodni><luby><przyszły><powinny><znany><muszy>");
 };
 
 const TListyPrzymiotnika& Lists()
