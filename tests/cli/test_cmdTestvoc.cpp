@@ -49,7 +49,7 @@ TEST(Testvoc, JudgesTheFirstFormAndCountsInventedForms)
     const auto cases = folder.Write("cases.tsv", "pl-noun\t423\tpl\toko *423\tcase=2,number=2\tócz\n"
                                                  "pl-noun\t423\tpl\toko *423\tcase=5,number=2\toczyma\n"
                                                  "pl-verb\t$61\tpl\tzrobić *$61\tform=6\t\tabsent\n"
-                                                 "pl-verb\t*9\tpl\tspać **9\tform=7\t\tabsent\n"
+                                                 "pl-verb\t*1\tpl\tkichać **1\tform=7\t\tabsent\n"
                                                  "pl-adj\tcom\tpl\tdrewniany *7\tdegree=1\tbardziej drewniany\tabsent\n"
                                                  "pl-adj\tadverb\tpl\tdrewniany *7\tadverb\t\tabsent\n");
     const test::CliResult result = test::RunCliCaptured({"testvoc", cases.string()});
@@ -61,7 +61,7 @@ TEST(Testvoc, JudgesTheFirstFormAndCountsInventedForms)
                               "forms (of 2 cells the source has no form for)"),
               std::string::npos)
         << result.Out;
-    EXPECT_NE(result.Out.find("spać **9 [form=7] gives \"spany\", expected no form"), std::string::npos)
+    EXPECT_NE(result.Out.find("kichać **1 [form=7] gives \"kichany\", expected no form"), std::string::npos)
         << result.Out;
     EXPECT_NE(result.Out.find("pl-verb: 1 of 2 cells agree (50.00%), 1 of 2 lemmas fully right (50.00%), 1 invented "
                               "forms (of 2 cells the source has no form for)"),
@@ -77,7 +77,7 @@ TEST(Testvoc, ListsTheWordsOfAWordListWithTheirReasons)
     const auto cases =
         folder.Write("cases.tsv", "pl-frequent\tnoun\tpl\tpies *240208\tcase=1,number=2\tpsowie\n"
                                   "pl-frequent\tnoun\tpl\tkot *2408\tcase=2,number=1\tkota\n"
-                                  "pl-frequent\tverb, not in the dictionary\tpl\tspać **9\tform=7\t\tabsent\n"
+                                  "pl-frequent\tverb, not in the dictionary\tpl\tkichać **1\tform=7\t\tabsent\n"
                                   "fr-frequent\tverb\tfr\tpleuvoir*4\tform=1,person=1\t\tabsent\n");
     const auto exceptions = folder.Write("exceptions.txt", "# comment\npies\tthe personal plural is the policemen's\n");
     const auto baseline = folder.Write("baseline.txt", "pl-frequent/lemmas 33\npl-frequent/invented 1\n"
@@ -89,7 +89,7 @@ TEST(Testvoc, ListsTheWordsOfAWordListWithTheirReasons)
     for (const char* line : {"words not fully right: 2, 1 explained, 1 failing",
                              "pies *240208 (noun)\t[case=1,number=2] gives \"psy\", expected \"psowie\"\texplained: "
                              "the personal plural is the policemen's",
-                             "spać **9 (verb, not in the dictionary)\t[form=7] gives \"spany\", expected no "
+                             "kichać **1 (verb, not in the dictionary)\t[form=7] gives \"kichany\", expected no "
                              "form\tFAILURE: not in the exceptions file",
                              "above the baseline: pl-frequent/unexplained 1 > 0"})
         EXPECT_NE(result.Out.find(line), std::string::npos) << line << "\n" << result.Out;

@@ -258,6 +258,31 @@ string ImpersonalPastNoTo(const TKoniugacja& k, const string& passive)
     return {};
 }
 
+// Verbs without a direct object, so without a passive participle: whole infinitives,
+// since a prefix often makes one transitive ("spać" but "przespany").
+constexpr string_view kIntransitive =
+    "<bać><biec><bywać><chodzić><działać><dziękować><drżeć><dzwonić><jechać><kazać><korzystać>"
+    "<latać><lecieć><leżeć><lądować><marzyć><mieszkać><milczeć><modlić><mrugać><musieć><móc><myśleć>"
+    "<należeć><odchodzić><odpowiadać><odpowiedzieć><odzywać><padać><patrzeć><patrzyć><płakać><płynąć>"
+    "<pływać><pluć><podchodzić><podobać><pojawiać><pojawić><pojechać><polecieć><polegać><polować><pomagać>"
+    "<pomóc><popatrzeć><popatrzyć><poczekać><pogadać><poradzić><porozmawiać><powrócić><powstawać><powstać>"
+    "<pozostawać><pozostać><pracować><przeszkadzać><przychodzić><przyglądać><przyjechać><przyjeżdżać>"
+    "<rozmawiać><siadać><siedzieć><sikać><skakać><skoczyć><spacerować><spadać><spać><spoglądać><spojrzeć>"
+    "<srać><stanąć><starać><stać><szkodzić><służyć><śmiać><śmieć><śmierdzieć><trwać><twierdzić><uciec>"
+    "<uciekać><umierać><usiłować><uśmiechać><uwierzyć><walczyć><wchodzić><westchnąć><wierzyć><wisieć>"
+    "<wjechać><wleźć><woleć><wpadać><wsiadać><wskakiwać><wstać><wstawać><wysiadać><wyskakiwać><wystarczyć>"
+    "<wylądować><zaczekać><zadzwonić><zaglądać><zajrzeć><zależeć><zastanawiać><zastanowić><zdarzać>"
+    "<zdarzyć><zdążyć><zgadzać><zginąć><zniknąć><zostać><zostawać><żartować><życzyć><żyć><dowiedzieć>"
+    "<nastąpić><pobiec>"_pl;
+
+// Whether the verb has the passive participle its rule makes. The "-eć, -eje" verbs
+// ("istnieć", "siwieć") take no object, and a participle in "-ły" ("umarły", "wyszły")
+// is the active one of a verb without an object.
+bool HasPassiveParticiple(const TKoniugacja& k, const string& passive)
+{
+    return k.Class != "3" && !EndsWith(passive, "ły"_pl) && !InTagList(k.Lemma, kIntransitive);
+}
+
 void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
 {
     auto& s = p.Slots;
@@ -271,7 +296,10 @@ void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
     else
         s[64] = {WithEnding(s[11].Forma, "c"), WithEnding(s[11].Alternatywa, "c")};
     s[65] = {WithEnding(s[64].Forma, "y"), {}};
-    s[66] = genpl::PassiveParticiple(k, s[4], s[11], s[17].Forma, s[25].Forma);
+    // The verbal noun and the impersonal past are made from the participle's stem even
+    // where the participle itself does not exist ("działanie", "istniano").
+    const TKomorkaPl passive = genpl::PassiveParticiple(k, s[4], s[11], s[17].Forma, s[25].Forma);
+    s[66] = HasPassiveParticiple(k, passive.Forma) ? passive : TKomorkaPl{};
 
     // Only a perfective verb has an anterior participle ("zrobiwszy"); "czytawszy" is
     // archaic and the dictionaries mark every verb of current use for its aspect.
@@ -283,13 +311,13 @@ void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
     else
         s[67] = {};
 
-    s[68] = genpl::VerbalNoun(k, s[66]);
+    s[68] = genpl::VerbalNoun(k, passive);
 
-    if (string impersonal = ImpersonalPastNoTo(k, s[66].Forma); !impersonal.empty()) {
+    if (string impersonal = ImpersonalPastNoTo(k, passive.Forma); !impersonal.empty()) {
         s[69] = {impersonal, {}};
         p.ImpersonalNoTo = true;
     } else {
-        s[69] = {WithEnding(Rewritten(s[66].Forma, "ły=ło"_pl), kSie), {}};
+        s[69] = {WithEnding(Rewritten(passive.Forma, "ły=ło"_pl), kSie), {}};
     }
 }
 

@@ -12,7 +12,7 @@ using std::string_view;
 
 constexpr string_view kImperative61 =
     "bździć=bździj,chrzcić=chrzcij,mglić=mglij,solić=sól,wgłębić=wgłęb,bluźnić=bluźnij,"
-    "czcić=czcij,chodzić=chodź,wodzić=wódź,młodzić=młódź,godzić=gódź,grodzić=gródź,ozić=óź,"
+    "czcić=czcij,chodzić=chodź,szkodzić=szkodź,wodzić=wódź,młodzić=młódź,godzić=gódź,grodzić=gródź,ozić=óź,"
     "odzić=ódź,zadowolić=zadowól,zwolić=zwól,zespolić=zespól,ćmić=ćmij,clić=clij,cnić=cnij,"
     "drwić=drwij,gzić=gzij,kpić=kpij,śnić=śnij,mdlić=mdlij,mścić=mścij,szklić=szklij,"
     "tkwić=tkwij,obić=ób,podlić=podlij,odlić=ódl,owić=ów,omić=om,olić=ól,oić=ój,nić=nij,"
@@ -61,7 +61,7 @@ TKomorkaPl ImperativeOfClass9(const TKoniugacja& k, const TKomorkaPl& p3)
     if (k.LemmaEnds("kaszleć"_pl))
         return {Rewritten(l, "kaszleć=kaszl"_pl), Rewritten(l, "kaszleć=kaszlaj"_pl)};
     if (string form = Rewritten(l, "łgać=łżyj,ssać=ssij,łżeć=łżyj,słać=ślij,rwać=rwij,zwać=zwij,"
-                                   "stawać=stawaj,dawać=dawaj,mamlać=mamlaj,mamleć=mamlaj"_pl);
+                                   "stawać=stawaj,dawać=dawaj,znawać=znawaj,mamlać=mamlaj,mamleć=mamlaj"_pl);
         !form.empty())
         return {form, {}};
     return {Rewritten(p3.Forma, "ie=,e="), Rewritten(p3.Alternatywa, "ie=,e=")};
@@ -136,7 +136,7 @@ TKomorkaPl Imperative2Sg(const TKoniugacja& k, const TKomorkaPl& p3, const TKomo
         return {RewrittenOr(l, "jrzeć=jrzyj,drżeć=drżyj,rżeć=rżyj"_pl, k.ShortStem), {}};
     }
     if (k.Class == "71")
-        return {ValueOr(l, "widzieć=zobacz"_pl,
+        return {ValueOr(l, "widzieć=zobacz,woleć=wól"_pl,
                         Rewritten(l, "bździeć=bździj,cieć=ć,zieć=ź,sieć=ś,rzmieć=rzmij,"
                                      "pomnieć=pomnij,nieć=ń,ieć=,leć=l"_pl)),
                 {}};
@@ -193,11 +193,8 @@ TKomorkaPl PassiveParticiple(const TKoniugacja& k, const TKomorkaPl& p3, const T
         return {Rewritten(l, "ąć=ęty"_pl), {}};
     if (k.Class == "+1")
         return PassivePlus1(k, p3, pastMasculine);
-    if (k.Class == "+2") {
-        if (l == "iść"_pl)
-            return {"chodzony", {}};
+    if (k.Class == "+2") // "iść" has neither participle nor verbal noun
         return {Rewritten(l, "ać=any,eć=any,źć=ziony,pójść=poszły,jść=szły"_pl), {}};
-    }
     if (k.Class == "+3")
         return PassivePlus3(k);
     return {};

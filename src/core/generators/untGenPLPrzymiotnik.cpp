@@ -15,27 +15,47 @@ struct TListyPrzymiotnika {
         FromUtf8("biały=bielszy,blady=bledszy,bliski=bliższy,brzydki=brzydszy,cienki=cieńszy,"
                  "czerwony=czerwieńszy,częsty=częstszy,daleki=dalszy,dobry=lepszy,duży=większy,dziki=dzikszy,"
                  "gęsty=gęstszy,gładki=gładszy,głęboki=głębszy,gorący=gorętszy,krótki=krótszy,lekki=lżejszy,"
-                 "mały=mniejszy,mądry=mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
+                 "mały=mniejszy,oczywisty=oczywistszy,osobisty=osobistszy,pusty=puściejszy,typowy=typowszy,mądry="
+                 "mądrzejszy,miękki=miększy,niski=niższy,prędki=prędszy,prosty=prostszy,"
                  "rosły=roślejszy,rzadki=rzadszy,słodki=słodszy,szalony=szaleńszy,szeroki=szerszy,"
                  "szybki=szybszy,śmiały=śmielszy,świeży=świeższy,tłusty=tłustszy,twardy=twardszy,wąski=węższy,"
                  "wesoły=weselszy,wielki=większy,wysoki=wyższy,zielony=zieleńszy,zły=gorszy,zwięzły=zwięźlejszy,"
                  "nowy=nowszy,zdrowy=zdrowszy,ciężki=cięższy,cichy=cichszy,suchy=suchszy,płytki=płytszy,"
                  "elegancki=elegantszy");
     std::string NoSyntheticWords = FromUtf8("<chory><żelazny><konny><pochyły><szary><mokry><ponury><jedyny><kolejny>"
-                                            "<następny><poprzedni><letni><nocny><poranny><wieczny>");
-    std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy");
+                                            "<następny><poprzedni><letni><nocny><poranny><wieczny><martwy><wspólny>"
+                                            "<średni><złoty><nagi>");
+    // Ages and multiples ("dwuletni", "wielokrotny") and "-genny" terms do not compare.
+    std::string NoSyntheticEndings = FromUtf8("yły,szły,sty,any,ony,ki,ski,owy,letni,krotny,genny");
+    // Adjectives negated with "nie-" ("niebiały") and the "-ały" adjectives of a state
+    // reached ("zbielały", "osowiały") compare only with "bardziej", and the latter have
+    // no adverb; the lexicalised ones that do compare on their own are listed.
+    std::string AnalyticPrefix = "nie";
+    std::string AnalyticEnding = FromUtf8("ały");
+    std::string SyntheticDespiteAffix =
+        FromUtf8("<niebezpieczny><niechlujny><niecierpliwy><niecny><niedelikatny><niedokładny><niedorzeczny>"
+                 "<niedostępny><niedołężny><niegodziwy><niegrzeczny><niekorzystny><niemożliwy><nieomylny>"
+                 "<nieporządny><nieposłuszny><niepotrzebny><nieprawdopodobny><nieprzyjazny><nieprzyjemny>"
+                 "<nieprzystępny><niepunktualny><nierozsądny><nieroztropny><nierozważny><niesamowity><niesforny>"
+                 "<nieskromny><niespokojny><niesprawiedliwy><niestosowny><niestrawny><niesympatyczny>"
+                 "<nieszczęśliwy><niewdzięczny><niewinny><niewygodny><niewyraźny><niewątpliwy><niewłaściwy>"
+                 "<niezawodny><niezbędny><niezdarny><niezdrowy><niezgrabny><nieznośny><niezręczny><niezwykły>"
+                 "<niezłomny><biały><mały><śmiały><cały><dojrzały><doskonały><okazały><opieszały><poufały><stały><"
+                 "trwały><wspaniały>"
+                 "<wyrozumiały><wytrwały><wytrzymały><zagorzały><zapamiętały><zarozumiały><zatwardziały>"
+                 "<zrozumiały><zuchwały>");
     // Relational adjectives ("bakteriologiczny", "regionalny") compare only with
     // "bardziej"; the qualitative ones among them are listed.
     std::string RelationalEndings = "iczny,yczny,yjny,ijny,alny,waty";
-    std::string QualitativeDespiteEnding =
-        FromUtf8("<absurdalny><aktualny><apetyczny><arystokratyczny><atrakcyjny><autentyczny><banalny><brutalny><chaotyczny>"
-                 "<dekoracyjny><demokratyczny><despotyczny><dramatyczny><drastyczny><dynamiczny><egzotyczny>"
-                 "<ekonomiczny><ekscentryczny><energiczny><estetyczny><fantastyczny><formalny><genialny><idealny>"
-                 "<idiotyczny><klasyczny><komiczny><krytyczny><legalny><liberalny><liczny><logiczny><lojalny>"
-                 "<melodyjny><moralny><muzykalny><naturalny><normalny><odpowiedzialny><optymistyczny><oryginalny>"
-                 "<patetyczny><perfekcyjny><plastyczny><precyzyjny><prozaiczny><punktualny><racjonalny><radykalny>"
-                 "<realny><romantyczny><rozliczny><rytmiczny><schematyczny><sentymentalny><sympatyczny>"
-                 "<tendencyjny><tragiczny><trywialny><uniwersalny><zapalny><śliczny>");
+    std::string QualitativeDespiteEnding = FromUtf8(
+        "<absurdalny><aktualny><apetyczny><arystokratyczny><atrakcyjny><autentyczny><banalny><brutalny><chaotyczny>"
+        "<dekoracyjny><demokratyczny><despotyczny><dramatyczny><drastyczny><dynamiczny><egzotyczny>"
+        "<ekonomiczny><ekscentryczny><energiczny><estetyczny><fantastyczny><formalny><genialny><idealny>"
+        "<idiotyczny><klasyczny><komiczny><krytyczny><legalny><liberalny><liczny><logiczny><lojalny>"
+        "<melodyjny><moralny><muzykalny><naturalny><normalny><odpowiedzialny><optymistyczny><oryginalny>"
+        "<patetyczny><perfekcyjny><plastyczny><precyzyjny><prozaiczny><punktualny><racjonalny><radykalny>"
+        "<realny><romantyczny><rozliczny><rytmiczny><schematyczny><sentymentalny><sympatyczny>"
+        "<tendencyjny><tragiczny><trywialny><uniwersalny><zapalny><śliczny>");
     std::string SyntheticAfterVowelEndings = "by,dy,hy,py,gi,pi";
     std::string ShortComparativeEndings = FromUtf8("gi,pi,ły,ny,ry,ty,wy,ni,by,dy,hy,py");
     std::string ShortComparative = FromUtf8("gi=ższy,pi=pszy,ły=lszy,ny=ńszy,ni=ńszy,y=szy");
@@ -77,23 +97,28 @@ struct TListyPrzymiotnika {
                  "duży=duzi,ży=ży,chy=si,hy=si,cy=cy,czy=czy,dzy=dzy,dy=dzi,sły=śli,szły=szli,czły=czli,"
                  "rzły=rzli,zły=źli,ły=li,y=i,i=i");
     // Adverbs in "-o" of adjectives whose ending takes "-nie" ("pomocnie" beside "mocno").
-    std::string AdverbWords = FromUtf8("brudny=brudno,ciemny=ciemno,drobny=drobno,mocny=mocno,czarny=czarno,"
-                                       "kwaśny=kwaśno,późny=późno,słony=słono");
+    std::string AdverbWords = FromUtf8(
+        "martwy=martwo,żywy=żywo,złoty=złoto,brudny=brudno,ciemny=ciemno,drobny=drobno,mocny=mocno,czarny=czarno,"
+        "kwaśny=kwaśno,późny=późno,słony=słono");
+    // Adverbs of colours, compounds too ("ciemnozielono"), before the endings that have none.
+    std::string ColourAdverbs = FromUtf8("czerwony=czerwono,zielony=zielono,łty=łto");
     std::string Adverbs =
-        FromUtf8("cały=cało,chytry=chytrze,ciepły=ciepło,czerwony=czerwono,częsty=często,czysty=czysto,"
+        FromUtf8("wielki=wielce,cały=cało,chytry=chytrze,ciepły=ciepło,częsty=często,czysty=czysto,"
                  "dobry=dobrze,goły=goło,mądry=mądrze,mdły=mdło,miły=miło,okrągły=okrągło,prosty=prosto,"
-                 "szczery=szczerze,szczodry=szczodrze,śmiały=śmiało,wesoły=wesoło,zielony=zielono,"
+                 "szczery=szczerze,szczodry=szczodrze,śmiały=śmiało,wesoły=wesoło,"
                  "świadomy=świadomie,późniejszy=później,zupełny=zupełnie,pełny=pełno,pusty=pusto,"
                  "tłusty=tłusto,biały=biało,cały=cało,mały=mało,czny=cznie,szny=sznie,rzny=rznie,omy=omo,"
-                 "ony=enie,owy=owo,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,my=mie,"
-                 "ny=nie,pi=pio,ry=ro,ty=cie,wy=wie,y=o,ni=nio,gi=go,i=io,go=go");
+                 "owy=owo,esny=eśnie,osny=ośnie,sny=sno,zny=źnie,sły=śle,sty=ście,zły=źle,ki=ko,li=lo,ły=le,"
+                 "my=mie,ny=nie,pi=pio,ry=ro,aty=ato,ty=cie,wy=wie,y=o,ni=nio,gi=go,i=io,go=go");
     // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb.
-    std::string NoAdverbEndings = "niany,ziany,lany,rzany";
+    // Nor have the adjectives of a state undergone ("zmęczony", "zadowolony").
+    std::string NoAdverbEndings = FromUtf8("niany,ziany,lany,rzany,ony");
     // The pronominal adjectives, the ordinals and the adjectives of time and side
     // neither compare nor make adverbs.
     std::string NeitherDegreeNorAdverb =
         FromUtf8("<który><któryś><jaki><jakiś><jakikolwiek><każdy><inny><niektóry><pierwszy><drugi><trzeci>"
-                 "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy>");
+                 "<czwarty><piąty><dany><były><dzisiejszy><wczorajszy><jutrzejszy><boży><lewy><prawy><taki>"
+                 "<wszelki><własny><spodni><luby><przyszły><powinny><znany><muszy>");
 };
 
 const TListyPrzymiotnika& Lists()
@@ -140,8 +165,10 @@ std::string SyntheticComparative(const std::string& lemma)
         return DropLast(lemma, 1) + "szy";
     const bool relational =
         EndsWithAny(lemma, lists.RelationalEndings) && !InTagList(lemma, lists.QualitativeDespiteEnding);
-    if (relational || InTagList(lemma, lists.NoSyntheticWords, true) || InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
-        EndsWithAny(lemma, lists.NoSyntheticEndings))
+    const bool analytic = (StartsWith(lemma, lists.AnalyticPrefix) || EndsWith(lemma, lists.AnalyticEnding)) &&
+                          !InTagList(lemma, lists.SyntheticDespiteAffix);
+    if (relational || analytic || InTagList(lemma, lists.NoSyntheticWords, true) ||
+        InTagList(lemma, lists.NeitherDegreeNorAdverb) || EndsWithAny(lemma, lists.NoSyntheticEndings))
         return {};
     const bool vowelBeforeEnding = VowelFromEnd(lemma, 3);
     if (EndsWithAny(lemma, lists.SyntheticAfterVowelEndings) && !vowelBeforeEnding)
@@ -150,6 +177,20 @@ std::string SyntheticComparative(const std::string& lemma)
     if (ApplyEndingRules(lemma, shortForm ? lists.ShortComparative : lists.LongComparative, comparative))
         return comparative;
     return {};
+}
+
+// The adverb of a masculine dictionary form, or empty when it has none.
+std::string Adverb(const std::string& lemma)
+{
+    const TListyPrzymiotnika& lists = Lists();
+    std::string adverb;
+    if (RuleValue(lemma, lists.AdverbWords, adverb) || ApplyEndingRules(lemma, lists.ColourAdverbs, adverb))
+        return adverb;
+    if (EndsWithAny(lemma, lists.NoAdverbEndings) || InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
+        (EndsWith(lemma, lists.AnalyticEnding) && !InTagList(lemma, lists.SyntheticDespiteAffix)))
+        return {};
+    ApplyEndingRules(lemma, lists.Adverbs, adverb);
+    return adverb;
 }
 
 // Whether a masculine dictionary form declines.
@@ -300,9 +341,7 @@ void Decline(TAdjParadigmPl& p, int mode)
     FillFeminine(p);
     FillNeuter(p);
     FillPlural(p, mode);
-    if (!RuleValue(p.Lemma, lists.AdverbWords, p.Cells[kAdjAdverbCell]) && !EndsWithAny(p.Lemma, lists.NoAdverbEndings) &&
-        !InTagList(p.Lemma, lists.NeitherDegreeNorAdverb))
-        ApplyEndingRules(p.Lemma, lists.Adverbs, p.Cells[kAdjAdverbCell]);
+    p.Cells[kAdjAdverbCell] = Adverb(p.Lemma);
 }
 
 void AddPhraseParts(TAdjParadigmPl& p)

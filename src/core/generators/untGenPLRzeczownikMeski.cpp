@@ -30,13 +30,13 @@ constexpr string_view kStemsMasculine07 = "ojciec=ojc,kozioł=kozł,osioł=osł,
 
 // The plural cells that whole words take whatever their pattern.
 constexpr string_view kNomPlWords = "Polak=Polacy,człowiek=ludzie,praczłowiek=praludzie,podczłowiek=podludzie,"
-                                    "nadczłowiek=nadludzie,rok=lata,diabeł=diabli"_pl;
+                                    "nadczłowiek=nadludzie,rok=lata,diabeł=diabli,ojciec=ojcowie"_pl;
 constexpr string_view kGenPlWords = "miesiąc=miesięcy,tysiąc=tysięcy,pieniądz=pieniędzy,zając=zajęcy,człowiek=ludzi,"
                                     "praczłowiek=praludzi,podczłowiek=podludzi,nadczłowiek=nadludzi,rok=lat"_pl;
 // The short dative in "-u" of a few old masculine nouns, whatever their code says.
 constexpr string_view kDatSgWords = "pan=panu,świat=światu,kot=kotu,ojciec=ojcu,brat=bratu,chłop=chłopu,"
                                     "bóg=bogu,Bóg=Bogu,diabeł=diabłu,kat=katu,ksiądz=księdzu,lew=lwu,"
-                                    "chłopiec=chłopcu,osioł=osłu"_pl;
+                                    "chłopiec=chłopcu,osioł=osłu,łeb=łbu"_pl;
 constexpr string_view kDatPlWords = "człowiek=ludziom,praczłowiek=praludziom,podczłowiek=podludziom,"
                                     "nadczłowiek=nadludziom,rok=latom"_pl;
 constexpr string_view kInsPlWords = "gość=gośćmi,liść=liśćmi,pieniądz=pieniędzmi,koń=końmi,człowiek=ludźmi,"

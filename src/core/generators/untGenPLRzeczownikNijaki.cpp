@@ -190,7 +190,7 @@ void DeclineNeuter(TDeklinacja& d)
         d[2] = {indeclinableSingular ? lemma : s + "u", {}};
     d[3] = d.Pattern == "41" ? d[1] : d[0];
     if (d.PatternIn("<2><21><22><23>"))
-        d[4] = {Rewritten(s, "h=hem,=iem"), {}};
+        d[4] = {Rewritten(s, "h=hem,ł=łem,=iem"_pl), {}};
     else
         d[4] = {indeclinableSingular ? lemma : Rewritten(s, "k=kiem,g=giem,=em"), {}};
     d[5] = {Locative(d, s), {}};

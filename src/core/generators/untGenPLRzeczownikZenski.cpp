@@ -211,8 +211,8 @@ void DeclineFeminine(TDeklinacja& d)
         d[6] = {lemma, {}};
     else if (d.PatternIn(kConsonantPatterns))
         d[6] = d[1];
-    // "-u" for the endearing soft names too ("babciu", "mamusiu", "Kasiu").
-    else if (d.HasAlternation("088") || EndsWithAny(lemma, "cia,sia,zia"))
+    // "-u" for the endearing soft names too ("babciu", "mamusiu", "Kasiu", "nianiu").
+    else if (d.HasAlternation("088") || EndsWithAny(lemma, "cia,sia,zia") || lemma == "niania")
         d[6] = {s + "u", {}};
     else
         d[6] = {s + "o", {}};

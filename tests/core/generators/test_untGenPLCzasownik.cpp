@@ -43,35 +43,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     VerbClass61, GenFormPlTable,
-    ::testing::Values(TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
-                      TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 1}, "robię"},
-                      TPrzypadekPl{"robić **61", {.Person = 6, .FormCode = 1}, "robią"},
-                      TPrzypadekPl{"robić **61", {.Person = 2, .FormCode = 5}, "rób"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 6}, "robiąc"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 7}, "robiony"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 9}, "robienie"},
-                      TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 3}, "będę robić"},
-                      TPrzypadekPl{"zrobić *$61", {.Person = 1, .FormCode = 3}, "zrobię"},
-                      TPrzypadekPl{"robić **61", {.Person = 9, .FormCode = 2}, "robiło"},
-                      TPrzypadekPl{"robić **61", {.Person = 95, .FormCode = 2}, "robił"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 21}, "robi się"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 23}, "będzie się robić"},
-                      TPrzypadekPl{"zrobić *$61", {.FormCode = 23}, "zrobi się"},
-                      TPrzypadekPl{"robić **61", {.FormCode = 24}, "robiłoby się"},
-                      TPrzypadekPl{"nie robić się **61", {.Person = 3, .FormCode = 1}, "nie robi się"},
-                      TPrzypadekPl{
-                          "nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
-                      TPrzypadekPl{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
-                      TPrzypadekPl{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
-                      TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"},
-                      // "-eić" keeps its "j" before every ending.
-                      TPrzypadekPl{"kleić **61", {.Person = 1, .FormCode = 1}, "kleję"},
-                      TPrzypadekPl{"kleić **61", {.Person = 6, .FormCode = 1}, "kleją"},
-                      TPrzypadekPl{"kleić **61", {.FormCode = 9}, "klejenie"},
-                      // A perfective verb has no present participles: the lemma comes back.
-                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 6}, "przeznaczyć"},
-                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 61}, "przeznaczyć"},
-                      TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 7}, "przeznaczony"}),
+    ::testing::Values(
+        TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 1}, "robi"},
+        TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 1}, "robię"},
+        TPrzypadekPl{"robić **61", {.Person = 6, .FormCode = 1}, "robią"},
+        TPrzypadekPl{"robić **61", {.Person = 2, .FormCode = 5}, "rób"},
+        TPrzypadekPl{"robić **61", {.FormCode = 6}, "robiąc"}, TPrzypadekPl{"robić **61", {.FormCode = 7}, "robiony"},
+        TPrzypadekPl{"robić **61", {.FormCode = 9}, "robienie"},
+        TPrzypadekPl{"robić **61", {.Person = 1, .FormCode = 3}, "będę robić"},
+        TPrzypadekPl{"zrobić *$61", {.Person = 1, .FormCode = 3}, "zrobię"},
+        TPrzypadekPl{"robić **61", {.Person = 9, .FormCode = 2}, "robiło"},
+        TPrzypadekPl{"robić **61", {.Person = 95, .FormCode = 2}, "robił"},
+        TPrzypadekPl{"robić **61", {.FormCode = 21}, "robi się"},
+        TPrzypadekPl{"robić **61", {.FormCode = 23}, "będzie się robić"},
+        TPrzypadekPl{"zrobić *$61", {.FormCode = 23}, "zrobi się"},
+        TPrzypadekPl{"robić **61", {.FormCode = 24}, "robiłoby się"},
+        TPrzypadekPl{"nie robić się **61", {.Person = 3, .FormCode = 1}, "nie robi się"},
+        TPrzypadekPl{"nie robić się **61", {.Person = 6, .FormCode = 2, .SubjectGender = 0}, "nie robili się"},
+        TPrzypadekPl{"nie robić się **61", {.FormCode = 21}, "nie robi się"},
+        TPrzypadekPl{"chodzić **61", {.Person = 1, .FormCode = 1}, "chodzę"},
+        TPrzypadekPl{"chodzić **61", {.Person = 2, .FormCode = 5}, "chodź"},
+        // "-eić" keeps its "j" before every ending.
+        TPrzypadekPl{"kleić **61", {.Person = 1, .FormCode = 1}, "kleję"},
+        TPrzypadekPl{"kleić **61", {.Person = 6, .FormCode = 1}, "kleją"},
+        TPrzypadekPl{"kleić **61", {.FormCode = 9}, "klejenie"},
+        // A perfective verb has no present participles: the lemma comes back.
+        TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 6}, "przeznaczyć"},
+        TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 61}, "przeznaczyć"},
+        TPrzypadekPl{"przeznaczyć *$62", {.FormCode = 7}, "przeznaczony"},
+        // A verb without an object has no passive participle, but keeps its
+        // verbal noun and impersonal past: the -eć/-eje class, the perfectives
+        // whose rule gives the active "-ły", and the listed intransitive verbs.
+        TPrzypadekPl{"istnieć **3", {.FormCode = 7}, "istnieć"},
+        TPrzypadekPl{"istnieć **3", {.FormCode = 9}, "istnienie"}, TPrzypadekPl{"wyjść *!2", {.FormCode = 7}, "wyjść"},
+        TPrzypadekPl{"wyjść *!2", {.FormCode = 9}, "wyjście"}, TPrzypadekPl{"umrzeć *!1", {.FormCode = 7}, "umrzeć"},
+        TPrzypadekPl{"spać */2", {.FormCode = 7}, "spać"}, TPrzypadekPl{"spać */2", {.FormCode = 9}, "spanie"},
+        TPrzypadekPl{"spać */2", {.FormCode = 22}, "spano"}, TPrzypadekPl{"działać **1", {.FormCode = 7}, "działać"},
+        TPrzypadekPl{"działać **1", {.FormCode = 9}, "działanie"}, TPrzypadekPl{"iść */2", {.FormCode = 9}, "iść"},
+        // The imperative: "wól", no "ó" in "szkodź", "-znawaj" like "dawaj".
+        TPrzypadekPl{"woleć **71", {.Person = 2, .FormCode = 5}, "wól"},
+        TPrzypadekPl{"szkodzić **61", {.Person = 2, .FormCode = 5}, "szkodź"},
+        TPrzypadekPl{"poznawać **9", {.Person = 2, .FormCode = 5}, "poznawaj"}),
     test::NamedBy(DescribeFormPl));
 
 INSTANTIATE_TEST_SUITE_P(
