@@ -485,6 +485,20 @@ bool LivesOnlyInThePresent(std::string_view infinitive)
     return infinitive == "gésir"_fr;
 }
 
+// clore has lost the plural persons of its présent and every tense built on them: the
+// imparfait, the passé simple and the subjonctif imparfait.
+void RemoveLostFormsOfClore(std::string_view infinitive, TFormy& f)
+{
+    if (infinitive != "clore")
+        return;
+    const int present = TenseSlotFr(czPresent);
+    f[static_cast<std::size_t>(present + 3)].clear();
+    f[static_cast<std::size_t>(present + 4)].clear();
+    for (const int tense : {czImparfait, czPasseSimple, czSubjonctifImparfait})
+        for (int person = 0; person < 6; ++person)
+            f[static_cast<std::size_t>(TenseSlotFr(tense) + person)].clear();
+}
+
 // ---------------------------------------------------------------- selecting a form
 
 constexpr std::array<std::string_view, 6> kEtrePresent = {"suis", "es", "est", "sommes", "êtes"_fr, "sont"};
@@ -581,8 +595,8 @@ bool SelectForm(const TCzasownikFr& v, int number, int subjectNumber, int subjec
 // pleuvoir in both numbers ("les coups pleuvent"). Every other person would be invented.
 bool LacksPerson(std::string_view infinitive, int tense, int person)
 {
-    const bool personal = (tense >= czPresent && tense <= czSubjonctifImparfait) || tense == czPasseCompose ||
-                          tense == czSubjonctifPasse;
+    const bool personal =
+        (tense >= czPresent && tense <= czSubjonctifImparfait) || tense == czPasseCompose || tense == czSubjonctifPasse;
     if (!personal)
         return false;
     if (infinitive == "falloir")
@@ -643,6 +657,7 @@ TCzasownikFr BuildVerbFormsFr(std::string_view lemma, std::string_view code)
     BuildImperatif(r, v.Formy);
     BuildParticipePresent(r, v.Formy);
     BuildParticipePasse(r, v.Formy);
+    RemoveLostFormsOfClore(v.Bezokolicznik, v.Formy);
     return v;
 }
 

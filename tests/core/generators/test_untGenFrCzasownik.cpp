@@ -304,6 +304,10 @@ INSTANTIATE_TEST_SUITE_P(
         TFormaCzasownika{"gésir", czParticipePresent, 3, "gisant"}, TFormaCzasownika{"gésir", czFutur, 3, ""},
         TFormaCzasownika{"gésir", czPasseSimple, 3, ""}, TFormaCzasownika{"gésir", czParticipePasse, 3, ""},
         TFormaCzasownika{"gésir", czSubjonctifPresent, 3, ""},
+        // clore has lost its plural présent persons and the tenses built on them
+        TFormaCzasownika{"clore", czPresent, 3, "clôt"}, TFormaCzasownika{"clore", czPresent, 6, "closent"},
+        TFormaCzasownika{"clore", czPresent, 4, ""}, TFormaCzasownika{"clore", czImparfait, 3, ""},
+        TFormaCzasownika{"clore", czFutur, 1, "clorai"}, TFormaCzasownika{"clore", czParticipePasse, 1, "clos"},
         // irregular verbs
         TFormaCzasownika{"mourir", czPresent, 6, "meurent"},
         TFormaCzasownika{"mourir", czSubjonctifPresent, 1, "meure"}, TFormaCzasownika{"fuir", czPresent, 6, "fuient"},
@@ -316,8 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
         // the impersonal verbs have no other persons to invent
         TFormaCzasownika{"falloir", czPresent, 1, ""}, TFormaCzasownika{"falloir", czPresent, 6, ""},
         TFormaCzasownika{"falloir", czPasseCompose, 2, ""}, TFormaCzasownika{"pleuvoir", czPresent, 6, "pleuvent"},
-        TFormaCzasownika{"pleuvoir", czFutur, 4, ""},
-        TFormaCzasownika{"savoir", czParticipePresent, 3, "sachant"},
+        TFormaCzasownika{"pleuvoir", czFutur, 4, ""}, TFormaCzasownika{"savoir", czParticipePresent, 3, "sachant"},
         TFormaCzasownika{"interdire", czPresent, 5, "interdisez"},
         TFormaCzasownika{"interdire", czImperatif5, 5, "interdisez"},
         TFormaCzasownika{"redire", czPresent, 5, "redites"}, TFormaCzasownika{"savoir", czImperatif5, 5, "sachez"},
