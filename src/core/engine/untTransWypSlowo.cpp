@@ -41,6 +41,17 @@ bool IsUrlOrMail(std::string_view text)
     return false;
 }
 
+bool HasMeaningInSubjects(const TZnaczenie& reading, const std::bitset<256>& subjects)
+{
+    for (int k = 0; k < reading.Entry->SubRecords.Count(); ++k) {
+        const TTransSlownikZnaczenia& meanings = reading.Entry->SubRecords.Item(k)->Meanings;
+        for (int m = 0; m < meanings.Count(); ++m)
+            if ((meanings.Item(m)->Codes & subjects).any())
+                return true;
+    }
+    return false;
+}
+
 // ---------------------------------------------------------------- word
 
 TDaneSlowa::TDaneSlowa() = default;

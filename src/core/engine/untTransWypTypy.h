@@ -378,6 +378,10 @@ struct TDaneSlowa {
 // it is carried over as it is written.
 bool IsUrlOrMail(std::string_view text);
 
+// Whether a meaning of the reading's entry, in any sub-record, belongs to one of the
+// subject domains.
+bool HasMeaningInSubjects(const TZnaczenie& reading, const std::bitset<256>& subjects);
+
 class TCustomWypSlowo : public TDaneSlowa {
 public:
     explicit TCustomWypSlowo(TCustomWypSlowa* owner);

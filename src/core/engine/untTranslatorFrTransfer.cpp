@@ -437,14 +437,8 @@ bool TWypSlowoFr::UserReadingInProfile() const
     const std::bitset<256> subjects = Owner() != nullptr ? Owner()->Context().Analysis.Subjects : std::bitset<256>{};
     for (int r = 0; r < Readings.Count() && subjects.any(); ++r) {
         const TZnaczenie& reading = *Readings.Item(r);
-        if (reading.DictKind != kRodzajUzytkownika)
-            continue;
-        for (int k = 0; k < reading.Entry->SubRecords.Count(); ++k) {
-            const TTransSlownikZnaczenia& meanings = reading.Entry->SubRecords.Item(k)->Meanings;
-            for (int m = 0; m < meanings.Count(); ++m)
-                if ((meanings.Item(m)->Codes & subjects).any())
-                    return true;
-        }
+        if (reading.DictKind == kRodzajUzytkownika && HasMeaningInSubjects(reading, subjects))
+            return true;
     }
     return false;
 }

@@ -358,18 +358,9 @@ void TWypSlowoPl::DemoteUserReadingsOutsideProfile()
     const std::bitset<256> subjects = Owner() ? Owner()->Context().Analysis.Subjects : std::bitset<256>{};
     if (subjects.none())
         return;
-    const auto inProfile = [&subjects](const TZnaczenie& reading) {
-        for (int k = 0; k < reading.Entry->SubRecords.Count(); ++k) {
-            const TTransSlownikZnaczenia& meanings = reading.Entry->SubRecords.Item(k)->Meanings;
-            for (int m = 0; m < meanings.Count(); ++m)
-                if ((meanings.Item(m)->Codes & subjects).any())
-                    return true;
-        }
-        return false;
-    };
     for (int moves = 0; moves < Readings.Count(); ++moves) {
         const TZnaczenie& first = *Readings.Item(0);
-        if (first.DictKind != kRodzajUzytkownika || inProfile(first))
+        if (first.DictKind != kRodzajUzytkownika || HasMeaningInSubjects(first, subjects))
             return;
         Readings.Move(0, Readings.Count() - 1);
     }
