@@ -248,6 +248,7 @@ private:
     bool PrepositionHomograph(int i);
     void CliticCase(int i);
     void TakeValencyCase(int verb, TCustomWypGrupa& group);
+    bool PersonAfterA(int i);
     bool ClockTime(int i);
     bool PartOfDay(int first, int head);
     void PeriodOrDay(TCustomWypGrupa& group, int head);

@@ -76,6 +76,8 @@ void TWypowiedzenieFr::TakePreposition(int i, const TRekcjaFr& found)
 
 bool TWypowiedzenieFr::PrepositionHomograph(int i)
 {
+    if (PersonAfterA(i))
+        return true;
     const TPrzyimekFr* entry = PrepositionOf(LowerStr(Words().Word(i).Text));
     if (entry == nullptr) {
         if (!TextIs(i, "de5"))
@@ -94,6 +96,19 @@ bool TWypowiedzenieFr::PrepositionHomograph(int i)
     else
         word.FixedTarget = entry->Target;
     SetCaseOfGroupAt(i + 1, entry->Case);
+    return true;
+}
+
+// "à Marie", "à Pierre": a person after "à" is who something is given or said to, the
+// dative with no preposition ("dałem książkę Piotrowi"); a place stays "w"/"do".
+bool TWypowiedzenieFr::PersonAfterA(int i)
+{
+    TCustomWypSlowa& words = Words();
+    if (!TextIs(i, "\340", true, true) || !words.Word(i).Translate || !InNominalGroup(i + 1) ||
+        !HasMarker(HeadOfGroup(*words.Word(i + 1).Group()), znImie))
+        return false;
+    words.Word(i).Translate = false;
+    words.Word(i + 1).Group()->casus = 3;
     return true;
 }
 

@@ -113,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         // object pronouns: the unstressed form, in the case the Polish verb governs
         TZdanie{"Je te vois.", "Widzę cię."}, TZdanie{"Je l'aide.", "Pomagam mu."},
         TZdanie{"Je cherche le livre.", "Szukam książki."}, TZdanie{"Je t'attends.", "Czekam na ciebie."},
+        // a person after "à" is in the dative, a place keeps its preposition
+        TZdanie{"J'ai donné le livre à Pierre.", "Dałem książkę Piotrowi."},
         // "des": the article Polish leaves out, or "de les", the genitive
         TZdanie{"Il mange des pommes.", "On je jabłka."}, TZdanie{"le livre des enfants", "książka dzieci"},
         TZdanie{"Il ne mange jamais de pomme.", "On nigdy nie je jabłka."},
