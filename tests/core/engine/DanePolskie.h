@@ -1,49 +1,16 @@
 #pragma once
-// The bundled Polish→French data (data/polfr2.sg.txt, data/pol2.so.txt), built once
-// per test program, and a Polish text segmented and analysed over it, shown word by
-// word.
+// A Polish text segmented and analysed over the bundled Polish→French data, shown
+// word by word.
 
 #include <atomic>
-#include <filesystem>
-#include <memory>
 #include <string>
 
-#include "core/app/untStaleApp.h"
+#include "DaneWbudowane.h"
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untSlowniki.h"
-#include "core/dictionaries/untZrodlaDanych.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTranslatorPl.h"
-#include "support/TempFolder.h"
 
 namespace velmar::test {
-
-class BundledPolishData {
-public:
-    static BundledPolishData& Get()
-    {
-        static BundledPolishData data;
-        return data;
-    }
-
-    TSlowniki& Dictionaries() { return *set_; }
-
-private:
-    BundledPolishData()
-    {
-        const std::filesystem::path data =
-            std::filesystem::path(VELMAR_FIXTURES_DIR).parent_path().parent_path() / "data";
-        BuildDictionaryFile(data / "polfr2.sg.txt", *MakeDictionaryOfKind("main", jezPolski), folder_ / "polfr2.sg");
-        BuildDictionaryFile(data / "pol2.so.txt", *MakeDictionaryOfKind("forms", jezPolski), folder_ / "pol2.so");
-        ApplyWorkingMode(program_, ChooseWorkingMode("/transpl"));
-        set_ = std::make_unique<TSlowniki>(TFolderyDanych(folder_.Path(), folder_.Path()));
-        set_->LoadDictionaries(program_, false, ProductFile(tabele::UserDictionary, program_.WorkingMode), true);
-    }
-
-    TempFolder folder_;
-    TWartosciProgramu program_;
-    std::unique_ptr<TSlowniki> set_;
-};
 
 inline TKontekstWypowiedzi PolishContext(TSlownikiWypowiedzi& dictionaries, const std::atomic<bool>* stop = nullptr)
 {
@@ -91,7 +58,7 @@ class TTekstPl {
 public:
     explicit TTekstPl(const std::string& utf8, bool analyse = true, TSlownikiWypowiedzi* dictionaries = nullptr,
                       const std::atomic<bool>* stop = nullptr)
-        : worker_(BundledPolishData::Get().Dictionaries(), jezPolski),
+        : worker_(BundledData::Polish().Dictionaries(), jezPolski),
           list_(PolishContext(dictionaries ? *dictionaries : worker_, stop))
     {
         list_.Segment(FromUtf8(utf8), true);

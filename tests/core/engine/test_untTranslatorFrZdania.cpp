@@ -4,59 +4,21 @@
 // tense of verb codes that stand for several forms, and the aspect each tense asks.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "DaneWbudowane.h"
 #include "GospodarzSkryptowy.h"
 #include "core/app/untStaleApp.h"
 #include "core/dictionaries/untKod.h"
-#include "core/dictionaries/untSlowniki.h"
-#include "core/dictionaries/untZrodlaDanych.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTranslatorFr.h"
 #include "core/engine/untTranslatorThread.h"
-#include "support/TempFolder.h"
 #include "support/TestNames.h"
 
 namespace velmar {
 namespace {
-
-std::filesystem::path BundledSource(const char* name)
-{
-    return std::filesystem::path(VELMAR_FIXTURES_DIR).parent_path().parent_path() / "data" /
-           (std::string(name) + ".txt");
-}
-
-// The bundled French→Polish data, built once for every test of this file.
-class BundledFrenchData {
-public:
-    static BundledFrenchData& Get()
-    {
-        static BundledFrenchData data;
-        return data;
-    }
-
-    TSlowniki& Dictionaries() { return *set_; }
-
-private:
-    BundledFrenchData()
-    {
-        for (const char* name : {"frpol2.sg", "franc2.so"})
-            BuildDictionaryFile(
-                BundledSource(name),
-                *MakeDictionaryOfKind(std::string(name) == "frpol2.sg" ? "main" : "forms", jezFrancuski),
-                folder_ / name);
-        ApplyWorkingMode(program_, ChooseWorkingMode(""));
-        set_ = std::make_unique<TSlowniki>(TFolderyDanych(folder_.Path(), folder_.Path()));
-        set_->LoadDictionaries(program_, false, ProductFile(tabele::UserDictionary, program_.WorkingMode), true);
-    }
-
-    test::TempFolder folder_;
-    TWartosciProgramu program_;
-    std::unique_ptr<TSlowniki> set_;
-};
 
 TOpcjeAnalizy DefaultAnalysis()
 {
@@ -66,7 +28,7 @@ TOpcjeAnalizy DefaultAnalysis()
 // The sentence through the worker in mode 1, as the target pane would get it.
 std::string Translated(const std::string& french, const TOpcjeAnalizy& analysis = DefaultAnalysis())
 {
-    TSlownikiRobocze worker(BundledFrenchData::Get().Dictionaries(), jezFrancuski);
+    TSlownikiRobocze worker(test::BundledData::French().Dictionaries(), jezFrancuski);
     const TKontekstWypowiedzi context{jezFrancuski, jezPolski, trybTranslatorFrPl, {}, &worker, nullptr};
     TOpcjeTlumaczenia options;
     options.TranslationMode = 1;
@@ -228,7 +190,7 @@ protected:
         return -1;
     }
 
-    TSlownikiRobocze worker_{BundledFrenchData::Get().Dictionaries(), jezFrancuski};
+    TSlownikiRobocze worker_{test::BundledData::French().Dictionaries(), jezFrancuski};
     std::vector<std::unique_ptr<TWypowiedzeniaFr>> lists_;
 };
 

@@ -128,7 +128,7 @@ TEST_F(PolishReadings, ANounUsedOnlyInThePluralComesBeforeAnotherPluralOfTheSame
 class TSlownikiZatrzymujace : public TSlownikiWypowiedzi {
 public:
     TSlownikiZatrzymujace(std::string trigger, std::atomic<bool>& stop)
-        : worker_(test::BundledPolishData::Get().Dictionaries(), jezPolski), trigger_(std::move(trigger)), stop_(stop)
+        : worker_(test::BundledData::Polish().Dictionaries(), jezPolski), trigger_(std::move(trigger)), stop_(stop)
     {
     }
 

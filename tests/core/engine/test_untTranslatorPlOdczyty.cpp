@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, PolishReadingChoice,
 // sentence that lower case finds as a noun is kept as a name; as a verb it stays unknown.
 TEST(PolishCapitals, AWordKnownInLowerCaseAsANounIsKeptAsAName)
 {
-    TSlownikiRobocze worker(test::BundledPolishData::Get().Dictionaries(), jezPolski);
+    TSlownikiRobocze worker(test::BundledData::Polish().Dictionaries(), jezPolski);
     TKontekstWypowiedzi context = test::PolishContext(worker);
     context.Analysis.FoldFirstCapital = false;
     context.Analysis.FoldAnyCase = false;
