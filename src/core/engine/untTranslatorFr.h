@@ -10,13 +10,14 @@
 #include <string_view>
 
 #include "core/engine/untTransWypSlowoPoSlowie.h"
+#include "core/engine/untTransWypSlowoTransfer.h"
 #include "core/engine/untTransWypTypy.h"
 
 namespace velmar {
 
-class TWypSlowoFr : public TCustomWypSlowo {
+class TWypSlowoFr : public TWypSlowoAnalizowane {
 public:
-    using TCustomWypSlowo::TCustomWypSlowo;
+    using TWypSlowoAnalizowane::TWypSlowoAnalizowane;
 
     void Prepare() override;
     // Hidden meanings go; a noun form keeps the sub-record of its gender; Qualifier is
@@ -24,18 +25,16 @@ public:
     void AfterLookup1() override;
     // The name classes of the entries ("IMIE", "NAZW"…) become the word's markers.
     void AfterLookup2() override;
-    // Prunes the readings to what can translate the word: an untranslatable token
-    // loses them all; duplicates go, and sub-records of another class than the
-    // reading's code; where every translation is rendered, the weak readings; a word
-    // left with none keeps its first reading's first sub-record.
-    void Transfer() override;
     // A reflexive verb (marker 44) takes its sub-record "6" or "R", a verb with
     // preferVerb the first verb sub-record, anything else the first of its own class.
     int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass) override;
-    // The fixed target, the politeness form of "vous"/"votre", or the meanings of the
-    // committed reading: the preferred one (its aspect variant when the analysis set
-    // the aspect) first, then the others.
+    // In the simplified modes the most frequent words keep their first translation.
     void CollectTranslations() override;
+
+protected:
+    // "vous" and "votre" as the setting "FrZaimekVous" renders them; false for any
+    // other word.
+    bool OwnTranslation() override;
 
 private:
     void MoveQuotesOut(int index);
@@ -49,23 +48,6 @@ private:
     // The word keeps Text[0, at); a new word with the rest and the Przed `restBefore`
     // follows it.
     void CutAt(int index, std::size_t at, const std::string& restBefore);
-    // "vous" and "votre" as the setting "FrZaimekVous" renders them; false for any
-    // other word.
-    bool PolitenessTranslation();
-    // The meaning to translate with: the preferred one, else one of the text's subject
-    // domains, else a favoured one, else the first; then its aspect variant when the
-    // analysis set the aspect.
-    int ChosenMeaning(const TTransSlownikZnaczenia& meanings, bool userReading) const;
-    void AddTranslationsOf(const TZnaczenie& reading);
-    static void KeepFirstSubRecord(TTransSlownikSlowo& entry);
-    // A reading of the user dictionary has a meaning in a subject the user chose.
-    bool UserReadingInProfile() const;
-    void RemoveDuplicateReadings();
-    void KeepSubRecordsOfTheCodesClass();
-    void KeepReadingsWorthRendering(bool profileHit);
-    int FirstUserReading() const;
-    int FirstReadingWithSubRecord() const;
-    void AddTranslation(const TTransSlownikZnaczenie& meaning);
 };
 
 class TWypSlowaFr : public TCustomWypSlowa {

@@ -174,7 +174,7 @@ void TWypowiedzenieFr::PolitenessOfVous()
     }
 }
 
-bool TWypSlowoFr::PolitenessTranslation()
+bool TWypSlowoFr::OwnTranslation()
 {
     const int vous = Owner() != nullptr ? Owner()->Context().Analysis.FrVous : 0;
     TTlumaczenie translation;
