@@ -3,8 +3,8 @@
 translated by `velmar-cli translate` and compared with its reference by chrF (the
 character n-gram F-score, n = 1…6, recall weighted twice; 100 = identical) and by the
 share of reference words the translation contains, and the share of sentences rendered
-exactly. Prints one line a direction, French in mode 1 and in mode 5 (word by word);
---show prints every sentence with its translation.
+exactly. Prints one line a direction, each in mode 1 and in mode 5 (word by word);
+--show prints every sentence with its mode-1 translation.
     eval.py --cli build/bin/velmar-cli [--data DIR] [--show]"""
 
 import argparse
@@ -71,11 +71,10 @@ def main():
     args = parser.parse_args()
     for name, language in SETS:
         pairs = read_set(os.path.join(args.folder, name))
-        # mode 1 renders every word in its one chosen translation; for French, mode 5
-        # (word by word, without the sentence stages) shows what the analysis adds
-        modes = (1, 5) if language == "fr" else (1,)
+        # mode 1 renders every word in its one chosen translation; mode 5 (word by word,
+        # without the sentence stages) beside it shows what the analysis adds
         figures = []
-        for mode in modes:
+        for mode in (1, 5):
             outputs = translate(args.cli, args.data, language, [s for s, _ in pairs], mode)
             figures.append(f"mode {mode}: " + score(pairs, outputs, args.show and mode == 1))
         print(f"{name[:-4]}: " + "; ".join(figures))
