@@ -1,6 +1,7 @@
 // The groups of a word list: each a contiguous run of words, kept in word order;
 // every word points to its group or to the list's sentinel group.
 #include <algorithm>
+#include <vector>
 
 #include "core/app/untUtils.h"
 #include "core/engine/untTransWypTypy.h"
@@ -110,6 +111,51 @@ void TCustomWypSlowa::ExtendGroupLeft(TCustomWypGrupa& group, int i)
 void TCustomWypSlowa::ExtendGroupRight(TCustomWypGrupa& group, int i)
 {
     SetGroupRange(group, group.First, i);
+}
+
+// ---------------------------------------------------------------- moving a grouped word
+
+namespace {
+
+// Where a group stands, to put it back as it was after a word moved.
+struct TZapisGrupy {
+    TDaneGrupy Data;
+    std::uint8_t Kind = 0;
+};
+
+} // namespace
+
+void TCustomWypowiedzenie::MoveGroupedWord(int from, int to)
+{
+    TCustomWypSlowa& words = *words_;
+    // The spaces and punctuation of the source stay where they stood: only the word
+    // changes place.
+    const int low = std::min(from, to), high = std::max(from, to);
+    std::vector<TPrzedPo> around;
+    for (int k = low; k <= high; ++k)
+        around.push_back(words.Around(k));
+    const auto restoreAround = [&] {
+        for (int k = low; k <= high; ++k)
+            words.Around(k) = around[static_cast<std::size_t>(k - low)];
+    };
+    const TCustomWypGrupa* group = words.Word(from).Group();
+    const bool alone = HasGroup(from) && group->First == from && group->Last == from;
+    TZapisGrupy saved;
+    if (alone) {
+        saved.Data = *group;
+        saved.Kind = group->Kind();
+    }
+    const bool head = HasMarker(from, znGlowaGrupy);
+    words.MoveWord(from, to);
+    restoreAround();
+    if (!alone)
+        return;
+    TCustomWypGrupa& moved = words.Group(words.NewGroupAt(to, saved.Data.Type));
+    saved.Data.First = saved.Data.Last = to;
+    static_cast<TDaneGrupy&>(moved) = saved.Data;
+    moved.SetKind(saved.Kind);
+    if (head)
+        SetHead(to);
 }
 
 } // namespace velmar

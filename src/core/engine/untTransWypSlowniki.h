@@ -115,6 +115,7 @@ struct TOpcjeAnalizy {
     bool FrTuMasculine = true;         // "FrZaimekTuMeski"
     bool FrSubjectMasculine = true;    // "FrPodmiotMeski"
     bool FrReorderAdjectives = true;   // "FrZmieniajSzykPrzydawkiPrzym"
+    bool PlReorder = true;             // "ZmieniajSzykPL": French places of object pronouns and adjectives
     bool SecondMeanings = true;        // "DrugieZnaczenie": the other meanings stay on offer
     std::bitset<256> Subjects;         // the subject domains of the selected text profiles
 };

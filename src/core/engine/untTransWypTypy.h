@@ -500,6 +500,9 @@ struct TDaneGrupy {
     int TargetGender = -1;
     int casus = 0;         // a French group's case
     std::string CaseCodes; // a Polish group's casus: its possible cases, "1"–"7" singular, "A"–"G" plural
+    std::string ResolvedCase; // a Polish group's case once decided: one code of CaseCodes' notation
+    int ArticleKind = -1;     // the French article of a Polish nominal group: −1 undecided, 0 none,
+                              // 1 definite, 2 indefinite, 3 partitive "de"
     int cas = 0;
     std::uint8_t Type = tgZadna;
     int First = -1, Last = -1;
@@ -719,6 +722,9 @@ public:
     void MoveSentenceCapital();
     // The similarity search in the sentence archive for the segmented utterance.
     void FinishUtterance();
+    // MoveWord that keeps the source's spaces and punctuation in place; a word that is
+    // a group of its own takes its group along (untTransWypGrupy.cpp).
+    void MoveGroupedWord(int from, int to);
 
     // ---- query primitives (false, or the index unchanged, out of range)
     bool InRange(int i) const { return words_->InRange(i); }
@@ -769,6 +775,14 @@ private:
     TCustomWypowiedzenia* owner_;
     std::unique_ptr<TCustomWypSlowa> words_;
 };
+
+inline bool OneOf(int value, std::initializer_list<int> values)
+{
+    for (const int v : values)
+        if (v == value)
+            return true;
+    return false;
+}
 
 // The class mask bit of a word class (1 << class).
 inline std::uint32_t KlasaBit(int wordClass)

@@ -250,8 +250,6 @@ private:
     void NegationWordsBeforeNie();
     void RecentPast(int i);
     void SecondImperatives();
-    // MoveWord for a word that is a group of its own: the group moves with it.
-    void MoveGroupedWord(int from, int to);
     void AdjectivesBeforeNouns();
     bool ComparesSynthetically(int i);
     // Calls visit with the first word and the group of every nominal group, left to right.

@@ -2,17 +2,9 @@
 // The French form codes the sentence stages test (the numbering of the forms file),
 // and what a verb code says of person, tense, number and gender.
 
-#include <initializer_list>
+#include "core/engine/untTransWypTypy.h"
 
 namespace velmar {
-
-inline bool OneOf(int value, std::initializer_list<int> values)
-{
-    for (const int v : values)
-        if (v == value)
-            return true;
-    return false;
-}
 
 inline bool IsFrNounCode(int code)
 {

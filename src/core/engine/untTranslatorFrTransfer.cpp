@@ -17,12 +17,6 @@ namespace velmar {
 
 namespace {
 
-// Where a group stands, to put it back as it was after a word moved.
-struct TZapisGrupy {
-    TDaneGrupy Data;
-    std::uint8_t Kind = 0;
-};
-
 // The most frequent French words: in the simplified translation modes they keep their
 // first translation only.
 const std::string& FrequentWords()
@@ -253,39 +247,6 @@ void TWypowiedzenieFr::DropSubjectPronouns()
 }
 
 // ---------------------------------------------------------------- Polish word order
-
-void TWypowiedzenieFr::MoveGroupedWord(int from, int to)
-{
-    TCustomWypSlowa& words = Words();
-    // The spaces and punctuation of the source stay where they stood: only the word
-    // changes place.
-    const int low = std::min(from, to), high = std::max(from, to);
-    std::vector<TPrzedPo> around;
-    for (int k = low; k <= high; ++k)
-        around.push_back(words.Around(k));
-    const auto restoreAround = [&] {
-        for (int k = low; k <= high; ++k)
-            words.Around(k) = around[static_cast<std::size_t>(k - low)];
-    };
-    const TCustomWypGrupa* group = words.Word(from).Group();
-    const bool alone = HasGroup(from) && group->First == from && group->Last == from;
-    TZapisGrupy saved;
-    if (alone) {
-        saved.Data = *group;
-        saved.Kind = group->Kind();
-    }
-    const bool head = HasMarker(from, znGlowaGrupy);
-    words.MoveWord(from, to);
-    restoreAround();
-    if (!alone)
-        return;
-    TCustomWypGrupa& moved = words.Group(words.NewGroupAt(to, saved.Data.Type));
-    saved.Data.First = saved.Data.Last = to;
-    static_cast<TDaneGrupy&>(moved) = saved.Data;
-    moved.SetKind(saved.Kind);
-    if (head)
-        SetHead(to);
-}
 
 void TWypowiedzenieFr::PolishWordOrder()
 {

@@ -413,26 +413,45 @@ void TWypowiedzeniePl::Analyse(int level)
     if (Owner()->StopRequested())
         return;
     LoadCodeSets();
-    if (Words().Count() > 0 && !IsWordByWordMode(Words().Context().Settings.TranslationMode)) {
-        const auto chooseReadings = [](TWypowiedzeniePl& self) {
-            for (int i = 0; i < self.Words().Count(); ++i)
-                if (self.Words().Word(i).Choosable)
-                    self.ChooseReadingAt(i);
-        };
-        const std::function<void(TWypowiedzeniePl&)> stages[] = {
-            &TWypowiedzeniePl::LowerCaseRetry,       chooseReadings,
-            &TWypowiedzeniePl::IndefiniteNumerals,   &TWypowiedzeniePl::JoinExpressions,
-            &TWypowiedzeniePl::RelationalAdjectives, &TWypowiedzeniePl::SuffixAdjectives,
-            &TWypowiedzeniePl::QualityNouns,         &TWypowiedzeniePl::DegreeForms,
-            &TWypowiedzeniePl::AdjectivalAdverbs,    &TWypowiedzeniePl::PrefixRetry,
-            &TWypowiedzeniePl::PersonEndings};
-        for (const auto& stage : stages) {
-            stage(*this);
-            if (Owner()->StopRequested())
-                return;
-        }
+    if (IsWordByWordMode(Words().Context().Settings.TranslationMode)) {
+        TWypowiedzenieSlowoPoSlowie::Analyse(level);
+        return;
     }
-    TWypowiedzenieSlowoPoSlowie::Analyse(level);
+    const auto chooseReadings = [](TWypowiedzeniePl& self) {
+        for (int i = 0; i < self.Words().Count(); ++i)
+            if (self.Words().Word(i).Choosable)
+                self.ChooseReadingAt(i);
+    };
+    const std::function<void(TWypowiedzeniePl&)> stages[] = {
+        &TWypowiedzeniePl::LowerCaseRetry,       chooseReadings,
+        &TWypowiedzeniePl::IndefiniteNumerals,   &TWypowiedzeniePl::JoinExpressions,
+        &TWypowiedzeniePl::RelationalAdjectives, &TWypowiedzeniePl::SuffixAdjectives,
+        &TWypowiedzeniePl::QualityNouns,         &TWypowiedzeniePl::DegreeForms,
+        &TWypowiedzeniePl::AdjectivalAdverbs,    &TWypowiedzeniePl::PrefixRetry,
+        &TWypowiedzeniePl::PersonEndings,        &TWypowiedzeniePl::FrenchSentence,
+        &TWypowiedzeniePl::CollectAll};
+    for (const auto& stage : stages) {
+        if (Words().Count() == 0 || Owner()->StopRequested())
+            return;
+        stage(*this);
+    }
+    TCustomWypowiedzenie::Analyse(level);
+}
+
+void TWypowiedzeniePl::FrenchSentence()
+{
+    if (Words().Context().TargetLanguage != jezFrancuski)
+        return;
+    std::vector<void (TWypowiedzeniePl::*)()> stages;
+    if (Words().Context().Analysis.PlReorder)
+        stages = {&TWypowiedzeniePl::ObjectPronounPlacement, &TWypowiedzeniePl::AdjectivePlacementFr};
+    stages.insert(stages.end(), {&TWypowiedzeniePl::PronounFormsFr, &TWypowiedzeniePl::ArticlesFr,
+                                 &TWypowiedzeniePl::PlacePrepositionsFr, &TWypowiedzeniePl::ArticleAssembly});
+    for (const auto stage : stages) {
+        if (Owner()->StopRequested())
+            return;
+        (this->*stage)();
+    }
 }
 
 int TWypowiedzeniaPl::NewUtterance()

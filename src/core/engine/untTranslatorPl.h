@@ -11,13 +11,17 @@
 #include <string_view>
 
 #include "core/engine/untTransWypSlowoPoSlowie.h"
+#include "core/engine/untTransWypSlowoTransfer.h"
 #include "core/engine/untTransWypTypy.h"
 
 namespace velmar {
 
 // Word markers the Polish stages set or test.
 enum TZnacznikPl : int {
+    znZwrotnySie = 58,           // a verb with "się": its reflexive sub-record translates it
+    znZwrotnySobie = 59,         // a verb with "sobie": its sub-record "*T" or "*C"
     znNie = 61,                  // a detached "nie": the word is read without it
+    znOrzecznik = 64,            // "ORZ": a predicative noun or adjective after a copula
     znPrzymiotnikRelacyjny = 66, // an adjective read through its noun ("cukrowy": "de sucre")
     znOdczepPrzedrostek = 78,    // the next preparation may detach a prefix
     znPrzyslowekZPrzymiotnika = 79,
@@ -25,12 +29,21 @@ enum TZnacznikPl : int {
     znRzeczownikZPrzymiotnika = 81, // "-ość" read through its adjective
 };
 
-class TWypSlowoPl : public TCustomWypSlowo {
+// Group roles the Polish stages set or test.
+enum TRolaGrupyPl : int {
+    rgZRzeczownikiem = 4, // a nominal group with a noun head
+    rgZaprzeczona = 5,    // negated: the object of a denied verb, or the denied verb's group
+};
+
+class TWypSlowoPl : public TWypSlowoAnalizowane {
 public:
-    using TCustomWypSlowo::TCustomWypSlowo;
+    using TWypSlowoAnalizowane::TWypSlowoAnalizowane;
 
     // The subject pronoun a verb form implies; the sentence stages set and read it.
     std::string ImpliedSubject;
+    // 0 none; 1 subject pronoun before its verb, 2 subject pronoun without a verb
+    // after it, 3 oblique personal pronoun after a preposition, 4 one elsewhere.
+    std::uint8_t PronounRole = 0;
 
     // Quotes out, numbers and addresses as fixed targets, a leading "-" or "," cut
     // off; then the lookup, and when it fails the repairs of the token.
@@ -40,6 +53,9 @@ public:
     // selected subjects goes last; a noun used only in the plural comes forward.
     void AfterLookup1() override;
     void Reset(const std::string& text) override;
+    // A verb takes the sub-record of its reflexivity and aspect markers (untTranslatorPlTransfer.cpp);
+    // any other word the first of its own class.
+    int SelectSubRecord(const TZnaczenie& reading, bool preferVerb, bool anyClass) override;
 
     // The prefixes "nie", the verbal and the adjectival ones tried off an unknown
     // word; what remains must be found (with the codes of the prefix's kind).
@@ -82,6 +98,11 @@ public:
     // Outside the word-by-word modes the stages in their order, each ended early by a
     // stop request; then every word's translations.
     void Analyse(int level) override;
+    // The rendering; for a French target then the contractions, elisions and the
+    // adjectives' forms before a vowel across the rendered words.
+    void Transfer() override;
+    // The subjects of the utterance go to the subject memory; then the listing.
+    void Finish() override;
 
     // Word i, which must be in range: the sentinel word is no Polish word.
     TWypSlowoPl& Word(int i);
@@ -114,8 +135,53 @@ public:
     void PrefixRetry();
     void PersonEndings();
 
+    // For a French target: the French order, the pronouns' forms, the articles and the
+    // prepositions of place.
+    void FrenchSentence();
+    // ---- French order, articles and prepositions (untTranslatorPlSzyk.cpp, untTranslatorPlRodzajniki.cpp)
+    void ObjectPronounPlacement();
+    void AdjectivePlacementFr();
+    void PronounFormsFr();
+    void ArticlesFr();
+    void PlacePrepositionsFr();
+    void ArticleAssembly();
+
+    // ---- translations and the French surface (untTranslatorPlTransfer.cpp)
+    void CollectAll();
+    void ContractionsFr();
+    void ElisionFr();
+    void PreVowelAdjectivesFr();
+    // The first French text word i's readings offer, and the code of its meaning ("*1").
+    std::string FrenchWord(int i);
+    std::string FrenchCode(int i);
+
 private:
     void LoadCodeSets();
+
+    // ---- French order
+    // Adjectives French puts before the noun and determiners at the noun's right move
+    // before it; how many moved. noun follows its word.
+    int WordsBeforeNoun(TCustomWypGrupa& group, int& noun);
+    bool StaysBeforeNoun(int i);
+    void AdjectivesAfterNoun(TCustomWypGrupa& group, int noun);
+
+    // ---- French forms of pronouns, articles
+    // 1 before its verb, 2 after an affirmative imperative, 0 elsewhere.
+    int ObjectPronounPosition(int i) const;
+    void ObjectPronounFormFr(int i);
+    bool IsCountryFr(int i);
+    int ArticleKindOf(const TCustomWypGrupa& group);
+    // The article the words of the group decide (0 none, 1, 2); −1 when they leave it
+    // to the group's case and roles.
+    int ArticleByWords(const TCustomWypGrupa& group, int head);
+    std::string ArticleText(const TCustomWypGrupa& group);
+    bool IsFeminineFr(const TCustomWypGrupa& group);
+    // "ne" and object pronouns before a verb take the text meant for the verb.
+    void LeadTextBeforeClitics(int verb);
+    // "plus ", and "le plus " for the superlative.
+    void DegreeTexts(int i);
+    // "à" with "le " after it is "au".
+    void PrepositionWithArticle(int i);
     // The participle codes, nominal for the reading choice.
     TZbiorKodow ParticipleCodes;
 

@@ -30,9 +30,14 @@ inline TKontekstWypowiedzi KontekstZdania(const TOpcjeZdania& options)
     return context;
 }
 
-class TZdanieRecznie {
+// TLista is the utterance list of the source language whose transfer is tested.
+template <class TLista = TCustomWypowiedzenia>
+class TZdanieRecznieW {
 public:
-    explicit TZdanieRecznie(const TOpcjeZdania& options = {}) : list_(KontekstZdania(options)) { list_.NewUtterance(); }
+    explicit TZdanieRecznieW(const TOpcjeZdania& options = {}) : list_(KontekstZdania(options))
+    {
+        list_.NewUtterance();
+    }
 
     TCustomWypowiedzenie& Utterance() { return *list_.Item(0); }
     TCustomWypSlowa& Words() { return Utterance().Words(); }
@@ -100,7 +105,9 @@ public:
     std::string Utf8(const std::string& text) const { return ToUtf8(text, list_.Context().TargetLanguage); }
 
 private:
-    TCustomWypowiedzenia list_;
+    TLista list_;
 };
+
+using TZdanieRecznie = TZdanieRecznieW<>;
 
 } // namespace velmar::test

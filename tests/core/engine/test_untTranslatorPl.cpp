@@ -44,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         TSlowoPl{"nieładny", "[ładny#81 m61 +'non ' [ODC_PRZED](0..8)]"},
         TSlowoPl{"poprzerabiać", "[przerabiać#100 [ODC_PRZED](0..12)]"},
         TSlowoPl{"zrobiłbym", "[zrobiłbym<zrobić>#123(0..9)]"}, TSlowoPl{"zrobiłeś", "[zrobiłeś<zrobić>#112(0..8)]"},
-        TSlowoPl{"cukrowy", "[cukrowy<cukier>#81 m66 +'de '(0..7)]"}, TSlowoPl{"najnowszego", "[nowy#84 st2(0..11)]"},
-        TSlowoPl{"ładniej", "[ładnie#218 st1(0..7)]"}, TSlowoPl{"ładność", "[ładność<ładny>#17 m81(0..7)]"},
+        TSlowoPl{"cukrowy", "[cukrowy<cukier>#81 m66 +'de '(0..7)]"}, TSlowoPl{"najnowszego", "[nowy#84 st2 +'le plus '(0..11)]"},
+        TSlowoPl{"ładniej", "[ładnie#218 st1 +'plus '(0..7)]"}, TSlowoPl{"ładność", "[ładność<ładny>#17 m81(0..7)]"},
         TSlowoPl{"Gdzieś był?", "[gdzie#218(0..6)] [był<być>#112(7..10)]?"},
         TSlowoPl{"Gdzieście byli?", "[gdzie#218(0..9)] [byli<być>#119(10..14)]?"}),
     test::NamedBy([](const TSlowoPl& c) { return test::Spelled(c.Text); }));

@@ -1,0 +1,122 @@
+// The French order of a Polish sentence: object pronouns before their verb ("widzę
+// go" → "je le vois"), and adjectives behind their noun unless French puts them
+// before it ("czerwony samochód" → "une voiture rouge", "piękne drzewo" → "un bel
+// arbre").
+#include <string_view>
+
+#include "core/app/untUtils.h"
+#include "core/engine/untTranslatorPl.h"
+#include "core/generators/untGenFrFunkcje.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr std::string_view kPrenominalAdjectives =
+    "<beau><bon><grand><gros><haut><joli><long><mauvais><petit><vilain><pauvre><digne><jeune>";
+constexpr std::string_view kDeterminers = "<ce><c'><cette><ces><mon><ton><son><notre><votre><leur>";
+
+bool IsImperativeForm(int forma)
+{
+    return OneOf(forma, {5, 52, 54, 55});
+}
+
+bool IsDeterminerGrammarCode(const TCustomWypSlowo& word)
+{
+    std::string code;
+    return word.Readings.GrammarCodeFor(word.WordClass, jezPolski, code) && InTagList(code, "<93><94><95>");
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- object pronouns
+
+void TWypowiedzeniePl::ObjectPronounPlacement()
+{
+    TCustomWypSlowa& words = Words();
+    const std::string oblique =
+        FromUtf8("<mnie><mi><mię><ci><ciebie><cię><tobie><go><jemu><mu><ją><nas><nam><was><wam><im><je1>");
+    for (int i = 1; i < words.Count(); ++i) {
+        const int pronounRole = Word(i).PronounRole;
+        // "Patrzę na nią, myśląc": the preposition and its pronoun follow the second verb.
+        if (pronounRole == 3 && TextIn(i, FromUtf8("<nim><mną><tobą><nią><nami><wami>")) &&
+            ClassIs(i - 1, kwPrzyimek) && ClassIs(i - 2, kwCzasownik) && ClassIs(i + 1, kwCzasownik)) {
+            const int verb = i + 1;
+            MoveGroupedWord(verb, i - 1);
+            continue;
+        }
+        if (!ClassIs(i - 1, kwCzasownik))
+            continue;
+        const bool imperative = InVerbalGroup(i - 1) && IsImperativeForm(words.Word(i - 1).Group()->forma);
+        const bool deniedImperative = imperative && HasRole(i - 1, rgZaprzeczona);
+        if ((TextIn(i, oblique) && !imperative) || (pronounRole == 4 && deniedImperative))
+            MoveGroupedWord(i, i - 1);
+    }
+}
+
+// ---------------------------------------------------------------- adjectives
+
+void TWypowiedzeniePl::AdjectivePlacementFr()
+{
+    TCustomWypSlowa& words = Words();
+    for (int g = 0; g < words.GroupCount(); ++g) {
+        TCustomWypGrupa& group = words.Group(g);
+        if (group.Type != tgNominalna || !group.Roles.test(rgZRzeczownikiem))
+            continue;
+        int noun = group.First;
+        while (noun <= group.Last && !ClassIs(noun, kwRzeczownik))
+            ++noun;
+        if (noun > group.Last)
+            continue;
+        if (WordsBeforeNoun(group, noun) > 0)
+            continue;
+        if (group.Contains(noun - 1) && StaysBeforeNoun(noun - 1))
+            continue;
+        AdjectivesAfterNoun(group, noun);
+    }
+}
+
+bool TWypowiedzeniePl::StaysBeforeNoun(int i)
+{
+    const std::string french = FrenchWord(i);
+    return InTagList(french, kPrenominalAdjectives) || InTagList(french, kDeterminers) ||
+           IsDeterminerGrammarCode(Words().Word(i));
+}
+
+int TWypowiedzeniePl::WordsBeforeNoun(TCustomWypGrupa& group, int& noun)
+{
+    int moved = 0;
+    for (int next = noun + 1; group.Contains(next); next = noun + 1) {
+        const bool adjective =
+            ClassIs(next, kwPrzymiotnik) && next == group.Last && InTagList(FrenchWord(next), kPrenominalAdjectives);
+        const bool determiner =
+            IsDeterminerGrammarCode(Words().Word(next)) || InTagList(FrenchWord(next), kDeterminers);
+        if (!adjective && !determiner)
+            break;
+        MoveGroupedWord(next, noun);
+        ++noun;
+        ++moved;
+    }
+    return moved;
+}
+
+void TWypowiedzeniePl::AdjectivesAfterNoun(TCustomWypGrupa& group, int noun)
+{
+    const std::string nounFrench = FrenchWord(noun);
+    const bool shortNoun = IsOneSyllableFr(nounFrench);
+    while (group.Contains(noun - 1) && ClassIs(noun - 1, kwPrzymiotnik)) {
+        const int adjective = noun - 1;
+        const std::string french = FrenchWord(adjective);
+        const std::string code = FrenchCode(adjective);
+        const bool phrase =
+            french.find(' ') != std::string::npos && !StartsWith(french, "un ") && !StartsWith(french, "plus ");
+        const bool behindShortNoun = shortNoun && (LemmaIn(adjective, FromUtf8("<czyj><czyjś><jakikolwiek>")) ||
+                                                   code == "*7" || code == "*79" || code == "7" || code == "79");
+        if (!phrase && !behindShortNoun && !HasMarker(adjective, znPrzymiotnikRelacyjny))
+            break;
+        MoveGroupedWord(adjective, noun);
+        --noun;
+    }
+}
+
+} // namespace velmar
