@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadek{
             "OneParagraphPerLine", {"--mode", "1", "--data", "{data}"}, "chat\r\nnoir\n", kSukces, "kot\nczarny\n", ""},
         TPrzypadek{
-            "PolishWordByWord", {"--from", "pl", "--data", "{data}"}, "kot czarny\n", kSukces, "chat noir\n", ""},
+            "PolishAnalysed", {"--from", "pl", "--data", "{data}"}, "kot czarny\n", kSukces, "le chat noir\n", ""},
         TPrzypadek{"InteractiveModeTakesTheFirstChoices",
                    {"--translation-mode", "3", "--data", "{data}"},
                    "chat\n",

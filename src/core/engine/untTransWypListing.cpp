@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/app/untUtils.h"
-#include "core/generators/untGenTlumaczPl.h"
 #include "core/engine/untTransWypTypy.h"
+#include "core/generators/untGenTlumaczPl.h"
 
 namespace velmar {
 
@@ -38,13 +38,30 @@ std::string KindLabel(std::uint8_t kind)
     return kind < std::size(kEtykietyGrup) ? kEtykietyGrup[kind] : "";
 }
 
-std::string MarkerNames(const TCustomWypSlowo& word)
+// Markers of the Polish analysis that have no name, shown by number.
+constexpr int kNumberedPolishMarkers[] = {58, 59, 63, 65, 67, 70, 71, 72, 76, 83, 84, 86, 87, 144, 148, 168, 179};
+
+std::string MarkerNames(const TCustomWypSlowo& word, bool polish)
 {
     std::string names;
     for (const TNazwaZnacznika& marker : kNazwyZnacznikow)
         if (word.HasMarker(marker.Bit))
             names += (names.empty() ? "" : " ") + std::string(marker.Name);
+    if (polish)
+        for (const int bit : kNumberedPolishMarkers)
+            if (word.HasMarker(bit))
+                names += (names.empty() ? "" : " ") + std::to_string(bit);
     return names.empty() ? names : "(" + names + ") ";
+}
+
+// "role:3,4 " for a group with roles; empty without.
+std::string RoleList(const TCustomWypGrupa& group)
+{
+    std::string roles;
+    for (std::size_t role = 0; role < group.Roles.size(); ++role)
+        if (group.Roles.test(role))
+            roles += (roles.empty() ? "" : ",") + std::to_string(role);
+    return roles.empty() ? roles : "role:" + roles + " ";
 }
 
 // The two listing formats: a French source (words with verb features, "< … >" for
@@ -68,7 +85,11 @@ public:
                            word.inf);
         if (polish_ && word.st >= 0)
             text += Format("st: %d ", word.st);
-        text += MarkerNames(word);
+        if (polish_ && !word.CaseCodes.empty())
+            text += "cc:" + word.CaseCodes + " ";
+        if (polish_ && word.PronounRole > 0)
+            text += Format("zr:%d ", word.PronounRole);
+        text += MarkerNames(word, polish_);
         if (group != nullptr && group->Last == i)
             text += Closing(*group);
         if (word.Nested)
@@ -81,13 +102,17 @@ private:
     std::string Opening(const TCustomWypGrupa& group) const
     {
         if (group.Type == tgWerbalna)
-            return polish_ ? "( " + Format("(pn:%d,forma:%d,vtdoc:%d) ", group.pn, group.forma, group.vtdoc) : "< ";
+            return polish_ ? "( " + Format("(pn:%d,forma:%d,vtdoc:%d) ", group.pn, group.forma, group.vtdoc) +
+                                 (group.Person > 0 ? Format("os:%d ", group.Person) : "") + RoleList(group)
+                           : "< ";
         if (group.Type != tgNominalna)
             return {};
         const std::string label = "{ " + KindLabel(group.Kind()) + " ";
         if (polish_)
-            return label + Format("(rdz:%d,lba:%d,casus:%s,genus:%d,num:%d,cas:%d) ", group.rdz, group.lba,
-                                  group.CaseCodes, group.genus, group.num, group.cas);
+            return label +
+                   Format("(rdz:%d,lba:%d,casus:%s,genus:%d,num:%d,cas:%d) ", group.rdz, group.lba, group.CaseCodes,
+                          group.genus, group.num, group.cas) +
+                   (group.Person > 0 ? Format("os:%d ", group.Person) : "") + RoleList(group);
         return label + Format(group.IsSubject() ? "(rdzpod:%d,lbapod:%d,casus:%d) " : "(rdz:%d,lba:%d,casus:%d) ",
                               group.rdz, group.lba, group.casus);
     }
@@ -119,8 +144,8 @@ std::string TCustomWypowiedzenie::ReadingsListing() const
     std::string text = "\n";
     for (int i = 0; i < words_->Count(); ++i) {
         const TCustomWypSlowo& word = words_->Word(i);
-        text += Format("    %s: %s [%d] %s\n", word.Text, word.Lemma, word.Code,
-                       WordClassLabel(word.WordClass, language));
+        text +=
+            Format("    %s: %s [%d] %s\n", word.Text, word.Lemma, word.Code, WordClassLabel(word.WordClass, language));
     }
     return text;
 }

@@ -190,6 +190,10 @@ public:
     std::string Text1, Text2;
     TZbiorKodow Features1, Features2;
     int SubRecord = -1, SubRecord2 = -1; // −1 reads as 0
+    // A Polish source: the cases ("1"–"7" singular, "A"–"G" plural) and the gender a
+    // nominal reading allows; −1 unknown.
+    std::string CaseCodes;
+    int Gender = -1;
     bool Flag = false;
 
     // Copies everything but the two feature sets.
@@ -333,6 +337,9 @@ struct TDaneSlowa {
     TZbiorKodow Features;
     std::string CaseCodes;
     int GrammaticalNumber = -1;
+    // A Polish source: 0 none, 1 a subject pronoun before its verb, 2 one without a
+    // verb, 3 an oblique personal pronoun after a preposition, 4 one elsewhere.
+    int PronounRole = 0;
     int FormNumber = -1, FormCode = -1, FormCase = -1;
     int pn = -1, vt = -1, va = -1, N = -1, inf = -1, vox = -1; // French verb features
     int st = -1;                                               // degree
@@ -498,9 +505,9 @@ struct TDaneGrupy {
     int rdz = -1;
     int genus = -1;
     int TargetGender = -1;
-    int casus = 0;         // a French group's case
-    std::string CaseCodes; // a Polish group's casus: its possible cases, "1"–"7" singular, "A"–"G" plural
-    std::string ResolvedCase; // a Polish group's case once decided: one code of CaseCodes' notation
+    int casus = 0;            // a French group's case
+    std::string CaseCodes;    // a Polish group's casus: its possible cases, "1"–"7" singular, "A"–"G" plural
+    std::string ResolvedCase; // a Polish group: the one case (and number) the analysis settled on
     int ArticleKind = -1;     // the French article of a Polish nominal group: −1 undecided, 0 none,
                               // 1 definite, 2 indefinite, 3 partitive "de"
     int cas = 0;

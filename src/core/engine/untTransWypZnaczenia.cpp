@@ -69,6 +69,8 @@ void TZnaczenie::CopyFields(const TZnaczenie& other)
     SubRecord = other.SubRecord;
     SubRecord2 = other.SubRecord2;
     Flag = other.Flag;
+    CaseCodes = other.CaseCodes;
+    Gender = other.Gender;
 }
 
 TZnaczenie* TZnaczenia::Item(int i)

@@ -391,6 +391,24 @@ std::unique_ptr<TCustomWypSlowo> TWypSlowaPl::NewWord()
     return std::make_unique<TWypSlowoPl>(this);
 }
 
+std::unique_ptr<TCustomWypGrupa> TWypSlowaPl::NewGroup()
+{
+    return std::make_unique<TWypGrupaPl>(this);
+}
+
+// ---------------------------------------------------------------- group
+
+bool TWypGrupaPl::IsPrepositional() const
+{
+    return First > 0 && words_->Word(First - 1).WordClass == kwPrzyimek;
+}
+
+bool TWypGrupaPl::IsSubject() const
+{
+    const int kind = Kind();
+    return kind == 6 || kind == 15 || kind == 30 || kind == 31 || kind == 33 || kind == 34 || kind == 35;
+}
+
 // ---------------------------------------------------------------- utterance
 
 TWypowiedzeniePl::TWypowiedzeniePl(TCustomWypowiedzenia* owner)
@@ -423,12 +441,31 @@ void TWypowiedzeniePl::Analyse(int level)
                 self.ChooseReadingAt(i);
     };
     const std::function<void(TWypowiedzeniePl&)> stages[] = {
-        &TWypowiedzeniePl::LowerCaseRetry,       chooseReadings,
-        &TWypowiedzeniePl::IndefiniteNumerals,   &TWypowiedzeniePl::JoinExpressions,
-        &TWypowiedzeniePl::RelationalAdjectives, &TWypowiedzeniePl::SuffixAdjectives,
-        &TWypowiedzeniePl::QualityNouns,         &TWypowiedzeniePl::DegreeForms,
-        &TWypowiedzeniePl::AdjectivalAdverbs,    &TWypowiedzeniePl::PrefixRetry,
-        &TWypowiedzeniePl::PersonEndings,        &TWypowiedzeniePl::FrenchSentence,
+        &TWypowiedzeniePl::LowerCaseRetry, chooseReadings, &TWypowiedzeniePl::IndefiniteNumerals,
+        &TWypowiedzeniePl::JoinExpressions, &TWypowiedzeniePl::RelationalAdjectives,
+        &TWypowiedzeniePl::SuffixAdjectives, &TWypowiedzeniePl::QualityNouns, &TWypowiedzeniePl::DegreeForms,
+        &TWypowiedzeniePl::AdjectivalAdverbs, &TWypowiedzeniePl::PrefixRetry,
+        // cases, groups and clauses
+        &TWypowiedzeniePl::CaseGenderNumber, &TWypowiedzeniePl::SalutationAdjective,
+        &TWypowiedzeniePl::NounOrAdjective, &TWypowiedzeniePl::ConditionalParticle,
+        &TWypowiedzeniePl::PersonEndings, &TWypowiedzeniePl::ImpersonalPredicates, &TWypowiedzeniePl::BuildGroups,
+        &TWypowiedzeniePl::PossessivePronouns, &TWypowiedzeniePl::PrepositionHomographs,
+        &TWypowiedzeniePl::NumeralGroups, &TWypowiedzeniePl::MeasureNouns, &TWypowiedzeniePl::AdjectiveNounScores,
+        &TWypowiedzeniePl::ClauseStarts, &TWypowiedzeniePl::GroupKinds, &TWypowiedzeniePl::GenitiveChains,
+        &TWypowiedzeniePl::PrepositionCases, &TWypowiedzeniePl::PronounRoles, &TWypowiedzeniePl::CoordinatedGroups,
+        &TWypowiedzeniePl::ReflexiveVerbs,
+        // roles, verb features and function words
+        &TWypowiedzeniePl::CaseRoles, &TWypowiedzeniePl::NalezyConstruction, &TWypowiedzeniePl::VerbTransitivity,
+        &TWypowiedzeniePl::SubjectObject, &TWypowiedzeniePl::FunctionWordsPl, &TWypowiedzeniePl::NegationScope,
+        &TWypowiedzeniePl::ToCiNiczym, &TWypowiedzeniePl::VerbTransitivity, &TWypowiedzeniePl::VerbGroupFeatures,
+        &TWypowiedzeniePl::FormsOfAddress, &TWypowiedzeniePl::SubjectKinds, &TWypowiedzeniePl::PredicativeMarkers,
+        &TWypowiedzeniePl::HeadReadingByCase, &TWypowiedzeniePl::TargetAgreement,
+        &TWypowiedzeniePl::QuestionClauses, &TWypowiedzeniePl::ImpersonalPredicates,
+        &TWypowiedzeniePl::ImplicitSubjects, &TWypowiedzeniePl::DeferredPhrases, &TWypowiedzeniePl::PrzezAgent,
+        &TWypowiedzeniePl::ValencyPrepositions, &TWypowiedzeniePl::GroupNumber, &TWypowiedzeniePl::PronounPerson,
+        &TWypowiedzeniePl::PersonSpread,
+        // the French sentence, then the translations
+        &TWypowiedzeniePl::FrenchSentence, &TWypowiedzeniePl::PossessiveMarkers, &TWypowiedzeniePl::SobieCzas,
         &TWypowiedzeniePl::CollectAll};
     for (const auto& stage : stages) {
         if (Words().Count() == 0 || Owner()->StopRequested())

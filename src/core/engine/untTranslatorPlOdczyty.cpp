@@ -57,6 +57,8 @@ void TWypowiedzeniePl::LowerCaseRetry()
 {
     for (int i = 0; i < Words().Count(); ++i) {
         TWypSlowoPl& word = Word(i);
+        if (word.Choosable && word.SentenceCapital && word.Readings.Count() > 0)
+            VerbBehindSentenceCapital(i);
         if (!word.Choosable || word.Readings.Count() > 0 || !StartsUpper(word.Text))
             continue;
         // A plain lookup: the repairs of an unknown token (splits at "/" or "-") were
@@ -75,6 +77,27 @@ void TWypowiedzeniePl::LowerCaseRetry()
         word.AddMarkers(Znaczniki({znNazwaWlasna, znNieOznaczac, znNieTlumaczyc}));
         word.Text = savedText;
     }
+}
+
+// "Idę do domu": the capital of the sentence makes "Idę" a form of the name "Ida";
+// where only names were found and the word in lower case is a finite verb, it is the
+// verb.
+void TWypowiedzeniePl::VerbBehindSentenceCapital(int i)
+{
+    TWypSlowoPl& word = Word(i);
+    for (int r = 0; r < word.Readings.Count(); ++r)
+        if (!StartsUpper(word.Readings.Item(r)->Lemma))
+            return;
+    const std::string savedText = word.Text;
+    const TZnaczenia names = word.Readings;
+    word.Readings.Clear();
+    word.Text = LowerStr(savedText);
+    word.ReadingCommitted = false;
+    if (word.LookupWord() && word.Readings.FirstCodeIn(FiniteVerbCodes()) >= 0)
+        return;
+    word.Readings = names;
+    word.Text = savedText;
+    word.Commit(false);
 }
 
 void TWypowiedzeniePl::ChooseReadingAt(int i)

@@ -121,10 +121,14 @@ void TWypowiedzeniePl::PronounFormsFr()
 
 int TWypowiedzeniePl::ObjectPronounPosition(int i) const
 {
-    if (ClassIs(i + 1, kwCzasownik))
+    // "ne me le donne pas": the pronouns before a verb stand together.
+    int next = i + 1;
+    while (InRange(next) && Words().Word(next).PronounRole == 4)
+        ++next;
+    if (ClassIs(next, kwCzasownik))
         return 1;
     if (InVerbalGroup(i - 1) && IsImperativeForm(Words().Word(i - 1).Group()->forma))
-        return HasRole(i - 1, rgZaprzeczona) ? 1 : 2;
+        return HasRole(i - 1, rpPrzeczona) ? 1 : 2;
     return 0;
 }
 
@@ -134,7 +138,7 @@ void TWypowiedzeniePl::ObjectPronounFormFr(int i)
     const TZaimekFr* row = PronounRowOf(word.Lemma);
     const int position = ObjectPronounPosition(i);
     if (position > 0) {
-        if (TextIn(i, "<mu><jemu>") || (TextIs(i, "jej") && !HasRole(i, rgZaprzeczona))) {
+        if (TextIn(i, "<mu><jemu>") || (TextIs(i, "jej") && !HasRole(i, rpPrzeczona))) {
             word.FixedTarget = "lui";
             return;
         }
@@ -193,7 +197,7 @@ void TWypowiedzeniePl::ArticlesFr()
             group.ArticleKind = 0;
             continue;
         }
-        if (!group.Roles.test(rgZRzeczownikiem))
+        if (!group.Roles.test(rpZGlowa))
             continue;
         group.ArticleKind = ArticleKindOf(group);
         AppendOnce(first.LeadText, ArticleText(group));
@@ -207,11 +211,12 @@ int TWypowiedzeniePl::ArticleKindOf(const TCustomWypGrupa& group)
         return 0;
     if (const int decided = ArticleByWords(group, head); decided >= 0)
         return decided;
-    if (HasMarker(head, znOrzecznik))
+    // "To jest piękne drzewo": "c'est un bel arbre".
+    if (HasMarker(head, znOrzecznik) || AfterCopula(group))
         return 2;
-    if (group.ResolvedCase == "B" && group.num == 2)
+    if (group.ResolvedCase == "B" && NumberOf(group) == 2)
         return ClassIs(group.First - 1, kwPrzyimek) ? 1 : 2;
-    if (group.Roles.test(rgZaprzeczona))
+    if (group.Roles.test(rpPrzeczona))
         return 3;
     return 1;
 }
@@ -251,9 +256,25 @@ int TWypowiedzeniePl::ArticleByWords(const TCustomWypGrupa& group, int head)
     return -1;
 }
 
+// A nominative group right after a form of "być" names what the subject is.
+bool TWypowiedzeniePl::AfterCopula(const TCustomWypGrupa& group) const
+{
+    const int before = SkipClassIn(group.First - 1, KlasaBit(kwPrzyslowek), true);
+    return LemmaIs(before, FromUtf8("być")) && CodeIn(before, KodyOdDo(101, 149)) &&
+           group.CaseCodes.find_first_of("1A") != std::string::npos;
+}
+
+int TWypowiedzeniePl::NumberOf(const TCustomWypGrupa& group)
+{
+    if (group.num == 1 || group.num == 2)
+        return group.num;
+    const std::string& cases = group.ResolvedCase.empty() ? group.CaseCodes : group.ResolvedCase;
+    return !cases.empty() && cases.front() >= 'A' && cases.front() <= 'G' ? 2 : 1;
+}
+
 std::string TWypowiedzeniePl::ArticleText(const TCustomWypGrupa& group)
 {
-    const bool plural = group.num == 2;
+    const bool plural = NumberOf(group) == 2;
     const bool feminine = IsFeminineFr(group);
     switch (group.ArticleKind) {
     case 1: return plural ? "les " : feminine ? "la " : "le ";
@@ -335,7 +356,7 @@ void TWypowiedzeniePl::DegreeTexts(int i)
         if (group == nullptr)
             word.LeadText += "le ";
         else if (!groupArticle)
-            word.LeadText += group->num == 2 ? "les " : IsFeminineFr(*group) ? "la " : "le ";
+            word.LeadText += NumberOf(*group) == 2 ? "les " : IsFeminineFr(*group) ? "la " : "le ";
     }
     if ((word.st == 1 || word.st == 2) && !StartsWith(FrenchWord(i), "plus "))
         word.LeadText += "plus ";

@@ -45,13 +45,39 @@ void TWypowiedzeniePl::ObjectPronounPlacement()
             MoveGroupedWord(verb, i - 1);
             continue;
         }
-        if (!ClassIs(i - 1, kwCzasownik))
+        int verb = i - 1;
+        while (verb > 0 && Word(verb).PronounRole == 4)
+            --verb;
+        if (!ClassIs(verb, kwCzasownik))
             continue;
-        const bool imperative = InVerbalGroup(i - 1) && IsImperativeForm(words.Word(i - 1).Group()->forma);
-        const bool deniedImperative = imperative && HasRole(i - 1, rgZaprzeczona);
-        if ((TextIn(i, oblique) && !imperative) || (pronounRole == 4 && deniedImperative))
+        const bool imperative = InVerbalGroup(verb) && IsImperativeForm(words.Word(verb).Group()->forma);
+        const bool deniedImperative = imperative && HasRole(verb, rpPrzeczona);
+        if (IsObjectTo(i, verb))
+            ObjectToBeforeVerb(i, verb, imperative && !deniedImperative);
+        else if (verb == i - 1 && ((TextIn(i, oblique) && !imperative) || (pronounRole == 4 && deniedImperative)))
             MoveGroupedWord(i, i - 1);
     }
+}
+
+// "to" alone as the object of a verb other than "być": "zrobiłbym to".
+bool TWypowiedzeniePl::IsObjectTo(int i, int verb) const
+{
+    return TextIn(i, "<to><tego>", true) && LemmaIn(i, "<to><to1><to2>") && IsSingleWordGroup(i, tgNominalna) &&
+           !LemmaIs(verb, FromUtf8("być"));
+}
+
+// French says it with the object pronoun before the verb ("je le ferais", "ne me le
+// donne pas"); after an affirmative imperative it stays behind it ("donne-moi ça").
+void TWypowiedzeniePl::ObjectToBeforeVerb(int i, int verb, bool affirmativeImperative)
+{
+    TWypSlowoPl& word = Word(i);
+    if (affirmativeImperative) {
+        word.FixedTarget = "\347a";
+        return;
+    }
+    word.FixedTarget = "le";
+    word.PronounRole = 4;
+    MoveGroupedWord(i, verb);
 }
 
 // ---------------------------------------------------------------- adjectives
@@ -61,12 +87,12 @@ void TWypowiedzeniePl::AdjectivePlacementFr()
     TCustomWypSlowa& words = Words();
     for (int g = 0; g < words.GroupCount(); ++g) {
         TCustomWypGrupa& group = words.Group(g);
-        if (group.Type != tgNominalna || !group.Roles.test(rgZRzeczownikiem))
+        if (group.Type != tgNominalna || !group.Roles.test(rpZGlowa))
             continue;
         int noun = group.First;
         while (noun <= group.Last && !ClassIs(noun, kwRzeczownik))
             ++noun;
-        if (noun > group.Last)
+        if (noun > group.Last || Words().Word(noun).Readings.Count() == 0)
             continue;
         if (WordsBeforeNoun(group, noun) > 0)
             continue;

@@ -118,11 +118,11 @@ int TWypSlowoPl::SelectSubRecord(const TZnaczenie& reading, bool preferVerb, boo
     };
     if (wordClass == kwCzasownik) {
         int found = -1;
-        if (HasMarker(znZwrotnySobie))
+        if (HasMarker(znSobieZwrotne))
             found = first([](const TTransSlownikPodrekord& record) {
                 return !record.ReflexiveFlag && InTagList(record.Marker, "<*T><*C>");
             });
-        else if (HasMarker(znZwrotny) || HasMarker(znZwrotnySie))
+        else if (HasMarker(znZwrotny) || HasMarker(znSieZwrotne))
             found = first([](const TTransSlownikPodrekord& record) {
                 return record.ReflexiveFlag || InTagList(record.Marker, FromUtf8("<*r><*ř>"));
             });
@@ -230,6 +230,18 @@ void TWypowiedzeniePl::Transfer()
     ContractionsFr();
     ElisionFr();
     PreVowelAdjectivesFr();
+    ImperativeHyphens();
+}
+
+// "Donne- moi": the hyphen the pronoun put on its imperative joins the two.
+void TWypowiedzeniePl::ImperativeHyphens()
+{
+    TCustomWypSlowa& words = Words();
+    for (int i = 0; i + 1 < words.Count(); ++i)
+        if (EndsWith(words.Word(i).TargetText, "-") && IsPlainSpace(words.Around(i).Po + words.Around(i + 1).Przed)) {
+            words.Around(i).Po.clear();
+            words.Around(i + 1).Przed.clear();
+        }
 }
 
 namespace {
@@ -341,7 +353,7 @@ void TWypowiedzeniePl::PreVowelAdjectivesFr()
 {
     TCustomWypSlowa& words = Words();
     for (int i = 0; i + 1 < words.Count(); ++i) {
-        if (!InNominalGroup(i) || words.Word(i).Group()->num != 1 || !ClassIs(i, kwPrzymiotnik) ||
+        if (!InNominalGroup(i) || NumberOf(*words.Word(i).Group()) != 1 || !ClassIs(i, kwPrzymiotnik) ||
             !ClassIs(i + 1, kwRzeczownik))
             continue;
         std::string& rendering = words.Word(i).TargetText;

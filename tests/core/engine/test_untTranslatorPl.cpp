@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PolishWords,
     testing::Values(
         // quotes leave the word; numbers and addresses are their own targets
-        TSlowoPl{"\"dom\"", "\"[dom#17(1..4)]\""}, TSlowoPl{"1999 r.", "[1999=1999#1(0..4)] [r(5..6)]."},
+        TSlowoPl{"\"dom\"", "\"[dom#17 +'la '(1..4)]\""}, TSlowoPl{"1999 r.", "[1999=1999#1(0..4)] [r(5..6)]."},
         TSlowoPl{"e-mail@adres.pl", "[e-mail@adres.pl=e-mail@adres.pl#15(0..15)]"},
         TSlowoPl{"http://www.onet.pl", "[http://www.onet.pl=http://www.onet.pl#15(0..18)]"},
         // split tokens
@@ -43,11 +43,11 @@ INSTANTIATE_TEST_SUITE_P(
         // prefixes, person endings in the forms, recovered words
         TSlowoPl{"nieładny", "[ładny#81 m61 +'non ' [ODC_PRZED](0..8)]"},
         TSlowoPl{"poprzerabiać", "[przerabiać#100 [ODC_PRZED](0..12)]"},
-        TSlowoPl{"zrobiłbym", "[zrobiłbym<zrobić>#123(0..9)]"}, TSlowoPl{"zrobiłeś", "[zrobiłeś<zrobić>#112(0..8)]"},
+        TSlowoPl{"zrobiłbym", "[ja0=je#210(0..0)] [zrobiłbym<zrobić>#123(0..9)]"}, TSlowoPl{"zrobiłeś", "[ty0=tu#210(0..0)] [zrobiłeś<zrobić>#112(0..8)]"},
         TSlowoPl{"cukrowy", "[cukrowy<cukier>#81 m66 +'de '(0..7)]"}, TSlowoPl{"najnowszego", "[nowy#84 st2 +'le plus '(0..11)]"},
         TSlowoPl{"ładniej", "[ładnie#218 st1 +'plus '(0..7)]"}, TSlowoPl{"ładność", "[ładność<ładny>#17 m81(0..7)]"},
-        TSlowoPl{"Gdzieś był?", "[gdzie#218(0..6)] [był<być>#112(7..10)]?"},
-        TSlowoPl{"Gdzieście byli?", "[gdzie#218(0..9)] [byli<być>#119(10..14)]?"}),
+        TSlowoPl{"Gdzieś był?", "[gdzie#218(0..6)] [ty0=tu#210(7..7)] [był<być>#112(7..10)]?"},
+        TSlowoPl{"Gdzieście byli?", "[gdzie#218(0..9)] [wy0=vous#210(10..10)] [byli<być>#119(10..14)]?"}),
     test::NamedBy([](const TSlowoPl& c) { return test::Spelled(c.Text); }));
 
 // "pytanie" is a noun of its own and the verbal noun of "pytać", whose forms list only

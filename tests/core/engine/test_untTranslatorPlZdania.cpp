@@ -1,0 +1,61 @@
+// Polish sentences into French on the bundled data, whole, through the worker in
+// mode 1: the French order, the articles, the prepositions of place, contraction and
+// elision, and the verb in its French tense and person.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DaneWbudowane.h"
+#include "GospodarzSkryptowy.h"
+#include "core/app/untStaleApp.h"
+#include "core/engine/untTransWypSlownikiRobocze.h"
+#include "core/engine/untTranslatorThread.h"
+#include "support/TestNames.h"
+
+namespace velmar {
+namespace {
+
+std::string Translated(const std::string& polish, const TOpcjeAnalizy& analysis = {})
+{
+    TSlownikiRobocze worker(test::BundledData::Polish().Dictionaries(), jezPolski);
+    const TKontekstWypowiedzi context{jezPolski, jezFrancuski, trybTranslatorPlFr, {}, &worker, nullptr};
+    TOpcjeTlumaczenia options;
+    options.TranslationMode = 1;
+    options.Analysis = analysis;
+    test::TGospodarzSkryptowy host(FromUtf8(polish), jezPolski);
+    TTranslatorThread(host, options, context, {}).Run();
+    return ToUtf8(host.TargetText(), jezFrancuski);
+}
+
+struct TZdanie {
+    const char* Polish;
+    const char* French;
+};
+
+class PolishToFrench : public testing::TestWithParam<TZdanie> {};
+
+TEST_P(PolishToFrench, ReadsAsFrench)
+{
+    EXPECT_EQ(Translated(GetParam().Polish), GetParam().French);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sentences, PolishToFrench,
+                         testing::Values(TZdanie{"Nie mam czasu.", "Je n'ai pas de temps."},
+                                         TZdanie{"Myślę, że przyszedł.", "Je pense qu'il est venu."},
+                                         TZdanie{"Zrobiłbym to.", "Je le ferais."},
+                                         TZdanie{"Będę czytał.", "Je lirai."},
+                                         TZdanie{"On myje się.", "Il se lave."},
+                                         TZdanie{"Daj mi to.", "Donne-moi ça."},
+                                         TZdanie{"Nie dawaj mi tego.", "Ne me le donne pas."},
+                                         TZdanie{"Mieszkam w Polsce.", "J'habite en Pologne."},
+                                         TZdanie{"Jadę do Warszawy.", "Je vais à Varsovie."},
+                                         TZdanie{"Idę do sklepu.", "Je vais au magasin."},
+                                         TZdanie{"To jest piękne drzewo.", "C'est un bel arbre."},
+                                         TZdanie{"Kot śpi na krześle.", "Le chat dort sur la chaise."},
+                                         TZdanie{"Nie mam samochodu.", "Je n'ai pas de voiture."},
+                                         TZdanie{"Dzieci bawią się w ogrodzie.", "Les enfants jouent dans le jardin."},
+                                         TZdanie{"Pan ma rację.", "Vous avez raison."}),
+                         test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
+
+} // namespace
+} // namespace velmar
