@@ -447,10 +447,10 @@ void TWypowiedzeniePl::Analyse(int level)
             &TWypowiedzeniePl::NounOrAdjective, &TWypowiedzeniePl::ConditionalParticle,
             &TWypowiedzeniePl::PersonEndings, &TWypowiedzeniePl::ImpersonalPredicates, &TWypowiedzeniePl::BuildGroups,
             &TWypowiedzeniePl::PossessivePronouns, &TWypowiedzeniePl::PrepositionHomographs,
-            &TWypowiedzeniePl::NumeralGroups, &TWypowiedzeniePl::MeasureNouns, &TWypowiedzeniePl::AdjectiveNounScores,
-            &TWypowiedzeniePl::ClauseStarts, &TWypowiedzeniePl::GroupKinds, &TWypowiedzeniePl::GenitiveChains,
-            &TWypowiedzeniePl::PrepositionCases, &TWypowiedzeniePl::PronounRoles, &TWypowiedzeniePl::CoordinatedGroups,
-            &TWypowiedzeniePl::ReflexiveVerbs,
+            &TWypowiedzeniePl::NumeralGroups, &TWypowiedzeniePl::MeasureNouns, &TWypowiedzeniePl::NounAdjectiveEntries,
+            &TWypowiedzeniePl::AdjectiveNounScores, &TWypowiedzeniePl::ClauseStarts, &TWypowiedzeniePl::GroupKinds,
+            &TWypowiedzeniePl::GenitiveChains, &TWypowiedzeniePl::PrepositionCases, &TWypowiedzeniePl::PronounRoles,
+            &TWypowiedzeniePl::CoordinatedGroups, &TWypowiedzeniePl::ReflexiveVerbs,
             // roles, verb features and function words
             &TWypowiedzeniePl::CaseRoles, &TWypowiedzeniePl::NalezyConstruction, &TWypowiedzeniePl::VerbTransitivity,
             &TWypowiedzeniePl::SubjectObject, &TWypowiedzeniePl::FunctionWordsPl, &TWypowiedzeniePl::NegationScope,
@@ -459,8 +459,9 @@ void TWypowiedzeniePl::Analyse(int level)
             &TWypowiedzeniePl::HeadReadingByCase, &TWypowiedzeniePl::TargetAgreement,
             &TWypowiedzeniePl::QuestionClauses, &TWypowiedzeniePl::ImpersonalPredicates,
             &TWypowiedzeniePl::ImplicitSubjects, &TWypowiedzeniePl::DeferredPhrases, &TWypowiedzeniePl::PrzezAgent,
-            &TWypowiedzeniePl::ValencyPrepositions, &TWypowiedzeniePl::GroupNumber, &TWypowiedzeniePl::PronounPerson,
-            &TWypowiedzeniePl::PersonSpread, &TWypowiedzeniePl::PossessiveMarkers, &TWypowiedzeniePl::SobieCzas};
+            &TWypowiedzeniePl::ValencyPrepositions, &TWypowiedzeniePl::PronounAgreement, &TWypowiedzeniePl::GroupNumber,
+            &TWypowiedzeniePl::RelativeKtory, &TWypowiedzeniePl::PronounPerson, &TWypowiedzeniePl::PersonSpread,
+            &TWypowiedzeniePl::PossessiveMarkers, &TWypowiedzeniePl::SobieCzas};
         for (const auto& stage : stages) {
             stage(*this);
             if (Owner()->StopRequested())

@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         // prefixes, person endings in the forms, recovered words
         TSlowoPl{"nieładny", "[ładny#81 m61 +'non ' [ODC_PRZED](0..8)]"},
         TSlowoPl{"poprzerabiać", "[przerabiać#100 [ODC_PRZED](0..12)]"},
-        TSlowoPl{"zrobiłbym", "[ja0#210(0..0)] [zrobiłbym<zrobić>#123(0..9)]"}, TSlowoPl{"zrobiłeś", "[ty0#210(0..0)] [zrobiłeś<zrobić>#112(0..8)]"},
+        TSlowoPl{"zrobiłbym", "[ja0#210(0..0)] [zrobiłbym<zrobić>#123(0..9)]"},
+        TSlowoPl{"zrobiłeś", "[ty0#210(0..0)] [zrobiłeś<zrobić>#112(0..8)]"},
         TSlowoPl{"cukrowy", "[cukrowy<cukier>#81 m66 +'de '(0..7)]"}, TSlowoPl{"najnowszego", "[nowy#84 st2(0..11)]"},
         TSlowoPl{"ładniej", "[ładnie#218 st1(0..7)]"}, TSlowoPl{"ładność", "[ładność<ładny>#17 m81(0..7)]"},
         TSlowoPl{"Gdzieś był?", "[gdzie#218(0..6)] [ty0#210(7..7)] [był<być>#112(7..10)]?"},
