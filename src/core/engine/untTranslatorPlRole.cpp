@@ -125,6 +125,9 @@ void TWypowiedzeniePl::ReflexiveVerbs()
                                                                              : "soi";
         reflexive.SetText(reflexive.Text + "1");
         reflexive.FixedTarget = target;
+        // French puts the reflexive clitic before its verb ("se lave").
+        if (r > v && target == "se")
+            Words().MoveWord(r, v);
     }
 }
 
