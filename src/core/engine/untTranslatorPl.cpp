@@ -450,7 +450,7 @@ void TWypowiedzeniePl::Analyse(int level)
         &TWypowiedzeniePl::NounOrAdjective, &TWypowiedzeniePl::ConditionalParticle,
         &TWypowiedzeniePl::PersonEndings, &TWypowiedzeniePl::ImpersonalPredicates, &TWypowiedzeniePl::BuildGroups,
         &TWypowiedzeniePl::PossessivePronouns, &TWypowiedzeniePl::PrepositionHomographs,
-        &TWypowiedzeniePl::NumeralGroups, &TWypowiedzeniePl::MeasureNouns, &TWypowiedzeniePl::AdjectiveNounScores,
+        &TWypowiedzeniePl::NumeralGroups, &TWypowiedzeniePl::MeasureNouns, &TWypowiedzeniePl::NounAdjectiveEntries, &TWypowiedzeniePl::AdjectiveNounScores,
         &TWypowiedzeniePl::ClauseStarts, &TWypowiedzeniePl::GroupKinds, &TWypowiedzeniePl::GenitiveChains,
         &TWypowiedzeniePl::PrepositionCases, &TWypowiedzeniePl::PronounRoles, &TWypowiedzeniePl::CoordinatedGroups,
         &TWypowiedzeniePl::ReflexiveVerbs,
@@ -462,7 +462,8 @@ void TWypowiedzeniePl::Analyse(int level)
         &TWypowiedzeniePl::HeadReadingByCase, &TWypowiedzeniePl::TargetAgreement,
         &TWypowiedzeniePl::QuestionClauses, &TWypowiedzeniePl::ImpersonalPredicates,
         &TWypowiedzeniePl::ImplicitSubjects, &TWypowiedzeniePl::DeferredPhrases, &TWypowiedzeniePl::PrzezAgent,
-        &TWypowiedzeniePl::ValencyPrepositions, &TWypowiedzeniePl::GroupNumber, &TWypowiedzeniePl::PronounPerson,
+        &TWypowiedzeniePl::ValencyPrepositions, &TWypowiedzeniePl::PronounAgreement, &TWypowiedzeniePl::GroupNumber,
+        &TWypowiedzeniePl::RelativeKtory, &TWypowiedzeniePl::PronounPerson,
         &TWypowiedzeniePl::PersonSpread,
         // the French sentence, then the translations
         &TWypowiedzeniePl::FrenchSentence, &TWypowiedzeniePl::PossessiveMarkers, &TWypowiedzeniePl::SobieCzas,

@@ -1,10 +1,10 @@
 #pragma once
 // The Polish source: words prepared the Polish way (quotes moved out, numbers and
 // addresses carried over, hyphenated, slashed and apostrophised tokens cut, participles
-// and verbal nouns derived from the forms dictionary, prefixes detached), and the first
+// and verbal nouns derived from the forms dictionary, prefixes detached), and the
 // stages of the utterance's analysis: one reading per word, the homographs the scores
-// cannot decide, expressions joined, and the words no dictionary lists recovered
-// through a related word.
+// cannot decide, expressions joined, the words no dictionary lists recovered through a
+// related word, then cases, groups and clauses, roles, verb features and function words.
 
 #include <functional>
 #include <initializer_list>
@@ -239,6 +239,8 @@ public:
     void PossessivePronouns();
     void NumeralGroups();
     void MeasureNouns();
+    // A noun and its adjective that the dictionary lists together become one word.
+    void NounAdjectiveEntries();
     void AdjectiveNounScores();
     void ClauseStarts();
     void GroupKinds();
@@ -261,6 +263,10 @@ public:
     void PronounPerson();
     void PersonSpread();
     void GroupNumber();
+    // "go", "niego", "nim" keep the readings their group's case allows.
+    void PronounAgreement();
+    // A relative "który" agrees with its antecedent, whose French gender and number it takes.
+    void RelativeKtory();
 
     // ---- verb features (untTranslatorPlCechy.cpp)
     void NalezyConstruction();
@@ -360,6 +366,8 @@ private:
     // A clause start moves onto the ",", "i" or "a" before it.
     int ClauseStartBefore(int i) const;
     int SplitPoint(int firstVerb, int secondVerb) const;
+    // Words first and first + 1, one the noun, joined when their entry exists.
+    bool JoinNounAndAdjective(int first, int noun);
     void SplitClausesOfTwoVerbs();
 
     // ---- roles
@@ -385,6 +393,10 @@ private:
     bool VerbsDiffer(int d, int e) const;
     std::string ImpliedSubjectOf(int d, int first, int previousFirst, int previousLast, const std::string& openers,
                                  const std::string& relatives);
+    // Whether the relative's form agrees with the antecedent group, narrowing its cases;
+    // plural when the relative is.
+    static bool RelativeAgrees(const std::string& form, const TCustomWypGrupa& antecedent, std::string& cases,
+                               bool& plural);
     // Inserts the pronoun before the verb's group and the clitics before it; its index.
     int InsertSubjectPronoun(int verb, const std::string& text);
 

@@ -6,6 +6,7 @@
 
 #include "core/engine/untTranslatorPl.h"
 #include "core/engine/untTranslatorPlKody.h"
+#include "core/generators/untGenPLPrzymiotnik.h"
 
 namespace velmar {
 
@@ -185,6 +186,9 @@ int TWypowiedzeniePl::NominalGroupEnd(int a, int& head)
                 break;
             head = last = j;
         } else if (IsModifier(word)) {
+            // A relative pronoun opens a clause of its own ("dom, który widzę").
+            if (LemmaIn(j, VELMAR_PL("<który><jaki>")))
+                break;
             if (head < 0)
                 continue;
             if (CaseAgreement(head, j).empty() || !Agrees(head, a, j, -1))
@@ -381,6 +385,42 @@ void TWypowiedzeniePl::MeasureNouns()
     }
 }
 
+bool TWypowiedzeniePl::JoinNounAndAdjective(int first, int noun)
+{
+    const int adjective = noun == first ? first + 1 : first;
+    if (!IsPlNounCode(Word(noun).Code) || !IsPlAdjectiveCode(Word(adjective).Code))
+        return false;
+    // "na czarnym rynku": the entry "czarny rynek", in the nominative of the noun.
+    const int number = Word(noun).GrammaticalNumber == 2 ? 2 : 1;
+    const std::string nominative =
+        GenAdjPl(Word(adjective).Lemma, "7", 1, false, 0, std::max(Word(noun).Gender, 0), number);
+    if (nominative.empty())
+        return false;
+    const std::string entry =
+        adjective < noun ? nominative + " " + Word(noun).Lemma : Word(noun).Lemma + " " + nominative;
+    if (!MainEntryHolds(entry, true))
+        return false;
+    const int code = Word(noun).Code;
+    const std::string sourceText = SpanText(first, first + 1, false);
+    Word(first).End = Word(first + 1).End;
+    Words().Around(first).Po = Words().Around(first + 1).Po;
+    Words().DeleteWord(first + 1);
+    Word(first).Text = sourceText;
+    LookupAs(first, entry);
+    Word(first).SetCode(code);
+    SetHead(first);
+    return true;
+}
+
+void TWypowiedzeniePl::NounAdjectiveEntries()
+{
+    if (Owner()->Context().Dictionaries == nullptr)
+        return;
+    for (int i = 0; i + 1 < Words().Count(); ++i)
+        if (InNominalGroup(i) && GroupLast(i) > i)
+            JoinNounAndAdjective(i, IsPlNounCode(Word(i).Code) ? i : i + 1);
+}
+
 void TWypowiedzeniePl::AdjectiveNounScores()
 {
     for (int i = 0; i + 1 < Words().Count(); ++i) {
@@ -458,18 +498,22 @@ void TWypowiedzeniePl::SplitClausesOfTwoVerbs()
     for (int i = 0; i < Words().Count(); ++i) {
         int first = 0, last = -1;
         ClauseBounds(i, first, last);
-        int firstVerb = -1;
-        for (int j = first; j <= last; ++j) {
+        int firstVerb = -1, point = -1;
+        for (int j = first; j <= last && point < 0; ++j) {
             if (!Word(j).Translate || !IsPlFiniteCode(Word(j).Code))
                 continue;
-            if (firstVerb < 0) {
+            if (firstVerb < 0)
                 firstVerb = j;
-                continue;
-            }
-            Word(SplitPoint(firstVerb, j)).SetMarker(znPoczatekZdania);
-            break;
+            else
+                point = SplitPoint(firstVerb, j);
         }
-        i = std::max(i, last);
+        if (point < 0) {
+            i = std::max(i, last);
+            continue;
+        }
+        // The new clause is examined in its turn: it may hold a third verb.
+        Word(point).SetMarker(znPoczatekZdania);
+        i = point - 1;
     }
 }
 

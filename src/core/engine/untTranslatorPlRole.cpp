@@ -125,6 +125,9 @@ void TWypowiedzeniePl::ReflexiveVerbs()
                                                                              : "soi";
         reflexive.SetText(reflexive.Text + "1");
         reflexive.FixedTarget = target;
+        // French puts the reflexive clitic before its verb ("se lave").
+        if (r > v && target == "se")
+            Words().MoveWord(r, v);
     }
 }
 
@@ -354,8 +357,10 @@ void TWypowiedzeniePl::SubjectObject()
                 object = group;
             else if (kind == rgpPodmiotZaimka && pronoun == nullptr)
                 pronoun = group;
-            else if (kind == rgpPodmiotMozliwy)
-                (possible[0] == nullptr ? possible[0] : possible[1]) = possible[1] == nullptr ? group : possible[1];
+            else if (kind == rgpPodmiotMozliwy && possible[0] == nullptr)
+                possible[0] = group;
+            else if (kind == rgpPodmiotMozliwy && possible[1] == nullptr)
+                possible[1] = group;
         }
         const int v = ClauseVerb(first);
         const auto beforeVerb = [v](const TCustomWypGrupa* g) { return g->First < v; };
@@ -570,6 +575,93 @@ void TWypowiedzeniePl::DeferredPhrases()
 }
 
 // ---------------------------------------------------------------- person and number
+
+void TWypowiedzeniePl::PronounAgreement()
+{
+    for (int i = 0; i < Words().Count(); ++i) {
+        if (!HasGroup(i) || !TextIn(i, "<go><niego><nim>"))
+            continue;
+        const std::string cases = Word(i).Group()->CaseCodes;
+        TZnaczenia& readings = Word(i).Readings;
+        for (int r = readings.Count() - 1; r >= 0 && readings.Count() > 1; --r) {
+            const TZnaczenie& reading = *readings.Item(r);
+            const bool drop = Word(i).Text == "nim" ? (InTagList(reading.Lemma, "<on><ono>") && !Meets(cases, "56")) ||
+                                                          (InTagList(reading.Lemma, "<oni><one>") && !Meets(cases, "C"))
+                                                    : reading.Lemma != "on" && !Meets(cases, "2");
+            if (drop)
+                readings.Delete(r);
+        }
+    }
+}
+
+bool TWypowiedzeniePl::RelativeAgrees(const std::string& form, const TCustomWypGrupa& antecedent, std::string& cases,
+                                      bool& plural)
+{
+    const bool pluralAntecedent = antecedent.lba == 2;
+    const int gender = antecedent.rdz;
+    plural = pluralAntecedent;
+    if (form == VELMAR_PL("którym")) {
+        if (!pluralAntecedent && gender == rdzZenski)
+            return false;
+        DeleteCharsInSet(cases, CharsToSet(pluralAntecedent ? "56" : "C"));
+        return true;
+    }
+    if (form == VELMAR_PL("które")) {
+        if (pluralAntecedent && gender >= 0) {
+            DeleteCharsInSet(cases, CharsToSet("14"));
+            return true;
+        }
+        if (!pluralAntecedent && gender == rdzNijaki) {
+            DeleteCharsInSet(cases, CharsToSet("AD"));
+            return true;
+        }
+        return false;
+    }
+    if (form == VELMAR_PL("który"))
+        return !pluralAntecedent && gender >= 0 && gender <= 2;
+    if (InTagList(form, VELMAR_PL("<która><której><którą>")))
+        return !pluralAntecedent && gender == rdzZenski;
+    if (InTagList(form, VELMAR_PL("<którego><któremu>")))
+        return !pluralAntecedent && gender >= 0 && gender != rdzZenski;
+    if (form == VELMAR_PL("którzy"))
+        return pluralAntecedent && gender == rdzMeskoosobowy;
+    return InTagList(form, VELMAR_PL("<których><którymi>")) && pluralAntecedent;
+}
+
+void TWypowiedzeniePl::RelativeKtory()
+{
+    const std::string forms =
+        VELMAR_PL("<który><która><które><którego><któremu><którym><której><którą><którzy><których><którymi>");
+    for (int i = 0; i < Words().Count(); ++i) {
+        const std::string form = LowerStr(Word(i).FirstText);
+        if (!InTagList(form, forms) || !InNominalGroup(i))
+            continue;
+        TCustomWypGrupa& group = *Word(i).Group();
+        std::string& cases = group.CaseCodes;
+        if (!ClassIs(i - 1, kwPrzyimek))
+            DeleteCharsInSet(cases, CharsToSet("6F"));
+        int antecedent = FindGroup(i, KlasaBit(tgNominalna), {}, false, true);
+        const bool before = InRange(antecedent);
+        if (!before)
+            antecedent = FindGroup(i, KlasaBit(tgNominalna), {}, false, false);
+        if (!InRange(antecedent))
+            continue;
+        const TCustomWypGrupa& source = *Word(antecedent).Group();
+        bool plural = false;
+        const bool agrees = RelativeAgrees(form, source, cases, plural);
+        const bool both = (cases.find('1') != std::string::npos && cases.find('4') != std::string::npos) ||
+                          (cases.find('A') != std::string::npos && cases.find('D') != std::string::npos);
+        if (both && !group.IsSubject())
+            DeleteCharsInSet(cases, CharsToSet("1A"));
+        if (!agrees)
+            continue;
+        if (plural)
+            group.lba = 2;
+        group.genus = source.genus;
+        group.num = source.num;
+        Word(i).SetMarker(before ? znPoprzedzik : znNastepnik);
+    }
+}
 
 void TWypowiedzeniePl::PronounPerson()
 {

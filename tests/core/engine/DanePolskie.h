@@ -4,11 +4,15 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "DaneWbudowane.h"
 #include "core/app/untUtils.h"
 #include "core/engine/untTransWypSlownikiRobocze.h"
 #include "core/engine/untTranslatorPl.h"
+#include "support/TestNames.h"
 
 namespace velmar::test {
 
@@ -67,6 +71,13 @@ public:
     }
 
     std::string Shown() const { return ShowPolish(list_); }
+    // The analysis listing of the utterance, in UTF-8.
+    std::string Listing(int utterance = 0)
+    {
+        TCustomWypowiedzenie& analysed = *list_.Item(utterance);
+        analysed.Listing();
+        return ToUtf8(analysed.Result, jezPolski);
+    }
     TCustomWypSlowa& Words(int utterance = 0) { return list_.Item(utterance)->Words(); }
     TSlownikiRobocze& Worker() { return worker_; }
 
@@ -74,5 +85,24 @@ private:
     TSlownikiRobocze worker_;
     TWypowiedzeniaPl list_;
 };
+
+// A sentence and what its analysis listing must show: each fragment a word with its
+// code, cases, pronoun role and markers, or a group's opening with its features.
+struct TAnalizaPl {
+    const char* Text;
+    std::vector<std::string> Shows;
+};
+
+inline std::string DescribeAnalysis(const TAnalizaPl& c)
+{
+    return Spelled(c.Text);
+}
+
+inline void ExpectListingShows(const TAnalizaPl& c)
+{
+    const std::string listing = TTekstPl(c.Text).Listing();
+    for (const std::string& fragment : c.Shows)
+        EXPECT_NE(listing.find(fragment), std::string::npos) << "'" << fragment << "' in\n" << listing;
+}
 
 } // namespace velmar::test

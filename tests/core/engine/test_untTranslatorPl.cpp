@@ -177,5 +177,19 @@ TEST(PolishAnalysis, AStopRequestBetweenTwoStagesEndsItWithNothingWritten)
     }
 }
 
+// "nie" becomes "nie1" in the function-word stage; a stop asked for then ends the
+// analysis before the dropped subject "ja0" is inserted.
+TEST(PolishAnalysis, AStopRequestBetweenTheSentenceStagesEndsThem)
+{
+    for (const bool stopping : {false, true}) {
+        std::atomic<bool> stop = false;
+        TSlownikiZatrzymujace dictionaries(stopping ? "nie1" : "", stop);
+        test::TTekstPl text("Nie mam czasu.", true, &dictionaries, &stop);
+        const TCustomWypSlowa& words = text.Words();
+        EXPECT_EQ(words.Word(0).Text, stopping ? "nie1" : "ja0");
+        EXPECT_EQ(words.Count(), stopping ? 3 : 4);
+    }
+}
+
 } // namespace
 } // namespace velmar
