@@ -900,6 +900,18 @@ bool TTransUstawienia::SetHotKeyEnabled(bool enabled)
     return HotKeyWlaczony;
 }
 
+bool TTransUstawienia::CanUseHotKey(int modifiers, int key)
+{
+    if (HotKeyWlaczony && modifiers == HotKeyModifier && key == HotKey)
+        return true;
+    const bool free = hotKey_->Register(modifiers, key);
+    if (free)
+        hotKey_->Unregister();
+    if (HotKeyWlaczony)
+        HotKeyWlaczony = hotKey_->Register(HotKeyModifier, HotKey);
+    return free;
+}
+
 // ---------------------------------------------------------------- interface language
 
 void TTransUstawienia::SetInterfaceLanguage(std::uint8_t language)

@@ -342,6 +342,10 @@ public:
     // Registers or unregisters the global hot key; false when the key is taken (the
     // hot key is then off; text 132 tells the user).
     bool SetHotKeyEnabled(bool enabled);
+    // Whether the combination can be the hot key: it is the one enabled now, or the
+    // window system lets the program register it (tried and released at once; an
+    // enabled hot key stays registered).
+    bool CanUseHotKey(int modifiers, int key);
 
     // Interface language: a change reloads the interface texts.
     void SetInterfaceLanguage(std::uint8_t language);
