@@ -10,6 +10,7 @@
 
 #include "cli/untCli.h"
 #include "cli/untCliDokument.h"
+#include "cli/untCliSlownikUzytkownika.h"
 #include "core/app/untStaleApp.h"
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untSlowniki.h"
@@ -119,7 +120,7 @@ void WriteParagraphs(const TTekstFormatowany& document, std::ostream& out)
 
 int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
-    const TArgumenty args(words, {"mode", "from", "translation-mode", "data"}, {"listing"});
+    const TArgumenty args(words, {"mode", "from", "translation-mode", "data", "dict"}, {"listing"});
     if (args.Positional().size() > 2)
         throw TZleUzycie("at most an input and an output file");
     TWartosciProgramu program;
@@ -136,8 +137,9 @@ int RunTranslate(const std::vector<std::string>& words, TWejscieWyjscie& io)
     }
     const TFolderyDanych folders = DataFoldersOption(args);
     TSlowniki dictionaries(folders);
+    const TWyborTrybu mode{program.WorkingMode, program.SourceLanguage, program.TargetLanguage};
     for (const TBladPliku& failure :
-         dictionaries.LoadDictionaries(program, false, ProductFile(tabele::UserDictionary, program.WorkingMode), true))
+         dictionaries.LoadDictionaries(program, false, UserDictionaryOption(args, mode, folders).ReadFrom, true))
         io.Err << kPrefix << DescribeInEnglish(failure) << '\n';
     if (dictionaries.Main.Count() == 0) {
         io.Err << kPrefix << "no main dictionary \"" << ProductFile(tabele::MainDictionary, program.WorkingMode)

@@ -16,6 +16,7 @@ int RunFitNouns(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFitVerbs(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunFreq(const std::vector<std::string>& words, TWejscieWyjscie& io);
 int RunTestvoc(const std::vector<std::string>& words, TWejscieWyjscie& io);
+int RunUser(const std::vector<std::string>& words, TWejscieWyjscie& io);
 
 const std::vector<TPolecenie>& Commands()
 {
@@ -74,7 +75,8 @@ const std::vector<TPolecenie>& Commands()
          "  --data names the folder of the data files (default: the data folder).",
          RunSegment},
         {"translate", "translate a text or a document from French into Polish or back",
-         "[--mode 1|2 | --from fr|pl] [--translation-mode 0..16] [--data DIR] [--listing] [IN [OUT]]\n"
+         "[--mode 1|2 | --from fr|pl] [--translation-mode 0..16] [--data DIR] [--dict FILE] [--listing]\n"
+         "      [IN [OUT]]\n"
          "  Without IN, reads UTF-8 text from standard input, one paragraph per line, and\n"
          "  writes the translation as UTF-8 to standard output. IN may be any document the\n"
          "  program opens (.txt in UTF-8, UTF-16 or the language's code page, .rtf, and\n"
@@ -85,7 +87,8 @@ const std::vector<TPolecenie>& Commands()
          "  interactive modes take the first choice everywhere). --listing prints each\n"
          "  utterance's analysis listing (groups, codes, markers), then a line per word\n"
          "  with the chosen reading: text, lemma, code and class. On a terminal, standard\n"
-         "  error shows the progress.\n"
+         "  error shows the progress. The user dictionary is FILE, else the current one of\n"
+         "  the direction in the settings, as in the translator window.\n"
          "  Exit 1 when the data, the input or the output fails.",
          RunTranslate},
         {"archive", "find a sentence in the sentence archive, or store a pair there",
@@ -95,6 +98,21 @@ const std::vector<TPolecenie>& Commands()
          "  and names may differ, and the sentence's own ones go into the translation.\n"
          "  add stores the pair and saves the archive file atomically.",
          RunArchive},
+        {"user", "add translations to a user dictionary, remove them, list it",
+         "add    [--mode 1|2] [--data DIR] [--dict FILE] [--pos N] HEADWORD TRANSLATION...\n"
+         "      user add    [--mode 1|2] [--data DIR] [--dict FILE] [--pos N] --file GLOSSARY\n"
+         "      user remove [--mode 1|2] [--data DIR] [--dict FILE] HEADWORD [TRANSLATION...]\n"
+         "      user list   [--mode 1|2] [--data DIR] [--dict FILE]\n"
+         "  The dictionary is FILE, else the current user dictionary of the direction in the\n"
+         "  settings (the one the translator window uses). Each TRANSLATION becomes a meaning\n"
+         "  of the headword; --pos names the part of speech (0 noun, 1 verb, 2 adjective,\n"
+         "  3 adverb, 4 pronoun, 5 preposition, 6 conjunction, 7 interjection or particle,\n"
+         "  8 unknown; default none). GLOSSARY is UTF-8, \"headword<TAB>translation[<TAB>...]\"\n"
+         "  per line; one bad line refuses the whole file. remove deletes the headword, or\n"
+         "  only the meanings that are one of the translations. list prints\n"
+         "  \"headword<TAB>code<TAB>translation\" per meaning. The file is saved atomically and\n"
+         "  merged with what a running window saved since. Exit 1 when refused or not found.",
+         RunUser},
         {"freq", "the frequency analysis of a text: its words' base forms, most frequent first",
          "[--lang pl|fr] [--kind 0..4] [--data DIR] [--unknown] [FILE]\n"
          "  Reads UTF-8 text from FILE or standard input, each line a paragraph, and prints\n"

@@ -88,6 +88,71 @@ void TProfileTekstu::RestoreProductProfiles()
                 profile.Zawiera = SubjectSetOf(fixed.Kod);
 }
 
+int TProfileTekstu::FreeUserCode() const
+{
+    for (int code = kFirstUserProfileCode; code <= kLastProfileCode; ++code)
+        if (std::none_of(Items.begin(), Items.end(), [code](const auto& profile) { return profile.Kod == code; }))
+            return code;
+    return -1;
+}
+
+bool TProfileTekstu::IsUserProfile(int row) const
+{
+    return row >= kDefaultProfileCount && row < static_cast<int>(Items.size());
+}
+
+namespace {
+
+// A stored profile may carry any number; only 0..255 are subjects.
+bool IsSubject(int code)
+{
+    return code >= 0 && code <= TProfileTekstu::kLastProfileCode;
+}
+
+TZbiorTematow CoveredSet(const std::vector<TProfilTekstu>& items, int ownCode, const std::vector<int>& coveredRows)
+{
+    TZbiorTematow set;
+    set.set(static_cast<std::size_t>(ownCode));
+    for (int row : coveredRows)
+        if (row >= 0 && row < static_cast<int>(items.size()) && IsSubject(items[static_cast<std::size_t>(row)].Kod))
+            set.set(static_cast<std::size_t>(items[static_cast<std::size_t>(row)].Kod));
+    return set;
+}
+
+} // namespace
+
+bool TProfileTekstu::AddUserProfile(const std::string& name, const std::vector<int>& coveredRows)
+{
+    const int code = FreeUserCode();
+    if (code < 0)
+        return false;
+    Items.push_back({name, code, CoveredSet(Items, code, coveredRows), false});
+    return true;
+}
+
+bool TProfileTekstu::ModifyUserProfile(int row, const std::string& name, const std::vector<int>& coveredRows)
+{
+    if (!IsUserProfile(row))
+        return false;
+    auto& profile = Items[static_cast<std::size_t>(row)];
+    profile.Nazwa = name;
+    if (IsSubject(profile.Kod))
+        profile.Zawiera = CoveredSet(Items, profile.Kod, coveredRows);
+    return true;
+}
+
+bool TProfileTekstu::DeleteUserProfile(int row)
+{
+    if (!IsUserProfile(row))
+        return false;
+    const int code = Items[static_cast<std::size_t>(row)].Kod;
+    Items.erase(Items.begin() + row);
+    if (IsSubject(code))
+        for (auto& profile : Items)
+            profile.Zawiera.reset(static_cast<std::size_t>(code));
+    return true;
+}
+
 void TProfileTekstu::Load(const TMagazynUstawien& store, const std::string& key)
 {
     Items.clear();
@@ -833,6 +898,18 @@ bool TTransUstawienia::SetHotKeyEnabled(bool enabled)
     }
     HotKeyWlaczony = hotKey_->Register(HotKeyModifier, HotKey);
     return HotKeyWlaczony;
+}
+
+bool TTransUstawienia::CanUseHotKey(int modifiers, int key)
+{
+    if (HotKeyWlaczony && modifiers == HotKeyModifier && key == HotKey)
+        return true;
+    const bool free = hotKey_->Register(modifiers, key);
+    if (free)
+        hotKey_->Unregister();
+    if (HotKeyWlaczony)
+        HotKeyWlaczony = hotKey_->Register(HotKeyModifier, HotKey);
+    return free;
 }
 
 // ---------------------------------------------------------------- interface language

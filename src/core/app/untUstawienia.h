@@ -116,6 +116,22 @@ public:
     // theirs.
     void RestoreProductProfiles();
 
+    // User profiles: codes from kFirstUserProfileCode, each profile's set holding its own
+    // code and the codes of the profiles it covers.
+    static constexpr int kFirstUserProfileCode = 61;
+    static constexpr int kLastProfileCode = 255;
+    // The lowest code from kFirstUserProfileCode no profile has; −1 when all are taken.
+    int FreeUserCode() const;
+    // Appends a user profile covering the profiles of the rows; false (nothing added)
+    // when no code is free.
+    bool AddUserProfile(const std::string& name, const std::vector<int>& coveredRows);
+    // New name and covered rows of a user profile; false for a row outside the user
+    // profiles.
+    bool ModifyUserProfile(int row, const std::string& name, const std::vector<int>& coveredRows);
+    // Removes a user profile and its code from every other profile's set.
+    bool DeleteUserProfile(int row);
+    bool IsUserProfile(int row) const;
+
     // Profiles are stored in the sub-keys "<key>\Profil<N>" from 0; names are UTF-8,
     // read through the interface language.
     void Load(const TMagazynUstawien& store, const std::string& key);
@@ -326,6 +342,10 @@ public:
     // Registers or unregisters the global hot key; false when the key is taken (the
     // hot key is then off; text 132 tells the user).
     bool SetHotKeyEnabled(bool enabled);
+    // Whether the combination can be the hot key: it is the one enabled now, or the
+    // window system lets the program register it (tried and released at once; an
+    // enabled hot key stays registered).
+    bool CanUseHotKey(int modifiers, int key);
 
     // Interface language: a change reloads the interface texts.
     void SetInterfaceLanguage(std::uint8_t language);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/app/untStaleApp.h"
+#include "core/dictionaries/untScalanieLinii.h"
 
 namespace velmar {
 
@@ -51,11 +52,13 @@ void TSlowniki::Load(TLinie& list, const std::filesystem::path& file, TBledyPlik
     // A missing file is an empty list that belongs to that file.
     list.Clear();
     loadedFrom_[&list] = file;
+    savedVersion_[&list] = {file, list.Snapshot()};
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
     try {
         list.LoadFromFile(file);
+        savedVersion_[&list] = {file, list.Snapshot()};
     } catch (const std::runtime_error&) {
         loadedFrom_.erase(&list);
         failures.push_back({TRodzajBleduPliku::Odczyt, file});
@@ -245,13 +248,18 @@ TBledyPlikow TSlowniki::LoadReverseDictionary(const TWartosciProgramu& program)
     return failures;
 }
 
-void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures) const
+void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures,
+                     const TTransSlownik* mergedBy)
 {
     if (list.LoadFailed()) {
         failures.push_back({TRodzajBleduPliku::NieNadpisany, file});
         return;
     }
+    const TBlokadaZapisu lock(file);
     try {
+        const auto saved = savedVersion_.find(&list);
+        if (mergedBy != nullptr && saved != savedVersion_.end() && saved->second.File == file)
+            MergeWithFile(list, *saved->second.Version, file, *mergedBy);
         if (list.Empty()) {
             std::error_code error;
             std::filesystem::remove(file, error);
@@ -260,6 +268,7 @@ void TSlowniki::Save(TLinie& list, const std::filesystem::path& file, TBledyPlik
         } else {
             list.SaveToFile(file);
         }
+        savedVersion_[&list] = {file, list.Snapshot()};
     } catch (const std::runtime_error&) {
         failures.push_back({TRodzajBleduPliku::Zapis, file});
     }
@@ -272,10 +281,10 @@ TBledyPlikow TSlowniki::SaveDictionaries(const TWartosciProgramu& program,
     const int mode = program.WorkingMode;
     if (!HoldsArchive(mode) && !IsDictionaryMode(mode))
         return failures; // the internet-page and file translators keep nothing
-    Save(Listy.User, WritePath(userDictionaryFile), failures);
+    Save(Listy.User, WritePath(userDictionaryFile), failures, &User);
     if (HoldsArchive(mode)) {
         Save(Listy.Archive, WritePath(ProductFile(tabele::SentenceArchive, mode)), failures);
-        Save(Listy.Untranslatable, WritePath(ProductFile(tabele::Untranslatable, mode)), failures);
+        Save(Listy.Untranslatable, WritePath(ProductFile(tabele::Untranslatable, mode)), failures, &Untranslatable);
     }
     return failures;
 }

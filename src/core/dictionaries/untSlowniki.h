@@ -16,6 +16,7 @@
 #include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
 #include "core/dictionaries/untArchiwumZdan.h"
+#include "core/dictionaries/untSlownikDopisan.h"
 #include "core/dictionaries/untTransSlownikiTypy.h"
 
 namespace velmar {
@@ -89,6 +90,10 @@ public:
     TTransSlownikKwal QualifiersSource{jezFrancuski};
     TTransSlownikKwal QualifiersTarget{jezPolski};
 
+    // The window thread's editing of the user dictionary, with the events the
+    // dictionary window follows.
+    TSlownikDopisan UserEditing{User, Main};
+
 private:
     void ClearLists(bool clearAll);
     void ApplyLanguages(const TWartosciProgramu& program);
@@ -106,13 +111,23 @@ private:
                     TBledyPlikow& failures);
     void Load(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures);
     void LoadNamed(TLinie& list, const std::string& fileName, TBledyPlikow& failures);
-    void Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures) const;
+    // With mergedBy (the kind's instance), the file's present lines are merged in first
+    // (untScalanieLinii.h): another run may have saved the same file.
+    void Save(TLinie& list, const std::filesystem::path& file, TBledyPlikow& failures,
+              const TTransSlownik* mergedBy = nullptr);
     std::filesystem::path ReadPath(const std::filesystem::path& file) const;
     std::filesystem::path WritePath(const std::filesystem::path& file) const;
 
     TFolderyDanych folders_;
     // The file each writable list was last read from.
     std::map<const TLinie*, std::filesystem::path> loadedFrom_;
+    // The version each writable list last read from or wrote to a file, and that file:
+    // what a save merges against when it writes the same file.
+    struct TWersjaPliku {
+        std::filesystem::path File;
+        TMigawkaLinii Version;
+    };
+    std::map<const TLinie*, TWersjaPliku> savedVersion_;
 };
 
 // The set of the running program, over the folders of this run.

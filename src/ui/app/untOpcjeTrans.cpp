@@ -10,6 +10,7 @@
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -19,7 +20,9 @@
 
 #include "core/app/untPytanie.h"
 #include "core/app/untStaleApp.h"
+#include "ui/app/untDodajProfil.h"
 #include "ui/app/untNapisy.h"
+#include "ui/app/untOpcjeKlawiatura.h"
 
 namespace velmar {
 
@@ -157,6 +160,10 @@ TfrmOpcjeTrans::TfrmOpcjeTrans(QWidget* parent) : QDialog(parent)
     UtworzArchiwum(tabs);
     UtworzInterfejs(tabs);
     UtworzGoracyKlawisz(tabs);
+    UtworzProfile(tabs);
+    fraKlawiatura_ = new TfraOpcjeKlawiatura(tabs);
+    tabs->addTab(fraKlawiatura_, QString());
+    PrzypiszNapis(fraKlawiatura_, 1651);
 
     auto* buttons = new QDialogButtonBox(this);
     auto* btnZatwierdz = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
@@ -379,10 +386,6 @@ void TfrmOpcjeTrans::UtworzInterfejs(QTabWidget* tabs)
     VELMAR_POLE(page, 804, PytajCzyNadpisac);
     VELMAR_POLE(page, 805, UsuwajPrzetlumaczone);
     VELMAR_POLE(page, 807, PokazujBiezaceSlowoWSlowniku);
-    VELMAR_POLE(page, 789, BlokujUkladKlawiatury);
-    chbCzcionkaW2K_ = VELMAR_POLE(page, 763, CzcionkaW2K);
-    chbCzcionkaW2K_->setVisible(KeyboardRecord(Program().ForeignLanguage).WymagaW2K);
-    VELMAR_POLE(page, 795, LiteryPodobne);
 
     edtRozszerzenie_ = new QLineEdit(tabs);
     edtRozszerzenie_->setObjectName("edtDomyslneRozszerzenie");
@@ -424,8 +427,88 @@ void TfrmOpcjeTrans::UtworzGoracyKlawisz(QTabWidget* tabs)
     page->addStretch();
 }
 
+void TfrmOpcjeTrans::UtworzProfile(QTabWidget* tabs)
+{
+    QVBoxLayout* page = nullptr;
+    AddTab(tabs, 1946, "tabProfile", page);
+    auto* row = new QHBoxLayout;
+    page->addLayout(row, 1);
+    lsbRodzajTekstu_ = new QListWidget(tabs);
+    lsbRodzajTekstu_->setObjectName("lsbRodzajTekstu");
+    row->addWidget(lsbRodzajTekstu_, 1);
+    auto* buttons = new QVBoxLayout;
+    row->addLayout(buttons);
+    for (auto [button, name, id, action] :
+         {std::tuple{&btnProfilDodaj_, "btnProfilDodaj", tekst::Dodaj, &TfrmOpcjeTrans::DodajProfil},
+          std::tuple{&btnProfilModyfikuj_, "btnProfilModyfikuj", tekst::Modyfikuj, &TfrmOpcjeTrans::ModyfikujProfil},
+          std::tuple{&btnProfilUsun_, "btnProfilUsun", tekst::Usun, &TfrmOpcjeTrans::UsunProfil}}) {
+        *button = new QPushButton(tabs);
+        (*button)->setObjectName(name);
+        PrzypiszNapis(*button, id);
+        buttons->addWidget(*button);
+        connect(*button, &QPushButton::clicked, this, action);
+    }
+    buttons->addStretch();
+    connect(lsbRodzajTekstu_, &QListWidget::currentRowChanged, this, &TfrmOpcjeTrans::OdswiezPrzyciskiProfili);
+}
+
+void TfrmOpcjeTrans::PokazProfile()
+{
+    const int row = lsbRodzajTekstu_->currentRow();
+    lsbRodzajTekstu_->clear();
+    const auto language = static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu);
+    for (const TProfilTekstu& profile : profile_.Items) {
+        auto* item = new QListWidgetItem(QString::fromStdU16String(ToWide(profile.Nazwa, language)), lsbRodzajTekstu_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(profile.Wybrany ? Qt::Checked : Qt::Unchecked);
+    }
+    lsbRodzajTekstu_->setCurrentRow(std::min(row, lsbRodzajTekstu_->count() - 1));
+    OdswiezPrzyciskiProfili();
+}
+
+void TfrmOpcjeTrans::ZapamietajWybraneProfile()
+{
+    for (int row = 0; row < lsbRodzajTekstu_->count() && row < static_cast<int>(profile_.Items.size()); ++row)
+        profile_.Items[static_cast<std::size_t>(row)].Wybrany =
+            lsbRodzajTekstu_->item(row)->checkState() == Qt::Checked;
+}
+
+void TfrmOpcjeTrans::OdswiezPrzyciskiProfili()
+{
+    const bool user = profile_.IsUserProfile(lsbRodzajTekstu_->currentRow());
+    btnProfilModyfikuj_->setEnabled(user);
+    btnProfilUsun_->setEnabled(user);
+}
+
+void TfrmOpcjeTrans::DodajProfil()
+{
+    ZapamietajWybraneProfile();
+    if (TfrmDodajProfil(profile_, static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu), this).AddProfile()) {
+        PokazProfile();
+        lsbRodzajTekstu_->setCurrentRow(lsbRodzajTekstu_->count() - 1);
+    }
+}
+
+void TfrmOpcjeTrans::ModyfikujProfil()
+{
+    ZapamietajWybraneProfile();
+    TfrmDodajProfil dialog(profile_, static_cast<std::uint8_t>(Ustawienia().JezykInterfejsu), this);
+    if (dialog.ModifyProfile(lsbRodzajTekstu_->currentRow()))
+        PokazProfile();
+}
+
+void TfrmOpcjeTrans::UsunProfil()
+{
+    ZapamietajWybraneProfile();
+    profile_.DeleteUserProfile(lsbRodzajTekstu_->currentRow());
+    PokazProfile();
+}
+
 void TfrmOpcjeTrans::Wczytaj(const TTransUstawienia& settings)
 {
+    profile_ = settings.Profile;
+    PokazProfile();
+    fraKlawiatura_->Wczytaj(settings);
     for (const auto& field : pola_)
         field.Pole->setChecked(settings.*field.Opcja);
     const auto mode = std::find(kodyTrybow_.begin(), kodyTrybow_.end(), settings.TrybPracy);
@@ -451,8 +534,11 @@ void TfrmOpcjeTrans::Wczytaj(const TTransUstawienia& settings)
     chbHotKeyWlacz_->setChecked(settings.HotKeyWlaczony);
 }
 
-void TfrmOpcjeTrans::Zatwierdz(TTransUstawienia& settings) const
+void TfrmOpcjeTrans::Zatwierdz(TTransUstawienia& settings)
 {
+    ZapamietajWybraneProfile();
+    settings.Profile = profile_;
+    fraKlawiatura_->Zatwierdz(settings);
     for (const auto& field : pola_)
         settings.*field.Opcja = field.Pole->isChecked();
     const int mode = grpTryb_->checkedId();

@@ -15,12 +15,16 @@ class QComboBox;
 class QGroupBox;
 class QKeySequenceEdit;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QToolButton;
 class QVBoxLayout;
 
 namespace velmar {
+
+class TfraOpcjeKlawiatura;
 
 class TfrmOpcjeTrans : public QDialog {
     Q_OBJECT
@@ -32,7 +36,7 @@ public:
     void Wczytaj(const TTransUstawienia& settings);
     // The controls back into the settings; records whether the direction and the
     // interface language were changed.
-    void Zatwierdz(TTransUstawienia& settings) const;
+    void Zatwierdz(TTransUstawienia& settings);
     // The interface language chosen in the window.
     std::uint8_t WybranyJezykInterfejsu() const;
 
@@ -50,6 +54,15 @@ private:
     void UtworzArchiwum(QTabWidget* tabs);
     void UtworzInterfejs(QTabWidget* tabs);
     void UtworzGoracyKlawisz(QTabWidget* tabs);
+    void UtworzProfile(QTabWidget* tabs);
+    // The working copy of the profiles into the list, its check marks kept.
+    void PokazProfile();
+    // Check marks of the list into the working copy.
+    void ZapamietajWybraneProfile();
+    void DodajProfil();
+    void ModyfikujProfil();
+    void UsunProfil();
+    void OdswiezPrzyciskiProfili();
     QCheckBox* Pole(QVBoxLayout* layout, int idNapisu, bool TOpcjeUstawien::*pole, const char* nazwa);
     QButtonGroup* Grupa(QVBoxLayout* layout, int idTytulu, std::initializer_list<int> idNapisow, const char* nazwa);
     void OdswiezNapisyOkna();
@@ -68,9 +81,15 @@ private:
     QComboBox* cmbKopiujTekst_ = nullptr;
     QSpinBox* edtArchiwumProcent_ = nullptr;
     QLineEdit* edtRozszerzenie_ = nullptr;
-    QCheckBox* chbCzcionkaW2K_ = nullptr;
     QCheckBox* chbHotKeyWlacz_ = nullptr;
     QKeySequenceEdit* edtHotKey_ = nullptr;
+    QListWidget* lsbRodzajTekstu_ = nullptr;
+    QPushButton* btnProfilDodaj_ = nullptr;
+    QPushButton* btnProfilModyfikuj_ = nullptr;
+    QPushButton* btnProfilUsun_ = nullptr;
+    TfraOpcjeKlawiatura* fraKlawiatura_ = nullptr;
+    // The profiles as edited in the window, stored only on "Zatwierdź".
+    TProfileTekstu profile_;
     std::vector<std::uint8_t> kodyTrybow_;
     std::uint8_t jezykNaWejsciu_ = 0;
     int sluchacz_ = 0;

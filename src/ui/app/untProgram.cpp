@@ -11,6 +11,7 @@
 #include "core/app/untTransTeksty.h"
 #include "core/app/untUstawienia.h"
 #include "core/dictionaries/untSlowniki.h"
+#include "core/dictionaries/untSlownikiUzytkownika.h"
 #include "platform/untQtTekst.h"
 #include "platform/untUstawieniaQt.h"
 #include "ui/app/untIkony.h"
@@ -160,11 +161,18 @@ void TProgram::ApplySettingsAndLoad()
 
 namespace {
 
+// The file chosen in the user-dictionary list, else the current one of the registry of
+// the direction (the one velmar-cli uses too); the dictionary modes have their own.
 std::filesystem::path UserDictionaryFile()
 {
-    const std::string& chosen = Ustawienia().WybranySlownikUzytkownika;
-    return chosen.empty() ? std::filesystem::path(ProductFile(tabele::UserDictionary, Program().WorkingMode))
-                          : std::filesystem::path(chosen);
+    auto& settings = Ustawienia();
+    const int mode = Program().WorkingMode;
+    if (IsDictionaryMode(mode) || !settings.WybranySlownikUzytkownika.empty())
+        return settings.CurrentUserDictionaryFile();
+    TSlownikiUzytkownika registry;
+    registry.LoadRegistry(settings.Store(), ProductFile(tabele::UserDictionaryListKey, mode),
+                          ProductFile(tabele::UserDictionary, mode), "");
+    return registry.Current()->FileName;
 }
 
 } // namespace

@@ -129,6 +129,9 @@ void TfrmSlownikZew::RegisterListeners()
     });
     keep(settings.PoZmianiePaskaLiter, [this] { ApplyLetterBar(); });
     keep(settings.PoZmianieNaWierzchu, [this] { ApplyOnTop(); });
+    keep(slowniki_.UserEditing.OnAdd, [this](int index, int mainPosition) { OnUserEntryAdded(index, mainPosition); });
+    keep(slowniki_.UserEditing.OnDelete,
+         [this](int index, int mainPosition) { OnUserEntryDeleted(index, mainPosition); });
 }
 
 // ---------------------------------------------------------------- the list

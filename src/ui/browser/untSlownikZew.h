@@ -192,6 +192,7 @@ private:
     QMenu* mniWymowa_ = nullptr;
 
     QAction* actSzukaj_ = nullptr;
+    QAction* actDodajWyraz_ = nullptr;
     QAction* actDodajNotatke_ = nullptr;
     QAction* actNotatki_ = nullptr;
     QAction* actDrukuj_ = nullptr;

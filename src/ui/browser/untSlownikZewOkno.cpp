@@ -26,8 +26,10 @@
 #include "ui/app/untCzcionka.h"
 #include "ui/app/untNapisy.h"
 #include "ui/app/untOProgramie.h"
+#include "ui/app/untOpcjeSlownika.h"
 #include "ui/app/untSkrotyZnakow.h"
 #include "ui/browser/untSzukaj.h"
+#include "ui/dictionaries/untDodajDoSU.h"
 #include "ui/generators/untOdmieniacz.h"
 
 namespace velmar {
@@ -202,6 +204,9 @@ void TfrmSlownikZew::CreateActions()
 {
     actSzukaj_ = NewAction("actSzukaj", 1401, QKeySequence(Qt::Key_F5));
     connect(actSzukaj_, &QAction::triggered, this, &TfrmSlownikZew::ShowPatternSearch);
+    actDodajWyraz_ = NewAction("actDodajWyraz", 1402, QKeySequence(Qt::Key_F10));
+    connect(actDodajWyraz_, &QAction::triggered, this,
+            [this] { DodajDoSlownikaUzytkownika(this, edtSzukaj_->text().trimmed().toStdU16String()); });
     actDodajNotatke_ = NewAction("actDodajNotatke", 1403, QKeySequence(Qt::Key_F7));
     connect(actDodajNotatke_, &QAction::triggered, this, &TfrmSlownikZew::AddNote);
     actNotatki_ = NewAction("actNotatki", 1404, QKeySequence(Qt::Key_F8));
@@ -313,7 +318,7 @@ void TfrmSlownikZew::CreateMenus()
     }
 
     QMenu* entry = addMenu(nullptr, "mniHaslo", 1361);
-    entry->addActions({actSzukaj_, actDodajNotatke_, actNotatki_});
+    entry->addActions({actSzukaj_, actDodajWyraz_, actDodajNotatke_, actNotatki_});
     entry->addSeparator();
     entry->addActions({actSlownik_[0], actSlownik_[1]});
     entry->addSeparator();
@@ -337,6 +342,14 @@ void TfrmSlownikZew::CreateMenus()
     options->addSeparator();
     QMenu* language = addMenu(options, "mniJezykInterfejsu", 470);
     language->addActions({actJezykInterfejsu_[0], actJezykInterfejsu_[1]});
+    options->addSeparator();
+    QAction* configuration = options->addAction(QString());
+    configuration->setObjectName("actKonfiguracja");
+    PrzypiszNapis(configuration, 1433);
+    connect(configuration, &QAction::triggered, this, [this] {
+        if (TfrmOpcjeSlZew::Wykonaj(this))
+            ReshowCurrent();
+    });
 
     QMenu* help = addMenu(nullptr, "mniPomoc", 1365);
     QAction* inflection = help->addAction(QString());

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QInputDialog>
 #include <QMenu>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "core/app/untStale.h"
@@ -10,6 +11,8 @@
 #include "core/dictionaries/untSlowniki.h"
 #include "core/tools/untPisownia.h"
 #include "ui/app/untNapisy.h"
+#include "ui/dictionaries/untDodajDoSU.h"
+#include "ui/dictionaries/untSlowaNietlumaczone.h"
 #include "ui/tools/untFrekwencja.h"
 #include "ui/tools/untPisownia2.h"
 #include "ui/tools/untPisowniaOpcje.h"
@@ -25,7 +28,18 @@ enum : int {
     kOpcjePisowni = 426,
     kAnalizaFrekwencyjna = 1118,
     kTlumaczenieSlowa = 1020,
+    kDodajWyraz = 417,
+    kSlowaNietlumaczone = 430,
 };
+
+// The selected text of the pane, else the word at its caret.
+TWide WordAtCaret(const QTextEdit* pane)
+{
+    QTextCursor cursor = pane->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::WordUnderCursor);
+    return cursor.selectedText().trimmed().toStdU16String();
+}
 
 QAction* AddToolAction(QMenu* menu, const char* name, int textId)
 {
@@ -64,6 +78,11 @@ void TfrmMain::CreateTextTools(QMenu* menu)
         frmFrekwencja_->show();
         frmFrekwencja_->raise();
     });
+    QAction* addWord = AddToolAction(menu, "actDodajWyraz", kDodajWyraz);
+    addWord->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(addWord, &QAction::triggered, this, [this] { DodajDoSlownikaUzytkownika(this, WordAtCaret(redGora_)); });
+    connect(AddToolAction(menu, "actSlowaNietlumaczone", kSlowaNietlumaczone), &QAction::triggered, this,
+            [this] { TfrmSlowaNietlumaczone(Slowniki().Untranslatable, this).exec(); });
 }
 
 // The check starts at the caret of the source pane; an empty pane has nothing to check.
