@@ -181,7 +181,9 @@ TEST(ZapisPlikow, RtfSavedAndOpenedAgainKeepsTheFormatting)
     TAtrybutyTekstu bold;
     bold.Pogrubienie = true;
     bold.Czcionka = "DejaVu Sans";
-    const TTekstFormatowany document = OneParagraph(u"Zażółć", bold);
+    TTekstFormatowany document = OneParagraph(u"Zażółć", bold);
+    // A saved document always names its default font.
+    document.DomyslnaCzcionka = "DejaVu Sans";
     const auto file = Q(folder / "a.rtf");
     ASSERT_TRUE(SaveDocumentFile(document, file, tpWszystkieDokumenty, jezPolski));
     TTekstFormatowany read;

@@ -39,11 +39,20 @@ public:
     TTekstFormatowany Make()
     {
         TTekstFormatowany document;
+        document.DomyslnaCzcionka = Number(0, 1) ? "Liberation Serif" : "Zażółć; font";
+        if (Number(0, 1))
+            document.Strona = {Number(1, 20000), Number(1, 20000), Number(0, 2000),  Number(0, 2000),
+                               Number(0, 2000),  Number(0, 2000),  Number(0, 1) == 0};
         const int paragraphs = Number(1, 6);
         for (int p = 0; p < paragraphs; ++p) {
             TAkapit paragraph;
-            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)), Number(0, 2000), Number(0, 1000),
-                                  Number(-500, 500), Number(0, 3) == 0};
+            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)),
+                                  Number(0, 2000),
+                                  Number(0, 1000),
+                                  Number(-500, 500),
+                                  List(),
+                                  Number(0, 3) == 0 ? Number(1, 9) : 0,
+                                  static_cast<TPodzial>(Number(0, 5) / 2 == 2 ? Number(1, 2) : 0)};
             const int runs = Number(0, 5);
             for (int r = 0; r < runs; ++r)
                 paragraph.Fragmenty.push_back({Text(), Attributes()});
@@ -55,11 +64,21 @@ public:
 private:
     int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
+    // A list states its kind and first number per level, so they follow from them.
+    TLista List()
+    {
+        if (Number(0, 2) != 0)
+            return {};
+        const int number = Number(1, 3);
+        const int level = Number(0, kPoziomyList - 1);
+        return {static_cast<TRodzajListy>(1 + (number * 3 + level) % 6), level, number, 1 + number};
+    }
+
     std::u16string Text()
     {
         // Plain letters, the code page's letters, characters RTF must escape, tabs
         // and line breaks, letters outside the code page and a surrogate pair.
-        static const std::u16string kPool = u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028 Ж漢\U0001F600";
+        static const std::u16string kPool = u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028\u00AD Ж漢\U0001F600";
         std::u16string text;
         const int length = Number(0, 12);
         for (int i = 0; i < length; ++i) {
@@ -83,6 +102,12 @@ private:
         a.Podkreslenie = Number(0, 1);
         a.Przekreslenie = Number(0, 1);
         a.Kolor = Number(0, 1) ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
+        a.Kapitaliki = Number(0, 3) == 0;
+        a.Wersaliki = Number(0, 3) == 0;
+        a.Ukryty = Number(0, 3) == 0;
+        a.Polozenie = static_cast<TPolozenieZnaku>(Number(0, 2));
+        a.Wyroznienie = Number(0, 2) == 0 ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
+        a.Tlo = Number(0, 2) == 0 ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
         return a;
     }
 
@@ -146,10 +171,16 @@ TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
     ASSERT_EQ(heading.Fragmenty.size(), 1u);
     EXPECT_TRUE(heading.Fragmenty[0].Atrybuty.Pogrubienie);
     EXPECT_EQ(heading.Fragmenty[0].Atrybuty.PolPunkty, 32);
-    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.Czcionka, "Times New Roman CE");
+    // The document's default font: the run names none, the document keeps it.
+    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.Czcionka, "");
+    EXPECT_EQ(document->DomyslnaCzcionka, "Times New Roman CE");
 
     const auto& body = document->Akapity[1];
-    EXPECT_EQ(body.Atrybuty, (TAtrybutyAkapitu{TWyrownanie::Lewo, 720, 360, -360, false}));
+    TAtrybutyAkapitu indented;
+    indented.WciecieLewe = 720;
+    indented.WcieciePrawe = 360;
+    indented.WcieciePierwsze = -360;
+    EXPECT_EQ(body.Atrybuty, indented);
     struct TOczekiwany {
         const char* Text;
         bool Bold, Italic, Underline;
@@ -172,8 +203,8 @@ TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
     }
 
     EXPECT_EQ(document->Akapity[2].Fragmenty[0].Atrybuty.Czcionka, "Arial");
-    EXPECT_TRUE(document->Akapity[7].Atrybuty.Wypunktowanie);
-    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+    EXPECT_EQ(document->Akapity[7].Atrybuty.Lista.Rodzaj, TRodzajListy::Punktor);
+    EXPECT_EQ(document->Akapity[6].Atrybuty.Lista.Rodzaj, TRodzajListy::Brak);
 }
 
 TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
@@ -201,8 +232,8 @@ TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
     EXPECT_EQ(Utf8(first[1].Tekst), "pogrubionym");
     EXPECT_EQ(document->Akapity[1].Atrybuty.Wyrownanie, TWyrownanie::Srodek);
     EXPECT_TRUE(document->Akapity[1].Fragmenty[0].Atrybuty.Kursywa);
-    EXPECT_TRUE(document->Akapity[2].Atrybuty.Wypunktowanie);
-    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+    EXPECT_EQ(document->Akapity[2].Atrybuty.Lista.Rodzaj, TRodzajListy::Punktor);
+    EXPECT_EQ(document->Akapity[6].Atrybuty.Lista.Rodzaj, TRodzajListy::Brak);
 }
 
 TEST(RtfReader, SurvivesHostileNesting)
