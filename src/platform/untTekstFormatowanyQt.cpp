@@ -139,6 +139,7 @@ QTextListFormat ListFormatOf(const TLista& list)
     format.setIndent(list.Poziom + 1);
     format.setProperty(wlNumerListy, list.Numer);
     format.setProperty(wlStartListy, list.Start);
+    format.setNumberSuffix(list.Przyrostek ? QString(QChar(list.Przyrostek)) : QString());
     return format;
 }
 
@@ -150,6 +151,8 @@ TLista ListOf(const QTextList& list)
     read.Poziom = std::clamp(format.indent() - 1, 0, kPoziomyList - 1);
     read.Numer = format.hasProperty(wlNumerListy) ? format.intProperty(wlNumerListy) : 1;
     read.Start = format.hasProperty(wlStartListy) ? format.intProperty(wlStartListy) : 1;
+    const QString suffix = format.numberSuffix();
+    read.Przyrostek = suffix.isEmpty() ? u'\0' : suffix.front().unicode();
     return read;
 }
 

@@ -24,6 +24,7 @@ enum class TCel {
     DomyslneZnaki, // \defchp: the character formatting \plain returns to
     Punktor,       // an old-style \pn numbering group
     Instrukcja,    // a field's instruction
+    TekstPoziomu,  // a list level's label: its length, then text and number places
 };
 
 // Which part of the document the text belongs to.
@@ -82,7 +83,17 @@ struct TStyl {
 struct TPoziomListy {
     int Format = 0; // \levelnfc
     int Start = 1;
+    std::u16string Etykieta; // \leveltext: a length character, then text and number places
 };
+
+// What follows the number in a level's label ("\'02\'00." → '.'); 0 when the label
+// ends with the number place (a level number, 0 to 8).
+char16_t SuffixOfLabel(std::u16string label)
+{
+    if (!label.empty() && label.back() == u';')
+        label.pop_back();
+    return label.size() >= 2 && label.back() >= 0x20 ? label.back() : 0;
+}
 
 struct TListaRtf {
     int Id = 0;
@@ -486,6 +497,7 @@ void TRtfCzytnik::OnControl(const TSlowoSterujace& control)
     case TCel::TabelaCzcionek:
     case TCel::TabelaKolorow:
     case TCel::TabelaList:
+    case TCel::TekstPoziomu:
     case TCel::TabelaNadpisanList:
         if (word == "u")
             OnUnicode(control.Parametr);
@@ -569,8 +581,10 @@ bool TRtfCzytnik::OnDestination(std::string_view word, bool atGroupStart, bool s
             {"defchp", TCel::DomyslneZnaki},
             {"pn", TCel::Punktor},
             {"fldinst", TCel::Instrukcja},
+            {"leveltext", TCel::TekstPoziomu},
         };
-        if (const auto table = kTabele.find(word); table != kTabele.end()) {
+        if (const auto table = kTabele.find(word);
+            table != kTabele.end() && (table->second != TCel::TekstPoziomu || stan_.Cel == TCel::TabelaList)) {
             stan_.Cel = table->second;
             if (table->second == TCel::DomyslneZnaki)
                 stan_.Znaki = {};
@@ -591,6 +605,8 @@ bool TRtfCzytnik::OnDestination(std::string_view word, bool atGroupStart, bool s
             pominiete_ |= pmRamki;
             ramkaKsztaltu_ = true;
             stan_.Ujscie = TUjscie::Ramka;
+            stan_.Akapit = {};
+            stan_.Lista = {};
             return true;
         }
         if (word == "field" && stan_.Cel == TCel::Tekst && pola_.size() < 16) {
@@ -642,6 +658,7 @@ void TRtfCzytnik::OnTableControl(std::string_view word, int parameter)
         else if (word == "blue")
             skladowe_[2] = std::clamp(parameter, 0, 255);
         return;
+    case TCel::TekstPoziomu:
     case TCel::TabelaList:
         if (word == "list" && listy_.size() < 4096) {
             listy_.emplace_back();
@@ -855,6 +872,10 @@ void TRtfCzytnik::OnByte(unsigned char byte)
         --doPominiecia_;
         return;
     }
+    if (stan_.Cel == TCel::TekstPoziomu) {
+        AppendChar(CodePageChar(CurrentCodePage(), byte)); // its number places are control bytes
+        return;
+    }
     if (byte == '\t') {
         OnChar(u'\t');
         return;
@@ -959,6 +980,10 @@ void TRtfCzytnik::AppendChar(char16_t character)
         if (!pola_.empty() && pola_.back().Instrukcja.size() < 1024)
             pola_.back().Instrukcja += character;
         return;
+    case TCel::TekstPoziomu:
+        if (!listy_.empty() && !listy_.back().Poziomy.empty() && listy_.back().Poziomy.back().Etykieta.size() < 64)
+            listy_.back().Poziomy.back().Etykieta += character;
+        return;
     default: return;
     }
 }
@@ -1007,14 +1032,17 @@ TLista TRtfCzytnik::ResolveList(const TListaAkapitu& stated) const
             const TRodzajListy kind = KindOfNumberFormat(level.Format);
             if (kind == TRodzajListy::Brak)
                 return {};
-            return {kind, stated.Poziom, stated.Ls, level.Start};
+            return {kind, stated.Poziom, stated.Ls, level.Start,
+                    kind == TRodzajListy::Punktor ? u'.' : SuffixOfLabel(level.Etykieta)};
         }
     }
     if (stated.Pn.Rodzaj == TRodzajListy::Brak)
         return {};
-    // Old-style numbering has no list table: its paragraphs form one list of their own.
-    const int number = nadpisaniaList_.empty() ? 1 : std::min(nadpisaniaList_.rbegin()->first + 1, 32767);
-    return {stated.Pn.Rodzaj, stated.Pn.Poziom, std::max(number, 1), stated.Pn.Start};
+    // Old-style numbering has no list table: its paragraphs of one kind form one list,
+    // numbered after the list table's.
+    const int afterTable = nadpisaniaList_.empty() ? 0 : std::max(nadpisaniaList_.rbegin()->first, 0);
+    const int number = std::min(afterTable + static_cast<int>(stated.Pn.Rodzaj), 32767);
+    return {stated.Pn.Rodzaj, stated.Pn.Poziom, number, stated.Pn.Start};
 }
 
 // \chftn: in the text, the number of the footnote that follows; in a footnote, its own.

@@ -175,10 +175,14 @@ void AppendListLevel(std::string& out, int level, const TLista* stated)
     const TRodzajListy kind = stated ? stated->Rodzaj : TRodzajListy::Punktor;
     out += Format("{\\listlevel\\levelnfc%d\\levelnfcn%d\\leveljc0\\levelstartat%d\\levelfollow0", NumberFormatOf(kind),
                   NumberFormatOf(kind), stated ? stated->Start : 1);
-    if (kind == TRodzajListy::Punktor)
+    if (kind == TRodzajListy::Punktor) {
         out += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
-    else
-        out += Format("{\\leveltext\\'02\\'%02x.;}{\\levelnumbers\\'01;}", level);
+    } else {
+        const char16_t suffix = stated ? stated->Przyrostek : u'.';
+        out += Format("{\\leveltext\\'%02x\\'%02x", suffix ? 2 : 1, level);
+        AppendEscaped(out, std::u16string_view(&suffix, suffix ? 1 : 0));
+        out += ";}{\\levelnumbers\\'01;}";
+    }
     out += Format("\\fi-360\\li%d}", 720 * (level + 1));
 }
 

@@ -24,9 +24,10 @@ inline constexpr int kPoziomyList = 9;
 // and count on from each other level by level.
 struct TLista {
     TRodzajListy Rodzaj = TRodzajListy::Brak;
-    int Poziom = 0; // 0 to kPoziomyList - 1
-    int Numer = 0;  // which list; 0 when Rodzaj is Brak
-    int Start = 1;  // the first number of this level
+    int Poziom = 0;             // 0 to kPoziomyList - 1
+    int Numer = 0;              // which list; 0 when Rodzaj is Brak
+    int Start = 1;              // the first number of this level
+    char16_t Przyrostek = u'.'; // what follows a number ("1." or "a)"); 0 for nothing
 
     bool operator==(const TLista&) const = default;
 };

@@ -30,6 +30,82 @@ std::vector<std::string> ParagraphTexts(const TTekstFormatowany& document)
     return texts;
 }
 
+// ---------------------------------------------------------------- descriptions
+
+// A run as "[flags:text]" when it carries any of the attributes the tables check.
+std::string DescribeRun(const TFragment& run)
+{
+    const auto& a = run.Atrybuty;
+    const std::pair<bool, const char*> flags[] = {
+        {a.Pogrubienie, "b"},
+        {a.Kursywa, "i"},
+        {a.Podkreslenie, "u"},
+        {a.Polozenie == TPolozenieZnaku::IndeksGorny, "sup"},
+        {a.Polozenie == TPolozenieZnaku::IndeksDolny, "sub"},
+        {a.Kapitaliki, "scaps"},
+        {a.Wersaliki, "caps"},
+        {a.Ukryty, "hidden"},
+        {a.Wyroznienie != TAtrybutyTekstu::kKolorDomyslny, "highlight"},
+        {a.Tlo != TAtrybutyTekstu::kKolorDomyslny, "background"},
+    };
+    std::string marks;
+    for (const auto& [on, name] : flags)
+        if (on)
+            marks += std::string(marks.empty() ? "" : ",") + name;
+    const std::string text = Utf8(run.Tekst);
+    return marks.empty() ? text : "[" + marks + ":" + text + "]";
+}
+
+std::string DescribeList(const TLista& list)
+{
+    static const char* kKinds[] = {"",           "bullet", "decimal", "lower-letter", "upper-letter", "lower-roman",
+                                   "upper-roman"};
+    return list.Rodzaj == TRodzajListy::Brak ? "" : Format("%s@%d", kKinds[static_cast<int>(list.Rodzaj)], list.Poziom);
+}
+
+// A paragraph's attributes as words: alignment other than left, list, heading
+// level, the break before it, and the size of its first run.
+std::string DescribeAttributes(const TAkapit& paragraph)
+{
+    static const char* kAlignment[] = {"", "center", "right", "justify"};
+    static const char* kBreaks[] = {"", "page-break", "section-break"};
+    const auto& a = paragraph.Atrybuty;
+    std::vector<std::string> words = {kAlignment[static_cast<int>(a.Wyrownanie)], DescribeList(a.Lista),
+                                      a.PoziomKonspektu > 0 ? Format("h%d", a.PoziomKonspektu) : "",
+                                      kBreaks[static_cast<int>(a.Podzial)]};
+    if (!paragraph.Fragmenty.empty() && paragraph.Fragmenty[0].Atrybuty.PolPunkty > 0)
+        words.push_back(Format("size%d", paragraph.Fragmenty[0].Atrybuty.PolPunkty));
+    std::string joined;
+    for (const auto& word : words)
+        if (!word.empty())
+            joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
+struct TOpisAkapitu {
+    std::string Text; // the runs, "[flags:text]" for those with attributes
+    std::string Attributes;
+
+    bool operator==(const TOpisAkapitu&) const = default;
+};
+
+void PrintTo(const TOpisAkapitu& p, std::ostream* out)
+{
+    *out << "{\"" << p.Text << "\", \"" << p.Attributes << "\"}";
+}
+
+std::vector<TOpisAkapitu> Describe(const TTekstFormatowany& document)
+{
+    std::vector<TOpisAkapitu> table;
+    for (const auto& paragraph : document.Akapity) {
+        std::string text;
+        for (const auto& run : paragraph.Fragmenty)
+            text += DescribeRun(run);
+        table.push_back({text, DescribeAttributes(paragraph)});
+    }
+    return table;
+}
+
 // ---------------------------------------------------------------- round trip
 
 class TLosowyDokument {
@@ -71,7 +147,10 @@ private:
             return {};
         const int number = Number(1, 3);
         const int level = Number(0, kPoziomyList - 1);
-        return {static_cast<TRodzajListy>(1 + (number * 3 + level) % 6), level, number, 1 + number};
+        const auto kind = static_cast<TRodzajListy>(1 + (number * 3 + level) % 6);
+        const char16_t suffixes[] = {u'.', u')', u'\0'};
+        const char16_t suffix = kind == TRodzajListy::Punktor ? u'.' : suffixes[number - 1];
+        return {kind, level, number, 1 + number, suffix};
     }
 
     std::u16string Text()
@@ -133,6 +212,19 @@ TEST(RtfRoundTrip, WriterDeclaresCodePage1252AndEscapesTheRest)
     const std::string rtf = WriteRtf(document);
     EXPECT_NE(rtf.find("\\ansicpg1252"), std::string::npos);
     EXPECT_NE(rtf.find("\\'e9 \\u261? \\u1046?"), std::string::npos) << rtf;
+}
+
+// ---------------------------------------------------------------- fixtures
+
+TEST(RtfDump, Dump)
+{
+    for (const char* name : {"libreoffice-features.rtf", "word97.rtf", "wordpad.rtf"}) {
+        TPominiecia leftOut = 0;
+        const auto document = ReadRtf(Fixture(name), &leftOut);
+        std::cout << name << " " << leftOut << "\n";
+        for (const auto& p : Describe(*document))
+            PrintTo(p, &std::cout), std::cout << ",\n";
+    }
 }
 
 // ---------------------------------------------------------------- reading
