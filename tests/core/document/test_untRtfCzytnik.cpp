@@ -8,6 +8,7 @@
 #include "core/document/untRtfCzytnik.h"
 #include "core/document/untRtfPisarz.h"
 #include "support/TempFolder.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -216,14 +217,194 @@ TEST(RtfRoundTrip, WriterDeclaresCodePage1252AndEscapesTheRest)
 
 // ---------------------------------------------------------------- fixtures
 
-TEST(RtfDump, Dump)
+// Each document with what reading it must give, paragraph by paragraph: reading it,
+// and reading what the writer made of that, give the same table.
+struct TDokumentWzorcowy {
+    const char* Name;
+    TPominiecia LeftOut;
+    std::vector<TOpisAkapitu> Paragraphs;
+};
+
+const TDokumentWzorcowy kDokumenty[] = {
+    {"libreoffice-features.rtf",
+     pmPrzypisy | pmRamki | pmNaglowkiStopki,
+     {
+         {"[b:Rozdział pierwszy]", "h1 size32"},
+         {"Zwykły akapit, powierzchnia 20 m[sup:2], wzór H[sub:2]O, [scaps:Kapitaliki] i [caps:wersaliki], "
+          "[background:wyróżnienie].[hidden: Ukryty tekst.] Przypis tutaj[sup:1].",
+          "size22"},
+         {"[b:Listy]", "h2 size26"},
+         {"Punkt pierwszy", "bullet@0 size22"},
+         {"Podpunkt", "bullet@1 size22"},
+         {"Punkt drugi", "bullet@0 size22"},
+         {"Krok pierwszy", "decimal@0 size22"},
+         {"Litera a", "lower-letter@1 size22"},
+         {"Litera b", "lower-letter@1 size22"},
+         {"Krok drugi", "decimal@0 size22"},
+         {"Komórka A", "size22"},
+         {"Komórka B", "size22"},
+         {"Akapit w stylu z własnym rozmiarem i wyjustowaniem.", "justify size28"},
+         {"Po podziale strony.", "page-break size22"},
+         {"Tekst w ramce.", "size22"},
+         {"Koniec.", "size22"},
+         {"[sup:1] Treść przypisu.", "size22"},
+     }},
+    {"word97.rtf",
+     pmPrzypisy | pmNaglowkiStopki,
+     {
+         {"[b:Zaproszenie]", "h1 size32"},
+         {"Szanowny [Imię i nazwisko],", "justify size22"},
+         {"Zapraszamy na spotkanie[sup:1]. Powierzchnia 40 m[sup:2], [scaps:Kapitaliki], [highlight:ważne][hidden: "
+          "ukryte].",
+          "justify size22"},
+         {"pierwszy punkt", "bullet@0 size22"},
+         {"krok", "decimal@0 size22"},
+         {"podkrok", "lower-letter@1 size22"},
+         {"krok drugi", "decimal@0 size22"},
+         {"Rosyjski: Привет.", "justify size22"},
+         {"Nowa strona z dziel\u00ADeniem.", "justify page-break size22"},
+         {"Euro € i 😀.", "justify size22"},
+         {"[sup:1] W sali 12.", "size20"},
+     }},
+    {"wordpad.rtf",
+     0,
+     {
+         {"[b:Notatka]", "center size28"},
+         {"Zwykły tekst z [i:kursywą], H[sub:2]O i 10[sup:3].", "size22"},
+         {"jabłko", "bullet@0 size22"},
+         {"gruszka", "bullet@0 size22"},
+         {"raz", "decimal@0 size22"},
+         {"dwa", "decimal@0 size22"},
+         {"Koniec linii.", "size22"},
+         {"Nowa strona…", "page-break size22"},
+     }},
+};
+
+class RtfDocumentTable : public ::testing::TestWithParam<TDokumentWzorcowy> {};
+
+TEST_P(RtfDocumentTable, ReadingAndReadingWhatTheWriterWroteGiveTheTable)
 {
-    for (const char* name : {"libreoffice-features.rtf", "word97.rtf", "wordpad.rtf"}) {
+    TPominiecia leftOut = 0;
+    auto document = ReadRtf(Fixture(GetParam().Name), &leftOut);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(Describe(*document), GetParam().Paragraphs);
+    EXPECT_EQ(leftOut, GetParam().LeftOut);
+
+    document->Normalizuj();
+    const auto again = ReadRtf(WriteRtf(*document));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(Describe(*again), GetParam().Paragraphs);
+    EXPECT_EQ(*again, *document);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, RtfDocumentTable, ::testing::ValuesIn(kDokumenty),
+                         test::NamedBy([](const TDokumentWzorcowy& d) { return std::string(d.Name); }));
+
+// ---------------------------------------------------------------- what used to be lost
+
+struct TPrzypadekRtf {
+    const char* Name;
+    std::string Rtf;
+    std::vector<TOpisAkapitu> Paragraphs;
+};
+
+const std::string kListy =
+    R"({\*\listtable{\list{\listlevel\levelnfc255{\leveltext\'00;}}\listid7})"
+    R"({\list{\listlevel\levelnfc23{\leveltext\'01\u8226 ?;}}\listid8})"
+    R"({\list{\listlevel\levelnfc0{\leveltext\'02\'00.;}}{\listlevel\levelnfc4{\leveltext\'02\'01);}})"
+    R"({\listlevel\levelnfc1{\leveltext\'02\'02.;}}\listid9}})"
+    R"({\*\listoverridetable{\listoverride\listid7\ls1}{\listoverride\listid8\ls2})"
+    R"({\listoverride\listid9\ls3}})";
+
+const TPrzypadekRtf kPrzypadki[] = {
+    {"1 a heading on an outline list without numbers has no bullet",
+     R"({\rtf1\ansi\ansicpg1250{\stylesheet{\s1\outlinelevel0\b Heading 1;}})" + kListy +
+         R"(\pard\plain\s1\ls1 Tytu\'b3\par\pard\plain\ls2 punkt\par})",
+     {{"[b:Tytuł]", "h1"}, {"punkt", "bullet@0"}}},
+    {"2 numbered lists keep their kinds and levels",
+     "{\\rtf1" + kListy +
+         R"(\pard\ls3 jeden\par\pard\ls3\ilvl1 litera\par\pard\ls3\ilvl2 rzymska\par)"
+         R"(\pard{\*\pn\pnlvlbody\pnucltr\pnstart3}stary\par})",
+     {{"jeden", "decimal@0"}, {"litera", "lower-letter@1"}, {"rzymska", "upper-roman@2"}, {"stary", "upper-letter@0"}}},
+    {"3 a MACROBUTTON without a result shows its prompt",
+     R"({\rtf1 Dear {\field{\*\fldinst MACROBUTTON NoMacro Title}{\fldrslt }} {\field{\*\fldinst { MACROBUTTON )"
+     R"(DoFieldClick Recipient's name}}{\fldrslt}},})",
+     {{"Dear Title Recipient's name,", ""}}},
+    {"4 page and section breaks end the paragraph",
+     R"({\rtf1 linia.\page Sekcja\sect Dalej\par\page\par Po})",
+     {{"linia.", ""}, {"Sekcja", "page-break"}, {"Dalej", "section-break"}, {"", "page-break"}, {"Po", ""}}},
+    {"5 styles give their formatting",
+     R"({\rtf1\ansi\ansicpg1250{\*\defchp\fs22}{\stylesheet{\qj\fs24 Normal;}{\s2\sbasedon0\b Mocny;}{\*\cs10\i Akcent;}})"
+     R"(\pard\plain\s2 tekst {\cs10 akcent}\par\pard\plain domy\'9clny\par})",
+     {{"[b:tekst ][b,i:akcent]", "justify size24"}, {"domyślny", "size22"}}},
+    {"6 hidden text stays hidden", R"({\rtf1 widoczny{\v  ukryty}\par})", {{"widoczny[hidden: ukryty]", ""}}},
+    {"9 capitals, positions and colours are kept",
+     R"({\rtf1{\colortbl;\red255\green255\blue0;}{\scaps a}{\caps b}{\super c}{\sub d}{\super\nosupersub e})"
+     R"({\highlight1 f}{\chcbpat1 g}{\cb1 h}})",
+     {{"[scaps:a][caps:b][sup:c][sub:d]e[highlight:f][background:gh]", ""}}},
+    {"10 every single-byte code page is decoded",
+     R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0 Doc;}{\f1\fcharset161 Greek;}{\f2\fcharset238 CE;}{\f3\cpg1257 Baltic;}})"
+     R"(\'cf\'f0\'e8 {\f1\'e1\'e3} {\f2\'b9\'ea} {\f3\'e0}})",
+     {{"При αγ ąę ą", ""}}},
+    {"14 \\u is validated",
+     R"({\rtf1 a\u0?b\u3?c\u9?d\u10?e\u70000?f\u-10179?g\u-8704?h\u-10179?\u-8704?i\u-10179?\u55357?\u56832?})",
+     {{"abc\td\u2028e\uFFFDf\uFFFDg\uFFFDh😀i\uFFFD😀", ""}}},
+    {"15 no paragraph from the flat copy of nested tables, soft hyphens kept",
+     R"({\rtf1 przed{\*\nonesttables \par wiersz\par} dzie\-lenie\par})",
+     {{"przed dzie\u00ADlenie", ""}}},
+};
+
+class RtfCaseTable : public ::testing::TestWithParam<TPrzypadekRtf> {};
+
+TEST_P(RtfCaseTable, ReadsAsTheTableSaysAndSurvivesTheWriter)
+{
+    auto document = ReadRtf(GetParam().Rtf);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(Describe(*document), GetParam().Paragraphs);
+    document->Normalizuj();
+    const auto again = ReadRtf(WriteRtf(*document));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Akapity, document->Akapity);
+}
+
+INSTANTIATE_TEST_SUITE_P(Losses, RtfCaseTable, ::testing::ValuesIn(kPrzypadki),
+                         test::NamedBy([](const TPrzypadekRtf& c) { return std::string(c.Name); }));
+
+TEST(RtfReader, PageSetUpIsReadAndWrittenBack)
+{
+    const auto document =
+        ReadRtf(R"({\rtf1\paperw16838\paperh11906\margl1134\margr850\margt567\margb1417\landscape\sectd )"
+                R"(\pgwsxn1000\pghsxn1000 tekst\sect\sectd\pgwsxn5\pghsxn5 dalej})");
+    ASSERT_TRUE(document);
+    const TUstawieniaStrony a4Landscape{16838, 11906, 1134, 850, 567, 1417, true};
+    EXPECT_EQ(document->Strona, a4Landscape);
+    EXPECT_EQ(ReadRtf(WriteRtf(*document))->Strona, a4Landscape);
+
+    // A document that states its page only for its first section.
+    const auto section = ReadRtf(R"({\rtf1\sectd\pgwsxn11906\pghsxn16838\marglsxn1417\lndscpsxn x})");
+    EXPECT_EQ(section->Strona, (TUstawieniaStrony{11906, 16838, 1417, 0, 0, 0, true}));
+}
+
+TEST(RtfReader, WhatThePaneCannotHoldIsReported)
+{
+    const struct {
+        const char* Rtf;
+        TPominiecia LeftOut;
+        const char* Text;
+    } cases[] = {
+        {R"({\rtf1 a{\pict\pngblip 00}b{\object{\*\objdata 01}{\result x}}c})", pmObrazy | pmObiekty, "abc"},
+        {R"({\rtf1 a{\footer stopka\par}{\headerf g\par}b})", pmNaglowkiStopki, "ab"},
+        {R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn pib}{\sv x}}}{\shprslt y}}b})", pmObrazy, "ab"},
+        {R"({\rtf1 a{\shp{\*\shpinst{\shptxt w ramce\par}}}b\par c})", pmRamki, "ab\nw ramce\nc"},
+        {R"({\rtf1 a{\super\chftn{\footnote\chftn  przypis}}b})", pmPrzypisy, "a1b\n1 przypis"},
+        {R"({\rtf1 a{\field{\*\fldinst HYPERLINK "x"}{\fldrslt b}}})", 0, "ab"},
+    };
+    for (const auto& c : cases) {
         TPominiecia leftOut = 0;
-        const auto document = ReadRtf(Fixture(name), &leftOut);
-        std::cout << name << " " << leftOut << "\n";
-        for (const auto& p : Describe(*document))
-            PrintTo(p, &std::cout), std::cout << ",\n";
+        const auto document = ReadRtf(c.Rtf, &leftOut);
+        ASSERT_TRUE(document) << c.Rtf;
+        EXPECT_EQ(leftOut, c.LeftOut) << c.Rtf;
+        EXPECT_EQ(Utf8(document->Tekst()), c.Text) << c.Rtf;
     }
 }
 
