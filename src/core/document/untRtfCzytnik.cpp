@@ -910,7 +910,10 @@ void TRtfCzytnik::OnByte(unsigned char byte)
         return;
     default: break;
     }
-    OnChar(CodePageChar(CurrentCodePage(), byte));
+    // A byte the code page gives no character keeps its value, a control character.
+    const char16_t character = CodePageChar(CurrentCodePage(), byte);
+    if (character < 0x7F || character > 0x9F)
+        OnChar(character);
 }
 
 // A \u character: a control character other than a tab or a break is dropped, and
