@@ -284,7 +284,7 @@ private:
     void FlushSurrogate();
     void EndParagraph();
     void EndParagraphOf(TUjscie sink, const TStan& state);
-    TLista ResolveList(const TListaAkapitu& stated) const;
+    TLista ResolveList(const TListaAkapitu& stated);
     void InsertFootnoteNumber();
     void EndField();
     int CurrentCodePage() const;
@@ -315,7 +315,8 @@ private:
     TStyl nowyStyl_;
 
     std::vector<TListaRtf> listy_;
-    std::map<int, int> nadpisaniaList_; // \ls → \listid
+    std::map<int, int> nadpisaniaList_;           // \ls → \listid
+    std::map<std::pair<int, int>, int> startyPn_; // old-style list and level → first number
     int lsNadpisania_ = 0;
     int idNadpisania_ = 0;
 
@@ -1020,7 +1021,7 @@ void TRtfCzytnik::EndParagraphOf(TUjscie sink, const TStan& state)
 
 // The list a paragraph belongs to: its list override's list at its level, or the
 // old-style numbering; a level without numbers (a heading's outline) is no list.
-TLista TRtfCzytnik::ResolveList(const TListaAkapitu& stated) const
+TLista TRtfCzytnik::ResolveList(const TListaAkapitu& stated)
 {
     if (stated.Ls > 0 && stated.Ls <= 32767) {
         const auto override = nadpisaniaList_.find(stated.Ls);
@@ -1045,7 +1046,9 @@ TLista TRtfCzytnik::ResolveList(const TListaAkapitu& stated) const
     // numbered after the list table's.
     const int afterTable = nadpisaniaList_.empty() ? 0 : std::max(nadpisaniaList_.rbegin()->first, 0);
     const int number = std::min(afterTable + static_cast<int>(stated.Pn.Rodzaj), 32767);
-    return {stated.Pn.Rodzaj, stated.Pn.Poziom, number, stated.Pn.Start};
+    // A level starts where its first paragraph says; the others count on.
+    const int start = startyPn_.emplace(std::pair(number, stated.Pn.Poziom), stated.Pn.Start).first->second;
+    return {stated.Pn.Rodzaj, stated.Pn.Poziom, number, start};
 }
 
 // \chftn: in the text, the number of the footnote that follows; in a footnote, its own.

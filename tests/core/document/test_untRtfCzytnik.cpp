@@ -346,6 +346,10 @@ const TPrzypadekRtf kPrzypadki[] = {
      R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0 Doc;}{\f1\fcharset161 Greek;}{\f2\fcharset238 CE;}{\f3\cpg1257 Baltic;}})"
      R"(\'cf\'f0\'e8 {\f1\'e1\'e3} {\f2\'b9\'ea} {\f3\'e0}})",
      {{"При αγ ąę ą", ""}}},
+    {"10 a byte the code page gives no character is dropped", R"({\rtf1\ansi\ansicpg1250 a\'98b\'81c})", {{"abc", ""}}},
+    {"2 old-style numbering starts where its first paragraph says",
+     R"({\rtf1{\*\pn\pnlvlbody\pndec\pnstart3}a\par{\*\pn\pnlvlbody\pndec\pnstart1}b\par})",
+     {{"a", "decimal@0"}, {"b", "decimal@0"}}},
     {"14 \\u is validated",
      R"({\rtf1 a\u0?b\u3?c\u9?d\u10?e\u70000?f\u-10179?g\u-8704?h\u-10179?\u-8704?i\u-10179?\u55357?\u56832?})",
      {{"abc\td\u2028e\uFFFDf\uFFFDg\uFFFDh😀i\uFFFD😀", ""}}},
