@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the RTF reader. Besides crashes and hangs it checks that
-// whatever the reader makes of the input survives the writer unchanged.
+// whatever the reader makes of the input survives the writer unchanged (paragraphs,
+// runs, lists, page) and that writing what was read back writes the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -14,8 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!document)
         return 0;
     document->Normalizuj();
-    const auto again = velmar::ReadRtf(velmar::WriteRtf(*document));
-    if (!again || !(*again == *document))
+    const std::string written = velmar::WriteRtf(*document);
+    const auto again = velmar::ReadRtf(written);
+    // The default font is the one thing the writer adds: a document that names none
+    // gets one.
+    if (!again || again->Akapity != document->Akapity || !(again->Strona == document->Strona) ||
+        (!document->DomyslnaCzcionka.empty() && again->DomyslnaCzcionka != document->DomyslnaCzcionka))
+        __builtin_trap();
+    if (velmar::WriteRtf(*again) != written)
         __builtin_trap();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "cli/untCliDokument.h"
 
+#include "platform/untConverters.h"
 #include "platform/untLibreOffice.h"
 #include "platform/untTekstyInterfejsu.h"
 
@@ -10,6 +11,8 @@ const char* DocumentFailureReason(int message)
     switch (message) {
     case kmBladOtwierania: return "cannot read the file";
     case kmBladZapisu: return "cannot write the file (read-only, or the disk refused it)";
+    case kmNieznanyFormat:
+        return "no format is written for this extension (use .rtf, .txt, .doc, .docx, .odt or .html)";
     case kmBladImportu:
     case kmBladEksportu:
         return TLibreOffice::Available() ? "LibreOffice could not convert the document"

@@ -60,10 +60,13 @@ const std::vector<TPolecenie>& Commands()
         {"convert", "convert a document between RTF, text and word-processor formats",
          "IN OUT [--lang pl|fr] [--codepage] [--unicode]\n"
          "  The formats follow the extensions: .rtf, .txt (text in the language's code page),\n"
-         "  .doc .docx .odt .html through LibreOffice. Text input is read as UTF-16 behind a\n"
-         "  byte-order mark, else as UTF-8 when valid, else in the code page; --codepage\n"
-         "  always reads it in the code page. --unicode writes UTF-16 text with a byte-order\n"
-         "  mark. --lang names the document's language (default fr).",
+         "  .doc .docx .odt .html through LibreOffice; any other extension is refused. Text\n"
+         "  input is read as UTF-16 behind a byte-order mark, else as UTF-8 when valid, else\n"
+         "  in the code page; --codepage always reads it in the code page. --unicode writes\n"
+         "  UTF-16 text with a byte-order mark. --lang names the document's language\n"
+         "  (default fr): its code page is 1250 for pl, 1252 for fr. What the text cannot\n"
+         "  hold (footnotes, frames, headers and footers, pictures, objects) is named on\n"
+         "  standard error; footnotes and frames are kept as text.",
          RunConvert},
         {"text", "print one interface text", "ID [--lang pl|fr]", RunText},
         {"segment", "the utterances and words the engine makes of a text, with their readings",

@@ -10,8 +10,10 @@
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
+#include "core/app/untStale.h"
 #include "core/document/untRtfCzytnik.h"
 #include "core/document/untRtfPisarz.h"
+#include "core/document/untStronaKodowa.h"
 #include "platform/untLibreOffice.h"
 #include "platform/untQtTekst.h"
 #include "platform/untTekstFormatowanyQt.h"
@@ -188,6 +190,19 @@ bool DecodeUtf16(const QByteArray& bytes, QString& text)
     return true;
 }
 
+// Text in the code page of the document's language; a character it lacks is "?".
+QByteArray EncodeInCodePage(const QString& text, std::uint8_t language)
+{
+    const int codePage = language == jezPolski ? 1250 : 1252;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        const auto byte = CodePageByte(codePage, c.unicode());
+        bytes += byte ? static_cast<char>(*byte) : '?';
+    }
+    return bytes;
+}
+
 QByteArray EncodeUtf16WithBom(const QString& text)
 {
     QByteArray bytes("\xFF\xFE", 2);
@@ -254,7 +269,7 @@ QString ExportFormatFor(const QString& fileName)
     return QStringLiteral("doc:MS Word 97");
 }
 
-TWynik ImportThroughLibreOffice(TTekstFormatowany& document, const QString& fileName)
+TWynik ImportThroughLibreOffice(TTekstFormatowany& document, const QString& fileName, TPominiecia* leftOut)
 {
     const QTemporaryDir folder;
     if (!folder.isValid())
@@ -263,7 +278,7 @@ TWynik ImportThroughLibreOffice(TTekstFormatowany& document, const QString& file
     QByteArray bytes;
     if (converted.isEmpty() || !ReadWholeFile(converted, bytes))
         return {kmBladImportu};
-    auto read = ReadRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    auto read = ReadRtf(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), leftOut);
     if (!read)
         return {kmBladImportu};
     document = std::move(*read);
@@ -294,13 +309,16 @@ int ResolveType(int type, const QString& fileName)
 
 } // namespace
 
-TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how)
+TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how,
+                        TPominiecia* leftOut)
 {
+    if (leftOut)
+        *leftOut = 0;
     if (!QFileInfo(fileName).isFile())
         return {kmBladOtwierania};
     const int type = ResolveType(how.Typ, fileName);
     if (type == tpWord || (type == tpDowolny && IsForeignFormat(fileName)))
-        return ImportThroughLibreOffice(document, fileName);
+        return ImportThroughLibreOffice(document, fileName, leftOut);
 
     QByteArray bytes;
     if (!ReadWholeFile(fileName, bytes))
@@ -313,7 +331,7 @@ TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, co
         document = PlainDocument(text);
     } else if ((type == tpTekst || type == tpDowolny) && how.Konwertuj) {
         document = PlainDocument(ToQString(view, how.Jezyk));
-    } else if (auto rich = ReadRtf(view)) {
+    } else if (auto rich = ReadRtf(view, leftOut)) {
         document = std::move(*rich);
     } else {
         document = PlainDocument(DecodePlainText(bytes, how.Jezyk));
@@ -321,27 +339,49 @@ TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, co
     return {};
 }
 
-TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type, std::uint8_t /*language*/)
+TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type, std::uint8_t language)
 {
     if (IsReadOnlyFile(fileName))
         return {kmBladZapisu};
     const int resolved = ResolveType(type, fileName);
     if (resolved == tpWord || (resolved == tpDowolny && IsForeignFormat(fileName)))
         return ExportThroughLibreOffice(document, fileName);
+    // Among the documents the program knows, a name with an extension it does not
+    // write (".pdf") would get text the reader of that format cannot open; "any file"
+    // and a name without an extension are plain text.
+    if (type == tpWszystkieDokumenty && resolved == tpDowolny && !QFileInfo(fileName).suffix().isEmpty())
+        return {kmNieznanyFormat};
 
     QByteArray bytes;
     switch (resolved) {
     case tpRtf: bytes = QByteArray::fromStdString(WriteRtf(document)); break;
     case tpTekstUnicode: bytes = EncodeUtf16WithBom(PlainTextOf(document)); break;
-    default: bytes = QByteArray::fromStdString(FromQString(PlainTextOf(document))); break;
+    default: bytes = EncodeInCodePage(PlainTextOf(document), language); break;
     }
     return WriteWholeFile(fileName, bytes) ? TWynik{} : TWynik{kmBladZapisu};
 }
 
-TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how)
+QString LeftOutNotice(TPominiecia leftOut, const TTekstInterfejsu& texts)
+{
+    // The heading, then one line for each part: footnotes, frames, headers and
+    // footers, pictures, objects.
+    constexpr int kNaglowek = 144;
+    constexpr std::pair<TPominiecie, int> kCzesci[] = {
+        {pmPrzypisy, 145}, {pmRamki, 146}, {pmNaglowkiStopki, 147}, {pmObrazy, 148}, {pmObiekty, 149},
+    };
+    if (leftOut == 0 || !texts)
+        return {};
+    QString notice = texts(kNaglowek);
+    for (const auto& [part, text] : kCzesci)
+        if (leftOut & part)
+            notice += QStringLiteral("\n– ") + texts(text);
+    return notice;
+}
+
+TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how, TPominiecia* leftOut)
 {
     TTekstFormatowany document;
-    const TWynik result = LoadDocumentFile(document, fileName, how);
+    const TWynik result = LoadDocumentFile(document, fileName, how, leftOut);
     if (result)
         FillDocument(pane, document);
     return result;

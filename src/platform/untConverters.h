@@ -82,17 +82,29 @@ struct TOtwarcie {
     bool Konwertuj = true;  // read types 3 and 6 in the code page, byte by byte
 };
 
+// The message of a save whose file name has an extension no format here writes.
+inline constexpr int kmNieznanyFormat = 150;
+
 // Reads a file of any format the program knows. Plain text is split into paragraphs
 // at every kind of line break. On failure the message is 130 (125 when LibreOffice
-// failed) and document is unchanged.
-TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how);
-// Writes a document; the type 1 or 6 decides by the file name. A file without write
-// permission is refused, and every write is atomic: on failure (message 131, or 126
-// when LibreOffice failed) the previous file is intact.
+// failed) and document is unchanged. leftOut, when given, receives what of the
+// document the model could not hold (TPominiecie flags; see LeftOutNotice).
+TWynik LoadDocumentFile(TTekstFormatowany& document, const QString& fileName, const TOtwarcie& how,
+                        TPominiecia* leftOut = nullptr);
+// Writes a document; the type 1 or 6 decides by the file name. With type 1 (the
+// documents the program knows) a name whose extension no format here writes is
+// refused (message 150); type 6 writes it as text. Text goes out in the
+// code page of the language. A file without write permission is refused, and every
+// write is atomic: on failure (message 131, or 126 when LibreOffice failed) the
+// previous file is intact.
 TWynik SaveDocumentFile(const TTekstFormatowany& document, const QString& fileName, int type, std::uint8_t language);
 
+// The one message that tells the user, in the interface language, what opening a
+// document left out or moved; empty when nothing was.
+QString LeftOutNotice(TPominiecia leftOut, const TTekstInterfejsu& texts = TekstyProgramu());
+
 // The same for a pane's document; a failed open leaves the pane as it was.
-TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how);
+TWynik OpenDocument(QTextDocument& pane, const QString& fileName, const TOtwarcie& how, TPominiecia* leftOut = nullptr);
 TWynik SaveDocument(const QTextDocument& pane, const QString& fileName, int type, std::uint8_t language);
 
 // Plain text of a file: UTF-16 behind a byte-order mark, else UTF-8 when the bytes

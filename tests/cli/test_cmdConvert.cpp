@@ -56,6 +56,45 @@ TEST(CliConvert, FailuresAndMisuseHaveTheirExitCodes)
     EXPECT_EQ(Convert({"a", "b", "--lang", "de"}).Status, kZleUzycie);
 }
 
+TEST(CliConvert, WhatTheTextCannotHoldIsNamedOnStandardError)
+{
+    test::TempFolder folder;
+    const auto output = (folder / "out.rtf").string();
+    const auto result = Convert({Fixture("word97.rtf"), output});
+    EXPECT_EQ(result.Status, kSukces);
+    EXPECT_NE(result.Err.find("footnotes moved to the end of the document, numbered; headers and footers left out"),
+              std::string::npos)
+        << result.Err;
+    const auto document = ReadRtf(test::TempFolder::Read(output));
+    ASSERT_TRUE(document);
+    EXPECT_EQ(WideToUtf8(document->Akapity.back().Tekst()), "1 W sali 12.");
+
+    const auto plain = Convert({Fixture("wordpad.rtf"), (folder / "plain.txt").string()});
+    EXPECT_EQ(plain.Status, kSukces);
+    EXPECT_EQ(plain.Err, "");
+}
+
+TEST(CliConvert, TextGoesOutInTheCodePageOfLang)
+{
+    test::TempFolder folder;
+    const auto input = folder.Write("in.txt", "cœur ą");
+    const auto output = (folder / "out.txt").string();
+    ASSERT_EQ(Convert({input.string(), output, "--lang", "fr"}).Status, kSukces);
+    EXPECT_EQ(test::TempFolder::Read(output), "c\x9cur ?");
+    ASSERT_EQ(Convert({input.string(), output, "--lang", "pl"}).Status, kSukces);
+    EXPECT_EQ(test::TempFolder::Read(output), "c?ur \xb9");
+}
+
+TEST(CliConvert, AnExtensionNoFormatWritesIsAnError)
+{
+    test::TempFolder folder;
+    const auto output = (folder / "out.pdf").string();
+    const auto result = Convert({Fixture("wordpad.rtf"), output});
+    EXPECT_EQ(result.Status, kBlad);
+    EXPECT_NE(result.Err.find("no format is written for this extension"), std::string::npos) << result.Err;
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
 TEST(CliConvertSlow, WordDocumentToRtfAndTextThroughLibreOffice)
 {
     if (!TLibreOffice::Available())

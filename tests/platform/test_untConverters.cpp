@@ -4,7 +4,9 @@
 
 #include <QFile>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 
 #include "core/app/untStale.h"
 #include "core/app/untUtils.h"
@@ -181,7 +183,9 @@ TEST(ZapisPlikow, RtfSavedAndOpenedAgainKeepsTheFormatting)
     TAtrybutyTekstu bold;
     bold.Pogrubienie = true;
     bold.Czcionka = "DejaVu Sans";
-    const TTekstFormatowany document = OneParagraph(u"Zażółć", bold);
+    TTekstFormatowany document = OneParagraph(u"Zażółć", bold);
+    // A saved document always names its default font.
+    document.DomyslnaCzcionka = "DejaVu Sans";
     const auto file = Q(folder / "a.rtf");
     ASSERT_TRUE(SaveDocumentFile(document, file, tpWszystkieDokumenty, jezPolski));
     TTekstFormatowany read;
@@ -228,6 +232,51 @@ TEST(ZapisPlikow, SavingIntoAReadOnlyFolderFailsAndKeepsTheOldFile)
     EXPECT_EQ(test::TempFolder::Read(file), "old");
 }
 
+TEST(ZapisPlikow, TextIsWrittenInTheCodePageOfTheLanguage)
+{
+    test::TempFolder folder;
+    const struct {
+        std::uint8_t Language;
+        std::string Bytes;
+    } cases[] = {
+        {jezPolski, "w\xb9s \x9c\xe6 c?ur"},
+        {jezFrancuski, "w?s ?? c\x9cur"},
+    };
+    for (const auto& c : cases) {
+        const auto file = folder / "a.txt";
+        ASSERT_TRUE(SaveDocumentFile(OneParagraph(u"wąs ść cœur"), Q(file), tpWszystkieDokumenty, c.Language));
+        EXPECT_EQ(test::TempFolder::Read(file), c.Bytes) << int(c.Language);
+        TTekstFormatowany back;
+        ASSERT_TRUE(LoadDocumentFile(back, Q(file), {tpDowolny, c.Language, true}));
+        EXPECT_EQ(TextOf(back), c.Language == jezPolski ? "wąs ść c?ur" : "w?s ?? cœur");
+    }
+}
+
+TEST(ZapisPlikow, AnExtensionNoFormatWritesIsRefused)
+{
+    test::TempFolder folder;
+    const auto pdf = folder / "a.pdf";
+    EXPECT_EQ(SaveDocumentFile(OneParagraph(u"x"), Q(pdf), tpWszystkieDokumenty, jezPolski).Komunikat,
+              kmNieznanyFormat);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    // Without an extension, and as "any file", it is text.
+    EXPECT_TRUE(SaveDocumentFile(OneParagraph(u"x"), Q(folder / "notes"), tpWszystkieDokumenty, jezPolski));
+    EXPECT_TRUE(SaveDocumentFile(OneParagraph(u"x"), Q(pdf), tpDowolny, jezPolski));
+}
+
+TEST(OtwieraniePlikow, WhatThePaneCannotHoldIsNamedInOneMessage)
+{
+    QTextDocument pane;
+    TPominiecia leftOut = 0;
+    ASSERT_TRUE(OpenDocument(pane, FixturePath("word97.rtf"), {}, &leftOut));
+    EXPECT_EQ(leftOut, TPominiecia{pmPrzypisy | pmNaglowkiStopki});
+    EXPECT_EQ(LeftOutNotice(leftOut, TextById), QStringLiteral("T144\n– T145\n– T147"));
+    EXPECT_EQ(LeftOutNotice(0, TextById), QString());
+    // The table has the texts in both languages.
+    for (const int id : {144, 145, 146, 147, 148, 149, 150})
+        EXPECT_FALSE(TekstyProgramu()(id).isEmpty()) << id;
+}
+
 // ---------------------------------------------------------------- LibreOffice
 
 TEST(LibreOfficeSlow, WordDocumentsAreReadAndWrittenThroughIt)
@@ -246,6 +295,46 @@ TEST(LibreOfficeSlow, WordDocumentsAreReadAndWrittenThroughIt)
     TTekstFormatowany back;
     ASSERT_TRUE(LoadDocumentFile(back, file, {}));
     EXPECT_EQ(WideToUtf8(back.Akapity[0].Tekst()), "Où est le café ? Gęś.");
+}
+
+// LibreOffice's text export of the file, line by line, without the outline labels
+// of headings (whitespace) that our headings no longer carry.
+QStringList LibreOfficeText(const QString& file, const QString& folder)
+{
+    const QString text = TLibreOffice::Convert(file, QStringLiteral("txt:Text (encoded):UTF8"), folder);
+    QFile out(text);
+    if (text.isEmpty() || !out.open(QIODevice::ReadOnly))
+        return {QStringLiteral("LibreOffice failed on ") + file};
+    QStringList lines = QString::fromUtf8(out.readAll()).remove(QChar(0xFEFF)).split(QLatin1Char('\n'));
+    for (auto& line : lines)
+        line = line.trimmed();
+    return lines;
+}
+
+TEST(LibreOfficeSlow, TextExportOfTheWrittenRtfMatchesTheOriginals)
+{
+    if (!TLibreOffice::Available())
+        GTEST_SKIP() << "soffice is not on the PATH (install libreoffice-writer-nogui)";
+    const struct {
+        const char* Name;
+        QStringList Moved; // footnotes and frames, which we keep as paragraphs
+    } cases[] = {
+        {"libreoffice-features.rtf", {"Tekst w ramce.", "1 Treść przypisu."}},
+        {"word97.rtf", {"1 W sali 12."}},
+        {"wordpad.rtf", {}},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        TTekstFormatowany document;
+        ASSERT_TRUE(LoadDocumentFile(document, FixturePath(c.Name), {}));
+        const QString written = Q(folder / "written.rtf");
+        ASSERT_TRUE(SaveDocumentFile(document, written, tpRtf, jezPolski));
+        const QStringList original = LibreOfficeText(FixturePath(c.Name), Q(folder / "original"));
+        QStringList ours = LibreOfficeText(written, Q(folder / "ours"));
+        for (const QString& moved : c.Moved)
+            EXPECT_TRUE(ours.removeOne(moved)) << c.Name << ": " << moved.toStdString();
+        EXPECT_EQ(ours.join('\n').toStdString(), original.join('\n').toStdString()) << c.Name;
+    }
 }
 
 TEST(LibreOffice, WithoutItForeignFormatsFailWithTheFileMessages)
@@ -324,18 +413,64 @@ TEST(FormatTekstu, OneFontWithOneBoldWordGivesThreeRuns)
 
 TEST(FormatTekstu, PaneKeepsWhatTheDocumentModelCarries)
 {
-    const auto read = [] {
-        TTekstFormatowany document;
-        LoadDocumentFile(document, FixturePath("hand-1250.rtf"), {});
-        document.Normalizuj();
-        return document;
-    }();
+    // Lists, headings, breaks, the page, hidden text, capitals, positions, highlight.
+    for (const char* name : {"hand-1250.rtf", "libreoffice-features.rtf", "word97.rtf", "wordpad.rtf"}) {
+        const auto read = [name] {
+            TTekstFormatowany document;
+            LoadDocumentFile(document, FixturePath(name), {});
+            document.Normalizuj();
+            return document;
+        }();
+        QTextDocument pane;
+        FillDocument(pane, read);
+        const TTekstFormatowany shown = ReadDocument(pane);
+        EXPECT_EQ(shown.Strona, read.Strona) << name;
+        EXPECT_EQ(shown.DomyslnaCzcionka, read.DomyslnaCzcionka) << name;
+        ASSERT_EQ(shown.Akapity.size(), read.Akapity.size()) << name;
+        for (std::size_t i = 0; i < read.Akapity.size(); ++i)
+            EXPECT_EQ(shown.Akapity[i], read.Akapity[i])
+                << name << " " << i << " " << WideToUtf8(read.Akapity[i].Tekst());
+    }
+}
+
+TEST(FormatTekstu, PaneShowsTheAttributesQtHas)
+{
     QTextDocument pane;
-    FillDocument(pane, read);
-    const TTekstFormatowany shown = ReadDocument(pane);
-    ASSERT_EQ(shown.Akapity.size(), read.Akapity.size());
-    for (std::size_t i = 0; i < read.Akapity.size(); ++i)
-        EXPECT_EQ(shown.Akapity[i], read.Akapity[i]) << i << " " << WideToUtf8(read.Akapity[i].Tekst());
+    ASSERT_TRUE(OpenDocument(pane, FixturePath("libreoffice-features.rtf"), {}));
+    const QTextBlock heading = pane.firstBlock();
+    EXPECT_EQ(heading.blockFormat().headingLevel(), 1);
+    EXPECT_EQ(heading.textList(), nullptr);
+    const QTextBlock body = heading.next();
+    const auto formatAt = [&](const QString& text) {
+        QTextCursor cursor(&pane);
+        cursor.setPosition(body.position() + body.text().indexOf(text) + 1);
+        return cursor.charFormat();
+    };
+    EXPECT_EQ(formatAt("2,").verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    EXPECT_EQ(formatAt("Kapitaliki").fontCapitalization(), QFont::SmallCaps);
+    EXPECT_EQ(formatAt("wersaliki").fontCapitalization(), QFont::AllUppercase);
+    EXPECT_TRUE(formatAt("wyróżnienie").hasProperty(QTextFormat::BackgroundBrush));
+    EXPECT_EQ(formatAt("Ukryty").underlineStyle(), QTextCharFormat::DotLine);
+
+    const QTextBlock letter = pane.findBlockByNumber(7); // "Litera a"
+    ASSERT_NE(letter.textList(), nullptr);
+    EXPECT_EQ(letter.textList()->format().style(), QTextListFormat::ListLowerAlpha);
+    EXPECT_EQ(letter.textList()->format().numberSuffix(), ")");
+    // "Krok drugi" continues the count of "Krok pierwszy" past the letters.
+    EXPECT_EQ(pane.findBlockByNumber(9).textList(), pane.findBlockByNumber(6).textList());
+    EXPECT_TRUE(pane.findBlockByNumber(13).blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+}
+
+TEST(FormatTekstu, HiddenTextIsBlankForTheTranslation)
+{
+    TAtrybutyTekstu hidden;
+    hidden.Ukryty = true;
+    TTekstFormatowany document;
+    document.Akapity.push_back({{}, {{u"widać ", {}}, {u"ukryte", hidden}, {u" koniec", {}}}});
+    QTextDocument pane;
+    FillDocument(pane, document);
+    EXPECT_EQ(VisibleText(pane.firstBlock()), QStringLiteral("widać        koniec"));
+    EXPECT_EQ(pane.firstBlock().text(), QStringLiteral("widać ukryte koniec"));
 }
 
 } // namespace

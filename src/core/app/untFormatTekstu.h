@@ -10,6 +10,9 @@
 
 namespace velmar {
 
+// Where a character sits against the line: superscript or subscript.
+enum class TPolozenieZnaku : std::uint8_t { Zwykle, IndeksGorny, IndeksDolny };
+
 // The attributes one character carries in a pane or a document.
 struct TAtrybutyTekstu {
     static constexpr std::int32_t kKolorDomyslny = -1;
@@ -21,6 +24,12 @@ struct TAtrybutyTekstu {
     bool Podkreslenie = false;
     bool Przekreslenie = false;
     std::int32_t Kolor = kKolorDomyslny; // 0x00RRGGBB, or kKolorDomyslny
+    bool Kapitaliki = false;             // small capitals: shown so, the text keeps its case
+    bool Wersaliki = false;              // all capitals: shown so, the text keeps its case
+    bool Ukryty = false;                 // hidden text: kept, never translated
+    TPolozenieZnaku Polozenie = TPolozenieZnaku::Zwykle;
+    std::int32_t Wyroznienie = kKolorDomyslny; // highlight, 0x00RRGGBB, or kKolorDomyslny
+    std::int32_t Tlo = kKolorDomyslny;         // character background, likewise
 
     bool operator==(const TAtrybutyTekstu&) const = default;
 };

@@ -1,8 +1,10 @@
 #pragma once
-// Our own RTF reader: the text, character runs and paragraph attributes of an RTF
-// document. Pictures, objects, headers, footers, the style sheet and every group
-// marked "\*" that the reader does not know are skipped; tables become one
-// paragraph per cell; a field keeps its visible result.
+// Our own RTF reader: the text, character runs, paragraph attributes, lists and page
+// of an RTF document. Formatting a style gives is applied as if stated. What a pane
+// cannot hold is never silently dropped: footnotes move to the end of the document
+// (numbered), text frames become paragraphs after the one they stand in, and
+// headers, footers, pictures and objects are left out; each of these is reported.
+// Tables become one paragraph per cell; a field keeps its visible result.
 
 #include <optional>
 #include <string_view>
@@ -20,6 +22,7 @@ bool IsRtf(std::string_view bytes);
 
 // The document held by the bytes; nullopt when they are not RTF. Malformed RTF reads
 // as far as it makes sense (unbalanced groups close at the end of the input).
-std::optional<TTekstFormatowany> ReadRtf(std::string_view bytes);
+// leftOut, when given, receives what was left out or moved (TPominiecie flags).
+std::optional<TTekstFormatowany> ReadRtf(std::string_view bytes, TPominiecia* leftOut = nullptr);
 
 } // namespace velmar

@@ -66,7 +66,7 @@ int TPanel::ParagraphAt(int position) const
 
 std::string TPanel::ParagraphText(int paragraph) const
 {
-    return ToBytes(edit_->document()->findBlockByNumber(paragraph).text());
+    return ToBytes(VisibleText(edit_->document()->findBlockByNumber(paragraph)));
 }
 
 TFormatTekstu TPanel::FormatRuns(int paragraph) const

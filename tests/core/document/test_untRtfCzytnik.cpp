@@ -8,6 +8,7 @@
 #include "core/document/untRtfCzytnik.h"
 #include "core/document/untRtfPisarz.h"
 #include "support/TempFolder.h"
+#include "support/TestNames.h"
 
 namespace velmar {
 namespace {
@@ -30,6 +31,82 @@ std::vector<std::string> ParagraphTexts(const TTekstFormatowany& document)
     return texts;
 }
 
+// ---------------------------------------------------------------- descriptions
+
+// A run as "[flags:text]" when it carries any of the attributes the tables check.
+std::string DescribeRun(const TFragment& run)
+{
+    const auto& a = run.Atrybuty;
+    const std::pair<bool, const char*> flags[] = {
+        {a.Pogrubienie, "b"},
+        {a.Kursywa, "i"},
+        {a.Podkreslenie, "u"},
+        {a.Polozenie == TPolozenieZnaku::IndeksGorny, "sup"},
+        {a.Polozenie == TPolozenieZnaku::IndeksDolny, "sub"},
+        {a.Kapitaliki, "scaps"},
+        {a.Wersaliki, "caps"},
+        {a.Ukryty, "hidden"},
+        {a.Wyroznienie != TAtrybutyTekstu::kKolorDomyslny, "highlight"},
+        {a.Tlo != TAtrybutyTekstu::kKolorDomyslny, "background"},
+    };
+    std::string marks;
+    for (const auto& [on, name] : flags)
+        if (on)
+            marks += std::string(marks.empty() ? "" : ",") + name;
+    const std::string text = Utf8(run.Tekst);
+    return marks.empty() ? text : "[" + marks + ":" + text + "]";
+}
+
+std::string DescribeList(const TLista& list)
+{
+    static const char* kKinds[] = {"",           "bullet", "decimal", "lower-letter", "upper-letter", "lower-roman",
+                                   "upper-roman"};
+    return list.Rodzaj == TRodzajListy::Brak ? "" : Format("%s@%d", kKinds[static_cast<int>(list.Rodzaj)], list.Poziom);
+}
+
+// A paragraph's attributes as words: alignment other than left, list, heading
+// level, the break before it, and the size of its first run.
+std::string DescribeAttributes(const TAkapit& paragraph)
+{
+    static const char* kAlignment[] = {"", "center", "right", "justify"};
+    static const char* kBreaks[] = {"", "page-break", "section-break"};
+    const auto& a = paragraph.Atrybuty;
+    std::vector<std::string> words = {kAlignment[static_cast<int>(a.Wyrownanie)], DescribeList(a.Lista),
+                                      a.PoziomKonspektu > 0 ? Format("h%d", a.PoziomKonspektu) : "",
+                                      kBreaks[static_cast<int>(a.Podzial)]};
+    if (!paragraph.Fragmenty.empty() && paragraph.Fragmenty[0].Atrybuty.PolPunkty > 0)
+        words.push_back(Format("size%d", paragraph.Fragmenty[0].Atrybuty.PolPunkty));
+    std::string joined;
+    for (const auto& word : words)
+        if (!word.empty())
+            joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
+struct TOpisAkapitu {
+    std::string Text; // the runs, "[flags:text]" for those with attributes
+    std::string Attributes;
+
+    bool operator==(const TOpisAkapitu&) const = default;
+};
+
+void PrintTo(const TOpisAkapitu& p, std::ostream* out)
+{
+    *out << "{\"" << p.Text << "\", \"" << p.Attributes << "\"}";
+}
+
+std::vector<TOpisAkapitu> Describe(const TTekstFormatowany& document)
+{
+    std::vector<TOpisAkapitu> table;
+    for (const auto& paragraph : document.Akapity) {
+        std::string text;
+        for (const auto& run : paragraph.Fragmenty)
+            text += DescribeRun(run);
+        table.push_back({text, DescribeAttributes(paragraph)});
+    }
+    return table;
+}
+
 // ---------------------------------------------------------------- round trip
 
 class TLosowyDokument {
@@ -39,11 +116,20 @@ public:
     TTekstFormatowany Make()
     {
         TTekstFormatowany document;
+        document.DomyslnaCzcionka = Number(0, 1) ? "Liberation Serif" : "Zażółć; font";
+        if (Number(0, 1))
+            document.Strona = {Number(1, 20000), Number(1, 20000), Number(0, 2000),  Number(0, 2000),
+                               Number(0, 2000),  Number(0, 2000),  Number(0, 1) == 0};
         const int paragraphs = Number(1, 6);
         for (int p = 0; p < paragraphs; ++p) {
             TAkapit paragraph;
-            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)), Number(0, 2000), Number(0, 1000),
-                                  Number(-500, 500), Number(0, 3) == 0};
+            paragraph.Atrybuty = {static_cast<TWyrownanie>(Number(0, 3)),
+                                  Number(0, 2000),
+                                  Number(0, 1000),
+                                  Number(-500, 500),
+                                  List(),
+                                  Number(0, 3) == 0 ? Number(1, 9) : 0,
+                                  static_cast<TPodzial>(Number(0, 5) / 2 == 2 ? Number(1, 2) : 0)};
             const int runs = Number(0, 5);
             for (int r = 0; r < runs; ++r)
                 paragraph.Fragmenty.push_back({Text(), Attributes()});
@@ -55,11 +141,24 @@ public:
 private:
     int Number(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
+    // A list states its kind and first number per level, so they follow from them.
+    TLista List()
+    {
+        if (Number(0, 2) != 0)
+            return {};
+        const int number = Number(1, 3);
+        const int level = Number(0, kPoziomyList - 1);
+        const auto kind = static_cast<TRodzajListy>(1 + (number * 3 + level) % 6);
+        const char16_t suffixes[] = {u'.', u')', u'\0'};
+        const char16_t suffix = kind == TRodzajListy::Punktor ? u'.' : suffixes[number - 1];
+        return {kind, level, number, 1 + number, suffix};
+    }
+
     std::u16string Text()
     {
         // Plain letters, the code page's letters, characters RTF must escape, tabs
         // and line breaks, letters outside the code page and a surrogate pair.
-        static const std::u16string kPool = u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028 Ж漢\U0001F600";
+        static const std::u16string kPool = u"abc XYZ 019 ąęłśżźćńó ÀéüŒœ€… \\{}; \t\u2028\u00AD Ж漢\U0001F600";
         std::u16string text;
         const int length = Number(0, 12);
         for (int i = 0; i < length; ++i) {
@@ -83,6 +182,12 @@ private:
         a.Podkreslenie = Number(0, 1);
         a.Przekreslenie = Number(0, 1);
         a.Kolor = Number(0, 1) ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
+        a.Kapitaliki = Number(0, 3) == 0;
+        a.Wersaliki = Number(0, 3) == 0;
+        a.Ukryty = Number(0, 3) == 0;
+        a.Polozenie = static_cast<TPolozenieZnaku>(Number(0, 2));
+        a.Wyroznienie = Number(0, 2) == 0 ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
+        a.Tlo = Number(0, 2) == 0 ? Number(0, 0xFFFFFF) : TAtrybutyTekstu::kKolorDomyslny;
         return a;
     }
 
@@ -108,6 +213,203 @@ TEST(RtfRoundTrip, WriterDeclaresCodePage1252AndEscapesTheRest)
     const std::string rtf = WriteRtf(document);
     EXPECT_NE(rtf.find("\\ansicpg1252"), std::string::npos);
     EXPECT_NE(rtf.find("\\'e9 \\u261? \\u1046?"), std::string::npos) << rtf;
+}
+
+// ---------------------------------------------------------------- fixtures
+
+// Each document with what reading it must give, paragraph by paragraph: reading it,
+// and reading what the writer made of that, give the same table.
+struct TDokumentWzorcowy {
+    const char* Name;
+    TPominiecia LeftOut;
+    std::vector<TOpisAkapitu> Paragraphs;
+};
+
+const TDokumentWzorcowy kDokumenty[] = {
+    {"libreoffice-features.rtf",
+     pmPrzypisy | pmRamki | pmNaglowkiStopki,
+     {
+         {"[b:Rozdział pierwszy]", "h1 size32"},
+         {"Zwykły akapit, powierzchnia 20 m[sup:2], wzór H[sub:2]O, [scaps:Kapitaliki] i [caps:wersaliki], "
+          "[background:wyróżnienie].[hidden: Ukryty tekst.] Przypis tutaj[sup:1].",
+          "size22"},
+         {"[b:Listy]", "h2 size26"},
+         {"Punkt pierwszy", "bullet@0 size22"},
+         {"Podpunkt", "bullet@1 size22"},
+         {"Punkt drugi", "bullet@0 size22"},
+         {"Krok pierwszy", "decimal@0 size22"},
+         {"Litera a", "lower-letter@1 size22"},
+         {"Litera b", "lower-letter@1 size22"},
+         {"Krok drugi", "decimal@0 size22"},
+         {"Komórka A", "size22"},
+         {"Komórka B", "size22"},
+         {"Akapit w stylu z własnym rozmiarem i wyjustowaniem.", "justify size28"},
+         {"Po podziale strony.", "page-break size22"},
+         {"Tekst w ramce.", "size22"},
+         {"Koniec.", "size22"},
+         {"[sup:1] Treść przypisu.", "size22"},
+     }},
+    {"word97.rtf",
+     pmPrzypisy | pmNaglowkiStopki,
+     {
+         {"[b:Zaproszenie]", "h1 size32"},
+         {"Szanowny [Imię i nazwisko],", "justify size22"},
+         {"Zapraszamy na spotkanie[sup:1]. Powierzchnia 40 m[sup:2], [scaps:Kapitaliki], [highlight:ważne][hidden: "
+          "ukryte].",
+          "justify size22"},
+         {"pierwszy punkt", "bullet@0 size22"},
+         {"krok", "decimal@0 size22"},
+         {"podkrok", "lower-letter@1 size22"},
+         {"krok drugi", "decimal@0 size22"},
+         {"Rosyjski: Привет.", "justify size22"},
+         {"Nowa strona z dziel\u00ADeniem.", "justify page-break size22"},
+         {"Euro € i 😀.", "justify size22"},
+         {"[sup:1] W sali 12.", "size20"},
+     }},
+    {"wordpad.rtf",
+     0,
+     {
+         {"[b:Notatka]", "center size28"},
+         {"Zwykły tekst z [i:kursywą], H[sub:2]O i 10[sup:3].", "size22"},
+         {"jabłko", "bullet@0 size22"},
+         {"gruszka", "bullet@0 size22"},
+         {"raz", "decimal@0 size22"},
+         {"dwa", "decimal@0 size22"},
+         {"Koniec linii.", "size22"},
+         {"Nowa strona…", "page-break size22"},
+     }},
+};
+
+class RtfDocumentTable : public ::testing::TestWithParam<TDokumentWzorcowy> {};
+
+TEST_P(RtfDocumentTable, ReadingAndReadingWhatTheWriterWroteGiveTheTable)
+{
+    TPominiecia leftOut = 0;
+    auto document = ReadRtf(Fixture(GetParam().Name), &leftOut);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(Describe(*document), GetParam().Paragraphs);
+    EXPECT_EQ(leftOut, GetParam().LeftOut);
+
+    document->Normalizuj();
+    const auto again = ReadRtf(WriteRtf(*document));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(Describe(*again), GetParam().Paragraphs);
+    EXPECT_EQ(*again, *document);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, RtfDocumentTable, ::testing::ValuesIn(kDokumenty),
+                         test::NamedBy([](const TDokumentWzorcowy& d) { return std::string(d.Name); }));
+
+// ---------------------------------------------------------------- what used to be lost
+
+struct TPrzypadekRtf {
+    const char* Name;
+    std::string Rtf;
+    std::vector<TOpisAkapitu> Paragraphs;
+};
+
+const std::string kListy =
+    R"({\*\listtable{\list{\listlevel\levelnfc255{\leveltext\'00;}}\listid7})"
+    R"({\list{\listlevel\levelnfc23{\leveltext\'01\u8226 ?;}}\listid8})"
+    R"({\list{\listlevel\levelnfc0{\leveltext\'02\'00.;}}{\listlevel\levelnfc4{\leveltext\'02\'01);}})"
+    R"({\listlevel\levelnfc1{\leveltext\'02\'02.;}}\listid9}})"
+    R"({\*\listoverridetable{\listoverride\listid7\ls1}{\listoverride\listid8\ls2})"
+    R"({\listoverride\listid9\ls3}})";
+
+const TPrzypadekRtf kPrzypadki[] = {
+    {"1 a heading on an outline list without numbers has no bullet",
+     R"({\rtf1\ansi\ansicpg1250{\stylesheet{\s1\outlinelevel0\b Heading 1;}})" + kListy +
+         R"(\pard\plain\s1\ls1 Tytu\'b3\par\pard\plain\ls2 punkt\par})",
+     {{"[b:Tytuł]", "h1"}, {"punkt", "bullet@0"}}},
+    {"2 numbered lists keep their kinds and levels",
+     "{\\rtf1" + kListy +
+         R"(\pard\ls3 jeden\par\pard\ls3\ilvl1 litera\par\pard\ls3\ilvl2 rzymska\par)"
+         R"(\pard{\*\pn\pnlvlbody\pnucltr\pnstart3}stary\par})",
+     {{"jeden", "decimal@0"}, {"litera", "lower-letter@1"}, {"rzymska", "upper-roman@2"}, {"stary", "upper-letter@0"}}},
+    {"3 a MACROBUTTON without a result shows its prompt",
+     R"({\rtf1 Dear {\field{\*\fldinst MACROBUTTON NoMacro Title}{\fldrslt }} {\field{\*\fldinst { MACROBUTTON )"
+     R"(DoFieldClick Recipient's name}}{\fldrslt}},})",
+     {{"Dear Title Recipient's name,", ""}}},
+    {"4 page and section breaks end the paragraph",
+     R"({\rtf1 linia.\page Sekcja\sect Dalej\par\page\par Po})",
+     {{"linia.", ""}, {"Sekcja", "page-break"}, {"Dalej", "section-break"}, {"", "page-break"}, {"Po", ""}}},
+    {"5 styles give their formatting",
+     R"({\rtf1\ansi\ansicpg1250{\*\defchp\fs22}{\stylesheet{\qj\fs24 Normal;}{\s2\sbasedon0\b Mocny;}{\*\cs10\i Akcent;}})"
+     R"(\pard\plain\s2 tekst {\cs10 akcent}\par\pard\plain domy\'9clny\par})",
+     {{"[b:tekst ][b,i:akcent]", "justify size24"}, {"domyślny", "size22"}}},
+    {"6 hidden text stays hidden", R"({\rtf1 widoczny{\v  ukryty}\par})", {{"widoczny[hidden: ukryty]", ""}}},
+    {"9 capitals, positions and colours are kept",
+     R"({\rtf1{\colortbl;\red255\green255\blue0;}{\scaps a}{\caps b}{\super c}{\sub d}{\super\nosupersub e})"
+     R"({\highlight1 f}{\chcbpat1 g}{\cb1 h}})",
+     {{"[scaps:a][caps:b][sup:c][sub:d]e[highlight:f][background:gh]", ""}}},
+    {"10 every single-byte code page is decoded",
+     R"({\rtf1\ansi\ansicpg1251{\fonttbl{\f0 Doc;}{\f1\fcharset161 Greek;}{\f2\fcharset238 CE;}{\f3\cpg1257 Baltic;}})"
+     R"(\'cf\'f0\'e8 {\f1\'e1\'e3} {\f2\'b9\'ea} {\f3\'e0}})",
+     {{"При αγ ąę ą", ""}}},
+    {"10 a byte the code page gives no character is dropped", R"({\rtf1\ansi\ansicpg1250 a\'98b\'81c})", {{"abc", ""}}},
+    {"2 old-style numbering starts where its first paragraph says",
+     R"({\rtf1{\*\pn\pnlvlbody\pndec\pnstart3}a\par{\*\pn\pnlvlbody\pndec\pnstart1}b\par})",
+     {{"a", "decimal@0"}, {"b", "decimal@0"}}},
+    {"14 \\u is validated",
+     R"({\rtf1 a\u0?b\u3?c\u9?d\u10?e\u70000?f\u-10179?g\u-8704?h\u-10179?\u-8704?i\u-10179?\u55357?\u56832?})",
+     {{"abc\td\u2028e\uFFFDf\uFFFDg\uFFFDh😀i\uFFFD😀", ""}}},
+    {"15 no paragraph from the flat copy of nested tables, soft hyphens kept",
+     R"({\rtf1 przed{\*\nonesttables \par wiersz\par} dzie\-lenie\par})",
+     {{"przed dzie\u00ADlenie", ""}}},
+};
+
+class RtfCaseTable : public ::testing::TestWithParam<TPrzypadekRtf> {};
+
+TEST_P(RtfCaseTable, ReadsAsTheTableSaysAndSurvivesTheWriter)
+{
+    auto document = ReadRtf(GetParam().Rtf);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(Describe(*document), GetParam().Paragraphs);
+    document->Normalizuj();
+    const auto again = ReadRtf(WriteRtf(*document));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Akapity, document->Akapity);
+}
+
+INSTANTIATE_TEST_SUITE_P(Losses, RtfCaseTable, ::testing::ValuesIn(kPrzypadki),
+                         test::NamedBy([](const TPrzypadekRtf& c) { return std::string(c.Name); }));
+
+TEST(RtfReader, PageSetUpIsReadAndWrittenBack)
+{
+    const auto document =
+        ReadRtf(R"({\rtf1\paperw16838\paperh11906\margl1134\margr850\margt567\margb1417\landscape\sectd )"
+                R"(\pgwsxn1000\pghsxn1000 tekst\sect\sectd\pgwsxn5\pghsxn5 dalej})");
+    ASSERT_TRUE(document);
+    const TUstawieniaStrony a4Landscape{16838, 11906, 1134, 850, 567, 1417, true};
+    EXPECT_EQ(document->Strona, a4Landscape);
+    EXPECT_EQ(ReadRtf(WriteRtf(*document))->Strona, a4Landscape);
+
+    // A document that states its page only for its first section.
+    const auto section = ReadRtf(R"({\rtf1\sectd\pgwsxn11906\pghsxn16838\marglsxn1417\lndscpsxn x})");
+    EXPECT_EQ(section->Strona, (TUstawieniaStrony{11906, 16838, 1417, 0, 0, 0, true}));
+}
+
+TEST(RtfReader, WhatThePaneCannotHoldIsReported)
+{
+    const struct {
+        const char* Rtf;
+        TPominiecia LeftOut;
+        const char* Text;
+    } cases[] = {
+        {R"({\rtf1 a{\pict\pngblip 00}b{\object{\*\objdata 01}{\result x}}c})", pmObrazy | pmObiekty, "abc"},
+        {R"({\rtf1 a{\footer stopka\par}{\headerf g\par}b})", pmNaglowkiStopki, "ab"},
+        {R"({\rtf1 a{\shp{\*\shpinst{\sp{\sn pib}{\sv x}}}{\shprslt y}}b})", pmObrazy, "ab"},
+        {R"({\rtf1 a{\shp{\*\shpinst{\shptxt w ramce\par}}}b\par c})", pmRamki, "ab\nw ramce\nc"},
+        {R"({\rtf1 a{\super\chftn{\footnote\chftn  przypis}}b})", pmPrzypisy, "a1b\n1 przypis"},
+        {R"({\rtf1 a{\field{\*\fldinst HYPERLINK "x"}{\fldrslt b}}})", 0, "ab"},
+    };
+    for (const auto& c : cases) {
+        TPominiecia leftOut = 0;
+        const auto document = ReadRtf(c.Rtf, &leftOut);
+        ASSERT_TRUE(document) << c.Rtf;
+        EXPECT_EQ(leftOut, c.LeftOut) << c.Rtf;
+        EXPECT_EQ(Utf8(document->Tekst()), c.Text) << c.Rtf;
+    }
 }
 
 // ---------------------------------------------------------------- reading
@@ -146,10 +448,16 @@ TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
     ASSERT_EQ(heading.Fragmenty.size(), 1u);
     EXPECT_TRUE(heading.Fragmenty[0].Atrybuty.Pogrubienie);
     EXPECT_EQ(heading.Fragmenty[0].Atrybuty.PolPunkty, 32);
-    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.Czcionka, "Times New Roman CE");
+    // The document's default font: the run names none, the document keeps it.
+    EXPECT_EQ(heading.Fragmenty[0].Atrybuty.Czcionka, "");
+    EXPECT_EQ(document->DomyslnaCzcionka, "Times New Roman CE");
 
     const auto& body = document->Akapity[1];
-    EXPECT_EQ(body.Atrybuty, (TAtrybutyAkapitu{TWyrownanie::Lewo, 720, 360, -360, false}));
+    TAtrybutyAkapitu indented;
+    indented.WciecieLewe = 720;
+    indented.WcieciePrawe = 360;
+    indented.WcieciePierwsze = -360;
+    EXPECT_EQ(body.Atrybuty, indented);
     struct TOczekiwany {
         const char* Text;
         bool Bold, Italic, Underline;
@@ -172,8 +480,8 @@ TEST(RtfReader, HandWrittenDocumentKeepsRunsAndParagraphAttributes)
     }
 
     EXPECT_EQ(document->Akapity[2].Fragmenty[0].Atrybuty.Czcionka, "Arial");
-    EXPECT_TRUE(document->Akapity[7].Atrybuty.Wypunktowanie);
-    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+    EXPECT_EQ(document->Akapity[7].Atrybuty.Lista.Rodzaj, TRodzajListy::Punktor);
+    EXPECT_EQ(document->Akapity[6].Atrybuty.Lista.Rodzaj, TRodzajListy::Brak);
 }
 
 TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
@@ -201,8 +509,8 @@ TEST(RtfReader, LibreOfficeDocumentLoadsWithTextRunsAndBullets)
     EXPECT_EQ(Utf8(first[1].Tekst), "pogrubionym");
     EXPECT_EQ(document->Akapity[1].Atrybuty.Wyrownanie, TWyrownanie::Srodek);
     EXPECT_TRUE(document->Akapity[1].Fragmenty[0].Atrybuty.Kursywa);
-    EXPECT_TRUE(document->Akapity[2].Atrybuty.Wypunktowanie);
-    EXPECT_FALSE(document->Akapity[6].Atrybuty.Wypunktowanie);
+    EXPECT_EQ(document->Akapity[2].Atrybuty.Lista.Rodzaj, TRodzajListy::Punktor);
+    EXPECT_EQ(document->Akapity[6].Atrybuty.Lista.Rodzaj, TRodzajListy::Brak);
 }
 
 TEST(RtfReader, SurvivesHostileNesting)
