@@ -15,6 +15,7 @@
 #include "ui/app/untNapisy.h"
 #include "ui/app/untPytanie.h"
 #include "ui/translator/untPanel.h"
+#include "ui/translator/untSledzOkno.h"
 
 namespace velmar {
 
@@ -54,6 +55,11 @@ void TGospodarzOkna::Detach()
         detached_ = true;
     }
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void TGospodarzOkna::SetFollowers(TSledzOkno& source, TSledzOkno& target)
+{
+    followers_ = {&source, &target};
 }
 
 void TGospodarzOkna::BeginRun()
@@ -175,13 +181,18 @@ void TGospodarzOkna::WriteUtterance(const TWynikWypowiedzenia& utterance)
 {
     OnWindowThread([this, &utterance] {
         const std::uint8_t language = target_.Jezyk();
-        target_.SetSelection(target_.TextLength(), 0);
+        const int start = target_.TextLength();
+        target_.SetSelection(start, 0);
         for (const TFragmentWyniku& fragment : utterance.Fragments) {
             target_.SetJezyk(fragment.Language);
             target_.ReplaceSelection(fragment.Text, fragment.Attributes);
         }
         target_.SetJezyk(language);
         target_.Edit()->document()->setModified(true);
+        if (followers_.first != nullptr && utterance.SourceStart >= 0) {
+            followers_.first->Append(utterance.SourceStart, utterance.SourceEnd, utterance.SourceWords);
+            followers_.second->Append(start, target_.TextLength(), utterance.TargetWords);
+        }
     });
 }
 

@@ -20,6 +20,7 @@
 namespace velmar {
 
 class TPanel;
+class TSledzOkno;
 
 class TGospodarzOkna : public QObject, public TTranslatorHost {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
     // The window is going away: calls not yet run return at once without touching it.
     // Runs the calls already waiting, so that the worker can end.
     void Detach();
+    // Each utterance written is recorded in the followers of the source and the target.
+    void SetFollowers(TSledzOkno& source, TSledzOkno& target);
     void BeginRun() override;
     int SourceLength() override;
     std::string SourceCharacters(int position, int count) override;
@@ -88,6 +91,7 @@ private:
     std::mutex detachMutex_;
     bool detached_ = false;
     int targetStart_ = 0;
+    std::pair<TSledzOkno*, TSledzOkno*> followers_{nullptr, nullptr};
 };
 
 template <typename Call>

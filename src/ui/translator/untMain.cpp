@@ -50,6 +50,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         pane->installEventFilter(this);
         connect(pane, &QTextEdit::selectionChanged, this, &TfrmMain::UpdateCommands);
         connect(pane->document(), &QTextDocument::modificationChanged, this, &TfrmMain::RefreshPaneCaptions);
+        FollowPaneEdits(pane);
     }
     resize(960, 720);
     UpdateTitle();
@@ -119,6 +120,7 @@ void TfrmMain::CreateMenus()
     toolsMenu->setObjectName("mniNarzedzia");
     PrzypiszNapis(toolsMenu, 401);
     CreateTextTools(toolsMenu);
+    CreateFollowingCommands(toolsMenu);
     actArchiwumZdan_ = toolsMenu->addAction(QString());
     actArchiwumZdan_->setObjectName("actArchiwumZdan");
     PrzypiszNapis(actArchiwumZdan_, 428);

@@ -5,6 +5,8 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+
+#include "ui/translator/untSledzOkno.h"
 #include <array>
 #include <functional>
 #include <memory>
@@ -107,6 +109,11 @@ public:
     bool OpenFile(const QString& fileName);
     // The pane backups of the working mode into the panes (settings applied).
     void RestorePaneBackups();
+    // Following: the sentence (or, with word following alone, the word) at position in
+    // a pane (0 source, 1 target) is selected with its counterpart in the other pane;
+    // false when the followers know none. A double click in a pane does this.
+    bool FollowAt(int pane, int position);
+    const TSledzOkno& Follower(int pane) const { return pane == 1 ? sledzDol_ : sledzGora_; }
     // The header above a pane: 0 source, 1 target.
     TNaglowekPanelu* PaneHeader(int index) const;
 
@@ -165,6 +172,11 @@ private:
     void ForgetRecentFile(const QString& fileName);
     void OpenRecentFile(std::size_t index);
     void RebuildRecentFiles();
+    // Following (untMainSledzenie.cpp).
+    void CreateFollowingCommands(QMenu* menu);
+    void FollowPaneEdits(QTextEdit* pane);
+    bool FollowSentence(int pane, int position);
+    bool FollowWord(int pane, int position);
     // Editing commands (untMainEdycja.cpp).
     void CreateEditingCommands(QMenu* menu);
     void SelectSentence(bool extend);
@@ -221,6 +233,9 @@ private:
     QAction* actRozszerzZaznaczenie_ = nullptr;
     QAction* actUsunPrzeklad_ = nullptr;
     QAction* actTlumaczBiezaceZdanie_ = nullptr;
+    QAction* actSledzZdania_ = nullptr;
+    QAction* actSledzSlowa_ = nullptr;
+    TSledzOkno sledzGora_, sledzDol_;
     QAction* actArchiwumZdan_ = nullptr;
     QAction* actArchiwumZdanDodaj_ = nullptr;
     QAction* actSlownik_ = nullptr;

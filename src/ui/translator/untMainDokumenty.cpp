@@ -234,6 +234,8 @@ void TfrmMain::ClearDocuments()
         Pane(index)->clear();
         Pane(index)->document()->setModified(false);
     }
+    sledzGora_.Clear();
+    sledzDol_.Clear();
     std::error_code error;
     Ustawienia().ResetDocuments(std::filesystem::current_path(error));
     RefreshPaneCaptions();

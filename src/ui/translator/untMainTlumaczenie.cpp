@@ -122,15 +122,19 @@ void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
     options.SentenceBySentence = sentenceBySentence;
     panelGora_->SetJezyk(Program().SourceLanguage);
     panelDol_->SetJezyk(Program().TargetLanguage);
-    if (Ustawienia().ZachowujPrzeklad)
+    if (Ustawienia().ZachowujPrzeklad) {
         redDol_->moveCursor(QTextCursor::End);
-    else
+    } else {
         redDol_->clear();
+        sledzGora_.Clear();
+        sledzDol_.Clear();
+    }
 
     workerDictionaries_ = std::make_unique<TSlownikiRobocze>(Slowniki(), Program().SourceLanguage);
     host_ = std::make_unique<TGospodarzOkna>(*panelGora_, *panelDol_, options);
     connect(host_.get(), &TGospodarzOkna::ProgressRangeSet, postep_, &TPasekPostepu::SetRange);
     connect(host_.get(), &TGospodarzOkna::ProgressMoved, postep_, &TPasekPostepu::SetPosition);
+    host_->SetFollowers(sledzGora_, sledzDol_);
     ConnectChoiceWindows();
     connect(host_.get(), &TGospodarzOkna::RunEnded, this, &TfrmMain::TranslationEnded);
     const TKontekstWypowiedzi context{Program().SourceLanguage,  Program().TargetLanguage,

@@ -9,15 +9,13 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
-#include <array>
 #include <map>
 
+#include "MalySlownik.h"
 #include "core/app/untPytanie.h"
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
 #include "core/app/untUtils.h"
-#include "core/dictionaries/untSlowniki.h"
-#include "core/dictionaries/untZrodlaDanych.h"
 #include "ui/app/untNapisy.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
@@ -29,23 +27,10 @@
 namespace velmar {
 namespace {
 
-// "temps" and "beau" have two translations each, "chat" one.
-constexpr const char* kDictionary = "beau_#7 piękny *7 , ładny *7\n"
-                                    "chat_#1 kot *2408\n"
-                                    "temps_#1 czas *141 , pogoda *343\n";
-constexpr const char* kForms = "beau\\{{051}}beau\nchat\\{{001}}chat\ntemps\\{{002}}temps\n";
-
 class MainChoices : public ::testing::Test {
 protected:
     MainChoices()
     {
-        main.Assign(BuildStoredLines(kDictionary, *MakeDictionaryOfKind("main", jezFrancuski)));
-        forms.Assign(BuildStoredLines(kForms, *MakeDictionaryOfKind("forms", jezFrancuski)));
-        for (const auto& [dictionary, lines] : Dictionaries()) {
-            dictionary->SetSourceLanguage(jezFrancuski);
-            dictionary->SetTargetLanguage(dictionary == &Slowniki().FormsWorker ? jezFrancuski : jezPolski);
-            dictionary->Attach(lines);
-        }
         Ustawienia().ZaznaczNieznane = false;
         Ustawienia().ZaznaczNieprzetlumaczone = false;
         Ustawienia().ZaznaczWieloznaczne = false;
@@ -54,15 +39,8 @@ protected:
     ~MainChoices() override
     {
         window.reset();
-        for (const auto& [dictionary, lines] : Dictionaries())
-            dictionary->Attach(nullptr);
         Ustawienia().TrybPracy = 0;
         UstawPytanie(nullptr);
-    }
-
-    std::array<std::pair<TTransSlownik*, TLinie*>, 3> Dictionaries()
-    {
-        return {{{&Slowniki().Main, &main}, {&Slowniki().MainWorker, &main}, {&Slowniki().FormsWorker, &forms}}};
     }
 
     void Translate(int mode, const std::string& source)
@@ -74,7 +52,7 @@ protected:
     }
     std::string Target() { return ToUtf8(TPanel(window->TargetPane(), jezPolski).Text(), jezPolski); }
 
-    TLinie main, forms;
+    test::MalySlownik dictionary;
     TPytanieSkryptowe questions;
     std::unique_ptr<TfrmMain> window = std::make_unique<TfrmMain>();
 };
