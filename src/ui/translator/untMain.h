@@ -245,6 +245,7 @@ private:
     QAction* actPisownia_ = nullptr;
     QAction* actPisowniaOpcje_ = nullptr;
     QAction* actFrekwencja_ = nullptr;
+    QAction* actUsunZnaki_ = nullptr;
     TfrmZnajdz* frmZnajdz_ = nullptr;
     TfrmZamien* frmZamien_ = nullptr;
     TfrmFrekwencja* frmFrekwencja_ = nullptr;

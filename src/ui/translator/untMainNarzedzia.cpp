@@ -1,10 +1,12 @@
 // The translator window's text tools: the spell checker of the source pane (F7) with its
-// options, and the frequency analysis of the source pane.
+// options, the frequency analysis of the source pane and the removal of its single
+// line breaks.
 #include <QAction>
 #include <QInputDialog>
 #include <QMenu>
 #include <QTextEdit>
 
+#include "core/app/untPytanie.h"
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
 #include "core/dictionaries/untSlowniki.h"
@@ -15,6 +17,7 @@
 #include "ui/tools/untPisowniaOpcje.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
+#include "ui/translator/untUsunZnaki.h"
 
 namespace velmar {
 
@@ -25,6 +28,8 @@ enum : int {
     kOpcjePisowni = 426,
     kAnalizaFrekwencyjna = 1118,
     kTlumaczenieSlowa = 1020,
+    kUsunZnaki = 403,
+    kCzyUsunacZnaki = 109,
 };
 
 QAction* AddToolAction(QMenu* menu, const char* name, int textId)
@@ -63,6 +68,12 @@ void TfrmMain::CreateTextTools(QMenu* menu)
         panelGora_->SetJezyk(Program().SourceLanguage);
         frmFrekwencja_->show();
         frmFrekwencja_->raise();
+    });
+    actUsunZnaki_ = AddToolAction(menu, "mniNarzedziaUsunZnaki", kUsunZnaki);
+    connect(actUsunZnaki_, &QAction::triggered, this, [this] {
+        if (!Busy() &&
+            Pytanie().Zapytaj(Napis(kCzyUsunacZnaki).toStdU16String(), TPrzyciski::TakNie) == TOdpowiedz::Tak)
+            RemoveSingleLineBreaks(*redGora_->document());
     });
 }
 

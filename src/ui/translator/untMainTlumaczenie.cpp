@@ -174,25 +174,10 @@ void TfrmMain::UpdateCommands()
     if (actFrekwencja_ == nullptr) // still building the menus
         return;
     const bool idle = !Busy();
-    for (QAction* action : {actTlumaczOdKursora_,
-                            actTlumaczDoKursora_,
-                            actTlumaczPoZdaniu_,
-                            actNowy_,
-                            actOtworz_,
-                            actZapisz_,
-                            actZapiszJako_,
-                            actDolaczPlik_,
-                            actImport_,
-                            actEksport_,
-                            actWordEksport_,
-                            actDrukuj_,
-                            actWyslijTlumaczenie_,
-                            actSzukaj_,
-                            actZamien_,
-                            actPisownia_,
-                            actFrekwencja_,
-                            actCofnij_,
-                            actWklej_,
+    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_,   actNowy_,   actOtworz_,
+                            actZapisz_,           actZapiszJako_,       actDolaczPlik_,        actImport_, actEksport_,
+                            actWordEksport_,      actDrukuj_,           actWyslijTlumaczenie_, actSzukaj_, actZamien_,
+                            actPisownia_,         actFrekwencja_,       actUsunZnaki_,         actCofnij_, actWklej_,
                             actUsunPrzeklad_})
         action->setEnabled(idle);
     for (QAction* action : recentFiles_)
