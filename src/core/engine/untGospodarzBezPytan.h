@@ -1,8 +1,7 @@
 #pragma once
 // The answers a host gives when nobody is asked: the first translation, the utterance
 // as it stands, no list of more than 1000 interpretations, the first interpretation,
-// and no pause after a paragraph. The command line answers so always; the translator
-// window so until its choice windows exist.
+// and no pause after a paragraph. The command line answers so always.
 
 #include "core/engine/untTranslatorHost.h"
 

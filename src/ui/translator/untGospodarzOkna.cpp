@@ -10,11 +10,29 @@
 #include "core/app/untZapisPliku.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "core/engine/untOdpowiedziUzytkownika.h"
+#include "core/engine/untTransWypTypy.h"
+#include "platform/untQtTekst.h"
 #include "ui/app/untNapisy.h"
 #include "ui/app/untPytanie.h"
 #include "ui/translator/untPanel.h"
+#include "ui/translator/untSledzOkno.h"
 
 namespace velmar {
+
+namespace {
+
+constexpr int kWieleInterpretacji = 120;
+
+// "12,345": groups of three digits separated by commas.
+QString GroupThousands(int number)
+{
+    QString digits = QString::number(number);
+    for (auto i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, ',');
+    return digits;
+}
+
+} // namespace
 
 TGospodarzOkna::TGospodarzOkna(TPanel& source, TPanel& target, const TOpcjeTlumaczenia& options, QObject* parent)
     : QObject(parent), source_(source), target_(target), options_(options)
@@ -39,10 +57,9 @@ void TGospodarzOkna::Detach()
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
-void TGospodarzOkna::ContinueAfterPause()
+void TGospodarzOkna::SetFollowers(TSledzOkno& source, TSledzOkno& target)
 {
-    if (pause_ != nullptr)
-        pause_->Continue();
+    followers_ = {&source, &target};
 }
 
 void TGospodarzOkna::BeginRun()
@@ -164,13 +181,18 @@ void TGospodarzOkna::WriteUtterance(const TWynikWypowiedzenia& utterance)
 {
     OnWindowThread([this, &utterance] {
         const std::uint8_t language = target_.Jezyk();
-        target_.SetSelection(target_.TextLength(), 0);
+        const int start = target_.TextLength();
+        target_.SetSelection(start, 0);
         for (const TFragmentWyniku& fragment : utterance.Fragments) {
             target_.SetJezyk(fragment.Language);
             target_.ReplaceSelection(fragment.Text, fragment.Attributes);
         }
         target_.SetJezyk(language);
         target_.Edit()->document()->setModified(true);
+        if (followers_.first != nullptr && utterance.SourceStart >= 0) {
+            followers_.first->Append(utterance.SourceStart, utterance.SourceEnd, utterance.SourceWords);
+            followers_.second->Append(start, target_.TextLength(), utterance.TargetWords);
+        }
     });
 }
 
@@ -212,20 +234,89 @@ void TGospodarzOkna::ArchivePair(const std::string& source, const std::string& t
     OnWindowThread([&source, &target] { Slowniki().Archive.AddPair(source, target); });
 }
 
+TWyborZnaczenia TGospodarzOkna::DescribeChoice(TCustomWypowiedzenie& utterance, const TCustomWypSlowo* word) const
+{
+    TWyborZnaczenia choice;
+    TCustomWypSlowa& words = utterance.Words();
+    const std::uint8_t sourceLanguage = source_.Jezyk();
+    const std::uint8_t targetLanguage = target_.Jezyk();
+    for (int i = 0; i < words.Count(); ++i) {
+        TCustomWypSlowo& each = words.Word(i);
+        const bool current = word == nullptr ? i == 0 : &each == word;
+        const int translations = each.Translations.Count();
+        const QString text = ToQString(each.Text, sourceLanguage);
+        const QString rendering =
+            translations > 0 ? ToQString(Trim(words.RenderTranslation(i, 0)), targetLanguage) : text;
+        for (QString* pane : {&choice.Source, &choice.Translation})
+            if (!pane->isEmpty())
+                *pane += ' ';
+        if (current) {
+            choice.Word = text;
+            choice.WordStart = static_cast<int>(choice.Source.size());
+            choice.WordLength = static_cast<int>(text.size());
+            choice.RenderingStart = static_cast<int>(choice.Translation.size());
+            choice.RenderingLength = static_cast<int>(rendering.size());
+            for (int t = 0; t < translations; ++t)
+                choice.Translations << ToQString(Trim(words.RenderTranslation(i, t)), targetLanguage);
+        }
+        choice.Source += text;
+        choice.Translation += rendering;
+    }
+    return choice;
+}
+
+void TGospodarzOkna::OpenMeaningChoice(TCustomWypowiedzenie& utterance, TCustomWypSlowo& word,
+                                       TOdpowiedziUzytkownika& answers)
+{
+    // The worker's objects are read here, on its own thread; the window gets text only.
+    const TWyborZnaczenia choice = DescribeChoice(utterance, &word);
+    OnWindowThread([this, &choice, &answers] { emit MeaningChoiceOpened(choice, false, &answers); });
+}
+
+void TGospodarzOkna::OpenWordChoice(TCustomWypowiedzenie& utterance, TOdpowiedziUzytkownika& answers)
+{
+    const TWyborZnaczenia choice = DescribeChoice(utterance, nullptr);
+    OnWindowThread([this, &choice, &answers] { emit MeaningChoiceOpened(choice, true, &answers); });
+}
+
+void TGospodarzOkna::OpenGridChoice(const std::vector<TKolumnaZnaczen>& columns, TOdpowiedziUzytkownika& answers)
+{
+    QList<TKolumnaSiatki> grid;
+    for (const TKolumnaZnaczen& column : columns) {
+        TKolumnaSiatki shown{ToQString(column.Source, source_.Jezyk()), {}};
+        for (const std::string& translation : column.Translations)
+            shown.Translations << ToQString(translation, target_.Jezyk());
+        grid << shown;
+    }
+    OnWindowThread([this, &grid, &answers] { emit GridChoiceOpened(grid, &answers); });
+}
+
+bool TGospodarzOkna::AskManyInterpretations(int count)
+{
+    return OnWindowThread([count] {
+        QString text = Napis(kWieleInterpretacji);
+        for (const int number : {count, TZdania::kLimit})
+            text.replace(text.indexOf(QStringLiteral("%s")), 2, GroupThousands(number));
+        return Pytanie().Zapytaj(text.toStdU16String(), TPrzyciski::TakNie) == TOdpowiedz::Tak;
+    });
+}
+
+void TGospodarzOkna::OpenInterpretationChoice(const std::vector<std::string>& variants, TOdpowiedziUzytkownika& answers)
+{
+    QStringList shown;
+    for (const std::string& variant : variants)
+        shown << ToQString(variant, target_.Jezyk());
+    OnWindowThread([this, &shown, &answers] { emit InterpretationChoiceOpened(shown, &answers); });
+}
+
 void TGospodarzOkna::PauseAfterParagraph(TOdpowiedziUzytkownika& answers)
 {
-    OnWindowThread([this, &answers] {
-        pause_ = &answers;
-        emit PauseOpened();
-    });
+    OnWindowThread([this, &answers] { emit PauseOpened(&answers); });
 }
 
 void TGospodarzOkna::ResumeAfterPause()
 {
-    OnWindowThread([this] {
-        pause_ = nullptr;
-        emit PauseEnded();
-    });
+    OnWindowThread([this] { emit PauseEnded(); });
 }
 
 } // namespace velmar

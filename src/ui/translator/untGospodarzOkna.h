@@ -2,7 +2,8 @@
 // The translator window as the translation worker's host: every call of the worker
 // runs on the window thread while the worker waits for it, and reaches the two panes,
 // the pane backups, the sentence archive and the question window. What the window
-// itself shows (progress, the pause after a sentence, the end) goes out as signals.
+// itself shows (progress, the choice windows, the pause after a sentence, the end)
+// goes out as signals, with the answers the worker waits on.
 
 #include <QObject>
 #include <exception>
@@ -10,14 +11,18 @@
 #include <mutex>
 #include <type_traits>
 
-#include "core/engine/untGospodarzBezPytan.h"
+#include "core/engine/untOdpowiedziUzytkownika.h"
 #include "core/engine/untOpcjeTlumaczenia.h"
+#include "core/engine/untTranslatorHost.h"
+#include "ui/translator/untSiatkaZnaczen.h"
+#include "ui/translator/untTlumaczReczne.h"
 
 namespace velmar {
 
 class TPanel;
+class TSledzOkno;
 
-class TGospodarzOkna : public QObject, public TGospodarzBezPytan {
+class TGospodarzOkna : public QObject, public TTranslatorHost {
     Q_OBJECT
 public:
     TGospodarzOkna(TPanel& source, TPanel& target, const TOpcjeTlumaczenia& options, QObject* parent = nullptr);
@@ -25,9 +30,8 @@ public:
     // The window is going away: calls not yet run return at once without touching it.
     // Runs the calls already waiting, so that the worker can end.
     void Detach();
-    // The continue button of the pause after a sentence.
-    void ContinueAfterPause();
-
+    // Each utterance written is recorded in the followers of the source and the target.
+    void SetFollowers(TSledzOkno& source, TSledzOkno& target);
     void BeginRun() override;
     int SourceLength() override;
     std::string SourceCharacters(int position, int count) override;
@@ -47,15 +51,24 @@ public:
     void CopySourceToTarget(int start, int end, bool beforeTranslation) override;
     void ArchivePair(const std::string& source, const std::string& target) override;
 
-    // The choice windows are not there yet: the interactive modes get the answers the
-    // command line gets (TGospodarzBezPytan); only the sentence-by-sentence pause waits.
+    // Each choice goes to the window that shows it; the worker waits afterwards.
+    void OpenMeaningChoice(TCustomWypowiedzenie& utterance, TCustomWypSlowo& word,
+                           TOdpowiedziUzytkownika& answers) override;
+    void OpenWordChoice(TCustomWypowiedzenie& utterance, TOdpowiedziUzytkownika& answers) override;
+    void OpenGridChoice(const std::vector<TKolumnaZnaczen>& columns, TOdpowiedziUzytkownika& answers) override;
+    bool AskManyInterpretations(int count) override;
+    void OpenInterpretationChoice(const std::vector<std::string>& variants, TOdpowiedziUzytkownika& answers) override;
     void PauseAfterParagraph(TOdpowiedziUzytkownika& answers) override;
     void ResumeAfterPause() override;
 
 signals:
     void ProgressRangeSet(int start, int end);
     void ProgressMoved(int position);
-    void PauseOpened();
+    void MeaningChoiceOpened(const velmar::TWyborZnaczenia& choice, bool continuous,
+                             velmar::TOdpowiedziUzytkownika* answers);
+    void GridChoiceOpened(const QList<velmar::TKolumnaSiatki>& columns, velmar::TOdpowiedziUzytkownika* answers);
+    void InterpretationChoiceOpened(const QStringList& variants, velmar::TOdpowiedziUzytkownika* answers);
+    void PauseOpened(velmar::TOdpowiedziUzytkownika* answers);
     void PauseEnded();
     void RunEnded(velmar::TKoniecTlumaczenia end);
 
@@ -69,6 +82,8 @@ private:
     // The source span with its formatting into the target at the caret.
     void CopySource(int start, int end);
     void SaveBackup(TPanel& pane, bool lowerPane);
+    // The manual window's view of the utterance with word (the first word: nullptr) current.
+    TWyborZnaczenia DescribeChoice(TCustomWypowiedzenie& utterance, const TCustomWypSlowo* word) const;
 
     TPanel& source_;
     TPanel& target_;
@@ -76,7 +91,7 @@ private:
     std::mutex detachMutex_;
     bool detached_ = false;
     int targetStart_ = 0;
-    TOdpowiedziUzytkownika* pause_ = nullptr;
+    std::pair<TSledzOkno*, TSledzOkno*> followers_{nullptr, nullptr};
 };
 
 template <typename Call>

@@ -8,9 +8,11 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
@@ -23,6 +25,7 @@
 #include "ui/tools/untZamien.h"
 #include "ui/tools/untZnajdz.h"
 #include "ui/translator/untGospodarzOkna.h"
+#include "ui/translator/untNaglowekPanelu.h"
 #include "ui/translator/untPanel.h"
 #include "ui/translator/untPasekPostepu.h"
 
@@ -32,52 +35,80 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmMain");
     splitter_ = new QSplitter(Qt::Vertical, this);
-    redGora_ = new QTextEdit(splitter_);
-    redGora_->setObjectName("redGora");
-    redGora_->setAcceptRichText(true);
-    redDol_ = new QTextEdit(splitter_);
-    redDol_->setObjectName("redDol");
-    redDol_->setAcceptRichText(true);
+    splitter_->addWidget(CreatePaneBox(redGora_, lblTransTop_, "redGora", "lblTransTop"));
+    CreateChoiceWindows();
+    splitter_->addWidget(CreatePaneBox(redDol_, lblTransBottom_, "redDol", "lblTransBottom"));
     splitter_->setChildrenCollapsible(false);
     setCentralWidget(splitter_);
     panelGora_ = std::make_unique<TPanel>(redGora_, Program().SourceLanguage);
     panelDol_ = std::make_unique<TPanel>(redDol_, Program().TargetLanguage);
     activePane_ = redGora_;
-    redGora_->installEventFilter(this);
-    redDol_->installEventFilter(this);
 
     postep_ = new TPasekPostepu(statusBar());
     CreateMenus();
+    for (QTextEdit* pane : {redGora_, redDol_}) {
+        pane->installEventFilter(this);
+        connect(pane, &QTextEdit::selectionChanged, this, &TfrmMain::UpdateCommands);
+        connect(pane->document(), &QTextDocument::modificationChanged, this, &TfrmMain::RefreshPaneCaptions);
+        FollowPaneEdits(pane);
+    }
     resize(960, 720);
     UpdateTitle();
+    UpdateCommands();
+    RefreshPaneCaptions();
     captionsListener_ = Ustawienia().PoOdswiezeniuNapisow.Add([this] { RefreshCaptions(); });
+    appliedListener_ = Ustawienia().PoZastosowaniu.Add([this] {
+        panelGora_->SetJezyk(Program().SourceLanguage);
+        panelDol_->SetJezyk(Program().TargetLanguage);
+        ClearDocuments();
+        RestorePaneBackups();
+    });
+    recentFilesListener_ = Ustawienia().PoZmianieOstatnichPlikow.Add([this] { RebuildRecentFiles(); });
 }
 
 TfrmMain::~TfrmMain()
 {
     AbandonTranslation();
     Ustawienia().PoOdswiezeniuNapisow.Remove(captionsListener_);
+    Ustawienia().PoZastosowaniu.Remove(appliedListener_);
+    Ustawienia().PoZmianieOstatnichPlikow.Remove(recentFilesListener_);
+}
+
+QWidget* TfrmMain::CreatePaneBox(QTextEdit*& edit, TNaglowekPanelu*& header, const char* editName,
+                                 const char* headerName)
+{
+    auto* box = new QWidget(splitter_);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    header = new TNaglowekPanelu(headerName, box);
+    edit = new QTextEdit(box);
+    edit->setObjectName(editName);
+    edit->setAcceptRichText(true);
+    layout->addWidget(header);
+    layout->addWidget(edit, 1);
+    return box;
+}
+
+TNaglowekPanelu* TfrmMain::PaneHeader(int index) const
+{
+    return index == 1 ? lblTransBottom_ : lblTransTop_;
+}
+
+QAction* TfrmMain::AddCommand(QMenu* menu, const char* name, int textId, const QKeySequence& shortcut,
+                              std::function<void()> run)
+{
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    PrzypiszNapis(action, textId);
+    connect(action, &QAction::triggered, this, std::move(run));
+    return action;
 }
 
 void TfrmMain::CreateMenus()
 {
-    auto* fileMenu = menuBar()->addMenu(QString());
-    fileMenu->setObjectName("mniPlik");
-    PrzypiszNapis(fileMenu, 251);
-    actNowy_ = fileMenu->addAction(QString());
-    actNowy_->setObjectName("actNowy");
-    actNowy_->setShortcut(QKeySequence::New);
-    PrzypiszNapis(actNowy_, 252);
-    connect(actNowy_, &QAction::triggered, this, [this] {
-        redGora_->clear();
-        redDol_->clear();
-    });
-    auto* quit = fileMenu->addAction(QString());
-    PrzypiszNapis(quit, 270);
-    quit->setObjectName("actZakoncz");
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-
+    CreateFileMenu();
     CreateEditMenu();
 
     auto* translationMenu = menuBar()->addMenu(QString());
@@ -89,6 +120,7 @@ void TfrmMain::CreateMenus()
     toolsMenu->setObjectName("mniNarzedzia");
     PrzypiszNapis(toolsMenu, 401);
     CreateTextTools(toolsMenu);
+    CreateFollowingCommands(toolsMenu);
     actArchiwumZdan_ = toolsMenu->addAction(QString());
     actArchiwumZdan_->setObjectName("actArchiwumZdan");
     PrzypiszNapis(actArchiwumZdan_, 428);
@@ -151,6 +183,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         const int tag = activePane_ == redDol_ ? 1 : 0;
         frmZnajdz_->SetPaneLanguage(tag);
         frmZamien_->SetPaneLanguage(tag);
+        UpdateCommands();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -165,6 +198,7 @@ void TfrmMain::RefreshCaptions()
 {
     OdswiezNapisy(this);
     UpdateTitle();
+    RefreshPaneCaptions();
 }
 
 } // namespace velmar

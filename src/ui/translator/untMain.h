@@ -3,19 +3,31 @@
 // commands with the busy state of a running translation, and the progress in the
 // status bar.
 
+#include <QKeySequence>
 #include <QMainWindow>
+
+#include "ui/translator/untSledzOkno.h"
+#include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
 class QEvent;
 class QMenu;
+class QPrinter;
 class QPushButton;
+class QTextDocument;
 class QTextEdit;
 class QSplitter;
 
 namespace velmar {
 
 class TGospodarzOkna;
+class TNaglowekPanelu;
+class TSiatkaZnaczen;
+class TfrmPoZdaniu;
+class TfrmTlumaczReczne;
+class TfrmTlumaczZdanie;
 class TPanel;
 class TPasekPostepu;
 class TSlownikiRobocze;
@@ -25,6 +37,24 @@ class TfrmZamien;
 class TfrmZnajdz;
 struct TKoniecTlumaczenia;
 enum TAkcjaSzukania : int;
+
+// A file the user chose, with the type of the format list's entry chosen (tpDowolny:
+// decided by the name).
+struct TWybranyPlik {
+    QString Name; // empty: cancelled
+    int Type = 6;
+};
+// Asks for a file to open, or to save under a proposed name; tests answer in its place.
+using TWyborPliku = std::function<TWybranyPlik(bool forSaving, const QString& proposed)>;
+
+// A sentence of a pane: [Start, End) in pane positions.
+struct TZakresZdania {
+    int Start = 0;
+    int End = 0;
+};
+// The sentence around a position, within its paragraph: from after the previous
+// sentence end to its own end mark(s).
+TZakresZdania SentenceAt(const QTextDocument& document, int position);
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -64,8 +94,28 @@ public:
     QAction* TranslateSelectionAction() const { return actTlumaczZaznaczenie_; }
     QAction* TranslateBySentenceAction() const { return actTlumaczPoZdaniu_; }
     // Lets a translation paused after a sentence go on.
-    QPushButton* ContinueButton() const { return btnKontynuuj_; }
+    QPushButton* ContinueButton() const;
+    // The choices during a translation: the manual window, the interpretation list, the
+    // sentence-by-sentence window and the meanings grid.
+    TfrmTlumaczReczne* ManualWindow() const { return frmTlumaczReczne_; }
+    TfrmTlumaczZdanie* InterpretationWindow() const { return frmTlumaczZdanie_; }
+    TfrmPoZdaniu* SentenceWindow() const { return frmPoZdaniu_; }
+    TSiatkaZnaczen* MeaningsGrid() const { return pnlMiddle_; }
     TPasekPostepu* Progress() const { return postep_; }
+
+    // File menu: the file dialogs' replacement (tests); opening a file into the source
+    // (false, with the message shown, when it cannot be read).
+    void SetFileChooser(TWyborPliku chooser);
+    bool OpenFile(const QString& fileName);
+    // The pane backups of the working mode into the panes (settings applied).
+    void RestorePaneBackups();
+    // Following: the sentence (or, with word following alone, the word) at position in
+    // a pane (0 source, 1 target) is selected with its counterpart in the other pane;
+    // false when the followers know none. A double click in a pane does this.
+    bool FollowAt(int pane, int position);
+    const TSledzOkno& Follower(int pane) const { return pane == 1 ? sledzDol_ : sledzGora_; }
+    // The header above a pane: 0 source, 1 target.
+    TNaglowekPanelu* PaneHeader(int index) const;
 
     // A translation is running (the window refuses document and translation commands).
     bool Busy() const;
@@ -83,12 +133,53 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* CreatePaneBox(QTextEdit*& edit, TNaglowekPanelu*& header, const char* editName, const char* headerName);
     void CreateMenus();
+    // A menu command with its object name, caption text id and shortcut.
+    QAction* AddCommand(QMenu* menu, const char* name, int textId, const QKeySequence& shortcut,
+                        std::function<void()> run);
     void CreateTranslationMenu(QMenu* menu);
-    QAction* AddTranslationAction(QMenu* menu, const char* name, int textId);
     void SetBusy(bool busy);
     void SetPaused(bool paused);
-    void UpdateTranslationCommands();
+    void CreateChoiceWindows();
+    void ConnectChoiceWindows();
+    // The run no longer waits: every choice window lets go of its answers.
+    void DetachChoiceWindows();
+    // Enables every command by the busy state, the selection and the active pane.
+    void UpdateCommands();
+    // Documents (untMainDokumenty.cpp).
+    void CreateFileMenu();
+    TWybranyPlik ChooseFile(bool forSaving, const QString& proposed);
+    int ActivePaneIndex() const;
+    QTextEdit* Pane(int index) const;
+    TPanel& PanelOf(int index) const;
+    QString DocumentName(int index) const;
+    void RefreshPaneCaptions();
+    // Saves a pane's document under its name (asking for one when it has none or
+    // askName); false when cancelled or failed.
+    bool SavePane(int index, bool askName);
+    // Question 103 for each modified pane; false when the user cancels or a save fails.
+    bool OfferToSaveDocuments();
+    void ClearDocuments();
+    void NewDocuments();
+    void OpenChosenFile();
+    void AppendChosenFile();
+    void ImportChosenFile();
+    void ExportActivePane();
+    QPrinter& Printer();
+    void PrintActivePane();
+    void RememberRecentFile(const QString& fileName);
+    void ForgetRecentFile(const QString& fileName);
+    void OpenRecentFile(std::size_t index);
+    void RebuildRecentFiles();
+    // Following (untMainSledzenie.cpp).
+    void CreateFollowingCommands(QMenu* menu);
+    void FollowPaneEdits(QTextEdit* pane);
+    bool FollowSentence(int pane, int position);
+    bool FollowWord(int pane, int position);
+    // Editing commands (untMainEdycja.cpp).
+    void CreateEditingCommands(QMenu* menu);
+    void SelectSentence(bool extend);
     // The worker has ended (on the window thread).
     void TranslationEnded(const TKoniecTlumaczenia& end);
     // Stops a translation still running and waits for its end without letting it
@@ -116,6 +207,35 @@ private:
     QSplitter* splitter_ = nullptr;
     QTextEdit* redGora_ = nullptr;
     QTextEdit* redDol_ = nullptr;
+    TNaglowekPanelu* lblTransTop_ = nullptr;
+    TNaglowekPanelu* lblTransBottom_ = nullptr;
+    TWyborPliku chooser_;
+    std::unique_ptr<QPrinter> printer_;
+    QAction* actOtworz_ = nullptr;
+    QAction* actZapisz_ = nullptr;
+    QAction* actZapiszJako_ = nullptr;
+    QAction* actDolaczPlik_ = nullptr;
+    QAction* actImport_ = nullptr;
+    QAction* actEksport_ = nullptr;
+    QAction* actWordEksport_ = nullptr;
+    QAction* actDrukuj_ = nullptr;
+    QAction* actUstawieniaDrukarki_ = nullptr;
+    QAction* actWyslijTlumaczenie_ = nullptr;
+    std::array<QAction*, 4> recentFiles_{};
+    QAction* recentSeparator_ = nullptr;
+    QAction* actCofnij_ = nullptr;
+    QAction* actWytnij_ = nullptr;
+    QAction* actKopiuj_ = nullptr;
+    QAction* actWklej_ = nullptr;
+    QAction* actWyczysc_ = nullptr;
+    QAction* actZaznaczWszystko_ = nullptr;
+    QAction* actZaznaczZdanie_ = nullptr;
+    QAction* actRozszerzZaznaczenie_ = nullptr;
+    QAction* actUsunPrzeklad_ = nullptr;
+    QAction* actTlumaczBiezaceZdanie_ = nullptr;
+    QAction* actSledzZdania_ = nullptr;
+    QAction* actSledzSlowa_ = nullptr;
+    TSledzOkno sledzGora_, sledzDol_;
     QAction* actArchiwumZdan_ = nullptr;
     QAction* actArchiwumZdanDodaj_ = nullptr;
     QAction* actSlownik_ = nullptr;
@@ -125,6 +245,7 @@ private:
     QAction* actPisownia_ = nullptr;
     QAction* actPisowniaOpcje_ = nullptr;
     QAction* actFrekwencja_ = nullptr;
+    QAction* actUsunZnaki_ = nullptr;
     TfrmZnajdz* frmZnajdz_ = nullptr;
     TfrmZamien* frmZamien_ = nullptr;
     TfrmFrekwencja* frmFrekwencja_ = nullptr;
@@ -137,9 +258,14 @@ private:
     QAction* actTlumaczDoKursora_ = nullptr;
     QAction* actTlumaczZaznaczenie_ = nullptr;
     QAction* actTlumaczPoZdaniu_ = nullptr;
-    QPushButton* btnKontynuuj_ = nullptr;
+    TfrmTlumaczReczne* frmTlumaczReczne_ = nullptr;
+    TfrmTlumaczZdanie* frmTlumaczZdanie_ = nullptr;
+    TfrmPoZdaniu* frmPoZdaniu_ = nullptr;
+    TSiatkaZnaczen* pnlMiddle_ = nullptr;
     TPasekPostepu* postep_ = nullptr;
     int captionsListener_ = 0;
+    int appliedListener_ = 0;
+    int recentFilesListener_ = 0;
     bool closeWhenEnded_ = false;
 
     std::unique_ptr<TPanel> panelGora_, panelDol_;

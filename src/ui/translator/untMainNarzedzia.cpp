@@ -1,11 +1,13 @@
 // The translator window's text tools: the spell checker of the source pane (F7) with its
-// options, and the frequency analysis of the source pane.
+// options, the frequency analysis of the source pane and the removal of its single
+// line breaks.
 #include <QAction>
 #include <QInputDialog>
 #include <QMenu>
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "core/app/untPytanie.h"
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
 #include "core/dictionaries/untSlowniki.h"
@@ -18,6 +20,7 @@
 #include "ui/tools/untPisowniaOpcje.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
+#include "ui/translator/untUsunZnaki.h"
 
 namespace velmar {
 
@@ -30,6 +33,8 @@ enum : int {
     kTlumaczenieSlowa = 1020,
     kDodajWyraz = 417,
     kSlowaNietlumaczone = 430,
+    kUsunZnaki = 403,
+    kCzyUsunacZnaki = 109,
 };
 
 // The selected text of the pane, else the word at its caret.
@@ -83,6 +88,12 @@ void TfrmMain::CreateTextTools(QMenu* menu)
     connect(addWord, &QAction::triggered, this, [this] { DodajDoSlownikaUzytkownika(this, WordAtCaret(redGora_)); });
     connect(AddToolAction(menu, "actSlowaNietlumaczone", kSlowaNietlumaczone), &QAction::triggered, this,
             [this] { TfrmSlowaNietlumaczone(Slowniki().Untranslatable, this).exec(); });
+    actUsunZnaki_ = AddToolAction(menu, "mniNarzedziaUsunZnaki", kUsunZnaki);
+    connect(actUsunZnaki_, &QAction::triggered, this, [this] {
+        if (!Busy() &&
+            Pytanie().Zapytaj(Napis(kCzyUsunacZnaki).toStdU16String(), TPrzyciski::TakNie) == TOdpowiedz::Tak)
+            RemoveSingleLineBreaks(*redGora_->document());
+    });
 }
 
 // The check starts at the caret of the source pane; an empty pane has nothing to check.

@@ -45,6 +45,7 @@ void TfrmMain::CreateEditMenu()
     auto* editMenu = menuBar()->addMenu(QString());
     editMenu->setObjectName("mniEdycja");
     PrzypiszNapis(editMenu, kEdycja);
+    CreateEditingCommands(editMenu);
     actSzukaj_ = editMenu->addAction(QString());
     actSzukaj_->setObjectName("actSzukaj");
     actSzukaj_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
 
@@ -21,6 +22,10 @@
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
 #include "ui/translator/untPasekPostepu.h"
+#include "ui/translator/untPoZdaniu.h"
+#include "ui/translator/untSiatkaZnaczen.h"
+#include "ui/translator/untTlumaczReczne.h"
+#include "ui/translator/untTlumaczZdanie.h"
 
 namespace velmar {
 
@@ -29,52 +34,79 @@ constexpr int kTlumacz = 404;
 constexpr int kPrzerwijTlumaczenie = 111;
 constexpr int kCzyPrzerwac = 112;
 constexpr int kPrzerwanoTlumaczenie = 113;
-constexpr int kKontynuuj = 29;
+constexpr int kTlumaczBiezaceZdanie = 412;
 } // namespace
-
-QAction* TfrmMain::AddTranslationAction(QMenu* menu, const char* name, int textId)
-{
-    QAction* action = menu->addAction(QString());
-    action->setObjectName(name);
-    PrzypiszNapis(action, textId);
-    return action;
-}
 
 void TfrmMain::CreateTranslationMenu(QMenu* menu)
 {
-    actTlumacz_ = AddTranslationAction(menu, "actTlumacz", kTlumacz);
-    actTlumacz_->setShortcut(QKeySequence(Qt::Key_F12));
-    connect(actTlumacz_, &QAction::triggered, this, [this] {
+    actTlumacz_ = AddCommand(menu, "actTlumacz", kTlumacz, QKeySequence(Qt::Key_F12), [this] {
         if (Busy())
             worker_->RequestStop();
         else
             Translate(-1, -1);
     });
-    actTlumaczOdKursora_ = AddTranslationAction(menu, "actTlumaczOdKursora", 407);
-    connect(actTlumaczOdKursora_, &QAction::triggered, this,
-            [this] { Translate(redGora_->textCursor().position(), -1); });
-    actTlumaczDoKursora_ = AddTranslationAction(menu, "actTlumaczDoKursora", 408);
-    connect(actTlumaczDoKursora_, &QAction::triggered, this,
-            [this] { Translate(-1, redGora_->textCursor().position()); });
-    actTlumaczZaznaczenie_ = AddTranslationAction(menu, "actTlumaczZaznaczenie", 409);
-    connect(actTlumaczZaznaczenie_, &QAction::triggered, this, [this] {
+    actTlumaczOdKursora_ =
+        AddCommand(menu, "actTlumaczOdKursora", 407, {}, [this] { Translate(redGora_->textCursor().position(), -1); });
+    actTlumaczDoKursora_ =
+        AddCommand(menu, "actTlumaczDoKursora", 408, {}, [this] { Translate(-1, redGora_->textCursor().position()); });
+    actTlumaczZaznaczenie_ = AddCommand(menu, "actTlumaczZaznaczenie", 409, {}, [this] {
         const QTextCursor selection = redGora_->textCursor();
         Translate(selection.selectionStart(), selection.selectionEnd());
     });
-    actTlumaczPoZdaniu_ = AddTranslationAction(menu, "actTlumaczPoZdaniu", 405);
-    connect(actTlumaczPoZdaniu_, &QAction::triggered, this, [this] { Translate(-1, -1, true); });
-    connect(redGora_, &QTextEdit::selectionChanged, this, &TfrmMain::UpdateTranslationCommands);
-
-    btnKontynuuj_ = new QPushButton(statusBar());
-    btnKontynuuj_->setObjectName("btnKontynuuj");
-    PrzypiszNapis(btnKontynuuj_, kKontynuuj);
-    btnKontynuuj_->setEnabled(false);
-    statusBar()->addPermanentWidget(btnKontynuuj_);
-    connect(btnKontynuuj_, &QPushButton::clicked, this, [this] {
-        if (host_)
-            host_->ContinueAfterPause();
+    actTlumaczBiezaceZdanie_ = AddCommand(menu, "actTlumaczBiezaceZdanie", kTlumaczBiezaceZdanie, {}, [this] {
+        SelectSentence(false);
+        const QTextCursor selection = redGora_->textCursor();
+        Translate(selection.selectionStart(), selection.selectionEnd());
     });
-    UpdateTranslationCommands();
+    actTlumaczPoZdaniu_ = AddCommand(menu, "actTlumaczPoZdaniu", 405, {}, [this] { Translate(-1, -1, true); });
+}
+
+void TfrmMain::CreateChoiceWindows()
+{
+    pnlMiddle_ = new TSiatkaZnaczen(splitter_);
+    splitter_->addWidget(pnlMiddle_);
+    frmTlumaczReczne_ = new TfrmTlumaczReczne(this);
+    frmTlumaczZdanie_ = new TfrmTlumaczZdanie(this);
+    frmPoZdaniu_ = new TfrmPoZdaniu(this);
+    for (TOknoWyboru* window : std::initializer_list<TOknoWyboru*>{frmTlumaczReczne_, frmTlumaczZdanie_, frmPoZdaniu_})
+        connect(window, &TOknoWyboru::StopRequested, this, [this] {
+            if (Busy())
+                worker_->RequestStop();
+        });
+}
+
+QPushButton* TfrmMain::ContinueButton() const
+{
+    return frmPoZdaniu_->ContinueButton();
+}
+
+void TfrmMain::ConnectChoiceWindows()
+{
+    connect(host_.get(), &TGospodarzOkna::MeaningChoiceOpened, this,
+            [this](const TWyborZnaczenia& choice, bool continuous, TOdpowiedziUzytkownika* answers) {
+                frmTlumaczReczne_->Fill(choice, continuous, *answers);
+            });
+    connect(host_.get(), &TGospodarzOkna::GridChoiceOpened, this,
+            [this](const QList<TKolumnaSiatki>& columns, TOdpowiedziUzytkownika* answers) {
+                pnlMiddle_->Fill(columns, *answers);
+            });
+    connect(host_.get(), &TGospodarzOkna::InterpretationChoiceOpened, this,
+            [this](const QStringList& variants, TOdpowiedziUzytkownika* answers) {
+                frmTlumaczZdanie_->Fill(variants, *answers);
+            });
+    connect(host_.get(), &TGospodarzOkna::PauseOpened, this, [this](TOdpowiedziUzytkownika* answers) {
+        frmPoZdaniu_->Open(*answers);
+        SetPaused(true);
+    });
+    connect(host_.get(), &TGospodarzOkna::PauseEnded, this, [this] { SetPaused(false); });
+}
+
+void TfrmMain::DetachChoiceWindows()
+{
+    frmTlumaczReczne_->Detach();
+    frmTlumaczZdanie_->Detach();
+    frmPoZdaniu_->Detach();
+    pnlMiddle_->Detach();
 }
 
 bool TfrmMain::Busy() const
@@ -90,17 +122,20 @@ void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
     options.SentenceBySentence = sentenceBySentence;
     panelGora_->SetJezyk(Program().SourceLanguage);
     panelDol_->SetJezyk(Program().TargetLanguage);
-    if (Ustawienia().ZachowujPrzeklad)
+    if (Ustawienia().ZachowujPrzeklad) {
         redDol_->moveCursor(QTextCursor::End);
-    else
+    } else {
         redDol_->clear();
+        sledzGora_.Clear();
+        sledzDol_.Clear();
+    }
 
     workerDictionaries_ = std::make_unique<TSlownikiRobocze>(Slowniki(), Program().SourceLanguage);
     host_ = std::make_unique<TGospodarzOkna>(*panelGora_, *panelDol_, options);
     connect(host_.get(), &TGospodarzOkna::ProgressRangeSet, postep_, &TPasekPostepu::SetRange);
     connect(host_.get(), &TGospodarzOkna::ProgressMoved, postep_, &TPasekPostepu::SetPosition);
-    connect(host_.get(), &TGospodarzOkna::PauseOpened, this, [this] { SetPaused(true); });
-    connect(host_.get(), &TGospodarzOkna::PauseEnded, this, [this] { SetPaused(false); });
+    host_->SetFollowers(sledzGora_, sledzDol_);
+    ConnectChoiceWindows();
     connect(host_.get(), &TGospodarzOkna::RunEnded, this, &TfrmMain::TranslationEnded);
     const TKontekstWypowiedzi context{Program().SourceLanguage,  Program().TargetLanguage,
                                       Program().WorkingMode,     {},
@@ -123,7 +158,7 @@ void TfrmMain::SetBusy(bool busy)
     } else {
         postep_->Stop();
     }
-    UpdateTranslationCommands();
+    UpdateCommands();
 }
 
 void TfrmMain::SetPaused(bool paused)
@@ -131,18 +166,28 @@ void TfrmMain::SetPaused(bool paused)
     // While the worker waits, the user may edit either pane.
     redGora_->setReadOnly(!paused);
     redDol_->setReadOnly(!paused);
-    btnKontynuuj_->setEnabled(paused);
     postep_->Pause(paused);
 }
 
-void TfrmMain::UpdateTranslationCommands()
+void TfrmMain::UpdateCommands()
 {
+    if (actFrekwencja_ == nullptr) // still building the menus
+        return;
     const bool idle = !Busy();
-    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_, actNowy_, actSzukaj_,
-                            actZamien_, actPisownia_, actFrekwencja_})
-        if (action != nullptr) // the tools menu is made after the translation menu
-            action->setEnabled(idle);
+    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_,   actNowy_,   actOtworz_,
+                            actZapisz_,           actZapiszJako_,       actDolaczPlik_,        actImport_, actEksport_,
+                            actWordEksport_,      actDrukuj_,           actWyslijTlumaczenie_, actSzukaj_, actZamien_,
+                            actPisownia_,         actFrekwencja_,       actUsunZnaki_,         actCofnij_, actWklej_,
+                            actUsunPrzeklad_})
+        action->setEnabled(idle);
+    for (QAction* action : recentFiles_)
+        action->setEnabled(idle);
+    const bool selection = activePane_->textCursor().hasSelection();
+    actWytnij_->setEnabled(idle && selection);
+    actWyczysc_->setEnabled(idle && selection);
+    actKopiuj_->setEnabled(selection);
     actTlumaczZaznaczenie_->setEnabled(idle && redGora_->textCursor().hasSelection());
+    actTlumaczBiezaceZdanie_->setEnabled(idle && activePane_ == redGora_);
 }
 
 void TfrmMain::TranslationEnded(const TKoniecTlumaczenia& end)
@@ -150,7 +195,7 @@ void TfrmMain::TranslationEnded(const TKoniecTlumaczenia& end)
     worker_.reset();                // the run has returned: this only joins its thread
     host_.release()->deleteLater(); // its signal is being delivered now
     workerDictionaries_.reset();
-    btnKontynuuj_->setEnabled(false);
+    DetachChoiceWindows();
     SetBusy(false);
     if (closeWhenEnded_) {
         close();
@@ -166,6 +211,7 @@ void TfrmMain::AbandonTranslation()
     if (!Busy())
         return;
     host_->Detach();
+    DetachChoiceWindows();
     worker_->RequestStop(true);
     worker_.reset();
 }
@@ -173,7 +219,10 @@ void TfrmMain::AbandonTranslation()
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     if (!Busy()) {
-        QMainWindow::closeEvent(event);
+        if (OfferToSaveDocuments())
+            QMainWindow::closeEvent(event);
+        else
+            event->ignore();
         return;
     }
     event->ignore();

@@ -71,7 +71,7 @@ TEST(StartUp, TranslatorShowsTwoEmptyPanesOneAboveTheOther)
     auto* window = program.Translator();
     EXPECT_TRUE(window->SourcePane()->toPlainText().isEmpty());
     EXPECT_TRUE(window->TargetPane()->toPlainText().isEmpty());
-    EXPECT_LT(window->SourcePane()->geometry().top(), window->TargetPane()->geometry().top());
+    EXPECT_LT(window->SourcePane()->mapTo(window, QPoint()).y(), window->TargetPane()->mapTo(window, QPoint()).y());
     EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("francusko-polski")));
 }
 

@@ -67,7 +67,7 @@ TEST_F(PanelTest, SelectionAttributesAndParagraphAttributes)
     EXPECT_EQ(panel.SelAttributes(), red);
 
     panel.SetSelection(2, 4); // touches the first two paragraphs
-    const TAtrybutyAkapitu centred{TWyrownanie::Srodek, 720, 0, -360, true};
+    const TAtrybutyAkapitu centred{TWyrownanie::Srodek, 720, 0, -360, {TRodzajListy::Punktor}};
     panel.SetParagraphAttributes(centred);
     panel.SetSelection(0, 0);
     EXPECT_EQ(panel.ParagraphAttributes(), centred);
