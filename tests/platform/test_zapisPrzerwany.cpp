@@ -36,12 +36,12 @@ constexpr int kKillsPerKind = 100;
 using TZapis = std::function<void()>;
 using TPrzygotowanie = std::function<TZapis(const std::filesystem::path&, int version)>;
 
-// A scrambled line list of half a megabyte, saved the way the dictionaries save theirs.
+// A scrambled line list of a third of a megabyte, saved the way the dictionaries save theirs.
 TZapis LinesSave(const std::filesystem::path& file, int version, int keyRow, const std::string& line)
 {
     auto lines = std::make_shared<TLinie>();
     std::vector<std::string> stored;
-    for (int i = 0; i < 15000 + version * 500; ++i)
+    for (int i = 0; i < 8000 + version * 500; ++i)
         stored.push_back(EncodeLine(line + std::to_string(version) + "_" + std::to_string(i), keyRow));
     lines->Assign(std::move(stored));
     return [lines, file] { lines->SaveToFile(file); };
@@ -65,7 +65,7 @@ TZapis NotesSave(const std::filesystem::path& file, int version)
     // Few headwords with long notes: adding a headword looks through those before it.
     auto notes = std::make_shared<TNotatki>();
     const std::string note = "note " + std::to_string(version) + "\n" + std::string(1000, 'x');
-    for (int i = 0; i < 600 + version * 50; ++i)
+    for (int i = 0; i < 300 + version * 50; ++i)
         notes->SetNote(notes->Add("mot" + std::to_string(i)), note);
     return [notes, file] {
         if (!notes->Save(file))
@@ -76,7 +76,7 @@ TZapis NotesSave(const std::filesystem::path& file, int version)
 TZapis DocumentSave(const std::filesystem::path& file, int version)
 {
     auto document = std::make_shared<TTekstFormatowany>();
-    for (int i = 0; i < 8000 + version * 500; ++i)
+    for (int i = 0; i < 4000 + version * 500; ++i)
         document->Akapity.emplace_back().Dopisz(
             u"Paragraphe " + std::u16string(1, char16_t(u'A' + version)) + u" du document.", {});
     return [document, file] {
