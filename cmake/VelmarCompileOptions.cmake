@@ -20,6 +20,12 @@ if(VELMAR_SANITIZE)
   target_link_options(velmar_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The fuzz targets steer by the coverage of the code they call, so the libraries they
+# link are instrumented too; only the targets themselves link the fuzzer's main.
+if(VELMAR_FUZZ)
+  target_compile_options(velmar_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 if(VELMAR_TSAN)
   target_compile_options(velmar_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
   target_link_options(velmar_options INTERFACE -fsanitize=thread)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Velmar need.
 # Idempotent: when everything is already installed it only checks and returns.
-# With --fuzz it installs only what `make fuzz` needs on top (clang and its fuzzer runtime).
+# With --fuzz it installs only what `make fuzz` needs on top: clang 16 and its fuzzer
+# runtime (Debian 12's default clang 14 crashes in its front end on the French
+# generator tables at -O2 -g).
 # With --data it installs only what building the data set needs (`make data`, `make run`):
 # the free dictionaries (the French–Polish pair and the German, Italian and Spanish
 # ones the build triangulates through) and morphological sources, and the tools
@@ -11,7 +13,7 @@
 set -euo pipefail
 
 if [ "${1:-}" = "--fuzz" ]; then
-  packages=(clang libclang-rt-14-dev)
+  packages=(clang-16 libclang-rt-16-dev)
 elif [ "${1:-}" = "--data" ]; then
   packages=(
     python3 unzip default-jre-headless libmorfologik-stemming-java libcarrotsearch-hppc-java
@@ -29,6 +31,8 @@ else
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
+    # the installed tree and the Debian package (`make install`, `make package`)
+    desktop-file-utils dpkg-dev file
     # fonts that cover Polish and French
     fonts-dejavu-core fonts-liberation2
     # document conversion (.doc, .docx, .odt, .html) and its tests

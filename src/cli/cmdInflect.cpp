@@ -291,8 +291,8 @@ std::string CodeMismatch(const std::string& word, bool polish)
     const std::string quoted = "\"" + ToUtf8(split.Code, language) + "\"";
     if (WordClassOfCode(split.Code, language, true) == ksBrakKlasy)
         return quoted + " is not an inflection code";
-    const bool refused = polish ? TTabelaPl(word).Refused()
-                                : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
+    const bool refused =
+        polish ? TTabelaPl(word).Refused() : IsFrenchVerb(word) && BuildVerbFormsFr(split.Lemma, split.Code).Typ == 0;
     if (refused)
         return "the code " + quoted + " does not fit \"" + ToUtf8(split.Lemma, language) + "\"";
     return {};
@@ -302,10 +302,6 @@ std::string CodeMismatch(const std::string& word, bool polish)
 
 int RunInflect(const std::vector<std::string>& words, TWejscieWyjscie& io)
 {
-    // "--help" typed after the word or its options asks for the usage as much as
-    // "velmar-cli inflect --help" does.
-    if (std::ranges::find(words, "--help") != words.end() || std::ranges::find(words, "-h") != words.end())
-        return RunCli({"inflect", "--help"}, io);
     std::set<std::string> valueOptions = FeatureValueOptions();
     valueOptions.insert("lang");
     valueOptions.insert("data");

@@ -1,5 +1,6 @@
 #include "cli/untCli.h"
 
+#include <cctype>
 #include <charconv>
 #include <iostream>
 
@@ -120,6 +121,19 @@ void PrintUsage(std::ostream& out, const TPolecenie& command)
     out << "Usage: velmar-cli " << command.Name << " " << command.Usage << "\n";
 }
 
+// "--help" or "-h" anywhere among a command's words before a "--" asks for its usage,
+// whatever else was typed: users add it to the line they were writing.
+bool AsksForHelp(const std::vector<std::string>& words)
+{
+    for (const std::string& word : words) {
+        if (word == "--")
+            return false;
+        if (word == "--help" || word == "-h")
+            return true;
+    }
+    return false;
+}
+
 const TPolecenie* FindCommand(const std::string& name)
 {
     for (const auto& command : Commands())
@@ -153,8 +167,11 @@ int RunCli(const std::vector<std::string>& words, TWejscieWyjscie& io)
         return kZleUzycie;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (!rest.empty() && (rest.front() == "--help" || rest.front() == "-h")) {
+    if (AsksForHelp(rest)) {
         PrintUsage(io.Out, *command);
+        std::string summary = command->Summary;
+        summary.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(summary.front())));
+        io.Out << "\n" << summary << ".\n";
         return kSukces;
     }
     try {

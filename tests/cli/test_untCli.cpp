@@ -16,6 +16,23 @@ TEST(CliFrame, HelpListsEverySubcommand)
         EXPECT_NE(run.Out.find(std::string("  ") + command.Name), std::string::npos) << command.Name;
 }
 
+// Every command answers --help with its usage, also after words of its own, and takes a
+// "--help" after "--" as an argument.
+TEST(CliFrame, EveryCommandHasHelp)
+{
+    for (const auto& command : Commands()) {
+        SCOPED_TRACE(command.Name);
+        for (const std::vector<std::string>& words :
+             {std::vector<std::string>{command.Name, "--help"}, {command.Name, "word", "--lang", "fr", "-h"}}) {
+            const auto run = RunCliCaptured(words);
+            EXPECT_EQ(run.Status, kSukces);
+            EXPECT_TRUE(run.Out.starts_with(std::string("Usage: velmar-cli ") + command.Name + " ")) << run.Out;
+            EXPECT_EQ(run.Err, "");
+        }
+    }
+    EXPECT_NE(RunCliCaptured({"text", "--", "--help"}).Status, kSukces);
+}
+
 TEST(CliFrame, VersionAndUsageErrors)
 {
     EXPECT_EQ(RunCliCaptured({"--version"}).Out, "velmar-cli 2.0\n");

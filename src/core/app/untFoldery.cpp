@@ -22,7 +22,7 @@ TFolderyDanych TFolderyDanych::FromEnvironment()
 {
     auto data = EnvironmentPath("VELMAR_DATA_DIR");
     if (data.empty())
-        data = ExeDir();
+        data = DataFolderOfProgram(ExeDir());
     return {data, PerUserFolder()};
 }
 
@@ -54,6 +54,15 @@ std::filesystem::path TFolderyDanych::WritePath(const std::string& name) const
     std::error_code error;
     std::filesystem::create_directories(user_, error);
     return user_ / name;
+}
+
+std::filesystem::path DataFolderOfProgram(const std::filesystem::path& programFolder)
+{
+    if (programFolder.filename() != "bin")
+        return programFolder;
+    const auto installed = programFolder.parent_path() / "share" / "velmar";
+    std::error_code error;
+    return std::filesystem::is_directory(installed, error) ? installed : programFolder;
 }
 
 const TFolderyDanych& Foldery()

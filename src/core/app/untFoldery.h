@@ -1,7 +1,9 @@
 #pragma once
 // Where the program finds its data and writes the user's files.
 //
-// The data folder is the program folder, or the folder named by VELMAR_DATA_DIR.
+// The data folder is the program folder, or the folder named by VELMAR_DATA_DIR; an
+// installed program (PREFIX/bin/velmar) reads the data installed beside it in
+// PREFIX/share/velmar.
 // Writable files (user dictionaries, the sentence archive, notes, pane backups…) go
 // there when it is writable; otherwise into the per-user data folder
 // ($XDG_DATA_HOME/velmar, by default ~/.local/share/velmar), which is then read first
@@ -32,6 +34,11 @@ private:
     std::filesystem::path data_;
     std::filesystem::path user_;
 };
+
+// Where the data of a program in programFolder is: PREFIX/share/velmar for a program
+// installed in PREFIX/bin when that folder exists, else the program folder itself (a
+// build folder, or a copy of the program with its data beside it).
+std::filesystem::path DataFolderOfProgram(const std::filesystem::path& programFolder);
 
 // The folders of this run (from the environment, computed once).
 const TFolderyDanych& Foldery();

@@ -98,7 +98,10 @@ bool TNotatki::Load(const std::filesystem::path& file)
     }
     std::ifstream in(file, std::ios::binary);
     std::stringstream content;
-    if (!in || !(content << in.rdbuf())) {
+    // An empty file inserts nothing, which the stream reports as a failure: test for it
+    // first, or a file emptied outside the program would refuse every later save.
+    const bool empty = in && in.peek() == std::ifstream::traits_type::eof();
+    if (!in || !(empty || content << in.rdbuf())) {
         wczytanieNieudane_ = true;
         return false;
     }

@@ -248,6 +248,10 @@ std::string TTransSlownikSlowo::Serialize(const TTransSlownik& dictionary) const
     std::string line = Headword + " " + dictionary.KeySeparator;
     const std::string codeMarks(2, dictionary.CodeMark);
     for (const auto& subRecord : SubRecords) {
+        // A code without a meaning does not read back as a sub-record: writing it would
+        // make the stored line say more than a load gives.
+        if (subRecord->Meanings.Count() == 0)
+            continue;
         line += codeMarks + subRecord->Code + " ";
         const auto& meanings = subRecord->Meanings;
         for (int i = 0; i < meanings.Count(); ++i) {

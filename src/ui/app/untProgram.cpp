@@ -10,6 +10,7 @@
 #include "core/app/untStaleApp.h"
 #include "core/app/untTransTeksty.h"
 #include "core/app/untUstawienia.h"
+#include "core/app/untZapisPliku.h"
 #include "core/dictionaries/untSlowniki.h"
 #include "core/dictionaries/untSlownikiUzytkownika.h"
 #include "platform/untQtTekst.h"
@@ -49,6 +50,9 @@ void TProgram::Start()
     CreateArchiveWindow();
     splash_ = std::make_unique<TfrmWinieta>(Foldery().ReadPath("winieta.bmp"));
     splash_->ShowNow();
+    // Saves the previous run did not finish left their temporary files behind.
+    RemoveLeftoverTemporaries(Foldery().DataFolder());
+    RemoveLeftoverTemporaries(Foldery().UserFolder());
     ApplySettingsAndLoad();
     splash_->hide();
     MainWindow()->show();

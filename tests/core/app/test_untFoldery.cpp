@@ -30,3 +30,18 @@ TEST(DataFolders, UnwritableDataFolderSendsWritesToTheUserAndReadsThemFirst)
     std::ofstream(written) << "mine";
     EXPECT_EQ(folders.ReadPath("frpol2.su"), written);
 }
+
+// An installed program finds its data in the share folder beside its bin folder; a
+// program in any other folder, or a bin folder without the share one, has its data
+// beside it.
+TEST(DataFolders, InstalledProgramReadsTheSharedDataFolder)
+{
+    test::TempFolder prefix;
+    fs::create_directories(prefix.Path() / "bin");
+    fs::create_directories(prefix.Path() / "build");
+    EXPECT_EQ(DataFolderOfProgram(prefix.Path() / "bin"), prefix.Path() / "bin");
+    EXPECT_EQ(DataFolderOfProgram(prefix.Path() / "build"), prefix.Path() / "build");
+    fs::create_directories(prefix.Path() / "share" / "velmar");
+    EXPECT_EQ(DataFolderOfProgram(prefix.Path() / "bin"), prefix.Path() / "share" / "velmar");
+    EXPECT_EQ(DataFolderOfProgram(prefix.Path() / "build"), prefix.Path() / "build");
+}

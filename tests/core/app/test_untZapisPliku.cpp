@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "core/app/untZapisPliku.h"
 #include "support/FileSizeLimit.h"
@@ -70,6 +72,25 @@ TEST(AtomicWrite, OnAFullDiskTheBytesAreNotReportedSaved)
     EXPECT_FALSE(saved);
     EXPECT_EQ(test::TempFolder::Read(file), "old");
     EXPECT_FALSE(std::filesystem::exists(folder / "notes.txt.tmp"));
+}
+
+// What a killed save leaves goes at the next start; the files themselves, other
+// files and a folder that happens to be named like a temporary file stay.
+TEST(AtomicWrite, LeftoverTemporaryFilesAreRemovedAndNothingElse)
+{
+    test::TempFolder folder;
+    folder.Write("frpol2.su", "dictionary");
+    folder.Write("frpol2.su.tmp", "half a dicti");
+    folder.Write("frpol.not.tmp", "");
+    folder.Write("tmp", "not temporary");
+    std::filesystem::create_directory(folder / "kept.tmp");
+    EXPECT_EQ(RemoveLeftoverTemporaries(folder.Path()), 2);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"frpol2.su", "kept.tmp", "tmp"}));
+    EXPECT_EQ(RemoveLeftoverTemporaries(folder / "missing"), 0);
 }
 
 } // namespace

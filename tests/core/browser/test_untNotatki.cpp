@@ -130,6 +130,21 @@ TEST_F(NotatkiFailedSave, IntoAReadOnlyFolderTheOldFileStays)
     EXPECT_EQ(test::TempFolder::Read(file), old);
 }
 
+// Found by fuzz_notatki: an empty file failed to load, and the notes then refused
+// every save.
+TEST(Notatki, AnEmptyFileLoadsAsNoNotesAndIsSavedOver)
+{
+    test::TempFolder folder;
+    const auto file = folder.Write("frpol.not", "");
+    TNotatki notes;
+    ASSERT_TRUE(notes.Load(file));
+    EXPECT_EQ(notes.Count(), 0);
+    EXPECT_FALSE(notes.LoadFailed());
+    notes.SetNote(notes.Add("chat"), "miaou");
+    ASSERT_TRUE(notes.Save(file));
+    EXPECT_EQ(test::TempFolder::Read(file), "chat=miaou\r\n");
+}
+
 TEST(Notatki, AFileThatCannotBeReadIsNotSavedOver)
 {
     test::TempFolder folder;
