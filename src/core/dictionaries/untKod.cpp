@@ -327,6 +327,9 @@ std::size_t TWersjaLinii::MemoryBytes() const
         if (line->capacity() > std::string().capacity()) // beyond the in-place buffer
             bytes += line->capacity() + 1;
     }
+    std::lock_guard lock(indexMutex_);
+    for (const auto& index : indexes_)
+        bytes += index->MemoryBytes();
     return bytes;
 }
 
