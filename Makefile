@@ -77,10 +77,15 @@ test-tsan: deps
 	cmake --build $(TSAN_BUILD_DIR) -j $(JOBS) --target test_core
 	cd $(TSAN_BUILD_DIR) && ctest --output-on-failure -j $(JOBS) -L threads
 
+# The load and translation figures read the data set of VELMAR_DATA_DIR, else that of
+# $(BUILD_DIR)/bin (the full one after `make data`), else the bundled core the bench build
+# compiles. The machine load is printed first: the figures mean little on a busy machine.
 bench: deps
 	$(CMAKE_CONFIGURE) -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DVELMAR_BUILD_BENCH=ON -DVELMAR_BUILD_TESTS=OFF
 	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
-	@for b in $(BENCH_BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+	@data=$${VELMAR_DATA_DIR:-$(BUILD_DIR)/bin}; [ -f $$data/frpol2.sg ] || data=$(BENCH_BUILD_DIR)/bin; \
+	  echo "data: $$data; load: $$(cut -d' ' -f1-3 /proc/loadavg)"; \
+	  for b in $(BENCH_BUILD_DIR)/bench/bench_*; do echo "== $$b"; VELMAR_DATA_DIR=$$data $$b; done
 
 # Fuzzing needs clang and its fuzzer runtime, installed here only: clang 16, since
 # Debian 12's clang 14 crashes compiling the French generator tables. New inputs the

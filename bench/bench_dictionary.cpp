@@ -1,22 +1,28 @@
-// Dictionary loading and entry decoding.
-//
-// Loading: a synthetic main list of 300,000 lines and a forms list of 2,000,000 lines,
-// each against a plain read of the same file; the counters give the heap held by the
-// loaded list and the peak heap while loading, both relative to the file size.
-// Decoding: GetEntry of a 2 KB entry with the cache forgotten before every call.
+// Dictionary loading against a plain read of the same bytes: a synthetic main list of
+// 300,000 lines, a forms list of 2,000,000 lines, and the main and forms lists of both
+// directions of the data set (VELMAR_DATA_DIR, else the program folder). Each iteration
+// reads the files plainly, then loads them; the counters give the median of each, their
+// ratio (load/read), and the heap held by the loaded lists and the peak heap while
+// loading, both relative to the file size.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <new>
-#include <sstream>
+#include <string>
+#include <vector>
 
+#include "core/app/untFoldery.h"
 #include "core/app/untStale.h"
-#include "core/dictionaries/untTransSlownikiTypy.h"
+#include "core/app/untStaleApp.h"
+#include "core/app/untUtils.h"
+#include "core/dictionaries/untKod.h"
 
 // ---------------------------------------------------------------- heap accounting
 
@@ -109,96 +115,102 @@ const std::filesystem::path& FormsFile()
 
 // ---------------------------------------------------------------- loading
 
-void LoadList(benchmark::State& state, const std::filesystem::path& file)
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::time_point start)
 {
-    const double fileBytes = static_cast<double>(std::filesystem::file_size(file));
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+std::string ReadPlainly(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes(std::filesystem::file_size(file), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+// Times the plain read and the load of the files (the load is the benchmark's own time).
+void LoadAgainstRead(benchmark::State& state, const std::vector<std::filesystem::path>& files)
+{
+    double fileBytes = 0;
+    for (const auto& file : files)
+        fileBytes += static_cast<double>(std::filesystem::file_size(file));
+    std::vector<double> reads;
+    std::vector<double> loads;
     std::size_t held = 0;
     std::size_t peak = 0;
     int lines = 0;
     for (auto _ : state) {
-        TLinie list;
+        auto start = Clock::now();
+        for (const auto& file : files)
+            benchmark::DoNotOptimize(ReadPlainly(file));
+        reads.push_back(Milliseconds(start));
+
+        std::vector<TLinie> lists(files.size());
         const std::size_t before = heapInUse;
         heapPeak = before;
-        list.LoadFromFile(file);
+        start = Clock::now();
+        for (std::size_t i = 0; i < files.size(); ++i)
+            lists[i].LoadFromFile(files[i]);
+        loads.push_back(Milliseconds(start));
+        state.SetIterationTime(loads.back() / 1e3);
         held = heapInUse - before;
         peak = heapPeak - before;
-        lines = list.Count();
-        benchmark::DoNotOptimize(list);
+        lines = 0;
+        for (const TLinie& list : lists)
+            lines += list.Count();
     }
     state.counters["lines"] = lines;
     state.counters["file_MB"] = fileBytes / 1e6;
+    state.counters["read_ms"] = Median(reads);
+    state.counters["load_ms"] = Median(loads);
+    state.counters["load/read"] = Median(loads) / Median(reads);
     state.counters["held/file"] = static_cast<double>(held) / fileBytes;
     state.counters["peak/file"] = static_cast<double>(peak) / fileBytes;
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(fileBytes));
-}
-
-void ReadFile(benchmark::State& state, const std::filesystem::path& file)
-{
-    for (auto _ : state) {
-        std::ifstream in(file, std::ios::binary);
-        std::string bytes(std::filesystem::file_size(file), '\0');
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        benchmark::DoNotOptimize(bytes);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(std::filesystem::file_size(file)));
 }
 
 void BM_LoadMainList300k(benchmark::State& state)
 {
-    LoadList(state, MainFile());
-}
-void BM_ReadMainFile300k(benchmark::State& state)
-{
-    ReadFile(state, MainFile());
+    LoadAgainstRead(state, {MainFile()});
 }
 void BM_LoadFormsList2M(benchmark::State& state)
 {
-    LoadList(state, FormsFile());
+    LoadAgainstRead(state, {FormsFile()});
 }
-void BM_ReadFormsFile2M(benchmark::State& state)
+
+std::filesystem::path DataFolder()
 {
-    ReadFile(state, FormsFile());
+    const char* folder = std::getenv("VELMAR_DATA_DIR");
+    return folder && *folder ? folder : Foldery().DataFolder();
 }
-BENCHMARK(BM_LoadMainList300k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadMainFile300k)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadFormsList2M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ReadFormsFile2M)->Unit(benchmark::kMillisecond);
 
-// ---------------------------------------------------------------- one large entry
-
-std::string LargeEntry()
+// The main and forms lists of both directions of the data set: nearly all the bytes the
+// program loads at start.
+void BM_LoadBothDirections(benchmark::State& state)
 {
-    std::string line = "avoir_";
-    for (int subRecord = 0; line.size() < 2048; ++subRecord) {
-        line +=
-            Format("#%d mieć *%d (pot.) +m , posiadać $de:zpowodu2 ; dysponować <władać> +25 ", subRecord, subRecord);
-        line += "; (książk.) dzierżyć (coś) [stary] , trzymać +z ";
+    std::vector<std::filesystem::path> files;
+    for (const int mode : {trybTranslatorFrPl, trybTranslatorPlFr})
+        for (const TTabelaProduktu* table : {&tabele::MainDictionary, &tabele::InflectedForms})
+            files.push_back(DataFolder() / ProductFile(*table, mode));
+    for (const auto& file : files) {
+        if (!std::filesystem::exists(file)) {
+            state.SkipWithError(("no " + file.string()).c_str());
+            return;
+        }
     }
-    line += "\xD7"
-            "avoir faim_v być głodnym, \x89 głodować";
-    return line;
+    LoadAgainstRead(state, files);
 }
 
-void BM_GetEntry2KB(benchmark::State& state)
-{
-    TLinie lines;
-    const std::string text = LargeEntry();
-    TTransSlownikGlowny dictionary(rsGlowny, kKeyRowMain, jezFrancuski, jezPolski);
-    dictionary.KeepPhrases = true;
-    lines.Add(dictionary.Encode(text));
-    dictionary.Attach(&lines);
-    int meanings = 0;
-    for (auto _ : state) {
-        dictionary.CachedIndex = -1;
-        const auto& entry = dictionary.GetEntry(0);
-        meanings = entry.SubRecords.Item(0)->Meanings.Count();
-        benchmark::DoNotOptimize(entry);
-    }
-    state.counters["entry_bytes"] = static_cast<double>(text.size());
-    state.counters["meanings_in_first"] = meanings;
-}
-BENCHMARK(BM_GetEntry2KB)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadMainList300k)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
+BENCHMARK(BM_LoadFormsList2M)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(BM_LoadBothDirections)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 
 } // namespace
 } // namespace velmar

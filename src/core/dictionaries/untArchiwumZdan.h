@@ -42,6 +42,10 @@ public:
     std::function<void(TTransSlownikZdan&, int)> OnSentenceAdded;
     std::function<void(TTransSlownikZdan&, int)> OnSentenceDeleted;
 
+protected:
+    // The keys are the views of KeyLevel.
+    int KeyVariant() const override { return KeyLevel; }
+
 private:
     // Writes CurrentRecord back to line index.
     void StoreCurrentRecord(int index);

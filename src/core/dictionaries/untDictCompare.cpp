@@ -1,5 +1,6 @@
 #include "core/dictionaries/untDictCompare.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/app/untStale.h"
@@ -389,6 +390,62 @@ int DictCompare(std::string_view a, std::string_view b, std::uint8_t language, i
         b = spelledB;
     }
     return TPorownanie(a, b, *alphabet).Run();
+}
+
+namespace {
+
+// Ten letters of six bits each: no order string has 63 members.
+constexpr int kPrefixBits = 6;
+constexpr int kPrefixLetters = 10;
+// Above every prefix of letters, as the empty key sorts after every other.
+constexpr std::uint64_t kEmptyKeyPrefix = ~std::uint64_t{0};
+
+// The letters the comparison walks: members by their rank, accents dropped where the
+// alphabet ranks accented capitals as their base letter, and œ read as "oe", as the
+// French spelling normalisation reads it.
+class TPrefiksKolacji {
+public:
+    explicit TPrefiksKolacji(const TAlfabetPorownania& alphabet) : alphabet_(alphabet) {}
+
+    std::uint64_t Of(std::string_view key)
+    {
+        for (std::size_t i = 0; i < key.size() && letters_ < kPrefixLetters; ++i) {
+            const uchar c = Byte(key, i);
+            if (alphabet_.Takes[c]) {
+                const uchar upper = alphabet_.Upper[c];
+                Add(alphabet_.ReplacesAccents ? WithoutAccent(upper) : upper);
+            } else if (alphabet_.French && (c == kOeCapital || c == kOeSmall)) {
+                Add('O');
+                Add('E');
+            }
+        }
+        return prefix_ << (kPrefixBits * (kPrefixLetters - std::min(letters_, kPrefixLetters)));
+    }
+
+private:
+    void Add(uchar upper)
+    {
+        if (letters_ == kPrefixLetters)
+            return;
+        prefix_ = (prefix_ << kPrefixBits) | static_cast<std::uint64_t>(alphabet_.Rank[upper] + 1);
+        ++letters_;
+    }
+
+    const TAlfabetPorownania& alphabet_;
+    std::uint64_t prefix_ = 0;
+    int letters_ = 0;
+};
+
+} // namespace
+
+std::uint64_t CollationPrefix(std::string_view key, std::uint8_t language)
+{
+    const TAlfabetPorownania* alphabet = AlphabetFor(language);
+    if (alphabet == nullptr)
+        return 0; // every key compares equal
+    if (key.empty())
+        return kEmptyKeyPrefix;
+    return TPrefiksKolacji(*alphabet).Of(key);
 }
 
 bool EqualUnderFlags(std::string_view a, std::string_view b, std::uint8_t language, int flags)

@@ -33,6 +33,17 @@ enum TFlagaPorownania : int {
 // file sorted with it is searchable. With flags, 0 means "equal under the relaxation".
 int DictCompare(std::string_view a, std::string_view b, std::uint8_t language, int flags = 0);
 
+// The first letters of key by their rank in the collation with flags 0, packed into a
+// number: when the prefixes of two keys differ, DictCompare orders the keys as the
+// numbers are ordered; equal prefixes decide nothing. A binary search reads these
+// compact numbers instead of the scrambled lines for all but its last steps.
+std::uint64_t CollationPrefix(std::string_view key, std::uint8_t language);
+// −1, 0 or 1 as the prefixes are ordered.
+inline int ComparePrefixes(std::uint64_t a, std::uint64_t b)
+{
+    return (a > b) - (a < b);
+}
+
 // Whether a and b are equal once the relaxations named by flags are applied, and
 // nothing else: a zero from DictCompare counts as a match only when this holds.
 bool EqualUnderFlags(std::string_view a, std::string_view b, std::uint8_t language, int flags);

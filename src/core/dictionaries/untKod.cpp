@@ -118,6 +118,9 @@ constexpr std::array<std::uint8_t, kKeyTableSize> kKeyTable = {
 constexpr int kFirstXorProduct = 4;
 
 constexpr unsigned char kEscape = 64;
+// A key decoded up to its separator starts in a buffer this long (in place in the string
+// object) and grows to the whole body only when the key is longer.
+constexpr std::size_t kKeyBuffer = 15;
 constexpr unsigned char kEscapeShift = 70;
 
 bool NeedsEscape(unsigned char b)
@@ -130,11 +133,17 @@ bool HasKey(int product, int keyRow)
     return product >= kFirstXorProduct && product <= kProductCount && keyRow >= 1 && keyRow <= kKeyRows;
 }
 
+// The ten bytes of the product's key row.
+const std::uint8_t* KeyRow(int product, int keyRow)
+{
+    const std::size_t row = static_cast<std::size_t>((product - 1) * kKeyRows + (keyRow - 1));
+    return kKeyTable.data() + row * kKeyLength;
+}
+
 // Byte (i mod 10) of the product's key row, for the 1-based position i.
 unsigned char KeyByte(int product, int keyRow, std::size_t position)
 {
-    const std::size_t row = static_cast<std::size_t>((product - 1) * kKeyRows + (keyRow - 1));
-    return kKeyTable[row * kKeyLength + position % kKeyLength];
+    return KeyRow(product, keyRow)[position % kKeyLength];
 }
 
 // The last byte of a stored line: 10 XOR every byte of the text, kept out of the
@@ -188,10 +197,11 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
     const auto check = static_cast<unsigned char>(stored.back());
     const std::string_view body = stored.substr(0, stored.size() - 1);
 
-    std::string text;
-    if (stop < 0)
-        text.reserve(body.size());
-    std::size_t position = 1;
+    // Decoded into a buffer as long as the body, which no line outgrows, and cut after.
+    std::string text(stop < 0 ? body.size() : std::min<std::size_t>(body.size(), kKeyBuffer), '\0');
+    const std::uint8_t* key = KeyRow(product, keyRow);
+    std::size_t length = 0;
+    std::size_t keyAt = 1; // the first byte takes key byte 1
     for (std::size_t j = 0; j < body.size(); ++j) {
         auto b = static_cast<unsigned char>(body[j]);
         if (b == kEscape) {
@@ -199,11 +209,16 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
                 break; // a dangling escape carries no byte
             b = static_cast<unsigned char>(static_cast<unsigned char>(body[++j]) - kEscapeShift);
         }
-        const auto decoded = static_cast<unsigned char>(check ^ KeyByte(product, keyRow, position++) ^ b);
-        text += static_cast<char>(decoded);
+        const auto decoded = static_cast<unsigned char>(check ^ key[keyAt] ^ b);
+        if (++keyAt == kKeyLength)
+            keyAt = 0;
+        if (length == text.size())
+            text.resize(body.size());
+        text[length++] = static_cast<char>(decoded);
         if (decoded == stop)
             break;
     }
+    text.resize(length);
     return text;
 }
 
@@ -327,6 +342,9 @@ std::size_t TWersjaLinii::MemoryBytes() const
         if (line->capacity() > std::string().capacity()) // beyond the in-place buffer
             bytes += line->capacity() + 1;
     }
+    std::lock_guard lock(indexMutex_);
+    for (const auto& index : indexes_)
+        bytes += index->MemoryBytes();
     return bytes;
 }
 

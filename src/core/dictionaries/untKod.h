@@ -40,6 +40,14 @@ std::string DecodeLineUntil(std::string_view stored, int keyRow, char stop);
 // and a checksum that matches the decoded text.
 bool IsWellFormedLine(std::string_view stored, int keyRow);
 
+// Something computed from every line of one version (a search index), kept with the
+// version so that every dictionary instance reading it shares one copy.
+class TIndeksWersji {
+public:
+    virtual ~TIndeksWersji() = default;
+    virtual std::size_t MemoryBytes() const = 0;
+};
+
 // A stored line of a changed list, shared by the versions that hold it.
 using TLiniaWspolna = std::shared_ptr<const std::string>;
 
@@ -64,7 +72,25 @@ public:
     // Every stored line, the start of the next version.
     std::vector<TLiniaWspolna> SharedLines() const;
     void WriteTo(std::ostream& out) const;
+    // Bytes of the lines and of the index kept with them.
     std::size_t MemoryBytes() const;
+    // An index of kind T kept with this version that fits accepts, else the one build
+    // makes, which is kept from then on. A few are kept (one list may be read more than
+    // one way, e.g. the archive at two similarity levels), the oldest going first. Safe
+    // from any thread; the first caller builds, the others wait for it.
+    template <typename T, typename Fits, typename Build>
+    std::shared_ptr<const T> Index(Fits fits, Build build) const
+    {
+        std::lock_guard lock(indexMutex_);
+        for (const auto& index : indexes_)
+            if (const auto* held = dynamic_cast<const T*>(index.get()); held && fits(*held))
+                return std::shared_ptr<const T>(index, held);
+        std::shared_ptr<const T> made = build(*this);
+        if (indexes_.size() == kIndexesKept)
+            indexes_.erase(indexes_.begin());
+        indexes_.push_back(made);
+        return made;
+    }
     // Unique among every version of every list: a cache built from one version can
     // tell that it is stale.
     std::uint64_t Serial() const { return serial_; }
@@ -79,6 +105,9 @@ private:
     std::vector<TLiniaWspolna> lines_;
     bool isPacked_ = false;
     std::uint64_t serial_;
+    static constexpr std::size_t kIndexesKept = 4;
+    mutable std::mutex indexMutex_;
+    mutable std::vector<std::shared_ptr<const TIndeksWersji>> indexes_;
 };
 
 using TMigawkaLinii = std::shared_ptr<const TWersjaLinii>;

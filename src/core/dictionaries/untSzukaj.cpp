@@ -1,6 +1,7 @@
 // Dictionary search: the binary search under the dictionary collation with its relaxed
 // stages, prefix searches, the filtered view, and the forms search with its rules.
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -90,7 +91,8 @@ bool SearchWithPlainOptions(std::string_view word, int& index, Search search)
 class TSzukanie {
 public:
     TSzukanie(TTransSlownik& dictionary, TZnajdzOpcje& options, std::string key)
-        : d_(dictionary), options_(options), key_(std::move(key))
+        : d_(dictionary), options_(options), key_(std::move(key)), keyPrefix_(CollationPrefix(key_, d_.SourceLang)),
+          prefixes_(d_.KeyPrefixes())
     {
     }
 
@@ -100,8 +102,13 @@ public:
         int high = d_.Count() - 1;
         for (;;) {
             d_.Current = (low + high) / 2;
-            const std::string probe = d_.GetKey(d_.Current);
-            const int order = DictCompare(key_, probe, d_.SourceLang, 0);
+            // The prefixes decide most steps without reading the line.
+            int order = ComparePrefixes(keyPrefix_, prefixes_->At(d_.Current));
+            std::string probe;
+            if (order == 0) {
+                probe = d_.GetKey(d_.Current);
+                order = DictCompare(key_, probe, d_.SourceLang, 0);
+            }
             if (order == 0)
                 return probe == key_ || SettleInRun(0);
             if (low == high && RelaxedStages())
@@ -185,6 +192,8 @@ private:
     TTransSlownik& d_;
     TZnajdzOpcje& options_;
     std::string key_;
+    std::uint64_t keyPrefix_;
+    std::shared_ptr<const TPrefiksyKluczy> prefixes_;
 };
 
 } // namespace

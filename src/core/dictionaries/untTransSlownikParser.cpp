@@ -1,8 +1,10 @@
 // Parsing of a decoded main-dictionary line into an entry. Every loop either
 // consumes text or moves a cursor forwards, so a malformed line ends in finite time
 // with whatever the steps could extract.
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app/untStale.h"
 #include "core/dictionaries/untTransSlownikSlowo.h"
@@ -32,7 +34,22 @@ const TZbiorZnakow& CodeNoise()
     return noise;
 }
 
-constexpr std::string_view kMeaningSeparators = ",;|\xA6#";
+// The bytes that end a meaning: , ; | ¦ #.
+const TZbiorZnakow& MeaningSeparators()
+{
+    static const TZbiorZnakow separators = CharsToSet(",;|\xA6#");
+    return separators;
+}
+
+// s without the bytes up to the space at both ends, as Trim cuts them, without a copy.
+std::string_view Trimmed(std::string_view s)
+{
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ')
+        s.remove_suffix(1);
+    return s;
+}
 
 // The index of the bracket that closes the one at open; npos when it is not closed.
 std::size_t BracketEnd(std::string_view s, std::size_t open)
@@ -211,7 +228,7 @@ std::string VariantText(const std::string& text)
 }
 
 // Reads the alternative that starts at `at`: comment, word, code, extra, gloss.
-std::size_t ReadAlternative(std::string& text, std::size_t at, const TTransSlownik& dictionary,
+std::size_t ReadAlternative(std::string_view text, std::size_t at, const TTransSlownik& dictionary,
                             TTransSlownikZnaczenie& meaning)
 {
     const auto i = static_cast<std::size_t>(meaning.AddAlternative());
@@ -220,7 +237,7 @@ std::size_t ReadAlternative(std::string& text, std::size_t at, const TTransSlown
         if (at < text.size() && openers.test(static_cast<unsigned char>(text[at]))) {
             const std::size_t close = BracketEnd(text, at);
             const std::size_t end = close == std::string::npos ? text.size() : close + 1;
-            into = BracesToParentheses(text.substr(at, end - at));
+            into = BracesToParentheses(std::string(text.substr(at, end - at)));
             at = end;
         }
     };
@@ -235,7 +252,7 @@ std::size_t ReadAlternative(std::string& text, std::size_t at, const TTransSlown
     at = SkipSpaces(text, at);
     if (at < text.size() && text[at] == '*') {
         const std::size_t end = TokenEnd(text, at);
-        std::string code = text.substr(at, end - at);
+        std::string code(text.substr(at, end - at));
         DeleteCharsInSet(code, CodeNoise());
         meaning.WordCodes[i] = code;
         at = end;
@@ -246,7 +263,7 @@ std::size_t ReadAlternative(std::string& text, std::size_t at, const TTransSlown
 }
 
 // Fills a meaning from its text; returns the variant text to add after it, if any.
-std::string ParseMeaning(std::string text, const TTransSlownik& dictionary, TTransSlownikZnaczenie& meaning)
+std::string ParseMeaning(std::string_view source, const TTransSlownik& dictionary, TTransSlownikZnaczenie& meaning)
 {
     const bool alt1 = meaning.Alt1;
     const bool alt2 = meaning.Alt2;
@@ -254,14 +271,22 @@ std::string ParseMeaning(std::string text, const TTransSlownik& dictionary, TTra
     meaning.Alt1 = alt1;
     meaning.Alt2 = alt2;
 
+    // Most meanings need no edit and are read where they stand.
     std::string variant;
-    if (dictionary.SourceLang != jezPolski && text.find('<') != std::string::npos) {
-        variant = VariantText(text);
-        RemoveBracketed(text, "<");
-    }
-    if (text.find(kHidden) != std::string::npos) {
-        meaning.Hidden = true;
-        std::erase(text, kHidden);
+    std::string edited;
+    std::string_view text = source;
+    const bool variants = dictionary.SourceLang != jezPolski && source.find('<') != std::string_view::npos;
+    if (variants || source.find(kHidden) != std::string_view::npos) {
+        edited = std::string(source);
+        if (variants) {
+            variant = VariantText(edited);
+            RemoveBracketed(edited, "<");
+        }
+        if (edited.find(kHidden) != std::string::npos) {
+            meaning.Hidden = true;
+            std::erase(edited, kHidden);
+        }
+        text = edited;
     }
     std::size_t at = 0;
     while ((at = SkipSpaces(text, at)) < text.size()) {
@@ -271,7 +296,7 @@ std::string ParseMeaning(std::string text, const TTransSlownik& dictionary, TTra
             at = close == std::string::npos ? text.size() : close + 1;
         } else if (c == '+' || c == '&') {
             const std::size_t end = TokenEnd(text, at);
-            const std::string name = text.substr(at + 1, end - at - 1);
+            const std::string_view name = text.substr(at + 1, end - at - 1);
             if (name.empty() && c == '+') {
                 if (!meaning.Alt1 && !meaning.Alt2)
                     meaning.Plus = true;
@@ -283,8 +308,7 @@ std::string ParseMeaning(std::string text, const TTransSlownik& dictionary, TTra
             const std::size_t end = TokenEnd(text, at);
             if (end > at + 1) {
                 const int index = meaning.Valency.Append();
-                ParseValency(std::string_view(text).substr(at + 1, end - at - 1), dictionary.TargetLang,
-                             *meaning.Valency.Item(index));
+                ParseValency(text.substr(at + 1, end - at - 1), dictionary.TargetLang, *meaning.Valency.Item(index));
             }
             at = end;
         } else {
@@ -310,7 +334,7 @@ std::size_t NextSeparator(std::string_view text, std::size_t at, const TTransSlo
             if (close == std::string_view::npos)
                 return std::string_view::npos;
             at = close + 1;
-        } else if (kMeaningSeparators.find(c) != std::string_view::npos) {
+        } else if (MeaningSeparators().test(static_cast<unsigned char>(c))) {
             return at;
         } else {
             ++at;
@@ -382,13 +406,13 @@ void SplitSubRecords(const std::string& body, const TTransSlownik& dictionary, T
         std::size_t end = body.find(dictionary.CodeMark, at);
         if (end == std::string::npos)
             end = body.size();
-        const std::string segment = body.substr(at, end - at);
+        const std::string_view segment = std::string_view(body).substr(at, end - at);
         at = end;
-        const std::string trimmed = Trim(segment);
+        const std::string_view trimmed = Trimmed(segment);
         if (trimmed.empty())
             continue;
-        if (polish && segment.front() != ' ' && trimmed.find(' ') == std::string::npos) {
-            defaultCode = trimmed;
+        if (polish && segment.front() != ' ' && trimmed.find(' ') == std::string_view::npos) {
+            defaultCode = std::string(trimmed);
             continue;
         }
         subRecords.Add(segment, defaultCode, dictionary);
@@ -455,18 +479,22 @@ void NumberGroups(TTransSlownikPodrekordy& subRecords)
 
 void MergeDuplicateMeanings(TTransSlownikZnaczenia& meanings)
 {
+    if (meanings.Count() < 2)
+        return;
+    // The display text of each meaning kept so far, by its index.
+    std::vector<std::string> kept{meanings.Item(0)->DisplayText()};
     for (int i = 1; i < meanings.Count(); ++i) {
-        const std::string text = meanings.Item(i)->DisplayText();
-        for (int earlier = 0; earlier < i; ++earlier) {
-            auto* kept = meanings.Item(earlier);
-            if (kept->DisplayText() != text)
-                continue;
-            const auto* duplicate = meanings.Item(i);
-            kept->Codes |= duplicate->Codes;
-            kept->Plus = kept->Plus || duplicate->Plus;
-            meanings.Delete(i--);
-            break;
+        std::string text = meanings.Item(i)->DisplayText();
+        const auto same = std::find(kept.begin(), kept.end(), text);
+        if (same == kept.end()) {
+            kept.push_back(std::move(text));
+            continue;
         }
+        auto* into = meanings.Item(static_cast<int>(same - kept.begin()));
+        const auto* duplicate = meanings.Item(i);
+        into->Codes |= duplicate->Codes;
+        into->Plus = into->Plus || duplicate->Plus;
+        meanings.Delete(i--);
     }
 }
 
@@ -483,7 +511,7 @@ int TTransSlownikZnaczenia::AddMeaning(std::string_view text, bool alt1, const T
     meaning->Alt2 = alt2;
     std::string variant;
     if (!text.empty())
-        variant = ParseMeaning(std::string(text), dictionary, *meaning);
+        variant = ParseMeaning(text, dictionary, *meaning);
     meaning->GroupEnd = groupEnd;
     if (!variant.empty()) {
         const bool plusMinus = text.find(kPlusMinus) != std::string_view::npos;
@@ -499,11 +527,11 @@ int TTransSlownikPodrekordy::Add(std::string_view segment, const std::string& de
     auto* subRecord = Item(index);
     while (!segment.empty() && segment.front() == dictionary.CodeMark)
         segment.remove_prefix(1);
-    std::string rest(segment);
+    std::string_view rest = segment;
     if (!segment.empty() && segment.front() != ' ') {
         const std::size_t space = segment.find(' ');
         subRecord->Code = std::string(segment.substr(0, space));
-        rest = space == std::string_view::npos ? std::string() : std::string(segment.substr(space));
+        rest = space == std::string_view::npos ? std::string_view() : segment.substr(space);
     }
     std::string& code = subRecord->Code;
     std::erase_if(code, [&](char c) { return c == ' ' || c == dictionary.CodeMark || c == dictionary.KeySeparator; });
@@ -518,15 +546,15 @@ int TTransSlownikPodrekordy::Add(std::string_view segment, const std::string& de
     }
     subRecord->ReflexiveFlag = polish && code.find(kReflexive) != std::string::npos;
 
-    rest = Trim(rest);
+    rest = Trimmed(rest);
     while (!rest.empty()) {
         const std::size_t separator = NextSeparator(rest, 0, dictionary);
-        const std::string meaning = Trim(std::string_view(rest).substr(0, separator));
+        const std::string_view meaning = Trimmed(rest.substr(0, separator));
         const bool endsGroup =
-            polish && separator != std::string::npos && (rest[separator] == ';' || rest[separator] == kBrokenBar);
+            polish && separator != std::string_view::npos && (rest[separator] == ';' || rest[separator] == kBrokenBar);
         if (!meaning.empty())
             subRecord->Meanings.AddMeaning(meaning, false, dictionary, endsGroup);
-        rest = separator == std::string::npos ? std::string() : Trim(std::string_view(rest).substr(separator + 1));
+        rest = separator == std::string_view::npos ? std::string_view() : Trimmed(rest.substr(separator + 1));
     }
     return index;
 }

@@ -146,7 +146,7 @@ void TTransSlownikZnaczenie::ClearMeaning()
 {
     for (auto* list : {&Words, &WordCodes, &Comments, &Glosses, &Extras})
         list->clear();
-    Valency.Clear();
+    Valency.Recycle();
     Codes.reset();
     Plus = Preferred = Alt1 = Alt2 = GroupEnd = Hidden = false;
 }
@@ -171,6 +171,15 @@ int TTransSlownikZnaczenia::FirstPreferred(bool skipAlt1, bool skipAlt2) const
 
 // ---------------------------------------------------------------- sub-record and entry
 
+void TTransSlownikPodrekord::Reset()
+{
+    Code.clear();
+    GroupLabel.clear();
+    Marker.clear();
+    SichFlag = ReflexiveFlag = false;
+    Meanings.Recycle();
+}
+
 void TTransSlownikSlowo::ClearEntry()
 {
     Headword.clear();
@@ -179,10 +188,10 @@ void TTransSlownikSlowo::ClearEntry()
     BraceNotes.clear();
     HeadTail.clear();
     MarkerValue.clear();
-    SubRecords.Clear();
+    SubRecords.Recycle();
     ExtraSubRecords.Clear();
     Pruned = Changed = SignFlag = false;
-    Phrases.Clear();
+    Phrases.Recycle();
     NameClasses.reset();
 }
 

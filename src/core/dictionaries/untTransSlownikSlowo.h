@@ -18,6 +18,8 @@ namespace velmar {
 class TTransSlownik;
 
 // An ordered list that owns its items and remembers the item last reached by Item().
+// Recycle empties it but keeps the items for the next Appends, so that decoding entry
+// after entry into one object allocates only where an entry outgrows the ones before.
 template <typename T>
 class TListaWlasna {
 public:
@@ -45,7 +47,13 @@ public:
     // Appends a new empty item and returns its index.
     int Append()
     {
-        items_.push_back(std::make_unique<T>());
+        if (spare_.empty()) {
+            items_.push_back(std::make_unique<T>());
+        } else {
+            items_.push_back(std::move(spare_.back()));
+            spare_.pop_back();
+            Reset(*items_.back());
+        }
         return Count() - 1;
     }
     bool Delete(int index)
@@ -75,6 +83,13 @@ public:
         items_.clear();
         current_ = nullptr;
     }
+    // Clear that keeps the items to be emptied and reused by Append.
+    void Recycle()
+    {
+        for (auto& item : items_)
+            spare_.push_back(std::move(item));
+        Clear();
+    }
     // Deep copy.
     void Assign(const TListaWlasna& other)
     {
@@ -90,8 +105,17 @@ public:
 
 private:
     bool InRange(int index) const { return index >= 0 && index < Count(); }
+    // Makes a recycled item equal to a new one, keeping what it can of its memory.
+    static void Reset(T& item)
+    {
+        if constexpr (requires { item.Reset(); })
+            item.Reset();
+        else
+            item = T();
+    }
 
     std::vector<std::unique_ptr<T>> items_;
+    std::vector<std::unique_ptr<T>> spare_;
     T* current_ = nullptr;
 };
 
@@ -161,6 +185,7 @@ public:
     std::string NotesText() const { return AlternativesText(false); }
 
     void ClearMeaning();
+    void Reset() { ClearMeaning(); }
     void Assign(const TTransSlownikZnaczenie& other) { *this = other; }
 
 private:
@@ -189,6 +214,7 @@ public:
     bool ReflexiveFlag = false; // Polish source: the code holds "ř"
     TTransSlownikZnaczenia Meanings;
 
+    void Reset();
     void Assign(const TTransSlownikPodrekord& other) { *this = other; }
 };
 

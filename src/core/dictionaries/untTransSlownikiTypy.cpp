@@ -1,5 +1,7 @@
 #include "core/dictionaries/untTransSlownikiTypy.h"
 
+#include <typeinfo>
+
 #include "core/app/untStale.h"
 
 namespace velmar {
@@ -93,14 +95,33 @@ void TTransSlownik::SetTargetLanguage(std::uint8_t language)
     TargetAlphabet = AlphabetId(language);
 }
 
+std::shared_ptr<const TPrefiksyKluczy> TTransSlownik::KeyPrefixes() const
+{
+    const TPrzypiecie pin(*this);
+    const TOdczytKluczy reading{typeid(*this), KeyRow, KeySeparator, CharSet1 | CharSet2, KeyVariant(), SourceLang};
+    return pin.Version().Index<TPrefiksyKluczy>(
+        [&](const TPrefiksyKluczy& index) { return index.Reading() == reading; },
+        [&](const TWersjaLinii& version) {
+            std::vector<std::uint64_t> prefixes(static_cast<std::size_t>(version.Count()));
+            for (int i = 0; i < version.Count(); ++i)
+                prefixes[static_cast<std::size_t>(i)] =
+                    CollationPrefix(KeyOf(version.DecodedUntil(i, KeyRow, KeySeparator)), SourceLang);
+            return std::make_shared<const TPrefiksyKluczy>(reading, std::move(prefixes));
+        });
+}
+
 bool TTransSlownik::FindKeyExact(std::string_view key, int& index) const
 {
     const TPrzypiecie pin(*this);
+    const std::shared_ptr<const TPrefiksyKluczy> prefixes = KeyPrefixes();
+    const std::uint64_t keyPrefix = CollationPrefix(key, SourceLang);
     int low = 0;
     int high = Count() - 1;
     while (low <= high) {
         const int middle = low + (high - low) / 2;
-        const int order = CompareKeys(GetKey(middle), key, SourceLang);
+        int order = ComparePrefixes(prefixes->At(middle), keyPrefix);
+        if (order == 0)
+            order = CompareKeys(GetKey(middle), key, SourceLang);
         if (order == 0) {
             index = middle;
             return true;

@@ -19,6 +19,7 @@
 #include "core/app/untUtils.h"
 #include "core/dictionaries/untFormy.h"
 #include "core/dictionaries/untKod.h"
+#include "core/dictionaries/untPrefiksyKluczy.h"
 #include "core/dictionaries/untTransSlownikSlowo.h"
 
 namespace velmar {
@@ -106,6 +107,10 @@ public:
     void SetSourceLanguage(std::uint8_t language);
     void SetTargetLanguage(std::uint8_t language);
 
+    // The collation prefixes of the keys of the version read now, built on the first
+    // search of that version and shared by every instance that reads it the same way.
+    std::shared_ptr<const TPrefiksyKluczy> KeyPrefixes() const;
+
     // The line whose key equals key exactly (under CompareKeys), by binary search; when
     // there is none, index is where the key would stand.
     bool FindKeyExact(std::string_view key, int& index) const;
@@ -148,6 +153,11 @@ public:
     TLinie* SavedLines = nullptr;
     TLinie FilterLines;
     bool FilterActive = false;
+
+protected:
+    // What KeyOf reads besides the line, as a number: lines whose keys differ by it
+    // need an index of their own.
+    virtual int KeyVariant() const { return 0; }
 
 private:
     // The version of Lines current now; an empty one while no list is attached.
@@ -199,6 +209,9 @@ public:
 
     bool KeepPhrases = false;
     bool FoldAccents = false;
+
+protected:
+    int KeyVariant() const override { return FoldAccents ? 1 : 0; }
 
 private:
     std::unique_ptr<TTransSlownikSlowo> entry_;
@@ -258,6 +271,9 @@ public:
     // The trimmed text after the key's "_" (after the first space without one).
     std::string ValueAt(int index) const;
     bool FoldAccents = false;
+
+protected:
+    int KeyVariant() const override { return FoldAccents ? 1 : 0; }
 };
 
 // Named word lists: "name$=item,item,…".

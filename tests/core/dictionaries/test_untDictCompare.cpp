@@ -160,10 +160,10 @@ std::vector<std::string> AllWords(const std::string& alphabet, std::size_t maxLe
     return words;
 }
 
-std::vector<std::string> RandomWords(const std::string& alphabet, int count, unsigned seed)
+std::vector<std::string> RandomWords(const std::string& alphabet, int count, unsigned seed, std::size_t maxLength = 7)
 {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<std::size_t> length(0, 7);
+    std::uniform_int_distribution<std::size_t> length(0, maxLength);
     std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
     std::vector<std::string> words;
     for (int i = 0; i < count; ++i) {
@@ -211,6 +211,46 @@ TEST(CollationProperties, RandomFrenchWordsFormATotalOrder)
 TEST(CollationProperties, RandomPolishWordsFormATotalOrder)
 {
     ExpectTotalOrder(RandomWords(FromUtf8("aąĄeęłŁzźżŻ'- ."), 700, 23), jezPolski);
+}
+
+// A search trusts the prefixes wherever they differ, so there they must order every pair
+// as the collation does.
+void ExpectPrefixesAgree(const std::vector<std::string>& words, std::uint8_t language)
+{
+    int decided = 0;
+    for (const std::string& a : words) {
+        for (const std::string& b : words) {
+            const int byPrefix = ComparePrefixes(CollationPrefix(a, language), CollationPrefix(b, language));
+            if (byPrefix == 0)
+                continue;
+            ++decided;
+            ASSERT_EQ(byPrefix, DictCompare(a, b, language)) << "'" << a << "' '" << b << "'";
+        }
+    }
+    EXPECT_GT(decided, 0);
+}
+
+TEST(CollationPrefixes, FrenchShortWordsOrderAsTheCollation)
+{
+    ExpectPrefixesAgree(AllWords(FromUtf8("eEéÉèÈ'-aœ"), 3), jezFrancuski);
+}
+
+TEST(CollationPrefixes, PolishShortWordsOrderAsTheCollation)
+{
+    ExpectPrefixesAgree(AllWords(FromUtf8("aAąĄ'-b. "), 3), jezPolski);
+}
+
+// Long enough that many words share the letters a prefix holds.
+TEST(CollationPrefixes, LongRandomWordsOrderAsTheCollation)
+{
+    ExpectPrefixesAgree(RandomWords(FromUtf8("aeEéÉèêÌ'-. cCçœŒh"), 700, 29, 16), jezFrancuski);
+    ExpectPrefixesAgree(RandomWords(FromUtf8("aąĄeęłŁzźżŻ'- ."), 700, 31, 16), jezPolski);
+    ExpectPrefixesAgree(RandomWords("ab", 300, 37, 14), jezFrancuski);
+}
+
+TEST(CollationPrefixes, DecideNothingForALanguageOutsideTheFamily)
+{
+    EXPECT_EQ(CollationPrefix("abc", 42), CollationPrefix("xyz", 42));
 }
 
 } // namespace
