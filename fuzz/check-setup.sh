@@ -23,10 +23,12 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=$cc CXX=$cxx cmake -G Ninja -Wno-dev -S "$source_dir" -B "$work" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="$flags" -DVELMAR_FUZZ=ON -DVELMAR_SANITIZE=ON -DVELMAR_WERROR=ON -DVELMAR_BUILD_TESTS=OFF "${launcher[@]}" >/dev/null
 
+# Read whole: `grep -q` leaving a pipe early would fail it under pipefail.
+targets=$(ninja -C "$work" -t targets all)
 objects=()
 for source in "$source_dir"/fuzz/fuzz_*.cpp; do
   name=$(basename "$source" .cpp)
-  ninja -C "$work" -t targets all | grep -q "^$name:" || { echo "check-setup: $name is no target"; exit 1; }
+  grep -q "^$name:" <<<"$targets" || { echo "check-setup: $name is no target"; exit 1; }
   [ -n "$(ls -A "$source_dir/fuzz/corpus/${name#fuzz_}" 2>/dev/null)" ] ||
     { echo "check-setup: $name has no seed corpus in fuzz/corpus/${name#fuzz_}"; exit 1; }
   objects+=("fuzz/CMakeFiles/$name.dir/$name.cpp.o")

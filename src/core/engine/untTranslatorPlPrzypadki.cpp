@@ -165,7 +165,7 @@ int GenderOfReading(const TZnaczenia& readings, int r)
 // One row of the modifier table: the genders it fits (bit 5: a noun of unknown gender)
 // and the cases it then has.
 constexpr int kAny = 1 << 5;
-constexpr int kMasculine = 0b111, kNotPersonal = 0b11110, kAll = 0b11111;
+constexpr int kNotPersonal = 0b11110, kAll = 0b11111;
 constexpr int G(int gender)
 {
     return 1 << gender;

@@ -112,9 +112,14 @@ auto TGospodarzOkna::OnWindowThread(Call call) -> std::invoke_result_t<Call>
             result.set_exception(std::current_exception());
         }
     });
-    if (!posted)
-        return TWynik{};
-    return result.get_future().get();
+    if constexpr (std::is_void_v<TWynik>) {
+        if (posted)
+            result.get_future().get();
+    } else {
+        if (!posted)
+            return TWynik{};
+        return result.get_future().get();
+    }
 }
 
 } // namespace velmar
