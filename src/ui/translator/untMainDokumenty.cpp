@@ -264,8 +264,9 @@ bool TfrmMain::OpenFile(const QString& fileName)
         return false;
     }
     // The panes keep what they hold when the file cannot be read.
+    TPominiecia leftOut = 0;
     if (const TWynik result =
-            OpenDocument(*redGora_->document(), fileName, {tpWszystkieDokumenty, panelGora_->Jezyk()});
+            OpenDocument(*redGora_->document(), fileName, {tpWszystkieDokumenty, panelGora_->Jezyk()}, &leftOut);
         !result) {
         ShowMessage(result.Komunikat);
         return false;
@@ -285,6 +286,9 @@ bool TfrmMain::OpenFile(const QString& fileName)
         Pane(index)->document()->setModified(false);
     RememberRecentFile(fileName);
     RefreshPaneCaptions();
+    // Footnotes, frames, headers, pictures: what the panes could not hold, said once.
+    if (const QString notice = LeftOutNotice(leftOut); !notice.isEmpty())
+        Pytanie().Zapytaj(notice.toStdU16String(), TPrzyciski::OK);
     return true;
 }
 

@@ -39,23 +39,24 @@ TEST_P(PolishToFrench, ReadsAsFrench)
     EXPECT_EQ(Translated(GetParam().Polish), GetParam().French);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sentences, PolishToFrench,
-                         testing::Values(TZdanie{"Nie mam czasu.", "Je n'ai pas de temps."},
-                                         TZdanie{"Myślę, że przyszedł.", "Je pense qu'il est venu."},
-                                         TZdanie{"Zrobiłbym to.", "Je le ferais."},
-                                         TZdanie{"Będę czytał.", "Je lirai."},
-                                         TZdanie{"On myje się.", "Il se lave."},
-                                         TZdanie{"Daj mi to.", "Donne-moi ça."},
-                                         TZdanie{"Nie dawaj mi tego.", "Ne me le donne pas."},
-                                         TZdanie{"Mieszkam w Polsce.", "J'habite en Pologne."},
-                                         TZdanie{"Jadę do Warszawy.", "Je vais à Varsovie."},
-                                         TZdanie{"Idę do sklepu.", "Je vais au magasin."},
-                                         TZdanie{"To jest piękne drzewo.", "C'est un bel arbre."},
-                                         TZdanie{"Kot śpi na krześle.", "Le chat dort sur la chaise."},
-                                         TZdanie{"Nie mam samochodu.", "Je n'ai pas de voiture."},
-                                         TZdanie{"Dzieci bawią się w ogrodzie.", "Les enfants jouent dans le jardin."},
-                                         TZdanie{"Pan ma rację.", "Vous avez raison."}),
-                         test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
+INSTANTIATE_TEST_SUITE_P(
+    Sentences, PolishToFrench,
+    testing::Values(
+        TZdanie{"Nie mam czasu.", "Je n'ai pas de temps."}, TZdanie{"Myślę, że przyszedł.", "Je pense qu'il est venu."},
+        TZdanie{"Zrobiłbym to.", "Je le ferais."}, TZdanie{"Będę czytał.", "Je lirai."},
+        TZdanie{"On myje się.", "Il se lave."}, TZdanie{"Daj mi to.", "Donne-moi ça."},
+        TZdanie{"Nie dawaj mi tego.", "Ne me le donne pas."}, TZdanie{"Mieszkam w Polsce.", "J'habite en Pologne."},
+        TZdanie{"Jadę do Warszawy.", "Je vais à Varsovie."}, TZdanie{"Idę do sklepu.", "Je vais au magasin."},
+        TZdanie{"To jest piękne drzewo.", "C'est un bel arbre."},
+        TZdanie{"Kot śpi na krześle.", "Le chat dort sur la chaise."},
+        TZdanie{"Nie mam samochodu.", "Je n'ai pas de voiture."},
+        TZdanie{"Dzieci bawią się w ogrodzie.", "Les enfants jouent dans le jardin."},
+        TZdanie{"Pan ma rację.", "Vous avez raison."},
+        // the article of each kind, and an object pronoun before its verb
+        TZdanie{"Kot je chleb.", "Le chat mange le pain."}, TZdanie{"Nie widzę kota.", "Je ne vois pas de chat."},
+        TZdanie{"Mam dużo czasu.", "J'ai beaucoup de temps."}, TZdanie{"Mam dwa koty.", "J'ai deux chats."},
+        TZdanie{"Widzę go.", "Je le vois."}),
+    test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
 
 } // namespace
 } // namespace velmar

@@ -16,6 +16,7 @@
 #include "core/app/untStaleApp.h"
 #include "core/app/untUstawienia.h"
 #include "core/app/untUtils.h"
+#include "platform/untConverters.h"
 #include "support/TempFolder.h"
 #include "ui/app/untNapisy.h"
 #include "ui/translator/untMain.h"
@@ -141,6 +142,16 @@ TEST_F(MainDocuments, MissingRecentFileGivesMessage104AndLeavesTheList)
     EXPECT_EQ(Ustawienia().OstatniePliki, std::vector<std::string>{kept});
     EXPECT_TRUE(Command("mniPlik1")->text().contains("kept.txt"));
     EXPECT_FALSE(Command("mniPlik2")->isVisible());
+}
+
+// What the panes cannot hold is said once, on opening, in the interface language.
+TEST_F(MainDocuments, OpeningSaysWhatWasLeftOut)
+{
+    const auto source =
+        folder.Write("przypis.rtf", R"({\rtf1\ansi {\header Nag\'f3wek\par}Kot{\footnote Przypis.} \par})");
+    ASSERT_TRUE(window.OpenFile(QString::fromStdString(source.string())));
+    ASSERT_EQ(questions.Zadane().size(), 1u);
+    EXPECT_EQ(questions.Zadane()[0].Tekst, LeftOutNotice(pmPrzypisy | pmNaglowkiStopki).toStdU16String());
 }
 
 TEST_F(MainDocuments, OpenTranslateSaveAsRtfAndReopenKeepsTextAndFormatting)
