@@ -224,8 +224,9 @@ def entry_line(headword, subrecords):
 
 
 def with_verb_code(phrase, target_code_of):
-    """A Polish verb phrase with the code of its verb after the verb, so that the verb
-    is conjugated and the rest stays: "mieć rację" → "mieć */3 rację"."""
+    """A verb phrase with the code of its verb after the verb, so that the verb is
+    conjugated and the rest stays: "mieć rację" → "mieć */3 rację", "avoir raison" →
+    "avoir *4 raison"."""
     verb, rest = phrase.split(" ", 1)
     code = target_code_of(verb, "v")
     return f"{verb} *{code} {rest}" if code else phrase
@@ -256,7 +257,7 @@ def main_lines(side, attested, domain_table, code_of, target_code_of, pronunciat
                         continue
                     seen.add(word)
                     target = target_code_of(word, entry.pos) if " " not in word else ""
-                    if " " in word and entry.pos == "v" and side.target == "pl":
+                    if " " in word and entry.pos == "v":
                         word = with_verb_code(word, target_code_of)
                     preferred = not entry.reversed and (word, headword) in attested
                     variant = variant_of(headword, word, entry.pos) if " " not in word else ""

@@ -130,9 +130,10 @@ class HandmadeDictionaries(unittest.TestCase):
                          [("carné", [["mięsny"]])])
 
 class VerbPhrases(unittest.TestCase):
-    def test_the_verb_of_a_polish_verb_phrase_carries_its_code(self):
-        codes = {"mieć": "/3"}
-        cases = [("mieć rację", "mieć */3 rację"), ("zdawać sobie sprawę", "zdawać sobie sprawę")]
+    def test_the_verb_of_a_verb_phrase_carries_its_code(self):
+        codes = {"mieć": "/3", "avoir": "4"}
+        cases = [("mieć rację", "mieć */3 rację"), ("zdawać sobie sprawę", "zdawać sobie sprawę"),
+                 ("avoir raison", "avoir *4 raison"), ("se rendre compte", "se rendre compte")]
         for phrase, expected in cases:
             with self.subTest(phrase=phrase):
                 self.assertEqual(build_data.with_verb_code(phrase, lambda w, pos: codes.get(w, "")), expected)
