@@ -38,11 +38,11 @@ class FrenchSurface : public testing::TestWithParam<TPowierzchnia> {};
 TEST_P(FrenchSurface, IsAssembledAcrossTheWords)
 {
     TZdaniePl z(kPolishToFrench);
-    for (const TSlowoFr& spec : GetParam().Words) {
-        TCustomWypSlowo& word = z.Add(spec.Rendering, z.Words().Count() == 0 ? "" : spec.Before, "");
-        word.WordClass = spec.WordClass;
-        static_cast<TWypSlowoPl&>(word).PronounRole = spec.PronounRole;
-        TZdaniePl::TranslateLiterally(word, {spec.Rendering});
+    for (const TSlowoFr& given : GetParam().Words) {
+        TCustomWypSlowo& word = z.Add(given.Rendering, z.Words().Count() == 0 ? "" : given.Before, "");
+        word.WordClass = given.WordClass;
+        static_cast<TWypSlowoPl&>(word).PronounRole = given.PronounRole;
+        TZdaniePl::TranslateLiterally(word, {given.Rendering});
     }
     if (GetParam().Genus >= 0) {
         TCustomWypGrupa& group = z.Group(0, z.Words().Count() - 1, tgNominalna);
