@@ -60,6 +60,7 @@ TOpcjeTlumaczenia TOpcjeTlumaczenia::FromSettings(const TTransUstawienia& s)
     o.Analysis.FrSubjectMasculine = s.FrPodmiotMeski;
     o.Analysis.FrReorderAdjectives = s.FrZmieniajSzykPrzydawkiPrzym;
     o.Analysis.PlReorder = s.ZmieniajSzykPL;
+    o.Analysis.PlPanPaniPolite = s.PanPaniGrzecznosciowe;
     o.Analysis.SecondMeanings = s.DrugieZnaczenie;
     for (const TProfilTekstu& profile : s.Profile.Items)
         if (profile.Wybrany)

@@ -146,8 +146,14 @@ void TCustomWypowiedzenie::MoveGroupedWord(int from, int to)
         saved.Kind = group->Kind();
     }
     const bool head = HasMarker(from, znGlowaGrupy);
+    const bool sentenceCapital = low == 0 && words.Word(0).SentenceCapital;
     words.MoveWord(from, to);
     restoreAround();
+    // The capital of the sentence belongs to whichever word now opens it.
+    if (sentenceCapital) {
+        words.Word(from).SentenceCapital = words.Word(to).SentenceCapital = false;
+        words.Word(0).SentenceCapital = true;
+    }
     if (!alone)
         return;
     TCustomWypGrupa& moved = words.Group(words.NewGroupAt(to, saved.Data.Type));

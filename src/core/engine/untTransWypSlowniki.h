@@ -116,6 +116,7 @@ struct TOpcjeAnalizy {
     bool FrSubjectMasculine = true;    // "FrPodmiotMeski"
     bool FrReorderAdjectives = true;   // "FrZmieniajSzykPrzydawkiPrzym"
     bool PlReorder = true;             // "ZmieniajSzykPL": French places of object pronouns and adjectives
+    bool PlPanPaniPolite = false;      // "PanPaniGrzecznosciowe": a lone "pan"/"pani" addresses the reader
     bool SecondMeanings = true;        // "DrugieZnaczenie": the other meanings stay on offer
     std::bitset<256> Subjects;         // the subject domains of the selected text profiles
 };

@@ -403,6 +403,9 @@ private:
     // ---- features
     // The word at i addresses the reader politely: its clause is in the 2nd plural.
     void AddressedAsVous(int i);
+    std::string ZaHomograph(const TCustomWypGrupa& group);
+    void PanstwoAt(int i);
+    void SamAt(int i);
     // The meaning word i translates with; nullptr when it has none.
     const TTransSlownikZnaczenie* ChosenMeaningOf(int i);
     // The first valency item of the meaning for the group (after preposition p, −1 none).
@@ -420,6 +423,10 @@ private:
     void WolnoAt(int i);
     void KtoryAt(int i);
     void ToAt(int i);
+    // "im" … "tym" before comparatives: French "plus … plus".
+    void ImTymAt(int i);
+    // Degree 1, or one of the words that compare without a comparative form.
+    bool IsComparativeAt(int i);
     void DativeCi(int i);
     // The first verb after word i takes the person of the ending; false when it is no
     // past form the ending can go with.

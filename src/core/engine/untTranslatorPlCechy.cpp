@@ -182,22 +182,58 @@ void TWypowiedzeniePl::FormsOfAddress()
                 homograph = base + "1";
             else if (InRange(i + 1) && StartsUpper(Word(i + 1).Text) && Word(i + 1).Readings.Count() == 0)
                 homograph = base + "2";
-            else if (word.Text.front() == 'P')
+            else if (word.Text.front() == 'P' || Words().Context().Analysis.PlPanPaniPolite)
                 homograph = base + "3";
             else
                 homograph = base + "4";
             word.SetText(homograph);
             ChooseReadingAt(i);
-            if (EndsWith(homograph, "3"))
+            if (EndsWith(homograph, "3")) {
+                word.Capitalised = false;
                 AddressedAsVous(i);
+            }
             continue;
         }
-        if (LowerStr(word.Lemma) == VELMAR_PL("państwo") && StartsUpper(word.Text)) {
-            word.SetText("Panstwo3");
-            ChooseReadingAt(i);
-            AddressedAsVous(i);
-        }
+        if (LowerStr(word.Lemma) == VELMAR_PL("państwo"))
+            PanstwoAt(i);
     }
+}
+
+// "państwo" is "the state" unless it addresses people: written with a capital inside
+// the sentence, or as the subject of a plural verb in the form "państwo" ("Państwo
+// mają rację"), since the state's own plural is "państwa".
+void TWypowiedzeniePl::PanstwoAt(int i)
+{
+    TWypSlowoPl& word = Word(i);
+    const std::string lower = LowerStr(word.Text);
+    const bool capital = word.Capitalised || (i > 0 && StartsUpper(word.Text));
+    const int v = ClauseVerb(i);
+    const int person = v >= 0 && HasGroup(v) ? Word(v).Group()->pn : 0;
+    std::string homograph;
+    if (lower != VELMAR_PL("państwo")) {
+        if (!capital)
+            return;
+        homograph = ClassIs(i - 1, kwPrzyimek) ? "panstwo01" : "panstwo00";
+    } else if (GroupFirst(i) != GroupLast(i) || (i > 0 && IsPlAdjectiveCode(Word(i - 1).Code))) {
+        homograph = "Panstwo1"; // "Szanowni Państwo"
+    } else if (InRange(i + 1) && StartsUpper(Word(i + 1).Text) && Word(i + 1).Readings.Count() == 0) {
+        homograph = "Panstwo2"; // "państwo Kowalscy"
+    } else if (person == 5 || person == 6) {
+        homograph = "Panstwo3";
+    } else if (capital) {
+        homograph = "Panstwo4";
+    } else {
+        return;
+    }
+    Rename(i, homograph);
+    Word(i).Capitalised = false; // the capital of respect is Polish: "vous", "messieurs dames"
+    if (homograph == "Panstwo3")
+        AddressedAsVous(i);
+    if (StartsWith(homograph, "panstwo"))
+        Word(i).Group()->CaseCodes = lower == VELMAR_PL("państwa")    ? "2"
+                                     : lower == VELMAR_PL("państwu")  ? "3"
+                                     : lower == VELMAR_PL("państwem") ? "5"
+                                                                      : "147";
 }
 
 void TWypowiedzeniePl::AddressedAsVous(int i)

@@ -12,6 +12,7 @@ constexpr std::string_view kNegativeWords =
     "<nigdy><nigdzie><nikt><nic><nikogo><nikomu><nikim><niczemu><niczego><niczym><nijak>";
 constexpr std::string_view kAnswerConjunctions = "<a><i><oraz><ale><ależ><albo><lecz><och><ach><o>";
 constexpr std::string_view kSeparators = "<i><oraz><lub><albo><,><;><.><:><?>";
+constexpr std::string_view kComparativeWords = "<bardziej><większy><lepszy><więcej><lepiej><szybciej><dalej>";
 
 } // namespace
 
@@ -217,12 +218,38 @@ void TWypowiedzeniePl::FunctionWordsPl()
         } else if (TextIn(i, VELMAR_PL("<ten>")) && TextIs(i + 1, "sam")) {
             word.SetCode(0);
             Rename(i + 1, "tensam");
+        } else if (word.Text == "im") {
+            ImTymAt(i);
         } else if (word.Text == "temu" && LemmaIn(i - 1, VELMAR_PL("<miesiąc><rok><lata><tydzień><dzień><godzina>")) &&
                    HasGroup(i - 1) && Meets(Word(i - 1).Group()->CaseCodes, "4ABD")) {
             Rename(i, "temu2");
             if (IsSingleWordGroup(i, tgNominalna))
                 Words().DeleteGroup(Words().GroupIndex(Word(i).Group()));
         }
+    }
+}
+
+bool TWypowiedzeniePl::IsComparativeAt(int i)
+{
+    return InRange(i) && (Word(i).st == 1 || TextIn(i, VELMAR_PL(kComparativeWords)));
+}
+
+void TWypowiedzeniePl::ImTymAt(int i)
+{
+    if (!IsComparativeAt(i + 1))
+        return;
+    int tym = i + 2;
+    while (InRange(tym) && !(TextIs(tym, "tym") && IsComparativeAt(tym + 1)))
+        ++tym;
+    if (!InRange(tym))
+        return;
+    for (const int k : {tym, i}) {
+        Rename(k, Word(k).Text + "2");
+        if (IsSingleWordGroup(k, tgNominalna))
+            Words().DeleteGroup(Words().GroupIndex(Word(k).Group()));
+        // French says "plus … plus": the correlatives carry the comparison themselves.
+        if (TextIs(k + 1, VELMAR_PL("więcej")))
+            Word(k + 1).SetCode(0);
     }
 }
 
@@ -273,6 +300,9 @@ void TWypowiedzeniePl::ToAt(int i)
             return;
         }
         Rename(i, "to2");
+        // "Jest to dom": French puts the pronoun before its verb, "c'est une maison".
+        if (Words().Context().Analysis.PlReorder && LemmaIs(i - 1, VELMAR_PL("być")))
+            MoveGroupedWord(i, i - 1);
         return;
     }
     int first = 0, last = -1;

@@ -501,12 +501,7 @@ void TWypowiedzeniePl::PrepositionHomographs()
         const std::string& cases = group.CaseCodes;
         std::string homograph, ownCases;
         if (preposition.Text == "za") {
-            if (!ClassIn(first, KlasaBit(kwPrzymiotnik) | KlasaBit(kwPrzyslowek)))
-                homograph = Meets(cases, "5E")   ? (IsPlNounCode(Word(first).Code) ? "za1" : "za2")
-                            : Meets(cases, "4D") ? (IsPlNounCode(Word(first).Code) ? "za3" : "za4")
-                                                 : "";
-            if (homograph.empty())
-                homograph = Meets(cases, "2B") ? "za6" : "za7";
+            homograph = ZaHomograph(group);
         } else {
             homograph = PrepositionHomograph(preposition.Text, cases, ClassIs(first, kwLiczebnik),
                                              group.First == group.Last, HasMarker(first, znNazwaWlasna), ownCases);
@@ -518,6 +513,32 @@ void TWypowiedzeniePl::PrepositionHomographs()
         if (!ownCases.empty())
             preposition.CaseCodes = ownCases;
     }
+}
+
+// "za" with the case of its group: "za domem" behind, "za dom" for; before a modifier
+// that stands for no noun it is the degree, "za duży", French "trop grand".
+std::string TWypowiedzeniePl::ZaHomograph(const TCustomWypGrupa& group)
+{
+    const int first = group.First;
+    const std::string& cases = group.CaseCodes;
+    bool noun = false;
+    for (int k = first; k <= group.Last; ++k)
+        noun = noun || IsPlNounCode(Word(k).Code);
+    const bool modifierAlone = ClassIn(first, KlasaBit(kwPrzymiotnik) | KlasaBit(kwPrzyslowek)) && !noun;
+    if (!modifierAlone) {
+        const bool nounNext = IsPlNounCode(Word(first).Code);
+        if (Meets(cases, "5E"))
+            return nounNext ? "za1" : "za2";
+        if (Meets(cases, "4D"))
+            return nounNext ? "za3" : "za4";
+    }
+    std::string determiner;
+    const bool demonstrative = Word(first).Readings.Count() > 0 &&
+                               Word(first).Readings.GrammarCodeOf(0, kwOkreslnik, jezPolski, determiner) &&
+                               determiner == "96";
+    if (modifierAlone && IsPlModifierCode(Word(first).Code) && !demonstrative)
+        return "za5";
+    return Meets(cases, "2B") ? "za6" : "za7";
 }
 
 void TWypowiedzeniePl::PrepositionCases()

@@ -358,7 +358,8 @@ void TWypowiedzeniePl::DegreeTexts(int i)
         else if (!groupArticle)
             word.LeadText += NumberOf(*group) == 2 ? "les " : IsFeminineFr(*group) ? "la " : "le ";
     }
-    if ((word.st == 1 || word.st == 2) && !StartsWith(FrenchWord(i), "plus "))
+    const bool correlative = TextIn(i - 1, "<im2><tym2>"); // "plus … plus" already compares
+    if ((word.st == 1 || word.st == 2) && !correlative && !StartsWith(FrenchWord(i), "plus "))
         word.LeadText += "plus ";
 }
 

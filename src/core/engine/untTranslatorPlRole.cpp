@@ -702,6 +702,33 @@ void TWypowiedzeniePl::PersonSpread()
                 verbal.genus = group->genus;
         }
     });
+    for (int i = 0; i < Words().Count(); ++i)
+        if (LemmaIs(i, "sam") && HasGroup(i))
+            SamAt(i);
+}
+
+// "sam" agrees with what it stresses ("ja sam", "sam dom"); standing alone it is
+// French "seul" ("zrobiłem to sam").
+void TWypowiedzeniePl::SamAt(int i)
+{
+    TCustomWypGrupa& group = *Word(i).Group();
+    const int byNumber = group.lba == 2 ? 6 : 3;
+    if (group.Roles.test(rpZGlowa)) {
+        group.pn = byNumber;
+    } else if (LemmaIn(i - 1, "<ja><ty><Ty><on><ona><ono><my><wy><Wy><oni><one>") && HasGroup(i - 1)) {
+        const int pronoun = i - 1;
+        group.pn = LemmaIs(pronoun, "ja")            ? 1
+                   : LemmaIn(pronoun, "<ty><Ty>")    ? 2
+                   : LemmaIs(pronoun, "my")          ? 4
+                   : LemmaIn(pronoun, "<wy><Wy>")    ? 5
+                   : Word(pronoun).Group()->lba == 2 ? 6
+                                                     : 3;
+        group.genus = Word(pronoun).Group()->genus;
+    } else if (group.First == group.Last || (group.Last == i && ClassIs(i - 1, kwPrzyslowek))) {
+        const int code = Word(i).Code; // the form's gender and number, for "seule", "seuls"
+        Rename(i, "sam2");
+        Word(i).SetCode(code);
+    }
 }
 
 void TWypowiedzeniePl::GroupNumber()

@@ -35,7 +35,7 @@ void TWypowiedzeniePl::ObjectPronounPlacement()
 {
     TCustomWypSlowa& words = Words();
     const std::string oblique =
-        FromUtf8("<mnie><mi><mię><ci><ciebie><cię><tobie><go><jemu><mu><ją><nas><nam><was><wam><im><je1>");
+        FromUtf8("<mnie><mi><mię><ci><ciebie><cię><tobie><go><jemu><mu><ją><nas><nam><was><wam><im><je1><panstwo00>");
     for (int i = 1; i < words.Count(); ++i) {
         const int pronounRole = Word(i).PronounRole;
         // "Patrzę na nią, myśląc": the preposition and its pronoun follow the second verb.

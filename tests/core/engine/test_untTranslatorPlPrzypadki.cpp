@@ -49,6 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         // the preposition's homograph by the case of its group
         test::TAnalizaPl{"o domu", {"o1 [211]", "casus:6,"}}, test::TAnalizaPl{"o dom", {"o2 [211]", "casus:4,"}},
         test::TAnalizaPl{"za domem", {"za1 [211]", "casus:5,"}},
+        // before a modifier that stands for no noun "za" is the degree, "trop"; before a
+        // modifier of a noun it keeps the noun's case
+        test::TAnalizaPl{"Kot jest za duży.", {"za5 [218]"}}, test::TAnalizaPl{"za dużym domem", {"za2 [211]"}},
         // numerals agree with their noun and count it
         test::TAnalizaPl{"dwiema kobietami", {"{ (BRAK) (rdz:3,lba:2,casus:E,", "dwiema [215] kobietami [12] cc:E"}},
         test::TAnalizaPl{"Pięciu ludzi przyszło.",

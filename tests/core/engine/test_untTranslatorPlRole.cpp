@@ -1,6 +1,6 @@
 // The roles of Polish groups over the bundled data: reflexive verbs, the subject
-// pronouns French needs where Polish leaves them out, pronoun roles and the polite
-// address.
+// pronouns French needs where Polish leaves them out, pronoun roles, the polite
+// address and "sam".
 #include <gtest/gtest.h>
 
 #include "DanePolskie.h"
@@ -36,7 +36,15 @@ INSTANTIATE_TEST_SUITE_P(
         // a subject pronoun before a clitic or an unrendered "by" still has its verb
         test::TAnalizaPl{"on go widzi", {"on [210] cc:1 zr:1"}},
         // "Pan" addresses the reader: "vous" and a verb in the 2nd plural
-        test::TAnalizaPl{"Pan ma rację.", {"os:5 role:3,4 pan3 [210]", "( (pn:3,forma:1,vtdoc:0) os:5 role:34 ma"}}),
+        test::TAnalizaPl{"Pan ma rację.", {"os:5 role:3,4 pan3 [210]", "( (pn:3,forma:1,vtdoc:0) os:5 role:34 ma"}},
+        // "państwo" with a plural verb, or capitalised inside the sentence, addresses
+        // people; its oblique forms keep their case
+        test::TAnalizaPl{"Państwo mają rację.",
+                         {"os:5 role:3,4 Panstwo3 [210]", "os:5 role:34 mają rację [106] (T 72)"}},
+        test::TAnalizaPl{"Dziękuję Państwu.", {"(rdz:4,lba:0,casus:3,", "panstwo00 [210]"}},
+        test::TAnalizaPl{"Państwo Kowalscy mają dom.", {"Panstwo2 [210]"}},
+        // "sam" standing alone is "seul"; after a pronoun it takes that pronoun's person
+        test::TAnalizaPl{"Zrobiła to sama.", {"sam2 [82]"}}, test::TAnalizaPl{"Czytam sam.", {"sam2 [81]"}}),
     test::NamedBy(test::DescribeAnalysis));
 
 } // namespace

@@ -55,8 +55,25 @@ INSTANTIATE_TEST_SUITE_P(
         // the article of each kind, and an object pronoun before its verb
         TZdanie{"Kot je chleb.", "Le chat mange le pain."}, TZdanie{"Nie widzę kota.", "Je ne vois pas de chat."},
         TZdanie{"Mam dużo czasu.", "J'ai beaucoup de temps."}, TZdanie{"Mam dwa koty.", "J'ai deux chats."},
-        TZdanie{"Widzę go.", "Je le vois."}),
+        TZdanie{"Widzę go.", "Je le vois."},
+        // comparison, "c'est", the degree, the polite address, "sam"
+        TZdanie{"Im więcej czytam, tym więcej wiem.", "Plus je lis, plus je sais."},
+        TZdanie{"Jest to dom.", "C'est une maison."}, TZdanie{"Ten kot jest za duży.", "Ce chat est trop grand."},
+        TZdanie{"Dziękuję Państwu.", "Je vous remercie."}, TZdanie{"Państwo mają rację.", "Vous avez raison."},
+        TZdanie{"Czytam sam.", "Je lis seul."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
+
+// The settings that change the analysis: the French order and the polite "pan".
+TEST(PolishToFrenchOptions, FollowTheSettings)
+{
+    TOpcjeAnalizy keepOrder;
+    keepOrder.PlReorder = false;
+    EXPECT_EQ(Translated("Jest to dom.", keepOrder), "Est ce maison.");
+    TOpcjeAnalizy polite;
+    polite.PlPanPaniPolite = true;
+    EXPECT_EQ(Translated("Wiem, że pan ma czas."), "Je sais que monsieur a le temps.");
+    EXPECT_EQ(Translated("Wiem, że pan ma czas.", polite), "Je sais que vous avez le temps.");
+}
 
 } // namespace
 } // namespace velmar
