@@ -168,6 +168,30 @@ def french_target_code(word, pos, analyses, verbs):
     return ""
 
 
+def nominative_adjective(form, morphology):
+    """Whether the form is a nominative of an adjective: "narodowe" of "narodowy"."""
+    for lemma in (form, form[:-1], form[:-1] + "y", form[:-1] + "i"):
+        for reading_form, tag in morphology.get(lemma, ()):
+            fields = tag.split(":")
+            if reading_form == form and fields[0] == "adj" and len(fields) > 2 and "nom" in fields[2].split("."):
+                return True
+    return False
+
+
+def noun_phrase_code(phrase, morphology, fitted):
+    """An adjective and a noun in the nominative ("biały dom", "państwo narodowe")
+    decline together: the noun's code after "<" when the adjective comes first, after
+    ">" when it follows. Empty for any other phrase."""
+    words = phrase.split(" ")
+    if len(words) != 2:
+        return ""
+    for noun, adjective, mark in ((words[1], words[0], "<"), (words[0], words[1], ">")):
+        readings = morphology.get(noun)
+        if readings and polimorf.word_class(readings)[0] == "subst" and nominative_adjective(adjective, morphology):
+            return mark + polimorf.dictionary_code(readings, fitted.get(noun))
+    return ""
+
+
 def polish_code(word, pos, morphology, fitted):
     readings = morphology.get(word)
     if readings:
@@ -175,7 +199,7 @@ def polish_code(word, pos, morphology, fitted):
         if code:
             return code
     if pos in ("n", "pn"):
-        return "1"
+        return noun_phrase_code(word, morphology, fitted) or "1"
     if pos == "v":
         return "*"
     return POLISH_CODE.get(pos, "99")
@@ -184,7 +208,7 @@ def polish_code(word, pos, morphology, fitted):
 def polish_target_code(word, pos, morphology, fitted):
     readings = morphology.get(word)
     if not readings:
-        return ""
+        return noun_phrase_code(word, morphology, fitted) if pos in ("n", "pn") else ""
     wanted = {"n": "subst", "pn": "subst", "v": "verb", "adj": "adj", "adv": "adv"}.get(pos)
     if wanted and polimorf.word_class(readings)[0] != wanted:
         return ""

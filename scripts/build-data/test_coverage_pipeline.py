@@ -139,6 +139,20 @@ class VerbPhrases(unittest.TestCase):
                 self.assertEqual(build_data.with_verb_code(phrase, lambda w, pos: codes.get(w, "")), expected)
 
 
+class NounPhrases(unittest.TestCase):
+    def test_an_adjective_and_a_noun_decline_together(self):
+        morphology = {"dom": [("dom", "subst:sg:nom:m3")], "biały": [("biały", "adj:sg:nom:m3:pos")],
+                      "państwo": [("państwo", "subst:sg:nom:n2")],
+                      "narodowy": [("narodowe", "adj:sg:nom.voc:n1.n2:pos"), ("narodowego", "adj:sg:gen:n1.n2:pos")],
+                      "iść": [("idę", "fin:sg:pri:imperf")]}
+        fitted = {"dom": "134"}
+        cases = [("biały dom", "<134"), ("państwo narodowe", ">4"), ("narodowego państwo", ""),
+                 ("idę dom", ""), ("biały dom narodowe", "")]
+        for phrase, expected in cases:
+            with self.subTest(phrase=phrase):
+                self.assertEqual(build_data.noun_phrase_code(phrase, morphology, fitted), expected)
+
+
 class PivotRule(unittest.TestCase):
     def test_a_pair_needs_two_witnesses(self):
         cases = [

@@ -14,7 +14,8 @@ namespace {
 
 bool IsNounCode(const std::string& code)
 {
-    return !code.empty() && code.front() >= '0' && code.front() <= '4';
+    return !code.empty() &&
+           ((code.front() >= '0' && code.front() <= '4') || code.front() == '<' || code.front() == '>');
 }
 
 // The verb codes the generator conjugates; the other verb classes keep their lemma.

@@ -25,6 +25,13 @@ TEST(InflectPl, PrintsTheFourteenCellsOfANoun)
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1 + 14);
 }
 
+TEST(InflectPl, DeclinesAnAdjectiveWithItsNoun)
+{
+    const std::string out = InflectPl("biały dom *<134");
+    EXPECT_NE(out.find("dopełniacz lp.   białego domu\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("narzędnik lm.    białymi domami\n"), std::string::npos) << out;
+}
+
 TEST(InflectPl, ShowsAlternativeForms)
 {
     const std::string out = InflectPl("oko *423");

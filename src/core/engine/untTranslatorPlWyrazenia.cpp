@@ -71,7 +71,9 @@ bool TWypowiedzeniePl::MainEntryHolds(const std::string& text, bool meaningful) 
 {
     TSlownikiWypowiedzi* dictionaries = Owner()->Context().Dictionaries;
     for (const TZnaczenie& reading : dictionaries->Readings(text, false, {}).Readings) {
-        if (reading.DictKind != rsGlowny || reading.Entry->SignFlag)
+        // The data keeps each expression in the phrase dictionary as well, whose entry
+        // the look-up then gives first.
+        if ((reading.DictKind != rsGlowny && reading.DictKind != rsZwrotow) || reading.Entry->SignFlag)
             continue;
         const TTransSlownikPodrekord* first = reading.Entry->SubRecords.Item(0);
         if (!meaningful || (first != nullptr && first->Meanings.Count() > 0 && !first->Code.starts_with('%')))

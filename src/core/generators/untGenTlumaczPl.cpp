@@ -157,7 +157,8 @@ std::string DispatchPl(const TSlowoKod& word, const TCechyPl& f)
     const std::string& code = word.Code;
     if (code.empty())
         return lemma;
-    if (FirstByteIn(code, "01234"))
+    // "<" and ">" mark an adjective and noun that decline together ("biały dom").
+    if (FirstByteIn(code, "01234<>"))
         return GenNounPl(lemma, code, f.Case, f.Number);
     if (IsVerbGeneratorCode(code))
         return GenVerbPl(lemma, code, f);

@@ -27,7 +27,10 @@ INSTANTIATE_TEST_SUITE_P(
         // a relative opens a group and a clause of its own
         test::TAnalizaPl{"książka, którą czytam", {"książka [1] cc:1 (168) }   |  , [-1] { "}},
         // two verbs and no conjunction: two clauses
-        test::TAnalizaPl{"Brat czyta książkę matka pisze.", {"  |  { (S) (rdz:3,lba:1,casus:1,"}}),
+        test::TAnalizaPl{"Brat czyta książkę matka pisze.", {"  |  { (S) (rdz:3,lba:1,casus:1,"}},
+        // an adjective and noun the dictionary holds together become that entry, in the
+        // noun's form
+        test::TAnalizaPl{"Kupuję na czarnym rynku.", {"role:3,4 czarnym rynku [46] (168) }"}}),
     test::NamedBy(test::DescribeAnalysis));
 
 // The particle stays in the word list, but renders as nothing.

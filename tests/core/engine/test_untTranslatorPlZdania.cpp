@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Im więcej czytam, tym więcej wiem.", "Plus je lis, plus je sais."},
         TZdanie{"Jest to dom.", "C'est une maison."}, TZdanie{"Ten kot jest za duży.", "Ce chat est trop grand."},
         TZdanie{"Dziękuję Państwu.", "Je vous remercie."}, TZdanie{"Państwo mają rację.", "Vous avez raison."},
-        TZdanie{"Czytam sam.", "Je lis seul."}),
+        TZdanie{"Czytam sam.", "Je lis seul."}, TZdanie{"Kupuję na czarnym rynku.", "J'achète sur le marché noir."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
 
 // The settings that change the analysis: the French order and the polite "pan".

@@ -58,6 +58,13 @@ INSTANTIATE_TEST_SUITE_P(Determiners, GenFormPlTable,
                                            TPrzypadekPl{"jeden *95", {.Case = 5, .Gender = 3}, "jedną"}),
                          test::NamedBy(DescribeFormPl));
 
+// An adjective and a noun that decline together, the adjective first ("<") or after (">").
+INSTANTIATE_TEST_SUITE_P(NounPhrases, GenFormPlTable,
+                         ::testing::Values(TPrzypadekPl{"biały dom *<134", {.Case = 2}, "białego domu"},
+                                           TPrzypadekPl{"biały dom *<134", {.Case = 5, .Number = 2}, "białymi domami"},
+                                           TPrzypadekPl{"państwo narodowe *>43", {.Case = 6}, "państwie narodowym"}),
+                         test::NamedBy(DescribeFormPl));
+
 INSTANTIATE_TEST_SUITE_P(
     Pronouns, GenFormPlTable,
     ::testing::Values(TPrzypadekPl{"on *90", {.Case = 2, .AfterPreposition = true}, "niego"},
