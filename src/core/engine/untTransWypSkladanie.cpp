@@ -149,14 +149,21 @@ std::string TCustomWypSlowa::AllRenderingsLabelled(int i)
 void TCustomWypowiedzenie::MoveSentenceCapital()
 {
     const int mode = words_->Context().Settings.TranslationMode;
-    if (mode == 13 || mode == 15 || words_->Count() == 0 || !words_->Word(0).SentenceCapital)
+    if (mode == 13 || mode == 15)
+        return;
+    // The capital may have stayed with a word that moved or had a word inserted before it.
+    int capital = -1;
+    for (int i = 0; i < words_->Count() && capital < 0; ++i)
+        if (words_->Word(i).SentenceCapital)
+            capital = i;
+    if (capital < 0)
         return;
     for (int i = 0; i < words_->Count(); ++i) {
         TCustomWypSlowo& word = words_->Word(i);
         if (!word.Translate && word.PreText.empty())
             continue;
-        if (i > 0) {
-            words_->Word(0).SentenceCapital = false;
+        if (i != capital) {
+            words_->Word(capital).SentenceCapital = false;
             word.SentenceCapital = true;
         }
         return;

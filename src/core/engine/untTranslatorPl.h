@@ -399,10 +399,12 @@ private:
                                bool& plural);
     // Inserts the pronoun before the verb's group and the clitics before it; its index.
     int InsertSubjectPronoun(int verb, const std::string& text);
+    bool ClauseHasCountedGroup(int verb);
 
     // ---- features
     // The word at i addresses the reader politely: its clause is in the 2nd plural.
     void AddressedAsVous(int i);
+    std::string ReflexiveOfPerson(int i);
     std::string ZaHomograph(const TCustomWypGrupa& group);
     void PanstwoAt(int i);
     void SamAt(int i);

@@ -103,6 +103,8 @@ void TWypowiedzeniePl::PronounFormsFr()
     TCustomWypSlowa& words = Words();
     for (int i = 0; i < words.Count(); ++i) {
         TWypSlowoPl& word = Word(i);
+        if (word.FixedTarget == "se")
+            word.FixedTarget = ReflexiveOfPerson(i);
         const TZaimekFr* row = PronounRowOf(word.Lemma);
         switch (word.PronounRole) {
         case 0: break;
@@ -116,6 +118,19 @@ void TWypowiedzeniePl::PronounFormsFr()
             break;
         default: ObjectPronounFormFr(i);
         }
+    }
+}
+
+// "Nazywam się Anna": the clitic takes its verb's person, "je m'appelle".
+std::string TWypowiedzeniePl::ReflexiveOfPerson(int i)
+{
+    const int verb = FindClassIn(i + 1, KlasaBit(kwCzasownik));
+    switch (InVerbalGroup(verb) ? Word(verb).Group()->pn : 3) {
+    case 1: return "me";
+    case 2: return "te";
+    case 4: return "nous";
+    case 5: return "vous";
+    default: return "se";
     }
 }
 

@@ -127,7 +127,7 @@ void TWypowiedzeniePl::ReflexiveVerbs()
         reflexive.FixedTarget = target;
         // French puts the reflexive clitic before its verb ("se lave").
         if (r > v && target == "se")
-            Words().MoveWord(r, v);
+            MoveGroupedWord(r, v);
     }
 }
 
@@ -500,8 +500,11 @@ std::string TWypowiedzeniePl::ImpliedSubjectOf(int d, int first, int previousFir
         if (!pronoun.empty())
             return std::string(pronoun);
     }
+    // French needs a subject where Polish leaves the 3rd person out ("Pisze list": "Il
+    // écrit une lettre"); with no clause before, the verb's form and the subject memory
+    // tell which.
     if (previousFirst < 0)
-        return {};
+        return IsOneOf(forma, {1, 2, 3, 4}) && !ClauseHasCountedGroup(d) ? ThirdPersonSubject(d) : std::string();
     const int opener = SkipTextIn(first, "<,>");
     if (!TextIn(opener, openers) && !LemmaIn(opener, openers))
         return {};
@@ -512,6 +515,18 @@ std::string TWypowiedzeniePl::ImpliedSubjectOf(int d, int first, int previousFir
     if (e < 0 || !VerbsDiffer(d, e))
         return {};
     return ThirdPersonSubject(d);
+}
+
+// "Pięciu ludzi pracuje": a group counted by a numeral is the subject of a verb in the
+// 3rd singular, though no agreement marks it as one.
+bool TWypowiedzeniePl::ClauseHasCountedGroup(int verb)
+{
+    int first = 0, last = -1;
+    ClauseBounds(verb, first, last);
+    for (TCustomWypGrupa* group : NominalGroupsIn(first, last))
+        if (group->Roles.test(rpLiczebnikowa))
+            return true;
+    return false;
 }
 
 int TWypowiedzeniePl::InsertSubjectPronoun(int verb, const std::string& text)

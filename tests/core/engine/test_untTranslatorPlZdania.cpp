@@ -60,7 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Im więcej czytam, tym więcej wiem.", "Plus je lis, plus je sais."},
         TZdanie{"Jest to dom.", "C'est une maison."}, TZdanie{"Ten kot jest za duży.", "Ce chat est trop grand."},
         TZdanie{"Dziękuję Państwu.", "Je vous remercie."}, TZdanie{"Państwo mają rację.", "Vous avez raison."},
-        TZdanie{"Czytam sam.", "Je lis seul."}, TZdanie{"Kupuję na czarnym rynku.", "J'achète sur le marché noir."}),
+        TZdanie{"Czytam sam.", "Je lis seul."}, TZdanie{"Kupuję na czarnym rynku.", "J'achète sur le marché noir."},
+        // French needs the subject Polish leaves out, in the 3rd person too, and the
+        // reflexive clitic in the verb's person, with the sentence's capital on what now
+        // opens it
+        TZdanie{"Kupowała chleb.", "Elle achetait le pain."}, TZdanie{"Czytają książkę.", "Ils lisent le livre."},
+        TZdanie{"Nazywam się Anna.", "Je m'appelle Anna."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
 
 // The settings that change the analysis: the French order and the polite "pan".
