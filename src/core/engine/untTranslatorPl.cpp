@@ -482,7 +482,8 @@ void TWypowiedzeniePl::FrenchSentence()
         return;
     std::vector<void (TWypowiedzeniePl::*)()> stages;
     if (Words().Context().Analysis.PlReorder)
-        stages = {&TWypowiedzeniePl::ObjectPronounPlacement, &TWypowiedzeniePl::AdjectivePlacementFr};
+        stages = {&TWypowiedzeniePl::ObjectPronounPlacement, &TWypowiedzeniePl::NegativeWordPlacementFr,
+                  &TWypowiedzeniePl::AdjectivePlacementFr};
     stages.insert(stages.end(), {&TWypowiedzeniePl::PronounFormsFr, &TWypowiedzeniePl::ArticlesFr,
                                  &TWypowiedzeniePl::PlacePrepositionsFr, &TWypowiedzeniePl::ArticleAssembly});
     for (const auto stage : stages) {

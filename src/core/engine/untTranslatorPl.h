@@ -196,6 +196,7 @@ public:
     void FrenchSentence();
     // ---- French order, articles and prepositions (untTranslatorPlSzyk.cpp, untTranslatorPlRodzajniki.cpp)
     void ObjectPronounPlacement();
+    void NegativeWordPlacementFr();
     void AdjectivePlacementFr();
     void PronounFormsFr();
     void ArticlesFr();

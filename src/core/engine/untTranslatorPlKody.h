@@ -68,6 +68,8 @@ inline bool Meets(std::string_view cases, std::string_view other)
 inline constexpr std::string_view kSubjectPronouns = "<ja><ty><Ty><on><ona><ono><my><wy><Wy><oni><one>";
 inline constexpr std::string_view kCoordination = "<,><i><oraz><lub><albo>";
 inline constexpr std::string_view kNegations = "<nie><nie1><nie2>";
+// The negative pronouns and adverbs French puts after the verb ("je ne sais rien").
+inline constexpr std::string_view kNegativeObjects = "<nic><niczego><nikogo><nikomu><nigdy><nigdzie>";
 
 // A Polish text of the code page from its UTF-8 spelling, converted once.
 #define VELMAR_PL(utf8)                                                                                                \

@@ -229,10 +229,11 @@ int TWypowiedzeniePl::ArticleKindOf(const TCustomWypGrupa& group)
     // "To jest piękne drzewo": "c'est un bel arbre".
     if (HasMarker(head, znOrzecznik) || AfterCopula(group))
         return 2;
-    if (group.ResolvedCase == "B" && NumberOf(group) == 2)
-        return ClassIs(group.First - 1, kwPrzyimek) ? 1 : 2;
+    // "Nie mamy pieniędzy": after a negation French has "de" whatever the number.
     if (group.Roles.test(rpPrzeczona))
         return 3;
+    if (group.ResolvedCase == "B" && NumberOf(group) == 2)
+        return ClassIs(group.First - 1, kwPrzyimek) ? 1 : 2;
     return 1;
 }
 

@@ -47,9 +47,10 @@ void TWypowiedzeniePl::PronounRoles()
         if (TextIn(i, kSubjectPronouns)) {
             // Clitics and unrendered words ("by") stand between a subject and its verb.
             int next = i + 1;
-            while (InRange(next) && (TextIn(next, kNegations) || ClassIs(next, kwPrzyslowek) ||
-                                     TextIn(next, VELMAR_PL(kObliquePronouns)) ||
-                                     TextIn(next, VELMAR_PL(kReflexives)) || !Word(next).Translate))
+            while (InRange(next) &&
+                   (TextIn(next, kNegations) || ClassIs(next, kwPrzyslowek) ||
+                    TextIn(next, VELMAR_PL(kNegativeObjects)) || TextIn(next, VELMAR_PL(kObliquePronouns)) ||
+                    TextIn(next, VELMAR_PL(kReflexives)) || !Word(next).Translate))
                 ++next;
             word.PronounRole = ClassIs(next, kwCzasownik) ? 1 : 2;
             continue;

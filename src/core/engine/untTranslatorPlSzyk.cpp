@@ -6,6 +6,7 @@
 
 #include "core/app/untUtils.h"
 #include "core/engine/untTranslatorPl.h"
+#include "core/engine/untTranslatorPlKody.h"
 #include "core/generators/untGenFrFunkcje.h"
 
 namespace velmar {
@@ -78,6 +79,29 @@ void TWypowiedzeniePl::ObjectToBeforeVerb(int i, int verb, bool affirmativeImper
     word.FixedTarget = "le";
     word.PronounRole = 4;
     MoveGroupedWord(i, verb);
+}
+
+// ---------------------------------------------------------------- negative words
+
+// "Nic nie wiem": French puts the negative word after its verb, "je ne sais rien".
+void TWypowiedzeniePl::NegativeWordPlacementFr()
+{
+    for (int i = 0; i < Words().Count(); ++i) {
+        if (!TextIn(i, VELMAR_PL(kNegativeObjects)))
+            continue;
+        int verb = i + 1;
+        bool negated = false;
+        while (InRange(verb) && !ClassIs(verb, kwCzasownik) &&
+               (TextIn(verb, kNegations) || Word(verb).PronounRole == 1 || Word(verb).PronounRole == 4 ||
+                TextIn(verb, VELMAR_PL("<się1><sobie1>")))) {
+            negated = negated || TextIn(verb, kNegations);
+            ++verb;
+        }
+        if (!negated || !ClassIs(verb, kwCzasownik))
+            continue;
+        MoveGroupedWord(i, InVerbalGroup(verb) ? GroupLast(verb) : verb);
+        --i; // the word now at i has not been looked at
+    }
 }
 
 // ---------------------------------------------------------------- adjectives

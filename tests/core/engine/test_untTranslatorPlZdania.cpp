@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         // reflexive clitic in the verb's person, with the sentence's capital on what now
         // opens it
         TZdanie{"Kupowała chleb.", "Elle achetait le pain."}, TZdanie{"Czytają książkę.", "Ils lisent le livre."},
-        TZdanie{"Nazywam się Anna.", "Je m'appelle Anna."}),
+        TZdanie{"Nazywam się Anna.", "Je m'appelle Anna."},
+        // the negative word after its verb
+        TZdanie{"Nic nie wiem.", "Je ne sais rien."}, TZdanie{"Nikogo nie widzę.", "Je ne vois personne."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
 
 // The settings that change the analysis: the French order and the polite "pan".
