@@ -91,8 +91,11 @@ void TWypowiedzeniePl::CzyAt(int i)
         Rename(i, "czy2");
         return;
     }
-    if (IsQuestion() && !before)
+    // The question particle: French asks with "est-ce que".
+    if (IsQuestion() && !before) {
+        Rename(i, "czy4");
         return;
+    }
     const auto nominal = [this](int j) {
         if (!InNominalGroup(j) || KindIn(j, {26}))
             return false;

@@ -51,6 +51,18 @@ void TWypowiedzeniePl::ObjectPronounPlacement()
             --verb;
         if (!ClassIs(verb, kwCzasownik))
             continue;
+        // "Możesz mi to dać": the pronouns belong to the infinitive after them, where they
+        // already stand, "peux me le donner".
+        int after = i + 1;
+        while (InRange(after) && (Word(after).PronounRole == 4 || IsObjectTo(after, verb)))
+            ++after;
+        if (CodeIs(after, 100)) {
+            if (IsObjectTo(i, verb)) {
+                Word(i).FixedTarget = "le";
+                Word(i).PronounRole = 4;
+            }
+            continue;
+        }
         const bool imperative = InVerbalGroup(verb) && IsImperativeForm(words.Word(verb).Group()->forma);
         const bool deniedImperative = imperative && HasRole(verb, rpPrzeczona);
         if (IsObjectTo(i, verb))

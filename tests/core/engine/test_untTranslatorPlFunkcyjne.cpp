@@ -25,7 +25,8 @@ INSTANTIATE_TEST_SUITE_P(
         test::TAnalizaPl{"Nie dawaj mi.", {"nie1 [213]", "role:5,34 dawaj [107] (T I PRZECZ 63)"}},
         test::TAnalizaPl{"Nigdy nie czytam.", {"nie2 [213]"}}, test::TAnalizaPl{"Nie.", {"nie6 [213]"}},
         test::TAnalizaPl{"Nie, dziękuję.", {"nie6 [213]"}}, test::TAnalizaPl{"Tak.", {"tak1 [213]"}},
-        test::TAnalizaPl{"Jest tak dobrze.", {"tak2 [218]"}},
+        // the question particle: "est-ce que"
+        test::TAnalizaPl{"Czy masz czas?", {"czy4 [213]"}}, test::TAnalizaPl{"Jest tak dobrze.", {"tak2 [218]"}},
         // a relative after a feminine noun: "lequel" for French
         test::TAnalizaPl{"książka, którą czytam", {"który1 [87]"}},
         test::TAnalizaPl{"Czytam bardzo dobrą książkę.", {"bardzo1 [218]"}},

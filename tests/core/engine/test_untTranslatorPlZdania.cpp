@@ -67,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         TZdanie{"Kupowała chleb.", "Elle achetait le pain."}, TZdanie{"Czytają książkę.", "Ils lisent le livre."},
         TZdanie{"Nazywam się Anna.", "Je m'appelle Anna."},
         // the negative word after its verb
-        TZdanie{"Nic nie wiem.", "Je ne sais rien."}, TZdanie{"Nikogo nie widzę.", "Je ne vois personne."}),
+        TZdanie{"Nic nie wiem.", "Je ne sais rien."}, TZdanie{"Nikogo nie widzę.", "Je ne vois personne."},
+        // an object pronoun before an infinitive stays with it
+        TZdanie{"Chcę to zrobić.", "Je veux le faire."}),
     test::NamedBy([](const TZdanie& c) { return test::Spelled(c.Polish); }));
 
 // The settings that change the analysis: the French order and the polite "pan".
