@@ -194,9 +194,13 @@ void TWypowiedzeniePl::FunctionWordsPl()
             continue;
         if (word.Text == "bardzo") {
             const auto graded = [this](int j) { return ClassIn(j, KlasaBit(kwPrzymiotnik) | KlasaBit(kwPrzyslowek)); };
+            // "Kocham cię bardzo": the verb's object pronoun stands between them.
+            int before = i - 1;
+            while (InRange(before) && Word(before).PronounRole == 4)
+                --before;
             if (graded(i - 1) || graded(i + 1))
                 Rename(i, "bardzo1");
-            else if (ClassIs(i - 1, kwCzasownik) || ClassIs(i + 1, kwCzasownik) ||
+            else if (ClassIs(before, kwCzasownik) || ClassIs(i + 1, kwCzasownik) ||
                      (TextIs(i + 1, "nie") && ClassIs(i + 2, kwCzasownik)))
                 Rename(i, "bardzo2");
         } else if (TextIn(i, VELMAR_PL("<niech><niechaj><chociaż>"))) {

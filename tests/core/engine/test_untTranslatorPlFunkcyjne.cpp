@@ -30,6 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
         // a relative after a feminine noun: "lequel" for French
         test::TAnalizaPl{"książka, którą czytam", {"który1 [87]"}},
         test::TAnalizaPl{"Czytam bardzo dobrą książkę.", {"bardzo1 [218]"}},
+        // past the verb's object pronoun, "beaucoup"
+        test::TAnalizaPl{"Kocham cię bardzo.", {"bardzo2 [218]"}},
         // the correlatives of a comparison; "więcej" is in "plus" already
         test::TAnalizaPl{"Im więcej czytam, tym więcej wiem.", {"im2 [218] zr:4 więcej [0]", "tym2 [218] więcej [0]"}},
         // "Jest to dom": the pronoun goes before its verb, "c'est"
