@@ -156,12 +156,17 @@ void TfrmDodaj::Wykonaj(const TWide& word)
     exec();
 }
 
+QString TfrmDodaj::HeadwordText(int index) const
+{
+    return QString::fromStdU16String(ToWide(user_.GetKey(index), user_.SourceLang));
+}
+
 void TfrmDodaj::FillHeadwords()
 {
     const TTransSlownik::TPrzypiecie pin(user_);
     lsbHasla_->clear();
     for (int i = 0; i < user_.Count(); ++i)
-        lsbHasla_->addItem(QString::fromStdU16String(ToWide(user_.GetKey(i), user_.SourceLang)));
+        lsbHasla_->addItem(HeadwordText(i));
     SelectHeadword(0);
 }
 
@@ -199,7 +204,7 @@ void TfrmDodaj::ShowAdded(int index)
     if (index < 0)
         return;
     if (user_.Count() > lsbHasla_->count())
-        lsbHasla_->insertItem(index, QString::fromStdU16String(ToWide(user_.GetKey(index), user_.SourceLang)));
+        lsbHasla_->insertItem(index, HeadwordText(index));
     SelectHeadword(index);
     Save();
 }

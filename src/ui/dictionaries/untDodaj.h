@@ -61,6 +61,7 @@ public:
 private:
     QWidget* CreateListPage();
     QWidget* CreateQuickPage();
+    QString HeadwordText(int index) const;
     void FillHeadwords();
     void ShowMeanings();
     void SelectHeadword(int row);
