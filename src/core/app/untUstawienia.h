@@ -395,6 +395,8 @@ public:
     TListaSluchaczy<> PoZmianieOstatnichPlikow;
     TListaSluchaczy<> PoZmianiePaskaLiter;
     TListaSluchaczy<> PoZmianieNaWierzchu;
+    // Another user dictionary was made current (its lines are loaded).
+    TListaSluchaczy<> PoZmianieSlownikaUzytkownika;
 
 private:
     std::string Key() const;

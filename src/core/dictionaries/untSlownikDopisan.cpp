@@ -37,20 +37,16 @@ bool ParseQuickItem(std::string_view item, std::string_view letters, TPozycjaSzy
 }
 
 // Line ends separate items like ";"; empty items (runs of separators) are dropped.
-std::vector<std::string> QuickItems(const std::string& text)
+std::vector<std::string_view> QuickItems(std::string_view text)
 {
-    std::vector<std::string> items;
-    std::string item;
-    for (const char c : text) {
-        if (c != ';' && c != '\r' && c != '\n') {
-            item += c;
-        } else if (!item.empty()) {
-            items.push_back(std::move(item));
-            item.clear();
-        }
+    std::vector<std::string_view> items;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find_first_of(";\r\n", start), text.size());
+        if (end > start)
+            items.push_back(text.substr(start, end - start));
+        start = end + 1;
     }
-    if (!item.empty())
-        items.push_back(std::move(item));
     return items;
 }
 
@@ -185,20 +181,30 @@ int TSlownikDopisan::AddTranslationWide(std::u16string_view headword, std::u16st
     return AddTranslation(FromWide(headword), FromWide(translation), makeFirst, codes, partOfSpeech);
 }
 
-int TSlownikDopisan::QuickAdd(std::string& text, std::uint8_t interfaceLanguage)
+int TSlownikDopisan::QuickAdd(std::string_view text, std::uint8_t interfaceLanguage,
+                              std::vector<std::string_view>& rejected)
 {
     int count = 0;
-    std::string rejected;
-    for (const std::string& item : QuickItems(text)) {
+    for (const std::string_view item : QuickItems(text)) {
         TPozycjaSzybka parsed;
         if (ParseQuickItem(item, QuickAddLetters(interfaceLanguage), parsed)) {
             AddTranslation(parsed.Word, parsed.Translation, false, {}, parsed.PartOfSpeech);
             ++count;
         } else {
-            rejected += item + ";";
+            rejected.push_back(item);
         }
     }
-    text = rejected;
+    return count;
+}
+
+int TSlownikDopisan::QuickAdd(std::string& text, std::uint8_t interfaceLanguage)
+{
+    std::vector<std::string_view> rejected;
+    const int count = QuickAdd(std::string_view(text), interfaceLanguage, rejected);
+    std::string kept;
+    for (const std::string_view item : rejected)
+        (kept += item) += ';';
+    text = std::move(kept);
     return count;
 }
 

@@ -48,7 +48,10 @@ public:
                            const TKodyZnaczenia& codes, int partOfSpeech);
     // Adds each ";"-separated (or line) item "word+letter+translation" of text, the
     // letter one of the interface language's quick-add letters. Returns how many were
-    // added; text keeps the items that did not fit, each followed by ";".
+    // added; rejected gets the items that did not fit, as views into text (a window
+    // takes the same places of the text the user typed).
+    int QuickAdd(std::string_view text, std::uint8_t interfaceLanguage, std::vector<std::string_view>& rejected);
+    // The same, text keeping the items that did not fit, each followed by ";".
     int QuickAdd(std::string& text, std::uint8_t interfaceLanguage);
     bool DeleteEntry(int index);
     // Deletes one meaning, and its sub-record when that is left empty; the line stays

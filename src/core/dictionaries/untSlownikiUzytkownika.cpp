@@ -22,22 +22,33 @@ bool SameFile(const std::string& a, const std::string& b)
     return WideLower(Utf8ToWide(a)) == WideLower(Utf8ToWide(b));
 }
 
-void MoveFile(const std::filesystem::path& from, const std::filesystem::path& to)
+} // namespace
+
+void ApplyFileChange(const TZmianaPliku& change)
 {
     std::error_code error;
-    if (!std::filesystem::exists(from, error))
+    if (change.To.empty()) {
+        std::filesystem::remove(change.From, error);
         return;
-    // A failed move leaves the lines where they were; the user is not asked.
+    }
+    if (!std::filesystem::exists(change.From, error))
+        return;
     try {
         TLinie lines;
-        lines.LoadFromFile(from);
-        lines.SaveToFile(to);
-        std::filesystem::remove(from, error);
+        lines.LoadFromFile(change.From);
+        lines.SaveToFile(change.To);
+        std::filesystem::remove(change.From, error);
     } catch (const std::runtime_error&) {
     }
 }
 
-} // namespace
+void TSlownikiUzytkownika::ChangeFile(TZmianaPliku change)
+{
+    if (DeferFileChanges)
+        PendingFileChanges.push_back(std::move(change));
+    else
+        ApplyFileChange(change);
+}
 
 const TSlownikUzytkownika* TSlownikiUzytkownika::Item(int index) const
 {
@@ -95,7 +106,7 @@ bool TSlownikiUzytkownika::Change(int index, const std::string& file, const std:
             LastError = TBladRejestru::JuzZarejestrowany;
             return false;
         }
-        MoveFile(entry.FileName, file);
+        ChangeFile({entry.FileName, file});
         entry.FileName = file;
     }
     entry.Description = description;
@@ -106,11 +117,13 @@ bool TSlownikiUzytkownika::Unregister(int index, bool keepFile)
 {
     if (!Item(index))
         return false;
-    if (!keepFile) {
-        std::error_code ignored;
-        std::filesystem::remove(Items[static_cast<std::size_t>(index)].FileName, ignored);
-    }
+    if (!keepFile)
+        ChangeFile({Items[static_cast<std::size_t>(index)].FileName, ""});
     Items.erase(Items.begin() + index);
+    if (index == CurrentIndex)
+        CurrentIndex = 0;
+    else if (index < CurrentIndex)
+        --CurrentIndex;
     if (CurrentIndex >= Count())
         CurrentIndex = Count() - 1;
     return true;

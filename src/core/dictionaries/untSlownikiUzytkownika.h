@@ -19,6 +19,16 @@ struct TSlownikUzytkownika {
     bool operator==(const TSlownikUzytkownika&) const = default;
 };
 
+// A file a registry change moves (From → To) or, with To empty, removes.
+struct TZmianaPliku {
+    std::string From;
+    std::string To;
+    bool operator==(const TZmianaPliku&) const = default;
+};
+// Makes the change. A failed move leaves the lines where they were; failures are
+// ignored, the user is not asked.
+void ApplyFileChange(const TZmianaPliku& change);
+
 // Why the last Register or Change failed.
 enum class TBladRejestru : int { Brak = 0, JuzZarejestrowany = 1, NieMoznaUtworzyc = 3 };
 
@@ -40,7 +50,8 @@ public:
     // A new file or description for an entry. A new file takes the old file's content
     // (the old file is then removed); refused when another entry has the new file.
     bool Change(int index, const std::string& file, const std::string& description);
-    // Removes the entry and, unless keepFile, its file. False outside the list.
+    // Removes the entry and, unless keepFile, its file. False outside the list. The
+    // current entry stays current; when it is the one removed, entry 0 becomes current.
     bool Unregister(int index, bool keepFile);
     // Lines of the entry's file: 0 when it does not exist, −1 when it cannot be read.
     static int LineCount(const std::filesystem::path& file);
@@ -55,6 +66,13 @@ public:
     std::vector<TSlownikUzytkownika> Items;
     int CurrentIndex = -1;
     TBladRejestru LastError = TBladRejestru::Brak;
+    // While set, Change and Unregister only record their file changes in
+    // PendingFileChanges, in order: a window whose changes wait for its OK.
+    bool DeferFileChanges = false;
+    std::vector<TZmianaPliku> PendingFileChanges;
+
+private:
+    void ChangeFile(TZmianaPliku change);
 };
 
 } // namespace velmar

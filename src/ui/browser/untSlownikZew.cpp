@@ -122,11 +122,13 @@ void TfrmSlownikZew::RegisterListeners()
     keep(settings.PrzedZapisem, [this](int) { SaveGeometry(); });
     keep(settings.PoOdswiezeniuNapisow, [this] { RefreshCaptions(); });
     keep(settings.PrzedZamiana, [this] { SetFilterView(false); });
-    keep(settings.PoZamianie, [this] {
+    const auto showFromTheTop = [this] {
         ResetList();
         FillPage(0);
         ReshowCurrent();
-    });
+    };
+    keep(settings.PoZamianie, showFromTheTop);
+    keep(settings.PoZmianieSlownikaUzytkownika, showFromTheTop);
     keep(settings.PoZmianiePaskaLiter, [this] { ApplyLetterBar(); });
     keep(settings.PoZmianieNaWierzchu, [this] { ApplyOnTop(); });
     keep(slowniki_.UserEditing.OnAdd, [this](int index, int mainPosition) { OnUserEntryAdded(index, mainPosition); });

@@ -29,7 +29,7 @@
 #include "ui/app/untOpcjeSlownika.h"
 #include "ui/app/untSkrotyZnakow.h"
 #include "ui/browser/untSzukaj.h"
-#include "ui/dictionaries/untDodajDoSU.h"
+#include "ui/dictionaries/untDodaj.h"
 #include "ui/generators/untOdmieniacz.h"
 
 namespace velmar {

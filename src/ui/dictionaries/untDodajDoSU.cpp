@@ -15,7 +15,7 @@
 #include "core/app/untPytanie.h"
 #include "core/app/untTransTeksty.h"
 #include "core/app/untUstawienia.h"
-#include "core/dictionaries/untSlowniki.h"
+#include "core/dictionaries/untSlownikDopisan.h"
 #include "ui/app/untNapisy.h"
 
 namespace velmar {
@@ -31,12 +31,13 @@ enum : int {
     kWpiszWyraz = 1920,
     kWpiszTlumaczenie = 1921,
     kZnakSkladni = 1922,
+    kNieWiem = 1916,
 };
 
 // The part-of-speech buttons: caption and part of speech ("nie wiem" gives none).
 constexpr std::pair<int, int> kCzesciMowy[] = {{1907, 0}, {1908, 1}, {1909, 2},
                                                {1910, 3}, {1912, 4}, {1913, 5},
-                                               {1914, 6}, {1915, 7}, {1916, kCzescMowyNiePodana}};
+                                               {1914, 6}, {1915, 7}, {kNieWiem, kCzescMowyNiePodana}};
 
 int ProblemText(TProblemDopisania problem)
 {
@@ -149,15 +150,14 @@ bool TfrmDodajDoSU::Dodaj()
     return wynik_ >= 0;
 }
 
-int DodajDoSlownikaUzytkownika(QWidget* parent, const TWide& word)
+QString NazwaCzesciMowy(const std::string& code, std::uint8_t sourceLanguage)
 {
-    auto& settings = Ustawienia();
-    TfrmDodajDoSU dialog(Slowniki().UserEditing, settings.Profile, static_cast<std::uint8_t>(settings.JezykInterfejsu),
-                         parent);
-    const int index = dialog.Wykonaj(word);
-    if (index >= 0 && settings.ZapiszSlowniki)
-        settings.ZapiszSlowniki();
-    return index;
+    for (auto [caption, part] : kCzesciMowy)
+        if (PartOfSpeechCode(part, sourceLanguage) == code)
+            return Napis(caption);
+    if (PartOfSpeechCode(kCzescMowyNieznana, sourceLanguage) == code)
+        return Napis(kNieWiem);
+    return QString::fromStdString(code);
 }
 
 } // namespace velmar

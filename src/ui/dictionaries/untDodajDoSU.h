@@ -1,8 +1,7 @@
 #pragma once
 // The dialog "Dodaj do słownika": a word (fixed when the caller gives it), its
 // translation, the part of speech and the text profiles the meaning belongs to, added to
-// the current user dictionary. The translator window (F10), the dictionary window and
-// the add-word window open it.
+// the current user dictionary. The add-word window opens it.
 
 #include <QDialog>
 #include <cstdint>
@@ -48,9 +47,8 @@ private:
     int wynik_ = -1;
 };
 
-// Opens the dialog over the program's user dictionary, then saves the dictionaries so
-// that another running window finds the word in the file too. The line, −1 when
-// cancelled.
-int DodajDoSlownikaUzytkownika(QWidget* parent, const TWide& word);
+// The caption of the part of speech a sub-record code stands for in a dictionary of
+// the source language; the code itself when it is not one the dialog offers.
+QString NazwaCzesciMowy(const std::string& code, std::uint8_t sourceLanguage);
 
 } // namespace velmar

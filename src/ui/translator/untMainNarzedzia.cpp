@@ -13,8 +13,9 @@
 #include "core/dictionaries/untSlowniki.h"
 #include "core/tools/untPisownia.h"
 #include "ui/app/untNapisy.h"
-#include "ui/dictionaries/untDodajDoSU.h"
+#include "ui/dictionaries/untDodaj.h"
 #include "ui/dictionaries/untSlowaNietlumaczone.h"
+#include "ui/dictionaries/untSlownikiUzytkownika.h"
 #include "ui/tools/untFrekwencja.h"
 #include "ui/tools/untPisownia2.h"
 #include "ui/tools/untPisowniaOpcje.h"
@@ -33,6 +34,7 @@ enum : int {
     kTlumaczenieSlowa = 1020,
     kDodajWyraz = 417,
     kSlowaNietlumaczone = 430,
+    kSlownikiUzytkownika = 427,
     kUsunZnaki = 403,
     kCzyUsunacZnaki = 109,
 };
@@ -86,6 +88,10 @@ void TfrmMain::CreateTextTools(QMenu* menu)
     QAction* addWord = AddToolAction(menu, "actDodajWyraz", kDodajWyraz);
     addWord->setShortcut(QKeySequence(Qt::Key_F10));
     connect(addWord, &QAction::triggered, this, [this] { DodajDoSlownikaUzytkownika(this, WordAtCaret(redGora_)); });
+    connect(AddToolAction(menu, "actSlownikiUzytkownika", kSlownikiUzytkownika), &QAction::triggered, this, [this] {
+        if (!Busy())
+            PokazSlownikiUzytkownika(this);
+    });
     connect(AddToolAction(menu, "actSlowaNietlumaczone", kSlowaNietlumaczone), &QAction::triggered, this,
             [this] { TfrmSlowaNietlumaczone(Slowniki().Untranslatable, this).exec(); });
     actUsunZnaki_ = AddToolAction(menu, "mniNarzedziaUsunZnaki", kUsunZnaki);

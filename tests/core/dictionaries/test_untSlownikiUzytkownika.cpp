@@ -71,6 +71,47 @@ TEST_F(UserDictionaryRegistry, UnregisterRemovesTheFileUnlessKept)
     EXPECT_TRUE(std::filesystem::exists(kept));
 }
 
+TEST_F(UserDictionaryRegistry, UnregisterKeepsTheCurrentEntryCurrent)
+{
+    struct TPrzypadek {
+        int Current;
+        int Removed;
+        int CurrentAfter;
+    };
+    // Of four entries: one before the current, the current itself (entry 0 takes
+    // over), one after it.
+    for (const auto& c : {TPrzypadek{2, 1, 1}, TPrzypadek{2, 2, 0}, TPrzypadek{1, 3, 1}}) {
+        TSlownikiUzytkownika entries;
+        for (const char* name : {"a.suz", "b.suz", "c.suz", "d.suz"})
+            entries.Register(name, "", true);
+        entries.CurrentIndex = c.Current;
+        ASSERT_TRUE(entries.Unregister(c.Removed, true));
+        EXPECT_EQ(entries.CurrentIndex, c.CurrentAfter) << "current " << c.Current << ", removed " << c.Removed;
+    }
+}
+
+TEST_F(UserDictionaryRegistry, DeferredFileChangesWaitAndThenMoveAndRemoveInOrder)
+{
+    const auto first = folder.Write("first.suz", "a\r\n");
+    const auto second = folder.Write("second.suz", "b\r\n");
+    registry.Register(first.string(), "", true);
+    registry.Register(second.string(), "", true);
+    registry.DeferFileChanges = true;
+
+    ASSERT_TRUE(registry.Change(0, File("moved.suz"), ""));
+    ASSERT_TRUE(registry.Change(0, File("again.suz"), ""));
+    ASSERT_TRUE(registry.Unregister(1, false));
+    EXPECT_TRUE(std::filesystem::exists(first));
+    EXPECT_TRUE(std::filesystem::exists(second));
+
+    for (const auto& change : registry.PendingFileChanges)
+        ApplyFileChange(change);
+    EXPECT_EQ(test::TempFolder::Read(folder / "again.suz"), "a\r\n") << "moved twice";
+    EXPECT_FALSE(std::filesystem::exists(first));
+    EXPECT_FALSE(std::filesystem::exists(folder / "moved.suz"));
+    EXPECT_FALSE(std::filesystem::exists(second));
+}
+
 TEST_F(UserDictionaryRegistry, LineCountOfMissingReadableAndUnreadableFiles)
 {
     EXPECT_EQ(TSlownikiUzytkownika::LineCount(folder / "missing.suz"), 0);
