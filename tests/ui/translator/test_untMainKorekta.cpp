@@ -10,9 +10,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "MalySlownik.h"
-#include "core/app/untPytanie.h"
-#include "core/app/untUstawienia.h"
+#include "OknoTlumacza.h"
 #include "core/app/untUtils.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
@@ -20,15 +18,11 @@
 namespace velmar {
 namespace {
 
-class MainCorrection : public ::testing::Test {
+class MainCorrection : public test::OknoTlumacza {
 protected:
     MainCorrection()
     {
-        Ustawienia().ZaznaczNieznane = false;
-        Ustawienia().ZaznaczNieprzetlumaczone = false;
-        Ustawienia().ZaznaczWieloznaczne = false;
         Ustawienia().SledzZdania = true;
-        UstawPytanie(&questions);
         TTransSlownikGlowny& user = Slowniki().User;
         user.SetSourceLanguage(jezFrancuski);
         user.SetTargetLanguage(jezPolski);
@@ -43,7 +37,6 @@ protected:
     {
         Ustawienia().SledzSlowa = false;
         Slowniki().User.Attach(nullptr);
-        UstawPytanie(nullptr);
     }
 
     QString TargetLine(int line) { return window.TargetPane()->document()->findBlockByNumber(line).text(); }
@@ -68,10 +61,7 @@ protected:
     }
     std::string SourceSelection() { return ToUtf8(TPanel(window.SourcePane(), jezFrancuski).SelText(), jezFrancuski); }
 
-    test::MalySlownik dictionary;
     TLinie userLines;
-    TPytanieSkryptowe questions;
-    TfrmMain window;
 };
 
 TEST_F(MainCorrection, AChosenMeaningKeepsTheLetterCaseAndTheFollowersStayAligned)

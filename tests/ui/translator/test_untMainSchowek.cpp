@@ -9,30 +9,20 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "MalySlownik.h"
-#include "core/app/untPytanie.h"
-#include "core/app/untUstawienia.h"
+#include "OknoTlumacza.h"
 #include "ui/app/untNapisy.h"
 #include "ui/translator/untMain.h"
 
 namespace velmar {
 namespace {
 
-class MainClipboard : public ::testing::Test {
+class MainClipboard : public test::OknoTlumacza {
 protected:
-    MainClipboard()
-    {
-        Ustawienia().ZaznaczNieznane = false;
-        Ustawienia().ZaznaczNieprzetlumaczone = false;
-        Ustawienia().ZaznaczWieloznaczne = false;
-        Ustawienia().PytajCzyZapisac = false;
-        UstawPytanie(&questions);
-    }
+    MainClipboard() { Ustawienia().PytajCzyZapisac = false; }
     ~MainClipboard() override
     {
         Ustawienia().PytajCzyZapisac = true;
         Ustawienia().TlumaczPoImporcie = false;
-        UstawPytanie(nullptr);
     }
 
     void TranslateClipboard(const QString& text, bool append)
@@ -41,10 +31,6 @@ protected:
         window.TranslateClipboardAction(append)->trigger();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }));
     }
-
-    test::MalySlownik dictionary;
-    TPytanieSkryptowe questions;
-    TfrmMain window;
 };
 
 TEST_F(MainClipboard, TheClipboardIsTranslatedAfterOrInsteadOfTheTranslation)

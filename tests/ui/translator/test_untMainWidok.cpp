@@ -9,9 +9,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 
-#include "MalySlownik.h"
-#include "core/app/untPytanie.h"
-#include "core/app/untUstawienia.h"
+#include "OknoTlumacza.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
 #include "ui/translator/untPanelSlownika.h"
@@ -19,20 +17,9 @@
 namespace velmar {
 namespace {
 
-class MainViews : public ::testing::Test {
+class MainViews : public test::OknoTlumacza {
 protected:
-    MainViews()
-    {
-        Ustawienia().ZaznaczNieznane = false;
-        Ustawienia().ZaznaczNieprzetlumaczone = false;
-        Ustawienia().ZaznaczWieloznaczne = false;
-        UstawPytanie(&questions);
-    }
-    ~MainViews() override
-    {
-        Ustawienia().SetDictionaryPaneLayout(0);
-        UstawPytanie(nullptr);
-    }
+    ~MainViews() override { Ustawienia().SetDictionaryPaneLayout(0); }
 
     void PutCaret(int position)
     {
@@ -40,10 +27,6 @@ protected:
         cursor.setPosition(position);
         window.SourcePane()->setTextCursor(cursor);
     }
-
-    test::MalySlownik dictionary;
-    TPytanieSkryptowe questions;
-    TfrmMain window;
 };
 
 TEST_F(MainViews, TheDictionaryPaneStandsWhereTheSettingsSay)
