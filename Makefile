@@ -23,7 +23,7 @@ CMAKE_CONFIGURE = cmake -G Ninja -Wno-dev -DVELMAR_WERROR=$(WERROR)
 
 # `make run` builds the data set from the free dictionaries first when it is missing
 # (scripts/build-data); `make test` never needs it.
-.PHONY: deps configure build data-sources data data-full run test eval testvoc test-asan test-tsan bench fuzz install package unit-index clean
+.PHONY: deps configure build data-sources data data-full run test screenshots eval testvoc test-asan test-tsan bench fuzz install package unit-index clean
 
 deps:
 	@scripts/install-deps.sh
@@ -54,6 +54,12 @@ run: data-sources
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The windows as a user sees them, from a scripted session on the bundled data under
+# Xvfb: PNGs in $(BUILD_DIR)/screenshots (scripts/screenshots.sh).
+screenshots: data-sources
+	cmake --build $(BUILD_DIR) --target test_ui -j $(JOBS)
+	@scripts/screenshots.sh $(BUILD_DIR)
 
 # The development set of sentences (eval/) translated and scored against its references.
 eval: build

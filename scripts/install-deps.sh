@@ -31,6 +31,8 @@ else
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3
+    # the hot key test: a second X client holds a key, XTEST presses it
+    libxcb-xtest0-dev
     # the installed tree and the Debian package (`make install`, `make package`)
     desktop-file-utils dpkg-dev file
     # fonts that cover Polish and French

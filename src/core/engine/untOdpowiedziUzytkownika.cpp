@@ -1,5 +1,7 @@
 #include "core/engine/untOdpowiedziUzytkownika.h"
 
+#include <utility>
+
 namespace velmar {
 
 template <typename Change>
@@ -32,9 +34,27 @@ void TOdpowiedziUzytkownika::Close()
     Update([](TStanOdpowiedzi& s) { s.Closed = true; });
 }
 
+void TOdpowiedziUzytkownika::ChangeGrid(TZmianaSiatki change)
+{
+    Update([this, &change](TStanOdpowiedzi& s) {
+        gridChanges_.push_back(std::move(change));
+        s.GridChanges = static_cast<int>(gridChanges_.size());
+    });
+}
+
 void TOdpowiedziUzytkownika::Reset()
 {
-    Update([](TStanOdpowiedzi& s) { s = TStanOdpowiedzi{}; });
+    Update([this](TStanOdpowiedzi& s) {
+        s = TStanOdpowiedzi{};
+        gridChanges_.clear();
+    });
+}
+
+std::vector<TZmianaSiatki> TOdpowiedziUzytkownika::TakeGridChanges()
+{
+    const std::lock_guard lock(mutex_);
+    state_.GridChanges = 0;
+    return std::exchange(gridChanges_, {});
 }
 
 bool TOdpowiedziUzytkownika::WaitFor(std::stop_token stop, const std::function<bool(const TStanOdpowiedzi&)>& ready)

@@ -29,26 +29,62 @@ bool AnyWordOffersChoice(TCustomWypowiedzenie& utterance)
     return false;
 }
 
+// The word behind a column of the grid: its list and its place in it.
+struct TSlowoKolumny {
+    TCustomWypSlowa* Words;
+    int Index;
+};
+
 // One column per word in document order, bracketed words included; the list's Lead
 // goes before its first word's translations and its Tail after its last word's.
-void AddGridColumns(TCustomWypowiedzenie& utterance, std::vector<TKolumnaZnaczen>& columns)
+void AddGridColumns(TCustomWypowiedzenie& utterance, std::vector<TKolumnaZnaczen>& columns,
+                    std::vector<TSlowoKolumny>& words)
 {
-    TCustomWypSlowa& words = utterance.Words();
-    for (int i = 0; i < words.Count(); ++i) {
-        TCustomWypSlowo& word = words.Word(i);
+    TCustomWypSlowa& list = utterance.Words();
+    for (int i = 0; i < list.Count(); ++i) {
+        TCustomWypSlowo& word = list.Word(i);
         TKolumnaZnaczen column{word.Text, {}};
         for (int t = 0; t < word.Translations.Count(); ++t) {
-            std::string rendering = words.RenderTranslation(i, t);
+            std::string rendering = list.RenderTranslation(i, t);
             if (i == 0)
-                rendering = words.Lead + rendering;
-            if (i == words.Count() - 1)
-                rendering += words.Tail;
+                rendering = list.Lead + rendering;
+            if (i == list.Count() - 1)
+                rendering += list.Tail;
             column.Translations.push_back(Trim(rendering));
         }
         columns.push_back(std::move(column));
+        words.push_back({&list, i});
         if (word.Nested)
             for (int u = 0; u < word.Nested->Count(); ++u)
-                AddGridColumns(*word.Nested->Item(u), columns);
+                AddGridColumns(*word.Nested->Item(u), columns, words);
+    }
+}
+
+// A change refers to the columns shown; one outside them, or a move between the lists
+// of different utterances, is ignored.
+void ApplyGridChange(const std::vector<TSlowoKolumny>& columns, const TZmianaSiatki& change)
+{
+    if (change.Column < 0 || change.Column >= static_cast<int>(columns.size()))
+        return;
+    const TSlowoKolumny& at = columns[static_cast<std::size_t>(change.Column)];
+    TCustomWypSlowo& word = at.Words->Word(at.Index);
+    switch (change.Rodzaj) {
+    case TZmianaSiatki::Wybor:
+        if (change.Value >= 0 && change.Value < word.Translations.Count())
+            word.ChooseTranslation(change.Value);
+        break;
+    case TZmianaSiatki::NoweTlumaczenie:
+        if (!change.Text.empty()) {
+            word.Translations.Insert(0);
+            word.Translations.Item(0).Text = change.Text;
+            word.ChooseTranslation(0);
+        }
+        break;
+    case TZmianaSiatki::Przeniesienie:
+        if (change.Value >= 0 && change.Value < static_cast<int>(columns.size()) &&
+            columns[static_cast<std::size_t>(change.Value)].Words == at.Words)
+            at.Words->MoveWord(at.Index, columns[static_cast<std::size_t>(change.Value)].Index);
+        break;
     }
 }
 
@@ -100,11 +136,21 @@ void TTranslatorThread::GridChoice(TCustomWypowiedzenie& utterance)
 {
     if (!AnyWordOffersChoice(utterance))
         return;
-    std::vector<TKolumnaZnaczen> columns;
-    AddGridColumns(utterance, columns);
     answers_.Reset();
-    host_.OpenGridChoice(columns, answers_);
-    answers_.WaitFor(stop_.get_token(), [](const TStanOdpowiedzi& s) { return s.Continue || s.Closed; });
+    // The grid is shown again after every change the user makes in it.
+    for (;;) {
+        std::vector<TKolumnaZnaczen> columns;
+        std::vector<TSlowoKolumny> words;
+        AddGridColumns(utterance, columns, words);
+        host_.OpenGridChoice(columns, answers_);
+        answers_.WaitFor(stop_.get_token(),
+                         [](const TStanOdpowiedzi& s) { return s.Continue || s.Closed || s.GridChanges > 0; });
+        const std::vector<TZmianaSiatki> changes = answers_.TakeGridChanges();
+        if (Stopped() || changes.empty())
+            break;
+        for (const TZmianaSiatki& change : changes)
+            ApplyGridChange(words, change);
+    }
     if (answers_.State().Closed)
         stop_.request_stop();
 }

@@ -120,14 +120,18 @@ std::string WordAtCaret(const QTextEdit* pane)
 
 void TProgram::ConnectDictionaryWindow()
 {
-    QObject::connect(translator_->DictionaryAction(), &QAction::triggered, dictionary_.get(), [this] {
+    const auto showAtOnce = [this](const std::string& word) {
         dictionary_->show();
         dictionary_->raise();
         // The word is shown at once, not after the typing pause.
         dictionary_->SetTypingDelay(false);
-        dictionary_->LookUp(WordAtCaret(translator_->SourcePane()));
+        dictionary_->LookUp(word);
         dictionary_->SetTypingDelay(true);
-    });
+    };
+    QObject::connect(translator_->DictionaryAction(), &QAction::triggered, dictionary_.get(),
+                     [this, showAtOnce] { showAtOnce(WordAtCaret(translator_->SourcePane())); });
+    QObject::connect(translator_.get(), &TfrmMain::LookUpRequested, dictionary_.get(),
+                     [showAtOnce](const QString& text) { showAtOnce(FromQString(text)); });
 }
 
 void TProgram::CreateArchiveWindow()

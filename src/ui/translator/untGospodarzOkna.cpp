@@ -114,12 +114,14 @@ void TGospodarzOkna::SaveBackup(TPanel& pane, bool lowerPane)
 
 void TGospodarzOkna::SaveSourceBackup()
 {
-    OnWindowThread([this] { SaveBackup(source_, false); });
+    if (backups_.first)
+        OnWindowThread([this] { SaveBackup(source_, false); });
 }
 
 void TGospodarzOkna::SaveTargetBackup()
 {
-    OnWindowThread([this] { SaveBackup(target_, true); });
+    if (backups_.second)
+        OnWindowThread([this] { SaveBackup(target_, true); });
 }
 
 void TGospodarzOkna::SetProgressRange(int start, int end)

@@ -32,6 +32,9 @@ public:
     void Detach();
     // Each utterance written is recorded in the followers of the source and the target.
     void SetFollowers(TSledzOkno& source, TSledzOkno& target);
+    // Whether the source's and the target's backups are written (a pane the user does
+    // not see has none).
+    void SetBackups(bool source, bool target) { backups_ = {source, target}; }
     void BeginRun() override;
     int SourceLength() override;
     std::string SourceCharacters(int position, int count) override;
@@ -92,6 +95,7 @@ private:
     bool detached_ = false;
     int targetStart_ = 0;
     std::pair<TSledzOkno*, TSledzOkno*> followers_{nullptr, nullptr};
+    std::pair<bool, bool> backups_{true, true};
 };
 
 template <typename Call>

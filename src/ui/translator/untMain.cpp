@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/app/untStale.h"
@@ -34,15 +35,24 @@ namespace velmar {
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("frmMain");
-    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitterSlownik_ = new QSplitter(Qt::Horizontal, this);
+    splitter_ = new QSplitter(Qt::Vertical, splitterSlownik_);
+    splitterSlownik_->setObjectName("splSlownik");
+    splitter_->setObjectName("splPanele");
+    splitterSlownik_->addWidget(splitter_);
     splitter_->addWidget(CreatePaneBox(redGora_, lblTransTop_, "redGora", "lblTransTop"));
     CreateChoiceWindows();
     splitter_->addWidget(CreatePaneBox(redDol_, lblTransBottom_, "redDol", "lblTransBottom"));
+    CreateViews();
     splitter_->setChildrenCollapsible(false);
-    setCentralWidget(splitter_);
+    setCentralWidget(splitterSlownik_);
     panelGora_ = std::make_unique<TPanel>(redGora_, Program().SourceLanguage);
     panelDol_ = std::make_unique<TPanel>(redDol_, Program().TargetLanguage);
     activePane_ = redGora_;
+    redUkryty_ = new QTextEdit(this);
+    redUkryty_->setObjectName("redUkryty");
+    redUkryty_->hide();
+    panelUkryty_ = std::make_unique<TPanel>(redUkryty_, Program().TargetLanguage);
 
     postep_ = new TPasekPostepu(statusBar());
     CreateMenus();
@@ -53,6 +63,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         FollowPaneEdits(pane);
     }
     resize(960, 720);
+    ApplyLayout();
     UpdateTitle();
     UpdateCommands();
     RefreshPaneCaptions();
@@ -62,16 +73,22 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
         panelDol_->SetJezyk(Program().TargetLanguage);
         ClearDocuments();
         RestorePaneBackups();
+        ApplyLayout();
     });
+    layoutListener_ = Ustawienia().PoZmianieUkladu.Add([this] { ApplyLayout(); });
     recentFilesListener_ = Ustawienia().PoZmianieOstatnichPlikow.Add([this] { RebuildRecentFiles(); });
+    InstallHotKey();
 }
 
 TfrmMain::~TfrmMain()
 {
     AbandonTranslation();
+    Ustawienia().SetHotKeyService(std::make_unique<TBrakGoracegoKlawisza>());
     Ustawienia().PoOdswiezeniuNapisow.Remove(captionsListener_);
     Ustawienia().PoZastosowaniu.Remove(appliedListener_);
     Ustawienia().PoZmianieOstatnichPlikow.Remove(recentFilesListener_);
+    Ustawienia().PoZmianieUkladu.Remove(layoutListener_);
+    Ustawienia().PoZmianieTrybu.Remove(modeListener_);
 }
 
 QWidget* TfrmMain::CreatePaneBox(QTextEdit*& edit, TNaglowekPanelu*& header, const char* editName,
@@ -108,6 +125,9 @@ QAction* TfrmMain::AddCommand(QMenu* menu, const char* name, int textId, const Q
 
 void TfrmMain::CreateMenus()
 {
+    tbrMain_ = addToolBar(QString());
+    tbrMain_->setObjectName("tbrMain");
+    CreateFormatBar();
     CreateFileMenu();
     CreateEditMenu();
 
@@ -121,6 +141,9 @@ void TfrmMain::CreateMenus()
     PrzypiszNapis(toolsMenu, 401);
     CreateTextTools(toolsMenu);
     CreateFollowingCommands(toolsMenu);
+    CreateViewCommands(toolsMenu);
+    CreateCorrectionCommands(toolsMenu);
+    CreateClipboardCommands(translationMenu, toolsMenu);
     actArchiwumZdan_ = toolsMenu->addAction(QString());
     actArchiwumZdan_->setObjectName("actArchiwumZdan");
     PrzypiszNapis(actArchiwumZdan_, 428);
@@ -141,6 +164,8 @@ void TfrmMain::CreateMenus()
     actOpcje_->setShortcut(QKeySequence::Preferences);
     PrzypiszNapis(actOpcje_, 452);
     connect(actOpcje_, &QAction::triggered, this, [this] { TfrmOpcjeTrans::Wykonaj(this); });
+    CreateModeCommands(optionsMenu);
+    CreateLayoutCommands(optionsMenu);
 
     auto* languageMenu = optionsMenu->addMenu(QString());
     languageMenu->setObjectName("mniJezykInterfejsu");
@@ -184,6 +209,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
         frmZnajdz_->SetPaneLanguage(tag);
         frmZamien_->SetPaneLanguage(tag);
         UpdateCommands();
+        ShowFormatAtCaret();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 #include "ui/translator/untSledzOkno.h"
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -16,6 +17,12 @@ class QEvent;
 class QMenu;
 class QPrinter;
 class QPushButton;
+class QActionGroup;
+class QComboBox;
+class QFontComboBox;
+class QTextCharFormat;
+class QToolBar;
+class QToolButton;
 class QTextDocument;
 class QTextEdit;
 class QSplitter;
@@ -29,6 +36,7 @@ class TfrmPoZdaniu;
 class TfrmTlumaczReczne;
 class TfrmTlumaczZdanie;
 class TPanel;
+class TPanelSlownika;
 class TPasekPostepu;
 class TSlownikiRobocze;
 class TTranslatorThread;
@@ -93,6 +101,23 @@ public:
     QAction* TranslateToCaretAction() const { return actTlumaczDoKursora_; }
     QAction* TranslateSelectionAction() const { return actTlumaczZaznaczenie_; }
     QAction* TranslateBySentenceAction() const { return actTlumaczPoZdaniu_; }
+    // Translates the sentence chosen by sentence following again, in its place; shown
+    // only while such a sentence is chosen.
+    QAction* RetranslateAction() const { return actPonowniePrzetlumacz_; }
+    // The clipboard translated, appended to the target or replacing it; the clipboard
+    // import switch.
+    QAction* TranslateClipboardAction(bool append) const
+    {
+        return append ? actTlumaczSchowekDolacz_ : actTlumaczSchowekNowy_;
+    }
+    QAction* ClipboardImportAction() const { return actImportuj_; }
+    // The clipboard changed: imported into the source when the import is on and the
+    // program is not the active one.
+    void ImportClipboard();
+    // The translation mode button with its drop-down, and the direction swap.
+    QToolButton* ModeButton() const { return btnTrybPracy_; }
+    QMenu* ModeMenu() const { return pmnTrybPracy_; }
+    QAction* SwapDirectionAction() const { return actZmienKierunek_; }
     // Lets a translation paused after a sentence go on.
     QPushButton* ContinueButton() const;
     // The choices during a translation: the manual window, the interpretation list, the
@@ -102,6 +127,11 @@ public:
     TfrmPoZdaniu* SentenceWindow() const { return frmPoZdaniu_; }
     TSiatkaZnaczen* MeaningsGrid() const { return pnlMiddle_; }
     TPasekPostepu* Progress() const { return postep_; }
+    // The dictionary pane (placed by the settings' "TransSlownik") and the sentence-pair
+    // view with its command.
+    TPanelSlownika* DictionaryPane() const { return pnlTransSlownik_; }
+    QAction* SentencePairsAction() const { return actZdania_; }
+    QTextEdit* SentencePairs(int side) const { return side == 1 ? redZdaniaRight_ : redZdaniaLeft_; }
 
     // File menu: the file dialogs' replacement (tests); opening a file into the source
     // (false, with the message shown, when it cannot be read).
@@ -114,8 +144,17 @@ public:
     // false when the followers know none. A double click in a pane does this.
     bool FollowAt(int pane, int position);
     const TSledzOkno& Follower(int pane) const { return pane == 1 ? sledzDol_ : sledzGora_; }
+    // Autocorrection: the option, and the menu of meanings for the translated word at a
+    // target position (nullptr when the option is off, the target cannot be edited now
+    // or the word has nothing to offer).
+    QAction* AutocorrectionAction() const { return actAutokorekta_; }
+    QMenu* CorrectionMenu(int position);
     // The header above a pane: 0 source, 1 target.
     TNaglowekPanelu* PaneHeader(int index) const;
+
+    // The global hot key was pressed: the selection of another program is looked up or
+    // translated, as the hot key options say.
+    void HotKeyPressed();
 
     // A translation is running (the window refuses document and translation commands).
     bool Busy() const;
@@ -126,6 +165,10 @@ public:
     void UpdateTitle();
     // Every caption again in the interface language (captions-refreshed listener).
     void RefreshCaptions();
+
+signals:
+    // The dictionary window is to show text (the hot key with "HotKeySlownik").
+    void LookUpRequested(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -139,7 +182,21 @@ private:
     QAction* AddCommand(QMenu* menu, const char* name, int textId, const QKeySequence& shortcut,
                         std::function<void()> run);
     void CreateTranslationMenu(QMenu* menu);
+    // Which panes a run reads and writes, and the followers that record it (none: the
+    // run is not followed).
+    struct TPrzebieg {
+        TPanel& Source;
+        TPanel& Target;
+        TSledzOkno* SourceFollower = nullptr;
+        TSledzOkno* TargetFollower = nullptr;
+    };
+    // Starts the worker; afterwards runs when the run ends without a stop or a failure.
+    void StartRun(const TPrzebieg& run, int start, int end, bool sentenceBySentence,
+                  std::function<void()> afterwards = {});
     void SetBusy(bool busy);
+    // A source that looks hard-wrapped: question 110, then its single line breaks go,
+    // with the stretch's positions moved along.
+    void OfferLineBreakRemoval(int& start, int& end);
     void SetPaused(bool paused);
     void CreateChoiceWindows();
     void ConnectChoiceWindows();
@@ -159,7 +216,7 @@ private:
     // askName); false when cancelled or failed.
     bool SavePane(int index, bool askName);
     // Question 103 for each modified pane; false when the user cancels or a save fails.
-    bool OfferToSaveDocuments();
+    bool OfferToSaveDocuments(std::initializer_list<int> panes = {0, 1});
     void ClearDocuments();
     void NewDocuments();
     void OpenChosenFile();
@@ -177,6 +234,41 @@ private:
     void FollowPaneEdits(QTextEdit* pane);
     bool FollowSentence(int pane, int position);
     bool FollowWord(int pane, int position);
+    // An edit of a pane by the user: the followed sentence is no longer the one translated.
+    void ForgetRetranslation();
+    // Retranslation (untMainPonownie.cpp): the followed sentence into the hidden pane,
+    // then into its place in the target.
+    void Retranslate();
+    void TakeRetranslation();
+    // The dictionary pane and the sentence pairs (untMainWidok.cpp).
+    void CreateViews();
+    void CreateViewCommands(QMenu* menu);
+    void PlaceDictionaryPane();
+    void FollowCaretInDictionary();
+    void ShowSentencePairs(bool on);
+    // Translation mode and direction (untMainTryb.cpp).
+    void CreateModeCommands(QMenu* optionsMenu);
+    void CheckTranslationMode();
+    void SwapDirection();
+    // The clipboard (untMainSchowek.cpp).
+    void CreateClipboardCommands(QMenu* translationMenu, QMenu* toolsMenu);
+    void TranslateClipboard(bool append);
+    void SetClipboardImport(bool on);
+    // The formatting toolbar and the layout (untMainFormat.cpp).
+    void CreateFormatBar();
+    // Merged into the selection (or the word at the caret) of the active pane.
+    void MergeFormat(const QTextCharFormat& format);
+    void SetBullets(bool on);
+    void Indent(int step);
+    void ShowFormatAtCaret();
+    void CreateLayoutCommands(QMenu* optionsMenu);
+    // The split, the bars and the dictionary pane as the settings say.
+    void ApplyLayout();
+    // The global hot key's service for this window (untMainGoracyKlawisz.cpp).
+    void InstallHotKey();
+    // Autocorrection (untMainKorekta.cpp).
+    void CreateCorrectionCommands(QMenu* menu);
+    void Correct(const TMiejsceSlowa& place, const QString& text);
     // Editing commands (untMainEdycja.cpp).
     void CreateEditingCommands(QMenu* menu);
     void SelectSentence(bool extend);
@@ -204,7 +296,35 @@ private:
     void CreateTextTools(QMenu* menu);
     void CheckSpelling();
 
+    QSplitter* splitterSlownik_ = nullptr; // the dictionary pane beside splitter_
     QSplitter* splitter_ = nullptr;
+    TPanelSlownika* pnlTransSlownik_ = nullptr;
+    QWidget* pnlZdania_ = nullptr;
+    QTextEdit* redZdaniaLeft_ = nullptr;
+    QTextEdit* redZdaniaRight_ = nullptr;
+    QAction* actZdania_ = nullptr;
+    QAction* actAutokorekta_ = nullptr;
+    QToolBar* tbrMain_ = nullptr;
+    QToolButton* btnTrybPracy_ = nullptr;
+    QMenu* pmnTrybPracy_ = nullptr;
+    QAction* actZmienKierunek_ = nullptr;
+    QAction* actTlumaczSchowekDolacz_ = nullptr;
+    QAction* actTlumaczSchowekNowy_ = nullptr;
+    QAction* actImportuj_ = nullptr;
+    int modeListener_ = 0;
+    QToolBar* tbrFormat_ = nullptr;
+    QFontComboBox* cmbCzcionka_ = nullptr;
+    QComboBox* cmbRozmiar_ = nullptr;
+    QAction* actPogrubienie_ = nullptr;
+    QAction* actKursywa_ = nullptr;
+    QAction* actPodkreslenie_ = nullptr;
+    QActionGroup* alignments_ = nullptr;
+    QAction* actWypunktowanie_ = nullptr;
+    QAction* actWidok_ = nullptr;
+    QAction* actPasekNarz_ = nullptr;
+    QAction* actPasekFormat_ = nullptr;
+    QAction* actPasekStanu_ = nullptr;
+    QMenu* pmnZnaczenia_ = nullptr;
     QTextEdit* redGora_ = nullptr;
     QTextEdit* redDol_ = nullptr;
     TNaglowekPanelu* lblTransTop_ = nullptr;
@@ -236,6 +356,15 @@ private:
     QAction* actSledzZdania_ = nullptr;
     QAction* actSledzSlowa_ = nullptr;
     TSledzOkno sledzGora_, sledzDol_;
+    QAction* actPonowniePrzetlumacz_ = nullptr;
+    int retranslated_ = -1; // the followed sentence's index, −1 when none
+    // The hidden pane a retranslation writes into, with its followers.
+    QTextEdit* redUkryty_ = nullptr;
+    std::unique_ptr<TPanel> panelUkryty_;
+    TSledzOkno sledzUkrytyZrodlo_, sledzUkryty_;
+    // The window itself is changing a pane: its followers are kept by hand.
+    bool changingPanes_ = false;
+    std::function<void()> afterRun_;
     QAction* actArchiwumZdan_ = nullptr;
     QAction* actArchiwumZdanDodaj_ = nullptr;
     QAction* actSlownik_ = nullptr;
@@ -266,6 +395,7 @@ private:
     int captionsListener_ = 0;
     int appliedListener_ = 0;
     int recentFilesListener_ = 0;
+    int layoutListener_ = 0;
     bool closeWhenEnded_ = false;
 
     std::unique_ptr<TPanel> panelGora_, panelDol_;

@@ -210,11 +210,11 @@ bool TfrmMain::SavePane(int index, bool askName)
     return true;
 }
 
-bool TfrmMain::OfferToSaveDocuments()
+bool TfrmMain::OfferToSaveDocuments(std::initializer_list<int> panes)
 {
     if (!Ustawienia().PytajCzyZapisac)
         return true;
-    for (int index : {0, 1}) {
+    for (int index : panes) {
         const QTextDocument& document = *Pane(index)->document();
         if (!document.isModified() || document.isEmpty())
             continue;

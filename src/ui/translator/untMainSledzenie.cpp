@@ -98,13 +98,17 @@ void TfrmMain::FollowPaneEdits(QTextEdit* pane)
     // The pane reports a stretch that holds the change, often a whole paragraph; the
     // text before the change tells where it really is.
     auto text = std::make_shared<QString>(pane->document()->toRawText());
-    connect(pane->document(), &QTextDocument::contentsChange, this, [&follower, text, pane](int position, int, int) {
-        const QString now = pane->document()->toRawText();
-        const TZmiana change = ChangeBetween(*text, now, position);
-        *text = now;
-        if (change.Removed != change.Added)
-            follower.Adjust(change.Position, change.Removed, change.Added);
-    });
+    connect(pane->document(), &QTextDocument::contentsChange, this,
+            [this, &follower, text, pane](int position, int, int) {
+                const QString now = pane->document()->toRawText();
+                const TZmiana change = ChangeBetween(*text, now, position);
+                *text = now;
+                if (changingPanes_ || (change.Removed == 0 && change.Added == 0))
+                    return;
+                ForgetRetranslation();
+                if (change.Removed != change.Added)
+                    follower.Adjust(change.Position, change.Removed, change.Added);
+            });
     const int index = pane == redDol_ ? 1 : 0;
     new TPodwojneKlikniecie(pane, [this, index](int position) { FollowAt(index, position); });
 }
@@ -128,7 +132,16 @@ bool TfrmMain::FollowSentence(int pane, int position)
         return false;
     SelectSpan(*Pane(pane), here->Start, here->End);
     SelectSpan(*Pane(1 - pane), there->Start, there->End);
+    retranslated_ = here->Index;
+    actPonowniePrzetlumacz_->setVisible(true);
     return true;
+}
+
+void TfrmMain::ForgetRetranslation()
+{
+    retranslated_ = -1;
+    if (actPonowniePrzetlumacz_ != nullptr)
+        actPonowniePrzetlumacz_->setVisible(false);
 }
 
 bool TfrmMain::FollowWord(int pane, int position)

@@ -8,6 +8,8 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QToolBar>
+#include <utility>
 
 #include "core/app/untStale.h"
 #include "core/app/untUstawienia.h"
@@ -26,6 +28,7 @@
 #include "ui/translator/untSiatkaZnaczen.h"
 #include "ui/translator/untTlumaczReczne.h"
 #include "ui/translator/untTlumaczZdanie.h"
+#include "ui/translator/untUsunZnaki.h"
 
 namespace velmar {
 
@@ -35,6 +38,8 @@ constexpr int kPrzerwijTlumaczenie = 111;
 constexpr int kCzyPrzerwac = 112;
 constexpr int kPrzerwanoTlumaczenie = 113;
 constexpr int kTlumaczBiezaceZdanie = 412;
+constexpr int kPrzetlumaczPonownie = 413;
+constexpr int kUsunacZnakiPrzedTlumaczeniem = 110;
 } // namespace
 
 void TfrmMain::CreateTranslationMenu(QMenu* menu)
@@ -59,6 +64,9 @@ void TfrmMain::CreateTranslationMenu(QMenu* menu)
         Translate(selection.selectionStart(), selection.selectionEnd());
     });
     actTlumaczPoZdaniu_ = AddCommand(menu, "actTlumaczPoZdaniu", 405, {}, [this] { Translate(-1, -1, true); });
+    actPonowniePrzetlumacz_ =
+        AddCommand(menu, "actPonowniePrzetlumacz", kPrzetlumaczPonownie, {}, [this] { Retranslate(); });
+    actPonowniePrzetlumacz_->setVisible(false);
 }
 
 void TfrmMain::CreateChoiceWindows()
@@ -118,10 +126,7 @@ void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
 {
     if (Busy())
         return;
-    TOpcjeTlumaczenia options = TOpcjeTlumaczenia::FromSettings(Ustawienia());
-    options.SentenceBySentence = sentenceBySentence;
-    panelGora_->SetJezyk(Program().SourceLanguage);
-    panelDol_->SetJezyk(Program().TargetLanguage);
+    OfferLineBreakRemoval(start, end);
     if (Ustawienia().ZachowujPrzeklad) {
         redDol_->moveCursor(QTextCursor::End);
     } else {
@@ -129,12 +134,38 @@ void TfrmMain::Translate(int start, int end, bool sentenceBySentence)
         sledzGora_.Clear();
         sledzDol_.Clear();
     }
+    StartRun({*panelGora_, *panelDol_, &sledzGora_, &sledzDol_}, start, end, sentenceBySentence);
+}
+
+void TfrmMain::OfferLineBreakRemoval(int& start, int& end)
+{
+    if (!HasHardLineBreaks(redGora_->document()->toRawText()) ||
+        Pytanie().Zapytaj(Napis(kUsunacZnakiPrzedTlumaczeniem).toStdU16String(), TPrzyciski::TakNie) != TOdpowiedz::Tak)
+        return;
+    std::vector<int*> positions; // −1 keeps meaning the source's start or end
+    for (int* position : {&start, &end})
+        if (*position >= 0)
+            positions.push_back(position);
+    RemoveSingleLineBreaks(*redGora_->document(), positions);
+}
+
+void TfrmMain::StartRun(const TPrzebieg& run, int start, int end, bool sentenceBySentence,
+                        std::function<void()> afterwards)
+{
+    TOpcjeTlumaczenia options = TOpcjeTlumaczenia::FromSettings(Ustawienia());
+    options.SentenceBySentence = sentenceBySentence;
+    run.Source.SetJezyk(Program().SourceLanguage);
+    run.Target.SetJezyk(Program().TargetLanguage);
+    afterRun_ = std::move(afterwards);
 
     workerDictionaries_ = std::make_unique<TSlownikiRobocze>(Slowniki(), Program().SourceLanguage);
-    host_ = std::make_unique<TGospodarzOkna>(*panelGora_, *panelDol_, options);
+    host_ = std::make_unique<TGospodarzOkna>(run.Source, run.Target, options);
     connect(host_.get(), &TGospodarzOkna::ProgressRangeSet, postep_, &TPasekPostepu::SetRange);
     connect(host_.get(), &TGospodarzOkna::ProgressMoved, postep_, &TPasekPostepu::SetPosition);
-    host_->SetFollowers(sledzGora_, sledzDol_);
+    if (run.SourceFollower != nullptr && run.TargetFollower != nullptr)
+        host_->SetFollowers(*run.SourceFollower, *run.TargetFollower);
+    // Only the panes the user sees are backed up.
+    host_->SetBackups(&run.Source == panelGora_.get(), &run.Target == panelDol_.get());
     ConnectChoiceWindows();
     connect(host_.get(), &TGospodarzOkna::RunEnded, this, &TfrmMain::TranslationEnded);
     const TKontekstWypowiedzi context{Program().SourceLanguage,  Program().TargetLanguage,
@@ -174,14 +205,35 @@ void TfrmMain::UpdateCommands()
     if (actFrekwencja_ == nullptr) // still building the menus
         return;
     const bool idle = !Busy();
-    for (QAction* action : {actTlumaczOdKursora_, actTlumaczDoKursora_, actTlumaczPoZdaniu_,   actNowy_,   actOtworz_,
-                            actZapisz_,           actZapiszJako_,       actDolaczPlik_,        actImport_, actEksport_,
-                            actWordEksport_,      actDrukuj_,           actWyslijTlumaczenie_, actSzukaj_, actZamien_,
-                            actPisownia_,         actFrekwencja_,       actUsunZnaki_,         actCofnij_, actWklej_,
+    for (QAction* action : {actTlumaczOdKursora_,
+                            actTlumaczDoKursora_,
+                            actTlumaczPoZdaniu_,
+                            actNowy_,
+                            actOtworz_,
+                            actZapisz_,
+                            actZapiszJako_,
+                            actDolaczPlik_,
+                            actImport_,
+                            actEksport_,
+                            actWordEksport_,
+                            actDrukuj_,
+                            actWyslijTlumaczenie_,
+                            actSzukaj_,
+                            actZamien_,
+                            actPonowniePrzetlumacz_,
+                            actZdania_,
+                            actTlumaczSchowekDolacz_,
+                            actTlumaczSchowekNowy_,
+                            actPisownia_,
+                            actFrekwencja_,
+                            actUsunZnaki_,
+                            actCofnij_,
+                            actWklej_,
                             actUsunPrzeklad_})
         action->setEnabled(idle);
     for (QAction* action : recentFiles_)
         action->setEnabled(idle);
+    tbrFormat_->setEnabled(idle);
     const bool selection = activePane_->textCursor().hasSelection();
     actWytnij_->setEnabled(idle && selection);
     actWyczysc_->setEnabled(idle && selection);
@@ -197,12 +249,15 @@ void TfrmMain::TranslationEnded(const TKoniecTlumaczenia& end)
     workerDictionaries_.reset();
     DetachChoiceWindows();
     SetBusy(false);
+    const std::function<void()> afterwards = std::exchange(afterRun_, {});
     if (closeWhenEnded_) {
         close();
         return;
     }
     if (end.Interrupted)
         Pytanie().Zapytaj(Napis(kPrzerwanoTlumaczenie).toStdU16String(), TPrzyciski::OK);
+    else if (end.Error == btBrak && afterwards)
+        afterwards();
     (Ustawienia().KursorWDolnym ? redDol_ : redGora_)->setFocus();
 }
 

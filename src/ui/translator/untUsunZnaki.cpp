@@ -1,7 +1,9 @@
 #include "ui/translator/untUsunZnaki.h"
 
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace velmar {
 
@@ -52,6 +54,19 @@ void RemoveSingleLineBreaks(QTextDocument& document, std::vector<int*> positions
         cursor.insertText(edit.Inserted);
     }
     cursor.endEditBlock();
+}
+
+bool HasHardLineBreaks(const QString& text)
+{
+    constexpr int kLinesLooked = 30;
+    constexpr int kLongLine = 80;
+    const QStringList lines = text.split(QChar::ParagraphSeparator);
+    if (lines.size() < 4)
+        return false;
+    for (qsizetype line = 0; line < std::min<qsizetype>(lines.size(), kLinesLooked); ++line)
+        if (lines[line].size() >= kLongLine)
+            return false;
+    return true;
 }
 
 } // namespace velmar

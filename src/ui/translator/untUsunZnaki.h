@@ -20,6 +20,10 @@ struct TZmianaTekstu {
 // the text as the previous edits left it; positions are moved with them.
 std::vector<TZmianaTekstu> SingleLineBreakEdits(const QString& text, std::vector<int*> positions);
 
+// Whether text (paragraph breaks as U+2029) looks pasted with hard line ends: at least
+// three breaks, and none of its first 30 lines 80 characters or longer.
+bool HasHardLineBreaks(const QString& text);
+
 // Applies the removal to a document as one undo step; positions move with the text.
 void RemoveSingleLineBreaks(QTextDocument& document, std::vector<int*> positions = {});
 

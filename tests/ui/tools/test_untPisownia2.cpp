@@ -92,7 +92,7 @@ TEST_F(SpellDialog, ShowsTheUnknownWordWithItsProposals)
     EXPECT_FALSE(dialog.ChangeAllButton()->isEnabled());
     dialog.ReplacementBox()->setText("kota");
     dialog.ChangeButton()->click();
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(Text(), "Pies ma kota.");
 }
 
@@ -111,11 +111,12 @@ TEST_F(SpellDialog, IgnoreOnceAndIgnoreAll)
     TfrmPisownia2& dialog = Open("kpta kpta\rxyz kpta");
     ASSERT_TRUE(Shows("kpta"));
     dialog.IgnoreButton()->click();
-    QTRY_COMPARE(edit_.textCursor().selectionStart(), 5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit_.textCursor().selectionStart() == 5; }))
+        << edit_.textCursor().selectionStart();
     dialog.IgnoreAllButton()->click();
     ASSERT_TRUE(Shows("xyz"));
     dialog.IgnoreButton()->click();
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(Text(), "kpta kpta\rxyz kpta");
 }
 
@@ -132,7 +133,7 @@ TEST_F(SpellDialog, ChangeAllOfAnotherLengthThenTheNextWordExactly)
     ASSERT_TRUE(Shows("qq"));
     EXPECT_EQ(Selected(), "qq");
     dialog.CloseButton()->click();
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(Text(), "kotka psem ogrodnika kotka\rqq kpta");
 }
 
@@ -141,13 +142,13 @@ TEST_F(SpellDialog, AWordAddedIsNotReportedAgain)
     TfrmPisownia2& dialog = Open("xyzzy i xyzzy");
     ASSERT_TRUE(Shows("xyzzy"));
     dialog.AddButton()->click();
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
 }
 
 TEST_F(SpellDialog, ClosesByItselfWhenEveryWordIsKnown)
 {
     TfrmPisownia2& dialog = Open("Pies i kot, żółw. Psy.");
-    QTRY_VERIFY(!dialog.isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.isVisible(); }));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 

@@ -204,7 +204,7 @@ TEST_F(FindReplace, SearchesThePaneThatHadTheFocusLast)
     SetSource("kot");
     window.TargetPane()->setPlainText("pies kot");
     window.TargetPane()->setFocus();
-    QTRY_COMPARE(window.ActivePane(), window.TargetPane());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.ActivePane() == window.TargetPane(); }));
     TfrmZnajdz& find = OpenFind("kot");
     find.FindNextButton()->click();
     EXPECT_EQ(window.TargetPane()->textCursor().selectionStart(), 5);

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include "MalySlownik.h"
@@ -13,6 +16,7 @@
 #include "core/app/untUtils.h"
 #include "ui/translator/untMain.h"
 #include "ui/translator/untPanel.h"
+#include "ui/translator/untTlumaczReczne.h"
 
 namespace velmar {
 namespace {
@@ -34,6 +38,8 @@ protected:
     ~MainFollowing() override
     {
         Ustawienia().SledzZdania = false;
+        Ustawienia().SledzSlowa = false;
+        Ustawienia().TrybPracy = 0;
         UstawPytanie(nullptr);
     }
 
@@ -98,6 +104,43 @@ TEST_F(MainFollowing, ADoubleClickFollows)
     const QRect caret = window.SourcePane()->cursorRect(QTextCursor(window.SourcePane()->document()));
     QTest::mouseDClick(window.SourcePane()->viewport(), Qt::LeftButton, {}, caret.center() + QPoint(2, 0));
     EXPECT_TRUE(QTest::qWaitFor([&] { return SourceSelection() == "temps chat"; }, 1000)) << SourceSelection();
+}
+
+TEST_F(MainFollowing, RetranslationReplacesOnlyTheFollowedSentence)
+{
+    EXPECT_FALSE(window.RetranslateAction()->isVisible());
+    ASSERT_TRUE(window.FollowAt(0, 1));
+    ASSERT_TRUE(window.RetranslateAction()->isVisible());
+    const QString secondBefore = window.TargetPane()->document()->findBlockByNumber(1).text();
+
+    // Again with a choice of meaning: "temps" now reads "pogoda".
+    Ustawienia().TrybPracy = 3;
+    window.RetranslateAction()->trigger();
+    TfrmTlumaczReczne& manual = *window.ManualWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return manual.Waiting(); }));
+    manual.Translations()->setCurrentRow(1);
+    manual.ChosenButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }));
+
+    EXPECT_EQ(window.TargetPane()->document()->findBlockByNumber(0).text(), "pogoda kot");
+    EXPECT_EQ(window.TargetPane()->document()->findBlockByNumber(1).text(), secondBefore);
+    EXPECT_TRUE(window.TargetPane()->document()->isModified());
+    EXPECT_EQ(TargetSelection(), "pogoda kot") << "the new translation is the followed one";
+    ASSERT_TRUE(window.FollowAt(0, 14));
+    EXPECT_EQ(window.TargetPane()->textCursor().selectedText(), secondBefore) << "the later sentence moved with it";
+
+    Ustawienia().SledzZdania = false;
+    Ustawienia().SledzSlowa = true;
+    ASSERT_TRUE(window.FollowAt(1, TargetPosition("pogoda")));
+    EXPECT_EQ(SourceSelection(), "temps");
+}
+
+TEST_F(MainFollowing, AnEditForgetsTheSentenceToRetranslate)
+{
+    ASSERT_TRUE(window.FollowAt(0, 14));
+    ASSERT_TRUE(window.RetranslateAction()->isVisible());
+    QTextCursor(window.SourcePane()->document()).insertText("Oh! ");
+    EXPECT_FALSE(window.RetranslateAction()->isVisible());
 }
 
 } // namespace

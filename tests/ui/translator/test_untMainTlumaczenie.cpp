@@ -31,7 +31,8 @@ protected:
 
     void LongSource()
     {
-        std::string text;
+        // A first line too long for hard-wrapped text: no question about line breaks.
+        std::string text = "le chat noir dort dans la maison, le chien blanc dort dans le jardin avec le chat noir\r";
         for (int i = 0; i < 500; ++i)
             text += "le chat noir dort dans la maison\r";
         TPanel(window.SourcePane(), jezFrancuski).SetText(text);
@@ -51,7 +52,7 @@ TEST_F(MainTranslation, BoldSourceWordGivesBoldTargetWord)
     source.SetSelAttributes(bold);
 
     window.TranslateAction()->trigger();
-    QTRY_VERIFY(!window.Busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }));
     TPanel target(window.TargetPane(), jezPolski);
     EXPECT_EQ(target.Text(), "chat noir dort");
     for (const auto& [position, isBold] : {std::pair{1, false}, std::pair{6, true}, std::pair{11, false}}) {
@@ -80,7 +81,7 @@ TEST_F(MainTranslation, StaysResponsiveAndRefusesDocumentCommandsWhileBusy)
     EXPECT_EQ(window.TranslateAction()->text(), Napis(111));
     window.NewAction()->trigger();
     EXPECT_FALSE(window.SourcePane()->toPlainText().isEmpty()) << "New is refused while busy";
-    QTRY_VERIFY_WITH_TIMEOUT(!window.Busy(), 120000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }, 120000));
     EXPECT_GT(ticksWhileBusy, 0);
     EXPECT_TRUE(window.NewAction()->isEnabled());
     EXPECT_EQ(window.TranslateAction()->text(), Napis(404));
@@ -92,13 +93,34 @@ TEST_F(MainTranslation, StopSaysSoAndReturnsToIdle)
     LongSource();
     window.TranslateAction()->trigger();
     ASSERT_TRUE(window.Busy());
-    QTRY_VERIFY(!window.TargetPane()->toPlainText().isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.TargetPane()->toPlainText().isEmpty(); }));
     window.TranslateAction()->trigger(); // busy: stops
-    QTRY_VERIFY(!window.Busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }));
     ASSERT_EQ(questions.Zadane().size(), 1u);
     EXPECT_EQ(questions.Zadane()[0].Tekst, Napis(113).toStdU16String());
     EXPECT_LT(window.TargetPane()->document()->blockCount(), 500);
     EXPECT_TRUE(window.TranslateFromCaretAction()->isEnabled());
+}
+
+TEST_F(MainTranslation, AHardWrappedSourceIsOfferedItsLineBreaksRemoval)
+{
+    struct TCase {
+        TOdpowiedz Answer;
+        const char* Source; // after the question
+    };
+    for (const TCase& given :
+         {TCase{TOdpowiedz::Tak, "maison  jardin  porte  mur"}, TCase{TOdpowiedz::Nie, "maison\njardin\nporte\nmur"}}) {
+        TPytanieSkryptowe answers({given.Answer});
+        UstawPytanie(&answers);
+        TPanel(window.SourcePane(), jezFrancuski).SetText("maison\rjardin\rporte\rmur");
+        window.TranslateAction()->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Busy(); }));
+        ASSERT_EQ(answers.Zadane().size(), 1u);
+        EXPECT_EQ(answers.Zadane()[0].Tekst, Napis(110).toStdU16String());
+        EXPECT_EQ(window.SourcePane()->toPlainText().toStdString(), given.Source);
+        EXPECT_EQ(window.TargetPane()->toPlainText().toStdString(), given.Source) << "the words stay as they are";
+    }
+    UstawPytanie(&questions);
 }
 
 } // namespace

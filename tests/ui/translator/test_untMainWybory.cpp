@@ -4,6 +4,7 @@
 // its buttons, by its title bar or by the closing of the translator window.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -67,7 +68,7 @@ TEST_F(MainChoices, GridShowsOneColumnPerWordAndEndStopsTheRun)
     std::map<QString, QStringList> columns; // the words in the engine's order
     for (int c = 0; c < 3; ++c)
         for (int r = 1; r < grid.Grid()->rowCount(); ++r)
-            if (const QTableWidgetItem* cell = grid.Grid()->item(r, c))
+            if (const QTableWidgetItem* cell = grid.Grid()->item(r, c); cell != nullptr && !cell->text().isEmpty())
                 columns[grid.Grid()->item(0, c)->text()] << cell->text();
     EXPECT_EQ(columns["temps"], (QStringList{"czas", "pogoda"}));
     EXPECT_EQ(columns["beau"], (QStringList{"piękny", "ładny"}));
@@ -85,6 +86,55 @@ TEST_F(MainChoices, GridContinueLetsTheRunGoOn)
     window->MeaningsGrid()->ContinueButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Busy(); }));
     EXPECT_EQ(Target(), "czas");
+}
+
+// The grid's column of a source word, −1 when it shows none.
+int ColumnOf(const QTableWidget& grid, const QString& source)
+{
+    for (int c = 0; c < grid.columnCount(); ++c)
+        if (grid.item(0, c) != nullptr && grid.item(0, c)->text() == source)
+            return c;
+    return -1;
+}
+
+TEST_F(MainChoices, GridDoubleClickAndTypingChooseTranslations)
+{
+    Translate(1, "temps beau");
+    QTableWidget& grid = *window->MeaningsGrid()->Grid();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->MeaningsGrid()->ContinueButton()->isEnabled(); }));
+    const auto current = [&](const char* source) {
+        const int column = ColumnOf(grid, source);
+        return column < 0 || grid.item(1, column) == nullptr ? QString() : grid.item(1, column)->text();
+    };
+    emit grid.cellDoubleClicked(2, ColumnOf(grid, "temps"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return current("temps") == "pogoda"; })) << current("temps").toStdString();
+
+    // The adjective now agrees with "pogoda": "ładna" is offered, "śliczna" is not.
+    for (const char* typed : {"ładna", "śliczna"}) {
+        const int column = ColumnOf(grid, "beau");
+        grid.item(grid.rowCount() - 1, column)->setText(QString::fromUtf8(typed));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return current("beau") == QString::fromUtf8(typed); }))
+            << typed << ": " << current("beau").toStdString();
+    }
+    EXPECT_EQ(grid.rowCount(), 5) << "the typed translation was added, the one already there was not";
+
+    window->MeaningsGrid()->ContinueButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Busy(); }));
+    EXPECT_EQ(Target(), "śliczna pogoda");
+}
+
+TEST_F(MainChoices, GridColumnDraggedMovesItsWord)
+{
+    Translate(1, "temps chat beau");
+    QTableWidget& grid = *window->MeaningsGrid()->Grid();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->MeaningsGrid()->ContinueButton()->isEnabled(); }));
+    const int from = ColumnOf(grid, "temps");
+    grid.horizontalHeader()->moveSection(from, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ColumnOf(grid, "temps") == 2; }));
+    EXPECT_EQ(grid.horizontalHeader()->visualIndex(2), 2) << "the refilled grid is in the words' order";
+    window->MeaningsGrid()->ContinueButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->Busy(); }));
+    EXPECT_EQ(Target().rfind("czas"), Target().size() - 4) << Target();
 }
 
 TEST_F(MainChoices, ManualModeOpensTheWindowOncePerWordWithAChoice)
