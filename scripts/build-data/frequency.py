@@ -254,7 +254,7 @@ def rank_coverage(ranking, headwords, ranks=RANKS):
     return {rank: sum(1 for lemma, _ in ranking[:rank] if lemma in headwords) for rank in ranks}
 
 
-def filtered_corpus(language, corpus, data_set, dump, own_words=None, foreign_words=None):
+def filtered_corpus(language, corpus, data_set, dump):
     """(the corpus as measured: Polish diacritics restored through data_set and every
     text through the corpus filter, {small-letter token: lemmas by the morphological
     sources} of the tokens the data set does not know)."""
@@ -262,11 +262,10 @@ def filtered_corpus(language, corpus, data_set, dump, own_words=None, foreign_wo
         restorer = data_set.diacritic_restorer()
         corpus = [(name, package, restored(counts, restorer)) for name, package, counts in corpus]
     counts = sum((counts for _, _, counts in corpus), collections.Counter())
-    foreign_words = english_words() | manual_page_names() if foreign_words is None else foreign_words
+    foreign_words = english_words() | manual_page_names()
     asked = {token for token in counts if not data_set.known_bases(token) or token.lower() in foreign_words}
     lemmas, as_words = source_lemmas(language, asked, dump)
-    word_filter = CorpusFilter(counts, as_words, dictionary_headwords(language) if own_words is None else own_words,
-                               foreign_words)
+    word_filter = CorpusFilter(counts, as_words, dictionary_headwords(language), foreign_words)
     return [(name, package, word_filter.kept(counts)) for name, package, counts in corpus], lemmas
 
 
