@@ -9,7 +9,8 @@
 # ones the build triangulates through) and morphological sources, and the tools
 # that read them; and the running text whose most frequent words `make testvoc` checks
 # and whose coverage the build measures (sayings, manual pages, LibreOffice help, the
-# Debian reference).
+# Debian reference), with the English word list that tells the English words of that
+# text apart.
 set -euo pipefail
 
 if [ "${1:-}" = "--fuzz" ]; then
@@ -23,6 +24,7 @@ elif [ "${1:-}" = "--data" ]; then
     dict-freedict-pol-spa
     hunspell hunspell-tools hunspell-fr verbiste
     fortunes-pl manpages-fr manpages-pl libreoffice-help-fr libreoffice-help-pl debian-reference-fr
+    wamerican
   )
 else
   packages=(

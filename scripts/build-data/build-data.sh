@@ -18,7 +18,7 @@ out="$build/data-build"
 inputs_hash() {
   (cd "$root" && cat scripts/build-data/*.py scripts/build-data/*.txt data/*.txt
    dpkg-query -W 'dict-freedict-*' fortunes-pl 'manpages-fr' 'manpages-pl' 'libreoffice-help-fr' \
-     'libreoffice-help-pl' debian-reference-fr hunspell-fr verbiste 2>/dev/null || true) |
+     'libreoffice-help-pl' debian-reference-fr hunspell-fr verbiste wamerican 2>/dev/null || true) |
     sha256sum | cut -d' ' -f1
 }
 stamp="$out/sources/INPUTS"

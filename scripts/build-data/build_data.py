@@ -481,9 +481,9 @@ def print_coverage(sources, dump, out):
     """The coverage figures of the data set just written; the ranked lemmas without an
     entry go to out/missing-LANGUAGE.tsv, the work list of the hand-made dictionaries."""
     for language in ("fr", "pl"):
-        corpus = frequency.read_corpus(language)
         data_set = frequency.DataSet(sources, language)
-        ranking = frequency.ranking_of(language, corpus, data_set, dump)
+        corpus, lemmas = frequency.filtered_corpus(language, frequency.read_corpus(language), data_set, dump)
+        ranking = frequency.ranking_of(language, corpus, data_set, lemmas)
         frequency.report(language, corpus, data_set, ranking)
         coverage.write_missing(os.path.join(out, f"missing-{language}.tsv"), ranking, data_set.headwords)
 

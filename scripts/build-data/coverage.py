@@ -55,7 +55,8 @@ def main():
     corpus = text_corpus(args.texts) if args.texts else frequency.read_corpus(args.lang)
     data_set = frequency.DataSet(args.sources, args.lang)
     ranking_set = frequency.DataSet(args.ranking_sources, args.lang) if args.ranking_sources else data_set
-    ranking = frequency.ranking_of(args.lang, corpus, ranking_set, args.polimorf)
+    corpus, lemmas = frequency.filtered_corpus(args.lang, corpus, ranking_set, args.polimorf)
+    ranking = frequency.ranking_of(args.lang, corpus, ranking_set, lemmas)
     frequency.report(args.lang, corpus, data_set, ranking)
     if args.missing:
         write_missing(args.missing, ranking, data_set.headwords)

@@ -149,15 +149,38 @@ def fit_nouns(velmar_cli, candidates, nouns, work):
     return {line.split("\t", 1)[0]: fitted[line.split("\t", 1)[0]] for line in nouns}
 
 
-def fit_verbs(velmar_cli, candidates, verbs, work):
-    """Verbs. Classes that agree on as many key cells are told apart by the held-out
-    ones: the first such class in candidate order, unless the last agrees with more
-    ("kaszleć" conjugates by 9, not by 71, which shares its key cells)."""
-    print(f"[fit] fit-verbs: {len(verbs)} words", flush=True)
-    classes = candidates["classes"]
+def fit_classes(velmar_cli, classes, verbs, work):
+    """Classes that agree on as many key cells are told apart by the held-out ones: the
+    first such class in candidate order, unless the last agrees with more ("kaszleć"
+    conjugates by 9, not by 71, which shares its key cells)."""
     first = run_fit(velmar_cli, "fit-verbs", ["--classes", ",".join(classes)], verbs, work)
     last = run_fit(velmar_cli, "fit-verbs", ["--classes", ",".join(reversed(classes))], verbs, work)
     return {lemma: last[lemma] if last[lemma][1] > first[lemma][1] else first[lemma] for lemma in first}
+
+
+# The "-eć, -eje" class makes no passive participle: its verbs ("istnieć", "siwieć") take
+# no object. A verb PoliMorf gives one takes another class that agrees with its forms
+# as well ("oprzeć": "oprę", "oparł", "oparty" beside the variants "oprzeję", "oprzał").
+CLASSES_WITHOUT_OBJECT = {"3"}
+
+
+def has_passive_participle(readings):
+    return any(tag.startswith("ppas:") for _, tag in readings)
+
+
+def fit_verbs(velmar_cli, candidates, verbs, work, with_passive=frozenset()):
+    """Verbs; those of with_passive (lemmas with a passive participle) fitted to a class
+    of verbs without an object are fitted again without those classes, and keep the
+    new class when it agrees with as many held-out cells."""
+    print(f"[fit] fit-verbs: {len(verbs)} words", flush=True)
+    fitted = fit_classes(velmar_cli, candidates["classes"], verbs, work)
+    refit = [line for line in verbs if line.split("\t", 1)[0] in with_passive
+             and fitted[line.split("\t", 1)[0]][0][1:] in CLASSES_WITHOUT_OBJECT]
+    if refit:
+        classes = [c for c in candidates["classes"] if c not in CLASSES_WITHOUT_OBJECT]
+        others = fit_classes(velmar_cli, classes, refit, work)
+        fitted.update({lemma: fit for lemma, fit in others.items() if fit[1] >= fitted[lemma][1]})
+    return fitted
 
 
 def read_candidates():
@@ -212,8 +235,9 @@ def main():
     candidates = read_candidates()
     write_table(os.path.join(HERE, "polish-noun-codes.txt"), "nouns",
                 fit_nouns(args.velmar_cli, candidates, nouns, args.work))
+    with_passive = {lemma for lemma, readings in morphology.items() if has_passive_participle(readings)}
     write_table(os.path.join(HERE, "polish-verb-codes.txt"), "verbs",
-                fit_verbs(args.velmar_cli, candidates, verbs, args.work))
+                fit_verbs(args.velmar_cli, candidates, verbs, args.work, with_passive))
 
 
 if __name__ == "__main__":

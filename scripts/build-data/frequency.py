@@ -6,7 +6,12 @@ gives it, is a headword of the main dictionary. Lemmas are ranked by their token
 token the forms file knows counts a share to each of its bases; one it does not know
 counts to its lemmas by the morphological sources (PoliMorf, hunspell-fr), which are
 the same for every data set measured; a token neither knows (a command name, an
-English word of a manual page, a typo) is no word of the language and counts nowhere."""
+English word of a manual page, a typo) is no word of the language and counts nowhere.
+
+Before they are counted, the tokens pass through the corpus filter (CorpusFilter),
+which keeps the words of the language only, and Polish tokens typed without their
+diacritics get them back where the data set's forms allow one reading only
+(DataSet.restored)."""
 
 import collections
 import glob
@@ -62,10 +67,14 @@ ENGLISH = {"the", "is", "of", "and", "to", "that", "for", "this", "with", "be", 
 ENGLISH_SHARE = 0.15
 
 
+# Web and mail addresses: their parts ("www", "org", "http") are no words.
+ADDRESS = re.compile(r"\b(?:https?|ftp)://\S+|\bwww\.\S+|\S+@\S+\.\w+")
+
+
 def own_language_tokens(text):
-    """The word tokens of a text, its English lines left out."""
+    """The word tokens of a text, its English lines and addresses left out."""
     tokens = []
-    for line in text.replace("’", "'").split("\n"):
+    for line in ADDRESS.sub(" ", text.replace("’", "'")).split("\n"):
         words = WORD.findall(line)
         if sum(1 for word in words if word.lower() in ENGLISH) <= ENGLISH_SHARE * len(words):
             tokens.extend(words)
@@ -84,6 +93,77 @@ def read_corpus(language):
     """[(name, package, {token: occurrences})] of the language's texts; a package that
     is not installed gives an empty count."""
     return [(name, package, token_counts(reader())) for name, package, reader in TEXTS[language]]
+
+
+# Where the words of other kinds that running text borrows are listed: the English
+# words (Debian's wamerican) and the names of the manual pages (commands, functions,
+# files: "chmod", "fstab"). The FreeDict dictionaries from each language say which of
+# them the language has made its own.
+ENGLISH_WORDS = "/usr/share/dict/american-english"
+MANUAL_FOLDERS = ("/usr/share/man/fr", "/usr/share/man/pl")
+DICTD_DIR = "/usr/share/dictd"
+OWN_DICTIONARIES = {"fr": ("fra-deu", "fra-ita", "fra-pol", "fra-spa"),
+                    "pl": ("pol-deu", "pol-fra", "pol-ita", "pol-spa")}
+
+
+def english_words(path=ENGLISH_WORDS):
+    """The small-letter words of the English word list (its names and possessives left
+    out)."""
+    with open(path, encoding="utf-8") as f:
+        return {word for word in (line.strip() for line in f) if word.isalpha() and word.islower()}
+
+
+def manual_page_names(folders=MANUAL_FOLDERS):
+    names = set()
+    for folder in folders:
+        for path in glob.glob(os.path.join(folder, "**", "*.gz"), recursive=True):
+            names.add(os.path.basename(path).split(".", 1)[0].lower())
+    return names
+
+
+def dictionary_headwords(language):
+    """The headwords, in small letters, of the FreeDict dictionaries from the language."""
+    words = set()
+    for pair in OWN_DICTIONARIES[language]:
+        with open(os.path.join(DICTD_DIR, f"freedict-{pair}.index"), encoding="utf-8") as f:
+            words.update(line.split("\t", 1)[0].lower() for line in f)
+    return words
+
+
+class CorpusFilter:
+    """Which tokens of running text are words of the language measured. The lemma
+    ranking, the count of the most frequent lemmas with an entry and the token coverage
+    all read the text through it, so that they count the same words. Left out:
+    - names and placeholders: a token written with a capital whose small-letter form
+      the text never has ("Jack", "TAILLE", "Kaczorek");
+    - the words of other kinds the text borrows, English words and the names of
+      commands, functions and files, unless a dictionary of the language lists the
+      token or one of its lemmas ("date", "signal", "film"; "go", a form of "on").
+    Single letters are no tokens at all (WORD). What is kept does not depend on the data
+    set measured: only on the text, the word lists and the morphological sources."""
+
+    def __init__(self, counts, lemmas, own_words, foreign_words):
+        """counts: {token: occurrences} of the whole text of the language; lemmas:
+        {small-letter token: lemmas by the morphological sources}."""
+        self.small_letters = {token for token in counts if token == token.lower()}
+        self.lemmas = lemmas
+        self.own_words = own_words
+        self.foreign_words = foreign_words
+
+    def keeps(self, token):
+        lower = token.lower()
+        if lower != token and lower not in self.small_letters:
+            return False
+        if lower in self.foreign_words:
+            return lower in self.own_words or not self.lemmas.get(lower, set()).isdisjoint(self.own_words)
+        return True
+
+    def kept(self, counts):
+        return collections.Counter({token: n for token, n in counts.items() if self.keeps(token)})
+
+
+# The Polish letters with diacritics and the plain letters they are typed as without them.
+PLAIN_LETTERS = str.maketrans("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ", "acelnoszzACELNOSZZ")
 
 
 class DataSet:
@@ -106,6 +186,32 @@ class DataSet:
         candidates = {token, token.lower()} | self.known_bases(token)
         return not candidates.isdisjoint(self.headwords)
 
+    def diacritic_restorer(self):
+        """{word typed without diacritics: the one form or headword it stands for}: the
+        plain spellings that no form or headword has as written and that only one
+        form or headword with diacritics takes ("juz": "już", "sie": "się"; "zle" stands
+        for "źle" and "złe", so it stays)."""
+        known = set(self.bases) | {word for word in self.headwords if " " not in word}
+        readings = {}
+        for word in known:
+            plain = word.translate(PLAIN_LETTERS)
+            if plain != word:
+                readings.setdefault(plain, set()).add(word)
+        return {plain: next(iter(words)) for plain, words in readings.items()
+                if len(words) == 1 and plain not in known}
+
+
+def restored(counts, restorer):
+    """{token: occurrences} with the tokens typed without their diacritics given them
+    back ("Juz" counts as "Już")."""
+    result = collections.Counter()
+    for token, occurrences in counts.items():
+        word = restorer.get(token.lower())
+        if word and token != token.lower():
+            word = word[0].upper() + word[1:]
+        result[word or token] += occurrences
+    return result
+
 
 def token_coverage(data_set, counts):
     """(covered tokens, tokens)."""
@@ -114,17 +220,21 @@ def token_coverage(data_set, counts):
 
 
 def source_lemmas(language, tokens, dump):
-    """{token: {lemma}} of the tokens the morphological sources know, in small letters."""
+    """({token: {lemma}} of the tokens the morphological sources know, in small letters;
+    the same without the readings as abbreviations, which PoliMorf gives many short
+    words: "in" is "inaczej", "go" is no abbreviation)."""
     words = {token.lower() for token in tokens}
-    lemmas = {}
+    lemmas, as_words = {}, {}
     if language == "pl":
-        for form, lemma, _ in polimorf.dump_lines(dump):
+        for form, lemma, tags in polimorf.dump_lines(dump):
             if form in words:
                 lemmas.setdefault(form, set()).add(lemma)
+                if not tags.startswith("brev"):
+                    as_words.setdefault(form, set()).add(lemma)
     else:
         for word, analyses in french.analyse(sorted(words)).items():
-            lemmas[word] = {a["st"] for a in analyses}
-    return lemmas
+            lemmas[word] = as_words[word] = {a["st"] for a in analyses}
+    return lemmas, as_words
 
 
 def lemma_ranking(data_set, counts, fallback):
@@ -144,11 +254,26 @@ def rank_coverage(ranking, headwords, ranks=RANKS):
     return {rank: sum(1 for lemma, _ in ranking[:rank] if lemma in headwords) for rank in ranks}
 
 
-def ranking_of(language, corpus, data_set, dump):
-    """The lemma ranking of the whole corpus, lemmatised through data_set."""
+def filtered_corpus(language, corpus, data_set, dump):
+    """(the corpus as measured: Polish diacritics restored through data_set and every
+    text through the corpus filter, {small-letter token: lemmas by the morphological
+    sources} of the tokens the data set does not know)."""
+    if language == "pl":
+        restorer = data_set.diacritic_restorer()
+        corpus = [(name, package, restored(counts, restorer)) for name, package, counts in corpus]
     counts = sum((counts for _, _, counts in corpus), collections.Counter())
-    unknown = [token for token in counts if not data_set.known_bases(token)]
-    return lemma_ranking(data_set, counts, source_lemmas(language, unknown, dump))
+    foreign_words = english_words() | manual_page_names()
+    asked = {token for token in counts if not data_set.known_bases(token) or token.lower() in foreign_words}
+    lemmas, as_words = source_lemmas(language, asked, dump)
+    word_filter = CorpusFilter(counts, as_words, dictionary_headwords(language), foreign_words)
+    return [(name, package, word_filter.kept(counts)) for name, package, counts in corpus], lemmas
+
+
+def ranking_of(language, corpus, data_set, lemmas):
+    """The lemma ranking of the whole (filtered) corpus, lemmatised through data_set,
+    else through the lemmas of the morphological sources."""
+    counts = sum((counts for _, _, counts in corpus), collections.Counter())
+    return lemma_ranking(data_set, counts, lemmas)
 
 
 def report(language, corpus, data_set, ranking, out=print):

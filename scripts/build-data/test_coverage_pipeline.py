@@ -2,7 +2,8 @@
 """The pieces of the data build that widen its coverage: how the hand-made dictionaries
 are read and where they rank, which pivoted pairs are kept and how they become
 articles, which Polish verbs are aspect partners, which higher degrees the forms file
-lists, and how running text is counted."""
+lists, and how running text is counted: which of its tokens are words of the language
+and which Polish spellings without diacritics get them back."""
 
 import os
 import sys
@@ -307,6 +308,32 @@ class RunningText(unittest.TestCase):
         self.assertEqual(frequency.token_coverage(data_set, counts), (7, 13))
         # the work list of the hand-made dictionaries keeps each lemma's rank
         self.assertEqual(coverage.missing_lemmas(ranking, data_set.headwords), [(3, "xyz", 1.0)])
+
+    def test_addresses_are_no_words(self):
+        text = "Voir https://www.debian.org/doc ou écrire à jean@exemple.fr, www.site.com aussi"
+        self.assertEqual(frequency.own_language_tokens(text), ["Voir", "ou", "écrire", "aussi"])
+
+
+class CorpusFilter(unittest.TestCase):
+    def test_names_and_borrowed_words_leave_the_count_unless_the_language_owns_them(self):
+        counts = {"Jack": 3, "fichier": 5, "Fichier": 1, "software": 4, "set": 2, "date": 6, "chmod": 2,
+                  "go": 7, "TAILLE": 1}
+        word_filter = frequency.CorpusFilter(counts, {"go": {"on"}}, own_words={"date", "on", "fichier"},
+                                             foreign_words={"software", "set", "date", "chmod", "go"})
+        # "Fichier" opens a sentence; "date" and "go" (a form of "on") are the language's own
+        self.assertEqual(word_filter.kept(counts), {"fichier": 5, "Fichier": 1, "date": 6, "go": 7})
+
+
+class DiacriticRestorer(unittest.TestCase):
+    def test_a_plain_spelling_gets_back_the_one_reading_it_can_have(self):
+        data_set = frequency.DataSet.__new__(frequency.DataSet)
+        data_set.headwords = {"już", "się", "źle", "zły", "kot", "pod górę"}
+        data_set.bases = {"złe": {"zły"}, "kota": {"kot"}}
+        restorer = data_set.diacritic_restorer()
+        # "zle" is "źle" or "złe"; "kota" is a word as written
+        self.assertEqual(restorer, {"juz": "już", "sie": "się", "zly": "zły"})
+        self.assertEqual(frequency.restored({"Juz": 2, "juz": 1, "zle": 4, "kota": 1}, restorer),
+                         {"Już": 2, "już": 1, "zle": 4, "kota": 1})
 
 
 if __name__ == "__main__":

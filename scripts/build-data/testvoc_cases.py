@@ -311,9 +311,13 @@ def fitted_codes(velmar_cli, word_class, lemmas, morphology, work):
             kind, cells = found
             lines.append(f"{lemma}\t{kind}\t" + ";".join("|".join(sorted(c)) for c in cells))
     if lines:
-        fit = fit_codes.fit_nouns if word_class == "noun" else fit_codes.fit_verbs
-        codes.update({lemma: code for lemma, (code, _, _) in
-                      fit(velmar_cli, fit_codes.read_candidates(), lines, work).items()})
+        candidates = fit_codes.read_candidates()
+        if word_class == "noun":
+            fitted = fit_codes.fit_nouns(velmar_cli, candidates, lines, work)
+        else:
+            with_passive = {lemma for lemma in lemmas if fit_codes.has_passive_participle(morphology.get(lemma, []))}
+            fitted = fit_codes.fit_verbs(velmar_cli, candidates, lines, work, with_passive)
+        codes.update({lemma: code for lemma, (code, _, _) in fitted.items()})
     return codes
 
 

@@ -283,12 +283,22 @@ bool HasPassiveParticiple(const TKoniugacja& k, const string& passive)
     return k.Class != "3" && !EndsWith(passive, "ły"_pl) && !InTagList(k.Lemma, kIntransitive);
 }
 
+// A class-53 verb with a second present ("rzec": "rzeknie" and "rzecze") is of both
+// aspects: the second present is the imperfective one.
+bool OfBothAspects(const TKoniugacja& k, const TVerbParadigm& p)
+{
+    return k.Class == "53" && !p.Slots[11].Alternatywa.empty();
+}
+
 void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
 {
     auto& s = p.Slots;
+    const bool bothAspects = OfBothAspects(k, p);
     // A perfective verb has no present, so no participle made from it ("przeznaczyć").
     if (p.Perfective)
         s[64] = {};
+    else if (bothAspects)
+        s[64] = {WithEnding(s[11].Alternatywa, "c"), {}};
     else if (k.Class == "+11")
         s[64] = {Rewritten(k.Lemma, "wrzeć=wrząc"_pl), Rewritten(k.Lemma, "wrzeć=wrąc"_pl)};
     else if (k.Lemma == "być"_pl)
@@ -306,7 +316,7 @@ void FillParticiples(const TKoniugacja& k, TVerbParadigm& p)
     constexpr string_view kAnterior =
         "ał=awszy,ął=ąwszy,eł=ewszy,ęł=ęwszy,ił=iwszy,oł=owszy,ół=ówszy,uł=uwszy,ył=ywszy,"
         "ł=łszy"_pl;
-    if (p.Perfective)
+    if (p.Perfective || bothAspects)
         s[67] = {Rewritten(s[17].Forma, kAnterior), Rewritten(s[17].Alternatywa, kAnterior)};
     else
         s[67] = {};

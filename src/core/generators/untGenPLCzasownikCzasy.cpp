@@ -144,7 +144,8 @@ TKomorkaPl Present1Sg(const TKoniugacja& k, const TKomorkaPl& p3)
     if (k.ClassIn("<3><4><81><82><+01><+02>"))
         return {Rewritten(s3, "e=ę"_pl), {}};
     if (k.ClassIn("<51><52><+52><53><54>")) {
-        constexpr string_view kRules = "śnie=snę,źnie=znę,ie=ę"_pl;
+        // "cze": the second present of "rzec" and "przyoblec" ("rzecze", "rzekę").
+        constexpr string_view kRules = "śnie=snę,źnie=znę,ie=ę,cze=kę"_pl;
         return {Rewritten(s3, kRules), Rewritten(p3.Alternatywa, kRules)};
     }
     if (k.Class == "61")

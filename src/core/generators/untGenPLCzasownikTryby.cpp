@@ -123,7 +123,7 @@ TKomorkaPl Imperative2Sg(const TKoniugacja& k, const TKomorkaPl& p3, const TKomo
     if (k.ClassIn("<2><21><3><4><81><82><+01><+02>"))
         return {Rewritten(p3pl.Forma, "ą="_pl), Rewritten(p3pl.Alternatywa, "ą="_pl)};
     if (k.ClassIn("<51><53><54>"))
-        return {Rewritten(p3.Forma, "e=j"), Rewritten(p3.Alternatywa, "e=j")};
+        return {Rewritten(p3.Forma, "cze=cz,e=j"), Rewritten(p3.Alternatywa, "cze=cz,e=j")};
     if (k.Class == "52")
         return {Rewritten(p3.Forma, "nie=ń"_pl), {}};
     if (k.Class == "61")

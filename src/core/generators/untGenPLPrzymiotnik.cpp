@@ -113,6 +113,9 @@ struct TListyPrzymiotnika {
     // Adjectives of material ("drewniany", "szklany", "skórzany") have no adverb.
     // Nor have the adjectives of a state undergone ("zmęczony", "zadowolony").
     std::string NoAdverbEndings = FromUtf8("niany,ziany,lany,rzany,ony");
+    // Relational adjectives whose ending makes an adverb for most of its words but not
+    // for them ("maturalny" of "matura", beside "naturalnie", "lokalnie").
+    std::string NoAdverbWords = FromUtf8("<maturalny>");
     // The pronominal adjectives, the ordinals and the adjectives of time and side
     // neither compare nor make adverbs.
     std::string NeitherDegreeNorAdverb =
@@ -186,7 +189,8 @@ std::string Adverb(const std::string& lemma)
     std::string adverb;
     if (RuleValue(lemma, lists.AdverbWords, adverb) || ApplyEndingRules(lemma, lists.ColourAdverbs, adverb))
         return adverb;
-    if (EndsWithAny(lemma, lists.NoAdverbEndings) || InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
+    if (EndsWithAny(lemma, lists.NoAdverbEndings) || InTagList(lemma, lists.NoAdverbWords) ||
+        InTagList(lemma, lists.NeitherDegreeNorAdverb) ||
         (EndsWith(lemma, lists.AnalyticEnding) && !InTagList(lemma, lists.SyntheticDespiteAffix)))
         return {};
     ApplyEndingRules(lemma, lists.Adverbs, adverb);

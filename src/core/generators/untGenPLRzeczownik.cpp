@@ -175,8 +175,10 @@ void Decline(TDeklinacja& d)
     case 2:
         if (adjectival || d.PatternStarts('6'))
             genpl::DeclineMasculineAdjectival(d);
-        else if (EndsWith(d.Lemma, "a"))
+        else if (EndsWith(d.Lemma, "a") || EndsWithAny(d.Lemma, "to,ło"_pl))
             genpl::DeclineMasculineInA(d);
+        else if (EndsWith(d.Lemma, "ę"_pl))
+            genpl::DeclineMasculineInE(d);
         else
             genpl::DeclineMasculine(d);
         break;

@@ -356,6 +356,13 @@ void DeclineMasculineInA(TDeklinacja& d)
     d[10] = d.Gender == 0 ? d[8] : d[7];
 }
 
+void DeclineMasculineInE(TDeklinacja& d)
+{
+    DeclineNeuter(d);
+    d[3] = d.Gender == 1 ? d[0] : d[1];
+    d[10] = d.Gender == 0 ? d[8] : d[7];
+}
+
 void DeclineMasculineAdjectival(TDeklinacja& d)
 {
     if (d.Pattern == "6")

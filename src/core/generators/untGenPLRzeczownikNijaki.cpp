@@ -83,7 +83,7 @@ TKomorkaPl GenitivePlural(const TDeklinacja& d, const TTematy& t)
 {
     const string& lemma = d.Lemma;
     constexpr string_view kSoftEnd = "nie=ń,cie=ć,zie=ź,sie=ś"_pl;
-    if (string word = ValueOf(lemma, "radio=radiów,studio=studiów"_pl); !word.empty())
+    if (string word = ValueOf(lemma, "radio=radiów,studio=studiów,cudo=cudów"_pl); !word.empty())
         return {word, {}};
     const string& p = d.Pattern;
     if (p == "1")

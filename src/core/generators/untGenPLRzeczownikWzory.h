@@ -33,9 +33,14 @@ void ApplyStemAlternation(TDeklinacja& d, bool masculine);
 
 void DeclineMasculine(TDeklinacja& d);
 void DeclineMasculineAdjectival(TDeklinacja& d);
-// Masculine nouns in "-a" ("artysta", "kierowca", "mężczyzna"): the feminine patterns'
-// endings, with the accusative plural of their gender.
+// Masculine nouns in "-a" ("artysta", "kierowca", "mężczyzna"), and the native ones in
+// "-to" and "-ło" ("tato", "wykidajło"): the feminine patterns' endings, with the
+// accusative plural of their gender. The other masculine nouns in "-o", diminutives
+// ("dziadzio") and loans ("maestro"), decline like masculine nouns.
 void DeclineMasculineInA(TDeklinacja& d);
+// Masculine nouns in "-ę" ("książę", "księcia", "książęta"): the neuter patterns of the
+// nouns in "-ę", with the accusatives of their gender.
+void DeclineMasculineInE(TDeklinacja& d);
 void DeclineFeminine(TDeklinacja& d);
 void DeclineNeuter(TDeklinacja& d);
 void DeclineFeminineNeuterAdjectival(TDeklinacja& d);

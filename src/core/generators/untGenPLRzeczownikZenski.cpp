@@ -53,10 +53,13 @@ TKomorkaPl Dative(const TDeklinacja& d)
             return {soft, {}};
         return d[1];
     }
+    // The rules read the stem with "-a", so that a masculine noun in "-o" takes them too
+    // ("tato": "tacie").
+    const string inA = s + "a";
     if (d.PatternIn("<4><41><43><44><441><448><45><46><47>"))
-        return {RewrittenOr(lemma, kDativeInIe, s + "ie"), {}};
+        return {RewrittenOr(inA, kDativeInIe, s + "ie"), {}};
     if (d.Pattern == "42")
-        return {Inner(RewrittenOr(lemma, kDativeInIe, s + "ie"), "a=e", 1), {}};
+        return {Inner(RewrittenOr(inA, kDativeInIe, s + "ie"), "a=e", 1), {}};
     return d[1];
 }
 

@@ -127,6 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
                       TPrzypadekPl{"istnieć **3", {.Person = 6, .FormCode = 1}, "istnieją"},
                       TPrzypadekPl{"kaszleć **9", {.Person = 2, .FormCode = 1}, "kaszlesz"},
                       TPrzypadekPl{"kaszleć **9", {.Person = 2, .FormCode = 5}, "kaszl"},
+                      // "rzec" is of both aspects: the participles of the imperfective
+                      // present "rzecze, rzeką" and the anterior one of the perfective.
+                      TPrzypadekPl{"rzec **53", {.FormCode = 6}, "rzekąc"},
+                      TPrzypadekPl{"rzec **53", {.FormCode = 61}, "rzekący"},
+                      TPrzypadekPl{"rzec **53", {.FormCode = 8}, "rzekłszy"},
+                      TPrzypadekPl{"rzec **53", {.Person = 3, .FormCode = 1}, "rzeknie"},
+                      TPrzypadekPl{"przyrzec *$53", {.Person = 2, .FormCode = 5}, "przyrzeknij"},
+                      TPrzypadekPl{"oprzeć *!1", {.FormCode = 7}, "oparty"},
                       // Verb codes the generator does not inflect, and codes without a form.
                       TPrzypadekPl{"robić *C61", {.Person = 3, .FormCode = 1}, "robić"},
                       TPrzypadekPl{"robić **61", {.Person = 3, .FormCode = 69}, "robić"}),
@@ -160,6 +168,17 @@ TEST(VerbParadigm, ShortLemmasStayInsideTheString)
             const int status = BuildVerbParadigmPl(FromUtf8(lemma), code, true, p);
             EXPECT_TRUE(status == wbOk || status == wbZlyKod) << lemma << " " << code << ": " << status;
         }
+}
+
+TEST(VerbParadigm, TheSecondPresentOfRzecHasItsOwnPersonsAndImperative)
+{
+    // "rzecze" is "rzekę, rzeką, rzecz", not "rzeczj" made by the rule of "rzeknie".
+    TVerbParadigm p;
+    ASSERT_EQ(BuildVerbParadigmPl("rzec", "*53", true, p), wbOk);
+    EXPECT_EQ(ToUtf8(p.Slots[scTeraz].Alternatywa, jezPolski), "rzekę");
+    EXPECT_EQ(ToUtf8(p.Slots[scTeraz + 11].Alternatywa, jezPolski), "rzeką");
+    EXPECT_EQ(ToUtf8(p.Slots[scRozkazujacy].Forma, jezPolski), "rzeknij");
+    EXPECT_EQ(ToUtf8(p.Slots[scRozkazujacy].Alternatywa, jezPolski), "rzecz");
 }
 
 TEST(VerbParadigm, PhrasesKeepTheWordsAroundTheVerb)

@@ -53,6 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"bogaty *7", {.AdverbFlag = true}, "bogato"},
         TPrzypadekPl{"wielki *7", {.AdverbFlag = true}, "wielce"},
         TPrzypadekPl{"martwy *7", {.AdverbFlag = true}, "martwo"},
+        // A relational adjective whose ending makes adverbs for others ("lokalnie").
+        TPrzypadekPl{"maturalny *7", {.AdverbFlag = true}, "maturalny"},
+        TPrzypadekPl{"lokalny *7", {.AdverbFlag = true}, "lokalnie"},
         TPrzypadekPl{"jedyny *7", {.Degree = 2}, "najbardziej jedyny"},
         TPrzypadekPl{"który *7", {.Degree = 2}, "najbardziej który"},
         TPrzypadekPl{"aktualny *7", {.Degree = 2}, "najaktualniejszy"}),

@@ -45,6 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"mężczyzna *046", {.Case = 6}, "mężczyźnie"},
         TPrzypadekPl{"mężczyzna *046", {.Case = 1, .Number = 2}, "mężczyźni"},
         TPrzypadekPl{"mężczyzna *046", {.Case = 4, .Number = 2}, "mężczyzn"},
+        // So do the native ones in "-to" and "-ło"; diminutives in "-o" keep the
+        // masculine endings.
+        TPrzypadekPl{"tato *045", {.Case = 2}, "taty"}, TPrzypadekPl{"tato *045", {.Case = 3}, "tacie"},
+        TPrzypadekPl{"tato *045", {.Case = 4}, "tatę"}, TPrzypadekPl{"tato *045", {.Case = 7}, "tato"},
+        TPrzypadekPl{"tato *045", {.Case = 1, .Number = 2}, "tatowie"},
+        TPrzypadekPl{"tato *045", {.Case = 4, .Number = 2}, "tatów"},
+        TPrzypadekPl{"dziadzio *014", {.Case = 2}, "dziadzia"},
+        TPrzypadekPl{"dziadzio *014", {.Case = 3}, "dziadziowi"},
+        // Masculine nouns in "-ę" take the neuter "-ę, -ęcia" endings with the
+        // accusatives of their gender.
+        TPrzypadekPl{"książę *041", {.Case = 2}, "księcia"}, TPrzypadekPl{"książę *041", {.Case = 4}, "księcia"},
+        TPrzypadekPl{"książę *041", {.Case = 5}, "księciem"}, TPrzypadekPl{"książę *041", {.Case = 7}, "książę"},
+        TPrzypadekPl{"książę *041", {.Case = 1, .Number = 2}, "książęta"},
+        TPrzypadekPl{"książę *041", {.Case = 4, .Number = 2}, "książąt"},
+        TPrzypadekPl{"książę *041", {.Case = 5, .Number = 2}, "książętami"},
         // "-ek" with its mobile "e" and the velar plural in "-i".
         TPrzypadekPl{"czwartek *13301", {.Case = 2}, "czwartku"},
         TPrzypadekPl{"czwartek *13301", {.Case = 1, .Number = 2}, "czwartki"},
@@ -117,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPrzypadekPl{"zwierzę *44", {.Case = 2}, "zwierzęcia"},
         TPrzypadekPl{"zwierzę *44", {.Case = 1, .Number = 2}, "zwierzęta"},
         TPrzypadekPl{"zwierzę *44", {.Case = 2, .Number = 2}, "zwierząt"},
+        TPrzypadekPl{"cudo *43", {.Case = 2, .Number = 2}, "cudów"}, TPrzypadekPl{"cudo *43", {.Case = 6}, "cudzie"},
         TPrzypadekPl{"Zakopane *496", {.Case = 2}, "Zakopanego"},
         TPrzypadekPl{"Zakopane *496", {.Case = 6}, "Zakopanym"}, TPrzypadekPl{"muzeum *46", {.Case = 2}, "muzeum"},
         TPrzypadekPl{"muzeum *46", {.Case = 2, .Number = 2}, "muzeów"}),
