@@ -254,7 +254,9 @@ std::size_t ReadAlternative(std::string_view text, std::size_t at, const TTransS
         const std::size_t end = TokenEnd(text, at);
         std::string code(text.substr(at, end - at));
         DeleteCharsInSet(code, CodeNoise());
-        meaning.WordCodes[i] = code;
+        // The cleaning may leave control bytes at the end, where they would end the
+        // meaning when the entry is written and read again, and be trimmed away.
+        meaning.WordCodes[i] = Trimmed(code);
         at = end;
     }
     takeBracket(dictionary.CharSet3, meaning.Extras[i]);
