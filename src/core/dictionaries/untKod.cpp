@@ -210,6 +210,9 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
     // Decoded into a buffer as long as the body, which no line outgrows, and cut after.
     std::string text(stop < 0 ? body.size() : std::min<std::size_t>(body.size(), kKeyBuffer), '\0');
     const std::uint8_t* key = KeyRow(product, keyRow);
+    std::array<unsigned char, kKeyLength> mask{}; // the key row with the check byte mixed in
+    for (std::size_t k = 0; k < kKeyLength; ++k)
+        mask[k] = static_cast<unsigned char>(check ^ key[k]);
     std::size_t length = 0;
     std::size_t keyAt = 1; // the first byte takes key byte 1
     for (std::size_t j = 0; j < body.size(); ++j) {
@@ -219,7 +222,7 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
                 break; // a dangling escape carries no byte
             b = static_cast<unsigned char>(static_cast<unsigned char>(body[++j]) - kEscapeShift);
         }
-        const auto decoded = static_cast<unsigned char>(check ^ key[keyAt] ^ b);
+        const auto decoded = static_cast<unsigned char>(mask[keyAt] ^ b);
         if (++keyAt == kKeyLength)
             keyAt = 0;
         if (length == text.size())

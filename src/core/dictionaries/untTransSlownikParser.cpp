@@ -277,8 +277,14 @@ std::string ParseMeaning(std::string_view source, const TTransSlownik& dictionar
     std::string variant;
     std::string edited;
     std::string_view text = source;
-    const bool variants = dictionary.SourceLang != jezPolski && source.find('<') != std::string_view::npos;
-    if (variants || source.find(kHidden) != std::string_view::npos) {
+    // One pass tells both; a meaning is short, so a loop costs less than two searches.
+    bool angle = false, hidden = false;
+    for (const char c : source) {
+        angle = angle || c == '<';
+        hidden = hidden || c == kHidden;
+    }
+    const bool variants = dictionary.SourceLang != jezPolski && angle;
+    if (variants || hidden) {
         edited = std::string(source);
         if (variants) {
             variant = VariantText(edited);
