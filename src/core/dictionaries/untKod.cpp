@@ -1,9 +1,19 @@
 #include "core/dictionaries/untKod.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <array>
 #include <atomic>
+#include <bit>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <stdexcept>
@@ -200,6 +210,9 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
     // Decoded into a buffer as long as the body, which no line outgrows, and cut after.
     std::string text(stop < 0 ? body.size() : std::min<std::size_t>(body.size(), kKeyBuffer), '\0');
     const std::uint8_t* key = KeyRow(product, keyRow);
+    std::array<unsigned char, kKeyLength> mask{}; // the key row with the check byte mixed in
+    for (std::size_t k = 0; k < kKeyLength; ++k)
+        mask[k] = static_cast<unsigned char>(check ^ key[k]);
     std::size_t length = 0;
     std::size_t keyAt = 1; // the first byte takes key byte 1
     for (std::size_t j = 0; j < body.size(); ++j) {
@@ -209,7 +222,7 @@ std::string DecodeUntil(std::string_view stored, int keyRow, int product, int st
                 break; // a dangling escape carries no byte
             b = static_cast<unsigned char>(static_cast<unsigned char>(body[++j]) - kEscapeShift);
         }
-        const auto decoded = static_cast<unsigned char>(check ^ key[keyAt] ^ b);
+        const auto decoded = static_cast<unsigned char>(mask[keyAt] ^ b);
         if (++keyAt == kKeyLength)
             keyAt = 0;
         if (length == text.size())
@@ -267,6 +280,58 @@ std::vector<std::string_view> SplitLines(std::string_view bytes)
     return lines;
 }
 
+namespace {
+
+// Bit i set where at[i], of the n ≤ 64 bytes at at, is c: sixteen bytes are compared
+// at once where the processor can.
+std::uint64_t BitsOf(const char* at, std::size_t n, char c)
+{
+#if defined(__SSE2__)
+    if (n == 64) {
+        std::uint64_t bits = 0;
+        for (int k = 0; k < 4; ++k) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + 16 * k));
+            const auto hits = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c))));
+            bits |= std::uint64_t{hits} << (16 * k);
+        }
+        return bits;
+    }
+#endif
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (at[i] == c)
+            bits |= std::uint64_t{1} << i;
+    return bits;
+}
+
+} // namespace
+
+std::vector<std::uint32_t> LineStarts(std::string_view bytes)
+{
+    const std::size_t size = bytes.size();
+    std::vector<std::uint32_t> starts;
+    // Dictionary lines are longer than this guess, so the table is seldom moved.
+    const std::size_t guess = size / 24 + 2;
+    starts.reserve(guess);
+    if (size > 0)
+        starts.push_back(0);
+    // A line ends at each LF and at each CR that no LF follows; the next starts behind.
+    for (std::size_t block = 0; block < size; block += 64) {
+        const std::size_t n = std::min<std::size_t>(64, size - block);
+        const std::uint64_t lf = BitsOf(bytes.data() + block, n, '\n');
+        const std::uint64_t cr = BitsOf(bytes.data() + block, n, '\r');
+        const std::uint64_t lfFromNextBlock = block + 64 < size && bytes[block + 64] == '\n' ? 1 : 0;
+        for (std::uint64_t ends = lf | (cr & ~((lf >> 1) | (lfFromNextBlock << 63))); ends != 0; ends &= ends - 1)
+            starts.push_back(static_cast<std::uint32_t>(block + static_cast<std::size_t>(std::countr_zero(ends)) + 1));
+    }
+    // A terminator at the very end starts no line; size closes the last one either way.
+    if (starts.empty() || starts.back() != size)
+        starts.push_back(static_cast<std::uint32_t>(size));
+    if (starts.capacity() > guess)
+        starts.shrink_to_fit();
+    return starts;
+}
+
 // ---------------------------------------------------------------- TWersjaLinii
 
 namespace {
@@ -281,8 +346,8 @@ std::uint64_t NextSerial()
 
 TWersjaLinii::TWersjaLinii() : serial_(NextSerial()) {}
 
-TWersjaLinii::TWersjaLinii(std::string packed, std::vector<std::uint32_t> offsets)
-    : packed_(std::move(packed)), offsets_(std::move(offsets)), isPacked_(true), serial_(NextSerial())
+TWersjaLinii::TWersjaLinii(std::unique_ptr<char[]> bytes, std::vector<std::uint32_t> starts)
+    : packed_(std::move(bytes)), offsets_(std::move(starts)), isPacked_(true), serial_(NextSerial())
 {
 }
 
@@ -292,7 +357,11 @@ std::string_view TWersjaLinii::View(std::size_t index) const
 {
     if (!isPacked_)
         return *lines_[index];
-    return std::string_view(packed_).substr(offsets_[index], offsets_[index + 1] - offsets_[index]);
+    const std::size_t start = offsets_[index];
+    std::size_t end = offsets_[index + 1];
+    while (end > start && (packed_[end - 1] == '\n' || packed_[end - 1] == '\r'))
+        --end;
+    return std::string_view(packed_.get() + start, end - start);
 }
 
 std::string TWersjaLinii::Line(int index) const
@@ -335,8 +404,8 @@ constexpr std::size_t kSharedCountsBytes = 16;
 
 std::size_t TWersjaLinii::MemoryBytes() const
 {
-    std::size_t bytes =
-        packed_.capacity() + offsets_.capacity() * sizeof(std::uint32_t) + lines_.capacity() * sizeof(TLiniaWspolna);
+    std::size_t bytes = (offsets_.empty() ? 0 : offsets_.back()) + offsets_.capacity() * sizeof(std::uint32_t) +
+                        lines_.capacity() * sizeof(TLiniaWspolna);
     for (const auto& line : lines_) {
         bytes += sizeof(std::string) + kSharedCountsBytes;
         if (line->capacity() > std::string().capacity()) // beyond the in-place buffer
@@ -476,28 +545,43 @@ void TLinie::Assign(std::vector<std::string> stored)
 
 namespace {
 
-std::string ReadWholeFile(const std::filesystem::path& file)
+// The file's bytes, read with one read into a buffer that is not first cleared.
+std::pair<std::unique_ptr<char[]>, std::size_t> ReadWholeFile(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    struct TOtwarty {
+        int fd;
+        ~TOtwarty()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } const opened{::open(file.c_str(), O_RDONLY | O_CLOEXEC)};
+    const int fd = opened.fd;
+    if (fd < 0)
         throw std::runtime_error("cannot open " + file.string());
-    std::error_code error;
-    const auto size = std::filesystem::file_size(file, error);
-    if (error)
-        throw std::runtime_error("cannot read " + file.string() + ": " + error.message());
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        throw std::runtime_error("cannot read " + file.string() + ": " + std::strerror(errno));
+    const auto size = static_cast<std::size_t>(status.st_size);
     if (size >= std::numeric_limits<std::uint32_t>::max())
         throw std::runtime_error(file.string() + " is too large for a dictionary");
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)))
-        throw std::runtime_error("cannot read " + file.string());
-    return bytes;
+    auto bytes = std::make_unique_for_overwrite<char[]>(size);
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t got = ::read(fd, bytes.get() + done, size - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            throw std::runtime_error("cannot read " + file.string());
+        done += static_cast<std::size_t>(got);
+    }
+    return {std::move(bytes), size};
 }
 
 } // namespace
 
 void TLinie::LoadFromFile(const std::filesystem::path& file)
 {
-    std::string bytes;
+    std::pair<std::unique_ptr<char[]>, std::size_t> bytes;
     try {
         bytes = ReadWholeFile(file);
     } catch (...) {
@@ -505,24 +589,9 @@ void TLinie::LoadFromFile(const std::filesystem::path& file)
         Publish(std::make_shared<const TWersjaLinii>(), true);
         throw;
     }
-    // Squeeze the line terminators out in place: each line moves left to where the
-    // previous one ended, so the buffer holds the lines back to back.
-    std::size_t count = 0;
-    ForEachLine(bytes, [&](std::string_view) { ++count; });
-    std::vector<std::uint32_t> offsets;
-    offsets.reserve(count + 1);
-    offsets.push_back(0);
-    std::size_t end = 0;
-    ForEachLine(bytes, [&](std::string_view line) {
-        if (line.data() != bytes.data() + end)
-            std::char_traits<char>::move(bytes.data() + end, line.data(), line.size());
-        end += line.size();
-        offsets.push_back(static_cast<std::uint32_t>(end));
-    });
-    bytes.resize(end);
-
+    std::vector<std::uint32_t> starts = LineStarts(std::string_view(bytes.first.get(), bytes.second));
     std::lock_guard writing(writeMutex_);
-    Publish(std::make_shared<const TWersjaLinii>(std::move(bytes), std::move(offsets)), false);
+    Publish(std::make_shared<const TWersjaLinii>(std::move(bytes.first), std::move(starts)), false);
 }
 
 void TLinie::SaveToFile(const std::filesystem::path& file) const

@@ -59,7 +59,9 @@ using TLiniaWspolna = std::shared_ptr<const std::string>;
 class TWersjaLinii {
 public:
     TWersjaLinii();
-    TWersjaLinii(std::string packed, std::vector<std::uint32_t> offsets);
+    // The bytes of a line file as read, lines and terminators alike, and where each line
+    // starts, then the size of the bytes (see LineStarts).
+    TWersjaLinii(std::unique_ptr<char[]> bytes, std::vector<std::uint32_t> starts);
     explicit TWersjaLinii(std::vector<TLiniaWspolna> lines);
 
     int Count() const { return static_cast<int>(isPacked_ ? offsets_.size() - 1 : lines_.size()); }
@@ -99,8 +101,10 @@ private:
     bool Has(int index) const { return index >= 0 && index < Count(); }
     std::string_view View(std::size_t index) const;
 
-    // Packed form: line i is packed_[offsets_[i], offsets_[i + 1]).
-    std::string packed_;
+    // Packed form: line i starts at packed_[offsets_[i]] and ends at the first CR or LF
+    // before offsets_[i + 1]. The file's bytes stay as read: a load then only reads them
+    // once and finds the line starts, which keeps it close to a plain read.
+    std::unique_ptr<char[]> packed_;
     std::vector<std::uint32_t> offsets_;
     std::vector<TLiniaWspolna> lines_;
     bool isPacked_ = false;
@@ -204,5 +208,10 @@ void ForEachLine(std::string_view bytes, F&& onLine)
 }
 
 std::vector<std::string_view> SplitLines(std::string_view bytes);
+
+// Where each line of file bytes starts, as ForEachLine cuts them, then bytes.size(): a
+// line runs from its start to its terminator. The scan tests many bytes at once, so it
+// costs little more than reading them.
+std::vector<std::uint32_t> LineStarts(std::string_view bytes);
 
 } // namespace velmar

@@ -254,7 +254,9 @@ std::size_t ReadAlternative(std::string_view text, std::size_t at, const TTransS
         const std::size_t end = TokenEnd(text, at);
         std::string code(text.substr(at, end - at));
         DeleteCharsInSet(code, CodeNoise());
-        meaning.WordCodes[i] = code;
+        // The cleaning may leave control bytes at the end, where they would end the
+        // meaning when the entry is written and read again, and be trimmed away.
+        meaning.WordCodes[i] = Trimmed(code);
         at = end;
     }
     takeBracket(dictionary.CharSet3, meaning.Extras[i]);
@@ -275,8 +277,14 @@ std::string ParseMeaning(std::string_view source, const TTransSlownik& dictionar
     std::string variant;
     std::string edited;
     std::string_view text = source;
-    const bool variants = dictionary.SourceLang != jezPolski && source.find('<') != std::string_view::npos;
-    if (variants || source.find(kHidden) != std::string_view::npos) {
+    // One pass tells both; a meaning is short, so a loop costs less than two searches.
+    bool angle = false, hidden = false;
+    for (const char c : source) {
+        angle = angle || c == '<';
+        hidden = hidden || c == kHidden;
+    }
+    const bool variants = dictionary.SourceLang != jezPolski && angle;
+    if (variants || hidden) {
         edited = std::string(source);
         if (variants) {
             variant = VariantText(edited);

@@ -1,5 +1,6 @@
 #include "core/dictionaries/untTransSlownikSlowo.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -29,15 +30,18 @@ constexpr std::array<TNazwaKodu, 51> kCodeNames = {{
 
 int MeaningCodeBit(std::string_view name)
 {
+    // Sorted by name: every meaning of every entry decoded asks.
     static const auto names = [] {
         std::vector<std::pair<std::string, int>> converted;
         for (const auto& code : kCodeNames)
             converted.emplace_back(FromUtf8(code.Name), code.Bit);
+        std::sort(converted.begin(), converted.end());
         return converted;
     }();
-    for (const auto& [known, bit] : names)
-        if (name == known)
-            return bit;
+    const auto known = std::lower_bound(names.begin(), names.end(), name,
+                                        [](const auto& entry, std::string_view key) { return entry.first < key; });
+    if (known != names.end() && known->first == name)
+        return known->second;
     int number = 0;
     const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
     if (name.empty() || name.front() == '-' || error == std::errc::invalid_argument || end != name.data() + name.size())

@@ -3,8 +3,9 @@
 // archived sentences taken as single units, and bracketed text in nested lists.
 //
 // Decisions are taken on a copy of the paragraph whose typographic single quotes are
-// apostrophes; the texts around the words are cut from the paragraph itself, so that
-// they put it back together byte for byte.
+// apostrophes; the texts around the words are cut from the paragraph itself, and what
+// a word gives back to them later comes from it too (Written), so that they put it back
+// together byte for byte.
 #include <algorithm>
 
 #include "core/app/untUtils.h"
@@ -464,6 +465,8 @@ void TCustomWypowiedzenia::Segment(std::string_view text, bool capitalStart, std
                                    std::string_view startMarker, int offset)
 {
     const std::string normalised = NormaliseQuotes(text);
+    written_ = std::string(text);
+    writtenStart_ = offset;
     TPrzeniesienie carry{false, false, capitalStart};
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -485,6 +488,20 @@ void TCustomWypowiedzenia::Segment(std::string_view text, bool capitalStart, std
         carry = scanner.Carry();
         pos = end;
     }
+}
+
+std::string TCustomWypowiedzenia::Written(int start, std::string_view analysed) const
+{
+    const auto at = static_cast<std::size_t>(start - writtenStart_);
+    if (start < writtenStart_ || at > written_.size())
+        return std::string(analysed);
+    const std::string_view written = std::string_view(written_).substr(at, analysed.size());
+    return NormaliseQuotes(written) == analysed ? std::string(written) : std::string(analysed);
+}
+
+std::string TCustomWypSlowa::Written(int start, std::string_view analysed) const
+{
+    return owner_ && owner_->Owner() ? owner_->Owner()->Written(start, analysed) : std::string(analysed);
 }
 
 int TCustomWypowiedzenia::MatchToken(std::string_view rest, bool capitalised) const
@@ -631,7 +648,7 @@ void TCustomWypowiedzenie::FinishUtterance()
     ArchiveSource = rebuilt;
     ArchiveTarget = FillPlaceholders(*target, replaced);
     words_->Clear();
-    words_->Lead = SourceText;
+    words_->Lead = owner_ ? owner_->Written(Start, SourceText) : SourceText;
 }
 
 } // namespace velmar

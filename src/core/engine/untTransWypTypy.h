@@ -626,6 +626,8 @@ public:
     // clitics). It leaves its group and joins one it lands inside; the clause-start
     // marker stays on the first word of the stretch.
     void MoveWord(int from, int to);
+    // The owner list's Written, analysed itself for a list outside one.
+    std::string Written(int start, std::string_view analysed) const;
     // Appends text after everything that stands behind the last word (its Po and the
     // bracketed text that follows it), or to Lead when there is no word.
     void AppendAfterLast(const std::string& text);
@@ -835,6 +837,11 @@ public:
     int MatchArchive(std::string_view rest, std::string& translation) const;
     // Length of the longest multi-word dictionary expression that rest begins with.
     int MatchToken(std::string_view rest, bool capitalised) const;
+    // The characters from position start (offset-shifted) of the text the last Segment
+    // read, as the user wrote them, where they read as analysed once typographic quotes
+    // are apostrophes; analysed itself elsewhere. What a word moves out of its Text into
+    // the texts around it goes through here, so that the source stays the user's own.
+    std::string Written(int start, std::string_view analysed) const;
 
 protected:
     void Append(std::unique_ptr<TCustomWypowiedzenie> utterance);
@@ -845,6 +852,8 @@ private:
     TKontekstWypowiedzi context_;
     std::vector<std::unique_ptr<TCustomWypowiedzenie>> items_;
     TPodmiotyZdan subjects_;
+    std::string written_;
+    int writtenStart_ = 0;
 };
 
 } // namespace velmar

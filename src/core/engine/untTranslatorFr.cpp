@@ -205,9 +205,14 @@ void TWypSlowoFr::PrepareUnknown(int index)
     const std::size_t euphonic = Text.find("-t-");
     const std::size_t hyphen = Text.find('-');
     if (apostrophe == 0) {
+        // The quote stands in the source before or after the word, as written.
+        if (index >= 0)
+            Owner()->Around(index).Przed += Owner()->Written(Start, "'");
         ++Start;
         SetText(Text.substr(1));
     } else if (apostrophe != std::string::npos && apostrophe + 1 == Text.size()) {
+        if (index >= 0)
+            Owner()->Around(index).Po.insert(0, Owner()->Written(End - 1, "'"));
         --End;
         SetText(Text.substr(0, apostrophe));
     } else if (apostrophe != std::string::npos) {

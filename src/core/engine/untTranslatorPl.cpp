@@ -148,7 +148,7 @@ void TWypSlowoPl::RepairUnknown(int index, const std::string& savedText)
             return;
         }
         const auto lead = static_cast<std::size_t>(firstWordChar - Text.begin());
-        Owner()->Around(index).Przed += Text.substr(0, lead);
+        Owner()->Around(index).Przed += Owner()->Written(Start, std::string_view(Text).substr(0, lead));
         Start += static_cast<int>(lead);
         SetText(Text.substr(lead));
     } else if (apostrophe == std::string::npos || apostrophe == 0) {

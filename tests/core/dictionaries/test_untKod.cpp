@@ -105,6 +105,26 @@ TEST(LineFileSplitting, EveryLineEndEndsALine)
     }
 }
 
+// A loaded list finds its line starts eight bytes at a time; it must cut every file
+// where SplitLines does, terminators at any place in a word and other low bytes among them.
+TEST(LineFileSplitting, ALoadedListCutsWhereSplitLinesDoes)
+{
+    test::TempFolder folder;
+    const std::string alphabet = "abcdefgh\r\n\x01\x0c\x0e\x80\xff";
+    std::mt19937 random(29);
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes(static_cast<std::size_t>(random() % 200), ' ');
+        for (char& c : bytes)
+            c = alphabet[random() % alphabet.size()];
+        TLinie lines;
+        lines.LoadFromFile(folder.Write("random.sg", bytes));
+        const std::vector<std::string_view> expected = SplitLines(bytes);
+        ASSERT_EQ(lines.Count(), static_cast<int>(expected.size())) << testing::PrintToString(bytes);
+        for (int i = 0; i < lines.Count(); ++i)
+            ASSERT_EQ(lines.Line(i), expected[static_cast<std::size_t>(i)]) << testing::PrintToString(bytes);
+    }
+}
+
 TEST(TLinie, LoadsPackedAndChangesAfterwards)
 {
     test::TempFolder folder;

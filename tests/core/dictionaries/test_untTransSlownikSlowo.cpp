@@ -309,6 +309,32 @@ TEST(EntrySerialisation, ASubRecordWithoutMeaningsIsNotWritten)
     EXPECT_EQ(written.find("41"), std::string::npos) << written;
 }
 
+// Lines fuzz_haslo found whose first write did not read back to itself.
+TEST(EntrySerialisation, WrittenLinesOfFuzzFindingsReadBackTheSame)
+{
+    struct TPrzypadek {
+        std::uint8_t language;
+        bool keepPhrases;
+        std::string line;
+    };
+    const TPrzypadek cases[] = {
+        {jezPolski, true,
+         std::string("_\0\x0co_\0\x0c"
+                     "0 tr\xe8 *P\xaa\x03\0"
+                     "0`\0\0&",
+                     23)},
+    };
+    for (const TPrzypadek& c : cases) {
+        SlownikTestowy dictionary("main", c.language, "");
+        TTransSlownikSlowo entry;
+        entry.Parse(c.line, c.keepPhrases, *dictionary.Dictionary, false);
+        const std::string written = entry.Serialize(*dictionary.Dictionary);
+        TTransSlownikSlowo again;
+        again.Parse(written, false, *dictionary.Dictionary, false);
+        EXPECT_EQ(again.Serialize(*dictionary.Dictionary), written) << c.line;
+    }
+}
+
 TEST(EntryModel, AssignCopiesDeeply)
 {
     SlownikTestowy dictionary("main", jezFrancuski, ReadFixture("entries_fr.txt"));

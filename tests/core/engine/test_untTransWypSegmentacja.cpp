@@ -6,6 +6,7 @@
 #include "FakeSlowniki.h"
 #include "core/app/untUtils.h"
 #include "core/engine/untTransWypTypy.h"
+#include "core/engine/untWypowiedzeniaJezyka.h"
 
 namespace velmar {
 namespace {
@@ -291,6 +292,25 @@ TEST(TransWypSegmentacja, RandomTextReassemblesByteForByte)
                 return;
             }
         }
+    }
+}
+
+// Found by fuzz_segmentacja: the Polish word moved the non-letters that begin an
+// unknown token into the text before it from its Text, which reads a backquote or a
+// typographic quote as an apostrophe, so the paragraph came back with "'" for "`".
+TEST(TransWypSegmentacja, QuotesMovedOutOfAWordStayAsWritten)
+{
+    test::TFakeSlowniki dictionaries = PropertyDictionaries();
+    const std::pair<std::uint8_t, const char*> paragraphs[] = {
+        {jezPolski, "`abc"},
+        {jezPolski, "Ala \x91kot\x92 ma"},
+        {jezPolski, "x (`a`b)"},
+        {jezFrancuski, "`abc xyz` ok"},
+    };
+    for (const auto& [language, paragraph] : paragraphs) {
+        const auto list = NewUtteranceList(Context(language, &dictionaries));
+        list->Segment(paragraph, true, {}, {}, 3);
+        ExpectCovers(*list, paragraph, 3);
     }
 }
 
