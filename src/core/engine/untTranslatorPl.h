@@ -409,6 +409,8 @@ private:
     std::string ZaHomograph(const TCustomWypGrupa& group);
     void PanstwoAt(int i);
     void SamAt(int i);
+    // The person of the personal pronoun at i; by the group's number for another word.
+    int PersonOfPronoun(int i, int lba) const;
     // The meaning word i translates with; nullptr when it has none.
     const TTransSlownikZnaczenie* ChosenMeaningOf(int i);
     // The first valency item of the meaning for the group (after preposition p, −1 none).

@@ -692,17 +692,21 @@ void TWypowiedzeniePl::PronounPerson()
             const bool singular = LemmaIn(i, "<ja><ty><Ty><on><ona><ono><kto>");
             const bool plural = LemmaIn(i, "<my><wy><Wy><oni><one>");
             group->ResolvedCase = singular ? "1" : plural ? "A" : group->lba == 2 ? "A" : "1";
-            int& pn = Word(v).Group()->pn;
-            pn = LemmaIs(i, "ja")                    ? 1
-                 : LemmaIn(i, "<ty><Ty>")            ? 2
-                 : LemmaIn(i, "<on><ona><ono><kto>") ? 3
-                 : LemmaIs(i, "my")                  ? 4
-                 : LemmaIn(i, "<wy><Wy>")            ? 5
-                 : LemmaIn(i, "<oni><one>")          ? 6
-                 : group->lba == 2                   ? 6
-                                                     : 3;
+            Word(v).Group()->pn = PersonOfPronoun(i, group->lba);
         }
     });
+}
+
+int TWypowiedzeniePl::PersonOfPronoun(int i, int lba) const
+{
+    return LemmaIs(i, "ja")                    ? 1
+           : LemmaIn(i, "<ty><Ty>")            ? 2
+           : LemmaIn(i, "<on><ona><ono><kto>") ? 3
+           : LemmaIs(i, "my")                  ? 4
+           : LemmaIn(i, "<wy><Wy>")            ? 5
+           : LemmaIn(i, "<oni><one>")          ? 6
+           : lba == 2                          ? 6
+                                               : 3;
 }
 
 void TWypowiedzeniePl::PersonSpread()
@@ -731,15 +735,10 @@ void TWypowiedzeniePl::SamAt(int i)
     const int byNumber = group.lba == 2 ? 6 : 3;
     if (group.Roles.test(rpZGlowa)) {
         group.pn = byNumber;
-    } else if (LemmaIn(i - 1, "<ja><ty><Ty><on><ona><ono><my><wy><Wy><oni><one>") && HasGroup(i - 1)) {
-        const int pronoun = i - 1;
-        group.pn = LemmaIs(pronoun, "ja")            ? 1
-                   : LemmaIn(pronoun, "<ty><Ty>")    ? 2
-                   : LemmaIs(pronoun, "my")          ? 4
-                   : LemmaIn(pronoun, "<wy><Wy>")    ? 5
-                   : Word(pronoun).Group()->lba == 2 ? 6
-                                                     : 3;
-        group.genus = Word(pronoun).Group()->genus;
+    } else if (LemmaIn(i - 1, kSubjectPronouns) && HasGroup(i - 1)) {
+        const TCustomWypGrupa& pronoun = *Word(i - 1).Group();
+        group.pn = PersonOfPronoun(i - 1, pronoun.lba);
+        group.genus = pronoun.genus;
     } else if (group.First == group.Last || (group.Last == i && ClassIs(i - 1, kwPrzyslowek))) {
         const int code = Word(i).Code; // the form's gender and number, for "seule", "seuls"
         Rename(i, "sam2");
